@@ -1,0 +1,20 @@
+#ifndef CATALOGUE_H
+#define CATALOGUE_H
+
+#include "catalogue/FirmwareVersion.h"
+
+#include <QString>
+
+// What this release knows about the four models without asking an instrument.
+
+// The firmware this release carries for a device type; versions 0.0.0 for a
+// type outside the catalogue, whose device type field is kept as given.
+FirmwareVersion targetVersion(int deviceType);
+
+// The version record of an RZ610T that reports the given firmware number.
+FirmwareVersion versionFromNetworkFirmware(int firmwareNumber);
+
+// "RZ610R", "RZ610S", "RZ610T", "RZ870S", or "Invalid device type".
+QString deviceTypeName(int deviceType);
+
+#endif

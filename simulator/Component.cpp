@@ -1,0 +1,55 @@
+#include "simulator/Component.h"
+
+#include "catalogue/Catalogue.h"
+
+bool isNetworkModel(int model)
+{
+    return model == 2;
+}
+
+bool isKnownModel(int model)
+{
+    return model >= 0 && model <= 3;
+}
+
+bool modelHasComponent(int model, Component component)
+{
+    return isKnownModel(model) && !(isNetworkModel(model) && component == Component::Run);
+}
+
+QString componentName(int model, Component component)
+{
+    switch (component) {
+    case Component::Boot:
+        return isNetworkModel(model) ? QStringLiteral("fx3") : QStringLiteral("boot");
+    case Component::Run:
+        return QStringLiteral("run");
+    case Component::Fpga:
+        return QStringLiteral("fpga");
+    }
+    return QString();
+}
+
+bool componentFromName(int model, const QString& name, Component* component)
+{
+    for (int index = 0; index < componentCount; ++index) {
+        const auto candidate = static_cast<Component>(index);
+        if (modelHasComponent(model, candidate)
+            && name.compare(componentName(model, candidate), Qt::CaseInsensitive) == 0) {
+            *component = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+int modelFromName(const QString& name)
+{
+    for (int model = 0; model <= 3; ++model) {
+        if (name.compare(deviceTypeName(model), Qt::CaseInsensitive) == 0)
+            return model;
+    }
+    bool isNumber = false;
+    const int number = name.toInt(&isNumber);
+    return isNumber && isKnownModel(number) ? number : -1;
+}

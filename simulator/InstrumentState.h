@@ -1,0 +1,92 @@
+#ifndef INSTRUMENTSTATE_H
+#define INSTRUMENTSTATE_H
+
+#include "simulator/Component.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QVector>
+
+// Everything the simulated instrument remembers, kept in a JSON file so that
+// the library, the rzsim tool and tests in other processes share it.
+struct InstrumentState
+{
+    struct Part
+    {
+        bool valid = true;
+        int version = 0;
+    };
+
+    struct Timing
+    {
+        int clearMs = 300;
+        int writeMs = 1000;
+        int fpgaClearMs = 300;
+        int fpgaWriteMs = 5000;
+    };
+
+    // The named call fails with the status on its onCall-th call (calls are
+    // counted in the file, across processes), and on every later one if repeat.
+    struct Fault
+    {
+        QString call;
+        int status = 6;
+        int onCall = 1;
+        int calls = 0;
+        bool repeat = false;
+    };
+
+    // The instrument is unplugged once the named call completes for the
+    // onCall-th time. No call name: no trigger.
+    struct UnplugTrigger
+    {
+        QString call;
+        int onCall = 1;
+        int calls = 0;
+    };
+
+    enum class Answer { Nothing, AwaitingBootstrap, BootMode, Operational };
+    enum class LoadResult { Loaded, Missing, Malformed };
+
+    int model = 0;
+    int serial = 0;
+    int flashSerial = 0;
+    Part parts[componentCount];
+    // The process that bootstrapped the instrument into RAM; 0 for none.
+    qint64 bootstrapPid = 0;
+    int bootstrapVersion = 0;
+    bool unplugged = false;
+    UnplugTrigger unplugAfter;
+    Timing timing;
+    QVector<Fault> faults;
+
+    // $RZ_SIM_DEVICE, else rzsim-device.json in the working directory.
+    static QString filePath();
+    static bool isKnownCall(const QString& call);
+
+    // A valid instrument of the model at this release's versions.
+    static InstrumentState release(int model, int serial);
+
+    LoadResult load(const QString& path, QString* error);
+    bool save(const QString& path, QString* error) const;
+
+    QJsonObject toJson() const;
+    bool fromJson(const QJsonObject& json, QString* error);
+
+    Part& part(Component component) { return parts[int(component)]; }
+    const Part& part(Component component) const { return parts[int(component)]; }
+
+    // How the instrument answers a process with the given pid.
+    Answer answer(qint64 pid) const;
+    bool isBootstrappedBy(qint64 pid) const { return bootstrapPid != 0 && bootstrapPid == pid; }
+
+    // Counts the call; its status when a fault fires, else 0.
+    int takeFault(const QString& call);
+    // Counts the call; true when it is the unplug point.
+    bool takeUnplugTrigger(const QString& call);
+    // Power is gone: whatever ran from RAM is lost.
+    void unplug();
+    void plug();
+};
+
+#endif

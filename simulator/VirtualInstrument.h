@@ -1,0 +1,82 @@
+#ifndef VIRTUALINSTRUMENT_H
+#define VIRTUALINSTRUMENT_H
+
+#include "simulator/FirmwareImage.h"
+#include "simulator/InstrumentState.h"
+
+#include <functional>
+#include <map>
+#include <mutex>
+
+// The behaviour of the simulated instrument behind the C API: which calls it
+// answers in which state, the open handles of this process, and the effect of
+// clears, writes and bootstraps on the state file.
+class VirtualInstrument
+{
+public:
+    // The same numbers in all three status enums of the C API.
+    enum Status {
+        Success = 0,
+        NoDevice = 1,
+        InvalidHandle = 2,
+        InvalidArgument = 3,
+        BadImage = 4,
+        IoError = 5,
+        Failure = 6
+    };
+    enum class Family { Plain, Usb, Net };
+    using Operation = std::function<int(InstrumentState&)>;
+
+    static VirtualInstrument& instance();
+
+    // Runs one call against the state file under the library's one lock:
+    // loads the file, applies faults and the unplug trigger around the
+    // operation, and saves the state if anything changed. *reason tells why
+    // a call failed, when there is more to say than its status.
+    int perform(const QString& call, const Operation& operation, QString* reason);
+
+    int openPlain(InstrumentState& state, int* handle);
+    int openUsb(InstrumentState& state, int* handle);
+    int openBySerial(InstrumentState& state, Family family, int* handle, int serial);
+    int bootstrap(InstrumentState& state, Family family, int* handle, const char* imagePath);
+    int close(InstrumentState& state, Family family, int handle);
+
+    int deviceInfo(InstrumentState& state, int handle, int* type, int* serial);
+    int firmwareVersions(InstrumentState& state, int handle, int* boot, int* run, int* fpga);
+    int deviceType(InstrumentState& state, int handle, int* type);
+    int flashSerial(InstrumentState& state, Family family, int handle, int* serial);
+
+    int listNetwork(InstrumentState& state, int* serials, int* count);
+    int networkFirmware(InstrumentState& state, int handle, int* firmwareNumber);
+    int networkFpgaStatus(InstrumentState& state, int handle, int* fpgaState);
+    int preset(InstrumentState& state, int handle);
+
+    // A null progress is allowed here; the C API decides where one is required.
+    int clear(InstrumentState& state, Family family, int handle, Component component, double* progress);
+    int write(InstrumentState& state, Family family, int handle, Component component, const char* imagePath,
+              int serial, double* progress);
+
+private:
+    struct Handle
+    {
+        Family family;
+        int serial;
+    };
+
+    VirtualInstrument() = default;
+
+    bool answers(const InstrumentState& state, Family family) const;
+    int addHandle(const InstrumentState& state, Family family, int* handle);
+    int checkHandle(const InstrumentState& state, Family family, int handle);
+    int checkImagePath(const char* imagePath);
+    int readImage(const InstrumentState& state, Component component, const char* imagePath,
+                  FirmwareImage* image);
+    int fail(int status, const QString& reason);
+
+    std::mutex m_mutex;
+    std::map<int, Handle> m_handles;
+    int m_nextHandle = 1;
+    QString m_reason;
+};
+
+#endif

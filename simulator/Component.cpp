@@ -32,6 +32,11 @@ QString componentName(int model, Component component)
 
 bool componentFromName(int model, const QString& name, Component* component)
 {
+    // The FX3 firmware is the boot component of an RZ610T.
+    if (isNetworkModel(model) && name.compare(QLatin1String("boot"), Qt::CaseInsensitive) == 0) {
+        *component = Component::Boot;
+        return true;
+    }
     for (int index = 0; index < componentCount; ++index) {
         const auto candidate = static_cast<Component>(index);
         if (modelHasComponent(model, candidate)

@@ -16,7 +16,8 @@ bool modelHasComponent(int model, Component component);
 // "boot", "run", "fpga", or "fx3" for the boot component of an RZ610T.
 QString componentName(int model, Component component);
 
-// Accepts the names above (case-insensitive) for the given model.
+// Accepts the names above (case-insensitive) for the given model, and "boot"
+// for the FX3 of an RZ610T.
 bool componentFromName(int model, const QString& name, Component* component);
 
 // "RZ610R" or a device type number; -1 when unknown.

@@ -1,6 +1,374 @@
 #include "simulator/tool/SimTool.h"
 
+#include "catalogue/Catalogue.h"
+#include "simulator/FirmwareImage.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+const char usage[] = "Commands:\n"
+                     "  device  create the simulated instrument (--model, --serial, ...)\n"
+                     "  show    describe the instrument\n"
+                     "  firmware DIR  write this release's images (and --image ones) into DIR\n"
+                     "  plug    plug the instrument back in\n"
+                     "  unplug  unplug the instrument";
+
+const char* const componentOptions[] = {"boot", "run", "fpga", "fx3"};
+
+QString answerText(const InstrumentState& state)
+{
+    using Answer = InstrumentState::Answer;
+    if (state.unplugged)
+        return QStringLiteral("not at all (unplugged)");
+    // A new process sees the instrument as it is in flash: a bootstrap
+    // lives only as long as the process that made it.
+    switch (state.answer(0)) {
+    case Answer::Operational:
+        return isNetworkModel(state.model) ? QStringLiteral("operational (listed on the network)")
+                                           : QStringLiteral("operational (plain and USB configuration calls)");
+    case Answer::BootMode:
+        return isNetworkModel(state.model) ? QStringLiteral("boot mode (listed on the network, FPGA failed to load)")
+                                           : QStringLiteral("boot mode (USB configuration calls only)");
+    case Answer::AwaitingBootstrap:
+        return QStringLiteral("not at all until bootstrapped");
+    case Answer::Nothing:
+        break;
+    }
+    return QStringLiteral("not at all");
+}
+
+int versionOf(const FirmwareVersion& version, Component component)
+{
+    switch (component) {
+    case Component::Boot:
+        return version.bootVersion;
+    case Component::Run:
+        return version.runVersion;
+    case Component::Fpga:
+        return version.fpgaVersion;
+    }
+    return 0;
+}
+
+std::string catalogueImagePath(int model, Component component, int version)
+{
+    const FirmwareVersion record{model, version, version, version};
+    switch (component) {
+    case Component::Boot:
+        return record.bootImagePath();
+    case Component::Run:
+        return record.runImagePath();
+    case Component::Fpga:
+        return record.fpgaImagePath();
+    }
+    return std::string();
+}
+
+} // namespace
+
+SimTool::SimTool() : m_out(stdout), m_err(stderr)
+{
+    addOptions();
+}
+
+void SimTool::addOptions()
+{
+    m_parser.setApplicationDescription(QStringLiteral("Simulated instrument for the firmware updater.\n") + usage);
+    m_parser.addHelpOption();
+    m_parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("device, show, firmware, plug or unplug"));
+    m_parser.addOptions({
+        {"file", "The instrument's state file (default: $RZ_SIM_DEVICE, else ./rzsim-device.json).", "path"},
+        {"model", "device: RZ610R, RZ610S, RZ610T or RZ870S.", "model"},
+        {"serial", "device: the serial number on the label.", "serial"},
+        {"flash-serial", "device: the serial held in flash, if not the label's.", "serial"},
+        {"boot", "device: boot version (USB models).", "version"},
+        {"run", "device: run version (USB models).", "version"},
+        {"fpga", "device: FPGA version.", "version"},
+        {"fx3", "device: FX3 version (RZ610T).", "version"},
+        {"invalid", "device: comma-separated components left invalid, e.g. boot,run.", "components"},
+        {"fault", "device: CALL fails with STATUS on its Nth call (default 1), on every later one too with "
+                  ":repeat. Repeatable.",
+         "CALL:STATUS[:N[:repeat]]"},
+        {"unplug-after", "device: unplug once CALL completes for the Nth time (default 1).", "CALL[:N]"},
+        {"clear-ms", "device: duration of a clear.", "ms"},
+        {"write-ms", "device: duration of a write or bootstrap.", "ms"},
+        {"fpga-clear-ms", "device: duration of an FPGA clear.", "ms"},
+        {"fpga-write-ms", "device: duration of an FPGA write.", "ms"},
+        {"fast", "device: every operation takes no time."},
+        {"image", "firmware: also write this image. Repeatable.", "MODEL:COMPONENT:VERSION"},
+    });
+}
+
 int SimTool::run(const QStringList& arguments)
 {
-    return arguments.size() > 1 ? 0 : 1;
+    if (!m_parser.parse(arguments))
+        return exitWith(m_parser.errorText(), 2);
+    if (m_parser.isSet(QStringLiteral("help"))) {
+        m_out << m_parser.helpText();
+        return 0;
+    }
+    const QStringList positional = m_parser.positionalArguments();
+    const QString command = positional.value(0);
+    const int expectedCount = command == QLatin1String("firmware") ? 2 : 1;
+    if (positional.size() != expectedCount) {
+        m_err << usage << '\n';
+        return exitWith(command.isEmpty() ? QStringLiteral("no command given")
+                                          : QStringLiteral("wrong arguments for %1").arg(command),
+                        2);
+    }
+    if (command == QLatin1String("device"))
+        return createDevice();
+    if (command == QLatin1String("show"))
+        return show();
+    if (command == QLatin1String("firmware"))
+        return writeFirmware(positional.at(1));
+    if (command == QLatin1String("plug") || command == QLatin1String("unplug"))
+        return setPlugged(command == QLatin1String("plug"));
+    m_err << usage << '\n';
+    return exitWith(QStringLiteral("unknown command %1").arg(command), 2);
+}
+
+int SimTool::createDevice()
+{
+    const int model = modelFromName(m_parser.value(QStringLiteral("model")));
+    if (model < 0)
+        return exitWith(QStringLiteral("--model must be RZ610R, RZ610S, RZ610T or RZ870S"), 2);
+    int serial = -1;
+    if (!intOption(QStringLiteral("serial"), &serial))
+        return 2;
+    if (serial < 0)
+        return exitWith(QStringLiteral("--serial is required"), 2);
+    InstrumentState state = InstrumentState::release(model, serial);
+    if (!intOption(QStringLiteral("flash-serial"), &state.flashSerial) || !applyComponents(&state)
+        || !applyFaults(&state) || !applyTiming(&state))
+        return 2;
+    if (!saveState(state))
+        return 1;
+    return show();
+}
+
+int SimTool::show()
+{
+    InstrumentState state;
+    if (!loadState(&state))
+        return 1;
+    m_out << "Model:        " << deviceTypeName(state.model) << " (device type " << state.model << ")\n"
+          << "Serial:       " << state.serial << '\n'
+          << "Flash serial: " << state.flashSerial << '\n';
+    for (int index = 0; index < componentCount; ++index) {
+        const auto component = Component(index);
+        if (!modelHasComponent(state.model, component))
+            continue;
+        const InstrumentState::Part& part = state.part(component);
+        m_out << QStringLiteral("%1 %2, version %3\n")
+                     .arg(componentName(state.model, component) + ':', -13)
+                     .arg(part.valid ? "valid" : "invalid")
+                     .arg(part.version);
+    }
+    m_out << "Answers:      " << answerText(state) << '\n';
+    if (state.bootstrapPid != 0)
+        m_out << "Bootstrapped: by process " << state.bootstrapPid << " (only it sees the boot loader running)\n";
+    const InstrumentState::Timing& timing = state.timing;
+    m_out << QStringLiteral("Timing:       clear %1 ms, write %2 ms, FPGA clear %3 ms, FPGA write %4 ms\n")
+                 .arg(timing.clearMs)
+                 .arg(timing.writeMs)
+                 .arg(timing.fpgaClearMs)
+                 .arg(timing.fpgaWriteMs);
+    for (const InstrumentState::Fault& fault : state.faults)
+        m_out << QStringLiteral("Fault:        %1 returns %2 on call %3%4 (%5 calls so far)\n")
+                     .arg(fault.call)
+                     .arg(fault.status)
+                     .arg(fault.onCall)
+                     .arg(fault.repeat ? " and after" : "")
+                     .arg(fault.calls);
+    if (!state.unplugAfter.call.isEmpty())
+        m_out << QStringLiteral("Unplug after: %1, call %2 (%3 calls so far)\n")
+                     .arg(state.unplugAfter.call)
+                     .arg(state.unplugAfter.onCall)
+                     .arg(state.unplugAfter.calls);
+    return 0;
+}
+
+int SimTool::writeFirmware(const QString& folder)
+{
+    if (!QDir().mkpath(folder))
+        return exitWith(QStringLiteral("cannot create %1").arg(folder), 1);
+    for (int model = 0; model <= 3; ++model) {
+        const FirmwareVersion release = targetVersion(model);
+        for (int index = 0; index < componentCount; ++index) {
+            const auto component = Component(index);
+            if (modelHasComponent(model, component)
+                && !writeImage(folder, model, component, versionOf(release, component)))
+                return 1;
+        }
+    }
+    return writeExtraImages(folder) ? 0 : 1;
+}
+
+int SimTool::setPlugged(bool plugged)
+{
+    InstrumentState state;
+    if (!loadState(&state))
+        return 1;
+    if (plugged)
+        state.plug();
+    else
+        state.unplug();
+    return saveState(state) ? 0 : 1;
+}
+
+bool SimTool::applyComponents(InstrumentState* state)
+{
+    for (const char* option : componentOptions) {
+        const QString name = QLatin1String(option);
+        Component component;
+        if (!m_parser.isSet(name))
+            continue;
+        if (!componentFromName(state->model, name, &component))
+            return fail(QStringLiteral("%1 has no %2 component").arg(deviceTypeName(state->model), name));
+        if (!intOption(name, &state->part(component).version))
+            return false;
+    }
+    const QStringList invalid = m_parser.value(QStringLiteral("invalid")).split(',', Qt::SkipEmptyParts);
+    for (const QString& name : invalid) {
+        Component component;
+        if (!componentFromName(state->model, name.trimmed(), &component))
+            return fail(QStringLiteral("--invalid: %1 has no %2 component").arg(deviceTypeName(state->model), name));
+        state->part(component).valid = false;
+    }
+    return true;
+}
+
+bool SimTool::applyFaults(InstrumentState* state)
+{
+    const QStringList faults = m_parser.values(QStringLiteral("fault"));
+    for (const QString& text : faults) {
+        InstrumentState::Fault fault;
+        if (!parseFault(text, &fault))
+            return false;
+        state->faults.append(fault);
+    }
+    const QString trigger = m_parser.value(QStringLiteral("unplug-after"));
+    return trigger.isEmpty() || parseUnplugTrigger(trigger, &state->unplugAfter);
+}
+
+bool SimTool::applyTiming(InstrumentState* state)
+{
+    InstrumentState::Timing& timing = state->timing;
+    if (m_parser.isSet(QStringLiteral("fast")))
+        timing = InstrumentState::Timing{0, 0, 0, 0};
+    return intOption(QStringLiteral("clear-ms"), &timing.clearMs) && intOption(QStringLiteral("write-ms"), &timing.writeMs)
+           && intOption(QStringLiteral("fpga-clear-ms"), &timing.fpgaClearMs)
+           && intOption(QStringLiteral("fpga-write-ms"), &timing.fpgaWriteMs);
+}
+
+bool SimTool::writeImage(const QString& folder, int model, Component component, int version)
+{
+    const QString name = QFileInfo(QString::fromStdString(catalogueImagePath(model, component, version))).fileName();
+    const QString path = QDir(folder).filePath(name);
+    QString reason;
+    if (!FirmwareImage(model, component, version).writeFile(path, &reason))
+        return fail(reason);
+    m_out << path << '\n';
+    return true;
+}
+
+bool SimTool::writeExtraImages(const QString& folder)
+{
+    const QStringList images = m_parser.values(QStringLiteral("image"));
+    for (const QString& text : images) {
+        const QStringList fields = text.split(':');
+        const int model = modelFromName(fields.value(0));
+        Component component;
+        bool isNumber = false;
+        const int version = fields.value(2).toInt(&isNumber);
+        if (fields.size() != 3 || model < 0 || !componentFromName(model, fields.at(1), &component) || !isNumber
+            || version < 0)
+            return fail(QStringLiteral("--image %1: expected MODEL:COMPONENT:VERSION, e.g. RZ610R:boot:3").arg(text));
+        if (!writeImage(folder, model, component, version))
+            return false;
+    }
+    return true;
+}
+
+bool SimTool::intOption(const QString& name, int* value)
+{
+    if (!m_parser.isSet(name))
+        return true;
+    bool isNumber = false;
+    const int number = m_parser.value(name).toInt(&isNumber);
+    if (!isNumber || number < 0)
+        return fail(QStringLiteral("--%1 needs a number of 0 or more, not \"%2\"").arg(name, m_parser.value(name)));
+    *value = number;
+    return true;
+}
+
+bool SimTool::parseFault(const QString& text, InstrumentState::Fault* fault)
+{
+    const QStringList fields = text.split(':');
+    bool statusOk = false;
+    bool callOk = true;
+    fault->call = fields.value(0);
+    fault->status = fields.value(1).toInt(&statusOk);
+    if (fields.size() > 2)
+        fault->onCall = fields.at(2).toInt(&callOk);
+    fault->repeat = fields.size() > 3 && fields.at(3) == QLatin1String("repeat");
+    const bool wellFormed = fields.size() >= 2 && fields.size() <= 4 && statusOk && callOk && fault->status > 0
+                            && fault->onCall > 0 && (fields.size() < 4 || fault->repeat);
+    if (!wellFormed)
+        return fail(QStringLiteral("--fault %1: expected CALL:STATUS[:N[:repeat]], STATUS and N above 0").arg(text));
+    if (!InstrumentState::isKnownCall(fault->call))
+        return fail(QStringLiteral("--fault: unknown call %1").arg(fault->call));
+    return true;
+}
+
+bool SimTool::parseUnplugTrigger(const QString& text, InstrumentState::UnplugTrigger* trigger)
+{
+    const QStringList fields = text.split(':');
+    bool callOk = true;
+    trigger->call = fields.value(0);
+    if (fields.size() > 1)
+        trigger->onCall = fields.at(1).toInt(&callOk);
+    if (fields.size() > 2 || !callOk || trigger->onCall < 1)
+        return fail(QStringLiteral("--unplug-after %1: expected CALL[:N], N above 0").arg(text));
+    if (!InstrumentState::isKnownCall(trigger->call))
+        return fail(QStringLiteral("--unplug-after: unknown call %1").arg(trigger->call));
+    return true;
+}
+
+bool SimTool::loadState(InstrumentState* state)
+{
+    QString error;
+    if (state->load(statePath(), &error) == InstrumentState::LoadResult::Loaded)
+        return true;
+    return fail(error);
+}
+
+bool SimTool::saveState(const InstrumentState& state)
+{
+    QString error;
+    return state.save(statePath(), &error) || fail(error);
+}
+
+QString SimTool::statePath() const
+{
+    const QString path = m_parser.value(QStringLiteral("file"));
+    return path.isEmpty() ? InstrumentState::filePath() : path;
+}
+
+bool SimTool::fail(const QString& message)
+{
+    m_err << "rzsim: " << message << '\n';
+    m_err.flush();
+    return false;
+}
+
+int SimTool::exitWith(const QString& message, int status)
+{
+    fail(message);
+    return status;
 }

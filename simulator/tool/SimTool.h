@@ -1,13 +1,47 @@
 #ifndef SIMTOOL_H
 #define SIMTOOL_H
 
-#include <QStringList>
+#include "simulator/InstrumentState.h"
 
-// The rzsim command line: creates and inspects the simulated instrument.
+#include <QCommandLineParser>
+#include <QStringList>
+#include <QTextStream>
+
+// The rzsim command line: creates, shows, plugs and unplugs the simulated
+// instrument and writes firmware images for it.
 class SimTool
 {
 public:
+    SimTool();
+
+    // The exit status: 0 on success.
     int run(const QStringList& arguments);
+
+private:
+    void addOptions();
+    int createDevice();
+    int show();
+    int writeFirmware(const QString& folder);
+    int setPlugged(bool plugged);
+
+    bool applyComponents(InstrumentState* state);
+    bool applyFaults(InstrumentState* state);
+    bool applyTiming(InstrumentState* state);
+    bool writeImage(const QString& folder, int model, Component component, int version);
+    bool writeExtraImages(const QString& folder);
+    bool intOption(const QString& name, int* value);
+    bool parseFault(const QString& text, InstrumentState::Fault* fault);
+    bool parseUnplugTrigger(const QString& text, InstrumentState::UnplugTrigger* trigger);
+    bool loadState(InstrumentState* state);
+    bool saveState(const InstrumentState& state);
+    QString statePath() const;
+    // Print the message; false or the exit status, for the caller to return.
+    bool fail(const QString& message);
+    int exitWith(const QString& message, int status);
+
+    QCommandLineParser m_parser;
+    QTextStream m_out;
+    QTextStream m_err;
 };
 
 #endif

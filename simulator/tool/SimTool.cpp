@@ -195,18 +195,25 @@ int SimTool::show()
 
 int SimTool::writeFirmware(const QString& folder)
 {
-    if (!QDir().mkpath(folder))
-        return exitWith(QStringLiteral("cannot create %1").arg(folder), 1);
+    QVector<FirmwareImage> images;
     for (int model = 0; model <= 3; ++model) {
         const FirmwareVersion release = targetVersion(model);
         for (int index = 0; index < componentCount; ++index) {
             const auto component = Component(index);
-            if (modelHasComponent(model, component)
-                && !writeImage(folder, model, component, versionOf(release, component)))
-                return 1;
+            if (modelHasComponent(model, component))
+                images.append(FirmwareImage(model, component, versionOf(release, component)));
         }
     }
-    return writeExtraImages(folder) ? 0 : 1;
+    // Every request is checked before anything is written.
+    if (!requestedImages(&images))
+        return 2;
+    if (!QDir().mkpath(folder))
+        return exitWith(QStringLiteral("cannot create %1").arg(folder), 1);
+    for (const FirmwareImage& image : qAsConst(images)) {
+        if (!writeImage(folder, image))
+            return 1;
+    }
+    return 0;
 }
 
 int SimTool::setPlugged(bool plugged)
@@ -266,21 +273,21 @@ bool SimTool::applyTiming(InstrumentState* state)
            && intOption(QStringLiteral("fpga-write-ms"), &timing.fpgaWriteMs);
 }
 
-bool SimTool::writeImage(const QString& folder, int model, Component component, int version)
+bool SimTool::writeImage(const QString& folder, const FirmwareImage& image)
 {
-    const QString name = QFileInfo(QString::fromStdString(catalogueImagePath(model, component, version))).fileName();
-    const QString path = QDir(folder).filePath(name);
+    const std::string catalogueName = catalogueImagePath(image.model(), image.component(), image.version());
+    const QString path = QDir(folder).filePath(QFileInfo(QString::fromStdString(catalogueName)).fileName());
     QString reason;
-    if (!FirmwareImage(model, component, version).writeFile(path, &reason))
+    if (!image.writeFile(path, &reason))
         return fail(reason);
     m_out << path << '\n';
     return true;
 }
 
-bool SimTool::writeExtraImages(const QString& folder)
+bool SimTool::requestedImages(QVector<FirmwareImage>* images)
 {
-    const QStringList images = m_parser.values(QStringLiteral("image"));
-    for (const QString& text : images) {
+    const QStringList requests = m_parser.values(QStringLiteral("image"));
+    for (const QString& text : requests) {
         const QStringList fields = text.split(':');
         const int model = modelFromName(fields.value(0));
         Component component;
@@ -289,8 +296,7 @@ bool SimTool::writeExtraImages(const QString& folder)
         if (fields.size() != 3 || model < 0 || !componentFromName(model, fields.at(1), &component) || !isNumber
             || version < 0)
             return fail(QStringLiteral("--image %1: expected MODEL:COMPONENT:VERSION, e.g. RZ610R:boot:3").arg(text));
-        if (!writeImage(folder, model, component, version))
-            return false;
+        images->append(FirmwareImage(model, component, version));
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #ifndef SIMTOOL_H
 #define SIMTOOL_H
 
+#include "simulator/FirmwareImage.h"
 #include "simulator/InstrumentState.h"
 
 #include <QCommandLineParser>
@@ -27,8 +28,8 @@ private:
     bool applyComponents(InstrumentState* state);
     bool applyFaults(InstrumentState* state);
     bool applyTiming(InstrumentState* state);
-    bool writeImage(const QString& folder, int model, Component component, int version);
-    bool writeExtraImages(const QString& folder);
+    bool writeImage(const QString& folder, const FirmwareImage& image);
+    bool requestedImages(QVector<FirmwareImage>* images);
     bool intOption(const QString& name, int* value);
     bool parseFault(const QString& text, InstrumentState::Fault* fault);
     bool parseUnplugTrigger(const QString& text, InstrumentState::UnplugTrigger* trigger);

@@ -1,6 +1,9 @@
 // The maker's C API, answered by the simulated instrument. Each call traces
 // itself and hands the work to VirtualInstrument under its lock.
+// The library is built with hidden visibility; only these calls are exported.
+#pragma GCC visibility push(default)
 #include "device/rz_api.h"
+#pragma GCC visibility pop
 
 #include "simulator/CallTrace.h"
 #include "simulator/VirtualInstrument.h"

@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 QJsonObject part(bool valid, int version)
@@ -72,6 +75,7 @@ private slots:
     void clearsAndWritesChangeComponents();
     void flashSerialSurvivesClearsAndFollowsBootWrites();
     void fpgaCallsRaiseProgressToHundred();
+    void progressRisesWhileAnotherThreadPolls();
 
     void faultFiresOnItsCallOnly();
     void repeatedFaultKeepsFiring();
@@ -417,6 +421,32 @@ void SimulatorTest::fpgaCallsRaiseProgressToHundred()
     QVERIFY(rzConfigUSBClearFPGAProgram(handle, nullptr) != RZ_INIT_SUCCESS);
     QVERIFY(rzConfigUSBWriteFPGAProgram(handle, image("RZ610R-FPGA-v6.rbf"), nullptr) != RZ_INIT_SUCCESS);
     QCOMPARE(stateBytes(), before);
+}
+
+void SimulatorTest::progressRisesWhileAnotherThreadPolls()
+{
+    QJsonObject state = usbInstrument();
+    state["timing"] = QJsonObject{{"fpgaWriteMs", 150}};
+    writeState(state);
+    const int handle = usbHandle();
+    const QByteArray path = image("RZ610R-FPGA-v10.rbf");
+    double progress = -1;
+    std::atomic<int> status{-1};
+    // As the updater does: a worker writes, the GUI thread polls the value.
+    std::thread worker([&] { status = rzConfigUSBWriteFPGAProgram(handle, path, &progress); });
+    QVector<double> seen;
+    while (status == -1) {
+        double value = 0;
+        __atomic_load(&progress, &value, __ATOMIC_RELAXED);
+        if (seen.isEmpty() || seen.last() != value)
+            seen << value;
+        QThread::msleep(5);
+    }
+    worker.join();
+    QCOMPARE(status.load(), 0);
+    QCOMPARE(progress, 100.0);
+    for (int index = 1; index < seen.size(); ++index)
+        QVERIFY2(seen[index] >= seen[index - 1] && seen[index] <= 100.0, qPrintable(QString::number(seen[index])));
 }
 
 void SimulatorTest::faultFiresOnItsCallOnly()

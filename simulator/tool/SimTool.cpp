@@ -159,6 +159,22 @@ int SimTool::show()
     m_out << "Model:        " << deviceTypeName(state.model) << " (device type " << state.model << ")\n"
           << "Serial:       " << state.serial << '\n'
           << "Flash serial: " << state.flashSerial << '\n';
+    showComponents(state);
+    m_out << "Answers:      " << answerText(state) << '\n';
+    if (state.bootstrapPid != 0)
+        m_out << "Bootstrapped: by process " << state.bootstrapPid << " (only it sees the boot loader running)\n";
+    const InstrumentState::Timing& timing = state.timing;
+    m_out << QStringLiteral("Timing:       clear %1 ms, write %2 ms, FPGA clear %3 ms, FPGA write %4 ms\n")
+                 .arg(timing.clearMs)
+                 .arg(timing.writeMs)
+                 .arg(timing.fpgaClearMs)
+                 .arg(timing.fpgaWriteMs);
+    showFaults(state);
+    return 0;
+}
+
+void SimTool::showComponents(const InstrumentState& state)
+{
     for (int index = 0; index < componentCount; ++index) {
         const auto component = Component(index);
         if (!modelHasComponent(state.model, component))
@@ -169,15 +185,10 @@ int SimTool::show()
                      .arg(part.valid ? "valid" : "invalid")
                      .arg(part.version);
     }
-    m_out << "Answers:      " << answerText(state) << '\n';
-    if (state.bootstrapPid != 0)
-        m_out << "Bootstrapped: by process " << state.bootstrapPid << " (only it sees the boot loader running)\n";
-    const InstrumentState::Timing& timing = state.timing;
-    m_out << QStringLiteral("Timing:       clear %1 ms, write %2 ms, FPGA clear %3 ms, FPGA write %4 ms\n")
-                 .arg(timing.clearMs)
-                 .arg(timing.writeMs)
-                 .arg(timing.fpgaClearMs)
-                 .arg(timing.fpgaWriteMs);
+}
+
+void SimTool::showFaults(const InstrumentState& state)
+{
     for (const InstrumentState::Fault& fault : state.faults)
         m_out << QStringLiteral("Fault:        %1 returns %2 on call %3%4 (%5 calls so far)\n")
                      .arg(fault.call)
@@ -190,7 +201,6 @@ int SimTool::show()
                      .arg(state.unplugAfter.call)
                      .arg(state.unplugAfter.onCall)
                      .arg(state.unplugAfter.calls);
-    return 0;
 }
 
 int SimTool::writeFirmware(const QString& folder)

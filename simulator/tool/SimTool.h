@@ -22,6 +22,8 @@ private:
     void addOptions();
     int createDevice();
     int show();
+    void showComponents(const InstrumentState& state);
+    void showFaults(const InstrumentState& state);
     int writeFirmware(const QString& folder);
     int setPlugged(bool plugged);
 

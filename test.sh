@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: once as built for
+# use, then again under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/common.sh
+
+install_missing_packages "${PACKAGES[@]}"
+export QT_QPA_PLATFORM=offscreen
+
+build_project build
+ctest --test-dir build --output-on-failure
+
+build_project build-asan -DRZ_SANITIZE=ON -DRZ_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+ctest --test-dir build-asan --output-on-failure

@@ -1,0 +1,52 @@
+// The updater's window with a scripted operator who presses "Check Versions"
+// and then answers the device selector with Cancel or Escape. At exit it
+// prints the log, one line each, so a test can see how the program ended.
+
+#include "app/MainWindow.h"
+#include "ui/DeviceSelectorDialog.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+#include <QtTest>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    const bool byEscape = application.arguments().value(1) == QLatin1String("escape");
+    MainWindow window(nullptr);
+    window.show();
+
+    QTimer operatorHand;
+    QObject::connect(&operatorHand, &QTimer::timeout, [&] {
+        auto* selector = qobject_cast<DeviceSelectorDialog*>(QApplication::activeModalWidget());
+        if (!selector)
+            return;
+        operatorHand.stop();
+        if (byEscape) {
+            QTest::keyClick(selector, Qt::Key_Escape);
+            return;
+        }
+        for (QPushButton* button : selector->findChildren<QPushButton*>()) {
+            if (button->text() == QLatin1String("Cancel"))
+                button->click();
+        }
+    });
+    operatorHand.start(10);
+    QTimer::singleShot(0, [&] {
+        for (QPushButton* button : window.findChildren<QPushButton*>()) {
+            if (button->text() == QLatin1String("  Check Versions  "))
+                button->click();
+        }
+    });
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, [&] {
+        const QTextEdit* log = window.findChild<QTextEdit*>();
+        for (QTextBlock block = log->document()->begin(); block.isValid(); block = block.next())
+            std::printf("%s\n", block.text().toUtf8().constData());
+    });
+    return QApplication::exec();
+}

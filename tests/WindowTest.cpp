@@ -1,0 +1,272 @@
+#include "app/MainWindow.h"
+#include "catalogue/Catalogue.h"
+#include "ui/PLProgressDialog.h"
+#include "ui/Updater.h"
+#include "ui/WorkerRunner.h"
+
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <QtTest>
+
+namespace {
+
+const QColor green(34, 177, 76, 255);
+const QColor defaultColour(Qt::black);
+
+QStringList logLines(const QTextEdit* log)
+{
+    QStringList lines;
+    for (QTextBlock block = log->document()->begin(); block.isValid(); block = block.next())
+        lines << block.text();
+    return lines;
+}
+
+QColor lineColour(const QTextEdit* log, int line)
+{
+    const QTextBlock block = log->document()->findBlockByNumber(line);
+    const QTextFragment fragment = block.begin().fragment();
+    const QTextCharFormat format = fragment.isValid() ? fragment.charFormat() : block.charFormat();
+    return format.foreground().color();
+}
+
+QPushButton* button(QWidget* panel, const QString& text)
+{
+    for (QPushButton* candidate : panel->findChildren<QPushButton*>()) {
+        if (candidate->text() == text)
+            return candidate;
+    }
+    return nullptr;
+}
+
+// A worker that emits many lines and finishes at once, to catch lines that
+// arrive after the runner has returned.
+class LineWorker : public QThread
+{
+    Q_OBJECT
+
+public:
+    explicit LineWorker(int count) : count(count) {}
+    int result = 0;
+
+signals:
+    void updateText(const QString& s);
+
+protected:
+    void run() override
+    {
+        for (int i = 0; i < count; ++i)
+            emit updateText(QString::number(i));
+        result = count;
+    }
+
+private:
+    int count;
+};
+
+} // namespace
+
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowTitleSizeAndPanel();
+    void bannerTextsInOrder();
+    void bannerColours();
+    void onlyCheckVersionsIsEnabledAtStart();
+    void buttonsStandInAColumnRightOfTheLog();
+    void statusLinesAreColouredAndTheNextLineIsNot();
+    void replaceLastLineReplacesOnlyTheLastParagraph();
+    void busyDialogShape();
+    void busyDialogCannotBeClosedByTheOperator();
+    void busyDialogBlocksThePanel();
+    void runnerDeliversEveryLineInOrderBeforeReturning();
+};
+
+void WindowTest::windowTitleSizeAndPanel()
+{
+    MainWindow window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("RZ610/RZ870 Firmware Updater"));
+    QCOMPARE(window.size(), QSize(800, 400));
+    QVERIFY(qobject_cast<Updater*>(window.centralWidget()));
+}
+
+void WindowTest::bannerTextsInOrder()
+{
+    Updater panel;
+    const auto* log = panel.findChild<QTextEdit*>();
+    QVERIFY(log && log->isReadOnly());
+    const QString apiVersion = QString::fromLatin1(rzGetAPIVersion());
+    const QStringList expected = {
+        "RZ610/RZ870 firmware updater",
+        "Using RZ API version " + apiVersion,
+        "",
+        "Please read below before continuing.",
+        "",
+        "Updates RZ610R to firmware version 4.5.10",
+        "Updates RZ610S to firmware version 4.8.14",
+        "Updates RZ610T to firmware version 9.9.7",
+        "Updates RZ870S to firmware version 2.4.4",
+        "",
+        "Ensure only one Pellanor device is connected to the PC.",
+        "Connect RZ610R, RZ610S, and RZ870S devices over USB 3.0.",
+        "Connect RZ610T devices over USB 2.0.",
+        "Do NOT disconnect the device at any time during the update.",
+        "Disconnecting the device during an update can leave your device in an unoperable state.",
+    };
+    QCOMPARE(logLines(log), expected);
+}
+
+void WindowTest::bannerColours()
+{
+    Updater panel;
+    const auto* log = panel.findChild<QTextEdit*>();
+    const int lines = log->document()->blockCount();
+    for (int line = 0; line < lines; ++line) {
+        const QColor expected = line == lines - 2 ? QColor(Qt::red) : defaultColour;
+        QCOMPARE(lineColour(log, line), expected);
+    }
+    // The colour is restored for what comes next.
+    QMetaObject::invokeMethod(&panel, "addLine", Q_ARG(QString, "next"));
+    QCOMPARE(lineColour(log, lines), defaultColour);
+}
+
+void WindowTest::onlyCheckVersionsIsEnabledAtStart()
+{
+    Updater panel;
+    QCOMPARE(panel.findChildren<QPushButton*>().size(), 3);
+    QVERIFY(button(&panel, "  Check Versions  ")->isEnabled());
+    QVERIFY(!button(&panel, "  Update  ")->isEnabled());
+    QVERIFY(!button(&panel, "  Restore  ")->isEnabled());
+}
+
+void WindowTest::buttonsStandInAColumnRightOfTheLog()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* panel = qobject_cast<Updater*>(window.centralWidget());
+    const auto* log = panel->findChild<QTextEdit*>();
+    QPushButton* check = button(panel, "  Check Versions  ");
+    QPushButton* update = button(panel, "  Update  ");
+    QPushButton* restore = button(panel, "  Restore  ");
+    QVERIFY(check->geometry().left() > log->geometry().right());
+    QVERIFY(check->geometry().bottom() < update->geometry().top());
+    QVERIFY(update->geometry().bottom() < restore->geometry().top());
+    QVERIFY(check->geometry().top() < panel->height() / 4);
+    QVERIFY(log->width() > panel->width() / 2);
+}
+
+void WindowTest::statusLinesAreColouredAndTheNextLineIsNot()
+{
+    Updater panel;
+    const auto* log = panel.findChild<QTextEdit*>();
+    const int first = log->document()->blockCount();
+    QMetaObject::invokeMethod(&panel, "addStatusLine", Q_ARG(QString, "good"), Q_ARG(bool, true));
+    QMetaObject::invokeMethod(&panel, "addLine", Q_ARG(QString, "plain"));
+    QMetaObject::invokeMethod(&panel, "addStatusLine", Q_ARG(QString, "bad"), Q_ARG(bool, false));
+    QMetaObject::invokeMethod(&panel, "addLine", Q_ARG(QString, "plain again"));
+    QCOMPARE(logLines(log).mid(first), QStringList({"good", "plain", "bad", "plain again"}));
+    QCOMPARE(lineColour(log, first), green);
+    QCOMPARE(lineColour(log, first + 1), defaultColour);
+    QCOMPARE(lineColour(log, first + 2), QColor(Qt::red));
+    QCOMPARE(lineColour(log, first + 3), defaultColour);
+}
+
+void WindowTest::replaceLastLineReplacesOnlyTheLastParagraph()
+{
+    Updater panel;
+    const auto* log = panel.findChild<QTextEdit*>();
+    QMetaObject::invokeMethod(&panel, "addLine", Q_ARG(QString, "kept"));
+    QMetaObject::invokeMethod(&panel, "addLine", Q_ARG(QString, "Progress 10%"));
+    const QStringList before = logLines(log);
+    QMetaObject::invokeMethod(&panel, "replaceLastLine", Q_ARG(QString, "Progress 20%"));
+    QStringList expected = before;
+    expected.last() = "Progress 20%";
+    QCOMPARE(logLines(log), expected);
+    QMetaObject::invokeMethod(&panel, "replaceLastLine", Q_ARG(QString, "Done"));
+    expected.last() = "Done";
+    QCOMPARE(logLines(log), expected);
+}
+
+void WindowTest::busyDialogShape()
+{
+    const QString label = "Checking firmware version\nEstimated 30 seconds\nPlease Wait";
+    PLProgressDialog dialog(label);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Please Wait"));
+    QCOMPARE(dialog.labelText(), label);
+    QVERIFY(dialog.isModal());
+    QCOMPARE(dialog.minimum(), 0);
+    QCOMPARE(dialog.maximum(), 0);
+    QVERIFY(dialog.findChildren<QPushButton*>().isEmpty());
+    QCOMPARE(dialog.width(), dialog.fontMetrics().horizontalAdvance(label) + 100);
+    QVERIFY(dialog.height() >= dialog.fontMetrics().height());
+}
+
+void WindowTest::busyDialogCannotBeClosedByTheOperator()
+{
+    PLProgressDialog dialog("Working");
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!dialog.close());
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!dialog.wasCanceled());
+}
+
+// Clicks go through the windowing system, which applies modality, not
+// straight to the widget.
+static void clickAsTheOperator(QWidget* target)
+{
+    QWidget* window = target->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      target->mapTo(window, target->rect().center()));
+}
+
+void WindowTest::busyDialogBlocksThePanel()
+{
+    QWidget window;
+    auto* panel = new Updater(&window);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(panel);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // A stand-in for "Check Versions" that would not run a check when reached.
+    QPushButton* check = button(panel, "  Check Versions  ");
+    QVERIFY(check->disconnect(SIGNAL(clicked())));
+    QSignalSpy clicks(check, &QPushButton::clicked);
+
+    PLProgressDialog dialog("Working");
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(QApplication::activeModalWidget(), &dialog);
+    clickAsTheOperator(check);
+    QCOMPARE(clicks.count(), 0);
+    dialog.hide();
+    clickAsTheOperator(check);
+    QCOMPARE(clicks.count(), 1);
+}
+
+void WindowTest::runnerDeliversEveryLineInOrderBeforeReturning()
+{
+    Updater panel;
+    const auto* log = panel.findChild<QTextEdit*>();
+    const int first = log->document()->blockCount();
+    LineWorker worker(2000);
+    connect(&worker, SIGNAL(updateText(QString)), &panel, SLOT(addLine(QString)));
+    WorkerRunner::run(worker, &panel);
+    QVERIFY(worker.isFinished());
+    QCOMPARE(worker.result, 2000);
+    QMetaObject::invokeMethod(&panel, "addLine", Q_ARG(QString, "report"));
+    const QStringList lines = logLines(log).mid(first);
+    QCOMPARE(lines.size(), 2001);
+    for (int i = 0; i < 2000; ++i)
+        QCOMPARE(lines.at(i), QString::number(i));
+    QCOMPARE(lines.last(), QStringLiteral("report"));
+}
+
+QTEST_MAIN(WindowTest)
+#include "WindowTest.moc"

@@ -1,0 +1,144 @@
+#include "tests/support/PanelDriver.h"
+
+#include "app/MainWindow.h"
+#include "ui/DeviceSelectorDialog.h"
+#include "ui/Updater.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+
+QPushButton* buttonWithText(const QWidget* parent, const QString& text)
+{
+    for (QPushButton* button : parent->findChildren<QPushButton*>()) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+PanelDriver::PanelDriver()
+    : window(new MainWindow(nullptr))
+{
+    window->show();
+    responder.setInterval(10);
+    connect(&responder, &QTimer::timeout, this, &PanelDriver::answerModalWidget);
+    responder.start();
+}
+
+PanelDriver::~PanelDriver()
+{
+    delete window;
+}
+
+Updater* PanelDriver::panel() const
+{
+    return qobject_cast<Updater*>(window->centralWidget());
+}
+
+QPushButton* PanelDriver::checkButton() const
+{
+    return buttonWithText(panel(), "  Check Versions  ");
+}
+
+QPushButton* PanelDriver::updateButton() const
+{
+    return buttonWithText(panel(), "  Update  ");
+}
+
+QPushButton* PanelDriver::restoreButton() const
+{
+    return buttonWithText(panel(), "  Restore  ");
+}
+
+void PanelDriver::pressCheckVersions()
+{
+    press(checkButton());
+}
+
+void PanelDriver::pressUpdate()
+{
+    press(updateButton());
+}
+
+void PanelDriver::pressRestore()
+{
+    press(restoreButton());
+}
+
+// The button's slot runs the whole operation before click() returns.
+void PanelDriver::press(QPushButton* button)
+{
+    QVERIFY(button);
+    QVERIFY(button->isEnabled());
+    button->click();
+}
+
+void PanelDriver::answerSelectorWith(const QString& buttonText)
+{
+    selectorAnswer = buttonText;
+    selectorArmed = true;
+}
+
+void PanelDriver::answerQuestionWith(QMessageBox::StandardButton answer)
+{
+    questionAnswer = answer;
+    questionByEscape = false;
+    questionArmed = true;
+}
+
+void PanelDriver::answerQuestionByEscape()
+{
+    questionByEscape = true;
+    questionArmed = true;
+}
+
+void PanelDriver::answerModalWidget()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* selector = qobject_cast<DeviceSelectorDialog*>(modal)) {
+        if (!selectorArmed)
+            return;
+        selectorArmed = false;
+        ++selectors;
+        if (selectorAnswer.isEmpty())
+            QTest::keyClick(selector, Qt::Key_Escape);
+        else
+            buttonWithText(selector, selectorAnswer)->click();
+    } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        if (!questionArmed)
+            return;
+        questionArmed = false;
+        ++questions;
+        questionTitle = box->windowTitle();
+        questionText = box->text();
+        if (questionByEscape)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->button(questionAnswer)->click();
+    }
+}
+
+QStringList PanelDriver::logLines() const
+{
+    QStringList lines;
+    const QTextEdit* log = panel()->findChild<QTextEdit*>();
+    for (QTextBlock block = log->document()->begin(); block.isValid(); block = block.next())
+        lines << block.text();
+    return lines;
+}
+
+QStringList PanelDriver::linesAfter(const QString& heading) const
+{
+    const QStringList lines = logLines();
+    const int at = lines.lastIndexOf(heading);
+    if (at < 0)
+        return QStringList();
+    return lines.mid(at + 2);
+}

@@ -1,0 +1,70 @@
+#ifndef PANELDRIVER_H
+#define PANELDRIVER_H
+
+#include <QMessageBox>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+class MainWindow;
+class QPushButton;
+class QTextEdit;
+class Updater;
+
+// Drives the real window as an operator would: presses the panel's buttons
+// and answers the modal dialogs that appear while a button's work runs.
+class PanelDriver : public QObject
+{
+    Q_OBJECT
+
+public:
+    PanelDriver();
+    ~PanelDriver() override;
+
+    Updater* panel() const;
+    QPushButton* checkButton() const;
+    QPushButton* updateButton() const;
+    QPushButton* restoreButton() const;
+
+    void pressCheckVersions();
+    void pressUpdate();
+    void pressRestore();
+
+    // The next device selector is answered by the button with this text, or
+    // by Escape when the text is empty.
+    void answerSelectorWith(const QString& buttonText);
+    // The next question box is answered with this button, or by Escape.
+    void answerQuestionWith(QMessageBox::StandardButton answer);
+    void answerQuestionByEscape();
+
+    int questionsAsked() const { return questions; }
+    QString lastQuestionTitle() const { return questionTitle; }
+    QString lastQuestionText() const { return questionText; }
+    int selectorsShown() const { return selectors; }
+
+    QStringList logLines() const;
+    // The lines written after the most recent heading line (and its blank line).
+    QStringList linesAfter(const QString& heading) const;
+
+private slots:
+    void answerModalWidget();
+
+private:
+    void press(QPushButton* button);
+
+    MainWindow* window;
+    QTimer responder;
+    QString selectorAnswer;
+    bool selectorArmed = false;
+    QMessageBox::StandardButton questionAnswer = QMessageBox::NoButton;
+    bool questionArmed = false;
+    bool questionByEscape = false;
+    int questions = 0;
+    int selectors = 0;
+    QString questionTitle;
+    QString questionText;
+};
+
+#endif

@@ -1,0 +1,103 @@
+#include "tests/support/SimulatedInstrument.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QtTest>
+
+SimulatedInstrument::SimulatedInstrument()
+    : previousFolder(QDir::currentPath())
+{
+    QDir::setCurrent(folder.path());
+    qputenv("RZ_SIM_DEVICE", path("rzsim-device.json").toLocal8Bit());
+    qputenv("RZ_SIM_TRACE", path("trace.log").toLocal8Bit());
+    runTool({"firmware", path("firmware")});
+}
+
+SimulatedInstrument::~SimulatedInstrument()
+{
+    QDir::setCurrent(previousFolder);
+    qunsetenv("RZ_SIM_TRACE");
+    qunsetenv("RZ_SIM_DEVICE");
+}
+
+void SimulatedInstrument::create(const QStringList& options)
+{
+    runTool(QStringList{"device", "--file", path("rzsim-device.json"), "--fast"} + options);
+}
+
+void SimulatedInstrument::remove()
+{
+    QFile::remove(path("rzsim-device.json"));
+}
+
+QString SimulatedInstrument::runTool(const QStringList& arguments) const
+{
+    QProcess tool;
+    tool.setWorkingDirectory(folder.path());
+    tool.start(QCoreApplication::applicationDirPath() + "/rzsim", arguments);
+    const bool finished = tool.waitForFinished(60000);
+    const QString output = QString::fromLocal8Bit(tool.readAllStandardOutput());
+    const QString errors = QString::fromLocal8Bit(tool.readAllStandardError());
+    if (!finished || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        qFatal("rzsim %s failed: %s", qPrintable(arguments.join(' ')), qPrintable(errors));
+    return output;
+}
+
+QJsonObject SimulatedInstrument::state() const
+{
+    QFile file(path("rzsim-device.json"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QJsonObject();
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+void SimulatedInstrument::writeState(const QJsonObject& state) const
+{
+    QFile file(path("rzsim-device.json"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write the instrument's state");
+    file.write(QJsonDocument(state).toJson());
+}
+
+QStringList SimulatedInstrument::trace() const
+{
+    QFile file(path("trace.log"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringList();
+    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+QStringList SimulatedInstrument::traceOf(const QString& call) const
+{
+    QStringList lines;
+    for (const QString& line : trace()) {
+        if (line.startsWith(call + '('))
+            lines << line;
+    }
+    return lines;
+}
+
+// Without the version query of the panel's banner, which is no device access.
+QStringList SimulatedInstrument::calledFunctions() const
+{
+    QStringList names;
+    for (const QString& line : trace()) {
+        const QString name = line.left(line.indexOf('('));
+        if (name != QLatin1String("rzGetAPIVersion"))
+            names << name;
+    }
+    return names;
+}
+
+void SimulatedInstrument::clearTrace() const
+{
+    QFile::remove(path("trace.log"));
+}
+
+QString SimulatedInstrument::path(const QString& relative) const
+{
+    return folder.filePath(relative);
+}

@@ -1,0 +1,37 @@
+#ifndef SIMULATEDINSTRUMENT_H
+#define SIMULATEDINSTRUMENT_H
+
+#include <QJsonObject>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A working folder with this release's images and a simulated instrument,
+// made current for the test, with the device library's call trace on.
+class SimulatedInstrument
+{
+public:
+    SimulatedInstrument();
+    ~SimulatedInstrument();
+
+    // `rzsim device` with instant timing and the given options.
+    void create(const QStringList& options);
+    void remove();
+    // Runs the rzsim tool in the working folder; fails the test on error.
+    QString runTool(const QStringList& arguments) const;
+
+    QJsonObject state() const;
+    void writeState(const QJsonObject& state) const;
+
+    QStringList trace() const;             // every call, one line each
+    QStringList traceOf(const QString& call) const;
+    QStringList calledFunctions() const;   // names only, in order
+    void clearTrace() const;
+
+    QString path(const QString& relative) const;
+
+private:
+    QTemporaryDir folder;
+    QString previousFolder;
+};
+
+#endif

@@ -1,0 +1,121 @@
+#include "ui/Updater.h"
+
+#include "catalogue/Catalogue.h"
+#include "device/rz_api.h"
+#include "workflows/CheckVersionsFlow.h"
+
+#include <QBoxLayout>
+#include <QColor>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextEdit>
+
+Updater::Updater(QWidget* parent)
+    : QWidget(parent, Qt::WindowFlags())
+{
+    buildPanel();
+    writeBanner();
+}
+
+void Updater::buildPanel()
+{
+    log = new QTextEdit;
+    log->setReadOnly(true);
+    checkButton = new QPushButton(QStringLiteral("  Check Versions  "));
+    updateButton = new QPushButton(QStringLiteral("  Update  "));
+    updateButton->setEnabled(false);
+    restoreButton = new QPushButton(QStringLiteral("  Restore  "));
+    restoreButton->setEnabled(false);
+
+    auto* outer = new QBoxLayout(QBoxLayout::LeftToRight);
+    auto* logColumn = new QBoxLayout(QBoxLayout::TopToBottom);
+    auto* buttonColumn = new QBoxLayout(QBoxLayout::TopToBottom);
+    logColumn->insertWidget(-1, log, 0, Qt::Alignment());
+    buttonColumn->insertWidget(-1, checkButton, 0, Qt::Alignment());
+    buttonColumn->insertWidget(-1, updateButton, 0, Qt::Alignment());
+    buttonColumn->insertWidget(-1, restoreButton, 0, Qt::Alignment());
+    buttonColumn->insertStretch(-1, 0);
+    outer->insertLayout(-1, logColumn, 0);
+    outer->insertLayout(-1, buttonColumn, 0);
+    setLayout(outer);
+
+    connect(checkButton, SIGNAL(clicked()), this, SLOT(checkVersions()));
+    connect(updateButton, SIGNAL(clicked()), this, SLOT(updateDevice()));
+    connect(restoreButton, SIGNAL(clicked()), this, SLOT(restoreDevice()));
+}
+
+void Updater::writeBanner()
+{
+    const char* apiVersion = rzGetAPIVersion();
+    log->append(QStringLiteral("RZ610/RZ870 firmware updater"));
+    log->append(QString::asprintf("Using RZ API version %s", apiVersion ? apiVersion : ""));
+    log->append(QString());
+    log->append(QStringLiteral("Please read below before continuing."));
+    log->append(QString());
+    for (int type = 0; type <= 3; ++type) {
+        log->append(QStringLiteral("Updates %1 to firmware version %2")
+                        .arg(deviceTypeName(type), targetVersion(type).versionString()));
+    }
+    log->append(QString());
+    log->append(QStringLiteral("Ensure only one Pellanor device is connected to the PC."));
+    log->append(QStringLiteral("Connect RZ610R, RZ610S, and RZ870S devices over USB 3.0."));
+    log->append(QStringLiteral("Connect RZ610T devices over USB 2.0."));
+    appendColoured(QStringLiteral("Do NOT disconnect the device at any time during the update."),
+                   QColor(Qt::red));
+    log->append(QStringLiteral(
+        "Disconnecting the device during an update can leave your device in an unoperable state."));
+}
+
+void Updater::appendColoured(const QString& s, const QColor& colour)
+{
+    const QColor saved = log->textColor();
+    log->setTextColor(colour);
+    log->append(s);
+    log->setTextColor(saved);
+}
+
+void Updater::appendHeading(const QString& heading)
+{
+    log->append(QString());
+    log->append(heading);
+    log->append(QString());
+}
+
+void Updater::addLine(const QString& s)
+{
+    log->append(s);
+}
+
+void Updater::addStatusLine(const QString& s, bool success)
+{
+    appendColoured(s, success ? QColor(34, 177, 76, 255) : QColor(Qt::red));
+}
+
+void Updater::replaceLastLine(const QString& s)
+{
+    QTextCursor cursor = log->textCursor();
+    cursor.movePosition(QTextCursor::End, QTextCursor::MoveAnchor, 1);
+    cursor.deletePreviousChar();
+    cursor.select(QTextCursor::LineUnderCursor);
+    if (cursor.selectedText() == QLatin1String("\n")) {
+        cursor.removeSelectedText();
+        cursor.deletePreviousChar();
+        cursor.select(QTextCursor::LineUnderCursor);
+    }
+    cursor.removeSelectedText();
+    cursor.deletePreviousChar();
+    log->append(s);
+}
+
+void Updater::checkVersions()
+{
+    CheckVersionsFlow(*this).run();
+}
+
+void Updater::updateDevice()
+{
+}
+
+void Updater::restoreDevice()
+{
+}

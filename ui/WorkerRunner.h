@@ -1,0 +1,18 @@
+#ifndef WORKERRUNNER_H
+#define WORKERRUNNER_H
+
+class QObject;
+class QThread;
+
+// Runs a worker thread to its end while the GUI keeps handling events, the way
+// every button of the panel runs its operation.
+class WorkerRunner
+{
+public:
+    // Starts the worker and waits, without spinning, until it has finished.
+    // On return the worker's results may be read and every line it emitted
+    // towards lineReceiver has been delivered, in the order emitted.
+    static void run(QThread& worker, QObject* lineReceiver);
+};
+
+#endif

@@ -1,0 +1,85 @@
+#include "workflows/CheckVersionThread.h"
+
+#include "catalogue/Catalogue.h"
+#include "device/rz_api.h"
+
+CheckVersionThread::CheckVersionThread()
+    : QThread(nullptr)
+{
+}
+
+CheckVersionThread::~CheckVersionThread() = default;
+
+void CheckVersionThread::run()
+{
+    int handle = -1;
+    int serials[1] = {0};
+    int count = 1;
+    rzConfigNetGetDeviceList(serials, &count);
+    if (count >= 1 && rzConfigNetOpenDevice(&handle, serials[0]) == 0) {
+        readNetworkInstrument(handle, serials[0]);
+        return;
+    }
+    if (rzOpenDevice(&handle) == 0) {
+        readOperationalInstrument(handle);
+        return;
+    }
+    emit updateText(QStringLiteral("Failed to open RZ."));
+    emit updateText(QStringLiteral("Looking for RZ boot device..."));
+    readBootDevice(handle);
+}
+
+// The results of the two queries are not tested: a number the library left
+// at 0 maps like any other, and an FPGA state of 0 counts as loaded.
+void CheckVersionThread::readNetworkInstrument(int handle, int listedSerial)
+{
+    int firmwareNumber = 0;
+    rzConfigNetGetFirmwareVersion(handle, &firmwareNumber);
+    int fpgaState = 0;
+    rzConfigNetGetFPGAStatus(handle, &fpgaState);
+    if (fpgaState == RZ_FPGA_FAILED_TO_LOAD) {
+        emit updateText(QStringLiteral("FPGA failed to load."));
+        found.status = NeedsRestore;
+    } else {
+        found.status = Operational;
+    }
+    rzConfigNetCloseDevice(handle);
+    found.deviceType = RZ_DEVICE_RZ610T;
+    found.currentVersion = versionFromNetworkFirmware(firmwareNumber);
+    found.targetVersion = targetVersion(RZ_DEVICE_RZ610T);
+    found.serialNumber = listedSerial;
+}
+
+void CheckVersionThread::readOperationalInstrument(int handle)
+{
+    FirmwareVersion& current = found.currentVersion;
+    if (rzGetFirmwareVersion(handle, &current.bootVersion, &current.runVersion, &current.fpgaVersion) != 0) {
+        rzCloseDevice(handle);
+        emit updateText(QStringLiteral("Failed to retrieve firmware versions."));
+        found.status = NotDetected;
+        return;
+    }
+    if (rzGetDeviceInfo(handle, &found.deviceType, &found.serialNumber) != 0) {
+        rzCloseDevice(handle);
+        emit updateText(QStringLiteral("Failed to retrieve serial number."));
+        found.status = NotDetected;
+        return;
+    }
+    rzCloseDevice(handle);
+    found.status = Operational;
+    found.targetVersion = targetVersion(found.deviceType);
+}
+
+void CheckVersionThread::readBootDevice(int& handle)
+{
+    if (rzConfigUSBOpenDevice(&handle) != 0) {
+        emit updateText(QStringLiteral("Failed to open RZ boot device."));
+        found.status = NotDetected;
+        return;
+    }
+    rzConfigUSBGetDeviceSerial(handle, &found.serialNumber);
+    rzConfigUSBGetDeviceType(handle, &found.deviceType);
+    rzConfigUSBCloseDevice(handle);
+    found.status = NeedsRestore;
+    found.targetVersion = targetVersion(found.deviceType);
+}

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QProgressBar>
 
 PLProgressDialog::PLProgressDialog(const QString& labelText, QWidget* parent)
     : QProgressDialog(labelText, QString(), 0, 0, parent, Qt::WindowFlags())
@@ -11,6 +12,21 @@ PLProgressDialog::PLProgressDialog(const QString& labelText, QWidget* parent)
     setModal(true);
     const QFontMetrics metrics(font());
     resize(metrics.horizontalAdvance(labelText, -1) + 100, metrics.height());
+}
+
+// The bar is set directly: QProgressDialog::setValue() would run a nested
+// event loop and hide the dialog once the value reaches the maximum.
+void PLProgressDialog::showPercent(int percent)
+{
+    auto* bar = findChild<QProgressBar*>();
+    if (!bar)
+        return;
+    if (percent < 0 || percent > 100) {
+        bar->setRange(0, 0);
+        return;
+    }
+    bar->setRange(0, 100);
+    bar->setValue(percent);
 }
 
 // Escape and the window's close button end in reject(); while a worker runs

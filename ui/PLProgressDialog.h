@@ -12,6 +12,10 @@ class PLProgressDialog : public QProgressDialog
 public:
     explicit PLProgressDialog(const QString& labelText, QWidget* parent = nullptr);
 
+    // A percentage of 0 to 100 shows a determinate bar; anything else the
+    // busy bar again.
+    void showPercent(int percent);
+
 public slots:
     void reject() override;
 

@@ -3,6 +3,9 @@
 #include "catalogue/Catalogue.h"
 #include "device/rz_api.h"
 #include "workflows/CheckVersionsFlow.h"
+#include "workflows/FirmwareWriteFlow.h"
+#include "workflows/RestoreDeviceThread.h"
+#include "workflows/UpdateDeviceThread.h"
 
 #include <QBoxLayout>
 #include <QColor>
@@ -114,8 +117,19 @@ void Updater::checkVersions()
 
 void Updater::updateDevice()
 {
+    UpdateDeviceThread worker;
+    connect(&worker, SIGNAL(replaceLastLine(QString)), this, SLOT(replaceLastLine(QString)));
+    FirmwareWriteFlow(*this, QStringLiteral("Updating Firmware"),
+                      QStringLiteral("Updating Device\nDO NOT UNPLUG THE DEVICE\n"
+                                     "This process can take several minutes\nPlease Wait..."))
+        .run(worker);
 }
 
 void Updater::restoreDevice()
 {
+    RestoreDeviceThread worker;
+    FirmwareWriteFlow(*this, QStringLiteral("Restoring Device"),
+                      QStringLiteral("Performing Device Restore\nDO NOT UNPLUG DEVICE\n"
+                                     "This process will take up to 10 minutes\nPlease Wait..."))
+        .run(worker);
 }

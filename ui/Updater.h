@@ -28,8 +28,7 @@ private slots:
 
 private:
     friend class CheckVersionsFlow;
-    friend class UpdateFlow;
-    friend class RestoreFlow;
+    friend class FirmwareWriteFlow;
 
     void buildPanel();
     void writeBanner();

@@ -1,0 +1,588 @@
+#include "tests/support/PanelDriver.h"
+#include "tests/support/SimulatedInstrument.h"
+#include "ui/PLProgressDialog.h"
+#include "ui/Updater.h"
+#include "workflows/UpdateDeviceThread.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+const QString updateHeading = "Updating Firmware";
+const QString restoreHeading = "Restoring Device";
+const QStringList successLines = {"Firmware updated successfully.", "You may now close the software."};
+const QStringList failureLines = {"Firmware updated unsuccessfully.",
+                                  "Check device connections and re-run the software.",
+                                  "If problem persists, contact Pellanor.", "You may now close the software."};
+
+QStringList usbModel(const QString& model, int boot, int run, int fpga)
+{
+    return {"--model", model, "--serial", "12345", "--boot", QString::number(boot), "--run",
+            QString::number(run), "--fpga", QString::number(fpga)};
+}
+
+QStringList rz610t(int fx3, int fpga)
+{
+    return {"--model", "RZ610T", "--serial", "777", "--fx3", QString::number(fx3), "--fpga",
+            QString::number(fpga)};
+}
+
+// "valid@version" for each component of the instrument's state.
+QString components(const SimulatedInstrument& instrument)
+{
+    const QJsonObject parts = instrument.state().value("components").toObject();
+    QStringList text;
+    for (const char* name : {"boot", "run", "fx3", "fpga"}) {
+        if (!parts.contains(name))
+            continue;
+        const QJsonObject part = parts.value(name).toObject();
+        text << QString("%1:%2@%3").arg(name, part.value("valid").toBool() ? "valid" : "invalid")
+                    .arg(part.value("version").toInt());
+    }
+    return text.join(' ');
+}
+
+const QString rz610rAtTarget = "boot:valid@4 run:valid@5 fpga:valid@10";
+const QString rz610tAtTarget = "fx3:valid@9 fpga:valid@7";
+
+} // namespace
+
+class UpdateRestoreTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void usbUpdateRewritesWhatDiffers_data();
+    void usbUpdateRewritesWhatDiffers();
+    void usbUpdateSkippingEverythingSucceeds();
+    void updateOpenFailure();
+    void usbUpdateFailures_data();
+    void usbUpdateFailures();
+    void acceptedDowngradeRewritesNewerComponents();
+    void networkUpdate();
+    void networkUpdateFx3ClearFailure();
+    void missingImageStopsBeforeAnyDeviceCall_data();
+    void missingImageStopsBeforeAnyDeviceCall();
+    void wrongImageIsRefused_data();
+    void wrongImageIsRefused();
+    void usbRestore();
+    void usbRestoreBootstrapsWhenTheOpenFails();
+    void usbRestoreFindsNothing();
+    void usbRestoreRunFailures_data();
+    void usbRestoreRunFailures();
+    void networkRestoreOpensByListedSerialAndWritesStateSerial();
+    void networkRestoreNeedsExactlyOneListedInstrument_data();
+    void networkRestoreNeedsExactlyOneListedInstrument();
+    void missingImageStopsTheRestore();
+    void busyDialogShowsFpgaProgress();
+    void interruptedUsbUpdateRecovers_data();
+    void interruptedUsbUpdateRecovers();
+    void interruptedNetworkUpdateRecovers_data();
+    void interruptedNetworkUpdateRecovers();
+
+private:
+    void expectPanelDisabled(const PanelDriver& driver);
+};
+
+void UpdateRestoreTest::expectPanelDisabled(const PanelDriver& driver)
+{
+    QVERIFY(!driver.panel()->isEnabled());
+}
+
+void UpdateRestoreTest::usbUpdateRewritesWhatDiffers_data()
+{
+    QTest::addColumn<QStringList>("device");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("calls");
+    QTest::newRow("all three older")
+        << usbModel("RZ610R", 3, 4, 9)
+        << QStringList{"Updating boot Fx3, estimated 10 seconds.", "Updating run Fx3, estimated 10 seconds.",
+                       "Updating FPGA, estimated 6 minutes."}
+        << QStringList{"rzConfigUSBOpenDeviceBySerial", "rzConfigUSBClearBootSector", "rzConfigUSBWriteBootSector",
+                       "rzConfigUSBClearRunSector", "rzConfigUSBWriteRunSector", "rzConfigUSBClearFPGAProgram",
+                       "rzConfigUSBWriteFPGAProgram"};
+    QTest::newRow("only run older")
+        << usbModel("RZ610R", 4, 4, 10)
+        << QStringList{"Skipping boot Fx3, already current version.", "Updating run Fx3, estimated 10 seconds.",
+                       "Skipping FPGA, already current version."}
+        << QStringList{"rzConfigUSBOpenDeviceBySerial", "rzConfigUSBClearRunSector", "rzConfigUSBWriteRunSector"};
+}
+
+void UpdateRestoreTest::usbUpdateRewritesWhatDiffers()
+{
+    QFETCH(QStringList, device);
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, calls);
+    SimulatedInstrument instrument;
+    instrument.create(device);
+    PanelDriver driver;
+    driver.pressCheckVersions();
+    instrument.clearTrace();
+    driver.pressUpdate();
+    QCOMPARE(driver.linesAfter(updateHeading), lines + successLines);
+    expectPanelDisabled(driver);
+    QCOMPARE(instrument.calledFunctions(), calls);
+    QVERIFY(instrument.traceOf("rzConfigUSBOpenDeviceBySerial").first().contains("serial=12345"));
+    const QStringList runWrite = instrument.traceOf("rzConfigUSBWriteRunSector");
+    QVERIFY2(runWrite.first().contains(R"(imagePath="./firmware/RZ610R-Cypress-Run-v5.img", serial=-1))"),
+             qPrintable(runWrite.first()));
+    QCOMPARE(components(instrument), rz610rAtTarget);
+    QCOMPARE(instrument.state().value("flashSerial").toInt(), 12345);
+}
+
+void UpdateRestoreTest::usbUpdateSkippingEverythingSucceeds()
+{
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 10));
+    UpdateDeviceThread worker;
+    worker.state.serialNumber = 12345;
+    worker.state.currentVersion = worker.state.targetVersion = FirmwareVersion{0, 4, 5, 10};
+    QSignalSpy lines(&worker, &FirmwareWriterThread::addLine);
+    worker.start();
+    QVERIFY(worker.wait(30000));
+    QVERIFY(worker.success);
+    QStringList emitted;
+    for (const QList<QVariant>& line : lines)
+        emitted << line.first().toString();
+    QCOMPARE(emitted, QStringList({"Skipping boot Fx3, already current version.",
+                                   "Skipping run Fx3, already current version.",
+                                   "Skipping FPGA, already current version."}));
+    QCOMPARE(instrument.calledFunctions(), QStringList{"rzConfigUSBOpenDeviceBySerial"});
+}
+
+void UpdateRestoreTest::updateOpenFailure()
+{
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 9) + QStringList{"--fault", "rzConfigUSBOpenDeviceBySerial:1"});
+    PanelDriver driver;
+    driver.pressCheckVersions();
+    driver.pressUpdate();
+    QCOMPARE(driver.linesAfter(updateHeading), QStringList{"Cannot Find Device"} + failureLines);
+    expectPanelDisabled(driver);
+}
+
+void UpdateRestoreTest::usbUpdateFailures_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("components");
+    const QString runUpdate = "Updating run Fx3, estimated 10 seconds.";
+    QTest::newRow("run clear") << "rzConfigUSBClearRunSector:6" << QStringList{runUpdate, "Failed Clearing"}
+                               << "boot:valid@4 run:valid@4 fpga:valid@9";
+    QTest::newRow("run write") << "rzConfigUSBWriteRunSector:6" << QStringList{runUpdate, "Failed Writing"}
+                               << "boot:valid@4 run:invalid@4 fpga:valid@9";
+    QTest::newRow("FPGA clear") << "rzConfigUSBClearFPGAProgram:6"
+                                << QStringList{runUpdate, "Updating FPGA, estimated 6 minutes.", "Failed Clearing"}
+                                << "boot:valid@4 run:valid@5 fpga:valid@9";
+}
+
+// A failed run step stops the update like any other failure.
+void UpdateRestoreTest::usbUpdateFailures()
+{
+    QFETCH(QString, fault);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, components);
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 4, 9) + QStringList{"--fault", fault});
+    PanelDriver driver;
+    driver.pressCheckVersions();
+    driver.pressUpdate();
+    QCOMPARE(driver.linesAfter(updateHeading),
+             QStringList{"Skipping boot Fx3, already current version."} + lines + failureLines);
+    QCOMPARE(::components(instrument), components);
+    if (!fault.startsWith("rzConfigUSBClearFPGA"))
+        QVERIFY(instrument.traceOf("rzConfigUSBClearFPGAProgram").isEmpty());
+    expectPanelDisabled(driver);
+}
+
+void UpdateRestoreTest::acceptedDowngradeRewritesNewerComponents()
+{
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 6, 9));
+    PanelDriver driver;
+    driver.answerQuestionWith(QMessageBox::Yes);
+    driver.pressCheckVersions();
+    driver.pressUpdate();
+    QCOMPARE(driver.linesAfter(updateHeading),
+             QStringList({"Skipping boot Fx3, already current version.", "Updating run Fx3, estimated 10 seconds.",
+                          "Updating FPGA, estimated 6 minutes."})
+                 + successLines);
+    QCOMPARE(components(instrument), rz610rAtTarget);
+}
+
+void UpdateRestoreTest::networkUpdate()
+{
+    SimulatedInstrument instrument;
+    instrument.create(rz610t(8, 6));
+    PanelDriver driver;
+    driver.pressCheckVersions();
+    instrument.clearTrace();
+    driver.pressUpdate();
+    QCOMPARE(driver.linesAfter(updateHeading),
+             QStringList({"Updating FX3, estimated 20 seconds.", "Updating FPGA, estimated 10 minutes."})
+                 + successLines);
+    QCOMPARE(instrument.calledFunctions(),
+             QStringList({"rzConfigNetOpenDevice", "rzConfigNetClearFx3", "rzConfigNetWriteFx3",
+                          "rzConfigNetClearFPGA", "rzConfigNetWriteFGPA", "rzConfigNetPreset"}));
+    QVERIFY(instrument.traceOf("rzConfigNetWriteFx3").first().contains(
+        R"(imagePath="./firmware/RZ610T-Cypress-v9.img", serial=777))"));
+    QVERIFY(instrument.traceOf("rzConfigNetWriteFGPA").first().contains("./firmware/RZ610T-FPGA-v7.rbf"));
+    QCOMPARE(components(instrument), rz610tAtTarget);
+}
+
+void UpdateRestoreTest::networkUpdateFx3ClearFailure()
+{
+    SimulatedInstrument instrument;
+    instrument.create(rz610t(8, 6) + QStringList{"--fault", "rzConfigNetClearFx3:1"});
+    PanelDriver driver;
+    driver.pressCheckVersions();
+    driver.pressUpdate();
+    QCOMPARE(driver.linesAfter(updateHeading),
+             QStringList({"Updating FX3, estimated 20 seconds.", "Failed Clearing"}) + failureLines);
+    QVERIFY(instrument.traceOf("rzConfigNetClearFPGA").isEmpty());
+    QVERIFY(instrument.traceOf("rzConfigNetPreset").isEmpty());
+}
+
+void UpdateRestoreTest::missingImageStopsBeforeAnyDeviceCall_data()
+{
+    QTest::addColumn<QStringList>("device");
+    QTest::addColumn<QString>("image");
+    QTest::newRow("boot") << usbModel("RZ610S", 3, 7, 13) << "./firmware/RZ610S-Cypress-Boot-v4.img";
+    QTest::newRow("run") << usbModel("RZ610S", 3, 7, 13) << "./firmware/RZ610S-Cypress-Run-v8.img";
+    QTest::newRow("FPGA") << usbModel("RZ610S", 3, 7, 13) << "./firmware/RZ610S-FPGA-v14.rbf";
+    QTest::newRow("FX3") << rz610t(8, 6) << "./firmware/RZ610T-Cypress-v9.img";
+    QTest::newRow("RZ610T FPGA") << rz610t(8, 6) << "./firmware/RZ610T-FPGA-v7.rbf";
+}
+
+void UpdateRestoreTest::missingImageStopsBeforeAnyDeviceCall()
+{
+    QFETCH(QStringList, device);
+    QFETCH(QString, image);
+    SimulatedInstrument instrument;
+    instrument.create(device);
+    PanelDriver driver;
+    driver.pressCheckVersions();
+    const QString before = components(instrument);
+    instrument.clearTrace();
+    QVERIFY(QFile::remove(image));
+    driver.pressUpdate();
+    QCOMPARE(driver.linesAfter(updateHeading), QStringList{"Missing firmware image: " + image} + failureLines);
+    QVERIFY(instrument.calledFunctions().isEmpty());
+    QCOMPARE(components(instrument), before);
+    expectPanelDisabled(driver);
+}
+
+void UpdateRestoreTest::wrongImageIsRefused_data()
+{
+    QTest::addColumn<QString>("replacement"); // "corrupt" or another image to copy in its place
+    QTest::newRow("another model's") << "./firmware/RZ610S-FPGA-v14.rbf";
+    QTest::newRow("another component") << "./firmware/RZ610R-Cypress-Run-v5.img";
+    QTest::newRow("corrupted") << "corrupt";
+}
+
+void UpdateRestoreTest::wrongImageIsRefused()
+{
+    QFETCH(QString, replacement);
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 9));
+    const QString fpga = "./firmware/RZ610R-FPGA-v10.rbf";
+    if (replacement == "corrupt") {
+        QFile file(fpga);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.seek(file.size() - 1);
+        const char flipped = char(file.peek(1).at(0) ^ 0x5a);
+        file.write(&flipped, 1);
+    } else {
+        QVERIFY(QFile::remove(fpga) && QFile::copy(replacement, fpga));
+    }
+    PanelDriver driver;
+    driver.pressCheckVersions();
+    driver.pressUpdate();
+    QCOMPARE(driver.linesAfter(updateHeading),
+             QStringList({"Skipping boot Fx3, already current version.", "Skipping run Fx3, already current version.",
+                          "Updating FPGA, estimated 6 minutes.", "Failed Writing"})
+                 + failureLines);
+    QCOMPARE(components(instrument), QStringLiteral("boot:valid@4 run:valid@5 fpga:invalid@9"));
+}
+
+void UpdateRestoreTest::usbRestore()
+{
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ870S", 2, 4, 4) + QStringList{"--invalid", "fpga"});
+    PanelDriver driver;
+    driver.pressCheckVersions();
+    instrument.clearTrace();
+    driver.pressRestore();
+    QCOMPARE(driver.linesAfter(restoreHeading),
+             QStringList({"Updating boot Fx3, estimated 10 seconds.", "Updating run Fx3 device, estimated 10 seconds.",
+                          "Updating FPGA, estimated 6 minutes."})
+                 + successLines);
+    expectPanelDisabled(driver);
+    const QStringList calls = instrument.calledFunctions();
+    QCOMPARE(calls.first(), QStringLiteral("rzConfigUSBOpenDevice"));
+    QCOMPARE(calls.last(), QStringLiteral("rzConfigUSBCloseDevice"));
+    QVERIFY(instrument.traceOf("rzConfigUSBWriteBootSector").first().contains(
+        R"(imagePath="./firmware/RZ870S-Cypress-Boot-v2.img", serial=12345))"));
+    QVERIFY(instrument.traceOf("rzConfigUSBWriteRunSector").first().contains(
+        R"(imagePath="./firmware/RZ870S-Cypress-Run-v4.img", serial=12345))"));
+    QCOMPARE(components(instrument), QStringLiteral("boot:valid@2 run:valid@4 fpga:valid@4"));
+}
+
+// The instrument was bootstrapped by the check, then lost power before the
+// restore: the restore's own bootstrap brings it back.
+void UpdateRestoreTest::usbRestoreBootstrapsWhenTheOpenFails()
+{
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "boot"});
+    PanelDriver driver;
+    driver.answerSelectorWith("RZ610R");
+    driver.pressCheckVersions();
+    instrument.runTool({"unplug"});
+    instrument.runTool({"plug"});
+    instrument.clearTrace();
+    driver.pressRestore();
+    QCOMPARE(driver.linesAfter(restoreHeading),
+             QStringList({"Updating boot Fx3, estimated 10 seconds.", "Updating run Fx3 device, estimated 10 seconds.",
+                          "Updating FPGA, estimated 6 minutes."})
+                 + successLines);
+    QCOMPARE(instrument.calledFunctions().mid(0, 2),
+             QStringList({"rzConfigUSBOpenDevice", "rzConfigUSBBootstrapDevice"}));
+    QCOMPARE(components(instrument), rz610rAtTarget);
+}
+
+void UpdateRestoreTest::usbRestoreFindsNothing()
+{
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "run"});
+    PanelDriver driver;
+    driver.pressCheckVersions();
+    instrument.runTool({"unplug"});
+    driver.pressRestore();
+    QCOMPARE(driver.linesAfter(restoreHeading), QStringList{"Failed to open device."} + failureLines);
+    expectPanelDisabled(driver);
+}
+
+void UpdateRestoreTest::usbRestoreRunFailures_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("clear") << "rzConfigUSBClearRunSector:6" << "Failed clearing run Fx3.";
+    QTest::newRow("write") << "rzConfigUSBWriteRunSector:6" << "Failed writing run Fx3.";
+}
+
+void UpdateRestoreTest::usbRestoreRunFailures()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, line);
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "run", "--fault", fault});
+    PanelDriver driver;
+    driver.pressCheckVersions();
+    driver.pressRestore();
+    QCOMPARE(driver.linesAfter(restoreHeading),
+             QStringList({"Updating boot Fx3, estimated 10 seconds.", "Updating run Fx3 device, estimated 10 seconds.",
+                          line})
+                 + failureLines);
+    QVERIFY(instrument.traceOf("rzConfigUSBClearFPGAProgram").isEmpty());
+}
+
+void UpdateRestoreTest::networkRestoreOpensByListedSerialAndWritesStateSerial()
+{
+    SimulatedInstrument instrument;
+    instrument.create(rz610t(9, 7) + QStringList{"--invalid", "fpga"});
+    PanelDriver driver;
+    driver.pressCheckVersions();
+    // The instrument now lists itself under another serial than the check saw.
+    QJsonObject state = instrument.state();
+    state["flashSerial"] = 888;
+    instrument.writeState(state);
+    instrument.clearTrace();
+    driver.pressRestore();
+    QCOMPARE(driver.linesAfter(restoreHeading),
+             QStringList({"Updating FX3 program, estimated 10 seconds.", "Updating FPGA, estimated 10 minutes."})
+                 + successLines);
+    QVERIFY(instrument.traceOf("rzConfigNetOpenDevice").first().contains("serial=888"));
+    QVERIFY(instrument.traceOf("rzConfigNetWriteFx3").first().contains("serial=777"));
+    QCOMPARE(instrument.calledFunctions().last(), QStringLiteral("rzConfigNetPreset"));
+    QVERIFY(instrument.traceOf("rzConfigNetCloseDevice").isEmpty());
+    QCOMPARE(components(instrument), rz610tAtTarget);
+}
+
+void UpdateRestoreTest::networkRestoreNeedsExactlyOneListedInstrument_data()
+{
+    QTest::addColumn<bool>("unplug");
+    QTest::newRow("none listed") << true;
+    QTest::newRow("two listed") << false;
+}
+
+void UpdateRestoreTest::networkRestoreNeedsExactlyOneListedInstrument()
+{
+    QFETCH(bool, unplug);
+    SimulatedInstrument instrument;
+    instrument.create(rz610t(9, 7) + QStringList{"--invalid", "fpga"});
+    PanelDriver driver;
+    driver.pressCheckVersions();
+    if (unplug) {
+        instrument.runTool({"unplug"});
+    } else {
+        QJsonObject state = instrument.state();
+        state["listedCount"] = 2;
+        instrument.writeState(state);
+    }
+    instrument.clearTrace();
+    driver.pressRestore();
+    QCOMPARE(driver.linesAfter(restoreHeading), QStringList{"Unable to find device."} + failureLines);
+    QCOMPARE(instrument.calledFunctions(), QStringList{"rzConfigNetGetDeviceList"});
+}
+
+void UpdateRestoreTest::missingImageStopsTheRestore()
+{
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "run"});
+    PanelDriver driver;
+    driver.pressCheckVersions();
+    QVERIFY(QFile::remove("./firmware/RZ610R-FPGA-v10.rbf"));
+    QVERIFY(QFile::remove("./firmware/RZ610R-Cypress-Run-v5.img"));
+    instrument.clearTrace();
+    driver.pressRestore();
+    QCOMPARE(driver.linesAfter(restoreHeading),
+             QStringList({"Missing firmware image: ./firmware/RZ610R-Cypress-Run-v5.img",
+                          "Missing firmware image: ./firmware/RZ610R-FPGA-v10.rbf"})
+                 + failureLines);
+    QVERIFY(instrument.calledFunctions().isEmpty());
+    QCOMPARE(components(instrument), QStringLiteral("boot:valid@4 run:invalid@5 fpga:valid@10"));
+}
+
+// While the FPGA is programmed the dialog shows the library's percentage;
+// before it, the busy bar.
+void UpdateRestoreTest::busyDialogShowsFpgaProgress()
+{
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 4, 9));
+    QJsonObject state = instrument.state();
+    QJsonObject timing = state.value("timing").toObject();
+    timing["writeMs"] = 300;
+    timing["fpgaClearMs"] = 300;
+    timing["fpgaWriteMs"] = 1200;
+    state["timing"] = timing;
+    instrument.writeState(state);
+    PanelDriver driver;
+    driver.pressCheckVersions();
+
+    QList<int> seen; // -1 for the busy bar, else the bar's value
+    QTimer sampler;
+    connect(&sampler, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<PLProgressDialog*>(QApplication::activeModalWidget());
+        const QProgressBar* bar = dialog ? dialog->findChild<QProgressBar*>() : nullptr;
+        if (bar)
+            seen << (bar->maximum() == 0 ? -1 : bar->value());
+    });
+    sampler.start(20);
+    driver.pressUpdate();
+    sampler.stop();
+
+    QCOMPARE(driver.linesAfter(updateHeading).mid(3), successLines);
+    QVERIFY(!seen.isEmpty());
+    QCOMPARE(seen.first(), -1); // the run image is written under the busy bar
+    const QList<int> percentages = seen.mid(seen.lastIndexOf(-1) + 1);
+    QVERIFY2(percentages.size() >= 5, qPrintable(QString::number(percentages.size())));
+    QVERIFY2(percentages.first() < 50, qPrintable(QString::number(percentages.first())));
+    QVERIFY2(percentages.last() >= 90, qPrintable(QString::number(percentages.last())));
+}
+
+namespace {
+
+// After an interrupted update: plug the instrument back in and do what the
+// updater offers in a fresh window, as an operator would.
+void recoverInAFreshWindow(SimulatedInstrument& instrument, const QString& model)
+{
+    instrument.runTool({"plug"});
+    PanelDriver driver;
+    driver.answerSelectorWith(model);
+    driver.pressCheckVersions();
+    if (driver.updateButton()->isEnabled())
+        driver.pressUpdate();
+    else if (driver.restoreButton()->isEnabled())
+        driver.pressRestore();
+    const QStringList lines = driver.logLines();
+    QVERIFY2(lines.contains("Firmware updated successfully.") || lines.contains("Firmware does not require update."),
+             qPrintable(lines.join('\n')));
+}
+
+// A power cycle, then a check that finds the instrument operational and current.
+void expectCurrentAndOperational(SimulatedInstrument& instrument, const QString& model, int serial)
+{
+    instrument.runTool({"unplug"});
+    instrument.runTool({"plug"});
+    PanelDriver driver;
+    driver.pressCheckVersions();
+    QCOMPARE(driver.selectorsShown(), 0);
+    const QStringList lines = driver.linesAfter("Checking Firmware Versions...");
+    QCOMPARE(lines.value(0), "Found " + model);
+    QVERIFY2(lines.value(1).startsWith(QString("Serial %1, with firmware ").arg(serial)), qPrintable(lines.value(1)));
+    QCOMPARE(lines.value(2), QStringLiteral("Firmware does not require update."));
+    QCOMPARE(instrument.state().value("flashSerial").toInt(), serial);
+}
+
+void addInterruptionRows(const QStringList& calls)
+{
+    QTest::addColumn<QString>("call");
+    for (const QString& call : calls)
+        QTest::newRow(qPrintable("after " + call)) << call;
+}
+
+} // namespace
+
+void UpdateRestoreTest::interruptedUsbUpdateRecovers_data()
+{
+    addInterruptionRows({"rzConfigUSBClearBootSector", "rzConfigUSBWriteBootSector", "rzConfigUSBClearRunSector",
+                         "rzConfigUSBWriteRunSector", "rzConfigUSBClearFPGAProgram", "rzConfigUSBWriteFPGAProgram"});
+}
+
+void UpdateRestoreTest::interruptedUsbUpdateRecovers()
+{
+    QFETCH(QString, call);
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 3, 4, 9) + QStringList{"--unplug-after", call});
+    {
+        PanelDriver driver;
+        driver.pressCheckVersions();
+        driver.pressUpdate();
+    }
+    QVERIFY(instrument.state().value("unplugged").toBool());
+    recoverInAFreshWindow(instrument, "RZ610R");
+    QCOMPARE(components(instrument), rz610rAtTarget);
+    expectCurrentAndOperational(instrument, "RZ610R", 12345);
+}
+
+void UpdateRestoreTest::interruptedNetworkUpdateRecovers_data()
+{
+    addInterruptionRows({"rzConfigNetClearFx3", "rzConfigNetWriteFx3", "rzConfigNetClearFPGA", "rzConfigNetWriteFGPA"});
+}
+
+void UpdateRestoreTest::interruptedNetworkUpdateRecovers()
+{
+    QFETCH(QString, call);
+    SimulatedInstrument instrument;
+    instrument.create(rz610t(8, 6) + QStringList{"--unplug-after", call});
+    {
+        PanelDriver driver;
+        driver.pressCheckVersions();
+        driver.pressUpdate();
+    }
+    QVERIFY(instrument.state().value("unplugged").toBool());
+    recoverInAFreshWindow(instrument, "RZ610T");
+    // The RZ610T reports one firmware number, taken from its FX3; its FPGA
+    // version is inferred from it. With the new FX3 written and the old FPGA
+    // still in place it reads as current, so nothing offers to finish the job.
+    QEXPECT_FAIL("after rzConfigNetWriteFx3", "an RZ610T does not report its FPGA version", Abort);
+    QCOMPARE(components(instrument), rz610tAtTarget);
+    expectCurrentAndOperational(instrument, "RZ610T", 777);
+}
+
+QTEST_MAIN(UpdateRestoreTest)
+#include "UpdateRestoreTest.moc"

@@ -1,0 +1,31 @@
+#ifndef RESTOREDEVICETHREAD_H
+#define RESTOREDEVICETHREAD_H
+
+#include "workflows/FirmwareWriterThread.h"
+
+// Reprograms every component of an instrument that answers only in boot mode
+// (or was just bootstrapped), whatever versions it holds.
+class RestoreDeviceThread : public FirmwareWriterThread
+{
+    Q_OBJECT
+
+public:
+    RestoreDeviceThread();
+
+protected:
+    void run() override;
+
+private:
+    void restoreUSBDevice();
+    void restoreNetDevice();
+    bool openUSBDevice(int& handle);
+    bool openNetDevice(int& handle);
+    bool restoreUSBBoot(int handle);
+    bool restoreUSBRun(int handle);
+    bool restoreUSBFpga(int handle);
+    bool restoreNetFx3(int handle);
+    bool restoreNetFpga(int handle);
+    void notFound(const QString& line);
+};
+
+#endif

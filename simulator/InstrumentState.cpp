@@ -195,7 +195,9 @@ QJsonObject InstrumentState::toJson() const
         faultList.append(faultToJson(fault));
     QJsonObject json{{"model", deviceTypeName(model)}, {"serial", serial},         {"flashSerial", flashSerial},
                      {"components", components},       {"unplugged", unplugged}, {"timing", timingToJson(timing)},
-                     {"faults", faultList}};
+                     {"faults", faultList},            {"listedCount", listedCount}};
+    if (reportedType >= 0)
+        json.insert("reportedType", reportedType);
     if (bootstrapPid != 0)
         json.insert("bootstrap", QJsonObject{{"pid", bootstrapPid}, {"version", bootstrapVersion}});
     if (!unplugAfter.call.isEmpty())
@@ -214,8 +216,9 @@ bool InstrumentState::fromJson(const QJsonObject& json, QString* error)
     *this = release(readModelValue, 0);
     flashSerial = -1;
     if (!readInt(json, "serial", &serial) || !readInt(json, "flashSerial", &flashSerial)
-        || !readBool(json, "unplugged", &unplugged)) {
-        *error = QStringLiteral("serial, flashSerial or unplugged is malformed");
+        || !readBool(json, "unplugged", &unplugged) || !readInt(json, "listedCount", &listedCount, 1)
+        || !readInt(json, "reportedType", &reportedType)) {
+        *error = QStringLiteral("serial, flashSerial, reportedType, unplugged or listedCount is malformed");
         return false;
     }
     if (flashSerial < 0)

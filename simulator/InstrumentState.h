@@ -51,11 +51,17 @@ struct InstrumentState
     int model = 0;
     int serial = 0;
     int flashSerial = 0;
+    // The device type the instrument reports; a model's own unless set, to
+    // mimic an instrument whose firmware reports a type no release knows.
+    int reportedType = -1;
     Part parts[componentCount];
     // The process that bootstrapped the instrument into RAM; 0 for none.
     qint64 bootstrapPid = 0;
     int bootstrapVersion = 0;
     bool unplugged = false;
+    // Instruments the network listing reports: this one first, then others
+    // that exist only in the list and never open.
+    int listedCount = 1;
     UnplugTrigger unplugAfter;
     Timing timing;
     QVector<Fault> faults;
@@ -72,6 +78,8 @@ struct InstrumentState
 
     QJsonObject toJson() const;
     bool fromJson(const QJsonObject& json, QString* error);
+
+    int typeReported() const { return reportedType >= 0 ? reportedType : model; }
 
     Part& part(Component component) { return parts[int(component)]; }
     const Part& part(Component component) const { return parts[int(component)]; }

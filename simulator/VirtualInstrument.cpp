@@ -150,7 +150,7 @@ int VirtualInstrument::deviceInfo(InstrumentState& state, int handle, int* type,
         return status;
     if (!type || !serial)
         return InvalidArgument;
-    *type = state.model;
+    *type = state.typeReported();
     *serial = state.flashSerial;
     return Success;
 }
@@ -178,7 +178,7 @@ int VirtualInstrument::deviceType(InstrumentState& state, int handle, int* type)
         return status;
     if (!type)
         return InvalidArgument;
-    *type = state.model;
+    *type = state.typeReported();
     return Success;
 }
 
@@ -198,9 +198,10 @@ int VirtualInstrument::listNetwork(InstrumentState& state, int* serials, int* co
         return InvalidArgument;
     if (!answers(state, Family::Net))
         return NoDevice;
-    if (*count > 0)
-        serials[0] = state.flashSerial;
-    *count = 1;
+    // The others' serials follow this one's; none of them opens.
+    for (int index = 0; index < qMin(*count, state.listedCount); ++index)
+        serials[index] = state.flashSerial + index;
+    *count = state.listedCount;
     return Success;
 }
 

@@ -66,6 +66,7 @@ private slots:
     void bootstrapRejectsWrongImagesAndChangesNothing();
     void bootstrapOfAnotherProcessOrValidBootIsNotSeen();
     void networkInstrumentIsListedAndReportsFpga();
+    void networkListingReportsOthersThatNeverOpen();
     void networkInstrumentAnswersAfterFx3Bootstrap();
     void wrongFamilyFindsNoInstrument();
     void handlesAreNumberedClosedAndKeptAcrossClears();
@@ -147,6 +148,15 @@ void SimulatorTest::operationalUsbInstrumentAnswersEveryUsbCall()
     QCOMPARE(rzConfigUSBOpenDevice(&handle), RZ_INIT_SUCCESS);
     QCOMPARE(rzConfigUSBOpenDeviceBySerial(&handle, 777), RZ_INIT_SUCCESS);
     QVERIFY(rzConfigUSBOpenDeviceBySerial(&handle, 12345) != RZ_INIT_SUCCESS);
+
+    // Firmware may report a type no release knows; it is still this model.
+    writeState(withMember(usbInstrument(model), "reportedType", 7));
+    QCOMPARE(rzOpenDevice(&handle), 0);
+    QCOMPARE(rzGetDeviceInfo(handle, &reportedType, &serial), 0);
+    QCOMPARE(int(reportedType), 7);
+    QCOMPARE(rzConfigUSBOpenDevice(&handle), RZ_INIT_SUCCESS);
+    QCOMPARE(rzConfigUSBGetDeviceType(handle, &reportedType), RZ_INIT_SUCCESS);
+    QCOMPARE(int(reportedType), 7);
 }
 
 void SimulatorTest::bootModeAnswersOnlyConfigurationCalls_data()
@@ -255,6 +265,20 @@ void SimulatorTest::networkInstrumentIsListedAndReportsFpga()
         QCOMPARE(rzConfigNetPreset(handle), RZ_SUCCESS);
         QCOMPARE(stateBytes(), before);
     }
+}
+
+void SimulatorTest::networkListingReportsOthersThatNeverOpen()
+{
+    writeState(withMember(networkInstrument(), "listedCount", 3));
+    int serials[2] = {};
+    int count = 2;
+    QCOMPARE(rzConfigNetGetDeviceList(serials, &count), RZ_SUCCESS);
+    QCOMPARE(count, 3); // found, though there was room for two
+    QCOMPARE(serials[0], 777);
+    QVERIFY(serials[1] != 777);
+    int handle = -1;
+    QVERIFY(rzConfigNetOpenDevice(&handle, serials[1]) != RZ_SUCCESS);
+    QCOMPARE(rzConfigNetOpenDevice(&handle, serials[0]), RZ_SUCCESS);
 }
 
 void SimulatorTest::networkInstrumentAnswersAfterFx3Bootstrap()
@@ -594,7 +618,8 @@ void SimulatorTest::toolCreatesShowsAndUnplugs()
 {
     const QString file = m_dir.filePath("tool.json");
     QCOMPARE(runTool({"device", "--file", file, "--model", "RZ610T", "--serial", "31", "--fx3", "8", "--invalid",
-                      "fpga", "--flash-serial", "32", "--fault", "rzConfigNetPreset:4:3:repeat", "--fast"}),
+                      "fpga", "--flash-serial", "32", "--fault", "rzConfigNetPreset:4:3:repeat", "--listed-count", "2",
+                      "--reported-type", "9", "--fast"}),
              0);
     qputenv("RZ_SIM_DEVICE", QFile::encodeName(file));
     const QJsonObject state = readState();
@@ -607,6 +632,8 @@ void SimulatorTest::toolCreatesShowsAndUnplugs()
     QCOMPARE(fault.value("onCall").toInt(), 3);
     QVERIFY(fault.value("repeat").toBool());
     QCOMPARE(state.value("timing").toObject().value("fpgaWriteMs").toInt(), 0);
+    QCOMPARE(state.value("listedCount").toInt(), 2);
+    QCOMPARE(state.value("reportedType").toInt(), 9);
 
     QString shown;
     QCOMPARE(runTool({"show", "--file", file}, &shown), 0);
@@ -641,6 +668,7 @@ void SimulatorTest::toolRejectsBadArguments_data()
     QTest::newRow("no serial") << QStringList{"device", "--model", "RZ610R"};
     QTest::newRow("run on RZ610T") << QStringList{"device", "--model", "RZ610T", "--serial", "1", "--run", "2"};
     QTest::newRow("bad fault") << QStringList{"device", "--model", "RZ610R", "--serial", "1", "--fault", "rzNope:5"};
+    QTest::newRow("nothing listed") << QStringList{"device", "--model", "RZ610T", "--serial", "1", "--listed-count", "0"};
     QTest::newRow("bad timing") << QStringList{"device", "--model", "RZ610R", "--serial", "1", "--write-ms", "-3"};
     QTest::newRow("firmware without folder") << QStringList{"firmware"};
     QTest::newRow("bad image") << QStringList{"firmware", m_dir.filePath("more"), "--image", "RZ610T:run:1"};

@@ -99,6 +99,8 @@ void SimTool::addOptions()
         {"fpga-clear-ms", "device: duration of an FPGA clear.", "ms"},
         {"fpga-write-ms", "device: duration of an FPGA write.", "ms"},
         {"fast", "device: every operation takes no time."},
+        {"reported-type", "device: the device type the instrument reports, if not its model's.", "type"},
+        {"listed-count", "device: instruments the network listing reports; the others never open.", "n"},
         {"image", "firmware: also write this image. Repeatable.", "MODEL:COMPONENT:VERSION"},
     });
 }
@@ -143,7 +145,9 @@ int SimTool::createDevice()
     if (serial < 0)
         return exitWith(QStringLiteral("--serial is required"), 2);
     InstrumentState state = InstrumentState::release(model, serial);
-    if (!intOption(QStringLiteral("flash-serial"), &state.flashSerial) || !applyComponents(&state)
+    if (!intOption(QStringLiteral("flash-serial"), &state.flashSerial)
+        || !intOption(QStringLiteral("listed-count"), &state.listedCount, 1)
+        || !intOption(QStringLiteral("reported-type"), &state.reportedType) || !applyComponents(&state)
         || !applyFaults(&state) || !applyTiming(&state))
         return 2;
     if (!saveState(state))
@@ -159,8 +163,12 @@ int SimTool::show()
     m_out << "Model:        " << deviceTypeName(state.model) << " (device type " << state.model << ")\n"
           << "Serial:       " << state.serial << '\n'
           << "Flash serial: " << state.flashSerial << '\n';
+    if (state.reportedType >= 0)
+        m_out << "Reports type: " << state.reportedType << '\n';
     showComponents(state);
     m_out << "Answers:      " << answerText(state) << '\n';
+    if (isNetworkModel(state.model) && state.listedCount != 1)
+        m_out << "Listed:       " << state.listedCount << " instruments, only the first opens\n";
     if (state.bootstrapPid != 0)
         m_out << "Bootstrapped: by process " << state.bootstrapPid << " (only it sees the boot loader running)\n";
     const InstrumentState::Timing& timing = state.timing;
@@ -311,14 +319,17 @@ bool SimTool::requestedImages(QVector<FirmwareImage>* images)
     return true;
 }
 
-bool SimTool::intOption(const QString& name, int* value)
+bool SimTool::intOption(const QString& name, int* value, int minimum)
 {
     if (!m_parser.isSet(name))
         return true;
     bool isNumber = false;
     const int number = m_parser.value(name).toInt(&isNumber);
-    if (!isNumber || number < 0)
-        return fail(QStringLiteral("--%1 needs a number of 0 or more, not \"%2\"").arg(name, m_parser.value(name)));
+    if (!isNumber || number < minimum)
+        return fail(QStringLiteral("--%1 needs a number of %2 or more, not \"%3\"")
+                        .arg(name)
+                        .arg(minimum)
+                        .arg(m_parser.value(name)));
     *value = number;
     return true;
 }

@@ -32,7 +32,7 @@ private:
     bool applyTiming(InstrumentState* state);
     bool writeImage(const QString& folder, const FirmwareImage& image);
     bool requestedImages(QVector<FirmwareImage>* images);
-    bool intOption(const QString& name, int* value);
+    bool intOption(const QString& name, int* value, int minimum = 0);
     bool parseFault(const QString& text, InstrumentState::Fault* fault);
     bool parseUnplugTrigger(const QString& text, InstrumentState::UnplugTrigger* trigger);
     bool loadState(InstrumentState* state);

@@ -26,13 +26,9 @@ int perform(CallTrace& trace, Body body)
     return status;
 }
 
-int open(const char* call, int* handle, const std::function<int(VirtualInstrument&, InstrumentState&)>& body,
-         int serial = -1, bool withSerial = false)
+// Opens trace the handle's value on entry and the handle they give.
+int open(CallTrace& trace, int* handle, const std::function<int(VirtualInstrument&, InstrumentState&)>& body)
 {
-    CallTrace trace(call);
-    trace.inOut("handle", handle);
-    if (withSerial)
-        trace.arg("serial", serial);
     const int status = perform(trace, body);
     if (status == 0)
         trace.out("handle", *handle);
@@ -43,12 +39,9 @@ int bootstrap(const char* call, Family family, int* handle, const char* bootImag
 {
     CallTrace trace(call);
     trace.inOut("handle", handle).arg("bootImagePath", bootImagePath);
-    const int status = perform(trace, [&](VirtualInstrument& instrument, InstrumentState& state) {
+    return open(trace, handle, [&](VirtualInstrument& instrument, InstrumentState& state) {
         return instrument.bootstrap(state, family, handle, bootImagePath);
     });
-    if (status == 0)
-        trace.out("handle", *handle);
-    return trace.finish(status);
 }
 
 int close(const char* call, Family family, int handle)
@@ -115,7 +108,9 @@ const char* rzGetAPIVersion(void)
 
 int rzOpenDevice(int* handle)
 {
-    return open("rzOpenDevice", handle, [&](VirtualInstrument& instrument, InstrumentState& state) {
+    CallTrace trace("rzOpenDevice");
+    trace.inOut("handle", handle);
+    return open(trace, handle, [&](VirtualInstrument& instrument, InstrumentState& state) {
         return instrument.openPlain(state, handle);
     });
 }
@@ -154,19 +149,20 @@ int rzGetFirmwareVersion(int handle, int* boot, int* run, int* fpga)
 
 RzInitStatus rzConfigUSBOpenDevice(int* handle)
 {
-    return RzInitStatus(open("rzConfigUSBOpenDevice", handle, [&](VirtualInstrument& instrument, InstrumentState& state) {
+    CallTrace trace("rzConfigUSBOpenDevice");
+    trace.inOut("handle", handle);
+    return RzInitStatus(open(trace, handle, [&](VirtualInstrument& instrument, InstrumentState& state) {
         return instrument.openUsb(state, handle);
     }));
 }
 
 RzInitStatus rzConfigUSBOpenDeviceBySerial(int* handle, int serial)
 {
-    return RzInitStatus(open(
-        "rzConfigUSBOpenDeviceBySerial", handle,
-        [&](VirtualInstrument& instrument, InstrumentState& state) {
-            return instrument.openBySerial(state, Family::Usb, handle, serial);
-        },
-        serial, true));
+    CallTrace trace("rzConfigUSBOpenDeviceBySerial");
+    trace.inOut("handle", handle).arg("serial", serial);
+    return RzInitStatus(open(trace, handle, [&](VirtualInstrument& instrument, InstrumentState& state) {
+        return instrument.openBySerial(state, Family::Usb, handle, serial);
+    }));
 }
 
 RzInitStatus rzConfigUSBBootstrapDevice(int* handle, const char* bootImagePath)
@@ -261,12 +257,11 @@ RzStatus rzConfigNetGetDeviceList(int* serials, int* count)
 
 RzStatus rzConfigNetOpenDevice(int* handle, int serial)
 {
-    return RzStatus(open(
-        "rzConfigNetOpenDevice", handle,
-        [&](VirtualInstrument& instrument, InstrumentState& state) {
-            return instrument.openBySerial(state, Family::Net, handle, serial);
-        },
-        serial, true));
+    CallTrace trace("rzConfigNetOpenDevice");
+    trace.inOut("handle", handle).arg("serial", serial);
+    return RzStatus(open(trace, handle, [&](VirtualInstrument& instrument, InstrumentState& state) {
+        return instrument.openBySerial(state, Family::Net, handle, serial);
+    }));
 }
 
 RzStatus rzConfigNetBootstrapDevice(int* handle, const char* bootImagePath)

@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -44,6 +45,14 @@ void work(int ms, double* progress)
 bool familyFitsModel(VirtualInstrument::Family family, int model)
 {
     return (family == VirtualInstrument::Family::Net) == isNetworkModel(model);
+}
+
+// This instrument's serial first; the others' follow it (or precede it near
+// the top of the range), so none of them opens.
+int listedSerial(const InstrumentState& state, int index)
+{
+    const bool roomAbove = state.flashSerial <= std::numeric_limits<int>::max() - state.listedCount;
+    return roomAbove ? state.flashSerial + index : state.flashSerial - index;
 }
 
 int clearTime(const InstrumentState& state, Component component)
@@ -198,9 +207,8 @@ int VirtualInstrument::listNetwork(InstrumentState& state, int* serials, int* co
         return InvalidArgument;
     if (!answers(state, Family::Net))
         return NoDevice;
-    // The others' serials follow this one's; none of them opens.
     for (int index = 0; index < qMin(*count, state.listedCount); ++index)
-        serials[index] = state.flashSerial + index;
+        serials[index] = listedSerial(state, index);
     *count = state.listedCount;
     return Success;
 }

@@ -1,9 +1,15 @@
 #include "app/MainWindow.h"
 #include "catalogue/Catalogue.h"
+#include "ui/DeviceSelectorDialog.h"
 #include "ui/PLProgressDialog.h"
 #include "ui/Updater.h"
 #include "ui/WorkerRunner.h"
+#include "workflows/FpgaProgress.h"
 
+#include <QLabel>
+#include <limits>
+
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -83,6 +89,11 @@ private slots:
     void busyDialogCannotBeClosedByTheOperator();
     void busyDialogBlocksThePanel();
     void runnerDeliversEveryLineInOrderBeforeReturning();
+    void busyDialogShowsAPercentageThenTheBusyBarAgain();
+    void fpgaProgressIsShownOnlyWhileAStepRuns();
+    void selectorLayout();
+    void selectorAnswers_data();
+    void selectorAnswers();
 };
 
 void WindowTest::windowTitleSizeAndPanel()
@@ -266,6 +277,89 @@ void WindowTest::runnerDeliversEveryLineInOrderBeforeReturning()
     for (int i = 0; i < 2000; ++i)
         QCOMPARE(lines.at(i), QString::number(i));
     QCOMPARE(lines.last(), QStringLiteral("report"));
+}
+
+void WindowTest::busyDialogShowsAPercentageThenTheBusyBarAgain()
+{
+    PLProgressDialog dialog("Working");
+    dialog.show();
+    auto* bar = dialog.findChild<QProgressBar*>();
+    QVERIFY(bar);
+    dialog.showPercent(40);
+    QCOMPARE(bar->maximum(), 100);
+    QCOMPARE(bar->value(), 40);
+    dialog.showPercent(100); // the full bar must not close the dialog
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(bar->value(), 100);
+    dialog.showPercent(-1);
+    QCOMPARE(bar->minimum(), 0);
+    QCOMPARE(bar->maximum(), 0);
+}
+
+void WindowTest::fpgaProgressIsShownOnlyWhileAStepRuns()
+{
+    FpgaProgress progress;
+    QCOMPARE(progress.percent(), -1);
+    double* value = progress.begin();
+    QCOMPARE(*value, 0.0);
+    *value = 37.9;
+    QCOMPARE(progress.percent(), 37);
+    *value = 250.0; // odd values from a library are kept in range
+    QCOMPARE(progress.percent(), 100);
+    *value = std::numeric_limits<double>::quiet_NaN();
+    QCOMPARE(progress.percent(), 0);
+    progress.end();
+    QCOMPARE(progress.percent(), -1);
+}
+
+void WindowTest::selectorLayout()
+{
+    DeviceSelectorDialog selector;
+    QCOMPARE(selector.windowTitle(), QStringLiteral("Device Select"));
+    QCOMPARE(selector.deviceType, 0);
+    QVERIFY(!selector.cancelled);
+    QStringList labels;
+    for (QPushButton* candidate : selector.findChildren<QPushButton*>())
+        labels << candidate->text();
+    QCOMPARE(labels, QStringList({"RZ610R", "RZ610S", "RZ610T", "RZ870S", "Cancel"}));
+    auto* explanation = selector.findChild<QLabel*>();
+    QVERIFY(explanation->wordWrap());
+    QCOMPARE(explanation->text().size(), 196);
+    selector.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&selector));
+    // Wrapped, not one 196-character line across the screen.
+    QVERIFY(selector.width() < explanation->fontMetrics().horizontalAdvance(explanation->text()));
+}
+
+void WindowTest::selectorAnswers_data()
+{
+    QTest::addColumn<QString>("press"); // a button's text, or empty for Escape
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("deviceType");
+    QTest::addColumn<bool>("cancelled");
+    QTest::newRow("RZ610S") << "RZ610S" << int(QDialog::Accepted) << 1 << false;
+    QTest::newRow("RZ610T") << "RZ610T" << int(QDialog::Accepted) << 2 << false;
+    QTest::newRow("RZ870S") << "RZ870S" << int(QDialog::Accepted) << 3 << false;
+    QTest::newRow("Cancel is accepted too") << "Cancel" << int(QDialog::Accepted) << 0 << true;
+    QTest::newRow("Escape") << "" << int(QDialog::Rejected) << 0 << false;
+}
+
+void WindowTest::selectorAnswers()
+{
+    QFETCH(QString, press);
+    QFETCH(int, result);
+    QFETCH(int, deviceType);
+    QFETCH(bool, cancelled);
+    DeviceSelectorDialog selector;
+    QTimer::singleShot(0, &selector, [&] {
+        if (press.isEmpty())
+            QTest::keyClick(&selector, Qt::Key_Escape);
+        else
+            button(&selector, press)->click();
+    });
+    QCOMPARE(selector.exec(), result);
+    QCOMPARE(selector.deviceType, deviceType);
+    QCOMPARE(selector.cancelled, cancelled);
 }
 
 QTEST_MAIN(WindowTest)

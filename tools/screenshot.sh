@@ -1,24 +1,49 @@
 #!/usr/bin/env bash
-# Takes a picture of the updater window after start-up, on a virtual X
-# display, into docs/window.png. Needs xvfb and imagemagick.
+# Remakes the pictures in docs/ on a virtual X display: the window after
+# start-up, the busy dialog while the FPGA is programmed, a successful and a
+# failed update, the downgrade question and the device selector.
+# Needs xvfb (installed when missing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/common.sh
-install_missing_packages xvfb imagemagick
-[ -x build/bin/rz-firmware-updater ] || build_project build
+install_missing_packages "${PACKAGES[@]}" xvfb
+build_project build >/dev/null
 
 root=$PWD
+docs=$root/docs
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-build/bin/rzsim firmware "$work/firmware" >/dev/null
-build/bin/rzsim device --file "$work/rzsim-device.json" --model RZ610R --serial 12345 --boot 4 --run 5 --fpga 9 >/dev/null
-mkdir -p docs
-cd "$work"
-export UPDATER="$root/build/bin/rz-firmware-updater" OUT="$root/docs/window.png"
-xvfb-run -a -s "-screen 0 1024x600x24" bash -c '
-    "$UPDATER" 2>/dev/null &
-    app=$!
-    sleep 2
-    import -window root -crop 800x400+0+0 "$OUT"
-    kill $app'
-echo "Saved $OUT"
+mkdir -p "$docs"
+
+# story NAME WALKTHROUGH-OPTIONS... -- RZSIM-DEVICE-OPTIONS...
+story() {
+    local name=$1
+    shift
+    local walk=() device=()
+    while [ "$1" != "--" ]; do walk+=("$1"); shift; done
+    shift
+    device=("$@")
+    local dir=$work/$name
+    mkdir -p "$dir"
+    "$root/build/bin/rzsim" firmware "$dir/firmware" >/dev/null
+    "$root/build/bin/rzsim" device --file "$dir/rzsim-device.json" --serial 12345 "${device[@]}" >/dev/null
+    (cd "$dir" && xvfb-run -a -s "-screen 0 1280x800x24" \
+        "$root/build/bin/rz-walkthrough" --pictures "$dir/pictures" --final "$dir/final.png" "${walk[@]}" \
+        >/dev/null 2>&1)
+}
+
+story update -- --model RZ610R --boot 4 --run 4 --fpga 9 --write-ms 300 --fpga-write-ms 3000
+cp "$work/update/pictures/start.png" "$docs/window.png"
+cp "$work/update/pictures/busy-fpga-progress.png" "$docs/busy-fpga-progress.png"
+cp "$work/update/final.png" "$docs/update-succeeded.png"
+
+story failed -- --model RZ610S --boot 4 --run 8 --fpga 13 --fast --fault rzConfigUSBWriteFPGAProgram:4
+cp "$work/failed/final.png" "$docs/update-failed.png"
+
+story downgrade --downgrade no -- --model RZ610R --boot 4 --run 6 --fpga 9 --fast
+cp "$work/downgrade/pictures/downgrade-question.png" "$docs/downgrade-question.png"
+
+story bootstrap --model RZ610R -- --model RZ610R --invalid boot --fast
+cp "$work/bootstrap/pictures/selector.png" "$docs/device-selector.png"
+
+ls -1 "$docs"/*.png

@@ -1,28 +1,50 @@
 #!/usr/bin/env bash
-# CPU share of the GUI process while it waits for a worker under the busy
-# dialog, against a bare Qt program showing the same busy bar, in one run.
-# Uses a real X server (Xvfb) when one can be started, else offscreen.
+# What the updater costs, each figure a ratio against a bare Qt program doing
+# the same visible work, measured in the same run. Uses a real X server
+# (Xvfb) when one can be started, else the offscreen platform.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-5}
-[ -x build/bin/wait_cpu_bench ] || { cmake -S . -B build >/dev/null && cmake --build build -j "$(nproc)" --target wait_cpu_bench >/dev/null; }
+cmake -S . -B build >/dev/null && cmake --build build -j "$(nproc)" --target wait_cpu_bench updater_bench rzsim >/dev/null
+bin=$PWD/build/bin
 
 run() {
     if [ -n "${DISPLAY:-}" ]; then
-        build/bin/wait_cpu_bench "$@"
+        "$@" 2>/dev/null
     elif command -v xvfb-run >/dev/null; then
-        xvfb-run -a build/bin/wait_cpu_bench "$@" 2>/dev/null
+        xvfb-run -a "$@" 2>/dev/null
     else
-        QT_QPA_PLATFORM=offscreen build/bin/wait_cpu_bench "$@" 2>/dev/null
+        QT_QPA_PLATFORM=offscreen "$@" 2>/dev/null
     fi
 }
+# median of three runs of one column
+median() { sort -n | sed -n 2p; }
+three() { for _ in 1 2 3; do run "$@"; done; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
 
-share() { awk '{ printf "%.1f", 100 * $2 / $3 }'; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+"$bin/rzsim" firmware firmware >/dev/null
 
-bare=$(run bare "$seconds" | share)
-updater=$(run updater "$seconds" | share)
-spin=$(run spin "$seconds" | share)
-echo "CPU share of one core while waiting ${seconds} s under the busy dialog:"
-echo "  bare Qt busy dialog:             ${bare}%"
-echo "  updater (waits on finished):     ${updater}%  (ratio to bare: $(awk -v a="$updater" -v b="$bare" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'))"
-echo "  processEvents() loop, no pause:  ${spin}%  (ratio to bare: $(awk -v a="$spin" -v b="$bare" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'))"
+echo "Start-up to the first paint of the window, and peak memory (median of 3):"
+u=$(three "$bin/updater_bench" startup updater); b=$(three "$bin/updater_bench" startup bare)
+ut=$(echo "$u" | awk '{print $1}' | median); bt=$(echo "$b" | awk '{print $1}' | median)
+um=$(echo "$u" | awk '{print $2}' | median); bm=$(echo "$b" | awk '{print $2}' | median)
+echo "  updater ${ut} ms, ${um} KiB; bare window ${bt} ms, ${bm} KiB; ratios $(ratio "$ut" "$bt") (time), $(ratio "$um" "$bm") (memory)"
+
+echo "While a simulated ${seconds} s FPGA write runs under the busy dialog:"
+"$bin/rzsim" device --model RZ610R --serial 12345 --boot 4 --run 5 --fpga 9 \
+    --clear-ms 0 --write-ms 0 --fpga-clear-ms 0 --fpga-write-ms $((seconds * 1000)) >/dev/null
+u=$(run "$bin/updater_bench" fpga updater); b=$(run "$bin/updater_bench" fpga bare)
+echo "  CPU share of one core: updater $(echo "$u" | awk '{printf "%.1f%%", 100*$1}'), bare busy dialog $(echo "$b" | awk '{printf "%.1f%%", 100*$1}'); ratio $(ratio "$(echo "$u" | awk '{print $1}')" "$(echo "$b" | awk '{print $1}')")"
+echo "  worst lateness of a 10 ms GUI timer: updater $(echo "$u" | awk '{print $2}') ms, bare $(echo "$b" | awk '{print $2}') ms"
+
+echo "10,000 worker lines to the log (median of 3):"
+ul=$(three "$bin/updater_bench" lines updater | median); bl=$(three "$bin/updater_bench" lines bare | median)
+echo "  updater ${ul} ms, bare text edit ${bl} ms; ratio $(ratio "$ul" "$bl")"
+
+echo "Waiting ${seconds} s for a worker under the busy dialog (CPU share of one core):"
+w() { run "$bin/wait_cpu_bench" "$1" "$seconds" | awk '{ printf "%.4f", $2 / $3 }'; }
+bare=$(w bare); updater=$(w updater); spin=$(w spin)
+echo "  bare busy dialog $(awk -v v="$bare" 'BEGIN{printf "%.1f%%", 100*v}'), updater $(awk -v v="$updater" 'BEGIN{printf "%.1f%%", 100*v}') (ratio $(ratio "$updater" "$bare")), processEvents() without pause $(awk -v v="$spin" 'BEGIN{printf "%.1f%%", 100*v}') (ratio $(ratio "$spin" "$bare"))"

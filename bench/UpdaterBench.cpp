@@ -1,0 +1,205 @@
+// What the updater costs against a bare Qt program doing the same visible
+// work, measured in one run by bench/run.sh.
+//
+//   updater_bench startup updater|bare    ms to the first paint of the window, peak KiB
+//   updater_bench fpga updater|bare       CPU share and worst lateness of a 10 ms timer
+//                                         while a 5 s FPGA write runs (bare: a busy bar)
+//   updater_bench lines updater|bare      ms for 10,000 worker lines to reach the log
+//
+// "fpga updater" expects a simulated RZ610R needing only an FPGA write in the
+// working folder, with this release's images under firmware/.
+
+#include "app/MainWindow.h"
+#include "ui/Updater.h"
+#include "ui/WorkerRunner.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QThread>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+
+namespace {
+
+QElapsedTimer sinceStart;
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+long peakKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// The same widgets as the updater's window, with the banner's lines.
+QMainWindow* bareWindow()
+{
+    auto* window = new QMainWindow;
+    auto* panel = new QWidget;
+    auto* outer = new QHBoxLayout(panel);
+    auto* log = new QTextEdit;
+    log->setReadOnly(true);
+    auto* buttons = new QVBoxLayout;
+    for (const char* label : {"  Check Versions  ", "  Update  ", "  Restore  "})
+        buttons->addWidget(new QPushButton(label));
+    buttons->addStretch();
+    outer->addWidget(log);
+    outer->addLayout(buttons);
+    for (int line = 0; line < 15; ++line)
+        log->append(QStringLiteral("A line of the banner, about as long as the updater's own ones."));
+    window->setCentralWidget(panel);
+    window->resize(800, 400);
+    return window;
+}
+
+class FirstPaint : public QObject
+{
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !reported) {
+            reported = true;
+            QTimer::singleShot(0, [] {
+                std::printf("%lld %ld\n", sinceStart.elapsed(), peakKiB());
+                QCoreApplication::quit();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool reported = false;
+};
+
+int startup(bool updater)
+{
+    QWidget* window = updater ? static_cast<QWidget*>(new MainWindow(nullptr)) : bareWindow();
+    FirstPaint watcher;
+    window->installEventFilter(&watcher);
+    for (QWidget* child : window->findChildren<QWidget*>())
+        child->installEventFilter(&watcher);
+    window->show();
+    const int result = QApplication::exec();
+    delete window;
+    return result;
+}
+
+QPushButton* button(QWidget* window, const char* text)
+{
+    for (QPushButton* candidate : window->findChildren<QPushButton*>()) {
+        if (candidate->text() == QLatin1String(text))
+            return candidate;
+    }
+    return nullptr;
+}
+
+int fpga(bool updater)
+{
+    qint64 worstLateness = 0;
+    QElapsedTimer sinceTick;
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        worstLateness = qMax(worstLateness, sinceTick.restart() - 10);
+    });
+    MainWindow window(nullptr);
+    window.show();
+    if (updater)
+        button(&window, "  Check Versions  ")->click();
+    QElapsedTimer wall;
+    const double cpuBefore = cpuSeconds();
+    wall.start();
+    sinceTick.start();
+    tick.start(10);
+    if (updater) {
+        button(&window, "  Update  ")->click();
+    } else {
+        QProgressDialog busy("Updating Device\nDO NOT UNPLUG THE DEVICE", QString(), 0, 0);
+        busy.setModal(true);
+        busy.show();
+        QEventLoop wait;
+        QTimer::singleShot(5000, &wait, &QEventLoop::quit);
+        wait.exec();
+    }
+    std::printf("%.4f %lld\n", (cpuSeconds() - cpuBefore) / (wall.elapsed() / 1000.0), worstLateness);
+    return 0;
+}
+
+class LineWorker : public QThread
+{
+    Q_OBJECT
+
+signals:
+    void updateText(const QString& s);
+
+protected:
+    void run() override
+    {
+        for (int i = 0; i < 10000; ++i)
+            emit updateText(QStringLiteral("Worker line %1").arg(i));
+    }
+};
+
+int lines(bool updater)
+{
+    QElapsedTimer wall;
+    if (updater) {
+        Updater panel;
+        panel.show();
+        LineWorker worker;
+        QObject::connect(&worker, SIGNAL(updateText(QString)), &panel, SLOT(addLine(QString)));
+        wall.start();
+        WorkerRunner::run(worker, &panel);
+    } else {
+        QTextEdit log;
+        log.show();
+        LineWorker worker;
+        QObject::connect(&worker, &LineWorker::updateText, &log, &QTextEdit::append);
+        QEventLoop wait;
+        int received = 0;
+        QObject::connect(&worker, &LineWorker::updateText, &wait, [&] {
+            if (++received == 10000)
+                wait.quit();
+        });
+        wall.start();
+        worker.start();
+        wait.exec();
+        worker.wait();
+    }
+    std::printf("%lld\n", wall.elapsed());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    sinceStart.start();
+    QApplication application(argc, argv);
+    const QString what = application.arguments().value(1);
+    const bool updater = application.arguments().value(2) != QLatin1String("bare");
+    if (what == "startup")
+        return startup(updater);
+    if (what == "fpga")
+        return fpga(updater);
+    if (what == "lines")
+        return lines(updater);
+    std::fprintf(stderr, "usage: updater_bench startup|fpga|lines updater|bare\n");
+    return 2;
+}
+
+#include "UpdaterBench.moc"

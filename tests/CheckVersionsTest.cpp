@@ -7,6 +7,9 @@
 
 namespace {
 
+const auto usbModel = &SimulatedInstrument::usbModel;
+const auto rz610t = &SimulatedInstrument::rz610t;
+
 const QString heading = "Checking Firmware Versions...";
 const QStringList usbFailureLines = {"Failed to open RZ.", "Looking for RZ boot device...",
                                      "Failed to open RZ boot device."};
@@ -22,17 +25,6 @@ QStringList restoreOffer(int serial)
             "Firmware can now be restored.", "Press Restore to continue."};
 }
 
-QStringList usbModel(const QString& model, int boot, int run, int fpga)
-{
-    return {"--model", model, "--serial", "12345", "--boot", QString::number(boot), "--run",
-            QString::number(run), "--fpga", QString::number(fpga)};
-}
-
-QStringList rz610t(int fx3, int fpga)
-{
-    return {"--model", "RZ610T", "--serial", "777", "--fx3", QString::number(fx3), "--fpga",
-            QString::number(fpga)};
-}
 
 } // namespace
 

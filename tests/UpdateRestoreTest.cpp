@@ -12,6 +12,9 @@
 
 namespace {
 
+const auto usbModel = &SimulatedInstrument::usbModel;
+const auto rz610t = &SimulatedInstrument::rz610t;
+
 const QString updateHeading = "Updating Firmware";
 const QString restoreHeading = "Restoring Device";
 const QStringList successLines = {"Firmware updated successfully.", "You may now close the software."};
@@ -19,17 +22,6 @@ const QStringList failureLines = {"Firmware updated unsuccessfully.",
                                   "Check device connections and re-run the software.",
                                   "If problem persists, contact Pellanor.", "You may now close the software."};
 
-QStringList usbModel(const QString& model, int boot, int run, int fpga)
-{
-    return {"--model", model, "--serial", "12345", "--boot", QString::number(boot), "--run",
-            QString::number(run), "--fpga", QString::number(fpga)};
-}
-
-QStringList rz610t(int fx3, int fpga)
-{
-    return {"--model", "RZ610T", "--serial", "777", "--fx3", QString::number(fx3), "--fpga",
-            QString::number(fpga)};
-}
 
 // "valid@version" for each component of the instrument's state.
 QString components(const SimulatedInstrument& instrument)

@@ -101,3 +101,15 @@ QString SimulatedInstrument::path(const QString& relative) const
 {
     return folder.filePath(relative);
 }
+
+QStringList SimulatedInstrument::usbModel(const QString& model, int boot, int run, int fpga)
+{
+    return {"--model", model, "--serial", "12345", "--boot", QString::number(boot), "--run",
+            QString::number(run), "--fpga", QString::number(fpga)};
+}
+
+QStringList SimulatedInstrument::rz610t(int fx3, int fpga)
+{
+    return {"--model", "RZ610T", "--serial", "777", "--fx3", QString::number(fx3), "--fpga",
+            QString::number(fpga)};
+}

@@ -13,6 +13,11 @@ public:
     SimulatedInstrument();
     ~SimulatedInstrument();
 
+    // Options for `rzsim device`: a USB model with serial 12345, or an RZ610T
+    // with serial 777, at the given versions.
+    static QStringList usbModel(const QString& model, int boot, int run, int fpga);
+    static QStringList rz610t(int fx3, int fpga);
+
     // `rzsim device` with instant timing and the given options.
     void create(const QStringList& options);
     void remove();

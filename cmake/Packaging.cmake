@@ -1,1 +1,67 @@
 # Installation and the Debian package.
+#
+#   cmake --install build --prefix P    P/bin, P/lib, P/share/...
+#   cd build && cpack -G DEB            rz-firmware-updater_<version>_<arch>.deb (/usr)
+
+include(GNUInstallDirs)
+
+# The device library goes to plain lib/, whatever GNUInstallDirs picks for
+# CMAKE_INSTALL_LIBDIR: the updater's install RPATH is $ORIGIN/../lib.
+set(RZ_INSTALL_LIBDIR lib)
+set(RZ_INSTALL_SHAREDIR ${CMAKE_INSTALL_DATADIR}/rz-firmware-updater)
+
+# rzsim links our code statically (rz_simcore); only the updater needs librz_api.so
+# and the install RPATH.
+set_target_properties(rzsim rz_api PROPERTIES INSTALL_RPATH "")
+install(TARGETS rz-firmware-updater rzsim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Built against another implementation (RZ_API_LIBRARY), the package carries
+# no device library: that one is installed on its own.
+if(NOT RZ_API_LIBRARY)
+  install(TARGETS rz_api LIBRARY DESTINATION ${RZ_INSTALL_LIBDIR})
+endif()
+
+# This release's firmware images, written by the built rzsim.
+set(RZ_RELEASE_FIRMWARE_DIR ${CMAKE_BINARY_DIR}/release/firmware)
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/release/firmware.stamp
+  COMMAND ${CMAKE_COMMAND} -E remove_directory ${RZ_RELEASE_FIRMWARE_DIR}
+  COMMAND rzsim firmware ${RZ_RELEASE_FIRMWARE_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/release/firmware.stamp
+  DEPENDS rzsim
+  COMMENT "Writing this release's firmware images"
+  VERBATIM)
+add_custom_target(rz_release_firmware ALL DEPENDS ${CMAKE_BINARY_DIR}/release/firmware.stamp)
+install(DIRECTORY ${RZ_RELEASE_FIRMWARE_DIR}/ DESTINATION ${RZ_INSTALL_SHAREDIR}/firmware)
+
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/rz-firmware-updater.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The menu entry starts the updater in the folder holding the shipped firmware/.
+# That folder depends on the prefix given at install time (cmake --install
+# --prefix, or CPack's /usr), so the entry is written then.
+install(CODE "
+  set(RZ_SHARE_DIR \"\${CMAKE_INSTALL_PREFIX}/${RZ_INSTALL_SHAREDIR}\")
+  configure_file(\"${CMAKE_SOURCE_DIR}/packaging/rz-firmware-updater.desktop.in\"
+                 \"${CMAKE_BINARY_DIR}/release/rz-firmware-updater.desktop\" @ONLY)
+  file(INSTALL \"${CMAKE_BINARY_DIR}/release/rz-firmware-updater.desktop\"
+       DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")
+")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME rz-firmware-updater)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "RZ updater team <updater@example.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Firmware updater for RZ610/RZ870 RF instruments")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_PACKAGE_DESCRIPTION "Brings one connected RZ610R, RZ610S, RZ610T or RZ870S instrument to the
+firmware this release carries: check, update or restore. Ships this
+release's images.")
+# Dependencies come from dpkg-shlibdeps (dpkg-dev). It runs in the package's
+# staging folder, where it does not resolve $ORIGIN: -l usr/lib lets it find
+# librz_api.so inside the package.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ".${CPACK_PACKAGING_INSTALL_PREFIX}/${RZ_INSTALL_LIBDIR}")
+include(CPack)

@@ -1,12 +1,17 @@
 #include "app/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "ui/DeviceSelectorDialog.h"
+#include "ui/LogMenu.h"
 #include "ui/PLProgressDialog.h"
 #include "ui/Updater.h"
 #include "ui/WorkerRunner.h"
 #include "workflows/FpgaProgress.h"
 
+#include <QAccessible>
+#include <QClipboard>
 #include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
 #include <limits>
 
 #include <QProgressBar>
@@ -94,6 +99,13 @@ private slots:
     void selectorLayout();
     void selectorAnswers_data();
     void selectorAnswers();
+    void logMenuOffersCopyAllAndSave();
+    void copyAllCopiesEveryLine();
+    void saveLogAsWritesEveryLine();
+    void failedSaveWarnsAndWritesNothing();
+    void controlsHaveAccessibleNames();
+    void tabVisitsTheLogAndTheEnabledButtons();
+    void spacePressesTheFocusedButton();
 };
 
 void WindowTest::windowTitleSizeAndPanel()
@@ -360,6 +372,166 @@ void WindowTest::selectorAnswers()
     QCOMPARE(selector.exec(), result);
     QCOMPARE(selector.deviceType, deviceType);
     QCOMPARE(selector.cancelled, cancelled);
+}
+
+// Right-clicks the log through the windowing system, notes the menu's
+// entries, then picks the one named `choice` (none when empty).
+static QStringList chooseFromLogMenu(QTextEdit* log, const QString& choice)
+{
+    QStringList entries;
+    QTimer picker;
+    picker.setInterval(10);
+    QObject::connect(&picker, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        picker.stop();
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            entries << action->text();
+            if (action->text() == choice)
+                chosen = action;
+        }
+        menu->close();
+        if (chosen)
+            chosen->trigger();
+    });
+    picker.start();
+    QWidget* window = log->window();
+    const QPoint at = log->viewport()->mapTo(window, log->viewport()->rect().center());
+    QTest::mouseClick(window->windowHandle(), Qt::RightButton, Qt::NoModifier, at);
+    return entries;
+}
+
+// A shown panel whose log ends in a line that is not plain ASCII.
+static QTextEdit* shownLog(Updater& panel)
+{
+    panel.show();
+    if (!QTest::qWaitForWindowExposed(&panel))
+        return nullptr;
+    QMetaObject::invokeMethod(&panel, "addLine", Q_ARG(QString, QStringLiteral("Température 25 °C – ok")));
+    return panel.findChild<QTextEdit*>();
+}
+
+void WindowTest::logMenuOffersCopyAllAndSave()
+{
+    Updater panel;
+    QTextEdit* log = shownLog(panel);
+    QVERIFY(log);
+    QCOMPARE(chooseFromLogMenu(log, QString()), QStringList({"Copy All", "Save Log As..."}));
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+}
+
+void WindowTest::copyAllCopiesEveryLine()
+{
+    Updater panel;
+    QTextEdit* log = shownLog(panel);
+    QVERIFY(log);
+    QApplication::clipboard()->setText("before");
+    log->moveCursor(QTextCursor::Start); // no selection: the whole log is copied anyway
+    chooseFromLogMenu(log, "Copy All");
+    QCOMPARE(QApplication::clipboard()->text(), logLines(log).join('\n'));
+}
+
+void WindowTest::saveLogAsWritesEveryLine()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath("log.txt");
+    Updater panel;
+    QTextEdit* log = shownLog(panel);
+    QVERIFY(log);
+    auto* menu = panel.findChild<LogMenu*>();
+    QVERIFY(menu);
+    menu->askFileName = [&](QWidget*) { return path; };
+    chooseFromLogMenu(log, "Save Log As...");
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), (logLines(log).join('\n') + '\n').toUtf8());
+}
+
+void WindowTest::failedSaveWarnsAndWritesNothing()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath("missing/log.txt");
+    Updater panel;
+    QTextEdit* log = shownLog(panel);
+    QVERIFY(log);
+    auto* menu = panel.findChild<LogMenu*>();
+    QVERIFY(menu);
+    menu->askFileName = [&](QWidget*) { return path; };
+    QString warning;
+    QTimer answerer;
+    answerer.setInterval(10);
+    connect(&answerer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        answerer.stop();
+        if (box->icon() == QMessageBox::Warning)
+            warning = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    answerer.start();
+    chooseFromLogMenu(log, "Save Log As...");
+    QVERIFY2(warning.startsWith("The log could not be saved to " + path), qPrintable(warning));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+void WindowTest::controlsHaveAccessibleNames()
+{
+    Updater panel;
+    QStringList names;
+    names << QAccessible::queryAccessibleInterface(panel.findChild<QTextEdit*>())->text(QAccessible::Name);
+    for (QPushButton* candidate : panel.findChildren<QPushButton*>())
+        names << QAccessible::queryAccessibleInterface(candidate)->text(QAccessible::Name);
+    QCOMPARE(names, QStringList({"Log", "Check Versions", "Update", "Restore"}));
+}
+
+// The panel as the operator's keyboard reaches it, focus in the log.
+static QTextEdit* focusedLog(MainWindow& window)
+{
+    window.show();
+    if (!QTest::qWaitForWindowActive(&window))
+        return nullptr;
+    auto* log = window.findChild<QTextEdit*>();
+    log->setFocus(Qt::OtherFocusReason);
+    return QApplication::focusWidget() == log ? log : nullptr;
+}
+
+void WindowTest::tabVisitsTheLogAndTheEnabledButtons()
+{
+    MainWindow window;
+    QTextEdit* log = focusedLog(window);
+    QVERIFY(log);
+    QPushButton* check = button(&window, "  Check Versions  ");
+    QTest::keyClick(log, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), check);
+    QTest::keyClick(check, Qt::Key_Tab); // past the disabled Update and Restore
+    QCOMPARE(QApplication::focusWidget(), log);
+    QPushButton* update = button(&window, "  Update  ");
+    update->setEnabled(true);
+    QTest::keyClick(log, Qt::Key_Tab);
+    QTest::keyClick(check, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), update);
+    QTest::keyClick(update, Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), check);
+}
+
+void WindowTest::spacePressesTheFocusedButton()
+{
+    MainWindow window;
+    QTextEdit* log = focusedLog(window);
+    QVERIFY(log);
+    QPushButton* check = button(&window, "  Check Versions  ");
+    QVERIFY(check->disconnect(SIGNAL(clicked())));
+    QSignalSpy clicks(check, &QPushButton::clicked);
+    QTest::keyClick(log, Qt::Key_Space); // the log takes no presses
+    QCOMPARE(clicks.count(), 0);
+    QTest::keyClick(log, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(clicks.count(), 1);
 }
 
 QTEST_MAIN(WindowTest)

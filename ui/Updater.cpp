@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "device/rz_api.h"
+#include "ui/LogMenu.h"
 #include "workflows/CheckVersionsFlow.h"
 #include "workflows/FirmwareWriteFlow.h"
 #include "workflows/RestoreDeviceThread.h"
@@ -17,6 +18,8 @@ Updater::Updater(QWidget* parent)
     : QWidget(parent, Qt::WindowFlags())
 {
     buildPanel();
+    makeAccessible();
+    new LogMenu(log);
     writeBanner();
 }
 
@@ -45,6 +48,16 @@ void Updater::buildPanel()
     connect(checkButton, SIGNAL(clicked()), this, SLOT(checkVersions()));
     connect(updateButton, SIGNAL(clicked()), this, SLOT(updateDevice()));
     connect(restoreButton, SIGNAL(clicked()), this, SLOT(restoreDevice()));
+}
+
+// Screen readers name controls by these, and an operator without a mouse
+// tabs from the log to the buttons.
+void Updater::makeAccessible()
+{
+    log->setAccessibleName(QStringLiteral("Log"));
+    log->setTabChangesFocus(true);
+    for (QPushButton* button : {checkButton, updateButton, restoreButton})
+        button->setAccessibleName(button->text().trimmed());
 }
 
 void Updater::writeBanner()

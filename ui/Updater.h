@@ -31,6 +31,7 @@ private:
     friend class FirmwareWriteFlow;
 
     void buildPanel();
+    void makeAccessible();
     void writeBanner();
     void appendColoured(const QString& s, const QColor& colour);
     void appendHeading(const QString& heading);

@@ -4,6 +4,7 @@
 #include "ui/Updater.h"
 #include "ui/WorkerRunner.h"
 #include "workflows/FirmwareWriterThread.h"
+#include "workflows/SleepInhibitor.h"
 
 #include <QColor>
 
@@ -19,7 +20,11 @@ void FirmwareWriteFlow::run(FirmwareWriterThread& worker)
     busy.show();
     worker.state = panel.deviceState;
     QObject::connect(&worker, SIGNAL(addLine(QString)), &panel, SLOT(addLine(QString)));
-    WorkerRunner::run(worker, &panel, [&] { busy.showPercent(worker.progress.percent()); });
+    {
+        // Suspending while an image is written could leave the instrument unusable.
+        const SleepInhibitor noSleep;
+        WorkerRunner::run(worker, &panel, [&] { busy.showPercent(worker.progress.percent()); });
+    }
     reportVerdict(worker.success);
     panel.setEnabled(false);
 }

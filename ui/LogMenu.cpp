@@ -1,0 +1,58 @@
+#include "ui/LogMenu.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QTextEdit>
+
+LogMenu::LogMenu(QTextEdit* log)
+    : QObject(log), askFileName(&LogMenu::askWithDialog), log(log)
+{
+    log->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(log, &QWidget::customContextMenuRequested, this, &LogMenu::showMenu);
+}
+
+// A scroll area reports the position in its viewport's coordinates.
+void LogMenu::showMenu(const QPoint& pos)
+{
+    QMenu menu(log);
+    connect(menu.addAction(tr("Copy All")), &QAction::triggered, this, &LogMenu::copyAll);
+    connect(menu.addAction(tr("Save Log As...")), &QAction::triggered, this, &LogMenu::saveAs);
+    menu.exec(log->viewport()->mapToGlobal(pos));
+}
+
+void LogMenu::copyAll()
+{
+    QApplication::clipboard()->setText(log->toPlainText(), QClipboard::Clipboard);
+}
+
+void LogMenu::saveAs()
+{
+    const QString path = askFileName(log);
+    if (!path.isEmpty())
+        save(path);
+}
+
+QString LogMenu::askWithDialog(QWidget* parent)
+{
+    return QFileDialog::getSaveFileName(parent, tr("Save Log As"), QStringLiteral("rz-updater-log.txt"),
+                                        tr("Text files (*.txt);;All files (*)"));
+}
+
+// QSaveFile leaves an existing file untouched unless the whole log was written.
+void LogMenu::save(const QString& path)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write((log->toPlainText() + QLatin1Char('\n')).toUtf8());
+        if (file.commit())
+            return;
+    }
+    QMessageBox::warning(log, tr("Save Log"),
+                         tr("The log could not be saved to %1.\n\n%2")
+                             .arg(QDir::toNativeSeparators(path), file.errorString()));
+}

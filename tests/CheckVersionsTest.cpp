@@ -1,6 +1,8 @@
 #include "tests/support/PanelDriver.h"
 #include "tests/support/SimulatedInstrument.h"
 
+#include "workflows/CheckVersionThread.h"
+
 #include <QProcess>
 #include <QPushButton>
 #include <QtTest>
@@ -33,6 +35,8 @@ class CheckVersionsTest : public QObject
     Q_OBJECT
 
 private slots:
+    void detectionWritesOnlyItsFields_data();
+    void detectionWritesOnlyItsFields();
     void operationalUsbInstrument_data();
     void operationalUsbInstrument();
     void networkInstrument_data();
@@ -62,6 +66,50 @@ void CheckVersionsTest::expectButtons(const PanelDriver& driver, bool update, bo
     QVERIFY(!driver.checkButton()->isEnabled());
     QCOMPARE(driver.updateButton()->isEnabled(), update);
     QCOMPARE(driver.restoreButton()->isEnabled(), restore);
+}
+
+// "status serial type current target", versions as type.boot.run.fpga.
+static QString describe(const DeviceState& state)
+{
+    const auto version = [](const FirmwareVersion& v) {
+        return QString("%1.%2.%3.%4").arg(v.deviceType).arg(v.bootVersion).arg(v.runVersion).arg(v.fpgaVersion);
+    };
+    return QString("%1 %2 %3 %4 %5")
+        .arg(state.status)
+        .arg(state.serialNumber)
+        .arg(state.deviceType)
+        .arg(version(state.currentVersion), version(state.targetVersion));
+}
+
+void CheckVersionsTest::detectionWritesOnlyItsFields_data()
+{
+    QTest::addColumn<QStringList>("device");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("network") << rz610t(8, 6) << "2 777 2 2.8.8.6 2.9.9.7";
+    QTest::newRow("network, FPGA not loaded") << rz610t(9, 7) + QStringList{"--invalid", "fpga"}
+                                              << "1 777 2 2.9.9.7 2.9.9.7";
+    // The current version's own type field is not written on this path.
+    QTest::newRow("plain open") << usbModel("RZ610S", 4, 8, 13) << "2 12345 1 0.4.8.13 1.4.8.14";
+    QTest::newRow("version query fails")
+        << usbModel("RZ610S", 4, 8, 13) + QStringList{"--fault", "rzGetFirmwareVersion:3"} << "0 0 0 0.0.0.0 0.0.0.0";
+    QTest::newRow("info query fails")
+        << usbModel("RZ610S", 4, 8, 13) + QStringList{"--fault", "rzGetDeviceInfo:3"} << "0 0 0 0.4.8.13 0.0.0.0";
+    QTest::newRow("boot mode") << usbModel("RZ610S", 4, 8, 13) + QStringList{"--invalid", "fpga"}
+                               << "1 12345 1 0.0.0.0 1.4.8.14";
+    QTest::newRow("nothing") << QStringList() << "0 0 0 0.0.0.0 0.0.0.0";
+}
+
+void CheckVersionsTest::detectionWritesOnlyItsFields()
+{
+    QFETCH(QStringList, device);
+    QFETCH(QString, found);
+    SimulatedInstrument instrument;
+    if (!device.isEmpty())
+        instrument.create(device);
+    CheckVersionThread worker;
+    worker.start();
+    QVERIFY(worker.wait(30000));
+    QCOMPARE(describe(worker.result()), found);
 }
 
 void CheckVersionsTest::operationalUsbInstrument_data()

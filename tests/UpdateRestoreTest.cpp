@@ -2,6 +2,7 @@
 #include "tests/support/SimulatedInstrument.h"
 #include "ui/PLProgressDialog.h"
 #include "ui/Updater.h"
+#include "catalogue/Catalogue.h"
 #include "workflows/UpdateDeviceThread.h"
 
 #include <QFile>
@@ -50,7 +51,9 @@ class UpdateRestoreTest : public QObject
 private slots:
     void usbUpdateRewritesWhatDiffers_data();
     void usbUpdateRewritesWhatDiffers();
-    void usbUpdateSkippingEverythingSucceeds();
+    void updateSkippingEverythingSucceeds_data();
+    void updateSkippingEverythingSucceeds();
+    void updateOpenFailure_data();
     void updateOpenFailure();
     void usbUpdateFailures_data();
     void usbUpdateFailures();
@@ -119,6 +122,8 @@ void UpdateRestoreTest::usbUpdateRewritesWhatDiffers()
     expectPanelDisabled(driver);
     QCOMPARE(instrument.calledFunctions(), calls);
     QVERIFY(instrument.traceOf("rzConfigUSBOpenDeviceBySerial").first().contains("serial=12345"));
+    for (const QString& fpgaWrite : instrument.traceOf("rzConfigUSBWriteFPGAProgram"))
+        QVERIFY2(fpgaWrite.contains(R"(imagePath="./firmware/RZ610R-FPGA-v10.rbf")"), qPrintable(fpgaWrite));
     const QStringList runWrite = instrument.traceOf("rzConfigUSBWriteRunSector");
     QVERIFY2(runWrite.first().contains(R"(imagePath="./firmware/RZ610R-Cypress-Run-v5.img", serial=-1))"),
              qPrintable(runWrite.first()));
@@ -126,30 +131,62 @@ void UpdateRestoreTest::usbUpdateRewritesWhatDiffers()
     QCOMPARE(instrument.state().value("flashSerial").toInt(), 12345);
 }
 
-void UpdateRestoreTest::usbUpdateSkippingEverythingSucceeds()
+// Nothing differs: only reachable by a worker given such a state, since the
+// check offers no update then. Every component is skipped, nothing erased.
+void UpdateRestoreTest::updateSkippingEverythingSucceeds_data()
 {
+    QTest::addColumn<QStringList>("device");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("serial");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("calls");
+    QTest::newRow("USB") << usbModel("RZ610R", 4, 5, 10) << 0 << 12345
+                         << QStringList{"Skipping boot Fx3, already current version.",
+                                        "Skipping run Fx3, already current version.",
+                                        "Skipping FPGA, already current version."}
+                         << QStringList{"rzConfigUSBOpenDeviceBySerial"};
+    QTest::newRow("network") << rz610t(9, 7) << 2 << 777
+                             << QStringList{"Skipping FX3, already current version.",
+                                            "Skipping FPGA, already current version."}
+                             << QStringList{"rzConfigNetOpenDevice", "rzConfigNetPreset"};
+}
+
+void UpdateRestoreTest::updateSkippingEverythingSucceeds()
+{
+    QFETCH(QStringList, device);
+    QFETCH(int, type);
+    QFETCH(int, serial);
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, calls);
     SimulatedInstrument instrument;
-    instrument.create(usbModel("RZ610R", 4, 5, 10));
+    instrument.create(device);
     UpdateDeviceThread worker;
-    worker.state.serialNumber = 12345;
-    worker.state.currentVersion = worker.state.targetVersion = FirmwareVersion{0, 4, 5, 10};
-    QSignalSpy lines(&worker, &FirmwareWriterThread::addLine);
+    worker.state.deviceType = RzDeviceType(type);
+    worker.state.serialNumber = serial;
+    worker.state.currentVersion = worker.state.targetVersion = targetVersion(type);
+    QSignalSpy emitted(&worker, &FirmwareWriterThread::addLine);
     worker.start();
     QVERIFY(worker.wait(30000));
     QVERIFY(worker.success);
-    QStringList emitted;
-    for (const QList<QVariant>& line : lines)
-        emitted << line.first().toString();
-    QCOMPARE(emitted, QStringList({"Skipping boot Fx3, already current version.",
-                                   "Skipping run Fx3, already current version.",
-                                   "Skipping FPGA, already current version."}));
-    QCOMPARE(instrument.calledFunctions(), QStringList{"rzConfigUSBOpenDeviceBySerial"});
+    QStringList texts;
+    for (const QList<QVariant>& line : emitted)
+        texts << line.first().toString();
+    QCOMPARE(texts, lines);
+    QCOMPARE(instrument.calledFunctions(), calls);
+}
+
+void UpdateRestoreTest::updateOpenFailure_data()
+{
+    QTest::addColumn<QStringList>("device");
+    QTest::newRow("USB") << usbModel("RZ610R", 4, 5, 9) + QStringList{"--fault", "rzConfigUSBOpenDeviceBySerial:1"};
+    QTest::newRow("network") << rz610t(8, 6) + QStringList{"--fault", "rzConfigNetOpenDevice:1:2"};
 }
 
 void UpdateRestoreTest::updateOpenFailure()
 {
+    QFETCH(QStringList, device);
     SimulatedInstrument instrument;
-    instrument.create(usbModel("RZ610R", 4, 5, 9) + QStringList{"--fault", "rzConfigUSBOpenDeviceBySerial:1"});
+    instrument.create(device);
     PanelDriver driver;
     driver.pressCheckVersions();
     driver.pressUpdate();
@@ -194,7 +231,7 @@ void UpdateRestoreTest::usbUpdateFailures()
 void UpdateRestoreTest::acceptedDowngradeRewritesNewerComponents()
 {
     SimulatedInstrument instrument;
-    instrument.create(usbModel("RZ610R", 4, 6, 9));
+    instrument.create(usbModel("RZ610R", 4, 6, 11));
     PanelDriver driver;
     driver.answerQuestionWith(QMessageBox::Yes);
     driver.pressCheckVersions();
@@ -315,8 +352,11 @@ void UpdateRestoreTest::usbRestore()
                  + successLines);
     expectPanelDisabled(driver);
     const QStringList calls = instrument.calledFunctions();
-    QCOMPARE(calls.first(), QStringLiteral("rzConfigUSBOpenDevice"));
-    QCOMPARE(calls.last(), QStringLiteral("rzConfigUSBCloseDevice"));
+    // Versions already at the target do not shorten a restore.
+    QCOMPARE(calls, QStringList({"rzConfigUSBOpenDevice", "rzConfigUSBClearBootSector", "rzConfigUSBWriteBootSector",
+                                 "rzConfigUSBClearRunSector", "rzConfigUSBWriteRunSector",
+                                 "rzConfigUSBClearFPGAProgram", "rzConfigUSBWriteFPGAProgram",
+                                 "rzConfigUSBCloseDevice"}));
     QVERIFY(instrument.traceOf("rzConfigUSBWriteBootSector").first().contains(
         R"(imagePath="./firmware/RZ870S-Cypress-Boot-v2.img", serial=12345))"));
     QVERIFY(instrument.traceOf("rzConfigUSBWriteRunSector").first().contains(

@@ -58,3 +58,16 @@ int modelFromName(const QString& name)
     const int number = name.toInt(&isNumber);
     return isNumber && isKnownModel(number) ? number : -1;
 }
+
+int versionOf(const FirmwareVersion& version, Component component)
+{
+    switch (component) {
+    case Component::Boot:
+        return version.bootVersion;
+    case Component::Run:
+        return version.runVersion;
+    case Component::Fpga:
+        return version.fpgaVersion;
+    }
+    return 0;
+}

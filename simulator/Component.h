@@ -1,6 +1,8 @@
 #ifndef COMPONENT_H
 #define COMPONENT_H
 
+#include "catalogue/FirmwareVersion.h"
+
 #include <QString>
 
 // The firmware components of an instrument. The FX3 firmware of an RZ610T
@@ -19,6 +21,9 @@ QString componentName(int model, Component component);
 // Accepts the names above (case-insensitive) for the given model, and "boot"
 // for the FX3 of an RZ610T.
 bool componentFromName(int model, const QString& name, Component* component);
+
+// The component's field of a version record.
+int versionOf(const FirmwareVersion& version, Component component);
 
 // "RZ610R" or a device type number; -1 when unknown.
 int modelFromName(const QString& name);

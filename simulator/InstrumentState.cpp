@@ -107,19 +107,6 @@ bool partFromJson(const QJsonValue& value, InstrumentState::Part* part)
     return value.isObject() && readBool(json, "valid", &part->valid) && readInt(json, "version", &part->version);
 }
 
-int versionOf(const FirmwareVersion& version, Component component)
-{
-    switch (component) {
-    case Component::Boot:
-        return version.bootVersion;
-    case Component::Run:
-        return version.runVersion;
-    case Component::Fpga:
-        return version.fpgaVersion;
-    }
-    return 0;
-}
-
 } // namespace
 
 QString InstrumentState::filePath()

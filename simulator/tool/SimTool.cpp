@@ -41,19 +41,6 @@ QString answerText(const InstrumentState& state)
     return QStringLiteral("not at all");
 }
 
-int versionOf(const FirmwareVersion& version, Component component)
-{
-    switch (component) {
-    case Component::Boot:
-        return version.bootVersion;
-    case Component::Run:
-        return version.runVersion;
-    case Component::Fpga:
-        return version.fpgaVersion;
-    }
-    return 0;
-}
-
 std::string catalogueImagePath(int model, Component component, int version)
 {
     const FirmwareVersion record{model, version, version, version};

@@ -128,8 +128,11 @@ int fpga(bool updater)
     if (updater) {
         button(&window, "  Update  ")->click();
     } else {
-        QProgressDialog busy("Updating Device\nDO NOT UNPLUG THE DEVICE", QString(), 0, 0);
+        const QString label = "Updating Device\nDO NOT UNPLUG THE DEVICE\n"
+                              "This process can take several minutes\nPlease Wait...";
+        QProgressDialog busy(label, QString(), 0, 0);
         busy.setModal(true);
+        busy.resize(busy.fontMetrics().horizontalAdvance(label) + 100, busy.fontMetrics().height());
         busy.show();
         QEventLoop wait;
         QTimer::singleShot(5000, &wait, &QEventLoop::quit);

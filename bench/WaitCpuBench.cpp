@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QProgressDialog>
 #include <QThread>
 #include <QTimer>
@@ -44,8 +45,11 @@ double cpuSeconds()
 
 void waitBare(int milliseconds)
 {
-    QProgressDialog dialog("Checking firmware version\nEstimated 30 seconds\nPlease Wait", QString(), 0, 0);
+    const QString label = "Checking firmware version\nEstimated 30 seconds\nPlease Wait";
+    QProgressDialog dialog(label, QString(), 0, 0);
     dialog.setModal(true);
+    // The same size as the updater's dialog, so both paint the same bar.
+    dialog.resize(dialog.fontMetrics().horizontalAdvance(label) + 100, dialog.fontMetrics().height());
     dialog.show();
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);

@@ -10,6 +10,21 @@
 #include <cstring>
 #include <limits>
 
+// The simulator answers every kind of call with the same numbers; the enums
+// differ in type only, so compare them as plain ints.
+constexpr bool same(int a, int b)
+{
+    return a == b;
+}
+static_assert(same(RZ_INIT_SUCCESS, RZ_SUCCESS) && same(RZ_API_SUCCESS, RZ_SUCCESS)
+                  && same(RZ_INIT_NO_DEVICE, RZ_NO_DEVICE) && same(RZ_API_NO_DEVICE, RZ_NO_DEVICE)
+                  && same(RZ_INIT_INVALID_HANDLE, RZ_INVALID_HANDLE) && same(RZ_API_INVALID_HANDLE, RZ_INVALID_HANDLE)
+                  && same(RZ_INIT_INVALID_ARGUMENT, RZ_INVALID_ARGUMENT)
+                  && same(RZ_API_INVALID_ARGUMENT, RZ_INVALID_ARGUMENT) && same(RZ_INIT_BAD_IMAGE, RZ_BAD_IMAGE)
+                  && same(RZ_INIT_IO_ERROR, RZ_IO_ERROR) && same(RZ_INIT_FAILURE, RZ_FAILURE)
+                  && same(RZ_API_FAILURE, RZ_FAILURE),
+              "the statuses of the three kinds of call share their numbers");
+
 namespace {
 
 constexpr size_t longestImagePath = 4095;

@@ -1,6 +1,7 @@
 #ifndef VIRTUALINSTRUMENT_H
 #define VIRTUALINSTRUMENT_H
 
+#include "device/rz_api.h"
 #include "simulator/FirmwareImage.h"
 #include "simulator/InstrumentState.h"
 
@@ -14,15 +15,16 @@
 class VirtualInstrument
 {
 public:
-    // The same numbers in all three status enums of the C API.
+    // One set of numbers for the USB family's, the network family's and the
+    // plain functions' statuses, which agree (checked in VirtualInstrument.cpp).
     enum Status {
-        Success = 0,
-        NoDevice = 1,
-        InvalidHandle = 2,
-        InvalidArgument = 3,
-        BadImage = 4,
-        IoError = 5,
-        Failure = 6
+        Success = RZ_SUCCESS,
+        NoDevice = RZ_NO_DEVICE,
+        InvalidHandle = RZ_INVALID_HANDLE,
+        InvalidArgument = RZ_INVALID_ARGUMENT,
+        BadImage = RZ_BAD_IMAGE,
+        IoError = RZ_IO_ERROR,
+        Failure = RZ_FAILURE
     };
     enum class Family { Plain, Usb, Net };
     using Operation = std::function<int(InstrumentState&)>;

@@ -413,6 +413,15 @@ static QTextEdit* shownLog(Updater& panel)
     return panel.findChild<QTextEdit*>();
 }
 
+// "Save Log As..." from the menu, with the file name the operator would type.
+static void saveThroughLogMenu(Updater& panel, QTextEdit* log, const QString& path)
+{
+    auto* menu = panel.findChild<LogMenu*>();
+    QVERIFY(menu);
+    menu->askFileName = [path](QWidget*) { return path; };
+    chooseFromLogMenu(log, "Save Log As...");
+}
+
 void WindowTest::logMenuOffersCopyAllAndSave()
 {
     Updater panel;
@@ -441,10 +450,7 @@ void WindowTest::saveLogAsWritesEveryLine()
     Updater panel;
     QTextEdit* log = shownLog(panel);
     QVERIFY(log);
-    auto* menu = panel.findChild<LogMenu*>();
-    QVERIFY(menu);
-    menu->askFileName = [&](QWidget*) { return path; };
-    chooseFromLogMenu(log, "Save Log As...");
+    saveThroughLogMenu(panel, log, path);
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), (logLines(log).join('\n') + '\n').toUtf8());
@@ -458,9 +464,6 @@ void WindowTest::failedSaveWarnsAndWritesNothing()
     Updater panel;
     QTextEdit* log = shownLog(panel);
     QVERIFY(log);
-    auto* menu = panel.findChild<LogMenu*>();
-    QVERIFY(menu);
-    menu->askFileName = [&](QWidget*) { return path; };
     QString warning;
     QTimer answerer;
     answerer.setInterval(10);
@@ -474,7 +477,7 @@ void WindowTest::failedSaveWarnsAndWritesNothing()
         box->button(QMessageBox::Ok)->click();
     });
     answerer.start();
-    chooseFromLogMenu(log, "Save Log As...");
+    saveThroughLogMenu(panel, log, path);
     QVERIFY2(warning.startsWith("The log could not be saved to " + path), qPrintable(warning));
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }

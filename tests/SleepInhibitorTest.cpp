@@ -66,7 +66,7 @@ void SleepInhibitorTest::withoutASystemBusNothingIsHeldOrSaid()
 void SleepInhibitorTest::anUpdateStillSucceedsWithoutASystemBus()
 {
     SimulatedInstrument instrument;
-    instrument.create({"--model", "RZ610R", "--serial", "12345", "--boot", "4", "--run", "4", "--fpga", "10"});
+    instrument.create(SimulatedInstrument::usbModel("RZ610R", 4, 4, 10));
     PanelDriver driver;
     driver.pressCheckVersions();
     MessageRecorder::messages.clear();

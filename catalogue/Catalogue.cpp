@@ -16,9 +16,14 @@ const char* const deviceTypeNames[4] = {"RZ610R", "RZ610S", "RZ610T", "RZ870S"};
 
 } // namespace
 
+bool isKnownDeviceType(int deviceType)
+{
+    return deviceType >= 0 && deviceType <= 3;
+}
+
 FirmwareVersion targetVersion(int deviceType)
 {
-    if (deviceType < 0 || deviceType > 3)
+    if (!isKnownDeviceType(deviceType))
         return FirmwareVersion{deviceType, 0, 0, 0};
     return releaseVersions[deviceType];
 }
@@ -32,7 +37,7 @@ FirmwareVersion versionFromNetworkFirmware(int firmwareNumber)
 
 QString deviceTypeName(int deviceType)
 {
-    if (static_cast<unsigned>(deviceType) > 3u)
+    if (!isKnownDeviceType(deviceType))
         return QStringLiteral("Invalid device type");
     return QString::fromLatin1(deviceTypeNames[deviceType]);
 }

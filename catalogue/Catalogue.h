@@ -14,6 +14,9 @@ FirmwareVersion targetVersion(int deviceType);
 // The version record of an RZ610T that reports the given firmware number.
 FirmwareVersion versionFromNetworkFirmware(int firmwareNumber);
 
+// One of the four models this release carries firmware for.
+bool isKnownDeviceType(int deviceType);
+
 // "RZ610R", "RZ610S", "RZ610T", "RZ870S", or "Invalid device type".
 QString deviceTypeName(int deviceType);
 

@@ -8,6 +8,7 @@
 #include <QSaveFile>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -84,7 +85,8 @@ QJsonObject faultToJson(const InstrumentState::Fault& fault)
 bool faultFromJson(const QJsonObject& json, InstrumentState::Fault* fault)
 {
     return readCall(json, &fault->call) && json.contains(QLatin1String("status"))
-           && readInt(json, "status", &fault->status, 1) && readInt(json, "onCall", &fault->onCall, 1)
+           && readInt(json, "status", &fault->status, std::numeric_limits<int>::min()) && fault->status != 0
+           && readInt(json, "onCall", &fault->onCall, 1)
            && readInt(json, "calls", &fault->calls) && readBool(json, "repeat", &fault->repeat);
 }
 

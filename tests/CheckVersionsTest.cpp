@@ -1,7 +1,11 @@
 #include "tests/support/PanelDriver.h"
 #include "tests/support/SimulatedInstrument.h"
 
+#include "ui/PLProgressDialog.h"
 #include "workflows/CheckVersionThread.h"
+
+#include <QApplication>
+#include <QFile>
 
 #include <QProcess>
 #include <QPushButton>
@@ -46,14 +50,18 @@ private slots:
     void aListedInstrumentThatFailsToOpenFallsThroughToUsb();
     void downgradeQuestion_data();
     void downgradeQuestion();
-    void unknownDeviceTypeAsksBeforeDowngrade();
+    void unknownOperationalTypeIsOfferedNothing();
     void bootModeInstrumentOffersRestore();
+    void unreadBootDeviceAnswersLeadToTheSelector_data();
+    void unreadBootDeviceAnswersLeadToTheSelector();
     void failedQueriesLeadToTheBootstrap_data();
     void failedQueriesLeadToTheBootstrap();
     void bootstrapOfEachModel_data();
     void bootstrapOfEachModel();
     void failedBootstrapStillCloses();
     void failedSerialReadAfterBootstrap();
+    void bootstrapImageMustMatchTheRelease();
+    void bootstrapRunsUnderTheBusyDialog();
     void cancelOrDismissingTheSelectorEndsTheProgram_data();
     void cancelOrDismissingTheSelectorEndsTheProgram();
 
@@ -259,17 +267,17 @@ void CheckVersionsTest::downgradeQuestion()
     expectButtons(driver, update, false);
 }
 
-void CheckVersionsTest::unknownDeviceTypeAsksBeforeDowngrade()
+void CheckVersionsTest::unknownOperationalTypeIsOfferedNothing()
 {
     SimulatedInstrument instrument;
     instrument.create(usbModel("RZ610R", 4, 5, 10) + QStringList{"--reported-type", "7"});
     PanelDriver driver;
-    driver.answerQuestionWith(QMessageBox::No);
+    driver.answerQuestionWith(QMessageBox::Yes);
     driver.pressCheckVersions();
-    QCOMPARE(driver.questionsAsked(), 1);
+    QCOMPARE(driver.questionsAsked(), 0);
     QCOMPARE(driver.linesAfter(heading),
              QStringList({"Found Invalid device type", "Serial 12345, with firmware 4.5.10",
-                          "Cancelling operation."}));
+                          "This release has no firmware for this device type."}));
     expectButtons(driver, false, false);
 }
 
@@ -286,6 +294,35 @@ void CheckVersionsTest::bootModeInstrumentOffersRestore()
     QCOMPARE(instrument.calledFunctions(),
              QStringList({"rzConfigNetGetDeviceList", "rzOpenDevice", "rzConfigUSBOpenDevice",
                           "rzConfigUSBGetDeviceSerial", "rzConfigUSBGetDeviceType", "rzConfigUSBCloseDevice"}));
+}
+
+void CheckVersionsTest::unreadBootDeviceAnswersLeadToTheSelector_data()
+{
+    QTest::addColumn<QStringList>("answers");
+    QTest::newRow("serial query fails") << QStringList{"--fault", "rzConfigUSBGetDeviceSerial:3"};
+    QTest::newRow("type query fails") << QStringList{"--fault", "rzConfigUSBGetDeviceType:3"};
+    QTest::newRow("type query fails, negative status") << QStringList{"--fault", "rzConfigUSBGetDeviceType:-1"};
+    QTest::newRow("type out of range") << QStringList{"--reported-type", "7"};
+}
+
+// Restoring from answers that were never read would write another model's
+// images, or serial 0: the operator names the model instead.
+void CheckVersionsTest::unreadBootDeviceAnswersLeadToTheSelector()
+{
+    QFETCH(QStringList, answers);
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ870S", 2, 4, 4) + QStringList{"--invalid", "fpga"} + answers);
+    PanelDriver driver;
+    driver.answerSelectorWith("RZ870S");
+    driver.pressCheckVersions();
+    QCOMPARE(driver.selectorsShown(), 1);
+    QCOMPARE(driver.linesAfter(heading).mid(0, 5),
+             QStringList({"Failed to open RZ.", "Looking for RZ boot device...",
+                          "Failed to read the boot device's serial number or type."})
+                 + bootstrapLines);
+    QCOMPARE(instrument.calledFunctions().mid(3, 3),
+             QStringList({"rzConfigUSBGetDeviceSerial", "rzConfigUSBGetDeviceType", "rzConfigUSBCloseDevice"}));
+    QVERIFY(instrument.calledFunctions().filter(QRegularExpression("Clear|Write")).isEmpty());
 }
 
 void CheckVersionsTest::failedQueriesLeadToTheBootstrap_data()
@@ -377,6 +414,49 @@ void CheckVersionsTest::failedSerialReadAfterBootstrap()
     QCOMPARE(driver.linesAfter(heading), usbFailureLines + bootstrapLines + notDetectedLines);
     expectButtons(driver, false, false);
     QCOMPARE(instrument.traceOf("rzConfigUSBCloseDevice").size(), 1);
+}
+
+void CheckVersionsTest::bootstrapImageMustMatchTheRelease()
+{
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "boot"});
+    const QString image = "./firmware/RZ610R-Cypress-Boot-v4.img";
+    QFile file(image);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("x");
+    file.close();
+    PanelDriver driver;
+    driver.answerSelectorWith("RZ610R");
+    driver.pressCheckVersions();
+    QCOMPARE(driver.linesAfter(heading),
+             usbFailureLines + bootstrapLines
+                 + QStringList{"Firmware image does not match the release checksum: " + image} + notDetectedLines);
+    QVERIFY(instrument.traceOf("rzConfigUSBBootstrapDevice").isEmpty());
+    expectButtons(driver, false, false);
+}
+
+// The bootstrap takes seconds on real hardware; the window keeps turning
+// its event loop under the busy dialog meanwhile.
+void CheckVersionsTest::bootstrapRunsUnderTheBusyDialog()
+{
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "boot", "--write-ms", "1500"});
+    PanelDriver driver;
+    driver.answerSelectorWith("RZ610R");
+    int ticksUnderTheDialog = 0;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* busy = qobject_cast<PLProgressDialog*>(widget);
+            if (busy && busy->isVisible() && busy->labelText() == "Bootstrapping Device\nPlease Wait...")
+                ++ticksUnderTheDialog;
+        }
+    });
+    watcher.start(50);
+    driver.pressCheckVersions();
+    QVERIFY2(ticksUnderTheDialog >= 3, qPrintable(QString::number(ticksUnderTheDialog)));
+    QCOMPARE(driver.linesAfter(heading), usbFailureLines + bootstrapLines + restoreOffer(12345));
+    expectButtons(driver, false, true);
 }
 
 void CheckVersionsTest::cancelOrDismissingTheSelectorEndsTheProgram_data()

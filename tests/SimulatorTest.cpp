@@ -652,7 +652,13 @@ void SimulatorTest::toolWritesReleaseAndRequestedImages()
 {
     const QDir folder(m_dir.filePath("firmware"));
     const QStringList names = folder.entryList(QDir::Files);
-    QCOMPARE(names.size(), 11 + 3);
+    QCOMPARE(names.size(), 11 + 3 + 1);
+    QProcess check;
+    check.setWorkingDirectory(folder.path());
+    check.start("sha256sum", {"--check", "--strict", "SHA256SUMS"});
+    QVERIFY(check.waitForFinished());
+    QCOMPARE(check.exitCode(), 0);
+    QCOMPARE(check.readAllStandardOutput().count(": OK\n"), 11 + 3);
     QVERIFY(names.contains("RZ610T-Cypress-v9.img"));
     QVERIFY(names.contains("RZ870S-FPGA-v4.rbf"));
     QVERIFY(names.contains("RZ610R-FPGA-v6.rbf"));

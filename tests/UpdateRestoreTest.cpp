@@ -6,6 +6,7 @@
 #include "workflows/UpdateDeviceThread.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QProgressBar>
 #include <QPushButton>
@@ -39,6 +40,32 @@ QString components(const SimulatedInstrument& instrument)
     return text.join(' ');
 }
 
+// Flips the last byte of a file, as a damaged copy would.
+void corruptLastByte(const QString& path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    file.seek(file.size() - 1);
+    const char flipped = char(file.peek(1).at(0) ^ 0x5a);
+    file.write(&flipped, 1);
+}
+
+// Drops one image's entry from the release's checksum list.
+void unlist(const QString& image)
+{
+    QFile list("./firmware/SHA256SUMS");
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    QByteArray kept;
+    while (!list.atEnd()) {
+        const QByteArray line = list.readLine();
+        if (!line.trimmed().endsWith(QFileInfo(image).fileName().toUtf8()))
+            kept += line;
+    }
+    list.close();
+    QVERIFY(list.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    list.write(kept);
+}
+
 const QString rz610rAtTarget = "boot:valid@4 run:valid@5 fpga:valid@10";
 const QString rz610tAtTarget = "fx3:valid@9 fpga:valid@7";
 
@@ -64,6 +91,8 @@ private slots:
     void missingImageStopsBeforeAnyDeviceCall();
     void wrongImageIsRefused_data();
     void wrongImageIsRefused();
+    void releaseChecksumsGuardEveryWrite_data();
+    void releaseChecksumsGuardEveryWrite();
     void usbRestore();
     void usbRestoreBootstrapsWhenTheOpenFails();
     void usbRestoreFindsNothing();
@@ -204,6 +233,9 @@ void UpdateRestoreTest::usbUpdateFailures_data()
                                << "boot:valid@4 run:valid@4 fpga:valid@9";
     QTest::newRow("run write") << "rzConfigUSBWriteRunSector:6" << QStringList{runUpdate, "Failed Writing"}
                                << "boot:valid@4 run:invalid@4 fpga:valid@9";
+    QTest::newRow("run write, negative status") << "rzConfigUSBWriteRunSector:-1"
+                                                << QStringList{runUpdate, "Failed Writing"}
+                                                << "boot:valid@4 run:invalid@4 fpga:valid@9";
     QTest::newRow("FPGA clear") << "rzConfigUSBClearFPGAProgram:6"
                                 << QStringList{runUpdate, "Updating FPGA, estimated 6 minutes.", "Failed Clearing"}
                                 << "boot:valid@4 run:valid@5 fpga:valid@9";
@@ -280,24 +312,29 @@ void UpdateRestoreTest::missingImageStopsBeforeAnyDeviceCall_data()
 {
     QTest::addColumn<QStringList>("device");
     QTest::addColumn<QString>("image");
-    QTest::newRow("boot") << usbModel("RZ610S", 3, 7, 13) << "./firmware/RZ610S-Cypress-Boot-v4.img";
-    QTest::newRow("run") << usbModel("RZ610S", 3, 7, 13) << "./firmware/RZ610S-Cypress-Run-v8.img";
-    QTest::newRow("FPGA") << usbModel("RZ610S", 3, 7, 13) << "./firmware/RZ610S-FPGA-v14.rbf";
-    QTest::newRow("FX3") << rz610t(8, 6) << "./firmware/RZ610T-Cypress-v9.img";
-    QTest::newRow("RZ610T FPGA") << rz610t(8, 6) << "./firmware/RZ610T-FPGA-v7.rbf";
+    QTest::addColumn<bool>("leftEmpty"); // else removed
+    QTest::newRow("empty boot") << usbModel("RZ610S", 3, 7, 13) << "./firmware/RZ610S-Cypress-Boot-v4.img" << true;
+    QTest::newRow("empty RZ610T FPGA") << rz610t(8, 6) << "./firmware/RZ610T-FPGA-v7.rbf" << true;
+    QTest::newRow("boot") << usbModel("RZ610S", 3, 7, 13) << "./firmware/RZ610S-Cypress-Boot-v4.img" << false;
+    QTest::newRow("run") << usbModel("RZ610S", 3, 7, 13) << "./firmware/RZ610S-Cypress-Run-v8.img" << false;
+    QTest::newRow("FPGA") << usbModel("RZ610S", 3, 7, 13) << "./firmware/RZ610S-FPGA-v14.rbf" << false;
+    QTest::newRow("FX3") << rz610t(8, 6) << "./firmware/RZ610T-Cypress-v9.img" << false;
+    QTest::newRow("RZ610T FPGA") << rz610t(8, 6) << "./firmware/RZ610T-FPGA-v7.rbf" << false;
 }
 
 void UpdateRestoreTest::missingImageStopsBeforeAnyDeviceCall()
 {
     QFETCH(QStringList, device);
     QFETCH(QString, image);
+    QFETCH(bool, leftEmpty);
     SimulatedInstrument instrument;
     instrument.create(device);
     PanelDriver driver;
     driver.pressCheckVersions();
     const QString before = components(instrument);
     instrument.clearTrace();
-    QVERIFY(QFile::remove(image));
+    QFile file(image);
+    QVERIFY(leftEmpty ? file.resize(0) : file.remove());
     driver.pressUpdate();
     QCOMPARE(driver.linesAfter(updateHeading), QStringList{"Missing firmware image: " + image} + failureLines);
     QVERIFY(instrument.calledFunctions().isEmpty());
@@ -319,23 +356,66 @@ void UpdateRestoreTest::wrongImageIsRefused()
     SimulatedInstrument instrument;
     instrument.create(usbModel("RZ610R", 4, 5, 9));
     const QString fpga = "./firmware/RZ610R-FPGA-v10.rbf";
-    if (replacement == "corrupt") {
-        QFile file(fpga);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        file.seek(file.size() - 1);
-        const char flipped = char(file.peek(1).at(0) ^ 0x5a);
-        file.write(&flipped, 1);
-    } else {
+    if (replacement == "corrupt")
+        corruptLastByte(fpga);
+    else
         QVERIFY(QFile::remove(fpga) && QFile::copy(replacement, fpga));
-    }
+    // Without the release's list, the device library's own checks are all
+    // that stands between a wrong image and the instrument.
+    QVERIFY(QFile::remove("./firmware/SHA256SUMS"));
     PanelDriver driver;
     driver.pressCheckVersions();
     driver.pressUpdate();
     QCOMPARE(driver.linesAfter(updateHeading),
-             QStringList({"Skipping boot Fx3, already current version.", "Skipping run Fx3, already current version.",
+             QStringList({"No checksum list in ./firmware; images not verified.", "Skipping boot Fx3, already current version.", "Skipping run Fx3, already current version.",
                           "Updating FPGA, estimated 6 minutes.", "Failed Writing"})
                  + failureLines);
     QCOMPARE(components(instrument), QStringLiteral("boot:valid@4 run:valid@5 fpga:invalid@9"));
+}
+
+void UpdateRestoreTest::releaseChecksumsGuardEveryWrite_data()
+{
+    QTest::addColumn<QStringList>("device");
+    QTest::addColumn<QString>("alteration"); // corrupt, unlist or nolist
+    QTest::addColumn<QString>("image");
+    QTest::addColumn<bool>("written");
+    const QStringList bootMode = usbModel("RZ610S", 4, 8, 14) + QStringList{"--invalid", "fpga"};
+    QTest::newRow("boot corrupted") << bootMode << "corrupt" << "./firmware/RZ610S-Cypress-Boot-v4.img" << false;
+    QTest::newRow("run corrupted") << bootMode << "corrupt" << "./firmware/RZ610S-Cypress-Run-v8.img" << false;
+    QTest::newRow("FPGA corrupted") << bootMode << "corrupt" << "./firmware/RZ610S-FPGA-v14.rbf" << false;
+    QTest::newRow("FX3 corrupted") << rz610t(9, 7) + QStringList{"--invalid", "fpga"} << "corrupt"
+                                   << "./firmware/RZ610T-Cypress-v9.img" << false;
+    QTest::newRow("FPGA not listed") << bootMode << "unlist" << "./firmware/RZ610S-FPGA-v14.rbf" << false;
+    QTest::newRow("no list") << bootMode << "nolist" << "" << true;
+}
+
+// A restore writes every component, so each kind of image is checked by one.
+void UpdateRestoreTest::releaseChecksumsGuardEveryWrite()
+{
+    QFETCH(QStringList, device);
+    QFETCH(QString, alteration);
+    QFETCH(QString, image);
+    QFETCH(bool, written);
+    SimulatedInstrument instrument;
+    instrument.create(device);
+    PanelDriver driver;
+    driver.pressCheckVersions();
+    instrument.clearTrace();
+    if (alteration == "corrupt")
+        corruptLastByte(image);
+    else if (alteration == "unlist")
+        unlist(image);
+    else
+        QVERIFY(QFile::remove("./firmware/SHA256SUMS"));
+    driver.pressRestore();
+    const QStringList lines = driver.linesAfter(restoreHeading);
+    if (written) {
+        QCOMPARE(lines.first(), "No checksum list in ./firmware; images not verified.");
+        QCOMPARE(lines.mid(lines.size() - 2), successLines);
+    } else {
+        QCOMPARE(lines, QStringList{"Firmware image does not match the release checksum: " + image} + failureLines);
+    }
+    QCOMPARE(instrument.calledFunctions().filter(QRegularExpression("Clear|Write|Bootstrap")).isEmpty(), !written);
 }
 
 void UpdateRestoreTest::usbRestore()

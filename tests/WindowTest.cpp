@@ -345,7 +345,7 @@ void WindowTest::selectorLayout()
 
 void WindowTest::selectorAnswers_data()
 {
-    QTest::addColumn<QString>("press"); // a button's text, or empty for Escape
+    QTest::addColumn<QString>("press"); // a button's text, or keys typed where the focus is
     QTest::addColumn<int>("result");
     QTest::addColumn<int>("deviceType");
     QTest::addColumn<bool>("cancelled");
@@ -353,7 +353,11 @@ void WindowTest::selectorAnswers_data()
     QTest::newRow("RZ610T") << "RZ610T" << int(QDialog::Accepted) << 2 << false;
     QTest::newRow("RZ870S") << "RZ870S" << int(QDialog::Accepted) << 3 << false;
     QTest::newRow("Cancel is accepted too") << "Cancel" << int(QDialog::Accepted) << 0 << true;
-    QTest::newRow("Escape") << "" << int(QDialog::Rejected) << 0 << false;
+    QTest::newRow("Escape") << "Escape" << int(QDialog::Rejected) << 0 << false;
+    // Enter and Return choose nothing: the dialog stays for the Escape after them.
+    QTest::newRow("Enter") << "Enter Escape" << int(QDialog::Rejected) << 0 << false;
+    QTest::newRow("Return") << "Return Escape" << int(QDialog::Rejected) << 0 << false;
+    QTest::newRow("Space presses Cancel, where the focus starts") << "Space" << int(QDialog::Accepted) << 0 << true;
 }
 
 void WindowTest::selectorAnswers()
@@ -363,11 +367,17 @@ void WindowTest::selectorAnswers()
     QFETCH(int, deviceType);
     QFETCH(bool, cancelled);
     DeviceSelectorDialog selector;
+    const QMap<QString, Qt::Key> keys = {
+        {"Escape", Qt::Key_Escape}, {"Enter", Qt::Key_Enter}, {"Return", Qt::Key_Return}, {"Space", Qt::Key_Space}};
     QTimer::singleShot(0, &selector, [&] {
-        if (press.isEmpty())
-            QTest::keyClick(&selector, Qt::Key_Escape);
-        else
+        if (!keys.contains(press.split(' ').first())) {
             button(&selector, press)->click();
+            return;
+        }
+        for (const QString& key : press.split(' ')) {
+            QWidget* focus = selector.focusWidget() ? selector.focusWidget() : &selector;
+            QTest::keyClick(focus, keys.value(key));
+        }
     });
     QCOMPARE(selector.exec(), result);
     QCOMPARE(selector.deviceType, deviceType);

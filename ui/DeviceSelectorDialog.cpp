@@ -17,8 +17,14 @@ DeviceSelectorDialog::DeviceSelectorDialog(QWidget* parent)
 
     auto* outer = new QVBoxLayout;
     auto* buttonRow = new QHBoxLayout;
-    for (QPushButton* button : {rz610r, rz610s, rz610t, rz870s, cancel})
+    // A stray Enter must not bootstrap a model the operator never named: no
+    // button is a default, and the keyboard starts on Cancel (set once the
+    // buttons are the dialog's children).
+    for (QPushButton* button : {rz610r, rz610s, rz610t, rz870s, cancel}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
         buttonRow->addWidget(button, 0, Qt::Alignment());
+    }
 
     auto* explanation = new QLabel(
         QStringLiteral("Unable to open device. If the device is not connected to the PC, please connect the "
@@ -29,6 +35,7 @@ DeviceSelectorDialog::DeviceSelectorDialog(QWidget* parent)
     outer->addWidget(explanation, 0, Qt::Alignment());
     outer->addLayout(buttonRow, 0);
     setLayout(outer);
+    cancel->setFocus(Qt::OtherFocusReason);
 
     connect(rz610r, SIGNAL(clicked(bool)), this, SLOT(isRZ610R()));
     connect(rz610s, SIGNAL(clicked(bool)), this, SLOT(isRZ610S()));

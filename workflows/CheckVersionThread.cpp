@@ -77,9 +77,16 @@ void CheckVersionThread::readBootDevice(int& handle)
         found.status = NotDetected;
         return;
     }
-    rzConfigUSBGetDeviceSerial(handle, &found.serialNumber);
-    rzConfigUSBGetDeviceType(handle, &found.deviceType);
+    const bool serialRead = rzConfigUSBGetDeviceSerial(handle, &found.serialNumber) == 0;
+    const bool typeRead = rzConfigUSBGetDeviceType(handle, &found.deviceType) == 0;
     rzConfigUSBCloseDevice(handle);
+    // A restore from unread answers would write another model's images, or
+    // serial 0; the operator names the model instead.
+    if (!serialRead || !typeRead || !isKnownDeviceType(found.deviceType)) {
+        emit updateText(QStringLiteral("Failed to read the boot device's serial number or type."));
+        found.status = NotDetected;
+        return;
+    }
     found.status = NeedsRestore;
     found.targetVersion = targetVersion(found.deviceType);
 }

@@ -6,6 +6,7 @@
 #include "ui/PLProgressDialog.h"
 #include "ui/Updater.h"
 #include "ui/WorkerRunner.h"
+#include "workflows/BootstrapThread.h"
 #include "workflows/CheckVersionThread.h"
 
 #include <QCoreApplication>
@@ -59,19 +60,15 @@ bool CheckVersionsFlow::bootstrapAs(int deviceType)
     DeviceState& state = panel.deviceState;
     state.deviceType = static_cast<RzDeviceType>(deviceType);
     state.targetVersion = targetVersion(deviceType);
-    int handle = -1;
-    const std::string bootImage = state.targetVersion.bootImagePath();
-    if (deviceType == RZ_DEVICE_RZ610T) {
-        if (rzConfigNetBootstrapDevice(&handle, bootImage.c_str()) == 0
-            && rzConfigNetGetSerialFromFlash(handle, &state.serialNumber) == 0)
-            state.status = NeedsRestore;
-        rzConfigNetCloseDevice(handle);
-    } else {
-        if (rzConfigUSBBootstrapDevice(&handle, bootImage.c_str()) == 0
-            && rzConfigUSBGetSerialFromFlash(handle, &state.serialNumber) == 0)
-            state.status = NeedsRestore;
-        rzConfigUSBCloseDevice(handle);
-    }
+    PLProgressDialog busy(QStringLiteral("Bootstrapping Device\nPlease Wait..."));
+    busy.show();
+    BootstrapThread worker(deviceType);
+    QObject::connect(&worker, SIGNAL(addLine(QString)), &panel, SLOT(addLine(QString)));
+    WorkerRunner::run(worker, &panel);
+    busy.hide();
+    state.serialNumber = worker.serialNumber();
+    if (worker.succeeded())
+        state.status = NeedsRestore;
     return true;
 }
 
@@ -100,6 +97,11 @@ void CheckVersionsFlow::reportOperational()
     panel.addLine(QStringLiteral("Found ") + deviceTypeName(state.deviceType));
     panel.addLine(QString::asprintf("Serial %d, with firmware ", state.serialNumber)
                   + state.currentVersion.versionString());
+    // Nothing can be written to a model this release has no images for.
+    if (!isKnownDeviceType(state.deviceType)) {
+        panel.addLine(QStringLiteral("This release has no firmware for this device type."));
+        return;
+    }
     giveVerdict();
 }
 

@@ -1,24 +1,15 @@
 #include "workflows/FirmwareWriterThread.h"
 
-#include <QFileInfo>
+#include "workflows/ImageCheck.h"
 
 FirmwareWriterThread::FirmwareWriterThread()
     : QThread(nullptr)
 {
 }
 
-bool FirmwareWriterThread::imagesPresent(const std::vector<std::string>& imagePaths)
+bool FirmwareWriterThread::imagesUsable(const std::vector<std::string>& imagePaths)
 {
-    bool allPresent = true;
-    for (const std::string& path : imagePaths) {
-        const QString name = QString::fromLocal8Bit(path.c_str());
-        const QFileInfo file(name);
-        if (name.isEmpty() || !file.isFile() || !file.isReadable() || file.size() == 0) {
-            emit addLine(QStringLiteral("Missing firmware image: ") + name);
-            allPresent = false;
-        }
-    }
-    return allPresent;
+    return ImageCheck([this](const QString& line) { emit addLine(line); }).passes(imagePaths);
 }
 
 bool FirmwareWriterThread::failed(int status, const QString& line)

@@ -17,7 +17,7 @@ void RestoreDeviceThread::restoreUSBDevice()
     success = false;
     int handle = -1;
     const FirmwareVersion& target = state.targetVersion;
-    if (!imagesPresent({target.bootImagePath(), target.runImagePath(), target.fpgaImagePath()}))
+    if (!imagesUsable({target.bootImagePath(), target.runImagePath(), target.fpgaImagePath()}))
         return;
     if (!openUSBDevice(handle))
         return;
@@ -75,7 +75,7 @@ void RestoreDeviceThread::restoreNetDevice()
     success = false;
     int handle = -1;
     const FirmwareVersion& target = state.targetVersion;
-    if (!imagesPresent({target.bootImagePath(), target.fpgaImagePath()}))
+    if (!imagesUsable({target.bootImagePath(), target.fpgaImagePath()}))
         return;
     if (!openNetDevice(handle) || !restoreNetFx3(handle) || !restoreNetFpga(handle))
         return;

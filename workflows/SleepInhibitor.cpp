@@ -2,39 +2,37 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusReply>
-
-namespace {
-
-// The GUI thread waits for the answer, so a login manager that does not
-// answer must not freeze the window for long.
-constexpr int callTimeoutMs = 2000;
-
-} // namespace
+#include <QDBusPendingReply>
+#include <QDBusUnixFileDescriptor>
 
 SleepInhibitor::SleepInhibitor()
-    : lock(acquire())
+    : pending(request())
 {
 }
 
-// Closing the last copy of the descriptor is what releases the lock.
+// Dropping the answer closes the last copy of the descriptor, which is what
+// releases the lock; an answer still on its way is dropped on arrival.
 SleepInhibitor::~SleepInhibitor() = default;
 
 bool SleepInhibitor::isHeld() const
 {
-    return lock.isValid();
+    if (!pending)
+        return false;
+    const QDBusPendingReply<QDBusUnixFileDescriptor> reply(*pending);
+    return reply.isFinished() && reply.isValid() && reply.value().isValid();
 }
 
-QDBusUnixFileDescriptor SleepInhibitor::acquire()
+// A power-off from the desktop in the middle of an FPGA write leaves the
+// instrument as unusable as a pulled cable, so shutdown is held back too.
+std::optional<QDBusPendingCall> SleepInhibitor::request()
 {
     QDBusConnection bus = QDBusConnection::systemBus();
     if (!bus.isConnected() || !(bus.connectionCapabilities() & QDBusConnection::UnixFileDescriptorPassing))
-        return QDBusUnixFileDescriptor();
+        return std::nullopt;
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
         QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Inhibit"));
-    call << QStringLiteral("sleep:idle") << QStringLiteral("RZ610/RZ870 Firmware Updater")
+    call << QStringLiteral("shutdown:sleep:idle") << QStringLiteral("RZ610/RZ870 Firmware Updater")
          << QStringLiteral("Firmware is being written") << QStringLiteral("block");
-    const QDBusReply<QDBusUnixFileDescriptor> reply = bus.call(call, QDBus::Block, callTimeoutMs);
-    return reply.isValid() ? reply.value() : QDBusUnixFileDescriptor();
+    return bus.asyncCall(call);
 }

@@ -1,12 +1,15 @@
 #ifndef SLEEPINHIBITOR_H
 #define SLEEPINHIBITOR_H
 
-#include <QDBusUnixFileDescriptor>
+#include <QDBusPendingCall>
 
-// Keeps the computer from suspending or idling while it lives: a "block"
-// inhibitor lock from the login manager, held as the file descriptor it
-// hands out. Without a system bus or login manager it holds nothing and
-// says nothing, so the caller goes on as before.
+#include <optional>
+
+// Keeps the computer from shutting down, rebooting, suspending or idling
+// while it lives: a "block" inhibitor lock from the login manager, held as
+// the file descriptor its answer carries. The request does not wait for the
+// answer, so a slow login manager never freezes the window. Without a system
+// bus or login manager it holds nothing and says nothing.
 class SleepInhibitor
 {
 public:
@@ -16,12 +19,14 @@ public:
     SleepInhibitor(const SleepInhibitor&) = delete;
     SleepInhibitor& operator=(const SleepInhibitor&) = delete;
 
+    // True once the login manager has answered with a lock.
     bool isHeld() const;
 
 private:
-    static QDBusUnixFileDescriptor acquire();
+    static std::optional<QDBusPendingCall> request();
 
-    QDBusUnixFileDescriptor lock;
+    // The answer, and with it the lock's descriptor, lives as long as this.
+    std::optional<QDBusPendingCall> pending;
 };
 
 #endif

@@ -42,7 +42,7 @@ void UpdateDeviceThread::updateUSBDevice()
 {
     success = false;
     int handle = -1;
-    if (!imagesPresent(usbImagesToWrite()))
+    if (!imagesUsable(usbImagesToWrite()))
         return;
     if (failed(rzConfigUSBOpenDeviceBySerial(&handle, state.serialNumber), QStringLiteral("Cannot Find Device")))
         return;
@@ -96,7 +96,7 @@ void UpdateDeviceThread::updateNetDevice()
 {
     success = false;
     int handle = -1;
-    if (!imagesPresent(netImagesToWrite()))
+    if (!imagesUsable(netImagesToWrite()))
         return;
     if (failed(rzConfigNetOpenDevice(&handle, state.serialNumber), QStringLiteral("Cannot Find Device")))
         return;

@@ -1,6 +1,7 @@
 #include "simulator/tool/SimTool.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/ChecksumList.h"
 #include "simulator/FirmwareImage.h"
 
 #include <QDir>
@@ -13,7 +14,7 @@ namespace {
 const char usage[] = "Commands:\n"
                      "  device  create the simulated instrument (--model, --serial, ...)\n"
                      "  show    describe the instrument\n"
-                     "  firmware DIR  write this release's images (and --image ones) into DIR\n"
+                     "  firmware DIR  write this release's images (and --image ones) and their SHA256SUMS into DIR\n"
                      "  plug    plug the instrument back in\n"
                      "  unplug  unplug the instrument";
 
@@ -214,10 +215,15 @@ int SimTool::writeFirmware(const QString& folder)
         return 2;
     if (!QDir().mkpath(folder))
         return exitWith(QStringLiteral("cannot create %1").arg(folder), 1);
+    // Images written before, by another run, keep their entries.
+    ChecksumList checksums;
+    checksums.load(folder);
     for (const FirmwareImage& image : qAsConst(images)) {
-        if (!writeImage(folder, image))
+        if (!writeImage(folder, image, &checksums))
             return 1;
     }
+    if (!checksums.save(folder))
+        return exitWith(QStringLiteral("cannot write %1").arg(QDir(folder).filePath(ChecksumList::fileName())), 1);
     return 0;
 }
 
@@ -278,13 +284,14 @@ bool SimTool::applyTiming(InstrumentState* state)
            && intOption(QStringLiteral("fpga-write-ms"), &timing.fpgaWriteMs);
 }
 
-bool SimTool::writeImage(const QString& folder, const FirmwareImage& image)
+bool SimTool::writeImage(const QString& folder, const FirmwareImage& image, ChecksumList* checksums)
 {
     const std::string catalogueName = catalogueImagePath(image.model(), image.component(), image.version());
     const QString path = QDir(folder).filePath(QFileInfo(QString::fromStdString(catalogueName)).fileName());
     QString reason;
     if (!image.writeFile(path, &reason))
         return fail(reason);
+    checksums->set(QFileInfo(path).fileName(), ChecksumList::sha256Of(path));
     m_out << path << '\n';
     return true;
 }
@@ -331,10 +338,10 @@ bool SimTool::parseFault(const QString& text, InstrumentState::Fault* fault)
     if (fields.size() > 2)
         fault->onCall = fields.at(2).toInt(&callOk);
     fault->repeat = fields.size() > 3 && fields.at(3) == QLatin1String("repeat");
-    const bool wellFormed = fields.size() >= 2 && fields.size() <= 4 && statusOk && callOk && fault->status > 0
+    const bool wellFormed = fields.size() >= 2 && fields.size() <= 4 && statusOk && callOk && fault->status != 0
                             && fault->onCall > 0 && (fields.size() < 4 || fault->repeat);
     if (!wellFormed)
-        return fail(QStringLiteral("--fault %1: expected CALL:STATUS[:N[:repeat]], STATUS and N above 0").arg(text));
+        return fail(QStringLiteral("--fault %1: expected CALL:STATUS[:N[:repeat]], STATUS not 0 and N above 0").arg(text));
     if (!InstrumentState::isKnownCall(fault->call))
         return fail(QStringLiteral("--fault: unknown call %1").arg(fault->call));
     return true;

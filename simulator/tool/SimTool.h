@@ -10,6 +10,8 @@
 
 // The rzsim command line: creates, shows, plugs and unplugs the simulated
 // instrument and writes firmware images for it.
+class ChecksumList;
+
 class SimTool
 {
 public:
@@ -30,7 +32,7 @@ private:
     bool applyComponents(InstrumentState* state);
     bool applyFaults(InstrumentState* state);
     bool applyTiming(InstrumentState* state);
-    bool writeImage(const QString& folder, const FirmwareImage& image);
+    bool writeImage(const QString& folder, const FirmwareImage& image, ChecksumList* checksums);
     bool requestedImages(QVector<FirmwareImage>* images);
     bool intOption(const QString& name, int* value, int minimum = 0);
     bool parseFault(const QString& text, InstrumentState::Fault* fault);

@@ -1,0 +1,70 @@
+#include "catalogue/ChecksumList.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int hexDigestLength = 64;
+
+bool isHexDigest(const QByteArray& text)
+{
+    if (text.size() != hexDigestLength)
+        return false;
+    for (const char c : text) {
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool ChecksumList::load(const QString& folder)
+{
+    QFile file(QDir(folder).filePath(fileName()));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    digests.clear();
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        // "DIGEST  NAME" as written; sha256sum -b writes "DIGEST *NAME".
+        const QByteArray digest = line.left(hexDigestLength).toLower();
+        const QByteArray separator = line.mid(hexDigestLength, 2);
+        if (!isHexDigest(digest) || (separator != "  " && separator != " *"))
+            continue;
+        digests.insert(QString::fromUtf8(line.mid(hexDigestLength + 2)), digest);
+    }
+    return true;
+}
+
+bool ChecksumList::save(const QString& folder) const
+{
+    QSaveFile file(QDir(folder).filePath(fileName()));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    for (auto entry = digests.cbegin(); entry != digests.cend(); ++entry)
+        file.write(entry.value() + "  " + entry.key().toUtf8() + '\n');
+    return file.commit();
+}
+
+void ChecksumList::set(const QString& name, const QByteArray& hexDigest)
+{
+    digests.insert(name, hexDigest);
+}
+
+QByteArray ChecksumList::digestOf(const QString& name) const
+{
+    return digests.value(name);
+}
+
+QByteArray ChecksumList::sha256Of(const QString& path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return QByteArray();
+    return hash.result().toHex();
+}

@@ -1,0 +1,35 @@
+#ifndef BOOTSTRAPTHREAD_H
+#define BOOTSTRAPTHREAD_H
+
+#include <QThread>
+
+// Loads the boot image of the model the operator named into an instrument
+// that answers nothing, then reads its serial number from flash. With real
+// hardware this takes seconds, so it runs off the GUI thread.
+class BootstrapThread : public QThread
+{
+    Q_OBJECT
+
+public:
+    explicit BootstrapThread(int deviceType);
+
+    // Written by run(); read only once the thread has finished.
+    bool succeeded() const { return bootstrapped; }
+    int serialNumber() const { return serial; }
+
+signals:
+    void addLine(const QString& s);
+
+protected:
+    void run() override;
+
+private:
+    void bootstrapNetDevice(const char* bootImage);
+    void bootstrapUSBDevice(const char* bootImage);
+
+    const int deviceType;
+    bool bootstrapped = false;
+    int serial = 0;
+};
+
+#endif

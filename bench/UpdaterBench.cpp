@@ -11,7 +11,7 @@
 
 #include "app/MainWindow.h"
 #include "ui/Updater.h"
-#include "ui/WorkerRunner.h"
+#include "workflows/WorkerRunner.h"
 
 #include <QApplication>
 #include <QBoxLayout>

@@ -9,7 +9,7 @@
 // Prints "MODE cpu_seconds wall_seconds".
 
 #include "ui/PLProgressDialog.h"
-#include "ui/WorkerRunner.h"
+#include "workflows/WorkerRunner.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

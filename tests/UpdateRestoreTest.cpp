@@ -112,9 +112,13 @@ private:
     void expectPanelDisabled(const PanelDriver& driver);
 };
 
+// Nothing more can be started, but the log stays readable for the report.
 void UpdateRestoreTest::expectPanelDisabled(const PanelDriver& driver)
 {
-    QVERIFY(!driver.panel()->isEnabled());
+    QVERIFY(!driver.checkButton()->isEnabled());
+    QVERIFY(!driver.updateButton()->isEnabled());
+    QVERIFY(!driver.restoreButton()->isEnabled());
+    QVERIFY(driver.panel()->isEnabled());
 }
 
 void UpdateRestoreTest::usbUpdateRewritesWhatDiffers_data()

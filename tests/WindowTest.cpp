@@ -4,7 +4,7 @@
 #include "ui/LogMenu.h"
 #include "ui/PLProgressDialog.h"
 #include "ui/Updater.h"
-#include "ui/WorkerRunner.h"
+#include "workflows/WorkerRunner.h"
 #include "workflows/FpgaProgress.h"
 
 #include <QAccessible>

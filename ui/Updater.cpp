@@ -2,14 +2,16 @@
 
 #include "catalogue/Catalogue.h"
 #include "device/rz_api.h"
+#include "ui/DeviceSelectorDialog.h"
 #include "ui/LogMenu.h"
+#include "ui/PLProgressDialog.h"
 #include "workflows/CheckVersionsFlow.h"
 #include "workflows/FirmwareWriteFlow.h"
-#include "workflows/RestoreDeviceThread.h"
-#include "workflows/UpdateDeviceThread.h"
 
 #include <QBoxLayout>
 #include <QColor>
+#include <QCoreApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -22,6 +24,8 @@ Updater::Updater(QWidget* parent)
     new LogMenu(log);
     writeBanner();
 }
+
+Updater::~Updater() = default;
 
 void Updater::buildPanel()
 {
@@ -90,13 +94,6 @@ void Updater::appendColoured(const QString& s, const QColor& colour)
     log->setTextColor(saved);
 }
 
-void Updater::appendHeading(const QString& heading)
-{
-    log->append(QString());
-    log->append(heading);
-    log->append(QString());
-}
-
 void Updater::addLine(const QString& s)
 {
     log->append(s);
@@ -125,24 +122,66 @@ void Updater::replaceLastLine(const QString& s)
 
 void Updater::checkVersions()
 {
-    CheckVersionsFlow(*this).run();
+    CheckVersionsFlow check(*this);
+    const FlowOutcome outcome = check.run();
+    deviceState = check.state();
+    // The operator chose to stop rather than name the model: the program ends.
+    if (outcome == FlowOutcome::Cancelled)
+        QCoreApplication::exit(0);
 }
 
 void Updater::updateDevice()
 {
-    UpdateDeviceThread worker;
-    connect(&worker, SIGNAL(replaceLastLine(QString)), this, SLOT(replaceLastLine(QString)));
-    FirmwareWriteFlow(*this, QStringLiteral("Updating Firmware"),
-                      QStringLiteral("Updating Device\nDO NOT UNPLUG THE DEVICE\n"
-                                     "This process can take several minutes\nPlease Wait..."))
-        .run(worker);
+    FirmwareWriteFlow::update(*this, deviceState);
 }
 
 void Updater::restoreDevice()
 {
-    RestoreDeviceThread worker;
-    FirmwareWriteFlow(*this, QStringLiteral("Restoring Device"),
-                      QStringLiteral("Performing Device Restore\nDO NOT UNPLUG DEVICE\n"
-                                     "This process will take up to 10 minutes\nPlease Wait..."))
-        .run(worker);
+    FirmwareWriteFlow::restore(*this, deviceState);
+}
+
+void Updater::beginBusy(const QString& text)
+{
+    busy = std::make_unique<PLProgressDialog>(text);
+    busy->show();
+}
+
+void Updater::showPercent(int percent)
+{
+    if (busy)
+        busy->showPercent(percent);
+}
+
+void Updater::endBusy()
+{
+    busy.reset();
+}
+
+bool Updater::confirmDowngrade()
+{
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        this, QStringLiteral("Warning"),
+        QStringLiteral("Your device appears to have a newer firmware version.\n"
+                       "Installing this will overwrite your firmware with an older version.\n"
+                       "Are you sure you wish to continue?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
+    return answer == QMessageBox::Yes;
+}
+
+// Escape or the close button (exec() returns Rejected) is a Cancel too.
+std::optional<int> Updater::chooseModel()
+{
+    DeviceSelectorDialog selector(nullptr);
+    const bool answered = selector.exec() == QDialog::Accepted;
+    if (!answered || selector.cancelled)
+        return std::nullopt;
+    return selector.deviceType;
+}
+
+// The log stays usable whatever is offered: after a write it is the report.
+void Updater::offerActions(int actions)
+{
+    checkButton->setEnabled(actions & CheckAction);
+    updateButton->setEnabled(actions & UpdateAction);
+    restoreButton->setEnabled(actions & RestoreAction);
 }

@@ -2,41 +2,53 @@
 #define UPDATER_H
 
 #include "workflows/DeviceState.h"
+#include "workflows/FrontEnd.h"
 
 #include <QWidget>
 
+#include <memory>
+
+class PLProgressDialog;
 class QColor;
 class QPushButton;
 class QTextEdit;
 
 // The window's panel: the log on the left, the three buttons on the right.
-// Each button runs one operation to its end inside its slot.
-class Updater : public QWidget
+// Each button runs one operation to its end inside its slot; the panel is
+// the front end the operation talks to.
+class Updater : public QWidget, public FrontEnd
 {
     Q_OBJECT
 
 public:
     explicit Updater(QWidget* parent = nullptr);
+    ~Updater() override;
+
+    void beginBusy(const QString& text) override;
+    void showPercent(int percent) override;
+    void endBusy() override;
+    bool confirmDowngrade() override;
+    std::optional<int> chooseModel() override;
+    void offerActions(int actions) override;
+
+public slots:
+    void addLine(const QString& s) override;
+    void addStatusLine(const QString& s, bool success) override;
+    void replaceLastLine(const QString& s) override;
 
 private slots:
-    void addLine(const QString& s);
-    void addStatusLine(const QString& s, bool success);
-    void replaceLastLine(const QString& s);
     void checkVersions();
     void updateDevice();
     void restoreDevice();
 
 private:
-    friend class CheckVersionsFlow;
-    friend class FirmwareWriteFlow;
-
     void buildPanel();
     void makeAccessible();
     void writeBanner();
     void appendColoured(const QString& s, const QColor& colour);
-    void appendHeading(const QString& heading);
 
-    DeviceState deviceState;
+    DeviceState deviceState; // what the check found, for the update or restore
+    std::unique_ptr<PLProgressDialog> busy;
     QTextEdit* log = nullptr;
     QPushButton* checkButton = nullptr;
     QPushButton* updateButton = nullptr;

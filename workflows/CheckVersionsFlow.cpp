@@ -2,141 +2,134 @@
 
 #include "catalogue/Catalogue.h"
 #include "device/rz_api.h"
-#include "ui/DeviceSelectorDialog.h"
-#include "ui/PLProgressDialog.h"
-#include "ui/Updater.h"
-#include "ui/WorkerRunner.h"
 #include "workflows/BootstrapThread.h"
 #include "workflows/CheckVersionThread.h"
+#include "workflows/LineRelay.h"
+#include "workflows/WorkerRunner.h"
 
-#include <QCoreApplication>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTextEdit>
-
-CheckVersionsFlow::CheckVersionsFlow(Updater& panel)
-    : panel(panel)
+CheckVersionsFlow::CheckVersionsFlow(FrontEnd& frontEnd)
+    : frontEnd(frontEnd)
 {
 }
 
-void CheckVersionsFlow::run()
+FlowOutcome CheckVersionsFlow::run()
 {
-    panel.appendHeading(QStringLiteral("Checking Firmware Versions..."));
-    panel.checkButton->setEnabled(false);
+    frontEnd.addLine(QString());
+    frontEnd.addLine(QStringLiteral("Checking Firmware Versions..."));
+    frontEnd.addLine(QString());
+    offer(FrontEnd::NoAction);
     detect();
-    if (panel.deviceState.status == NotDetected && !bootstrap())
-        return;
-    report();
+    if (found.status == NotDetected && !bootstrap())
+        return FlowOutcome::Cancelled;
+    return report();
+}
+
+void CheckVersionsFlow::offer(int actions)
+{
+    offeredActions = actions;
+    frontEnd.offerActions(actions);
 }
 
 void CheckVersionsFlow::detect()
 {
-    PLProgressDialog busy(QStringLiteral("Checking firmware version\nEstimated 30 seconds\nPlease Wait"));
-    busy.show();
+    frontEnd.beginBusy(QStringLiteral("Checking firmware version\nEstimated 30 seconds\nPlease Wait"));
     CheckVersionThread worker;
-    QObject::connect(&worker, SIGNAL(updateText(QString)), &panel, SLOT(addLine(QString)));
-    WorkerRunner::run(worker, &panel);
-    busy.hide();
-    panel.deviceState = worker.result();
+    LineRelay relay(frontEnd);
+    QObject::connect(&worker, SIGNAL(updateText(QString)), &relay, SLOT(addLine(QString)));
+    WorkerRunner::run(worker, &relay);
+    frontEnd.endBusy();
+    found = worker.result();
 }
 
+// Bootstrapping a model the operator never named could load the wrong boot
+// image, so without an answer nothing is bootstrapped.
 bool CheckVersionsFlow::bootstrap()
 {
-    panel.addLine(QStringLiteral("Failed to open boot device."));
-    panel.addLine(QStringLiteral("Looking to bootstrap device."));
-    DeviceSelectorDialog selector(nullptr);
-    const bool answered = selector.exec() == QDialog::Accepted;
-    // Closing the selector without a button is a Cancel too: bootstrapping a
-    // model the operator never named could load the wrong boot image.
-    if (!answered || selector.cancelled) {
-        QCoreApplication::exit(0);
+    frontEnd.addLine(QStringLiteral("Failed to open boot device."));
+    frontEnd.addLine(QStringLiteral("Looking to bootstrap device."));
+    const std::optional<int> model = frontEnd.chooseModel();
+    if (!model)
         return false;
-    }
-    return bootstrapAs(selector.deviceType);
-}
-
-bool CheckVersionsFlow::bootstrapAs(int deviceType)
-{
-    DeviceState& state = panel.deviceState;
-    state.deviceType = static_cast<RzDeviceType>(deviceType);
-    state.targetVersion = targetVersion(deviceType);
-    PLProgressDialog busy(QStringLiteral("Bootstrapping Device\nPlease Wait..."));
-    busy.show();
-    BootstrapThread worker(deviceType);
-    QObject::connect(&worker, SIGNAL(addLine(QString)), &panel, SLOT(addLine(QString)));
-    WorkerRunner::run(worker, &panel);
-    busy.hide();
-    state.serialNumber = worker.serialNumber();
-    if (worker.succeeded())
-        state.status = NeedsRestore;
+    bootstrapAs(*model);
     return true;
 }
 
-void CheckVersionsFlow::report()
+void CheckVersionsFlow::bootstrapAs(int deviceType)
 {
-    const DeviceState& state = panel.deviceState;
-    if (state.status == NotDetected) {
-        panel.addLine(QStringLiteral("Failed to detect device."));
-        panel.addLine(QStringLiteral(
-            "Cycle the power on the device, restart the firmware updater,  and try again."));
-        panel.addLine(QStringLiteral("If you continue to receive this message, contact Pellanor."));
-    } else if (state.status == NeedsRestore) {
-        panel.addLine(QStringLiteral("Attempting to bootstrap firmware."));
-        panel.addLine(QString::asprintf("Found serial %d", state.serialNumber));
-        panel.addLine(QStringLiteral("Firmware can now be restored."));
-        panel.addLine(QStringLiteral("Press Restore to continue."));
-        panel.restoreButton->setEnabled(true);
-    } else {
-        reportOperational();
-    }
+    found.deviceType = static_cast<RzDeviceType>(deviceType);
+    found.targetVersion = targetVersion(deviceType);
+    frontEnd.beginBusy(QStringLiteral("Bootstrapping Device\nPlease Wait..."));
+    BootstrapThread worker(deviceType);
+    LineRelay relay(frontEnd);
+    QObject::connect(&worker, SIGNAL(addLine(QString)), &relay, SLOT(addLine(QString)));
+    WorkerRunner::run(worker, &relay);
+    frontEnd.endBusy();
+    found.serialNumber = worker.serialNumber();
+    if (worker.succeeded())
+        found.status = NeedsRestore;
 }
 
-void CheckVersionsFlow::reportOperational()
+FlowOutcome CheckVersionsFlow::report()
 {
-    const DeviceState& state = panel.deviceState;
-    panel.addLine(QStringLiteral("Found ") + deviceTypeName(state.deviceType));
-    panel.addLine(QString::asprintf("Serial %d, with firmware ", state.serialNumber)
-                  + state.currentVersion.versionString());
-    // Nothing can be written to a model this release has no images for.
-    if (!isKnownDeviceType(state.deviceType)) {
-        panel.addLine(QStringLiteral("This release has no firmware for this device type."));
-        return;
+    if (found.status == NotDetected) {
+        frontEnd.addLine(QStringLiteral("Failed to detect device."));
+        frontEnd.addLine(QStringLiteral(
+            "Cycle the power on the device, restart the firmware updater,  and try again."));
+        frontEnd.addLine(QStringLiteral("If you continue to receive this message, contact Pellanor."));
+        return FlowOutcome::NothingFound;
     }
-    giveVerdict();
+    if (found.status == NeedsRestore) {
+        frontEnd.addLine(QStringLiteral("Attempting to bootstrap firmware."));
+        frontEnd.addLine(QString::asprintf("Found serial %d", found.serialNumber));
+        frontEnd.addLine(QStringLiteral("Firmware can now be restored."));
+        frontEnd.addLine(QStringLiteral("Press Restore to continue."));
+        offer(FrontEnd::RestoreAction);
+        return FlowOutcome::Done;
+    }
+    return reportOperational();
+}
+
+FlowOutcome CheckVersionsFlow::reportOperational()
+{
+    frontEnd.addLine(QStringLiteral("Found ") + deviceTypeName(found.deviceType));
+    frontEnd.addLine(QString::asprintf("Serial %d, with firmware ", found.serialNumber)
+                     + found.currentVersion.versionString());
+    // Nothing can be written to a model this release has no images for.
+    if (!isKnownDeviceType(found.deviceType)) {
+        frontEnd.addLine(QStringLiteral("This release has no firmware for this device type."));
+        return FlowOutcome::Refused;
+    }
+    return giveVerdict();
 }
 
 // Component by component: one newer component is enough to ask before a
 // downgrade, even when another one is older.
-void CheckVersionsFlow::giveVerdict()
+FlowOutcome CheckVersionsFlow::giveVerdict()
 {
-    const FirmwareVersion& current = panel.deviceState.currentVersion;
-    const FirmwareVersion& target = panel.deviceState.targetVersion;
+    const FirmwareVersion& current = found.currentVersion;
+    const FirmwareVersion& target = found.targetVersion;
     if (target.bootVersion < current.bootVersion || target.runVersion < current.runVersion
-        || target.fpgaVersion < current.fpgaVersion) {
-        askAboutDowngrade();
-    } else if (target.bootVersion > current.bootVersion || target.runVersion > current.runVersion
-               || target.fpgaVersion > current.fpgaVersion) {
-        panel.addLine(QStringLiteral("Firmware requires update."));
-        panel.addLine(QStringLiteral("Press Update to continue."));
-        panel.updateButton->setEnabled(true);
+        || target.fpgaVersion < current.fpgaVersion)
+        return askAboutDowngrade();
+    if (target.bootVersion > current.bootVersion || target.runVersion > current.runVersion
+        || target.fpgaVersion > current.fpgaVersion) {
+        frontEnd.addLine(QStringLiteral("Firmware requires update."));
+        frontEnd.addLine(QStringLiteral("Press Update to continue."));
+        offer(FrontEnd::UpdateAction);
     } else {
-        panel.addLine(QStringLiteral("Firmware does not require update."));
+        frontEnd.addLine(QStringLiteral("Firmware does not require update."));
     }
+    return FlowOutcome::Done;
 }
 
-void CheckVersionsFlow::askAboutDowngrade()
+FlowOutcome CheckVersionsFlow::askAboutDowngrade()
 {
-    const QMessageBox::StandardButton answer = QMessageBox::question(
-        &panel, QStringLiteral("Warning"),
-        QStringLiteral("Your device appears to have a newer firmware version.\n"
-                       "Installing this will overwrite your firmware with an older version.\n"
-                       "Are you sure you wish to continue?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
-    if (answer == QMessageBox::Yes) {
-        panel.updateButton->setEnabled(true);
-        panel.addLine(QStringLiteral("Firmware can now be updated."));
-        panel.addLine(QStringLiteral("Press Update to continue."));
-    } else {
-        panel.addLine(QStringLiteral("Cancelling operation."));
+    if (!frontEnd.confirmDowngrade()) {
+        frontEnd.addLine(QStringLiteral("Cancelling operation."));
+        return FlowOutcome::Refused;
     }
+    offer(FrontEnd::UpdateAction);
+    frontEnd.addLine(QStringLiteral("Firmware can now be updated."));
+    frontEnd.addLine(QStringLiteral("Press Update to continue."));
+    return FlowOutcome::Done;
 }

@@ -1,28 +1,37 @@
 #ifndef CHECKVERSIONSFLOW_H
 #define CHECKVERSIONSFLOW_H
 
-class Updater;
+#include "workflows/DeviceState.h"
+#include "workflows/FrontEnd.h"
 
-// "Check Versions": detects the instrument under the busy dialog, bootstraps
-// one that answers nothing once the operator names its model, reports what
-// was found and enables "Update" or "Restore".
+// "Check Versions": detects the instrument while the front end shows it is
+// busy, bootstraps one that answers nothing once the operator names its
+// model, reports what was found and offers "Update" or "Restore".
 class CheckVersionsFlow
 {
 public:
-    explicit CheckVersionsFlow(Updater& panel);
+    explicit CheckVersionsFlow(FrontEnd& frontEnd);
 
-    void run();
+    FlowOutcome run();
+
+    // What the check found, for the update or restore that follows.
+    const DeviceState& state() const { return found; }
+    // The actions offered at the end (FrontEnd::Action values).
+    int offered() const { return offeredActions; }
 
 private:
     void detect();
-    bool bootstrap(); // false when the operator ended the program
-    bool bootstrapAs(int deviceType);
-    void report();
-    void reportOperational();
-    void giveVerdict();
-    void askAboutDowngrade();
+    bool bootstrap(); // false when the operator chose to stop
+    void bootstrapAs(int deviceType);
+    FlowOutcome report();
+    FlowOutcome reportOperational();
+    FlowOutcome giveVerdict();
+    FlowOutcome askAboutDowngrade();
+    void offer(int actions);
 
-    Updater& panel;
+    FrontEnd& frontEnd;
+    DeviceState found;
+    int offeredActions = FrontEnd::NoAction;
 };
 
 #endif

@@ -1,42 +1,67 @@
 #include "workflows/FirmwareWriteFlow.h"
 
-#include "ui/PLProgressDialog.h"
-#include "ui/Updater.h"
-#include "ui/WorkerRunner.h"
-#include "workflows/FirmwareWriterThread.h"
+#include "workflows/LineRelay.h"
+#include "workflows/RestoreDeviceThread.h"
 #include "workflows/SleepInhibitor.h"
+#include "workflows/UpdateDeviceThread.h"
+#include "workflows/WorkerRunner.h"
 
-#include <QColor>
+FlowOutcome FirmwareWriteFlow::update(FrontEnd& frontEnd, const DeviceState& state)
+{
+    UpdateDeviceThread worker;
+    return FirmwareWriteFlow(frontEnd, QStringLiteral("Updating Firmware"),
+                             QStringLiteral("Updating Device\nDO NOT UNPLUG THE DEVICE\n"
+                                            "This process can take several minutes\nPlease Wait..."))
+        .run(worker, state);
+}
 
-FirmwareWriteFlow::FirmwareWriteFlow(Updater& panel, const QString& heading, const QString& busyText)
-    : panel(panel), heading(heading), busyText(busyText)
+FlowOutcome FirmwareWriteFlow::restore(FrontEnd& frontEnd, const DeviceState& state)
+{
+    RestoreDeviceThread worker;
+    return FirmwareWriteFlow(frontEnd, QStringLiteral("Restoring Device"),
+                             QStringLiteral("Performing Device Restore\nDO NOT UNPLUG DEVICE\n"
+                                            "This process will take up to 10 minutes\nPlease Wait..."))
+        .run(worker, state);
+}
+
+FirmwareWriteFlow::FirmwareWriteFlow(FrontEnd& frontEnd, const QString& heading, const QString& busyText)
+    : frontEnd(frontEnd), heading(heading), busyText(busyText)
 {
 }
 
-void FirmwareWriteFlow::run(FirmwareWriterThread& worker)
+FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceState& state)
 {
-    panel.appendHeading(heading);
-    PLProgressDialog busy(busyText);
-    busy.show();
-    worker.state = panel.deviceState;
-    QObject::connect(&worker, SIGNAL(addLine(QString)), &panel, SLOT(addLine(QString)));
+    frontEnd.addLine(QString());
+    frontEnd.addLine(heading);
+    frontEnd.addLine(QString());
+    frontEnd.beginBusy(busyText);
+    worker.state = state;
+    LineRelay relay(frontEnd);
+    QObject::connect(&worker, SIGNAL(addLine(QString)), &relay, SLOT(addLine(QString)));
+    if (worker.metaObject()->indexOfSignal("replaceLastLine(QString)") >= 0)
+        QObject::connect(&worker, SIGNAL(replaceLastLine(QString)), &relay, SLOT(replaceLastLine(QString)));
     {
-        // Suspending while an image is written could leave the instrument unusable.
+        // Suspending or powering off while an image is written could leave
+        // the instrument unusable.
         const SleepInhibitor noSleep;
-        WorkerRunner::run(worker, &panel, [&] { busy.showPercent(worker.progress.percent()); });
+        WorkerRunner::run(worker, &relay, [&] { frontEnd.showPercent(worker.progress.percent()); });
     }
     reportVerdict(worker.success);
-    panel.setEnabled(false);
+    frontEnd.offerActions(FrontEnd::NoAction);
+    frontEnd.endBusy();
+    if (worker.success)
+        return FlowOutcome::Done;
+    return worker.refused ? FlowOutcome::Refused : FlowOutcome::Failed;
 }
 
 void FirmwareWriteFlow::reportVerdict(bool success)
 {
     if (success) {
-        panel.appendColoured(QStringLiteral("Firmware updated successfully."), QColor(34, 177, 76, 255));
+        frontEnd.addStatusLine(QStringLiteral("Firmware updated successfully."), true);
     } else {
-        panel.appendColoured(QStringLiteral("Firmware updated unsuccessfully."), QColor(Qt::red));
-        panel.addLine(QStringLiteral("Check device connections and re-run the software."));
-        panel.addLine(QStringLiteral("If problem persists, contact Pellanor."));
+        frontEnd.addStatusLine(QStringLiteral("Firmware updated unsuccessfully."), false);
+        frontEnd.addLine(QStringLiteral("Check device connections and re-run the software."));
+        frontEnd.addLine(QStringLiteral("If problem persists, contact Pellanor."));
     }
-    panel.addLine(QStringLiteral("You may now close the software."));
+    frontEnd.addLine(QStringLiteral("You may now close the software."));
 }

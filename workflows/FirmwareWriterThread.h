@@ -3,15 +3,16 @@
 
 #include "workflows/DeviceState.h"
 #include "workflows/FpgaProgress.h"
+#include "workflows/WriteStep.h"
 
 #include <QThread>
 
-#include <string>
 #include <vector>
 
-// What the update and restore workers share: the copy of the panel's device
-// state they work from, their one result, the FPGA progress they expose, and
-// the check that every image they will write is usable before they erase.
+// What the update and restore workers share: the copy of the device state
+// they work from, their result, the FPGA progress they expose, the check
+// that every image they will write is usable before they erase, and the
+// clear-then-write of each component.
 class FirmwareWriterThread : public QThread
 {
     Q_OBJECT
@@ -21,17 +22,25 @@ public:
 
     DeviceState state;    // written before start(), only read by the worker
     bool success = false; // read once the thread has finished
+    bool refused = false; // stopped before anything was sent to the instrument
     FpgaProgress progress;
 
 signals:
     void addLine(const QString& s);
 
 protected:
-    // Emits one line per image that is missing, empty or not the one this
-    // release shipped, and answers whether all of them can be written.
-    bool imagesUsable(const std::vector<std::string>& imagePaths);
+    // Emits one line per image of the rows to write that is missing, empty or
+    // not the one this release shipped; false (and refused) if any is.
+    bool imagesUsable(const std::vector<WriteStep>& steps);
+    // Runs the rows in order; false at the first that fails, after its line.
+    bool writeAll(int handle, const std::vector<WriteStep>& steps);
     // True for a non-zero status, after emitting the line that reports it.
     bool failed(int status, const QString& line);
+    // Emits the line, then gives the log a moment to show it.
+    void emitAndPause(const QString& line);
+
+private:
+    bool write(int handle, const WriteStep& step);
 };
 
 #endif

@@ -18,14 +18,10 @@ protected:
 private:
     void restoreUSBDevice();
     void restoreNetDevice();
+    std::vector<WriteStep> usbSteps() const;
+    std::vector<WriteStep> netSteps() const;
     bool openUSBDevice(int& handle);
     bool openNetDevice(int& handle);
-    bool restoreUSBBoot(int handle);
-    bool restoreUSBRun(int handle);
-    bool restoreUSBFpga(int handle);
-    bool restoreNetFx3(int handle);
-    bool restoreNetFpga(int handle);
-    void notFound(const QString& line);
 };
 
 #endif

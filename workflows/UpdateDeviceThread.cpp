@@ -6,134 +6,87 @@ UpdateDeviceThread::UpdateDeviceThread() = default;
 
 void UpdateDeviceThread::run()
 {
+    success = false;
     if (state.deviceType == RZ_DEVICE_RZ610T)
         updateNetDevice();
     else
         updateUSBDevice();
 }
 
-std::vector<std::string> UpdateDeviceThread::usbImagesToWrite() const
+// A failed run clear or write is a failure like any other: the instrument's
+// run image is not there and it must not be reported as updated.
+std::vector<WriteStep> UpdateDeviceThread::usbSteps() const
 {
     const FirmwareVersion& current = state.currentVersion;
     const FirmwareVersion& target = state.targetVersion;
-    std::vector<std::string> images;
-    if (current.bootVersion != target.bootVersion)
-        images.push_back(target.bootImagePath());
-    if (current.runVersion != target.runVersion)
-        images.push_back(target.runImagePath());
-    if (current.fpgaVersion != target.fpgaVersion)
-        images.push_back(target.fpgaImagePath());
-    return images;
+    const int serial = state.serialNumber;
+    const QString clearFailed = QStringLiteral("Failed Clearing");
+    const QString writeFailed = QStringLiteral("Failed Writing");
+    return {
+        {QStringLiteral("Updating boot Fx3, estimated 10 seconds."),
+         QStringLiteral("Skipping boot Fx3, already current version."), current.bootVersion == target.bootVersion,
+         target.bootImagePath(), [](int handle, double*) { return rzConfigUSBClearBootSector(handle); },
+         [serial](int handle, const char* image, double*) { return rzConfigUSBWriteBootSector(handle, image, serial); },
+         clearFailed, writeFailed, false},
+        {QStringLiteral("Updating run Fx3, estimated 10 seconds."),
+         QStringLiteral("Skipping run Fx3, already current version."), current.runVersion == target.runVersion,
+         target.runImagePath(), [](int handle, double*) { return rzConfigUSBClearRunSector(handle); },
+         [](int handle, const char* image, double*) { return rzConfigUSBWriteRunSector(handle, image, -1); },
+         clearFailed, writeFailed, false},
+        {QStringLiteral("Updating FPGA, estimated 6 minutes."),
+         QStringLiteral("Skipping FPGA, already current version."), current.fpgaVersion == target.fpgaVersion,
+         target.fpgaImagePath(),
+         [](int handle, double* progress) { return rzConfigUSBClearFPGAProgram(handle, progress); },
+         [](int handle, const char* image, double* progress) {
+             return rzConfigUSBWriteFPGAProgram(handle, image, progress);
+         },
+         clearFailed, writeFailed, true},
+    };
 }
 
-std::vector<std::string> UpdateDeviceThread::netImagesToWrite() const
+// The RZ610T's run version equals its boot version, so only boot is compared.
+std::vector<WriteStep> UpdateDeviceThread::netSteps() const
 {
     const FirmwareVersion& current = state.currentVersion;
     const FirmwareVersion& target = state.targetVersion;
-    std::vector<std::string> images;
-    if (current.bootVersion != target.bootVersion)
-        images.push_back(target.bootImagePath());
-    if (current.fpgaVersion != target.fpgaVersion)
-        images.push_back(target.fpgaImagePath());
-    return images;
+    const int serial = state.serialNumber;
+    const QString clearFailed = QStringLiteral("Failed Clearing");
+    const QString writeFailed = QStringLiteral("Failed Writing");
+    return {
+        {QStringLiteral("Updating FX3, estimated 20 seconds."), QStringLiteral("Skipping FX3, already current version."),
+         current.bootVersion == target.bootVersion, target.bootImagePath(),
+         [](int handle, double*) { return rzConfigNetClearFx3(handle); },
+         [serial](int handle, const char* image, double*) { return rzConfigNetWriteFx3(handle, image, serial); },
+         clearFailed, writeFailed, false},
+        {QStringLiteral("Updating FPGA, estimated 10 minutes."),
+         QStringLiteral("Skipping FPGA, already current version."), current.fpgaVersion == target.fpgaVersion,
+         target.fpgaImagePath(), [](int handle, double*) { return rzConfigNetClearFPGA(handle); },
+         [](int handle, const char* image, double*) { return rzConfigNetWriteFGPA(handle, image); }, clearFailed,
+         writeFailed, false},
+    };
 }
 
 void UpdateDeviceThread::updateUSBDevice()
 {
-    success = false;
+    const std::vector<WriteStep> steps = usbSteps();
     int handle = -1;
-    if (!imagesUsable(usbImagesToWrite()))
+    if (!imagesUsable(steps))
         return;
     if (failed(rzConfigUSBOpenDeviceBySerial(&handle, state.serialNumber), QStringLiteral("Cannot Find Device")))
         return;
-    success = updateUSBBoot(handle) && updateUSBRun(handle) && updateUSBFpga(handle);
-}
-
-bool UpdateDeviceThread::updateUSBBoot(int handle)
-{
-    if (state.currentVersion.bootVersion == state.targetVersion.bootVersion) {
-        skip(QStringLiteral("Skipping boot Fx3, already current version."));
-        return true;
-    }
-    emit addLine(QStringLiteral("Updating boot Fx3, estimated 10 seconds."));
-    const std::string image = state.targetVersion.bootImagePath();
-    return !failed(rzConfigUSBClearBootSector(handle), QStringLiteral("Failed Clearing"))
-           && !failed(rzConfigUSBWriteBootSector(handle, image.c_str(), state.serialNumber),
-                      QStringLiteral("Failed Writing"));
-}
-
-// A failed run clear or write is a failure like any other: the instrument's
-// run image is not there and it must not be reported as updated.
-bool UpdateDeviceThread::updateUSBRun(int handle)
-{
-    if (state.currentVersion.runVersion == state.targetVersion.runVersion) {
-        skip(QStringLiteral("Skipping run Fx3, already current version."));
-        return true;
-    }
-    emit addLine(QStringLiteral("Updating run Fx3, estimated 10 seconds."));
-    const std::string image = state.targetVersion.runImagePath();
-    return !failed(rzConfigUSBClearRunSector(handle), QStringLiteral("Failed Clearing"))
-           && !failed(rzConfigUSBWriteRunSector(handle, image.c_str(), -1), QStringLiteral("Failed Writing"));
-}
-
-bool UpdateDeviceThread::updateUSBFpga(int handle)
-{
-    if (state.currentVersion.fpgaVersion == state.targetVersion.fpgaVersion) {
-        skip(QStringLiteral("Skipping FPGA, already current version."));
-        return true;
-    }
-    emit addLine(QStringLiteral("Updating FPGA, estimated 6 minutes."));
-    const std::string image = state.targetVersion.fpgaImagePath();
-    double* percent = progress.begin();
-    const bool written = !failed(rzConfigUSBClearFPGAProgram(handle, percent), QStringLiteral("Failed Clearing"))
-                         && !failed(rzConfigUSBWriteFPGAProgram(handle, image.c_str(), percent),
-                                    QStringLiteral("Failed Writing"));
-    progress.end();
-    return written;
+    success = writeAll(handle, steps);
 }
 
 void UpdateDeviceThread::updateNetDevice()
 {
-    success = false;
+    const std::vector<WriteStep> steps = netSteps();
     int handle = -1;
-    if (!imagesUsable(netImagesToWrite()))
+    if (!imagesUsable(steps))
         return;
     if (failed(rzConfigNetOpenDevice(&handle, state.serialNumber), QStringLiteral("Cannot Find Device")))
         return;
-    if (!updateNetFx3(handle) || !updateNetFpga(handle))
+    if (!writeAll(handle, steps))
         return;
     rzConfigNetPreset(handle);
     success = true;
-}
-
-// The RZ610T's run version equals its boot version, so only boot is compared.
-bool UpdateDeviceThread::updateNetFx3(int handle)
-{
-    if (state.currentVersion.bootVersion == state.targetVersion.bootVersion) {
-        skip(QStringLiteral("Skipping FX3, already current version."));
-        return true;
-    }
-    emit addLine(QStringLiteral("Updating FX3, estimated 20 seconds."));
-    const std::string image = state.targetVersion.bootImagePath();
-    return !failed(rzConfigNetClearFx3(handle), QStringLiteral("Failed Clearing"))
-           && !failed(rzConfigNetWriteFx3(handle, image.c_str(), state.serialNumber),
-                      QStringLiteral("Failed Writing"));
-}
-
-bool UpdateDeviceThread::updateNetFpga(int handle)
-{
-    if (state.currentVersion.fpgaVersion == state.targetVersion.fpgaVersion) {
-        skip(QStringLiteral("Skipping FPGA, already current version."));
-        return true;
-    }
-    emit addLine(QStringLiteral("Updating FPGA, estimated 10 minutes."));
-    const std::string image = state.targetVersion.fpgaImagePath();
-    return !failed(rzConfigNetClearFPGA(handle), QStringLiteral("Failed Clearing"))
-           && !failed(rzConfigNetWriteFGPA(handle, image.c_str()), QStringLiteral("Failed Writing"));
-}
-
-void UpdateDeviceThread::skip(const QString& line)
-{
-    emit addLine(line);
-    QThread::msleep(32);
 }

@@ -21,14 +21,8 @@ protected:
 private:
     void updateUSBDevice();
     void updateNetDevice();
-    std::vector<std::string> usbImagesToWrite() const;
-    std::vector<std::string> netImagesToWrite() const;
-    bool updateUSBBoot(int handle);
-    bool updateUSBRun(int handle);
-    bool updateUSBFpga(int handle);
-    bool updateNetFx3(int handle);
-    bool updateNetFpga(int handle);
-    void skip(const QString& line);
+    std::vector<WriteStep> usbSteps() const;
+    std::vector<WriteStep> netSteps() const;
 };
 
 #endif

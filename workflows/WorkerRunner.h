@@ -6,8 +6,8 @@
 class QObject;
 class QThread;
 
-// Runs a worker thread to its end while the GUI keeps handling events, the way
-// every button of the panel runs its operation.
+// Runs a worker thread to its end while the event loop keeps turning, the
+// way every operation runs, in the window and on the command line.
 class WorkerRunner
 {
 public:

@@ -1,4 +1,4 @@
-#include "ui/WorkerRunner.h"
+#include "workflows/WorkerRunner.h"
 
 #include <QCoreApplication>
 #include <QEvent>

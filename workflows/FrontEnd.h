@@ -1,0 +1,47 @@
+#ifndef FRONTEND_H
+#define FRONTEND_H
+
+#include <QString>
+
+#include <optional>
+
+// What the check, update and restore flows need from the person running
+// them, whether through the window or a terminal: lines for the log, a busy
+// state while a worker runs, two questions, and which actions are offered.
+class FrontEnd
+{
+public:
+    enum Action { NoAction = 0, CheckAction = 1, UpdateAction = 2, RestoreAction = 4 };
+
+    virtual ~FrontEnd() = default;
+
+    virtual void addLine(const QString& s) = 0;
+    // A verdict: green for success, red for failure.
+    virtual void addStatusLine(const QString& s, bool success) = 0;
+    virtual void replaceLastLine(const QString& s) = 0;
+
+    // Shown from begin to end; percent is 0 to 100 while an FPGA is
+    // programmed, -1 for "busy, no figure".
+    virtual void beginBusy(const QString& text) = 0;
+    virtual void showPercent(int percent) = 0;
+    virtual void endBusy() = 0;
+
+    // The instrument holds newer firmware than this release: write anyway?
+    virtual bool confirmDowngrade() = 0;
+    // Nothing answers: which model to bootstrap, or none to stop.
+    virtual std::optional<int> chooseModel() = 0;
+
+    // A combination of Action values; the others are withdrawn.
+    virtual void offerActions(int actions) = 0;
+};
+
+// How a flow ended, for the front end to show or turn into an exit code.
+enum class FlowOutcome {
+    Done,         // checked, or written successfully
+    Refused,      // stopped before anything was written
+    NothingFound, // no instrument answered
+    Failed,       // a write or a query failed
+    Cancelled,    // the operator chose to stop
+};
+
+#endif

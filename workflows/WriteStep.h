@@ -1,0 +1,28 @@
+#ifndef WRITESTEP_H
+#define WRITESTEP_H
+
+#include <QString>
+
+#include <functional>
+#include <string>
+
+// One component's clear-then-write, as a row: the update and the restore
+// differ only in their lines, the serial number they pass and which rows
+// they skip. The image is checked before the first row runs.
+struct WriteStep
+{
+    using Clear = std::function<int(int handle, double* progress)>;
+    using Write = std::function<int(int handle, const char* image, double* progress)>;
+
+    QString announce;    // the line before the clear
+    QString skipLine;    // the line instead, when skipped
+    bool skipped = false;
+    std::string image;
+    Clear clear;
+    Write write;
+    QString clearFailed;
+    QString writeFailed;
+    bool showsProgress = false; // the library raises a percentage (FPGA)
+};
+
+#endif

@@ -5,18 +5,19 @@
 
 include(GNUInstallDirs)
 
-# The device library goes to plain lib/, whatever GNUInstallDirs picks for
-# CMAKE_INSTALL_LIBDIR: the updater's install RPATH is $ORIGIN/../lib.
-set(RZ_INSTALL_LIBDIR lib)
+# The simulated device library is the updater's own, not one for other
+# programs: it goes to the private lib/rz-firmware-updater/, where a maker's
+# library installed system-wide cannot collide with it, and the updater finds
+# it there through its RUNPATH (relative, so any prefix works). Built against
+# the maker's library, nothing is installed there and the updater has no
+# RUNPATH: the dynamic linker finds the maker's library where it looks anyway.
+set(RZ_INSTALL_LIBDIR lib/rz-firmware-updater)
 set(RZ_INSTALL_SHAREDIR ${CMAKE_INSTALL_DATADIR}/rz-firmware-updater)
+set(RZ_INSTALL_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/rz-firmware-updater)
 
-# rzsim links our code statically (rz_simcore); only the updater needs librz_api.so
-# and the install RPATH.
-set_target_properties(rzsim rz_api PROPERTIES INSTALL_RPATH "")
 install(TARGETS rz-firmware-updater rzsim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# Built against another implementation (RZ_API_LIBRARY), the package carries
-# no device library: that one is installed on its own.
 if(NOT RZ_API_LIBRARY)
+  set_target_properties(rz-firmware-updater PROPERTIES INSTALL_RPATH "$ORIGIN/../${RZ_INSTALL_LIBDIR}")
   install(TARGETS rz_api LIBRARY DESTINATION ${RZ_INSTALL_LIBDIR})
 endif()
 

@@ -1,6 +1,6 @@
 # Installation and the Debian package.
 #
-#   cmake --install build --prefix P    P/bin, P/lib, P/share/...
+#   cmake --install build --prefix P    P/bin, P/lib/rz-firmware-updater, P/share/...
 #   cd build && cpack -G DEB            rz-firmware-updater_<version>_<arch>.deb (/usr)
 
 include(GNUInstallDirs)
@@ -13,7 +13,6 @@ include(GNUInstallDirs)
 # RUNPATH: the dynamic linker finds the maker's library where it looks anyway.
 set(RZ_INSTALL_LIBDIR lib/rz-firmware-updater)
 set(RZ_INSTALL_SHAREDIR ${CMAKE_INSTALL_DATADIR}/rz-firmware-updater)
-set(RZ_INSTALL_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/rz-firmware-updater)
 
 install(TARGETS rz-firmware-updater rzsim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(NOT RZ_API_LIBRARY)
@@ -33,6 +32,33 @@ add_custom_command(
   VERBATIM)
 add_custom_target(rz_release_firmware ALL DEPENDS ${CMAKE_BINARY_DIR}/release/firmware.stamp)
 install(DIRECTORY ${RZ_RELEASE_FIRMWARE_DIR}/ DESTINATION ${RZ_INSTALL_SHAREDIR}/firmware)
+
+# The copyright file, the changelog and the manual pages, the last two
+# compressed as Debian wants them: gzip -n leaves out name and time stamp, so
+# the same sources make the same package. The changelog's top entry is this
+# version's.
+file(STRINGS ${CMAKE_SOURCE_DIR}/packaging/changelog rz_changelog_top LIMIT_COUNT 1)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/packaging/changelog)
+if(NOT rz_changelog_top MATCHES "^${PROJECT_NAME} \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/changelog does not start with an entry for ${PROJECT_VERSION}")
+endif()
+find_program(RZ_GZIP gzip REQUIRED)
+set(rz_doc_dir ${CMAKE_BINARY_DIR}/release/doc)
+set(rz_compressed_docs)
+foreach(name IN ITEMS changelog rz-firmware-updater.1 rzsim.1)
+  add_custom_command(
+    OUTPUT ${rz_doc_dir}/${name}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/${name} ${rz_doc_dir}/${name}
+    COMMAND ${RZ_GZIP} -n9f ${rz_doc_dir}/${name}
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${name}
+    VERBATIM)
+  list(APPEND rz_compressed_docs ${rz_doc_dir}/${name}.gz)
+endforeach()
+add_custom_target(rz_release_docs ALL DEPENDS ${rz_compressed_docs})
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${rz_doc_dir}/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${rz_doc_dir}/rz-firmware-updater.1.gz ${rz_doc_dir}/rzsim.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/rz-firmware-updater.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
@@ -60,9 +86,15 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_PACKAGE_DESCRIPTION "Brings one connected RZ610R, RZ610S, RZ610T or RZ870S instrument to the
 firmware this release carries: check, update or restore. Ships this
 release's images.")
-# Dependencies come from dpkg-shlibdeps (dpkg-dev). It runs in the package's
-# staging folder, where it does not resolve $ORIGIN: -l usr/lib lets it find
-# librz_api.so inside the package.
+# Dependencies come from dpkg-shlibdeps (dpkg-dev). It does not resolve
+# $ORIGIN, so it is told where librz_api.so is: in the package's staging
+# folder, or the maker's library's own folder. The latter belongs to no
+# package, so the package does not depend on it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ".${CPACK_PACKAGING_INSTALL_PREFIX}/${RZ_INSTALL_LIBDIR}")
+if(RZ_API_LIBRARY)
+  get_filename_component(rz_api_folder "${RZ_API_LIBRARY}" DIRECTORY)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${rz_api_folder}")
+else()
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ".${CPACK_PACKAGING_INSTALL_PREFIX}/${RZ_INSTALL_LIBDIR}")
+endif()
 include(CPack)

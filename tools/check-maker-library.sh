@@ -29,6 +29,8 @@ cmake -S . -B build-standin -DBUILD_TESTING=OFF -DRZ_BUILD_BENCH=OFF \
 cmake --build build-standin -j "$(nproc)" --target rz_api_standin >/dev/null
 readelf -d "$standin" | grep -q SONAME && fail "the stand-in has a SONAME"
 
+# From scratch: what bin/ holds must be what this configuration made.
+rm -rf "$maker"
 cmake -S . -B "$maker" "-DRZ_API_LIBRARY=$standin" -DRZ_BUILD_BENCH=OFF >/dev/null
 cmake --build "$maker" -j "$(nproc)" >/dev/null
 

@@ -1,22 +1,22 @@
 # Installation and the Debian package.
 #
-#   cmake --install build --prefix P    P/bin, P/lib, P/share/...
+#   cmake --install build --prefix P    P/bin, P/lib/rz-firmware-updater, P/share/...
 #   cd build && cpack -G DEB            rz-firmware-updater_<version>_<arch>.deb (/usr)
 
 include(GNUInstallDirs)
 
-# The device library goes to plain lib/, whatever GNUInstallDirs picks for
-# CMAKE_INSTALL_LIBDIR: the updater's install RPATH is $ORIGIN/../lib.
-set(RZ_INSTALL_LIBDIR lib)
+# The simulated device library is the updater's own, not one for other
+# programs: it goes to the private lib/rz-firmware-updater/, where a maker's
+# library installed system-wide cannot collide with it, and the updater finds
+# it there through its RUNPATH (relative, so any prefix works). Built against
+# the maker's library, nothing is installed there and the updater has no
+# RUNPATH: the dynamic linker finds the maker's library where it looks anyway.
+set(RZ_INSTALL_LIBDIR lib/rz-firmware-updater)
 set(RZ_INSTALL_SHAREDIR ${CMAKE_INSTALL_DATADIR}/rz-firmware-updater)
 
-# rzsim links our code statically (rz_simcore); only the updater needs librz_api.so
-# and the install RPATH.
-set_target_properties(rzsim rz_api PROPERTIES INSTALL_RPATH "")
 install(TARGETS rz-firmware-updater rzsim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# Built against another implementation (RZ_API_LIBRARY), the package carries
-# no device library: that one is installed on its own.
 if(NOT RZ_API_LIBRARY)
+  set_target_properties(rz-firmware-updater PROPERTIES INSTALL_RPATH "$ORIGIN/../${RZ_INSTALL_LIBDIR}")
   install(TARGETS rz_api LIBRARY DESTINATION ${RZ_INSTALL_LIBDIR})
 endif()
 
@@ -32,6 +32,33 @@ add_custom_command(
   VERBATIM)
 add_custom_target(rz_release_firmware ALL DEPENDS ${CMAKE_BINARY_DIR}/release/firmware.stamp)
 install(DIRECTORY ${RZ_RELEASE_FIRMWARE_DIR}/ DESTINATION ${RZ_INSTALL_SHAREDIR}/firmware)
+
+# The copyright file, the changelog and the manual pages, the last two
+# compressed as Debian wants them: gzip -n leaves out name and time stamp, so
+# the same sources make the same package. The changelog's top entry is this
+# version's.
+file(STRINGS ${CMAKE_SOURCE_DIR}/packaging/changelog rz_changelog_top LIMIT_COUNT 1)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/packaging/changelog)
+if(NOT rz_changelog_top MATCHES "^${PROJECT_NAME} \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/changelog does not start with an entry for ${PROJECT_VERSION}")
+endif()
+find_program(RZ_GZIP gzip REQUIRED)
+set(rz_doc_dir ${CMAKE_BINARY_DIR}/release/doc)
+set(rz_compressed_docs)
+foreach(name IN ITEMS changelog rz-firmware-updater.1 rzsim.1)
+  add_custom_command(
+    OUTPUT ${rz_doc_dir}/${name}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/${name} ${rz_doc_dir}/${name}
+    COMMAND ${RZ_GZIP} -n9f ${rz_doc_dir}/${name}
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${name}
+    VERBATIM)
+  list(APPEND rz_compressed_docs ${rz_doc_dir}/${name}.gz)
+endforeach()
+add_custom_target(rz_release_docs ALL DEPENDS ${rz_compressed_docs})
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${rz_doc_dir}/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${rz_doc_dir}/rz-firmware-updater.1.gz ${rz_doc_dir}/rzsim.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/rz-firmware-updater.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
@@ -59,9 +86,15 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_PACKAGE_DESCRIPTION "Brings one connected RZ610R, RZ610S, RZ610T or RZ870S instrument to the
 firmware this release carries: check, update or restore. Ships this
 release's images.")
-# Dependencies come from dpkg-shlibdeps (dpkg-dev). It runs in the package's
-# staging folder, where it does not resolve $ORIGIN: -l usr/lib lets it find
-# librz_api.so inside the package.
+# Dependencies come from dpkg-shlibdeps (dpkg-dev). It does not resolve
+# $ORIGIN, so it is told where librz_api.so is: in the package's staging
+# folder, or the maker's library's own folder. The latter belongs to no
+# package, so the package does not depend on it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ".${CPACK_PACKAGING_INSTALL_PREFIX}/${RZ_INSTALL_LIBDIR}")
+if(RZ_API_LIBRARY)
+  get_filename_component(rz_api_folder "${RZ_API_LIBRARY}" DIRECTORY)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${rz_api_folder}")
+else()
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ".${CPACK_PACKAGING_INSTALL_PREFIX}/${RZ_INSTALL_LIBDIR}")
+endif()
 include(CPack)

@@ -12,7 +12,10 @@ namespace {
 
 using Family = VirtualInstrument::Family;
 
-const char apiVersion[] = "rzsim 1.0 (simulated instrument)";
+#ifndef RZ_API_VERSION_TEXT
+#define RZ_API_VERSION_TEXT "rzsim 1.0 (simulated instrument)"
+#endif
+const char apiVersion[] = RZ_API_VERSION_TEXT;
 
 template <typename Body>
 int perform(CallTrace& trace, Body body)

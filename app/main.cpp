@@ -1,11 +1,45 @@
 #include "app/MainWindow.h"
+#include "cli/CommandLine.h"
 
 #include <QApplication>
 
-int main(int argc, char* argv[])
+#include <cstdio>
+
+namespace {
+
+// Without a display QApplication aborts; say what to do instead.
+bool displayAvailable()
+{
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
+           || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+int runCommandLine(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("rz-firmware-updater"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(RZ_UPDATER_VERSION));
+    return CommandLine().run(QCoreApplication::arguments());
+}
+
+int runWindow(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     MainWindow window(nullptr);
     window.show();
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (CommandLine::wanted(argc, argv))
+        return runCommandLine(argc, argv);
+    if (!displayAvailable()) {
+        std::fprintf(stderr, "No display to open the window on; use a command instead: "
+                             "rz-firmware-updater check | update | restore (see --help).\n");
+        return CommandLine::ExitUsage;
+    }
+    return runWindow(argc, argv);
 }

@@ -1,0 +1,249 @@
+#include "cli/CommandLine.h"
+
+#include "catalogue/Catalogue.h"
+#include "cli/TerminalFrontEnd.h"
+#include "cli/WriteGuard.h"
+#include "workflows/CheckVersionsFlow.h"
+#include "workflows/FirmwareWriteFlow.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstring>
+
+namespace {
+
+const char description[] =
+    "Brings the one connected instrument to the firmware this release carries.\n"
+    "\n"
+    "Commands:\n"
+    "  check     find the instrument and compare its firmware with this release\n"
+    "  update    check, then write what differs\n"
+    "  restore   check, bootstrapping the named model if nothing answers, then\n"
+    "            rewrite every component of an instrument in boot mode\n"
+    "\n"
+    "Exit codes:\n"
+    "   0  done: up to date, or written successfully\n"
+    "   1  a write or a query failed\n"
+    "   2  bad usage\n"
+    "   3  no instrument found\n"
+    "   4  refused before any write (newer firmware without --allow-downgrade,\n"
+    "      unknown model, missing or corrupt image, restore of a working\n"
+    "      instrument, update of one that needs a restore)\n"
+    "  10  check: an update is available\n"
+    "  11  check: a restore is needed\n"
+    "  130 stopped by a signal once the firmware being written was finished\n"
+    "\n"
+    "Without a command the window opens.";
+
+const char* const outcomeNames[] = {"done", "refused", "nothing found", "failed", "cancelled"};
+
+// Qt's own options for the window, which still open the window.
+bool isWindowOption(const char* argument)
+{
+    for (const char* option : {"-platform", "-display", "-style", "-stylesheet", "-geometry", "-qwindowgeometry",
+                               "-qwindowtitle", "-qwindowicon", "-reverse", "-session", "-widgetcount"}) {
+        if (std::strcmp(argument, option) == 0)
+            return true;
+    }
+    return false;
+}
+
+QJsonValue versionOrNull(const FirmwareVersion& version, bool known)
+{
+    return known ? QJsonValue(version.versionString()) : QJsonValue();
+}
+
+} // namespace
+
+CommandLine::CommandLine() = default;
+CommandLine::~CommandLine() = default;
+
+bool CommandLine::wanted(int argc, char* argv[])
+{
+    return argc > 1 && !isWindowOption(argv[1]);
+}
+
+int CommandLine::run(const QStringList& arguments)
+{
+    int exitCode = ExitDone;
+    if (!parse(arguments, &exitCode))
+        return exitCode;
+    terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout);
+    terminal->allowDowngrade = parser.isSet(QStringLiteral("allow-downgrade"));
+    if (!readModel(&exitCode))
+        return exitCode;
+    WriteGuard::install();
+    exitCode = runCommand();
+    if (json)
+        printJson(exitCode);
+    return WriteGuard::stopRequested() ? int(ExitInterrupted) : exitCode;
+}
+
+bool CommandLine::parse(const QStringList& arguments, int* exitCode)
+{
+    parser.setApplicationDescription(QString::fromLatin1(description));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, update or restore"));
+    parser.addOptions({
+        {QStringLiteral("allow-downgrade"), QStringLiteral("update: write even where the instrument holds newer firmware.")},
+        {QStringLiteral("model"), QStringLiteral("restore: the model to bootstrap when nothing answers."),
+         QStringLiteral("RZ610R|RZ610S|RZ610T|RZ870S")},
+        {QStringLiteral("json"), QStringLiteral("Print one JSON report on standard output at the end; the lines go "
+                                                "to standard error.")},
+    });
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+        *exitCode = ExitUsage;
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(ExitDone);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    const QStringList positional = parser.positionalArguments();
+    command = positional.value(0);
+    json = parser.isSet(QStringLiteral("json"));
+    if (positional.size() != 1 || !QStringList({"check", "update", "restore"}).contains(command)) {
+        std::fprintf(stderr, "Expected one command: check, update or restore (see --help).\n");
+        *exitCode = ExitUsage;
+        return false;
+    }
+    return true;
+}
+
+bool CommandLine::readModel(int* exitCode)
+{
+    if (!parser.isSet(QStringLiteral("model")))
+        return true;
+    const QString name = parser.value(QStringLiteral("model"));
+    for (int type = 0; isKnownDeviceType(type); ++type) {
+        if (deviceTypeName(type) == name) {
+            terminal->model = type;
+            return true;
+        }
+    }
+    std::fprintf(stderr, "--model: expected RZ610R, RZ610S, RZ610T or RZ870S, not %s.\n", qPrintable(name));
+    *exitCode = ExitUsage;
+    return false;
+}
+
+int CommandLine::runCommand()
+{
+    if (command == QLatin1String("update"))
+        return update();
+    if (command == QLatin1String("restore"))
+        return restore();
+    return check();
+}
+
+int CommandLine::check()
+{
+    bool goOn = false;
+    const int exitCode = checkFirst(&goOn);
+    if (!goOn)
+        return exitCode;
+    if (offered & FrontEnd::RestoreAction)
+        return ExitRestoreNeeded;
+    return (offered & FrontEnd::UpdateAction) ? int(ExitUpdateAvailable) : int(ExitDone);
+}
+
+int CommandLine::update()
+{
+    bool goOn = false;
+    const int exitCode = checkFirst(&goOn);
+    if (!goOn)
+        return exitCode;
+    if (offered & FrontEnd::RestoreAction)
+        return refuse(QStringLiteral("The instrument needs a restore; use restore."));
+    if (!(offered & FrontEnd::UpdateAction))
+        return ExitDone;
+    return write(&FirmwareWriteFlow::update);
+}
+
+int CommandLine::restore()
+{
+    bool goOn = false;
+    const int exitCode = checkFirst(&goOn);
+    if (found.status == Operational)
+        return refuse(QStringLiteral("The instrument answers normally; use update."));
+    if (!goOn)
+        return exitCode;
+    return write(&FirmwareWriteFlow::restore);
+}
+
+// The check every command starts with. Goes on only when the instrument was
+// found and may be written.
+int CommandLine::checkFirst(bool* goOn)
+{
+    CheckVersionsFlow flow(*terminal);
+    outcome = flow.run();
+    found = flow.state();
+    offered = flow.offered();
+    *goOn = outcome == FlowOutcome::Done;
+    if (outcome != FlowOutcome::Cancelled)
+        return exitFor(outcome);
+    if (command == QLatin1String("restore"))
+        return refuse(QStringLiteral("No instrument answers. To bootstrap it, name its model: "
+                                     "restore --model RZ610R|RZ610S|RZ610T|RZ870S."));
+    terminal->addLine(QStringLiteral("No instrument answers. If it waits in its boot loader, "
+                                     "restore --model MODEL bootstraps it."));
+    outcome = FlowOutcome::NothingFound;
+    return ExitNothingFound;
+}
+
+int CommandLine::write(FlowOutcome (*flow)(FrontEnd&, const DeviceState&))
+{
+    const WriteGuard guard;
+    outcome = flow(*terminal, found);
+    written = outcome == FlowOutcome::Done;
+    return exitFor(outcome);
+}
+
+int CommandLine::refuse(const QString& line)
+{
+    terminal->addLine(line);
+    outcome = FlowOutcome::Refused;
+    return ExitRefused;
+}
+
+int CommandLine::exitFor(FlowOutcome outcome)
+{
+    switch (outcome) {
+    case FlowOutcome::Done:
+        return ExitDone;
+    case FlowOutcome::Refused:
+    case FlowOutcome::Cancelled:
+        return ExitRefused;
+    case FlowOutcome::NothingFound:
+        return ExitNothingFound;
+    case FlowOutcome::Failed:
+        break;
+    }
+    return ExitFailed;
+}
+
+void CommandLine::printJson(int exitCode) const
+{
+    const bool identified = found.status != NotDetected;
+    const bool versionsRead = found.status == Operational;
+    QJsonObject report{
+        {"command", command},
+        {"outcome", QString::fromLatin1(outcomeNames[int(outcome)])},
+        {"exitCode", exitCode},
+        {"model", identified ? QJsonValue(deviceTypeName(found.deviceType)) : QJsonValue()},
+        {"serial", identified ? QJsonValue(found.serialNumber) : QJsonValue()},
+        {"firmwareBefore", versionOrNull(found.currentVersion, versionsRead)},
+        // Only what is known: the target once written, the same firmware when
+        // nothing was written, nothing after a write that failed.
+        {"firmwareAfter", written ? QJsonValue(found.targetVersion.versionString())
+                                  : versionOrNull(found.currentVersion, versionsRead && outcome != FlowOutcome::Failed)},
+        {"target", versionOrNull(found.targetVersion, identified && isKnownDeviceType(found.deviceType))},
+        {"lines", QJsonArray::fromStringList(terminal->writtenLines())},
+    };
+    std::fputs(QJsonDocument(report).toJson(QJsonDocument::Indented).constData(), stdout);
+    std::fflush(stdout);
+}

@@ -1,0 +1,99 @@
+#include "cli/TerminalFrontEnd.h"
+
+#include <unistd.h>
+
+TerminalFrontEnd::TerminalFrontEnd(std::FILE* lines)
+    : out(lines), statusOnTerminal(isatty(STDERR_FILENO) == 1)
+{
+    statusTicker.setInterval(1000);
+    QObject::connect(&statusTicker, &QTimer::timeout, [this] { drawStatus(); });
+}
+
+TerminalFrontEnd::~TerminalFrontEnd()
+{
+    clearStatus();
+}
+
+// Flushed at once: a script, or the operator, sees each step as it happens.
+void TerminalFrontEnd::addLine(const QString& s)
+{
+    clearStatus();
+    written << s;
+    std::fputs(s.toLocal8Bit().constData(), out);
+    std::fputc('\n', out);
+    std::fflush(out);
+    if (busyFor.isValid())
+        drawStatus();
+}
+
+void TerminalFrontEnd::addStatusLine(const QString& s, bool)
+{
+    addLine(s);
+}
+
+// A terminal cannot take back a printed line; the new one follows it.
+void TerminalFrontEnd::replaceLastLine(const QString& s)
+{
+    if (!written.isEmpty())
+        written.removeLast();
+    addLine(s);
+}
+
+void TerminalFrontEnd::beginBusy(const QString&)
+{
+    busyFor.start();
+    percent = -1;
+    statusTicker.start();
+}
+
+void TerminalFrontEnd::showPercent(int value)
+{
+    if (value == percent)
+        return;
+    percent = value;
+    drawStatus();
+}
+
+void TerminalFrontEnd::endBusy()
+{
+    statusTicker.stop();
+    busyFor.invalidate();
+    clearStatus();
+}
+
+bool TerminalFrontEnd::confirmDowngrade()
+{
+    return allowDowngrade;
+}
+
+std::optional<int> TerminalFrontEnd::chooseModel()
+{
+    return model;
+}
+
+// Nothing to show: the command decides what follows from the outcome.
+void TerminalFrontEnd::offerActions(int)
+{
+}
+
+void TerminalFrontEnd::drawStatus()
+{
+    if (!statusOnTerminal || !busyFor.isValid())
+        return;
+    const qint64 seconds = busyFor.elapsed() / 1000;
+    QString status = QStringLiteral("Elapsed %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    if (percent >= 0)
+        status = QStringLiteral("FPGA %1%  ").arg(percent) + status;
+    std::fprintf(stderr, "\r\033[K%s", status.toLocal8Bit().constData());
+    std::fflush(stderr);
+    statusShown = true;
+}
+
+void TerminalFrontEnd::clearStatus()
+{
+    if (!statusShown)
+        return;
+    std::fputs("\r\033[K", stderr);
+    std::fflush(stderr);
+    statusShown = false;
+}

@@ -1,0 +1,52 @@
+#ifndef TERMINALFRONTEND_H
+#define TERMINALFRONTEND_H
+
+#include "workflows/FrontEnd.h"
+
+#include <QElapsedTimer>
+#include <QStringList>
+#include <QTimer>
+
+#include <cstdio>
+
+// The flows' front end on a terminal: lines go out as they come, the
+// questions are answered by the command's options, and on a terminal the
+// FPGA percentage and the time of a long step are redrawn on one line of
+// standard error.
+class TerminalFrontEnd : public FrontEnd
+{
+public:
+    // Lines go to `lines`; the status line to stderr when it is a terminal.
+    explicit TerminalFrontEnd(std::FILE* lines);
+    ~TerminalFrontEnd() override;
+
+    bool allowDowngrade = false;
+    std::optional<int> model; // the model to bootstrap when nothing answers
+
+    void addLine(const QString& s) override;
+    void addStatusLine(const QString& s, bool success) override;
+    void replaceLastLine(const QString& s) override;
+    void beginBusy(const QString& text) override;
+    void showPercent(int percent) override;
+    void endBusy() override;
+    bool confirmDowngrade() override;
+    std::optional<int> chooseModel() override;
+    void offerActions(int actions) override;
+
+    // Every line so far, in order.
+    const QStringList& writtenLines() const { return written; }
+
+private:
+    void drawStatus();
+    void clearStatus();
+
+    std::FILE* out;
+    QStringList written;
+    const bool statusOnTerminal;
+    QTimer statusTicker;
+    QElapsedTimer busyFor;
+    int percent = -1;
+    bool statusShown = false;
+};
+
+#endif

@@ -5,6 +5,7 @@
 #include "workflows/BootstrapThread.h"
 #include "workflows/CheckVersionThread.h"
 #include "workflows/LineRelay.h"
+#include "workflows/PendingUpdate.h"
 #include "workflows/WorkerRunner.h"
 
 CheckVersionsFlow::CheckVersionsFlow(FrontEnd& frontEnd)
@@ -99,19 +100,23 @@ FlowOutcome CheckVersionsFlow::reportOperational()
         frontEnd.addLine(QStringLiteral("This release has no firmware for this device type."));
         return FlowOutcome::Refused;
     }
-    return giveVerdict();
+    const bool unfinished = PendingUpdate(found.deviceType, found.serialNumber).exists();
+    if (unfinished)
+        frontEnd.addLine(QStringLiteral("The last update of this instrument did not finish."));
+    return giveVerdict(unfinished);
 }
 
 // Component by component: one newer component is enough to ask before a
-// downgrade, even when another one is older.
-FlowOutcome CheckVersionsFlow::giveVerdict()
+// downgrade, even when another one is older. An unfinished update needs
+// finishing whatever the versions say.
+FlowOutcome CheckVersionsFlow::giveVerdict(bool unfinished)
 {
     const FirmwareVersion& current = found.currentVersion;
     const FirmwareVersion& target = found.targetVersion;
     if (target.bootVersion < current.bootVersion || target.runVersion < current.runVersion
         || target.fpgaVersion < current.fpgaVersion)
         return askAboutDowngrade();
-    if (target.bootVersion > current.bootVersion || target.runVersion > current.runVersion
+    if (unfinished || target.bootVersion > current.bootVersion || target.runVersion > current.runVersion
         || target.fpgaVersion > current.fpgaVersion) {
         frontEnd.addLine(QStringLiteral("Firmware requires update."));
         frontEnd.addLine(QStringLiteral("Press Update to continue."));

@@ -25,7 +25,7 @@ private:
     void bootstrapAs(int deviceType);
     FlowOutcome report();
     FlowOutcome reportOperational();
-    FlowOutcome giveVerdict();
+    FlowOutcome giveVerdict(bool unfinished);
     FlowOutcome askAboutDowngrade();
     void offer(int actions);
 

@@ -1,6 +1,7 @@
 #include "workflows/FirmwareWriteFlow.h"
 
 #include "workflows/LineRelay.h"
+#include "workflows/PendingUpdate.h"
 #include "workflows/RestoreDeviceThread.h"
 #include "workflows/SleepInhibitor.h"
 #include "workflows/UpdateDeviceThread.h"
@@ -47,6 +48,10 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceSta
         WorkerRunner::run(worker, &relay, [&] { frontEnd.showPercent(worker.progress.percent()); });
     }
     reportVerdict(worker.success);
+    // Only a finished operation clears the record; any other end leaves it
+    // for the next check to find.
+    if (worker.success)
+        PendingUpdate(state.deviceType, state.serialNumber).remove();
     frontEnd.offerActions(FrontEnd::NoAction);
     frontEnd.endBusy();
     if (worker.success)

@@ -1,6 +1,7 @@
 #include "workflows/FirmwareWriterThread.h"
 
 #include "workflows/ImageCheck.h"
+#include "workflows/PendingUpdate.h"
 
 FirmwareWriterThread::FirmwareWriterThread()
     : QThread(nullptr)
@@ -16,6 +17,32 @@ bool FirmwareWriterThread::imagesUsable(const std::vector<WriteStep>& steps)
     }
     refused = !ImageCheck([this](const QString& line) { emit addLine(line); }).passes(images);
     return !refused;
+}
+
+void FirmwareWriterThread::unskipUnfinished(std::vector<WriteStep>& steps) const
+{
+    const QStringList unfinished = PendingUpdate(state.deviceType, state.serialNumber).components();
+    for (WriteStep& step : steps) {
+        if (unfinished.contains(step.component) || unfinished.contains(QStringLiteral("all")))
+            step.skipped = false;
+    }
+}
+
+bool FirmwareWriterThread::recordPending(const std::vector<WriteStep>& steps)
+{
+    QStringList components;
+    for (const WriteStep& step : steps) {
+        if (!step.skipped)
+            components << step.component;
+    }
+    QString reason;
+    if (components.isEmpty()
+        || PendingUpdate(state.deviceType, state.serialNumber)
+               .write(components, state.targetVersion.versionString(), &reason))
+        return true;
+    emit addLine(QStringLiteral("Cannot record the update before writing: ") + reason);
+    refused = true;
+    return false;
 }
 
 bool FirmwareWriterThread::writeAll(int handle, const std::vector<WriteStep>& steps)

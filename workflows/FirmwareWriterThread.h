@@ -32,6 +32,12 @@ protected:
     // Emits one line per image of the rows to write that is missing, empty or
     // not the one this release shipped; false (and refused) if any is.
     bool imagesUsable(const std::vector<WriteStep>& steps);
+    // Rows an earlier, unfinished operation on this instrument was about to
+    // write are written again, whatever the versions say.
+    void unskipUnfinished(std::vector<WriteStep>& steps) const;
+    // Leaves the record of what is about to be written; false (and refused),
+    // after its line, when it cannot.
+    bool recordPending(const std::vector<WriteStep>& steps);
     // Runs the rows in order; false at the first that fails, after its line.
     bool writeAll(int handle, const std::vector<WriteStep>& steps);
     // True for a non-zero status, after emitting the line that reports it.

@@ -19,15 +19,15 @@ std::vector<WriteStep> RestoreDeviceThread::usbSteps() const
     const FirmwareVersion& target = state.targetVersion;
     const int serial = state.serialNumber;
     return {
-        {QStringLiteral("Updating boot Fx3, estimated 10 seconds."), QString(), false, target.bootImagePath(),
+        {QStringLiteral("boot"), QStringLiteral("Updating boot Fx3, estimated 10 seconds."), QString(), false, target.bootImagePath(),
          [](int handle, double*) { return rzConfigUSBClearBootSector(handle); },
          [serial](int handle, const char* image, double*) { return rzConfigUSBWriteBootSector(handle, image, serial); },
          QStringLiteral("Failed clearing boot Fx3 device."), QStringLiteral("Failed writing boot Fx3."), false},
-        {QStringLiteral("Updating run Fx3 device, estimated 10 seconds."), QString(), false, target.runImagePath(),
+        {QStringLiteral("run"), QStringLiteral("Updating run Fx3 device, estimated 10 seconds."), QString(), false, target.runImagePath(),
          [](int handle, double*) { return rzConfigUSBClearRunSector(handle); },
          [serial](int handle, const char* image, double*) { return rzConfigUSBWriteRunSector(handle, image, serial); },
          QStringLiteral("Failed clearing run Fx3."), QStringLiteral("Failed writing run Fx3."), false},
-        {QStringLiteral("Updating FPGA, estimated 6 minutes."), QString(), false, target.fpgaImagePath(),
+        {QStringLiteral("fpga"), QStringLiteral("Updating FPGA, estimated 6 minutes."), QString(), false, target.fpgaImagePath(),
          [](int handle, double* progress) { return rzConfigUSBClearFPGAProgram(handle, progress); },
          [](int handle, const char* image, double* progress) {
              return rzConfigUSBWriteFPGAProgram(handle, image, progress);
@@ -41,11 +41,11 @@ std::vector<WriteStep> RestoreDeviceThread::netSteps() const
     const FirmwareVersion& target = state.targetVersion;
     const int serial = state.serialNumber;
     return {
-        {QStringLiteral("Updating FX3 program, estimated 10 seconds."), QString(), false, target.bootImagePath(),
+        {QStringLiteral("fx3"), QStringLiteral("Updating FX3 program, estimated 10 seconds."), QString(), false, target.bootImagePath(),
          [](int handle, double*) { return rzConfigNetClearFx3(handle); },
          [serial](int handle, const char* image, double*) { return rzConfigNetWriteFx3(handle, image, serial); },
          QStringLiteral("Failed clearing boot FX3 device."), QStringLiteral("Failed writing FX3."), false},
-        {QStringLiteral("Updating FPGA, estimated 10 minutes."), QString(), false, target.fpgaImagePath(),
+        {QStringLiteral("fpga"), QStringLiteral("Updating FPGA, estimated 10 minutes."), QString(), false, target.fpgaImagePath(),
          [](int handle, double*) { return rzConfigNetClearFPGA(handle); },
          [](int handle, const char* image, double*) { return rzConfigNetWriteFGPA(handle, image); },
          QStringLiteral("Failed clearing FPGA."), QStringLiteral("Failed writing FPGA."), false},
@@ -56,7 +56,7 @@ void RestoreDeviceThread::restoreUSBDevice()
 {
     const std::vector<WriteStep> steps = usbSteps();
     int handle = -1;
-    if (!imagesUsable(steps) || !openUSBDevice(handle) || !writeAll(handle, steps))
+    if (!imagesUsable(steps) || !openUSBDevice(handle) || !recordPending(steps) || !writeAll(handle, steps))
         return;
     rzConfigUSBCloseDevice(handle);
     success = true;
@@ -78,7 +78,7 @@ void RestoreDeviceThread::restoreNetDevice()
 {
     const std::vector<WriteStep> steps = netSteps();
     int handle = -1;
-    if (!imagesUsable(steps) || !openNetDevice(handle) || !writeAll(handle, steps))
+    if (!imagesUsable(steps) || !openNetDevice(handle) || !recordPending(steps) || !writeAll(handle, steps))
         return;
     rzConfigNetPreset(handle);
     success = true;

@@ -23,17 +23,17 @@ std::vector<WriteStep> UpdateDeviceThread::usbSteps() const
     const QString clearFailed = QStringLiteral("Failed Clearing");
     const QString writeFailed = QStringLiteral("Failed Writing");
     return {
-        {QStringLiteral("Updating boot Fx3, estimated 10 seconds."),
+        {QStringLiteral("boot"), QStringLiteral("Updating boot Fx3, estimated 10 seconds."),
          QStringLiteral("Skipping boot Fx3, already current version."), current.bootVersion == target.bootVersion,
          target.bootImagePath(), [](int handle, double*) { return rzConfigUSBClearBootSector(handle); },
          [serial](int handle, const char* image, double*) { return rzConfigUSBWriteBootSector(handle, image, serial); },
          clearFailed, writeFailed, false},
-        {QStringLiteral("Updating run Fx3, estimated 10 seconds."),
+        {QStringLiteral("run"), QStringLiteral("Updating run Fx3, estimated 10 seconds."),
          QStringLiteral("Skipping run Fx3, already current version."), current.runVersion == target.runVersion,
          target.runImagePath(), [](int handle, double*) { return rzConfigUSBClearRunSector(handle); },
          [](int handle, const char* image, double*) { return rzConfigUSBWriteRunSector(handle, image, -1); },
          clearFailed, writeFailed, false},
-        {QStringLiteral("Updating FPGA, estimated 6 minutes."),
+        {QStringLiteral("fpga"), QStringLiteral("Updating FPGA, estimated 6 minutes."),
          QStringLiteral("Skipping FPGA, already current version."), current.fpgaVersion == target.fpgaVersion,
          target.fpgaImagePath(),
          [](int handle, double* progress) { return rzConfigUSBClearFPGAProgram(handle, progress); },
@@ -53,12 +53,12 @@ std::vector<WriteStep> UpdateDeviceThread::netSteps() const
     const QString clearFailed = QStringLiteral("Failed Clearing");
     const QString writeFailed = QStringLiteral("Failed Writing");
     return {
-        {QStringLiteral("Updating FX3, estimated 20 seconds."), QStringLiteral("Skipping FX3, already current version."),
+        {QStringLiteral("fx3"), QStringLiteral("Updating FX3, estimated 20 seconds."), QStringLiteral("Skipping FX3, already current version."),
          current.bootVersion == target.bootVersion, target.bootImagePath(),
          [](int handle, double*) { return rzConfigNetClearFx3(handle); },
          [serial](int handle, const char* image, double*) { return rzConfigNetWriteFx3(handle, image, serial); },
          clearFailed, writeFailed, false},
-        {QStringLiteral("Updating FPGA, estimated 10 minutes."),
+        {QStringLiteral("fpga"), QStringLiteral("Updating FPGA, estimated 10 minutes."),
          QStringLiteral("Skipping FPGA, already current version."), current.fpgaVersion == target.fpgaVersion,
          target.fpgaImagePath(), [](int handle, double*) { return rzConfigNetClearFPGA(handle); },
          [](int handle, const char* image, double*) { return rzConfigNetWriteFGPA(handle, image); }, clearFailed,
@@ -68,24 +68,26 @@ std::vector<WriteStep> UpdateDeviceThread::netSteps() const
 
 void UpdateDeviceThread::updateUSBDevice()
 {
-    const std::vector<WriteStep> steps = usbSteps();
+    std::vector<WriteStep> steps = usbSteps();
+    unskipUnfinished(steps);
     int handle = -1;
     if (!imagesUsable(steps))
         return;
     if (failed(rzConfigUSBOpenDeviceBySerial(&handle, state.serialNumber), QStringLiteral("Cannot Find Device")))
         return;
-    success = writeAll(handle, steps);
+    success = recordPending(steps) && writeAll(handle, steps);
 }
 
 void UpdateDeviceThread::updateNetDevice()
 {
-    const std::vector<WriteStep> steps = netSteps();
+    std::vector<WriteStep> steps = netSteps();
+    unskipUnfinished(steps);
     int handle = -1;
     if (!imagesUsable(steps))
         return;
     if (failed(rzConfigNetOpenDevice(&handle, state.serialNumber), QStringLiteral("Cannot Find Device")))
         return;
-    if (!writeAll(handle, steps))
+    if (!recordPending(steps) || !writeAll(handle, steps))
         return;
     rzConfigNetPreset(handle);
     success = true;

@@ -14,6 +14,7 @@ struct WriteStep
     using Clear = std::function<int(int handle, double* progress)>;
     using Write = std::function<int(int handle, const char* image, double* progress)>;
 
+    QString component;   // "boot", "run", "fx3" or "fpga", as records name it
     QString announce;    // the line before the clear
     QString skipLine;    // the line instead, when skipped
     bool skipped = false;

@@ -13,6 +13,10 @@ SimulatedInstrument::SimulatedInstrument()
     QDir::setCurrent(folder.path());
     qputenv("RZ_SIM_DEVICE", path("rzsim-device.json").toLocal8Bit());
     qputenv("RZ_SIM_TRACE", path("trace.log").toLocal8Bit());
+    // Records, logs and the lock of this test's updaters stay in its folder.
+    qputenv("XDG_STATE_HOME", path("state").toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", path("runtime").toLocal8Bit());
+    QDir().mkpath(path("runtime"));
     runTool({"firmware", path("firmware")});
 }
 
@@ -20,6 +24,8 @@ SimulatedInstrument::~SimulatedInstrument()
 {
     QDir::setCurrent(previousFolder);
     qunsetenv("RZ_SIM_TRACE");
+    qunsetenv("XDG_STATE_HOME");
+    qunsetenv("XDG_RUNTIME_DIR");
     qunsetenv("RZ_SIM_DEVICE");
 }
 

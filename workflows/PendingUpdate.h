@@ -1,0 +1,32 @@
+#ifndef PENDINGUPDATE_H
+#define PENDINGUPDATE_H
+
+#include <QString>
+#include <QStringList>
+
+// The record an update or a restore leaves before its first erase and
+// removes after its green verdict. Found by a later check, it tells that the
+// instrument may hold a mix of old and new firmware, even where the versions
+// it reports look current (an RZ610T reports only its FX3's).
+class PendingUpdate
+{
+public:
+    PendingUpdate(int deviceType, int serialNumber);
+
+    // The components the unfinished operation was about to write; empty
+    // when there is no record.
+    QStringList components() const;
+    bool exists() const { return !components().isEmpty(); }
+
+    // False, with the reason, when the record could not be kept.
+    bool write(const QStringList& components, const QString& targetVersion, QString* reason) const;
+    void remove() const;
+
+private:
+    QString path() const;
+
+    int deviceType;
+    int serialNumber;
+};
+
+#endif

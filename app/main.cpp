@@ -1,7 +1,9 @@
 #include "app/MainWindow.h"
 #include "cli/CommandLine.h"
+#include "workflows/UpdaterLock.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include <cstdio>
 
@@ -25,6 +27,12 @@ int runCommandLine(int argc, char* argv[])
 int runWindow(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    // Before the window's first library call.
+    UpdaterLock lock;
+    if (!lock.acquire()) {
+        QMessageBox::warning(nullptr, QStringLiteral("RZ610/RZ870 Firmware Updater"), UpdaterLock::heldElsewhereLine());
+        return CommandLine::ExitRefused;
+    }
     MainWindow window(nullptr);
     window.show();
     return QApplication::exec();

@@ -5,6 +5,7 @@
 #include "cli/WriteGuard.h"
 #include "workflows/CheckVersionsFlow.h"
 #include "workflows/FirmwareWriteFlow.h"
+#include "workflows/UpdaterLock.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -75,8 +76,13 @@ int CommandLine::run(const QStringList& arguments)
     terminal->allowDowngrade = parser.isSet(QStringLiteral("allow-downgrade"));
     if (!readModel(&exitCode))
         return exitCode;
-    WriteGuard::install();
-    exitCode = runCommand();
+    UpdaterLock lock;
+    if (lock.acquire()) {
+        WriteGuard::install();
+        exitCode = runCommand();
+    } else {
+        exitCode = refuse(UpdaterLock::heldElsewhereLine());
+    }
     if (json)
         printJson(exitCode);
     return WriteGuard::stopRequested() ? int(ExitInterrupted) : exitCode;

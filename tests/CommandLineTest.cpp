@@ -81,6 +81,7 @@ private slots:
     void jsonReportHoldsThePlainRunsLines_data();
     void jsonReportHoldsThePlainRunsLines();
     void stopSignalWaitsForTheWriteToFinish();
+    void oneUpdaterAtATime();
     void windowAndCommandLineAgree_data();
     void windowAndCommandLineAgree();
 };
@@ -196,6 +197,26 @@ void CommandLineTest::stopSignalWaitsForTheWriteToFinish()
     QVERIFY((seen + run.output).contains("Firmware updated successfully."));
     QCOMPARE(run.errors.count("Firmware is being written; stopping now could leave the instrument unusable."), 1);
     QCOMPARE(versionsOf(instrument), "4.5.10");
+}
+
+// A second updater beside a running one makes no library call; a lock left
+// by a killed one blocks nothing.
+void CommandLineTest::oneUpdaterAtATime()
+{
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 9) + QStringList{"--fpga-write-ms", "3000"});
+    UpdaterRun first({"update"});
+    // The trace has a call once it returned: the FPGA write is under way.
+    QTRY_VERIFY_WITH_TIMEOUT(!instrument.traceOf("rzConfigUSBClearFPGAProgram").isEmpty(), 30000);
+    const int callsBefore = instrument.trace().size();
+    UpdaterRun second({"check"});
+    QCOMPARE(second.finish(), 4);
+    QCOMPARE(second.lines(), QStringList{"Another firmware updater is already running."});
+    QCOMPARE(instrument.trace().size(), callsBefore);
+    first.process.kill();
+    first.finish();
+    UpdaterRun third({"check"}); // finds the FPGA the killed one had cleared
+    QCOMPARE(third.finish(), 11);
 }
 
 void CommandLineTest::windowAndCommandLineAgree_data()

@@ -26,7 +26,7 @@ void FirmwareWriteFlow::run(FirmwareWriterThread& worker)
         WorkerRunner::run(worker, &panel, [&] { busy.showPercent(worker.progress.percent()); });
     }
     reportVerdict(worker.success);
-    panel.setEnabled(false);
+    panel.disableButtons();
 }
 
 void FirmwareWriteFlow::reportVerdict(bool success)

@@ -8,7 +8,7 @@ class Updater;
 
 // "Update" and "Restore": run the writer under the busy dialog, showing the
 // FPGA's progress while it is programmed, then give the verdict and disable
-// the panel, whatever the outcome.
+// the buttons, whatever the outcome; the log stays readable for a report.
 class FirmwareWriteFlow
 {
 public:

@@ -161,11 +161,13 @@ void Updater::insertAtEnd(const QString& s, const QColor& colour)
         format.setForeground(colour);
     QTextCursor end(log->document());
     end.movePosition(QTextCursor::End);
+    end.beginEditBlock(); // one change for the layout, as append() makes
     if (log->document()->isEmpty())
         end.setBlockCharFormat(format);
     else
         end.insertBlock(QTextBlockFormat(), format);
     end.insertText(s, format);
+    end.endEditBlock();
 }
 
 // A selection reaching the end of the log would grow with every new line.

@@ -1,13 +1,10 @@
 #include "workflows/SessionLog.h"
 
+#include "workflows/FileSyncThread.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QTime>
-
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -28,9 +25,13 @@ QString nameFor(const QDateTime& start, int copy)
 
 SessionLog::SessionLog(const QDateTime& start)
 {
-    if (open(start))
-        removeOldFiles();
+    if (!open(start))
+        return;
+    syncer = std::make_unique<FileSyncThread>(file.handle());
+    removeOldFiles();
 }
+
+SessionLog::~SessionLog() = default;
 
 // A relative XDG_STATE_HOME is to be ignored, as the XDG base directory rules say.
 QString SessionLog::folder()
@@ -91,18 +92,19 @@ void SessionLog::removeOldFiles() const
         dir.remove(logs.takeFirst());
 }
 
-// Unbuffered write and fdatasync: a crash or a power cut loses at most the
-// line being written.
+// The file is unbuffered: each write goes straight to the system. Waiting
+// for the disk here would hold up the window, by milliseconds a line.
 void SessionLog::write(const QString& line)
 {
     if (!file.isOpen())
         return;
     lastLineStart = file.pos();
     const QByteArray bytes = (QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) + line + '\n').toUtf8();
-    if (file.write(bytes) != bytes.size())
+    if (file.write(bytes) != bytes.size()) {
         fail(file.errorString());
-    else if (::fdatasync(file.handle()) != 0)
-        fail(QString::fromLocal8Bit(std::strerror(errno)));
+        return;
+    }
+    syncer->request();
 }
 
 void SessionLog::replaceLast(const QString& line)
@@ -119,5 +121,6 @@ void SessionLog::replaceLast(const QString& line)
 void SessionLog::fail(const QString& reason)
 {
     error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file.fileName()), reason);
+    syncer.reset();
     file.close();
 }

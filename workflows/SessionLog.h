@@ -5,6 +5,10 @@
 #include <QFile>
 #include <QString>
 
+#include <memory>
+
+class FileSyncThread;
+
 // The log of one run of the program kept on disk, so a failure report
 // outlives the window: one file per run in folder(), named by the run's start
 // time, each line prefixed with the local time it was written. Only the
@@ -18,6 +22,10 @@ public:
     static constexpr int filesKept = 50;
 
     explicit SessionLog(const QDateTime& start = QDateTime::currentDateTime());
+    ~SessionLog();
+
+    SessionLog(const SessionLog&) = delete;
+    SessionLog& operator=(const SessionLog&) = delete;
 
     // $XDG_STATE_HOME/rz-firmware-updater, by default under ~/.local/state.
     static QString folder();
@@ -26,7 +34,9 @@ public:
     QString errorString() const;
     QString filePath() const;
 
-    // Each line reaches the disk before the call returns.
+    // Each line is handed to the system before the call returns, so a crash
+    // of the program loses none; another thread has it written to the disk
+    // at once, so a power cut loses at most the line being written.
     void write(const QString& line);
     // Rewrites the last line written, as the window does with its last line.
     void replaceLast(const QString& line);
@@ -37,6 +47,7 @@ private:
     void fail(const QString& reason); // closes the log
 
     QFile file;
+    std::unique_ptr<FileSyncThread> syncer; // stopped before the file closes
     qint64 lastLineStart = 0;
     QString error;
 };

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/StartupEnvironment.h"
 #include "cli/CommandLine.h"
 #include "workflows/UpdaterLock.h"
 
@@ -26,6 +27,7 @@ int runCommandLine(int argc, char* argv[])
 
 int runWindow(int argc, char* argv[])
 {
+    StartupEnvironment::skipOpenGlIntegration();
     QApplication application(argc, argv);
     // Before the window's first library call.
     UpdaterLock lock;

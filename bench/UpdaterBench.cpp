@@ -10,6 +10,7 @@
 // working folder, with this release's images under firmware/.
 
 #include "app/MainWindow.h"
+#include "app/StartupEnvironment.h"
 #include "ui/Updater.h"
 #include "workflows/WorkerRunner.h"
 
@@ -26,6 +27,7 @@
 #include <sys/resource.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -192,6 +194,9 @@ int lines(bool updater)
 int main(int argc, char* argv[])
 {
     sinceStart.start();
+    // As the updater's own main() does; the bare program keeps Qt's default.
+    if (argc > 2 && std::strcmp(argv[2], "bare") != 0)
+        StartupEnvironment::skipOpenGlIntegration();
     QApplication application(argc, argv);
     const QString what = application.arguments().value(1);
     const bool updater = application.arguments().value(2) != QLatin1String("bare");

@@ -25,6 +25,8 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
+# The updater's session logs stay out of the home folder.
+export XDG_STATE_HOME=$work/state
 "$bin/rzsim" firmware firmware >/dev/null
 
 echo "Start-up to the first paint of the window, and peak memory (median of 3):"

@@ -14,8 +14,18 @@ TerminalFrontEnd::~TerminalFrontEnd()
     clearStatus();
 }
 
-// Flushed at once: a script, or the operator, sees each step as it happens.
 void TerminalFrontEnd::addLine(const QString& s)
+{
+    print(s);
+    sessionLog.write(s);
+    if (sessionLog.isOpen() || sessionLogLossReported)
+        return;
+    sessionLogLossReported = true;
+    addLine(QStringLiteral("Could not keep a log file: ") + sessionLog.errorString());
+}
+
+// Flushed at once: a script, or the operator, sees each step as it happens.
+void TerminalFrontEnd::print(const QString& s)
 {
     clearStatus();
     written << s;
@@ -36,7 +46,8 @@ void TerminalFrontEnd::replaceLastLine(const QString& s)
 {
     if (!written.isEmpty())
         written.removeLast();
-    addLine(s);
+    print(s);
+    sessionLog.replaceLast(s);
 }
 
 void TerminalFrontEnd::beginBusy(const QString&)

@@ -2,6 +2,7 @@
 #define TERMINALFRONTEND_H
 
 #include "workflows/FrontEnd.h"
+#include "workflows/SessionLog.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
@@ -12,7 +13,7 @@
 // The flows' front end on a terminal: lines go out as they come, the
 // questions are answered by the command's options, and on a terminal the
 // FPGA percentage and the time of a long step are redrawn on one line of
-// standard error.
+// standard error. Every line is kept in the run's session log file too.
 class TerminalFrontEnd : public FrontEnd
 {
 public:
@@ -37,11 +38,14 @@ public:
     const QStringList& writtenLines() const { return written; }
 
 private:
+    void print(const QString& s);
     void drawStatus();
     void clearStatus();
 
     std::FILE* out;
     QStringList written;
+    SessionLog sessionLog;
+    bool sessionLogLossReported = false;
     const bool statusOnTerminal;
     QTimer statusTicker;
     QElapsedTimer busyFor;

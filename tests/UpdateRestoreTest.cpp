@@ -5,12 +5,16 @@
 #include "catalogue/Catalogue.h"
 #include "workflows/UpdateDeviceThread.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QtTest>
 
 namespace {
@@ -70,6 +74,31 @@ void unlist(const QString& image)
 const QString rz610rAtTarget = "boot:valid@4 run:valid@5 fpga:valid@10";
 const QString rz610tAtTarget = "fx3:valid@9 fpga:valid@7";
 
+const QString redBannerLine = "Do NOT disconnect the device at any time during the update.";
+
+// The colour each line of the log must have, by its text.
+QColor colourOfKind(const QString& line)
+{
+    if (line == redBannerLine || line == failureLines.first())
+        return Qt::red;
+    if (line == successLines.first())
+        return QColor(34, 177, 76, 255);
+    return Qt::black; // the log's default colour
+}
+
+// A click on the word "NOT" of the banner's red line, or a double click that
+// selects it, as an operator would do with the mouse.
+void touchRedBannerLine(QTextEdit* log, bool selectWord)
+{
+    QTextCursor word = log->document()->find(QStringLiteral("NOT"));
+    word.clearSelection();
+    const QPoint at = log->cursorRect(word).center() + QPoint(2, 0);
+    if (selectWord)
+        QTest::mouseDClick(log->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    else
+        QTest::mouseClick(log->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
 } // namespace
 
 class UpdateRestoreTest : public QObject
@@ -85,6 +114,8 @@ private slots:
     void updateOpenFailure();
     void usbUpdateFailures_data();
     void usbUpdateFailures();
+    void logColoursFollowEachLinesKind_data();
+    void logColoursFollowEachLinesKind();
     void acceptedDowngradeRewritesNewerComponents();
     void networkUpdate();
     void networkUpdateFx3ClearFailure();
@@ -105,23 +136,28 @@ private slots:
     void networkRestoreNeedsExactlyOneListedInstrument_data();
     void networkRestoreNeedsExactlyOneListedInstrument();
     void missingImageStopsTheRestore();
-    void busyDialogShowsFpgaProgress();
+    void busyDialogShowsFpgaProgressAndTheElapsedTime();
     void interruptedUsbUpdateRecovers_data();
     void interruptedUsbUpdateRecovers();
     void interruptedNetworkUpdateRecovers_data();
     void interruptedNetworkUpdateRecovers();
 
 private:
-    void expectPanelDisabled(const PanelDriver& driver);
+    void expectOnlyTheButtonsDisabled(const PanelDriver& driver);
 };
 
-// Nothing more can be started, but the log stays readable for the report.
-void UpdateRestoreTest::expectPanelDisabled(const PanelDriver& driver)
+// Nothing more can be started, but the log can still be read and copied for
+// a report.
+void UpdateRestoreTest::expectOnlyTheButtonsDisabled(const PanelDriver& driver)
 {
     QVERIFY(!driver.checkButton()->isEnabled());
     QVERIFY(!driver.updateButton()->isEnabled());
     QVERIFY(!driver.restoreButton()->isEnabled());
-    QVERIFY(driver.panel()->isEnabled());
+    QVERIFY(driver.log()->isEnabled());
+    QApplication::clipboard()->clear();
+    QCOMPARE(PanelDriver::chooseFromLogMenu(driver.log(), "Copy All"),
+             QStringList({"Copy All", "Save Log As...", "Open Log Folder"}));
+    QCOMPARE(QApplication::clipboard()->text(), driver.logLines().join('\n'));
 }
 
 void UpdateRestoreTest::usbUpdateRewritesWhatDiffers_data()
@@ -155,7 +191,7 @@ void UpdateRestoreTest::usbUpdateRewritesWhatDiffers()
     instrument.clearTrace();
     driver.pressUpdate();
     QCOMPARE(driver.linesAfter(updateHeading), lines + successLines);
-    expectPanelDisabled(driver);
+    expectOnlyTheButtonsDisabled(driver);
     QCOMPARE(instrument.calledFunctions(), calls);
     QVERIFY(instrument.traceOf("rzConfigUSBOpenDeviceBySerial").first().contains("serial=12345"));
     for (const QString& fpgaWrite : instrument.traceOf("rzConfigUSBWriteFPGAProgram"))
@@ -231,7 +267,7 @@ void UpdateRestoreTest::updateOpenFailure()
     driver.pressCheckVersions();
     driver.pressUpdate();
     QCOMPARE(driver.linesAfter(updateHeading), QStringList{"Cannot Find Device"} + failureLines);
-    expectPanelDisabled(driver);
+    expectOnlyTheButtonsDisabled(driver);
 }
 
 void UpdateRestoreTest::usbUpdateFailures_data()
@@ -268,7 +304,43 @@ void UpdateRestoreTest::usbUpdateFailures()
     QCOMPARE(::components(instrument), components);
     if (!fault.startsWith("rzConfigUSBClearFPGA"))
         QVERIFY(instrument.traceOf("rzConfigUSBClearFPGAProgram").isEmpty());
-    expectPanelDisabled(driver);
+    expectOnlyTheButtonsDisabled(driver);
+}
+
+void UpdateRestoreTest::logColoursFollowEachLinesKind_data()
+{
+    QTest::addColumn<QStringList>("device");
+    QTest::addColumn<bool>("selectWord");
+    QTest::addColumn<QString>("verdict");
+    QTest::newRow("success after a click") << usbModel("RZ610R", 4, 4, 10) << false << successLines.first();
+    QTest::newRow("failure after selecting a word")
+        << usbModel("RZ610R", 4, 4, 10) + QStringList{"--fault", "rzConfigUSBClearRunSector:6"} << true
+        << failureLines.first();
+}
+
+// Whatever the operator clicked or selected, each line has its kind's colour
+// and the line after a red or green one is back in the default colour.
+void UpdateRestoreTest::logColoursFollowEachLinesKind()
+{
+    QFETCH(QStringList, device);
+    QFETCH(bool, selectWord);
+    QFETCH(QString, verdict);
+    SimulatedInstrument instrument;
+    instrument.create(device);
+    PanelDriver driver;
+    QVERIFY(QTest::qWaitForWindowExposed(driver.panel()->window()));
+    touchRedBannerLine(driver.log(), selectWord);
+    const QTextCursor touched = driver.log()->textCursor();
+    QCOMPARE(touched.block().text(), redBannerLine);
+    QCOMPARE(touched.selectedText(), selectWord ? QStringLiteral("NOT") : QString());
+    driver.pressCheckVersions();
+    driver.pressUpdate();
+    const QStringList lines = driver.logLines();
+    QVERIFY(lines.contains(verdict));
+    for (int line = 0; line < lines.size(); ++line)
+        QVERIFY2(PanelDriver::lineColour(driver.log(), line) == colourOfKind(lines[line]),
+                 qPrintable(QString("line %1: %2").arg(line).arg(lines[line])));
+    QCOMPARE(driver.log()->textCursor().selectedText(), touched.selectedText());
 }
 
 void UpdateRestoreTest::acceptedDowngradeRewritesNewerComponents()
@@ -350,7 +422,7 @@ void UpdateRestoreTest::missingImageStopsBeforeAnyDeviceCall()
     QCOMPARE(driver.linesAfter(updateHeading), QStringList{"Missing firmware image: " + image} + failureLines);
     QVERIFY(instrument.calledFunctions().isEmpty());
     QCOMPARE(components(instrument), before);
-    expectPanelDisabled(driver);
+    expectOnlyTheButtonsDisabled(driver);
 }
 
 void UpdateRestoreTest::wrongImageIsRefused_data()
@@ -470,7 +542,7 @@ void UpdateRestoreTest::usbRestore()
              QStringList({"Updating boot Fx3, estimated 10 seconds.", "Updating run Fx3 device, estimated 10 seconds.",
                           "Updating FPGA, estimated 6 minutes."})
                  + successLines);
-    expectPanelDisabled(driver);
+    expectOnlyTheButtonsDisabled(driver);
     const QStringList calls = instrument.calledFunctions();
     // Versions already at the target do not shorten a restore.
     QCOMPARE(calls, QStringList({"rzConfigUSBOpenDevice", "rzConfigUSBClearBootSector", "rzConfigUSBWriteBootSector",
@@ -515,7 +587,7 @@ void UpdateRestoreTest::usbRestoreFindsNothing()
     instrument.runTool({"unplug"});
     driver.pressRestore();
     QCOMPARE(driver.linesAfter(restoreHeading), QStringList{"Failed to open device."} + failureLines);
-    expectPanelDisabled(driver);
+    expectOnlyTheButtonsDisabled(driver);
 }
 
 void UpdateRestoreTest::usbRestoreRunFailures_data()
@@ -609,9 +681,25 @@ void UpdateRestoreTest::missingImageStopsTheRestore()
     QCOMPARE(components(instrument), QStringLiteral("boot:valid@4 run:invalid@5 fpga:valid@10"));
 }
 
+namespace {
+
+// The seconds of the busy dialog's "Elapsed m:ss" line, or -1 without one.
+int elapsedSeconds(const PLProgressDialog* dialog)
+{
+    static const QRegularExpression elapsed("^Elapsed (\\d+):(\\d\\d)$");
+    for (const QLabel* line : dialog->findChildren<QLabel*>()) {
+        const QRegularExpressionMatch match = elapsed.match(line->text());
+        if (match.hasMatch())
+            return match.captured(1).toInt() * 60 + match.captured(2).toInt();
+    }
+    return -1;
+}
+
+} // namespace
+
 // While the FPGA is programmed the dialog shows the library's percentage;
-// before it, the busy bar.
-void UpdateRestoreTest::busyDialogShowsFpgaProgress()
+// before it, the busy bar. Under the bar the elapsed time counts up.
+void UpdateRestoreTest::busyDialogShowsFpgaProgressAndTheElapsedTime()
 {
     SimulatedInstrument instrument;
     instrument.create(usbModel("RZ610R", 4, 4, 9));
@@ -626,12 +714,16 @@ void UpdateRestoreTest::busyDialogShowsFpgaProgress()
     driver.pressCheckVersions();
 
     QList<int> seen; // -1 for the busy bar, else the bar's value
+    QList<int> elapsed; // each new value of the elapsed seconds
     QTimer sampler;
     connect(&sampler, &QTimer::timeout, [&] {
         auto* dialog = qobject_cast<PLProgressDialog*>(QApplication::activeModalWidget());
         const QProgressBar* bar = dialog ? dialog->findChild<QProgressBar*>() : nullptr;
-        if (bar)
-            seen << (bar->maximum() == 0 ? -1 : bar->value());
+        if (!bar)
+            return;
+        seen << (bar->maximum() == 0 ? -1 : bar->value());
+        if (elapsed.isEmpty() || elapsed.last() != elapsedSeconds(dialog))
+            elapsed << elapsedSeconds(dialog);
     });
     sampler.start(20);
     driver.pressUpdate();
@@ -647,6 +739,9 @@ void UpdateRestoreTest::busyDialogShowsFpgaProgress()
     QVERIFY2(percentages.first() < 50, qPrintable(QString::number(percentages.first())));
     const int highest = *std::max_element(percentages.begin(), percentages.end());
     QVERIFY2(highest >= 80, qPrintable(QString::number(highest)));
+    // From 0:00, second by second, through the whole write of about 3 s.
+    QCOMPARE(elapsed.mid(0, 3), QList<int>({0, 1, 2}));
+    QVERIFY(std::is_sorted(elapsed.begin(), elapsed.end()));
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "catalogue/Catalogue.h"
+#include "tests/support/PanelDriver.h"
 #include "ui/DeviceSelectorDialog.h"
 #include "ui/LogMenu.h"
 #include "ui/PLProgressDialog.h"
@@ -10,12 +11,12 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
-#include <QMenu>
 #include <QMessageBox>
 #include <limits>
 
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -26,21 +27,9 @@ namespace {
 const QColor green(34, 177, 76, 255);
 const QColor defaultColour(Qt::black);
 
-QStringList logLines(const QTextEdit* log)
-{
-    QStringList lines;
-    for (QTextBlock block = log->document()->begin(); block.isValid(); block = block.next())
-        lines << block.text();
-    return lines;
-}
-
-QColor lineColour(const QTextEdit* log, int line)
-{
-    const QTextBlock block = log->document()->findBlockByNumber(line);
-    const QTextFragment fragment = block.begin().fragment();
-    const QTextCharFormat format = fragment.isValid() ? fragment.charFormat() : block.charFormat();
-    return format.foreground().color();
-}
+const auto logLines = &PanelDriver::linesOf;
+const auto lineColour = &PanelDriver::lineColour;
+const auto chooseFromLogMenu = &PanelDriver::chooseFromLogMenu;
 
 QPushButton* button(QWidget* panel, const QString& text)
 {
@@ -90,6 +79,8 @@ private slots:
     void buttonsStandInAColumnRightOfTheLog();
     void statusLinesAreColouredAndTheNextLineIsNot();
     void replaceLastLineReplacesOnlyTheLastParagraph();
+    void newLinesLeaveTheOperatorsViewAlone_data();
+    void newLinesLeaveTheOperatorsViewAlone();
     void busyDialogShape();
     void busyDialogCannotBeClosedByTheOperator();
     void busyDialogBlocksThePanel();
@@ -99,7 +90,7 @@ private slots:
     void selectorLayout();
     void selectorAnswers_data();
     void selectorAnswers();
-    void logMenuOffersCopyAllAndSave();
+    void logMenuOffersCopySaveAndTheLogFolder();
     void copyAllCopiesEveryLine();
     void saveLogAsWritesEveryLine();
     void failedSaveWarnsAndWritesNothing();
@@ -226,6 +217,71 @@ void WindowTest::busyDialogShape()
     QVERIFY(dialog.findChildren<QPushButton*>().isEmpty());
     QCOMPARE(dialog.width(), dialog.fontMetrics().horizontalAdvance(label) + 100);
     QVERIFY(dialog.height() >= dialog.fontMetrics().height());
+
+    // Text, bar and elapsed time stand in that order, each clear of the next.
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QList<QLabel*> lines = dialog.findChildren<QLabel*>();
+    QCOMPARE(lines.size(), 2);
+    QRect text, elapsed;
+    QString elapsedText;
+    for (const QLabel* line : lines) {
+        if (line->text() == label) {
+            text = line->geometry();
+        } else {
+            elapsed = line->geometry();
+            elapsedText = line->text();
+        }
+    }
+    QCOMPARE(elapsedText, QStringLiteral("Elapsed 0:00"));
+    const QRect bar = dialog.findChild<QProgressBar*>()->geometry();
+    QVERIFY(text.height() >= dialog.fontMetrics().lineSpacing() * 3);
+    QVERIFY(text.bottom() < bar.top());
+    QVERIFY(bar.bottom() < elapsed.top());
+    QVERIFY(elapsed.height() >= dialog.fontMetrics().height());
+    QVERIFY(dialog.rect().contains(elapsed));
+}
+
+void WindowTest::newLinesLeaveTheOperatorsViewAlone_data()
+{
+    QTest::addColumn<bool>("scrollToTop");
+    QTest::addColumn<QString>("selection"); // none, a word, or all with Ctrl+A
+    QTest::newRow("at the bottom, following") << false << "none";
+    QTest::newRow("at the bottom, a word selected") << false << "word";
+    QTest::newRow("scrolled up, a word selected") << true << "word";
+    QTest::newRow("scrolled up, all selected") << true << "all";
+}
+
+void WindowTest::newLinesLeaveTheOperatorsViewAlone()
+{
+    QFETCH(bool, scrollToTop);
+    QFETCH(QString, selection);
+    Updater panel;
+    panel.resize(600, 300);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    auto* log = panel.findChild<QTextEdit*>();
+    for (int i = 0; i < 40; ++i)
+        QMetaObject::invokeMethod(&panel, "addLine", Q_ARG(QString, QString("before %1").arg(i)));
+    QScrollBar* bar = log->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    bar->setValue(scrollToTop ? 0 : bar->maximum());
+    if (selection == "all") {
+        QTest::keyClick(log, Qt::Key_A, Qt::ControlModifier);
+    } else if (selection == "word") {
+        QTextCursor word(log->document()->findBlockByNumber(20));
+        word.select(QTextCursor::WordUnderCursor);
+        log->setTextCursor(word);
+        bar->setValue(scrollToTop ? 0 : bar->maximum());
+    }
+    const QString selected = log->textCursor().selectedText();
+    QCOMPARE(selected.isEmpty(), selection == "none");
+
+    for (int i = 0; i < 40; ++i)
+        QMetaObject::invokeMethod(&panel, "addLine", Q_ARG(QString, QString("after %1").arg(i)));
+    QCOMPARE(log->textCursor().selectedText(), selected);
+    QCOMPARE(bar->value(), scrollToTop ? 0 : bar->maximum());
+    QVERIFY(bar->maximum() > 0);
 }
 
 void WindowTest::busyDialogCannotBeClosedByTheOperator()
@@ -384,35 +440,6 @@ void WindowTest::selectorAnswers()
     QCOMPARE(selector.cancelled, cancelled);
 }
 
-// Right-clicks the log through the windowing system, notes the menu's
-// entries, then picks the one named `choice` (none when empty).
-static QStringList chooseFromLogMenu(QTextEdit* log, const QString& choice)
-{
-    QStringList entries;
-    QTimer picker;
-    picker.setInterval(10);
-    QObject::connect(&picker, &QTimer::timeout, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        picker.stop();
-        QAction* chosen = nullptr;
-        for (QAction* action : menu->actions()) {
-            entries << action->text();
-            if (action->text() == choice)
-                chosen = action;
-        }
-        menu->close();
-        if (chosen)
-            chosen->trigger();
-    });
-    picker.start();
-    QWidget* window = log->window();
-    const QPoint at = log->viewport()->mapTo(window, log->viewport()->rect().center());
-    QTest::mouseClick(window->windowHandle(), Qt::RightButton, Qt::NoModifier, at);
-    return entries;
-}
-
 // A shown panel whose log ends in a line that is not plain ASCII.
 static QTextEdit* shownLog(Updater& panel)
 {
@@ -432,12 +459,12 @@ static void saveThroughLogMenu(Updater& panel, QTextEdit* log, const QString& pa
     chooseFromLogMenu(log, "Save Log As...");
 }
 
-void WindowTest::logMenuOffersCopyAllAndSave()
+void WindowTest::logMenuOffersCopySaveAndTheLogFolder()
 {
     Updater panel;
     QTextEdit* log = shownLog(panel);
     QVERIFY(log);
-    QCOMPARE(chooseFromLogMenu(log, QString()), QStringList({"Copy All", "Save Log As..."}));
+    QCOMPARE(chooseFromLogMenu(log, QString()), QStringList({"Copy All", "Save Log As...", "Open Log Folder"}));
     QCOMPARE(QApplication::activePopupWidget(), nullptr);
 }
 

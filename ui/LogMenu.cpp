@@ -2,15 +2,18 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QTextEdit>
+#include <QUrl>
 
-LogMenu::LogMenu(QTextEdit* log)
-    : QObject(log), askFileName(&LogMenu::askWithDialog), log(log)
+LogMenu::LogMenu(QTextEdit* log, const QString& logFolder)
+    : QObject(log), askFileName(&LogMenu::askWithDialog), log(log), logFolder(logFolder)
 {
     log->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(log, &QWidget::customContextMenuRequested, this, &LogMenu::showMenu);
@@ -22,6 +25,9 @@ void LogMenu::showMenu(const QPoint& pos)
     QMenu menu(log);
     connect(menu.addAction(tr("Copy All")), &QAction::triggered, this, &LogMenu::copyAll);
     connect(menu.addAction(tr("Save Log As...")), &QAction::triggered, this, &LogMenu::saveAs);
+    QAction* openFolder = menu.addAction(tr("Open Log Folder"));
+    openFolder->setEnabled(QFileInfo(logFolder).isDir()); // not when it could not be made
+    connect(openFolder, &QAction::triggered, this, &LogMenu::openLogFolder);
     menu.exec(log->viewport()->mapToGlobal(pos));
 }
 
@@ -35,6 +41,11 @@ void LogMenu::saveAs()
     const QString path = askFileName(log);
     if (!path.isEmpty())
         save(path);
+}
+
+void LogMenu::openLogFolder()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(logFolder));
 }
 
 QString LogMenu::askWithDialog(QWidget* parent)

@@ -2,6 +2,7 @@
 #define LOGMENU_H
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 
@@ -9,15 +10,15 @@ class QPoint;
 class QTextEdit;
 class QWidget;
 
-// The log's right-click menu: copy the whole log, or save it as a text file
-// to send along with a problem report.
+// The log's right-click menu: copy the whole log, save it as a text file to
+// send along with a problem report, or open the folder of the session logs.
 class LogMenu : public QObject
 {
     Q_OBJECT
 
 public:
     // Becomes the log's child and takes over its context menu.
-    explicit LogMenu(QTextEdit* log);
+    LogMenu(QTextEdit* log, const QString& logFolder);
 
     // Where "Save Log As..." writes; an empty answer means cancelled.
     // A file dialog unless replaced.
@@ -26,6 +27,7 @@ public:
 public slots:
     void copyAll();
     void saveAs();
+    void openLogFolder();
 
 private slots:
     void showMenu(const QPoint& pos);
@@ -35,6 +37,7 @@ private:
     void save(const QString& path);
 
     QTextEdit* log;
+    QString logFolder;
 };
 
 #endif

@@ -3,15 +3,81 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QProgressBar>
+#include <QStyle>
 
 PLProgressDialog::PLProgressDialog(const QString& labelText, QWidget* parent)
     : QProgressDialog(labelText, QString(), 0, 0, parent, Qt::WindowFlags())
 {
     setWindowTitle(QStringLiteral("Please Wait"));
     setModal(true);
+    textLabel = findChild<QLabel*>();
+    elapsedLine = new QLabel(QStringLiteral("Elapsed 0:00"), this);
+    elapsedLine->setAlignment(Qt::AlignCenter);
+    ticker.setTimerType(Qt::PreciseTimer); // never early, so each second is shown
+    ticker.setInterval(1000);
+    connect(&ticker, &QTimer::timeout, this, &PLProgressDialog::showElapsed);
     const QFontMetrics metrics(font());
     resize(metrics.horizontalAdvance(labelText, -1) + 100, metrics.height());
+}
+
+QSize PLProgressDialog::sizeHint() const
+{
+    return QProgressDialog::sizeHint() + QSize(0, elapsedLineSpace());
+}
+
+void PLProgressDialog::showEvent(QShowEvent* event)
+{
+    sinceShown.start();
+    showElapsed();
+    ticker.start();
+    QProgressDialog::showEvent(event);
+}
+
+void PLProgressDialog::hideEvent(QHideEvent* event)
+{
+    ticker.stop();
+    QProgressDialog::hideEvent(event);
+}
+
+void PLProgressDialog::showElapsed()
+{
+    const qint64 seconds = sinceShown.elapsed() / 1000;
+    elapsedLine->setText(QStringLiteral("Elapsed %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0')));
+}
+
+// QProgressDialog places its text and bar itself, the bar at the bottom when
+// there is no cancel button; both move up to make room for the elapsed line.
+void PLProgressDialog::resizeEvent(QResizeEvent* event)
+{
+    QProgressDialog::resizeEvent(event);
+    placeElapsedLine();
+}
+
+void PLProgressDialog::changeEvent(QEvent* event)
+{
+    QProgressDialog::changeEvent(event);
+    if (event->type() == QEvent::StyleChange)
+        placeElapsedLine();
+}
+
+void PLProgressDialog::placeElapsedLine()
+{
+    auto* bar = findChild<QProgressBar*>();
+    if (!bar || !textLabel)
+        return;
+    const int lift = elapsedLineSpace();
+    const QRect barArea = bar->geometry();
+    textLabel->resize(textLabel->width(), qMax(0, textLabel->height() - lift));
+    bar->move(barArea.left(), barArea.top() - lift);
+    elapsedLine->setGeometry(barArea.left(), barArea.bottom() + 1 - elapsedLine->sizeHint().height(), barArea.width(),
+                             elapsedLine->sizeHint().height());
+}
+
+int PLProgressDialog::elapsedLineSpace() const
+{
+    return elapsedLine->sizeHint().height() + style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing, nullptr, this);
 }
 
 // The bar is set directly: QProgressDialog::setValue() would run a nested

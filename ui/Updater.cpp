@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -21,8 +22,10 @@ Updater::Updater(QWidget* parent)
 {
     buildPanel();
     makeAccessible();
-    new LogMenu(log);
+    new LogMenu(log, SessionLog::folder());
     writeBanner();
+    bannerWritten = true;
+    reportLostSessionLog();
 }
 
 Updater::~Updater() = default;
@@ -67,36 +70,33 @@ void Updater::makeAccessible()
 void Updater::writeBanner()
 {
     const char* apiVersion = rzGetAPIVersion();
-    log->append(QStringLiteral("RZ610/RZ870 firmware updater"));
-    log->append(QString::asprintf("Using RZ API version %s", apiVersion ? apiVersion : ""));
-    log->append(QString());
-    log->append(QStringLiteral("Please read below before continuing."));
-    log->append(QString());
+    appendLine(QStringLiteral("RZ610/RZ870 firmware updater"));
+    appendLine(QString::asprintf("Using RZ API version %s", apiVersion ? apiVersion : ""));
+    appendLine(QString());
+    appendLine(QStringLiteral("Please read below before continuing."));
+    appendLine(QString());
     for (int type = 0; type <= 3; ++type) {
-        log->append(QStringLiteral("Updates %1 to firmware version %2")
-                        .arg(deviceTypeName(type), targetVersion(type).versionString()));
+        appendLine(QStringLiteral("Updates %1 to firmware version %2")
+                       .arg(deviceTypeName(type), targetVersion(type).versionString()));
     }
-    log->append(QString());
-    log->append(QStringLiteral("Ensure only one Pellanor device is connected to the PC."));
-    log->append(QStringLiteral("Connect RZ610R, RZ610S, and RZ870S devices over USB 3.0."));
-    log->append(QStringLiteral("Connect RZ610T devices over USB 2.0."));
+    appendLine(QString());
+    appendLine(QStringLiteral("Ensure only one Pellanor device is connected to the PC."));
+    appendLine(QStringLiteral("Connect RZ610R, RZ610S, and RZ870S devices over USB 3.0."));
+    appendLine(QStringLiteral("Connect RZ610T devices over USB 2.0."));
     appendColoured(QStringLiteral("Do NOT disconnect the device at any time during the update."),
                    QColor(Qt::red));
-    log->append(QStringLiteral(
+    appendLine(QStringLiteral(
         "Disconnecting the device during an update can leave your device in an unoperable state."));
 }
 
 void Updater::appendColoured(const QString& s, const QColor& colour)
 {
-    const QColor saved = log->textColor();
-    log->setTextColor(colour);
-    log->append(s);
-    log->setTextColor(saved);
+    appendLine(s, colour);
 }
 
 void Updater::addLine(const QString& s)
 {
-    log->append(s);
+    appendLine(s);
 }
 
 void Updater::addStatusLine(const QString& s, bool success)
@@ -117,7 +117,68 @@ void Updater::replaceLastLine(const QString& s)
     }
     cursor.removeSelectedText();
     cursor.deletePreviousChar();
-    log->append(s);
+    showLine(s, QColor());
+    sessionLog.replaceLast(s);
+}
+
+void Updater::appendLine(const QString& s, const QColor& colour)
+{
+    showLine(s, colour);
+    sessionLog.write(s);
+    if (bannerWritten)
+        reportLostSessionLog();
+}
+
+// The operator's selection and scroll position stay as they were, except
+// that a view at the bottom follows the new line.
+void Updater::showLine(const QString& s, const QColor& colour)
+{
+    QScrollBar* bar = log->verticalScrollBar();
+    const int scrolled = bar->value();
+    const bool following = scrolled >= bar->maximum();
+    const int anchor = log->textCursor().anchor();
+    const int position = log->textCursor().position();
+    insertAtEnd(s, colour);
+    keepSelection(anchor, position);
+    bar->setValue(following ? bar->maximum() : scrolled);
+}
+
+// Through a cursor and a format of its own: QTextEdit::append() takes the
+// format under the operator's cursor, which a click moves.
+void Updater::insertAtEnd(const QString& s, const QColor& colour)
+{
+    QTextCharFormat format;
+    if (colour.isValid())
+        format.setForeground(colour);
+    QTextCursor end(log->document());
+    end.movePosition(QTextCursor::End);
+    end.beginEditBlock(); // one change for the layout, as append() makes
+    if (log->document()->isEmpty())
+        end.setBlockCharFormat(format);
+    else
+        end.insertBlock(QTextBlockFormat(), format);
+    end.insertText(s, format);
+    end.endEditBlock();
+}
+
+// A selection reaching the end of the log would grow with every new line.
+void Updater::keepSelection(int anchor, int position)
+{
+    QTextCursor view = log->textCursor();
+    if (view.anchor() == anchor && view.position() == position)
+        return;
+    view.setPosition(anchor);
+    view.setPosition(position, QTextCursor::KeepAnchor);
+    log->setTextCursor(view);
+}
+
+// Said once, after the banner: the program works on without its file.
+void Updater::reportLostSessionLog()
+{
+    if (sessionLog.isOpen() || sessionLogLossReported)
+        return;
+    sessionLogLossReported = true;
+    appendLine(QStringLiteral("Could not keep a log file: ") + sessionLog.errorString());
 }
 
 void Updater::checkVersions()

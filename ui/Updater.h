@@ -3,6 +3,7 @@
 
 #include "workflows/DeviceState.h"
 #include "workflows/FrontEnd.h"
+#include "workflows/SessionLog.h"
 
 #include <QWidget>
 
@@ -15,7 +16,8 @@ class QTextEdit;
 
 // The window's panel: the log on the left, the three buttons on the right.
 // Each button runs one operation to its end inside its slot; the panel is
-// the front end the operation talks to.
+// the front end the operation talks to. Every line the log shows is kept in
+// the run's session log file as well.
 class Updater : public QWidget, public FrontEnd
 {
     Q_OBJECT
@@ -46,7 +48,16 @@ private:
     void makeAccessible();
     void writeBanner();
     void appendColoured(const QString& s, const QColor& colour);
+    // An invalid colour is the log's default one.
+    void appendLine(const QString& s, const QColor& colour = QColor());
+    void showLine(const QString& s, const QColor& colour);
+    void insertAtEnd(const QString& s, const QColor& colour);
+    void keepSelection(int anchor, int position);
+    void reportLostSessionLog();
 
+    SessionLog sessionLog;
+    bool bannerWritten = false;
+    bool sessionLogLossReported = false;
     DeviceState deviceState; // what the check found, for the update or restore
     std::unique_ptr<PLProgressDialog> busy;
     QTextEdit* log = nullptr;

@@ -5,6 +5,7 @@
 #include "ui/Updater.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -40,6 +41,11 @@ PanelDriver::~PanelDriver()
 Updater* PanelDriver::panel() const
 {
     return qobject_cast<Updater*>(window->centralWidget());
+}
+
+QTextEdit* PanelDriver::log() const
+{
+    return panel()->findChild<QTextEdit*>();
 }
 
 QPushButton* PanelDriver::checkButton() const
@@ -127,11 +133,52 @@ void PanelDriver::answerModalWidget()
 
 QStringList PanelDriver::logLines() const
 {
+    return linesOf(log());
+}
+
+QStringList PanelDriver::linesOf(const QTextEdit* log)
+{
     QStringList lines;
-    const QTextEdit* log = panel()->findChild<QTextEdit*>();
     for (QTextBlock block = log->document()->begin(); block.isValid(); block = block.next())
         lines << block.text();
     return lines;
+}
+
+QColor PanelDriver::lineColour(const QTextEdit* log, int line)
+{
+    const QTextBlock block = log->document()->findBlockByNumber(line);
+    const QTextFragment fragment = block.begin().fragment();
+    const QTextCharFormat format = fragment.isValid() ? fragment.charFormat() : block.charFormat();
+    return format.foreground().color();
+}
+
+QStringList PanelDriver::chooseFromLogMenu(QTextEdit* log, const QString& choice)
+{
+    QStringList entries;
+    QTimer picker;
+    picker.setInterval(10);
+    QObject::connect(&picker, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        picker.stop();
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (!action->isEnabled())
+                continue;
+            entries << action->text();
+            if (action->text() == choice)
+                chosen = action;
+        }
+        menu->close();
+        if (chosen)
+            chosen->trigger();
+    });
+    picker.start();
+    QWidget* window = log->window();
+    const QPoint at = log->viewport()->mapTo(window, log->viewport()->rect().center());
+    QTest::mouseClick(window->windowHandle(), Qt::RightButton, Qt::NoModifier, at);
+    return entries;
 }
 
 QStringList PanelDriver::linesAfter(const QString& heading) const

@@ -9,6 +9,7 @@
 #include <functional>
 
 class MainWindow;
+class QColor;
 class QPushButton;
 class QTextEdit;
 class Updater;
@@ -24,6 +25,7 @@ public:
     ~PanelDriver() override;
 
     Updater* panel() const;
+    QTextEdit* log() const;
     QPushButton* checkButton() const;
     QPushButton* updateButton() const;
     QPushButton* restoreButton() const;
@@ -47,6 +49,13 @@ public:
     QStringList logLines() const;
     // The lines written after the most recent heading line (and its blank line).
     QStringList linesAfter(const QString& heading) const;
+
+    static QStringList linesOf(const QTextEdit* log);
+    // The colour a line is drawn in; black for the log's default colour.
+    static QColor lineColour(const QTextEdit* log, int line);
+    // Right-clicks a shown log through the windowing system, notes the menu's
+    // enabled entries, then picks the one named `choice` (none when empty).
+    static QStringList chooseFromLogMenu(QTextEdit* log, const QString& choice);
 
 private slots:
     void answerModalWidget();

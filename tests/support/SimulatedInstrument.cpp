@@ -8,7 +8,9 @@
 #include <QtTest>
 
 SimulatedInstrument::SimulatedInstrument()
-    : previousFolder(QDir::currentPath())
+    : previousFolder(QDir::currentPath()),
+      previousStateHome(qgetenv("XDG_STATE_HOME")),
+      previousRuntimeDir(qgetenv("XDG_RUNTIME_DIR"))
 {
     QDir::setCurrent(folder.path());
     qputenv("RZ_SIM_DEVICE", path("rzsim-device.json").toLocal8Bit());
@@ -24,9 +26,17 @@ SimulatedInstrument::~SimulatedInstrument()
 {
     QDir::setCurrent(previousFolder);
     qunsetenv("RZ_SIM_TRACE");
-    qunsetenv("XDG_STATE_HOME");
-    qunsetenv("XDG_RUNTIME_DIR");
+    restoreVariable("XDG_STATE_HOME", previousStateHome);
+    restoreVariable("XDG_RUNTIME_DIR", previousRuntimeDir);
     qunsetenv("RZ_SIM_DEVICE");
+}
+
+void SimulatedInstrument::restoreVariable(const char* name, const QByteArray& value)
+{
+    if (value.isNull())
+        qunsetenv(name);
+    else
+        qputenv(name, value);
 }
 
 void SimulatedInstrument::create(const QStringList& options)

@@ -35,8 +35,12 @@ public:
     QString path(const QString& relative) const;
 
 private:
+    static void restoreVariable(const char* name, const QByteArray& value);
+
     QTemporaryDir folder;
     QString previousFolder;
+    QByteArray previousStateHome;
+    QByteArray previousRuntimeDir;
 };
 
 #endif

@@ -1,0 +1,183 @@
+#include "tests/support/PanelDriver.h"
+#include "tests/support/SimulatedInstrument.h"
+#include "ui/Updater.h"
+#include "workflows/SessionLog.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+
+const QString nameFormat = "yyyy-MM-dd_HH-mm-ss";
+
+// The session log files of the folder, oldest first.
+QStringList logFiles()
+{
+    return QDir(SessionLog::folder()).entryList({"*.log"}, QDir::Files, QDir::Name);
+}
+
+QStringList linesOfFile(const QString& name)
+{
+    QFile file(QDir(SessionLog::folder()).filePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringList();
+    QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QDateTime startOf(const QString& name)
+{
+    return QDateTime::fromString(name.left(nameFormat.size()), nameFormat);
+}
+
+QDateTime nowToTheSecond()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    return now.addMSecs(-now.time().msec());
+}
+
+} // namespace
+
+// Every test keeps its session logs in a folder of its own.
+class SessionLogTest : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void recordOpenedUrl(const QUrl& url) { openedUrls << url; }
+
+private slots:
+    void init();
+    void cleanup();
+    void fileHoldsTheWindowsLinesWithTheirTime();
+    void eachRunHasAFileOfItsOwn();
+    void unwritableFolderIsSaidOnceAndTheWindowWorksOn();
+    void onlyTheNewestFiftyAreKept();
+    void openLogFolderOpensTheFolderOfTheLogs();
+
+private:
+    QTemporaryDir* state = nullptr;
+    QList<QUrl> openedUrls;
+};
+
+void SessionLogTest::init()
+{
+    state = new QTemporaryDir;
+    QVERIFY(state->isValid());
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state->path()));
+}
+
+void SessionLogTest::cleanup()
+{
+    delete state;
+    state = nullptr;
+}
+
+// Read while the window is still open: each line is on disk once shown.
+void SessionLogTest::fileHoldsTheWindowsLinesWithTheirTime()
+{
+    SimulatedInstrument instrument;
+    instrument.create(SimulatedInstrument::usbModel("RZ610R", 4, 4, 10));
+    PanelDriver driver;
+    driver.pressCheckVersions();
+    driver.pressUpdate();
+    QMetaObject::invokeMethod(driver.panel(), "addLine", Q_ARG(QString, "Température 10 %"));
+    QMetaObject::invokeMethod(driver.panel(), "replaceLastLine", Q_ARG(QString, "Température 20 %"));
+    QCOMPARE(driver.logLines().last(), QStringLiteral("Température 20 %"));
+
+    QCOMPARE(logFiles().size(), 1);
+    const QStringList kept = linesOfFile(logFiles().first());
+    QStringList withoutTime;
+    for (const QString& line : kept) {
+        QVERIFY2(QTime::fromString(line.left(8), "HH:mm:ss").isValid() && line.mid(8, 1) == " ", qPrintable(line));
+        withoutTime << line.mid(9);
+    }
+    QCOMPARE(withoutTime, driver.logLines());
+}
+
+void SessionLogTest::eachRunHasAFileOfItsOwn()
+{
+    const QDateTime before = nowToTheSecond();
+    for (int run = 0; run < 2; ++run)
+        const PanelDriver window; // a run: its window opens and closes
+    const QDateTime after = QDateTime::currentDateTime();
+    const QStringList names = logFiles();
+    QCOMPARE(names.size(), 2);
+    for (const QString& name : names) {
+        QVERIFY2(startOf(name) >= before && startOf(name) <= after, qPrintable(name));
+        QCOMPARE(linesOfFile(name).value(0).mid(9), QStringLiteral("RZ610/RZ870 firmware updater"));
+    }
+
+    // Two runs started in the same second.
+    const QDateTime start(QDate(2026, 12, 7), QTime(14, 3, 22));
+    const SessionLog first(start);
+    const SessionLog second(start);
+    QVERIFY(first.isOpen() && second.isOpen());
+    QCOMPARE(QFileInfo(first.filePath()).fileName(), QStringLiteral("2026-12-07_14-03-22.log"));
+    QCOMPARE(QFileInfo(second.filePath()).fileName(), QStringLiteral("2026-12-07_14-03-22_02.log"));
+}
+
+// A file where the folder should be stops even a root user from writing.
+void SessionLogTest::unwritableFolderIsSaidOnceAndTheWindowWorksOn()
+{
+    const QString blocker = state->filePath("not-a-folder");
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    SimulatedInstrument instrument;
+    instrument.create(SimulatedInstrument::usbModel("RZ610R", 4, 4, 10));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(blocker));
+    PanelDriver driver;
+    driver.pressCheckVersions();
+    driver.pressUpdate();
+
+    const QStringList lines = driver.logLines();
+    const QStringList said = lines.filter(QRegularExpression("^Could not keep a log file: "));
+    QCOMPARE(said.size(), 1);
+    QVERIFY2(said.first().contains(QDir::toNativeSeparators(SessionLog::folder())), qPrintable(said.first()));
+    QCOMPARE(lines.indexOf(said.first()), 15); // right after the banner
+    // The check works on; the update's own record cannot be kept either, so
+    // it stops before any erase.
+    QVERIFY(lines.contains("Press Update to continue."));
+    QVERIFY(lines.contains("Firmware updated unsuccessfully."));
+    QCOMPARE(PanelDriver::chooseFromLogMenu(driver.log(), QString()), QStringList({"Copy All", "Save Log As..."}));
+}
+
+void SessionLogTest::onlyTheNewestFiftyAreKept()
+{
+    QVERIFY(QDir().mkpath(SessionLog::folder()));
+    const QDir folder(SessionLog::folder());
+    QStringList older;
+    for (int minute = 0; minute < SessionLog::filesKept; ++minute)
+        older << QDateTime(QDate(2025, 1, 1), QTime(0, minute)).toString(nameFormat) + ".log";
+    for (const QString& name : older + QStringList{"notes.log", "readme.txt"}) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const SessionLog newest;
+    QVERIFY(newest.isOpen());
+    QStringList expected = older.mid(1) + QStringList{QFileInfo(newest.filePath()).fileName(), "notes.log"};
+    expected.sort();
+    QCOMPARE(logFiles(), expected);
+    QVERIFY(folder.exists("readme.txt"));
+}
+
+void SessionLogTest::openLogFolderOpensTheFolderOfTheLogs()
+{
+    openedUrls.clear();
+    QDesktopServices::setUrlHandler("file", this, "recordOpenedUrl");
+    PanelDriver driver;
+    QVERIFY(QTest::qWaitForWindowExposed(driver.panel()->window()));
+    PanelDriver::chooseFromLogMenu(driver.log(), "Open Log Folder");
+    QDesktopServices::unsetUrlHandler("file");
+    QCOMPARE(openedUrls, QList<QUrl>({QUrl::fromLocalFile(SessionLog::folder())}));
+}
+
+QTEST_MAIN(SessionLogTest)
+#include "SessionLogTest.moc"

@@ -1,0 +1,124 @@
+#include "workflows/SessionLog.h"
+
+#include "workflows/FileSyncThread.h"
+#include "workflows/StateFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTime>
+
+namespace {
+
+// Enough for every run started within one second; more means something else
+// is creating these names. Two digits keep the names sorted by age.
+constexpr int maxCopiesPerSecond = 99;
+
+const QString stemFormat = QStringLiteral("yyyy-MM-dd_HH-mm-ss");
+constexpr int stemLength = 19;
+
+QString nameFor(const QDateTime& start, int copy)
+{
+    const QString stem = start.toString(stemFormat);
+    return copy == 1 ? stem + QStringLiteral(".log") : QStringLiteral("%1_%2.log").arg(stem).arg(copy, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+SessionLog::SessionLog(const QDateTime& start)
+{
+    if (!open(start))
+        return;
+    syncer = std::make_unique<FileSyncThread>(file.handle());
+    removeOldFiles();
+}
+
+SessionLog::~SessionLog() = default;
+
+// A relative XDG_STATE_HOME is to be ignored, as the XDG base directory rules say.
+QString SessionLog::folder()
+{
+    return stateFolder();
+}
+
+bool SessionLog::isOpen() const
+{
+    return file.isOpen();
+}
+
+QString SessionLog::errorString() const
+{
+    return error;
+}
+
+QString SessionLog::filePath() const
+{
+    return file.fileName();
+}
+
+// NewOnly: a run started in the same second as another one takes the next
+// suffix instead of writing over that run's file.
+bool SessionLog::open(const QDateTime& start)
+{
+    const QDir dir(folder());
+    if (!QDir().mkpath(dir.path())) {
+        error = QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(dir.path()));
+        return false;
+    }
+    for (int copy = 1; copy <= maxCopiesPerSecond; ++copy) {
+        file.setFileName(dir.filePath(nameFor(start, copy)));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+            return true;
+        if (!file.exists())
+            break;
+    }
+    fail(file.errorString());
+    return false;
+}
+
+// Only files named like ours are counted, and sorting them by name sorts
+// them by age. The file of this run is kept whatever the clock did.
+void SessionLog::removeOldFiles() const
+{
+    QDir dir(folder());
+    QStringList logs;
+    for (const QString& name : dir.entryList({QStringLiteral("*.log")}, QDir::Files, QDir::Name)) {
+        if (QDateTime::fromString(name.left(stemLength), stemFormat).isValid())
+            logs << name;
+    }
+    logs.removeOne(QFileInfo(file).fileName());
+    while (logs.size() > filesKept - 1)
+        dir.remove(logs.takeFirst());
+}
+
+// The file is unbuffered: each write goes straight to the system. Waiting
+// for the disk here would hold up the window, by milliseconds a line.
+void SessionLog::write(const QString& line)
+{
+    if (!file.isOpen())
+        return;
+    lastLineStart = file.pos();
+    const QByteArray bytes = (QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) + line + '\n').toUtf8();
+    if (file.write(bytes) != bytes.size()) {
+        fail(file.errorString());
+        return;
+    }
+    syncer->request();
+}
+
+void SessionLog::replaceLast(const QString& line)
+{
+    if (!file.isOpen())
+        return;
+    if (!file.resize(lastLineStart) || !file.seek(lastLineStart)) {
+        fail(file.errorString());
+        return;
+    }
+    write(line);
+}
+
+void SessionLog::fail(const QString& reason)
+{
+    error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file.fileName()), reason);
+    syncer.reset();
+    file.close();
+}

@@ -170,7 +170,8 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines()
     for (const QJsonValue& line : report.value("lines").toArray())
         reported << line.toString();
     QCOMPARE(reported, plain.lines());
-    QCOMPARE(QString::fromLocal8Bit(json.errors).split('\n').mid(0, reported.size()), reported);
+    // Standard error is no terminal here: the lines and nothing redrawn.
+    QCOMPARE(QString::fromLocal8Bit(json.errors), reported.join('\n') + '\n');
     QCOMPARE(report.value("command").toString(), command);
     QCOMPARE(report.value("exitCode").toInt(), plainExit);
     QCOMPARE(report.value("model").toString(), "RZ610R");

@@ -151,7 +151,7 @@ void pressWhatIsOffered(MainWindow& window, const Script& script)
 {
     for (const QString label : {"  Check Versions  ", "  Update  ", "  Restore  "}) {
         QPushButton* button = buttonWithText(&window, label);
-        if (button && button->isEnabled() && window.centralWidget()->isEnabled()) {
+        if (button && button->isEnabled()) {
             std::printf("[operator] presses \"%s\"\n", qPrintable(label.trimmed()));
             std::fflush(stdout);
             button->click();

@@ -3,7 +3,8 @@
 # error and the README has a note on every warning left; built with the
 # simulated instrument, the package carries librz_api.so only in the private
 # /usr/lib/rz-firmware-updater/, where the packaged updater finds it; built
-# against the maker's library, it carries none.
+# against the maker's library, it carries none. Either way the release's
+# images come with a checksum list that holds for them.
 #
 #   tools/check-package.sh [BUILD_DIR]     (default: build; needs dpkg-dev, file, lintian)
 set -euo pipefail
@@ -27,6 +28,13 @@ for tag in $(echo "$report" | awk '$1 == "W:" { print $3 }' | sort -u); do
 done
 echo "ok: lintian reports no error on $package, and the README explains each warning"
 
+contents=$(mktemp -d)
+trap 'rm -rf "$contents"' EXIT
+dpkg-deb -x "$package" "$contents"
+(cd "$contents/usr/share/rz-firmware-updater/firmware" && sha256sum --check --strict --quiet SHA256SUMS) \
+    || fail "the packaged images do not match their SHA256SUMS"
+echo "ok: the packaged images match the SHA256SUMS shipped with them"
+
 libraries=$(dpkg-deb -c "$package" | awk '{ print $6 }' | grep -E 'librz_api\.so|/usr/lib/rz-firmware-updater/$' || true)
 maker_library=$(sed -n 's/^RZ_API_LIBRARY:FILEPATH=//p' "$build/CMakeCache.txt")
 if [ -n "$maker_library" ]; then
@@ -35,9 +43,6 @@ if [ -n "$maker_library" ]; then
 else
     expected=$'./usr/lib/rz-firmware-updater/\n./usr/lib/rz-firmware-updater/librz_api.so'
     [ "$libraries" = "$expected" ] || fail "the package's device library: $libraries"
-    contents=$(mktemp -d)
-    trap 'rm -rf "$contents"' EXIT
-    dpkg-deb -x "$package" "$contents"
     resolved=$(env -u LD_LIBRARY_PATH ldd "$contents/usr/bin/rz-firmware-updater" \
         | sed -n 's/^\s*librz_api\.so => \(\S*\).*/\1/p')
     [ "$resolved" = "$contents/usr/bin/../lib/rz-firmware-updater/librz_api.so" ] \

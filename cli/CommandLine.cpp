@@ -72,10 +72,12 @@ int CommandLine::run(const QStringList& arguments)
     int exitCode = ExitDone;
     if (!parse(arguments, &exitCode))
         return exitCode;
+    std::optional<int> model;
+    if (!readModel(&model, &exitCode))
+        return exitCode;
     terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout);
     terminal->allowDowngrade = parser.isSet(QStringLiteral("allow-downgrade"));
-    if (!readModel(&exitCode))
-        return exitCode;
+    terminal->model = model;
     UpdaterLock lock;
     if (lock.acquire()) {
         WriteGuard::install();
@@ -83,9 +85,11 @@ int CommandLine::run(const QStringList& arguments)
     } else {
         exitCode = refuse(UpdaterLock::heldElsewhereLine());
     }
+    if (WriteGuard::stopRequested())
+        exitCode = ExitInterrupted;
     if (json)
         printJson(exitCode);
-    return WriteGuard::stopRequested() ? int(ExitInterrupted) : exitCode;
+    return exitCode;
 }
 
 bool CommandLine::parse(const QStringList& arguments, int* exitCode)
@@ -121,14 +125,14 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
     return true;
 }
 
-bool CommandLine::readModel(int* exitCode)
+bool CommandLine::readModel(std::optional<int>* model, int* exitCode)
 {
     if (!parser.isSet(QStringLiteral("model")))
         return true;
     const QString name = parser.value(QStringLiteral("model"));
     for (int type = 0; isKnownDeviceType(type); ++type) {
         if (deviceTypeName(type) == name) {
-            terminal->model = type;
+            *model = type;
             return true;
         }
     }
@@ -195,8 +199,8 @@ int CommandLine::checkFirst(bool* goOn)
     if (command == QLatin1String("restore"))
         return refuse(QStringLiteral("No instrument answers. To bootstrap it, name its model: "
                                      "restore --model RZ610R|RZ610S|RZ610T|RZ870S."));
-    terminal->addLine(QStringLiteral("No instrument answers. If it waits in its boot loader, "
-                                     "restore --model MODEL bootstraps it."));
+    terminal->addLine(QStringLiteral("No instrument answers. If one is connected, "
+                                     "restore --model MODEL can bootstrap it."));
     outcome = FlowOutcome::NothingFound;
     return ExitNothingFound;
 }

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 class TerminalFrontEnd;
 
@@ -39,7 +40,7 @@ public:
 
 private:
     bool parse(const QStringList& arguments, int* exitCode);
-    bool readModel(int* exitCode);
+    bool readModel(std::optional<int>* model, int* exitCode);
     int runCommand();
     int check();
     int update();

@@ -152,10 +152,8 @@ int CommandLine::runCommand()
 
 int CommandLine::check()
 {
-    bool goOn = false;
-    const int exitCode = checkFirst(&goOn);
-    if (!goOn)
-        return exitCode;
+    if (const std::optional<int> stop = checkFirst())
+        return *stop;
     if (offered & FrontEnd::RestoreAction)
         return ExitRestoreNeeded;
     return (offered & FrontEnd::UpdateAction) ? int(ExitUpdateAvailable) : int(ExitDone);
@@ -163,10 +161,8 @@ int CommandLine::check()
 
 int CommandLine::update()
 {
-    bool goOn = false;
-    const int exitCode = checkFirst(&goOn);
-    if (!goOn)
-        return exitCode;
+    if (const std::optional<int> stop = checkFirst())
+        return *stop;
     if (offered & FrontEnd::RestoreAction)
         return refuse(QStringLiteral("The instrument needs a restore; use restore."));
     if (!(offered & FrontEnd::UpdateAction))
@@ -176,24 +172,24 @@ int CommandLine::update()
 
 int CommandLine::restore()
 {
-    bool goOn = false;
-    const int exitCode = checkFirst(&goOn);
+    const std::optional<int> stop = checkFirst();
     if (found.status == Operational)
         return refuse(QStringLiteral("The instrument answers normally; use update."));
-    if (!goOn)
-        return exitCode;
+    if (stop)
+        return *stop;
     return write(&FirmwareWriteFlow::restore);
 }
 
-// The check every command starts with. Goes on only when the instrument was
-// found and may be written.
-int CommandLine::checkFirst(bool* goOn)
+// The check every command starts with. The exit code when the command ends
+// there; none when the instrument was found and may be written.
+std::optional<int> CommandLine::checkFirst()
 {
     CheckVersionsFlow flow(*terminal);
     outcome = flow.run();
     found = flow.state();
     offered = flow.offered();
-    *goOn = outcome == FlowOutcome::Done;
+    if (outcome == FlowOutcome::Done)
+        return std::nullopt;
     if (outcome != FlowOutcome::Cancelled)
         return exitFor(outcome);
     if (command == QLatin1String("restore"))
@@ -226,7 +222,7 @@ int CommandLine::exitFor(FlowOutcome outcome)
     case FlowOutcome::Done:
         return ExitDone;
     case FlowOutcome::Refused:
-    case FlowOutcome::Cancelled:
+    case FlowOutcome::Cancelled: // the operator named no model: nothing written
         return ExitRefused;
     case FlowOutcome::NothingFound:
         return ExitNothingFound;

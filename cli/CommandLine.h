@@ -45,7 +45,7 @@ private:
     int check();
     int update();
     int restore();
-    int checkFirst(bool* goOn);
+    std::optional<int> checkFirst();
     int write(FlowOutcome (*flow)(FrontEnd&, const DeviceState&));
     int refuse(const QString& line);
     static int exitFor(FlowOutcome outcome);

@@ -137,10 +137,8 @@ private slots:
     void networkRestoreNeedsExactlyOneListedInstrument();
     void missingImageStopsTheRestore();
     void busyDialogShowsFpgaProgressAndTheElapsedTime();
-    void interruptedUsbUpdateRecovers_data();
-    void interruptedUsbUpdateRecovers();
-    void interruptedNetworkUpdateRecovers_data();
-    void interruptedNetworkUpdateRecovers();
+    void interruptedUpdateRecovers_data();
+    void interruptedUpdateRecovers();
 
 private:
     void expectOnlyTheButtonsDisabled(const PanelDriver& driver);
@@ -782,66 +780,52 @@ void expectCurrentAndOperational(SimulatedInstrument& instrument, const QString&
     QCOMPARE(instrument.state().value("flashSerial").toInt(), serial);
 }
 
-void addInterruptionRows(const QStringList& calls)
-{
-    QTest::addColumn<QString>("call");
-    for (const QString& call : calls)
-        QTest::newRow(qPrintable("after " + call)) << call;
-}
-
 } // namespace
 
-void UpdateRestoreTest::interruptedUsbUpdateRecovers_data()
+void UpdateRestoreTest::interruptedUpdateRecovers_data()
 {
-    addInterruptionRows({"rzConfigUSBClearBootSector", "rzConfigUSBWriteBootSector", "rzConfigUSBClearRunSector",
-                         "rzConfigUSBWriteRunSector", "rzConfigUSBClearFPGAProgram", "rzConfigUSBWriteFPGAProgram"});
-}
-
-void UpdateRestoreTest::interruptedUsbUpdateRecovers()
-{
-    QFETCH(QString, call);
-    SimulatedInstrument instrument;
-    instrument.create(usbModel("RZ610R", 3, 4, 9) + QStringList{"--unplug-after", call});
-    {
-        PanelDriver driver;
-        driver.pressCheckVersions();
-        driver.pressUpdate();
-    }
-    QVERIFY(instrument.state().value("unplugged").toBool());
-    instrument.clearTrace();
-    recoverInAFreshWindow(instrument, "RZ610R");
+    QTest::addColumn<QStringList>("device");
+    QTest::addColumn<QString>("call");        // the instrument is unplugged once it returns
+    QTest::addColumn<QString>("rewritten");   // a write the record alone asks for, if any
+    QTest::addColumn<QString>("atTarget");
+    for (const QString call : {"rzConfigUSBClearBootSector", "rzConfigUSBClearRunSector", "rzConfigUSBWriteRunSector",
+                                "rzConfigUSBClearFPGAProgram", "rzConfigUSBWriteFPGAProgram"})
+        QTest::newRow(qPrintable("RZ610R after " + call)) << usbModel("RZ610R", 3, 4, 9) << call << "" << rz610rAtTarget;
     // Its boot already reads as current, yet the record has it rewritten.
-    if (QString(QTest::currentDataTag()) == "after rzConfigUSBWriteBootSector")
-        QCOMPARE(instrument.traceOf("rzConfigUSBWriteBootSector").size(), 1);
-    QCOMPARE(components(instrument), rz610rAtTarget);
-    expectCurrentAndOperational(instrument, "RZ610R", 12345);
-}
-
-void UpdateRestoreTest::interruptedNetworkUpdateRecovers_data()
-{
-    addInterruptionRows({"rzConfigNetClearFx3", "rzConfigNetWriteFx3", "rzConfigNetClearFPGA", "rzConfigNetWriteFGPA"});
-}
-
-void UpdateRestoreTest::interruptedNetworkUpdateRecovers()
-{
-    QFETCH(QString, call);
-    SimulatedInstrument instrument;
-    instrument.create(rz610t(8, 6) + QStringList{"--unplug-after", call});
-    {
-        PanelDriver driver;
-        driver.pressCheckVersions();
-        driver.pressUpdate();
-    }
-    QVERIFY(instrument.state().value("unplugged").toBool());
-    instrument.clearTrace();
-    recoverInAFreshWindow(instrument, "RZ610T");
+    QTest::newRow("RZ610R after rzConfigUSBWriteBootSector")
+        << usbModel("RZ610R", 3, 4, 9) << "rzConfigUSBWriteBootSector" << "rzConfigUSBWriteBootSector"
+        << rz610rAtTarget;
+    for (const QString call : {"rzConfigNetClearFx3", "rzConfigNetClearFPGA", "rzConfigNetWriteFGPA"})
+        QTest::newRow(qPrintable("RZ610T after " + call)) << rz610t(8, 6) << call << "" << rz610tAtTarget;
     // The RZ610T reports one firmware number, taken from its FX3, and its
     // FPGA version is inferred from it: with the new FX3 and the old FPGA it
     // reads as current. Only the record says the FPGA is still to be written.
-    if (QString(QTest::currentDataTag()) == "after rzConfigNetWriteFx3")
-        QCOMPARE(instrument.traceOf("rzConfigNetWriteFGPA").size(), 1);
-    QCOMPARE(components(instrument), rz610tAtTarget);
-    expectCurrentAndOperational(instrument, "RZ610T", 777);
+    QTest::newRow("RZ610T after rzConfigNetWriteFx3")
+        << rz610t(8, 6) << "rzConfigNetWriteFx3" << "rzConfigNetWriteFGPA" << rz610tAtTarget;
+}
+
+void UpdateRestoreTest::interruptedUpdateRecovers()
+{
+    QFETCH(QStringList, device);
+    QFETCH(QString, call);
+    QFETCH(QString, rewritten);
+    QFETCH(QString, atTarget);
+    const QString model = device.at(device.indexOf("--model") + 1);
+    const int serial = device.at(device.indexOf("--serial") + 1).toInt();
+    SimulatedInstrument instrument;
+    instrument.create(device + QStringList{"--unplug-after", call});
+    {
+        PanelDriver driver;
+        driver.pressCheckVersions();
+        driver.pressUpdate();
+    }
+    QVERIFY(instrument.state().value("unplugged").toBool());
+    instrument.clearTrace();
+    recoverInAFreshWindow(instrument, model);
+    if (!rewritten.isEmpty())
+        QCOMPARE(instrument.traceOf(rewritten).size(), 1);
+    QCOMPARE(components(instrument), atTarget);
+    expectCurrentAndOperational(instrument, model, serial);
 }
 
 QTEST_MAIN(UpdateRestoreTest)

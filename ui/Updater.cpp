@@ -83,15 +83,10 @@ void Updater::writeBanner()
     appendLine(QStringLiteral("Ensure only one Pellanor device is connected to the PC."));
     appendLine(QStringLiteral("Connect RZ610R, RZ610S, and RZ870S devices over USB 3.0."));
     appendLine(QStringLiteral("Connect RZ610T devices over USB 2.0."));
-    appendColoured(QStringLiteral("Do NOT disconnect the device at any time during the update."),
+    appendLine(QStringLiteral("Do NOT disconnect the device at any time during the update."),
                    QColor(Qt::red));
     appendLine(QStringLiteral(
         "Disconnecting the device during an update can leave your device in an unoperable state."));
-}
-
-void Updater::appendColoured(const QString& s, const QColor& colour)
-{
-    appendLine(s, colour);
 }
 
 void Updater::addLine(const QString& s)
@@ -101,7 +96,7 @@ void Updater::addLine(const QString& s)
 
 void Updater::addStatusLine(const QString& s, bool success)
 {
-    appendColoured(s, success ? QColor(34, 177, 76, 255) : QColor(Qt::red));
+    appendLine(s, success ? QColor(34, 177, 76, 255) : QColor(Qt::red));
 }
 
 void Updater::replaceLastLine(const QString& s)

@@ -47,7 +47,6 @@ private:
     void buildPanel();
     void makeAccessible();
     void writeBanner();
-    void appendColoured(const QString& s, const QColor& colour);
     // An invalid colour is the log's default one.
     void appendLine(const QString& s, const QColor& colour = QColor());
     void showLine(const QString& s, const QColor& colour);

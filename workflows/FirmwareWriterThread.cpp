@@ -8,6 +8,13 @@ FirmwareWriterThread::FirmwareWriterThread()
 {
 }
 
+bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, int& handle,
+                                           const std::function<bool(int&)>& open)
+{
+    unskipUnfinished(steps);
+    return imagesUsable(steps) && open(handle) && recordPending(steps) && writeAll(handle, steps);
+}
+
 bool FirmwareWriterThread::imagesUsable(const std::vector<WriteStep>& steps)
 {
     std::vector<std::string> images;

@@ -7,6 +7,7 @@
 
 #include <QThread>
 
+#include <functional>
 #include <vector>
 
 // What the update and restore workers share: the copy of the device state
@@ -29,23 +30,26 @@ signals:
     void addLine(const QString& s);
 
 protected:
-    // Emits one line per image of the rows to write that is missing, empty or
-    // not the one this release shipped; false (and refused) if any is.
-    bool imagesUsable(const std::vector<WriteStep>& steps);
-    // Rows an earlier, unfinished operation on this instrument was about to
-    // write are written again, whatever the versions say.
-    void unskipUnfinished(std::vector<WriteStep>& steps) const;
-    // Leaves the record of what is about to be written; false (and refused),
-    // after its line, when it cannot.
-    bool recordPending(const std::vector<WriteStep>& steps);
-    // Runs the rows in order; false at the first that fails, after its line.
-    bool writeAll(int handle, const std::vector<WriteStep>& steps);
+    // The whole write of a procedure: the rows' images are checked, the
+    // instrument opened by `open` (which says why when it cannot), the record
+    // of what follows kept, then the rows run in order. False at the first
+    // step that fails, after its line; `handle` is then whatever open left.
+    bool writeComponents(std::vector<WriteStep> steps, int& handle, const std::function<bool(int&)>& open);
     // True for a non-zero status, after emitting the line that reports it.
     bool failed(int status, const QString& line);
     // Emits the line, then gives the log a moment to show it.
     void emitAndPause(const QString& line);
 
 private:
+    // Rows an earlier, unfinished operation on this instrument was about to
+    // write are written again, whatever the versions say.
+    void unskipUnfinished(std::vector<WriteStep>& steps) const;
+    // One line per image of the rows to write that is missing, empty or not
+    // the one this release shipped; false (and refused) if any is.
+    bool imagesUsable(const std::vector<WriteStep>& steps);
+    // False (and refused), after its line, when the record cannot be kept.
+    bool recordPending(const std::vector<WriteStep>& steps);
+    bool writeAll(int handle, const std::vector<WriteStep>& steps);
     bool write(int handle, const WriteStep& step);
 };
 

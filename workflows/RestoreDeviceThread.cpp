@@ -54,9 +54,8 @@ std::vector<WriteStep> RestoreDeviceThread::netSteps() const
 
 void RestoreDeviceThread::restoreUSBDevice()
 {
-    const std::vector<WriteStep> steps = usbSteps();
     int handle = -1;
-    if (!imagesUsable(steps) || !openUSBDevice(handle) || !recordPending(steps) || !writeAll(handle, steps))
+    if (!writeComponents(usbSteps(), handle, [this](int& opened) { return openUSBDevice(opened); }))
         return;
     rzConfigUSBCloseDevice(handle);
     success = true;
@@ -76,9 +75,8 @@ bool RestoreDeviceThread::openUSBDevice(int& handle)
 
 void RestoreDeviceThread::restoreNetDevice()
 {
-    const std::vector<WriteStep> steps = netSteps();
     int handle = -1;
-    if (!imagesUsable(steps) || !openNetDevice(handle) || !recordPending(steps) || !writeAll(handle, steps))
+    if (!writeComponents(netSteps(), handle, [this](int& opened) { return openNetDevice(opened); }))
         return;
     rzConfigNetPreset(handle);
     success = true;

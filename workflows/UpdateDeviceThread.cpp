@@ -68,26 +68,19 @@ std::vector<WriteStep> UpdateDeviceThread::netSteps() const
 
 void UpdateDeviceThread::updateUSBDevice()
 {
-    std::vector<WriteStep> steps = usbSteps();
-    unskipUnfinished(steps);
     int handle = -1;
-    if (!imagesUsable(steps))
-        return;
-    if (failed(rzConfigUSBOpenDeviceBySerial(&handle, state.serialNumber), QStringLiteral("Cannot Find Device")))
-        return;
-    success = recordPending(steps) && writeAll(handle, steps);
+    success = writeComponents(usbSteps(), handle, [this](int& opened) {
+        return !failed(rzConfigUSBOpenDeviceBySerial(&opened, state.serialNumber), QStringLiteral("Cannot Find Device"));
+    });
 }
 
 void UpdateDeviceThread::updateNetDevice()
 {
-    std::vector<WriteStep> steps = netSteps();
-    unskipUnfinished(steps);
     int handle = -1;
-    if (!imagesUsable(steps))
-        return;
-    if (failed(rzConfigNetOpenDevice(&handle, state.serialNumber), QStringLiteral("Cannot Find Device")))
-        return;
-    if (!recordPending(steps) || !writeAll(handle, steps))
+    const bool written = writeComponents(netSteps(), handle, [this](int& opened) {
+        return !failed(rzConfigNetOpenDevice(&opened, state.serialNumber), QStringLiteral("Cannot Find Device"));
+    });
+    if (!written)
         return;
     rzConfigNetPreset(handle);
     success = true;

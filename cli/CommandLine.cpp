@@ -236,6 +236,7 @@ void CommandLine::printJson(int exitCode) const
 {
     const bool identified = found.status != NotDetected;
     const bool versionsRead = found.status == Operational;
+    const QString logFile = terminal->sessionLogPath();
     QJsonObject report{
         {"command", command},
         {"outcome", QString::fromLatin1(outcomeNames[int(outcome)])},
@@ -248,6 +249,10 @@ void CommandLine::printJson(int exitCode) const
         {"firmwareAfter", written ? QJsonValue(found.targetVersion.versionString())
                                   : versionOrNull(found.currentVersion, versionsRead && outcome != FlowOutcome::Failed)},
         {"target", versionOrNull(found.targetVersion, identified && isKnownDeviceType(found.deviceType))},
+        // True only after a successful write: a script can tell an update
+        // from an instrument that was already current.
+        {"written", written},
+        {"logFile", logFile.isEmpty() ? QJsonValue() : QJsonValue(logFile)},
         {"lines", QJsonArray::fromStringList(terminal->writtenLines())},
     };
     std::fputs(QJsonDocument(report).toJson(QJsonDocument::Indented).constData(), stdout);

@@ -36,6 +36,8 @@ public:
 
     // Every line so far, in order.
     const QStringList& writtenLines() const { return written; }
+    // The run's session log file; empty when none could be kept.
+    QString sessionLogPath() const { return sessionLog.isOpen() ? sessionLog.filePath() : QString(); }
 
 private:
     void print(const QString& s);

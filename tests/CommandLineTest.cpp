@@ -147,8 +147,9 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("check") << "check" << "4.5.9" << "4.5.9";
-    QTest::newRow("update") << "update" << "4.5.9" << "4.5.10";
+    QTest::addColumn<bool>("written");
+    QTest::newRow("check") << "check" << "4.5.9" << "4.5.9" << false;
+    QTest::newRow("update") << "update" << "4.5.9" << "4.5.10" << true;
 }
 
 void CommandLineTest::jsonReportHoldsThePlainRunsLines()
@@ -156,6 +157,7 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines()
     QFETCH(QString, command);
     QFETCH(QString, before);
     QFETCH(QString, after);
+    QFETCH(bool, written);
     SimulatedInstrument instrument;
     instrument.create(usbModel("RZ610R", 4, 5, 9));
     UpdaterRun plain({command});
@@ -179,6 +181,10 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines()
     QCOMPARE(report.value("firmwareBefore").toString(), before);
     QCOMPARE(report.value("firmwareAfter").toString(), after);
     QCOMPARE(report.value("target").toString(), "4.5.10");
+    QCOMPARE(report.value("written"), QJsonValue(written));
+    QFile logFile(report.value("logFile").toString());
+    QVERIFY2(logFile.open(QIODevice::ReadOnly), qPrintable(logFile.fileName()));
+    QVERIFY(logFile.readAll().trimmed().endsWith(reported.last().toUtf8()));
 }
 
 // A stop asked for while the FPGA is written is honoured only after the

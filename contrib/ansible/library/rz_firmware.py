@@ -1,0 +1,313 @@
+#!/usr/bin/python3
+# Brings the instrument on a bench to the firmware of the release found there,
+# through the firmware updater's command line and its JSON report.
+
+DOCUMENTATION = r"""
+---
+module: rz_firmware
+short_description: Bring the RF instrument on a bench to this release's firmware
+description:
+  - Runs the RZ610/RZ870 firmware updater's command line on the bench
+    (C(rz-firmware-updater --json check|update|restore)) and reads its JSON report.
+  - The bench has exactly one instrument connected, the updater installed, and a
+    release folder holding C(firmware/).
+  - In check mode it runs C(check) only and reports C(changed) when the update or
+    restore would write firmware; it never writes. A silent instrument is not
+    bootstrapped in check mode, so it is reported as not found.
+  - A refusal or a failure of the updater fails the task with the updater's last
+    line as C(msg), and stops a rolling play that sets C(max_fail_percentage).
+author:
+  - RZ firmware updater developers
+options:
+  state:
+    description:
+      - C(checked) only compares the instrument's firmware with the release and
+        never changes anything.
+      - C(updated) rewrites the components that differ from the release; an
+        instrument already at this release is left alone.
+      - C(restored) rewrites every component of an instrument that answers only in
+        its boot mode, bootstrapping it first as I(model) when nothing answers.
+    type: str
+    choices: [checked, updated, restored]
+    default: updated
+  chdir:
+    description:
+      - The release folder on the bench, the one holding C(firmware/).
+    type: path
+    required: true
+  updater:
+    description:
+      - The updater to run, by name on the C(PATH) or by path.
+    type: str
+    default: rz-firmware-updater
+  state_dir:
+    description:
+      - Where the updater keeps its state (pending records, session logs, history)
+        and its lock, passed as C(RZ_STATE_DIR). By default the updater's own.
+    type: path
+  allow_downgrade:
+    description:
+      - Write even where the instrument holds newer firmware than the release.
+    type: bool
+    default: false
+  model:
+    description:
+      - With I(state=restored), the model to bootstrap when the instrument answers
+        nothing at all. Only with I(state=restored).
+    type: str
+    choices: [RZ610R, RZ610S, RZ610T, RZ870S]
+  timeout:
+    description:
+      - Seconds to wait for the updater. When they have passed, the updater is
+        asked to stop; it finishes the component it is writing first, so the
+        task can take longer than this.
+    type: int
+    default: 3600
+attributes:
+  check_mode:
+    description: Runs the updater's check and predicts whether firmware would be written.
+    support: full
+  diff_mode:
+    description: No diff is shown.
+    support: none
+notes:
+  - Only one updater runs at a time on a machine; benches sharing a machine need
+    a I(state_dir) each.
+"""
+
+EXAMPLES = r"""
+- name: Bring the instrument to the release in /usr/share/rz-firmware-updater
+  rz_firmware:
+    chdir: /usr/share/rz-firmware-updater
+  register: rz
+
+- name: Only report what an update would do
+  rz_firmware:
+    chdir: /srv/rz-release
+    state: checked
+
+- name: Restore an instrument that answers only in boot mode, or nothing at all
+  rz_firmware:
+    chdir: /srv/rz-release
+    state: restored
+    model: RZ610R
+    state_dir: /var/lib/rz-bench
+"""
+
+RETURN = r"""
+model:
+  description: The instrument's model, null when none was found.
+  returned: always
+  type: str
+  sample: RZ610R
+serial:
+  description: The instrument's serial number, null when none was found.
+  returned: always
+  type: int
+  sample: 12345
+version_before:
+  description: The firmware found before anything was written, null when it could not be read.
+  returned: always
+  type: str
+  sample: 4.5.9
+version_after:
+  description: The firmware on the instrument at the end, null when unknown (after a failed write).
+  returned: always
+  type: str
+  sample: 4.5.10
+outcome:
+  description: How the updater ended.
+  returned: always
+  type: str
+  sample: done
+attempt_id:
+  description: The id under which the updater recorded this attempt, null when it records none.
+  returned: always
+  type: str
+log_file:
+  description: The session log file the updater wrote on the bench, null when it kept none.
+  returned: always
+  type: str
+  sample: /var/lib/rz-bench/2026-12-07_14-03-22.log
+updater_rc:
+  description: The updater's exit code (10 and 11 are check's "update available" and "restore needed").
+  returned: always
+  type: int
+  sample: 0
+report:
+  description: The updater's whole JSON report, null when it printed none.
+  returned: always
+  type: dict
+"""
+
+import json
+import os
+import signal
+import subprocess
+
+from ansible.module_utils.basic import AnsibleModule
+
+COMMANDS = {"checked": "check", "updated": "update", "restored": "restore"}
+
+ARGUMENT_SPEC = dict(
+    state=dict(type="str", default="updated", choices=list(COMMANDS)),
+    chdir=dict(type="path", required=True),
+    updater=dict(type="str", default="rz-firmware-updater"),
+    state_dir=dict(type="path"),
+    allow_downgrade=dict(type="bool", default=False),
+    model=dict(type="str", choices=["RZ610R", "RZ610S", "RZ610T", "RZ870S"]),
+    timeout=dict(type="int", default=3600),
+)
+
+# The check's exit codes for "an update is available" and "a restore is needed".
+UPDATE_AVAILABLE = 10
+RESTORE_NEEDED = 11
+
+# After a failed write the updater ends with advice for the person at the
+# window; the line before it says what happened.
+CLOSING_ADVICE = (
+    "You may now close the software.",
+    "Check device connections and re-run the software.",
+    "If problem persists, contact Pellanor.",
+)
+
+
+def last_line(lines):
+    """The last line that says something about this run."""
+    for line in reversed(lines):
+        if line.strip() and line not in CLOSING_ADVICE:
+            return line
+    return ""
+
+
+def interpret(state, check_mode, rc, stdout, stderr):
+    """Turns one run of the updater into the task's result.
+
+    Returns (failed, result): result holds changed, msg and the returned values.
+    """
+    try:
+        report = json.loads(stdout) if stdout.strip() else None
+    except ValueError:
+        report = None
+    if not isinstance(report, dict):
+        report = None
+    lines = report.get("lines", []) if report else stderr.splitlines()
+    get = report.get if report else (lambda key: None)
+    result = {
+        "changed": False,
+        "model": get("model"),
+        "serial": get("serial"),
+        "version_before": get("firmwareBefore"),
+        "version_after": get("firmwareAfter"),
+        "outcome": get("outcome"),
+        "attempt_id": get("attemptId"),
+        "log_file": get("logFile"),
+        "updater_rc": rc,
+        "report": report,
+        "msg": last_line(lines),
+    }
+    if check_mode or state == "checked":
+        return predict(state, rc, result)
+    if rc != 0:
+        return True, result
+    if report is None:
+        result["msg"] = "The updater printed no JSON report."
+        return True, result
+    result["changed"] = report.get("written") is True
+    return False, result
+
+
+def predict(state, rc, result):
+    """What the update or restore would do, from the exit code of check."""
+    if state == "checked":
+        return rc not in (0, UPDATE_AVAILABLE, RESTORE_NEEDED), result
+    if rc == RESTORE_NEEDED:
+        if state == "updated":
+            result["msg"] = "The instrument needs a restore; use restore."
+            return True, result
+        result["changed"] = state == "restored"
+        return False, result
+    if rc in (0, UPDATE_AVAILABLE):
+        if state == "restored":
+            result["msg"] = "The instrument answers normally; use update."
+            return True, result
+        result["changed"] = rc == UPDATE_AVAILABLE and state == "updated"
+        return False, result
+    return True, result
+
+
+def command_line(params, check_mode):
+    command = "check" if check_mode else COMMANDS[params["state"]]
+    arguments = ["--json", command]
+    if params["allow_downgrade"] and command != "restore":
+        arguments.append("--allow-downgrade")
+    # Check mode never names the model: check would bootstrap the instrument.
+    if params["model"] and command == "restore":
+        arguments += ["--model", params["model"]]
+    return arguments
+
+
+def run_updater(executable, arguments, chdir, environment, timeout):
+    """Runs the updater; returns (rc, stdout, stderr, timed_out).
+
+    A run that takes too long gets SIGTERM, which the updater honours only once
+    the component it is writing is finished, so it is waited for, never killed.
+    """
+    process = subprocess.Popen(
+        [executable] + arguments,
+        cwd=chdir,
+        env=environment,
+        stdin=subprocess.DEVNULL,
+        stdout=subprocess.PIPE,
+        stderr=subprocess.PIPE,
+    )
+    timed_out = False
+    try:
+        stdout, stderr = process.communicate(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        timed_out = True
+        process.send_signal(signal.SIGTERM)
+        stdout, stderr = process.communicate()
+    return (process.returncode, stdout.decode("utf-8", "replace"), stderr.decode("utf-8", "replace"), timed_out)
+
+
+def main():
+    module = AnsibleModule(
+        argument_spec=ARGUMENT_SPEC,
+        supports_check_mode=True,
+    )
+    params = module.params
+    if params["model"] and params["state"] != "restored":
+        module.fail_json(msg="model applies only to state=restored.")
+    if params["timeout"] <= 0:
+        module.fail_json(msg="timeout must be a number of seconds above 0.")
+    if not os.path.isdir(params["chdir"]):
+        module.fail_json(msg="chdir: no such folder: %s" % params["chdir"])
+    updater = params["updater"]
+    if "/" in updater:
+        executable = os.path.abspath(os.path.expanduser(updater))
+        if not os.access(executable, os.X_OK):
+            module.fail_json(msg="updater: not an executable file: %s" % executable)
+    else:
+        executable = module.get_bin_path(updater, required=True)
+
+    environment = dict(os.environ)
+    if params["state_dir"]:
+        environment["RZ_STATE_DIR"] = params["state_dir"]
+    rc, stdout, stderr, timed_out = run_updater(
+        executable, command_line(params, module.check_mode), params["chdir"], environment, params["timeout"]
+    )
+    failed, result = interpret(params["state"], module.check_mode, rc, stdout, stderr)
+    if timed_out:
+        failed = True
+        result["msg"] = "The updater did not finish within %d seconds and was stopped: %s" % (
+            params["timeout"],
+            result["msg"],
+        )
+    if failed:
+        module.fail_json(**result)
+    module.exit_json(**result)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,92 @@
+#!/usr/bin/env python3
+# The rz_firmware module without a play: how it reads the updater's report
+# and exit code, and that ansible-doc shows what the module takes and returns.
+
+import json
+import os
+import subprocess
+import sys
+import unittest
+
+LIBRARY = os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))),
+                       "contrib", "ansible", "library")
+sys.path.insert(0, LIBRARY)
+sys.dont_write_bytecode = True  # no cache folder in the source tree
+
+import rz_firmware  # noqa: E402
+
+CHECK_LINES = ["", "Checking Firmware Versions...", "", "Found RZ610R", "Serial 12345, with firmware 4.5.9"]
+FAILED_WRITE = CHECK_LINES + ["Updating FPGA, estimated 6 minutes.", "Failed Writing", "Firmware updated unsuccessfully.",
+                              "Check device connections and re-run the software.",
+                              "If problem persists, contact Pellanor.", "You may now close the software."]
+
+
+def report(lines, written=False, **members):
+    return json.dumps({"command": "update", "outcome": "done", "model": "RZ610R", "serial": 12345,
+                       "firmwareBefore": "4.5.9", "firmwareAfter": "4.5.10" if written else "4.5.9",
+                       "written": written, "lines": lines, **members})
+
+
+class ModuleTest(unittest.TestCase):
+    def test_report_to_result(self):
+        # state, check mode, exit code, stdout, stderr -> failed, changed, msg
+        cases = [
+            ("updated", False, 0, report(CHECK_LINES + ["Firmware updated successfully."], written=True), "",
+             False, True, "Firmware updated successfully."),
+            ("updated", False, 0, report(CHECK_LINES + ["Firmware does not require update."]), "",
+             False, False, "Firmware does not require update."),
+            ("updated", False, 1, report(FAILED_WRITE, outcome="failed"), "",
+             True, False, "Firmware updated unsuccessfully."),
+            ("restored", False, 4, report(CHECK_LINES + ["The instrument answers normally; use update."]), "",
+             True, False, "The instrument answers normally; use update."),
+            ("updated", False, 2, "", "Expected one command: check, update or restore (see --help).\n",
+             True, False, "Expected one command: check, update or restore (see --help)."),
+            ("updated", False, 0, "not json", "", True, False, "The updater printed no JSON report."),
+            ("updated", False, -15, "", "", True, False, ""),
+            ("checked", False, 10, report(CHECK_LINES + ["Firmware requires update."]), "",
+             False, False, "Firmware requires update."),
+            ("updated", True, 10, report(CHECK_LINES + ["Press Update to continue."]), "",
+             False, True, "Press Update to continue."),
+            ("updated", True, 0, report(CHECK_LINES), "", False, False, "Serial 12345, with firmware 4.5.9"),
+            ("updated", True, 11, report(CHECK_LINES), "", True, False, "The instrument needs a restore; use restore."),
+            ("restored", True, 11, report(CHECK_LINES), "", False, True, "Serial 12345, with firmware 4.5.9"),
+            ("restored", True, 10, report(CHECK_LINES), "", True, False, "The instrument answers normally; use update."),
+            ("updated", True, 3, report(CHECK_LINES + ["No instrument answers."], outcome="nothing found"), "",
+             True, False, "No instrument answers."),
+        ]
+        for state, check_mode, rc, stdout, stderr, failed, changed, msg in cases:
+            with self.subTest(state=state, check_mode=check_mode, rc=rc, stdout=stdout[-60:]):
+                is_failed, result = rz_firmware.interpret(state, check_mode, rc, stdout, stderr)
+                self.assertEqual((is_failed, result["changed"], result["msg"]), (failed, changed, msg))
+                self.assertEqual(result["updater_rc"], rc)
+                self.assertNotIn("rc", result) # Ansible fails any task with a non-zero rc
+
+    def test_returned_values(self):
+        _, result = rz_firmware.interpret("updated", False, 0, report([], written=True, attemptId="a-1",
+                                                                      logFile="/var/log/x.log"), "")
+        self.assertEqual({key: result[key] for key in ("model", "serial", "version_before", "version_after",
+                                                       "attempt_id", "log_file", "outcome")},
+                         {"model": "RZ610R", "serial": 12345, "version_before": "4.5.9", "version_after": "4.5.10",
+                          "attempt_id": "a-1", "log_file": "/var/log/x.log", "outcome": "done"})
+        self.assertEqual(result["report"]["written"], True)
+
+    def test_ansible_doc_shows_every_option_and_return_value(self):
+        run = subprocess.run(["ansible-doc", "--json", "-M", LIBRARY, "rz_firmware"], stdout=subprocess.PIPE,
+                             stderr=subprocess.PIPE, text=True, env=dict(os.environ, ANSIBLE_NOCOLOR="1"))
+        self.assertEqual(run.returncode, 0, run.stderr)
+        doc = json.loads(run.stdout)["rz_firmware"]
+        options = doc["doc"]["options"]
+        self.assertEqual(sorted(options), sorted(rz_firmware.ARGUMENT_SPEC))
+        for name, spec in rz_firmware.ARGUMENT_SPEC.items():
+            with self.subTest(option=name):
+                self.assertEqual(options[name]["type"], spec["type"])
+                self.assertEqual(options[name].get("default"), spec.get("default"))
+                self.assertEqual(options[name].get("choices"), spec.get("choices"))
+                self.assertEqual(options[name].get("required", False), spec.get("required", False))
+        _, result = rz_firmware.interpret("updated", False, 0, report([]), "")
+        self.assertEqual(sorted(doc["return"]), sorted(set(result) - {"changed", "msg"}))
+        self.assertTrue(doc["examples"].strip())
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,152 @@
+#!/usr/bin/env python3
+# The example rollout play against four benches on this machine, each with its
+# own release folder, state folder and simulated instrument: what a depot sees
+# in the play's CSV and on the instruments.
+#
+# Needs RZ_UPDATER, RZSIM and RZ_SIMULATOR_DIR (set by ctest), ansible-playbook.
+
+import csv
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import unittest
+
+SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+PLAYBOOK = os.path.join(SOURCE, "contrib", "ansible", "rollout.yml")
+
+# rzsim device options per bench, in the play's order.
+CURRENT = {
+    "bench1": ["--model", "RZ610R", "--serial", "101", "--boot", "4", "--run", "5", "--fpga", "10"],
+    "bench2": ["--model", "RZ610S", "--serial", "102", "--boot", "4", "--run", "8", "--fpga", "14"],
+    "bench3": ["--model", "RZ610T", "--serial", "103", "--fx3", "9", "--fpga", "7"],
+    "bench4": ["--model", "RZ870S", "--serial", "104", "--boot", "2", "--run", "4", "--fpga", "4"],
+}
+OUTDATED = {
+    "bench1": ["--model", "RZ610R", "--serial", "101", "--boot", "4", "--run", "5", "--fpga", "9"],
+    "bench2": ["--model", "RZ610S", "--serial", "102", "--boot", "4", "--run", "7", "--fpga", "14"],
+    "bench3": ["--model", "RZ610T", "--serial", "103", "--fx3", "8", "--fpga", "6"],
+    "bench4": ["--model", "RZ870S", "--serial", "104", "--boot", "2", "--run", "3", "--fpga", "4"],
+}
+OLD = {"bench1": "4.5.9", "bench3": "8.8.6"}
+TARGET = {"bench1": "4.5.10", "bench2": "4.8.14", "bench3": "9.9.7", "bench4": "2.4.4"}
+WRITE_CALL = re.compile(r"^rz\w*(Clear|Write|Bootstrap)\w*\(", re.MULTILINE)
+
+
+class RolloutTest(unittest.TestCase):
+    def setUp(self):
+        self.work = tempfile.TemporaryDirectory(prefix="rollout-", dir=os.environ.get("RZ_TEST_WORK"))
+        self.addCleanup(self.work.cleanup)
+        self.csv = os.path.join(self.work.name, "rollout.csv")
+        self.environment = dict(
+            os.environ,
+            ANSIBLE_CONFIG=os.path.join(self.work.name, "ansible.cfg"),
+            ANSIBLE_HOME=os.path.join(self.work.name, "ansible-home"),
+            ANSIBLE_LOCAL_TEMP=os.path.join(self.work.name, "ansible-tmp"),
+            ANSIBLE_REMOTE_TEMP=os.path.join(self.work.name, "ansible-tmp"),
+            ANSIBLE_NOCOLOR="1",
+        )
+        open(self.environment["ANSIBLE_CONFIG"], "w").close()
+        inventory = {"benches": {"hosts": {}, "vars": {
+            "ansible_connection": "local",
+            "ansible_python_interpreter": sys.executable,
+            "rz_updater": os.environ["RZ_UPDATER"],
+        }}}
+        for bench in CURRENT:
+            folder = self.bench(bench)
+            os.makedirs(os.path.join(folder, "run"))
+            self.rzsim(bench, "firmware", os.path.join(folder, "firmware"))
+            inventory["benches"]["hosts"][bench] = {
+                "rz_release_dir": folder,
+                "rz_state_dir": os.path.join(folder, "state"),
+                "rz_environment": {
+                    "RZ_SIM_DEVICE": os.path.join(folder, "rzsim-device.json"),
+                    "RZ_SIM_TRACE": os.path.join(folder, "trace.txt"),
+                    "LD_LIBRARY_PATH": os.environ["RZ_SIMULATOR_DIR"],
+                    # Until the updater keeps its lock and logs in state_dir.
+                    "XDG_RUNTIME_DIR": os.path.join(folder, "run"),
+                    "XDG_STATE_HOME": os.path.join(folder, "state"),
+                },
+            }
+        self.inventory = os.path.join(self.work.name, "inventory.json")
+        with open(self.inventory, "w") as file:
+            json.dump(inventory, file)
+
+    def bench(self, name):
+        return os.path.join(self.work.name, name)
+
+    def rzsim(self, bench, *arguments):
+        subprocess.run([os.environ["RZSIM"], *arguments], cwd=self.bench(bench), check=True,
+                       stdout=subprocess.DEVNULL, env=dict(os.environ, RZ_SIM_DEVICE=self.device(bench)))
+
+    def device(self, bench):
+        return os.path.join(self.bench(bench), "rzsim-device.json")
+
+    def make_instruments(self, options):
+        for bench, device in options.items():
+            self.rzsim(bench, "device", *device, "--fast")
+
+    def play(self, *options):
+        """Runs the play; returns its exit code and the CSV's rows by bench."""
+        for bench in CURRENT:
+            if os.path.exists(self.trace_file(bench)):
+                os.remove(self.trace_file(bench))
+        run = subprocess.run(["ansible-playbook", "-i", self.inventory, PLAYBOOK, "-e", "rz_report_csv=" + self.csv,
+                              *options], env=self.environment, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                             text=True, cwd=self.work.name)
+        with open(self.csv, newline="") as file:
+            rows = {row["bench"]: row for row in csv.DictReader(file)}
+        return run.returncode, rows, run.stdout
+
+    def trace_file(self, bench):
+        return os.path.join(self.bench(bench), "trace.txt")
+
+    def trace(self, bench):
+        try:
+            with open(self.trace_file(bench)) as file:
+                return file.read()
+        except FileNotFoundError:
+            return ""
+
+    def writes(self, bench):
+        return WRITE_CALL.findall(self.trace(bench))
+
+    def test_check_then_update_then_nothing_left(self):
+        self.make_instruments({**CURRENT, "bench1": OUTDATED["bench1"], "bench3": OUTDATED["bench3"]})
+        outdated = {"bench1", "bench3"}
+        for mode, options in (("check", ["--check"]), ("update", []), ("again", [])):
+            rc, rows, output = self.play(*options)
+            self.assertEqual(rc, 0, output)
+            self.assertEqual(sorted(rows), sorted(CURRENT), output)
+            if mode == "again":
+                self.assertNotRegex(output, r"changed=[1-9]")
+            for bench, row in rows.items():
+                with self.subTest(mode=mode, bench=bench):
+                    expect_change = bench in outdated and mode != "again"
+                    writes = mode == "update" and bench in outdated
+                    before = TARGET[bench] if mode == "again" else OLD.get(bench, TARGET[bench])
+                    self.assertEqual((row["changed"], row["version_before"], row["version_after"]),
+                                     (str(expect_change), before, before if mode == "check" else TARGET[bench]))
+                    self.assertEqual(row["serial"], CURRENT[bench][3])
+                    self.assertEqual(bool(self.writes(bench)), writes)
+                    self.assertNotEqual(self.trace(bench), "")
+                    self.assertTrue(os.path.isfile(row["log_file"]))
+                    self.assertEqual(row["outcome"], "done")
+
+    def test_failed_write_stops_the_benches_after_it(self):
+        self.make_instruments(OUTDATED)
+        self.rzsim("bench2", "device", *OUTDATED["bench2"], "--fast", "--fault", "rzConfigUSBWriteRunSector:5")
+        rc, rows, output = self.play()
+        self.assertNotEqual(rc, 0, output)
+        self.assertEqual(sorted(rows), ["bench1", "bench2"], output)
+        self.assertEqual((rows["bench1"]["changed"], rows["bench1"]["version_after"]), ("True", "4.5.10"))
+        self.assertEqual((rows["bench2"]["outcome"], rows["bench2"]["msg"]),
+                         ("failed", "Firmware updated unsuccessfully."))
+        for bench in ("bench3", "bench4"):
+            self.assertEqual(self.trace(bench), "", bench)
+
+
+if __name__ == "__main__":
+    unittest.main()

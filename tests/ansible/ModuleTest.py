@@ -43,6 +43,8 @@ class ModuleTest(unittest.TestCase):
              True, False, "Expected one command: check, update or restore (see --help)."),
             ("updated", False, 0, "not json", "", True, False, "The updater printed no JSON report."),
             ("updated", False, -15, "", "", True, False, ""),
+            ("updated", False, 130, report(CHECK_LINES + ["Firmware updated successfully."], written=True), "",
+             True, True, "Firmware updated successfully."),
             ("checked", False, 10, report(CHECK_LINES + ["Firmware requires update."]), "",
              False, False, "Firmware requires update."),
             ("updated", True, 10, report(CHECK_LINES + ["Press Update to continue."]), "",

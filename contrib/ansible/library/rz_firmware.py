@@ -208,12 +208,13 @@ def interpret(state, check_mode, rc, stdout, stderr):
     }
     if check_mode or state == "checked":
         return predict(state, rc, result)
+    # Also when the run ends badly after its write, stopped by a signal.
+    result["changed"] = report is not None and report.get("written") is True
     if rc != 0:
         return True, result
     if report is None:
         result["msg"] = "The updater printed no JSON report."
         return True, result
-    result["changed"] = report.get("written") is True
     return False, result
 
 
@@ -225,13 +226,13 @@ def predict(state, rc, result):
         if state == "updated":
             result["msg"] = "The instrument needs a restore; use restore."
             return True, result
-        result["changed"] = state == "restored"
+        result["changed"] = True
         return False, result
     if rc in (0, UPDATE_AVAILABLE):
         if state == "restored":
             result["msg"] = "The instrument answers normally; use update."
             return True, result
-        result["changed"] = rc == UPDATE_AVAILABLE and state == "updated"
+        result["changed"] = rc == UPDATE_AVAILABLE
         return False, result
     return True, result
 
@@ -300,7 +301,7 @@ def main():
     failed, result = interpret(params["state"], module.check_mode, rc, stdout, stderr)
     if timed_out:
         failed = True
-        result["msg"] = "The updater did not finish within %d seconds and was stopped: %s" % (
+        result["msg"] = "The updater did not finish within the timeout (%d s) and was stopped: %s" % (
             params["timeout"],
             result["msg"],
         )

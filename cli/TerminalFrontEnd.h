@@ -43,6 +43,7 @@ private:
     void clearStatus();
 
     std::FILE* out;
+    bool outputLost = false;
     QStringList written;
     SessionLog sessionLog;
     bool sessionLogLossReported = false;

@@ -2,6 +2,7 @@
 #include "app/StartupEnvironment.h"
 #include "cli/CommandLine.h"
 #include "workflows/UpdaterLock.h"
+#include "workflows/WriteGuard.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -32,9 +33,10 @@ int runWindow(int argc, char* argv[])
     // Before the window's first library call.
     UpdaterLock lock;
     if (!lock.acquire()) {
-        QMessageBox::warning(nullptr, QStringLiteral("RZ610/RZ870 Firmware Updater"), UpdaterLock::heldElsewhereLine());
+        QMessageBox::warning(nullptr, QStringLiteral("RZ610/RZ870 Firmware Updater"), lock.errorLine());
         return CommandLine::ExitRefused;
     }
+    WriteGuard::install();
     MainWindow window(nullptr);
     window.show();
     return QApplication::exec();

@@ -28,11 +28,25 @@ FirmwareVersion targetVersion(int deviceType)
     return releaseVersions[deviceType];
 }
 
+// A number past the table is firmware newer than this release: its FX3
+// versions compare as newer, and its FPGA version, unknown, as 0, so a
+// confirmed downgrade rewrites the FPGA too.
 FirmwareVersion versionFromNetworkFirmware(int firmwareNumber)
 {
-    if (firmwareNumber < 1 || firmwareNumber > 9)
+    if (firmwareNumber > 9)
+        return FirmwareVersion{2, firmwareNumber, firmwareNumber, 0};
+    if (firmwareNumber < 1)
         return FirmwareVersion{2, 0, 0, 0};
     return FirmwareVersion{2, firmwareNumber, firmwareNumber, networkFpgaVersions[firmwareNumber - 1]};
+}
+
+QStringList componentNames(int deviceType)
+{
+    if (!isKnownDeviceType(deviceType))
+        return {};
+    if (deviceType == 2)
+        return {QStringLiteral("fx3"), QStringLiteral("fpga")};
+    return {QStringLiteral("boot"), QStringLiteral("run"), QStringLiteral("fpga")};
 }
 
 QString deviceTypeName(int deviceType)

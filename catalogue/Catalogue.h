@@ -4,6 +4,7 @@
 #include "catalogue/FirmwareVersion.h"
 
 #include <QString>
+#include <QStringList>
 
 // What this release knows about the four models without asking an instrument.
 
@@ -11,11 +12,19 @@
 // type outside the catalogue, whose device type field is kept as given.
 FirmwareVersion targetVersion(int deviceType);
 
-// The version record of an RZ610T that reports the given firmware number.
+// The version record of an RZ610T that reports the given firmware number:
+// 0.0.0 for a number below 1, which no instrument reports; for a number
+// newer than this release knows, that number for both FX3 versions and 0
+// for the FPGA's, which is not known.
 FirmwareVersion versionFromNetworkFirmware(int firmwareNumber);
 
 // One of the four models this release carries firmware for.
 bool isKnownDeviceType(int deviceType);
+
+// The components an instrument of the type holds, as records name them:
+// "boot", "run" and "fpga", or "fx3" and "fpga" for the RZ610T; none for a
+// type outside the catalogue.
+QStringList componentNames(int deviceType);
 
 // "RZ610R", "RZ610S", "RZ610T", "RZ870S", or "Invalid device type".
 QString deviceTypeName(int deviceType);

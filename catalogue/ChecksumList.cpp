@@ -35,9 +35,19 @@ bool ChecksumList::load(const QString& folder)
         const QByteArray separator = line.mid(hexDigestLength, 2);
         if (!isHexDigest(digest) || (separator != "  " && separator != " *"))
             continue;
-        digests.insert(QString::fromUtf8(line.mid(hexDigestLength + 2)), digest);
+        add(QString::fromUtf8(line.mid(hexDigestLength + 2)), digest);
     }
     return true;
+}
+
+// `sha256sum -c` checks every line, so a file listed twice with two digests
+// fails one of them: such a file matches nothing. "./NAME" is NAME.
+void ChecksumList::add(QString name, const QByteArray& digest)
+{
+    if (name.startsWith(QLatin1String("./")))
+        name.remove(0, 2);
+    const auto listed = digests.constFind(name);
+    digests.insert(name, listed == digests.cend() || listed.value() == digest ? digest : QByteArray());
 }
 
 bool ChecksumList::save(const QString& folder) const

@@ -20,13 +20,15 @@ public:
     bool save(const QString& folder) const;
 
     void set(const QString& name, const QByteArray& hexDigest);
-    // Empty when the name is not listed.
+    // Empty when the name is not listed, or listed with two digests.
     QByteArray digestOf(const QString& name) const;
 
     // Lowercase hex SHA-256 of a file's contents; empty when it cannot be read.
     static QByteArray sha256Of(const QString& path);
 
 private:
+    void add(QString name, const QByteArray& digest);
+
     QMap<QString, QByteArray> digests;
 };
 

@@ -2,10 +2,11 @@
 
 #include "catalogue/Catalogue.h"
 #include "cli/TerminalFrontEnd.h"
-#include "cli/WriteGuard.h"
 #include "workflows/CheckVersionsFlow.h"
 #include "workflows/FirmwareWriteFlow.h"
+#include "workflows/StateFolder.h"
 #include "workflows/UpdaterLock.h"
+#include "workflows/WriteGuard.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -35,7 +36,8 @@ const char description[] =
     "      instrument, update of one that needs a restore)\n"
     "  10  check: an update is available\n"
     "  11  check: a restore is needed\n"
-    "  130 stopped by a signal once the firmware being written was finished\n"
+    "  130 stopped by a signal once the firmware being written was written\n"
+    "      successfully (a stop during a write that failed exits 1)\n"
     "\n"
     "Without a command the window opens.";
 
@@ -75,17 +77,22 @@ int CommandLine::run(const QStringList& arguments)
     std::optional<int> model;
     if (!readModel(&model, &exitCode))
         return exitCode;
+    WriteGuard::install();
     terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout);
     terminal->allowDowngrade = parser.isSet(QStringLiteral("allow-downgrade"));
     terminal->model = model;
     UpdaterLock lock;
     if (lock.acquire()) {
-        WriteGuard::install();
+        const QString notShared = stateFolderNotSharedLine();
+        if (!notShared.isEmpty())
+            terminal->addLine(notShared);
         exitCode = runCommand();
     } else {
-        exitCode = refuse(UpdaterLock::heldElsewhereLine());
+        exitCode = refuse(lock.errorLine());
     }
-    if (WriteGuard::stopRequested())
+    // A stop was put off until the write ended: 130 says the program was
+    // stopped, but only after a write that succeeded.
+    if (WriteGuard::stopRequested() && exitCode == ExitDone)
         exitCode = ExitInterrupted;
     if (json)
         printJson(exitCode);
@@ -203,7 +210,6 @@ std::optional<int> CommandLine::checkFirst()
 
 int CommandLine::write(FlowOutcome (*flow)(FrontEnd&, const DeviceState&))
 {
-    const WriteGuard guard;
     outcome = flow(*terminal, found);
     written = outcome == FlowOutcome::Done;
     return exitFor(outcome);

@@ -25,13 +25,18 @@ void TerminalFrontEnd::addLine(const QString& s)
 }
 
 // Flushed at once: a script, or the operator, sees each step as it happens.
+// Once the output cannot take a line (a reader that went away, a full disk)
+// nothing more is printed there; the lines still reach the session log and
+// the report, and the work goes on.
 void TerminalFrontEnd::print(const QString& s)
 {
     clearStatus();
     written << s;
-    std::fputs(s.toLocal8Bit().constData(), out);
-    std::fputc('\n', out);
-    std::fflush(out);
+    if (!outputLost) {
+        std::fputs(s.toLocal8Bit().constData(), out);
+        std::fputc('\n', out);
+        outputLost = std::fflush(out) != 0 || std::ferror(out);
+    }
     if (busyFor.isValid())
         drawStatus();
 }

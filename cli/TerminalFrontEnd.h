@@ -45,6 +45,7 @@ private:
     void clearStatus();
 
     std::FILE* out;
+    bool outputLost = false;
     QStringList written;
     SessionLog sessionLog;
     bool sessionLogLossReported = false;

@@ -75,7 +75,7 @@ void CatalogueTest::networkFirmwareNumbers_data()
     QTest::newRow("8") << 8 << 8 << 6;
     QTest::newRow("9") << 9 << 9 << 7;
     QTest::newRow("0 has no entry") << 0 << 0 << 0;
-    QTest::newRow("10 has no entry") << 10 << 0 << 0;
+    QTest::newRow("10 is newer, FPGA unknown") << 10 << 10 << 0;
     QTest::newRow("-5 has no entry") << -5 << 0 << 0;
 }
 

@@ -70,7 +70,7 @@ void SessionLogTest::init()
 {
     state = new QTemporaryDir;
     QVERIFY(state->isValid());
-    qputenv("XDG_STATE_HOME", QFile::encodeName(state->path()));
+    qputenv("RZ_STATE_DIR", QFile::encodeName(state->path()));
 }
 
 void SessionLogTest::cleanup()
@@ -132,7 +132,7 @@ void SessionLogTest::unwritableFolderIsSaidOnceAndTheWindowWorksOn()
     file.close();
     SimulatedInstrument instrument;
     instrument.create(SimulatedInstrument::usbModel("RZ610R", 4, 4, 10));
-    qputenv("XDG_STATE_HOME", QFile::encodeName(blocker));
+    qputenv("RZ_STATE_DIR", QFile::encodeName(blocker));
     PanelDriver driver;
     driver.pressCheckVersions();
     driver.pressUpdate();

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
@@ -132,7 +133,8 @@ private slots:
     void usbRestoreFindsNothing();
     void usbRestoreRunFailures_data();
     void usbRestoreRunFailures();
-    void networkRestoreOpensByListedSerialAndWritesStateSerial();
+    void anotherInstrumentAfterTheCheckIsNotWritten_data();
+    void anotherInstrumentAfterTheCheckIsNotWritten();
     void networkRestoreNeedsExactlyOneListedInstrument_data();
     void networkRestoreNeedsExactlyOneListedInstrument();
     void missingImageStopsTheRestore();
@@ -167,14 +169,14 @@ void UpdateRestoreTest::usbUpdateRewritesWhatDiffers_data()
         << usbModel("RZ610R", 3, 4, 9)
         << QStringList{"Updating boot Fx3, estimated 10 seconds.", "Updating run Fx3, estimated 10 seconds.",
                        "Updating FPGA, estimated 6 minutes."}
-        << QStringList{"rzConfigUSBOpenDeviceBySerial", "rzConfigUSBClearBootSector", "rzConfigUSBWriteBootSector",
+        << QStringList{"rzConfigUSBOpenDeviceBySerial", "rzConfigUSBGetDeviceType", "rzConfigUSBClearBootSector", "rzConfigUSBWriteBootSector",
                        "rzConfigUSBClearRunSector", "rzConfigUSBWriteRunSector", "rzConfigUSBClearFPGAProgram",
                        "rzConfigUSBWriteFPGAProgram"};
     QTest::newRow("only run older")
         << usbModel("RZ610R", 4, 4, 10)
         << QStringList{"Skipping boot Fx3, already current version.", "Updating run Fx3, estimated 10 seconds.",
                        "Skipping FPGA, already current version."}
-        << QStringList{"rzConfigUSBOpenDeviceBySerial", "rzConfigUSBClearRunSector", "rzConfigUSBWriteRunSector"};
+        << QStringList{"rzConfigUSBOpenDeviceBySerial", "rzConfigUSBGetDeviceType", "rzConfigUSBClearRunSector", "rzConfigUSBWriteRunSector"};
 }
 
 void UpdateRestoreTest::usbUpdateRewritesWhatDiffers()
@@ -200,7 +202,7 @@ void UpdateRestoreTest::usbUpdateRewritesWhatDiffers()
     QCOMPARE(components(instrument), rz610rAtTarget);
     QCOMPARE(instrument.state().value("flashSerial").toInt(), 12345);
     // The record was kept while writing and cleared by the green verdict.
-    const QDir records(instrument.path("state/rz-firmware-updater/pending"));
+    const QDir records(instrument.path("state/pending"));
     QVERIFY(records.exists());
     QCOMPARE(records.entryList(QDir::Files), QStringList());
 }
@@ -218,11 +220,11 @@ void UpdateRestoreTest::updateSkippingEverythingSucceeds_data()
                          << QStringList{"Skipping boot Fx3, already current version.",
                                         "Skipping run Fx3, already current version.",
                                         "Skipping FPGA, already current version."}
-                         << QStringList{"rzConfigUSBOpenDeviceBySerial"};
+                         << QStringList{"rzConfigUSBOpenDeviceBySerial", "rzConfigUSBGetDeviceType"};
     QTest::newRow("network") << rz610t(9, 7) << 2 << 777
                              << QStringList{"Skipping FX3, already current version.",
                                             "Skipping FPGA, already current version."}
-                             << QStringList{"rzConfigNetOpenDevice", "rzConfigNetPreset"};
+                             << QStringList{"rzConfigNetGetDeviceList", "rzConfigNetOpenDevice", "rzConfigNetPreset"};
 }
 
 void UpdateRestoreTest::updateSkippingEverythingSucceeds()
@@ -368,7 +370,7 @@ void UpdateRestoreTest::networkUpdate()
              QStringList({"Updating FX3, estimated 20 seconds.", "Updating FPGA, estimated 10 minutes."})
                  + successLines);
     QCOMPARE(instrument.calledFunctions(),
-             QStringList({"rzConfigNetOpenDevice", "rzConfigNetClearFx3", "rzConfigNetWriteFx3",
+             QStringList({"rzConfigNetGetDeviceList", "rzConfigNetOpenDevice", "rzConfigNetClearFx3", "rzConfigNetWriteFx3",
                           "rzConfigNetClearFPGA", "rzConfigNetWriteFGPA", "rzConfigNetPreset"}));
     QVERIFY(instrument.traceOf("rzConfigNetWriteFx3").first().contains(
         R"(imagePath="./firmware/RZ610T-Cypress-v9.img", serial=777))"));
@@ -470,7 +472,7 @@ void UpdateRestoreTest::unwritableRecordStopsBeforeAnyErase()
     SimulatedInstrument instrument;
     instrument.create(device);
     QVERIFY(QDir().mkpath(instrument.path("state/rz-firmware-updater")));
-    QFile blocker(instrument.path("state/rz-firmware-updater/pending"));
+    QFile blocker(instrument.path("state/pending"));
     QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
     blocker.close();
     PanelDriver driver;
@@ -543,7 +545,8 @@ void UpdateRestoreTest::usbRestore()
     expectOnlyTheButtonsDisabled(driver);
     const QStringList calls = instrument.calledFunctions();
     // Versions already at the target do not shorten a restore.
-    QCOMPARE(calls, QStringList({"rzConfigUSBOpenDevice", "rzConfigUSBClearBootSector", "rzConfigUSBWriteBootSector",
+    QCOMPARE(calls, QStringList({"rzConfigUSBOpenDevice", "rzConfigUSBGetDeviceSerial", "rzConfigUSBGetDeviceType",
+                                 "rzConfigUSBClearBootSector", "rzConfigUSBWriteBootSector",
                                  "rzConfigUSBClearRunSector", "rzConfigUSBWriteRunSector",
                                  "rzConfigUSBClearFPGAProgram", "rzConfigUSBWriteFPGAProgram",
                                  "rzConfigUSBCloseDevice"}));
@@ -612,26 +615,52 @@ void UpdateRestoreTest::usbRestoreRunFailures()
     QVERIFY(instrument.traceOf("rzConfigUSBClearFPGAProgram").isEmpty());
 }
 
-void UpdateRestoreTest::networkRestoreOpensByListedSerialAndWritesStateSerial()
+void UpdateRestoreTest::anotherInstrumentAfterTheCheckIsNotWritten_data()
 {
+    QTest::addColumn<QStringList>("checked");
+    QTest::addColumn<QString>("named"); // in the device selector, when nothing answers
+    QTest::addColumn<bool>("restore");
+    QTest::addColumn<QStringList>("connected"); // plugged in after the check
+    const QStringList bootMode{"--invalid", "fpga"};
+    const QStringList silent{"--invalid", "boot"};
+    const QStringList serial222{"--serial", "222"};
+    const QStringList serial778{"--serial", "778"};
+    QTest::newRow("USB update, another model under the same serial")
+        << usbModel("RZ610R", 4, 5, 9) << QString() << false << usbModel("RZ870S", 2, 4, 3);
+    QTest::newRow("USB restore, another model")
+        << usbModel("RZ870S", 2, 4, 4) + bootMode << QString() << true << usbModel("RZ610R", 4, 5, 10) + bootMode;
+    QTest::newRow("USB restore, another serial")
+        << usbModel("RZ610R", 4, 5, 10) + bootMode << QString() << true
+        << usbModel("RZ610R", 4, 5, 10) + bootMode + serial222;
+    QTest::newRow("USB restore after a bootstrap, another serial")
+        << usbModel("RZ610R", 4, 5, 10) + silent << "RZ610R" << true << usbModel("RZ610R", 4, 5, 10) + silent + serial222;
+    QTest::newRow("network update, another serial") << rz610t(8, 6) << QString() << false << rz610t(8, 6) + serial778;
+    QTest::newRow("network restore, another serial")
+        << rz610t(9, 7) + bootMode << QString() << true << rz610t(9, 7) + bootMode + serial778;
+}
+
+// The identity is read back before the first erase: another instrument
+// plugged in between the check and the write is left as it is.
+void UpdateRestoreTest::anotherInstrumentAfterTheCheckIsNotWritten()
+{
+    QFETCH(QStringList, checked);
+    QFETCH(QString, named);
+    QFETCH(bool, restore);
+    QFETCH(QStringList, connected);
     SimulatedInstrument instrument;
-    instrument.create(rz610t(9, 7) + QStringList{"--invalid", "fpga"});
+    instrument.create(checked);
     PanelDriver driver;
+    if (!named.isEmpty())
+        driver.answerSelectorWith(named);
     driver.pressCheckVersions();
-    // The instrument now lists itself under another serial than the check saw.
-    QJsonObject state = instrument.state();
-    state["flashSerial"] = 888;
-    instrument.writeState(state);
+    instrument.create(connected);
+    const QString before = components(instrument);
     instrument.clearTrace();
-    driver.pressRestore();
-    QCOMPARE(driver.linesAfter(restoreHeading),
-             QStringList({"Updating FX3 program, estimated 10 seconds.", "Updating FPGA, estimated 10 minutes."})
-                 + successLines);
-    QVERIFY(instrument.traceOf("rzConfigNetOpenDevice").first().contains("serial=888"));
-    QVERIFY(instrument.traceOf("rzConfigNetWriteFx3").first().contains("serial=777"));
-    QCOMPARE(instrument.calledFunctions().last(), QStringLiteral("rzConfigNetPreset"));
-    QVERIFY(instrument.traceOf("rzConfigNetCloseDevice").isEmpty());
-    QCOMPARE(components(instrument), rz610tAtTarget);
+    restore ? driver.pressRestore() : driver.pressUpdate();
+    QCOMPARE(driver.linesAfter(restore ? restoreHeading : updateHeading),
+             QStringList{"The connected instrument is not the one checked; nothing was written."} + failureLines);
+    QCOMPARE(instrument.calledFunctions().filter(QRegularExpression("Clear|Write")), QStringList());
+    QCOMPARE(components(instrument), before);
 }
 
 void UpdateRestoreTest::networkRestoreNeedsExactlyOneListedInstrument_data()

@@ -7,6 +7,8 @@
 #include "ui/PLProgressDialog.h"
 #include "workflows/CheckVersionsFlow.h"
 #include "workflows/FirmwareWriteFlow.h"
+#include "workflows/StateFolder.h"
+#include "workflows/WriteGuard.h"
 
 #include <QBoxLayout>
 #include <QColor>
@@ -26,6 +28,9 @@ Updater::Updater(QWidget* parent)
     writeBanner();
     bannerWritten = true;
     reportLostSessionLog();
+    const QString notShared = stateFolderNotSharedLine();
+    if (!notShared.isEmpty())
+        appendLine(notShared);
 }
 
 Updater::~Updater() = default;
@@ -188,12 +193,20 @@ void Updater::checkVersions()
 
 void Updater::updateDevice()
 {
-    FirmwareWriteFlow::update(*this, deviceState);
+    quitIfStopped(FirmwareWriteFlow::update(*this, deviceState));
 }
 
 void Updater::restoreDevice()
 {
-    FirmwareWriteFlow::restore(*this, deviceState);
+    quitIfStopped(FirmwareWriteFlow::restore(*this, deviceState));
+}
+
+// A stop asked for during the write was put off until its verdict, which
+// the log now shows; 130 only after a write that succeeded.
+void Updater::quitIfStopped(FlowOutcome outcome)
+{
+    if (WriteGuard::stopRequested())
+        QCoreApplication::exit(outcome == FlowOutcome::Done ? 130 : 1);
 }
 
 void Updater::beginBusy(const QString& text)

@@ -53,6 +53,7 @@ private:
     void insertAtEnd(const QString& s, const QColor& colour);
     void keepSelection(int anchor, int position);
     void reportLostSessionLog();
+    void quitIfStopped(FlowOutcome outcome);
 
     SessionLog sessionLog;
     bool bannerWritten = false;

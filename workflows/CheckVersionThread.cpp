@@ -29,21 +29,26 @@ void CheckVersionThread::run()
     readBootDevice(handle);
 }
 
-// The results of the two queries are not tested: a number the library left
-// at 0 maps like any other, and an FPGA state of 0 counts as loaded.
+// Both answers are tested as the USB queries are: an FPGA that did not load,
+// or firmware from an unread number, must never look current.
 void CheckVersionThread::readNetworkInstrument(int handle, int listedSerial)
 {
     int firmwareNumber = 0;
-    rzConfigNetGetFirmwareVersion(handle, &firmwareNumber);
     int fpgaState = 0;
-    rzConfigNetGetFPGAStatus(handle, &fpgaState);
+    const bool answered = rzConfigNetGetFirmwareVersion(handle, &firmwareNumber) == 0 && firmwareNumber > 0
+                          && rzConfigNetGetFPGAStatus(handle, &fpgaState) == 0;
+    rzConfigNetCloseDevice(handle);
+    if (!answered) {
+        emit updateText(QStringLiteral("Failed to retrieve firmware versions."));
+        found.status = NotDetected;
+        return;
+    }
     if (fpgaState == RZ_FPGA_FAILED_TO_LOAD) {
         emit updateText(QStringLiteral("FPGA failed to load."));
         found.status = NeedsRestore;
     } else {
         found.status = Operational;
     }
-    rzConfigNetCloseDevice(handle);
     found.deviceType = RZ_DEVICE_RZ610T;
     found.currentVersion = versionFromNetworkFirmware(firmwareNumber);
     found.targetVersion = targetVersion(RZ_DEVICE_RZ610T);

@@ -6,6 +6,7 @@
 #include "workflows/SleepInhibitor.h"
 #include "workflows/UpdateDeviceThread.h"
 #include "workflows/WorkerRunner.h"
+#include "workflows/WriteGuard.h"
 
 FlowOutcome FirmwareWriteFlow::update(FrontEnd& frontEnd, const DeviceState& state)
 {
@@ -42,21 +43,29 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceSta
     if (worker.metaObject()->indexOfSignal("replaceLastLine(QString)") >= 0)
         QObject::connect(&worker, SIGNAL(replaceLastLine(QString)), &relay, SLOT(replaceLastLine(QString)));
     {
-        // Suspending or powering off while an image is written could leave
-        // the instrument unusable.
+        // Suspending, powering off or stopping the program while an image is
+        // written could leave the instrument unusable.
         const SleepInhibitor noSleep;
+        const WriteGuard noStop([this] { frontEnd.addLine(WriteGuard::noticeLine()); });
         WorkerRunner::run(worker, &relay, [&] { frontEnd.showPercent(worker.progress.percent()); });
     }
     reportVerdict(worker.success);
     // Only a finished operation clears the record; any other end leaves it
     // for the next check to find.
     if (worker.success)
-        PendingUpdate(state.deviceType, state.serialNumber).remove();
+        clearRecord(state);
     frontEnd.offerActions(FrontEnd::NoAction);
     frontEnd.endBusy();
     if (worker.success)
         return FlowOutcome::Done;
     return worker.refused ? FlowOutcome::Refused : FlowOutcome::Failed;
+}
+
+void FirmwareWriteFlow::clearRecord(const DeviceState& state)
+{
+    const QString left = PendingUpdate(state.deviceType, state.serialNumber).remove();
+    if (!left.isEmpty())
+        frontEnd.addLine(QStringLiteral("Could not clear the update record: ") + left);
 }
 
 void FirmwareWriteFlow::reportVerdict(bool success)

@@ -23,6 +23,7 @@ private:
 
     FlowOutcome run(FirmwareWriterThread& worker, const DeviceState& state);
     void reportVerdict(bool success);
+    void clearRecord(const DeviceState& state);
 
     FrontEnd& frontEnd;
     QString heading;

@@ -1,5 +1,6 @@
 #include "workflows/FirmwareWriterThread.h"
 
+#include "device/rz_api.h"
 #include "workflows/ImageCheck.h"
 #include "workflows/PendingUpdate.h"
 
@@ -74,6 +75,31 @@ bool FirmwareWriterThread::write(int handle, const WriteStep& step)
     if (step.showsProgress)
         progress.end();
     return written;
+}
+
+bool FirmwareWriterThread::isCheckedInstrument(bool answered, int serialNumber, int deviceType)
+{
+    return isCheckedInstrument(answered && deviceType == state.deviceType, serialNumber);
+}
+
+// Minutes can pass between the check and the write, time enough to plug in
+// another instrument; writing the checked one's images and serial number to
+// it would give it another's identity.
+bool FirmwareWriterThread::isCheckedInstrument(bool answered, int serialNumber)
+{
+    if (answered && serialNumber == state.serialNumber)
+        return true;
+    emit addLine(QStringLiteral("The connected instrument is not the one checked; nothing was written."));
+    refused = true;
+    return false;
+}
+
+int FirmwareWriterThread::firstListedSerial(int& count)
+{
+    int serials[1] = {0};
+    count = 1;
+    rzConfigNetGetDeviceList(serials, &count);
+    return serials[0];
 }
 
 bool FirmwareWriterThread::failed(int status, const QString& line)

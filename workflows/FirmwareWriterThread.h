@@ -35,6 +35,13 @@ protected:
     // of what follows kept, then the rows run in order. False at the first
     // step that fails, after its line; `handle` is then whatever open left.
     bool writeComponents(std::vector<WriteStep> steps, int& handle, const std::function<bool(int&)>& open);
+    // The instrument opened must be the one the check found: false, after
+    // its line (nothing written), when the library's answers say otherwise.
+    bool isCheckedInstrument(bool answered, int serialNumber, int deviceType);
+    bool isCheckedInstrument(bool answered, int serialNumber);
+    // The first serial number the network listing gives; `count` is what it
+    // says it found.
+    static int firstListedSerial(int& count);
     // True for a non-zero status, after emitting the line that reports it.
     bool failed(int status, const QString& line);
     // Emits the line, then gives the log a moment to show it.

@@ -20,10 +20,14 @@ public:
 
     // False, with the reason, when the record could not be kept.
     bool write(const QStringList& components, const QString& targetVersion, QString* reason) const;
-    void remove() const;
+    // Empty once no record is left; else the path of one that could not be
+    // removed.
+    QString remove() const;
 
 private:
     QString path() const;
+    QString pathIn(const QString& folder) const;
+    QString existingPath() const;
 
     int deviceType;
     int serialNumber;

@@ -61,14 +61,24 @@ void RestoreDeviceThread::restoreUSBDevice()
     success = true;
 }
 
-// An instrument that does not even answer in boot mode is bootstrapped first.
+// An instrument that does not even answer in boot mode is bootstrapped
+// first; it is then known by the serial number in its flash alone, its type
+// being the one the operator named.
 bool RestoreDeviceThread::openUSBDevice(int& handle)
 {
-    if (rzConfigUSBOpenDevice(&handle) == 0)
-        return true;
+    if (rzConfigUSBOpenDevice(&handle) == 0) {
+        int serial = 0;
+        RzDeviceType type = RzDeviceType(-1);
+        const bool answered = rzConfigUSBGetDeviceSerial(handle, &serial) == 0
+                              && rzConfigUSBGetDeviceType(handle, &type) == 0;
+        return isCheckedInstrument(answered, serial, type);
+    }
     const std::string bootImage = state.targetVersion.bootImagePath();
-    if (rzConfigUSBBootstrapDevice(&handle, bootImage.c_str()) == 0)
-        return true;
+    if (rzConfigUSBBootstrapDevice(&handle, bootImage.c_str()) == 0) {
+        int serial = 0;
+        const bool answered = rzConfigUSBGetSerialFromFlash(handle, &serial) == 0;
+        return isCheckedInstrument(answered, serial);
+    }
     emitAndPause(QStringLiteral("Failed to open device."));
     return false;
 }
@@ -82,17 +92,19 @@ void RestoreDeviceThread::restoreNetDevice()
     success = true;
 }
 
-// Opens the one listed instrument by the serial the listing gives.
+// Opens the one listed instrument by the serial the listing gives, once it
+// is the checked one.
 bool RestoreDeviceThread::openNetDevice(int& handle)
 {
-    int serials[1] = {0};
-    int count = 1;
-    rzConfigNetGetDeviceList(serials, &count);
+    int count = 0;
+    const int listed = firstListedSerial(count);
     if (count != 1) {
         emitAndPause(QStringLiteral("Unable to find device."));
         return false;
     }
-    if (rzConfigNetOpenDevice(&handle, serials[0]) != 0) {
+    if (!isCheckedInstrument(true, listed))
+        return false;
+    if (rzConfigNetOpenDevice(&handle, listed) != 0) {
         emitAndPause(QStringLiteral("Failed to open device."));
         return false;
     }

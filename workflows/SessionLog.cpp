@@ -10,7 +10,7 @@
 namespace {
 
 // Enough for every run started within one second; more means something else
-// is creating these names. Two digits keep the names sorted by age.
+// is creating these names.
 constexpr int maxCopiesPerSecond = 99;
 
 const QString stemFormat = QStringLiteral("yyyy-MM-dd_HH-mm-ss");
@@ -34,7 +34,6 @@ SessionLog::SessionLog(const QDateTime& start)
 
 SessionLog::~SessionLog() = default;
 
-// A relative XDG_STATE_HOME is to be ignored, as the XDG base directory rules say.
 QString SessionLog::folder()
 {
     return stateFolder();
@@ -60,14 +59,14 @@ QString SessionLog::filePath() const
 bool SessionLog::open(const QDateTime& start)
 {
     const QDir dir(folder());
-    if (!QDir().mkpath(dir.path())) {
-        error = QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(dir.path()));
+    if (!makeStateFolder(dir.path(), &error))
         return false;
-    }
     for (int copy = 1; copy <= maxCopiesPerSecond; ++copy) {
         file.setFileName(dir.filePath(nameFor(start, copy)));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+            restrictStateFile(file.fileName());
             return true;
+        }
         if (!file.exists())
             break;
     }
@@ -75,19 +74,20 @@ bool SessionLog::open(const QDateTime& start)
     return false;
 }
 
-// Only files named like ours are counted, and sorting them by name sorts
-// them by age. The file of this run is kept whatever the clock did.
+// Only files named like ours are counted, newest first by when they were
+// last written, not by their names: a clock set back must not make the
+// newest look oldest. The file of this run is kept whatever the clock did.
 void SessionLog::removeOldFiles() const
 {
     QDir dir(folder());
     QStringList logs;
-    for (const QString& name : dir.entryList({QStringLiteral("*.log")}, QDir::Files, QDir::Name)) {
+    for (const QString& name : dir.entryList({QStringLiteral("*.log")}, QDir::Files, QDir::Time)) {
         if (QDateTime::fromString(name.left(stemLength), stemFormat).isValid())
             logs << name;
     }
     logs.removeOne(QFileInfo(file).fileName());
     while (logs.size() > filesKept - 1)
-        dir.remove(logs.takeFirst());
+        dir.remove(logs.takeLast());
 }
 
 // The file is unbuffered: each write goes straight to the system. Waiting

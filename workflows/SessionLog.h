@@ -12,7 +12,7 @@ class FileSyncThread;
 // The log of one run of the program kept on disk, so a failure report
 // outlives the window: one file per run in folder(), named by the run's start
 // time, each line prefixed with the local time it was written. Only the
-// newest filesKept files are kept.
+// filesKept most recently written files are kept.
 //
 // A folder that cannot be written leaves the log closed, with the reason in
 // errorString(); writing to a closed log does nothing.
@@ -27,7 +27,7 @@ public:
     SessionLog(const SessionLog&) = delete;
     SessionLog& operator=(const SessionLog&) = delete;
 
-    // $XDG_STATE_HOME/rz-firmware-updater, by default under ~/.local/state.
+    // The state folder the machine shares (see StateFolder.h).
     static QString folder();
 
     bool isOpen() const;

@@ -1,12 +1,77 @@
 #include "workflows/StateFolder.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
-// Qt 5 has no standard location for state; this follows the XDG rule.
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const char machineFolder[] = "/var/lib/rz-firmware-updater";
+
+// Empty when this process may create and remove files in the folder.
+QString whyNotWritable(const QString& folder)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    if (::access(path.constData(), W_OK | X_OK) == 0)
+        return QString();
+    return QStringLiteral("%1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+} // namespace
+
 QString stateFolder()
+{
+    const QString chosen = qEnvironmentVariable("RZ_STATE_DIR");
+    if (!chosen.isEmpty())
+        return chosen;
+    return stateFolderNotShared().isEmpty() ? QString::fromLatin1(machineFolder) : userStateFolder();
+}
+
+QString stateFolderNotShared()
+{
+    if (!qEnvironmentVariableIsEmpty("RZ_STATE_DIR"))
+        return QString();
+    return whyNotWritable(QString::fromLatin1(machineFolder));
+}
+
+QString stateFolderNotSharedLine()
+{
+    const QString reason = stateFolderNotShared();
+    return reason.isEmpty() ? QString() : QStringLiteral("Updates are recorded for this account only: ") + reason;
+}
+
+// Qt 5 has no standard location for state; this follows the XDG rule, which
+// says a relative XDG_STATE_HOME is to be ignored.
+QString userStateFolder()
 {
     QString base = qEnvironmentVariable("XDG_STATE_HOME");
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.local/state");
     return base + QStringLiteral("/rz-firmware-updater");
+}
+
+// The state folder first, so that it too gets its modes when it is new.
+bool makeStateFolder(const QString& folder, QString* reason)
+{
+    for (const QString& level : {stateFolder(), folder}) {
+        if (QFileInfo(level).isDir())
+            continue;
+        if (!QDir().mkpath(level)) {
+            *reason = QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(level));
+            return false;
+        }
+        ::chmod(QFile::encodeName(level).constData(), 02770);
+    }
+    return true;
+}
+
+void restrictStateFile(const QString& path)
+{
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser
+                                    | QFile::ReadGroup | QFile::WriteGroup);
 }

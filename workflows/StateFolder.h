@@ -3,8 +3,31 @@
 
 #include <QString>
 
-// Where the updater keeps what must outlive a run: $XDG_STATE_HOME
-// (default ~/.local/state) /rz-firmware-updater.
+// Where the updater keeps what must outlive a run (pending records, session
+// logs): one folder for the whole machine, so an update interrupted under
+// one account is finished under another.
+//
+// $RZ_STATE_DIR when set (tests, benches, several benches on one machine);
+// else /var/lib/rz-firmware-updater, which the package makes root:plugdev
+// 2770; else, where that cannot be written, the account's own folder
+// ($XDG_STATE_HOME, default ~/.local/state, /rz-firmware-updater).
 QString stateFolder();
+
+// Why the account's own folder is used: empty when the folder is shared.
+QString stateFolderNotShared();
+
+// The line that tells the operator so, empty when the folder is shared.
+QString stateFolderNotSharedLine();
+
+// The account's own folder, where earlier releases kept their records.
+QString userStateFolder();
+
+// Creates the state folder, or a folder directly in it, open to its owner
+// and group only (setgid, so files keep the folder's group). False, with
+// the reason, when it cannot be made.
+bool makeStateFolder(const QString& folder, QString* reason);
+
+// A file in the state folder: read and written by its owner and group only.
+void restrictStateFile(const QString& path);
 
 #endif

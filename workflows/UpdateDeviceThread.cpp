@@ -70,7 +70,11 @@ void UpdateDeviceThread::updateUSBDevice()
 {
     int handle = -1;
     success = writeComponents(usbSteps(), handle, [this](int& opened) {
-        return !failed(rzConfigUSBOpenDeviceBySerial(&opened, state.serialNumber), QStringLiteral("Cannot Find Device"));
+        if (failed(rzConfigUSBOpenDeviceBySerial(&opened, state.serialNumber), QStringLiteral("Cannot Find Device")))
+            return false;
+        RzDeviceType type = RzDeviceType(-1);
+        const bool answered = rzConfigUSBGetDeviceType(opened, &type) == 0;
+        return isCheckedInstrument(answered, state.serialNumber, type);
     });
 }
 
@@ -78,6 +82,10 @@ void UpdateDeviceThread::updateNetDevice()
 {
     int handle = -1;
     const bool written = writeComponents(netSteps(), handle, [this](int& opened) {
+        int count = 0;
+        const int listed = firstListedSerial(count);
+        if (count >= 1 && !isCheckedInstrument(true, listed))
+            return false;
         return !failed(rzConfigNetOpenDevice(&opened, state.serialNumber), QStringLiteral("Cannot Find Device"));
     });
     if (!written)

@@ -1,24 +1,34 @@
 #ifndef UPDATERLOCK_H
 #define UPDATERLOCK_H
 
-#include <QLockFile>
 #include <QString>
 
-// One updater at a time: two on one instrument would interleave erases and
-// writes. Held for the whole run, in the user's runtime folder; a lock left
-// by a process that no longer runs is taken over.
+// One updater per machine, whatever the account: two on one instrument
+// would interleave erases and writes. A kernel lock (flock) on a file every
+// account may open, /run/lock/rz-firmware-updater.lock, or updater.lock in
+// $RZ_STATE_DIR when that is set; held for the whole run. The kernel frees
+// it when the holder ends, however it ends, so no lock is ever stale.
 class UpdaterLock
 {
 public:
     UpdaterLock();
+    ~UpdaterLock();
 
-    // False when another updater holds it.
+    UpdaterLock(const UpdaterLock&) = delete;
+    UpdaterLock& operator=(const UpdaterLock&) = delete;
+
+    // False when the lock is not had: errorLine() says why.
     bool acquire();
+    QString errorLine() const { return error; }
 
+    static QString path();
     static QString heldElsewhereLine() { return QStringLiteral("Another firmware updater is already running."); }
 
 private:
-    QLockFile file;
+    int openLockFile();
+
+    int descriptor = -1;
+    QString error;
 };
 
 #endif

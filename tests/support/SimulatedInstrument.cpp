@@ -9,14 +9,17 @@
 
 SimulatedInstrument::SimulatedInstrument()
     : previousFolder(QDir::currentPath()),
+      previousStateDir(qgetenv("RZ_STATE_DIR")),
       previousStateHome(qgetenv("XDG_STATE_HOME")),
       previousRuntimeDir(qgetenv("XDG_RUNTIME_DIR"))
 {
     QDir::setCurrent(folder.path());
     qputenv("RZ_SIM_DEVICE", path("rzsim-device.json").toLocal8Bit());
     qputenv("RZ_SIM_TRACE", path("trace.log").toLocal8Bit());
-    // Records, logs and the lock of this test's updaters stay in its folder.
-    qputenv("XDG_STATE_HOME", path("state").toLocal8Bit());
+    // Records, logs and the lock of this test's updaters stay in its folder;
+    // the account's own folder, where earlier releases kept records, too.
+    qputenv("RZ_STATE_DIR", path("state").toLocal8Bit());
+    qputenv("XDG_STATE_HOME", path("home-state").toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", path("runtime").toLocal8Bit());
     QDir().mkpath(path("runtime"));
     runTool({"firmware", path("firmware")});
@@ -26,6 +29,7 @@ SimulatedInstrument::~SimulatedInstrument()
 {
     QDir::setCurrent(previousFolder);
     qunsetenv("RZ_SIM_TRACE");
+    restoreVariable("RZ_STATE_DIR", previousStateDir);
     restoreVariable("XDG_STATE_HOME", previousStateHome);
     restoreVariable("XDG_RUNTIME_DIR", previousRuntimeDir);
     qunsetenv("RZ_SIM_DEVICE");

@@ -39,6 +39,7 @@ private:
 
     QTemporaryDir folder;
     QString previousFolder;
+    QByteArray previousStateDir;
     QByteArray previousStateHome;
     QByteArray previousRuntimeDir;
 };

@@ -1,0 +1,48 @@
+#ifndef WRITEGUARD_H
+#define WRITEGUARD_H
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QSocketNotifier;
+
+// Ctrl-C, SIGTERM and SIGHUP (a closed terminal, a logout) while firmware is
+// written would end the program with the instrument half programmed. While a
+// guard lives they are recorded instead, and the first is announced through
+// the guard's callback on the thread that made it; the program acts on them
+// when the write is over. Outside a guard they stop the program at once, as
+// usual. SIGPIPE is ignored for good: a reader that went away stops the
+// printing, never a write.
+class WriteGuard
+{
+public:
+    // `announce` is called once, for the first stop asked for while the
+    // guard lives, at the latest when the guard ends.
+    explicit WriteGuard(std::function<void()> announce = {});
+    ~WriteGuard();
+
+    WriteGuard(const WriteGuard&) = delete;
+    WriteGuard& operator=(const WriteGuard&) = delete;
+
+    // Installs the handlers; call once, before the first guard. Without it
+    // guards only keep their callback.
+    static void install();
+    // Whether a stop was asked for while a guard lived.
+    static bool stopRequested();
+
+    static QString noticeLine()
+    {
+        return QStringLiteral("Firmware is being written; stopping now could leave the instrument unusable. "
+                              "The updater will stop when this step ends.");
+    }
+
+private:
+    void takeNotice();
+
+    std::function<void()> announce;
+    std::unique_ptr<QSocketNotifier> notifier;
+};
+
+#endif

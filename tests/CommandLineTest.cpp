@@ -88,6 +88,7 @@ private slots:
     void writesOutlastStopsAndLostOutput_data();
     void writesOutlastStopsAndLostOutput();
     void oneUpdaterPerMachine();
+    void windowPutsOffAStopUntilTheVerdict();
     void unfinishedUpdateIsFoundFromAnyAccount_data();
     void unfinishedUpdateIsFoundFromAnyAccount();
     void windowAndCommandLineAgree_data();
@@ -273,6 +274,28 @@ void CommandLineTest::oneUpdaterPerMachine()
     UpdaterRun locked({"check"}, true, {{"RZ_STATE_DIR", instrument.path("rzsim-device.json")}});
     QCOMPARE(locked.finish(), 4);
     QVERIFY2(locked.lines().value(0).startsWith("Cannot take the updater lock: "), locked.output.constData());
+}
+
+// The window puts a stop off as the command line does: it says so in the
+// log, writes on, shows the verdict, then quits.
+void CommandLineTest::windowPutsOffAStopUntilTheVerdict()
+{
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 9) + QStringList{"--fpga-write-ms", "1500"});
+    QProcess window;
+    window.start(QCoreApplication::applicationDirPath() + "/WindowExitProbe", {"update"});
+    QTRY_VERIFY_WITH_TIMEOUT(!instrument.traceOf("rzConfigUSBClearFPGAProgram").isEmpty(), 30000);
+    ::kill(window.processId(), SIGHUP);
+    QVERIFY(window.waitForFinished(60000));
+    QCOMPARE(window.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(window.exitCode(), 130);
+    const QStringList log = QString::fromUtf8(window.readAllStandardOutput()).split('\n');
+    const int notice = log.indexOf(
+        "Firmware is being written; stopping now could leave the instrument unusable. "
+        "The updater will stop when this step ends.");
+    QVERIFY(notice > 0);
+    QVERIFY(log.indexOf("Firmware updated successfully.") > notice);
+    QCOMPARE(versionsOf(instrument), "4.5.10");
 }
 
 void CommandLineTest::unfinishedUpdateIsFoundFromAnyAccount_data()

@@ -44,6 +44,8 @@ fi
 
 cd "$demo"
 unset RZ_SIM_DEVICE
+# The demo's records, logs and lock stay beside its instrument.
+export RZ_STATE_DIR=$PWD/state
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display here: a scripted operator runs the updater in an offscreen window instead."
     walkthrough=true

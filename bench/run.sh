@@ -26,7 +26,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 # The updater's session logs stay out of the home folder.
-export XDG_STATE_HOME=$work/state
+export RZ_STATE_DIR=$work/state
 "$bin/rzsim" firmware firmware >/dev/null
 
 echo "Start-up to the first paint of the window, and peak memory (median of 3):"

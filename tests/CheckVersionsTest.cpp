@@ -480,7 +480,7 @@ void CheckVersionsTest::cancelOrDismissingTheSelectorEndsTheProgram()
     QFile::setPermissions(instrument.path("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     environment.insert("XDG_RUNTIME_DIR", instrument.path("runtime"));
     updater.setProcessEnvironment(environment);
-    updater.start(QCoreApplication::applicationDirPath() + "/SelectorExitProbe", {answer});
+    updater.start(QCoreApplication::applicationDirPath() + "/WindowExitProbe", {answer});
     QVERIFY(updater.waitForFinished(60000));
     // The offscreen platform's own note about window size hints is no fault.
     const QString errors = QString::fromLocal8Bit(updater.readAllStandardError())

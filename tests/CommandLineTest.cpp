@@ -1,6 +1,7 @@
 #include "tests/support/PanelDriver.h"
 #include "tests/support/SimulatedInstrument.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,15 +14,19 @@
 namespace {
 
 const auto usbModel = &SimulatedInstrument::usbModel;
+const auto rz610t = &SimulatedInstrument::rz610t;
 
 // The updater as a script runs it: no display, the simulated instrument
 // loaded even when the updater was built against another device library.
 class UpdaterRun
 {
 public:
-    explicit UpdaterRun(const QStringList& arguments, bool withDisplayVariables = true)
+    explicit UpdaterRun(const QStringList& arguments, bool withDisplayVariables = true,
+                        const QMap<QString, QString>& variables = {})
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (auto variable = variables.cbegin(); variable != variables.cend(); ++variable)
+            environment.insert(variable.key(), variable.value());
         environment.remove("DISPLAY");
         environment.remove("WAYLAND_DISPLAY");
         if (!withDisplayVariables)
@@ -80,8 +85,12 @@ private slots:
     void exitCodes();
     void jsonReportHoldsThePlainRunsLines_data();
     void jsonReportHoldsThePlainRunsLines();
-    void stopSignalWaitsForTheWriteToFinish();
-    void oneUpdaterAtATime();
+    void writesOutlastStopsAndLostOutput_data();
+    void writesOutlastStopsAndLostOutput();
+    void oneUpdaterPerMachine();
+    void windowPutsOffAStopUntilTheVerdict();
+    void unfinishedUpdateIsFoundFromAnyAccount_data();
+    void unfinishedUpdateIsFoundFromAnyAccount();
     void windowAndCommandLineAgree_data();
     void windowAndCommandLineAgree();
 };
@@ -112,6 +121,17 @@ void CommandLineTest::exitCodes_data()
                                          << QStringList{"update"} << 1 << "4.5.9!" << QString();
     QTest::newRow("update, corrupt image") << old << QStringList{"update"} << 4 << ""
                                            << "./firmware/RZ610R-FPGA-v10.rbf";
+    QTest::newRow("update, RZ610T firmware query fails")
+        << rz610t(8, 6) + QStringList{"--fault", "rzConfigNetGetFirmwareVersion:3"} << QStringList{"update"} << 3 << ""
+        << QString();
+    QTest::newRow("update, RZ610T FPGA query fails")
+        << rz610t(8, 6) + QStringList{"--fault", "rzConfigNetGetFPGAStatus:3"} << QStringList{"update"} << 3 << ""
+        << QString();
+    QTest::newRow("update, RZ610T firmware number 0") << rz610t(0, 6) << QStringList{"update"} << 3 << "" << QString();
+    QTest::newRow("update, RZ610T newer firmware refused") << rz610t(10, 8) << QStringList{"update"} << 4 << ""
+                                                           << QString();
+    QTest::newRow("update, RZ610T newer firmware allowed")
+        << rz610t(10, 8) << QStringList{"update", "--allow-downgrade"} << 0 << "9.7" << QString();
     QTest::newRow("restore") << bootMode << QStringList{"restore"} << 0 << "4.8.14" << QString();
     QTest::newRow("restore, working instrument") << old << QStringList{"restore"} << 4 << "" << QString();
     QTest::newRow("restore, silent, no model") << silent << QStringList{"restore"} << 4 << "" << QString();
@@ -187,28 +207,58 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines()
     QVERIFY(logFile.readAll().trimmed().endsWith(reported.last().toUtf8()));
 }
 
-// A stop asked for while the FPGA is written is honoured only after the
-// verdict: the instrument is never left half programmed by the updater.
-void CommandLineTest::stopSignalWaitsForTheWriteToFinish()
+void CommandLineTest::writesOutlastStopsAndLostOutput_data()
 {
+    QTest::addColumn<QList<int>>("stops");
+    QTest::addColumn<bool>("closeOutput");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("versionsAfter");
+    QTest::newRow("SIGTERM and Ctrl-C") << QList<int>{SIGTERM, SIGINT} << false << QString() << 130 << "4.5.10";
+    QTest::newRow("SIGHUP") << QList<int>{SIGHUP} << false << QString() << 130 << "4.5.10";
+    QTest::newRow("output closed") << QList<int>() << true << QString() << 0 << "4.5.10";
+    QTest::newRow("output closed, then Ctrl-C") << QList<int>{SIGINT} << true << QString() << 130 << "4.5.10";
+    QTest::newRow("a stop during a write that fails")
+        << QList<int>{SIGTERM} << false << "rzConfigUSBWriteFPGAProgram:5" << 1 << "4.5.9!";
+}
+
+// A stop asked for while the FPGA is written is honoured only after the
+// verdict, and a reader that went away stops the printing, not the write:
+// the instrument is never left half programmed by the updater.
+void CommandLineTest::writesOutlastStopsAndLostOutput()
+{
+    QFETCH(QList<int>, stops);
+    QFETCH(bool, closeOutput);
+    QFETCH(QString, fault);
+    QFETCH(int, exitCode);
+    QFETCH(QString, versionsAfter);
     SimulatedInstrument instrument;
-    instrument.create(usbModel("RZ610R", 4, 5, 9) + QStringList{"--fpga-write-ms", "1500"});
+    QStringList device = usbModel("RZ610R", 4, 5, 9) + QStringList{"--fpga-clear-ms", "1500", "--fpga-write-ms", "1500"};
+    if (!fault.isEmpty())
+        device += QStringList{"--fault", fault};
+    instrument.create(device);
     UpdaterRun run({"update"});
     QByteArray seen;
     while (!seen.contains("Updating FPGA") && run.process.waitForReadyRead(30000))
         seen += run.process.readAllStandardOutput();
     QVERIFY(seen.contains("Updating FPGA"));
-    ::kill(run.process.processId(), SIGTERM);
-    ::kill(run.process.processId(), SIGINT);
-    QCOMPARE(run.finish(), 130);
-    QVERIFY((seen + run.output).contains("Firmware updated successfully."));
-    QCOMPARE(run.errors.count("Firmware is being written; stopping now could leave the instrument unusable."), 1);
-    QCOMPARE(versionsOf(instrument), "4.5.10");
+    if (closeOutput)
+        run.process.closeReadChannel(QProcess::StandardOutput);
+    for (int stop : stops)
+        ::kill(run.process.processId(), stop);
+    QCOMPARE(run.finish(), exitCode);
+    QCOMPARE(versionsOf(instrument), versionsAfter);
+    if (!closeOutput) {
+        const QByteArray all = seen + run.output;
+        QCOMPARE(all.count("Firmware is being written; stopping now could leave the instrument unusable."), 1);
+        QVERIFY(all.contains(exitCode == 1 ? "Firmware updated unsuccessfully." : "Firmware updated successfully."));
+    }
 }
 
-// A second updater beside a running one makes no library call; a lock left
-// by a killed one blocks nothing.
-void CommandLineTest::oneUpdaterAtATime()
+// One updater per machine, whatever the account: a second one beside a
+// running one makes no library call; the lock of a killed one is free at
+// once; a lock that cannot be taken at all says why.
+void CommandLineTest::oneUpdaterPerMachine()
 {
     SimulatedInstrument instrument;
     instrument.create(usbModel("RZ610R", 4, 5, 9) + QStringList{"--fpga-write-ms", "3000"});
@@ -216,7 +266,10 @@ void CommandLineTest::oneUpdaterAtATime()
     // The trace has a call once it returned: the FPGA write is under way.
     QTRY_VERIFY_WITH_TIMEOUT(!instrument.traceOf("rzConfigUSBClearFPGAProgram").isEmpty(), 30000);
     const int callsBefore = instrument.trace().size();
-    UpdaterRun second({"check"});
+    QDir().mkpath(instrument.path("other"));
+    UpdaterRun second({"check"}, true,
+                      {{"HOME", instrument.path("other")}, {"XDG_RUNTIME_DIR", instrument.path("other")},
+                       {"XDG_STATE_HOME", instrument.path("other")}});
     QCOMPARE(second.finish(), 4);
     QCOMPARE(second.lines(), QStringList{"Another firmware updater is already running."});
     QCOMPARE(instrument.trace().size(), callsBefore);
@@ -224,6 +277,70 @@ void CommandLineTest::oneUpdaterAtATime()
     first.finish();
     UpdaterRun third({"check"}); // finds the FPGA the killed one had cleared
     QCOMPARE(third.finish(), 11);
+    UpdaterRun locked({"check"}, true, {{"RZ_STATE_DIR", instrument.path("rzsim-device.json")}});
+    QCOMPARE(locked.finish(), 4);
+    QVERIFY2(locked.lines().value(0).startsWith("Cannot take the updater lock: "), locked.output.constData());
+}
+
+// The window puts a stop off as the command line does: it says so in the
+// log, writes on, shows the verdict, then quits.
+void CommandLineTest::windowPutsOffAStopUntilTheVerdict()
+{
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 9) + QStringList{"--fpga-write-ms", "1500"});
+    QProcess window;
+    window.start(QCoreApplication::applicationDirPath() + "/WindowExitProbe", {"update"});
+    QTRY_VERIFY_WITH_TIMEOUT(!instrument.traceOf("rzConfigUSBClearFPGAProgram").isEmpty(), 30000);
+    ::kill(window.processId(), SIGHUP);
+    QVERIFY(window.waitForFinished(60000));
+    QCOMPARE(window.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(window.exitCode(), 130);
+    const QStringList log = QString::fromUtf8(window.readAllStandardOutput()).split('\n');
+    const int notice = log.indexOf(
+        "Firmware is being written; stopping now could leave the instrument unusable. "
+        "The updater will stop when this step ends.");
+    QVERIFY(notice > 0);
+    QVERIFY(log.indexOf("Firmware updated successfully.") > notice);
+    QCOMPARE(versionsOf(instrument), "4.5.10");
+}
+
+void CommandLineTest::unfinishedUpdateIsFoundFromAnyAccount_data()
+{
+    QTest::addColumn<QString>("record");
+    QTest::newRow("left by another account") << "shared";
+    QTest::newRow("left in the account's own folder by an earlier release") << "own";
+    QTest::newRow("naming a component this release does not know") << "unknown";
+}
+
+// An RZ610T whose FX3 was written before its FPGA step failed reads as current;
+// only the record says otherwise, wherever it was left, and every component
+// is rewritten when it names one this release does not know.
+void CommandLineTest::unfinishedUpdateIsFoundFromAnyAccount()
+{
+    QFETCH(QString, record);
+    SimulatedInstrument instrument;
+    instrument.create(rz610t(8, 6) + QStringList{"--fault", "rzConfigNetClearFPGA:5"});
+    const QMap<QString, QString> firstAccount{{"HOME", instrument.path("first")},
+                                              {"XDG_STATE_HOME", instrument.path("first")}};
+    QCOMPARE(UpdaterRun({"update"}, true, firstAccount).finish(), 1);
+    const QMap<QString, QString> secondAccount{{"HOME", instrument.path("second")},
+                                               {"XDG_STATE_HOME", instrument.path("second")}};
+    if (record == "own") {
+        const QString own = instrument.path("second/rz-firmware-updater");
+        QVERIFY(QDir().mkpath(own));
+        QVERIFY(QDir().rename(instrument.path("state/pending"), own + "/pending"));
+    } else if (record == "unknown") {
+        QFile file(instrument.path("state/pending/RZ610T-777.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(R"({"model": "RZ610T", "serial": 777, "components": ["fx3", "fpga2"]})");
+    }
+    UpdaterRun check({"check"}, true, secondAccount);
+    QCOMPARE(check.finish(), 10);
+    QVERIFY(check.lines().contains("The last update of this instrument did not finish."));
+    QCOMPARE(UpdaterRun({"update"}, true, secondAccount).finish(), 0);
+    QCOMPARE(versionsOf(instrument), "9.7");
+    QCOMPARE(QDir(instrument.path("state/pending")).entryList(QDir::Files), QStringList());
+    QCOMPARE(QDir(instrument.path("second/rz-firmware-updater/pending")).entryList(QDir::Files), QStringList());
 }
 
 void CommandLineTest::windowAndCommandLineAgree_data()

@@ -149,20 +149,25 @@ void SessionLogTest::unwritableFolderIsSaidOnceAndTheWindowWorksOn()
     QCOMPARE(PanelDriver::chooseFromLogMenu(driver.log(), QString()), QStringList({"Copy All", "Save Log As..."}));
 }
 
+// By when they were last written, not by name: after the clock was set
+// back, the file with the latest name is the oldest.
 void SessionLogTest::onlyTheNewestFiftyAreKept()
 {
     QVERIFY(QDir().mkpath(SessionLog::folder()));
     const QDir folder(SessionLog::folder());
+    const QDateTime now = QDateTime::currentDateTime();
     QStringList older;
     for (int minute = 0; minute < SessionLog::filesKept; ++minute)
         older << QDateTime(QDate(2025, 1, 1), QTime(0, minute)).toString(nameFormat) + ".log";
     for (const QString& name : older + QStringList{"notes.log", "readme.txt"}) {
         QFile file(folder.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
+        const int age = older.indexOf(name) + 1; // hours; the last name is the oldest file
+        QVERIFY(file.setFileTime(now.addSecs(-3600 * age), QFileDevice::FileModificationTime));
     }
     const SessionLog newest;
     QVERIFY(newest.isOpen());
-    QStringList expected = older.mid(1) + QStringList{QFileInfo(newest.filePath()).fileName(), "notes.log"};
+    QStringList expected = older.mid(0, older.size() - 1) + QStringList{QFileInfo(newest.filePath()).fileName(), "notes.log"};
     expected.sort();
     QCOMPARE(logFiles(), expected);
     QVERIFY(folder.exists("readme.txt"));

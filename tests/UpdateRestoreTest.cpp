@@ -72,6 +72,22 @@ void unlist(const QString& image)
     list.write(kept);
 }
 
+// "twice": a second line for the image with another digest, as `sha256sum -c`
+// fails; "dotslash": every name written as ./NAME, as it accepts.
+void rewriteList(const QString& how, const QString& image)
+{
+    QFile list("./firmware/SHA256SUMS");
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    QByteArray text = list.readAll();
+    list.close();
+    if (how == "dotslash")
+        text.replace("  ", "  ./");
+    else
+        text += QByteArray(64, 'a') + "  " + QFileInfo(image).fileName().toUtf8() + '\n';
+    QVERIFY(list.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    list.write(text);
+}
+
 const QString rz610rAtTarget = "boot:valid@4 run:valid@5 fpga:valid@10";
 const QString rz610tAtTarget = "fx3:valid@9 fpga:valid@7";
 
@@ -488,7 +504,7 @@ void UpdateRestoreTest::unwritableRecordStopsBeforeAnyErase()
 void UpdateRestoreTest::releaseChecksumsGuardEveryWrite_data()
 {
     QTest::addColumn<QStringList>("device");
-    QTest::addColumn<QString>("alteration"); // corrupt, unlist or nolist
+    QTest::addColumn<QString>("alteration"); // corrupt, unlist, twice, dotslash or nolist
     QTest::addColumn<QString>("image");
     QTest::addColumn<bool>("written");
     const QStringList bootMode = usbModel("RZ610S", 4, 8, 14) + QStringList{"--invalid", "fpga"};
@@ -498,6 +514,8 @@ void UpdateRestoreTest::releaseChecksumsGuardEveryWrite_data()
     QTest::newRow("FX3 corrupted") << rz610t(9, 7) + QStringList{"--invalid", "fpga"} << "corrupt"
                                    << "./firmware/RZ610T-Cypress-v9.img" << false;
     QTest::newRow("FPGA not listed") << bootMode << "unlist" << "./firmware/RZ610S-FPGA-v14.rbf" << false;
+    QTest::newRow("FPGA listed twice") << bootMode << "twice" << "./firmware/RZ610S-FPGA-v14.rbf" << false;
+    QTest::newRow("names as ./NAME") << bootMode << "dotslash" << "" << true;
     QTest::newRow("no list") << bootMode << "nolist" << "" << true;
 }
 
@@ -517,11 +535,15 @@ void UpdateRestoreTest::releaseChecksumsGuardEveryWrite()
         corruptLastByte(image);
     else if (alteration == "unlist")
         unlist(image);
-    else
+    else if (alteration == "nolist")
         QVERIFY(QFile::remove("./firmware/SHA256SUMS"));
+    else
+        rewriteList(alteration, image);
     driver.pressRestore();
     const QStringList lines = driver.linesAfter(restoreHeading);
-    if (written) {
+    if (written && alteration == "dotslash") {
+        QCOMPARE(lines.mid(lines.size() - 2), successLines);
+    } else if (written) {
         QCOMPARE(lines.first(), "No checksum list in ./firmware; images not verified.");
         QCOMPARE(lines.mid(lines.size() - 2), successLines);
     } else {

@@ -15,7 +15,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$docs"
 # The walk-throughs' session logs stay out of the home folder.
-export XDG_STATE_HOME=$work/state
+export RZ_STATE_DIR=$work/state
 
 # story NAME WALKTHROUGH-OPTIONS... -- RZSIM-DEVICE-OPTIONS...
 story() {

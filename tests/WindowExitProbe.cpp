@@ -1,9 +1,12 @@
 // The updater's window with a scripted operator who presses "Check Versions"
-// and then answers the device selector with Cancel or Escape. At exit it
-// prints the log, one line each, so a test can see how the program ended.
+// and then answers the device selector with Cancel or Escape ("cancel",
+// "escape"), or presses "Update" ("update") with stop signals handled as the
+// updater does. At exit it prints the log, one line each, so a test can see
+// how the program ended.
 
 #include "app/MainWindow.h"
 #include "ui/DeviceSelectorDialog.h"
+#include "workflows/WriteGuard.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -17,7 +20,9 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    const bool byEscape = application.arguments().value(1) == QLatin1String("escape");
+    const QString script = application.arguments().value(1);
+    const bool byEscape = script == QLatin1String("escape");
+    WriteGuard::install();
     MainWindow window(nullptr);
     window.show();
 
@@ -37,11 +42,16 @@ int main(int argc, char* argv[])
         }
     });
     operatorHand.start(10);
-    QTimer::singleShot(0, [&] {
+    const auto press = [&](const char* text) {
         for (QPushButton* button : window.findChildren<QPushButton*>()) {
-            if (button->text() == QLatin1String("  Check Versions  "))
+            if (button->text() == QLatin1String(text) && button->isEnabled())
                 button->click();
         }
+    };
+    QTimer::singleShot(0, [&] {
+        press("  Check Versions  ");
+        if (script == QLatin1String("update"))
+            press("  Update  ");
     });
     QObject::connect(&application, &QCoreApplication::aboutToQuit, [&] {
         const QTextEdit* log = window.findChild<QTextEdit*>();

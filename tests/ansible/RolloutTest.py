@@ -56,7 +56,7 @@ class RolloutTest(unittest.TestCase):
         }}}
         for bench in CURRENT:
             folder = self.bench(bench)
-            os.makedirs(os.path.join(folder, "run"))
+            os.makedirs(folder)
             self.rzsim(bench, "firmware", os.path.join(folder, "firmware"))
             inventory["benches"]["hosts"][bench] = {
                 "rz_release_dir": folder,
@@ -65,9 +65,6 @@ class RolloutTest(unittest.TestCase):
                     "RZ_SIM_DEVICE": os.path.join(folder, "rzsim-device.json"),
                     "RZ_SIM_TRACE": os.path.join(folder, "trace.txt"),
                     "LD_LIBRARY_PATH": os.environ["RZ_SIMULATOR_DIR"],
-                    # Until the updater keeps its lock and logs in state_dir.
-                    "XDG_RUNTIME_DIR": os.path.join(folder, "run"),
-                    "XDG_STATE_HOME": os.path.join(folder, "state"),
                 },
             }
         self.inventory = os.path.join(self.work.name, "inventory.json")
@@ -132,6 +129,8 @@ class RolloutTest(unittest.TestCase):
                     self.assertEqual(row["serial"], CURRENT[bench][3])
                     self.assertEqual(bool(self.writes(bench)), writes)
                     self.assertNotEqual(self.trace(bench), "")
+                    # Its own state folder, so benches on one machine run side by side.
+                    self.assertEqual(os.path.dirname(row["log_file"]), os.path.join(self.bench(bench), "state"))
                     self.assertTrue(os.path.isfile(row["log_file"]))
                     self.assertEqual(row["outcome"], "done")
 

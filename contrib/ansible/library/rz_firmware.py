@@ -42,8 +42,9 @@ options:
     default: rz-firmware-updater
   state_dir:
     description:
-      - Where the updater keeps its state (pending records, session logs, history)
-        and its lock, passed as C(RZ_STATE_DIR). By default the updater's own.
+      - Where the updater keeps its state (pending records, session logs) and its
+        lock, passed as C(RZ_STATE_DIR). By default the machine's shared state
+        folder and lock.
     type: path
   allow_downgrade:
     description:

@@ -6,6 +6,7 @@ import json
 import os
 import subprocess
 import sys
+import tempfile
 import unittest
 
 LIBRARY = os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))),
@@ -73,8 +74,10 @@ class ModuleTest(unittest.TestCase):
         self.assertEqual(result["report"]["written"], True)
 
     def test_ansible_doc_shows_every_option_and_return_value(self):
-        run = subprocess.run(["ansible-doc", "--json", "-M", LIBRARY, "rz_firmware"], stdout=subprocess.PIPE,
-                             stderr=subprocess.PIPE, text=True, env=dict(os.environ, ANSIBLE_NOCOLOR="1"))
+        with tempfile.TemporaryDirectory() as home:  # ansible's own files stay out of the home folder
+            run = subprocess.run(["ansible-doc", "--json", "-M", LIBRARY, "rz_firmware"], stdout=subprocess.PIPE,
+                                 stderr=subprocess.PIPE, text=True,
+                                 env=dict(os.environ, ANSIBLE_NOCOLOR="1", ANSIBLE_HOME=home, ANSIBLE_LOCAL_TEMP=home))
         self.assertEqual(run.returncode, 0, run.stderr)
         doc = json.loads(run.stdout)["rz_firmware"]
         options = doc["doc"]["options"]

@@ -33,6 +33,7 @@ public:
     bool confirmDowngrade() override;
     std::optional<int> chooseModel() override;
     void offerActions(int actions) override;
+    QString sessionLogPath() const override;
 
     // Every line so far, in order.
     const QStringList& writtenLines() const { return written; }

@@ -13,14 +13,13 @@
 
 namespace {
 
+// With the attempt it finishes, by the ID the table shows.
 QString resultOf(const UpdateAttempt& attempt)
 {
     QString result = attempt.state;
     if (attempt.resumedFrom)
-        result += QStringLiteral(" (finishes %1)").arg(attempt.resumedFrom);
-    if (!attempt.error.isEmpty())
-        result += QStringLiteral(": ") + attempt.error;
-    return result;
+        result += QStringLiteral(", finishes %1").arg(attempt.resumedFrom);
+    return attempt.error.isEmpty() ? result : result + QStringLiteral(": ") + attempt.error;
 }
 
 void print(const QByteArray& bytes)

@@ -88,8 +88,7 @@ void HistoryDialog::buildTable()
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-// Times in local time, as the session logs have them; the error of a failed
-// attempt is the result's tool tip.
+// Times in local time, as the session logs have them.
 void HistoryDialog::fill()
 {
     for (int index = 0; index < attempts.size(); ++index) {
@@ -100,10 +99,9 @@ void HistoryDialog::fill()
             new QStandardItem(QString::number(attempt.serial)),
             new QStandardItem(attempt.versionBefore.isEmpty() ? QStringLiteral("-") : attempt.versionBefore),
             new QStandardItem(attempt.versionTarget),
-            new QStandardItem(attempt.state),
+            new QStandardItem(attempt.result()),
         };
         row.first()->setData(index, attemptIndexRole);
-        row.last()->setToolTip(attempt.error);
         rows->appendRow(row);
     }
     table->resizeColumnsToContents();

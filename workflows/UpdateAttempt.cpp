@@ -70,6 +70,11 @@ QVariantList UpdateAttempt::values() const
             textOrNull(libraryVersion), resumedFrom ? QVariant(resumedFrom) : QVariant()};
 }
 
+QString UpdateAttempt::result() const
+{
+    return error.isEmpty() ? state : state + QStringLiteral(": ") + error;
+}
+
 QJsonObject UpdateAttempt::toJson() const
 {
     QJsonObject object;

@@ -44,6 +44,9 @@ struct UpdateAttempt
     static QStringList fieldNames();
     QVariantList values() const;
 
+    // The state for people, with the failure line.
+    QString result() const;
+
     // Every field by its name.
     QJsonObject toJson() const;
     // A header row of the field names, then one row an attempt, quoted where

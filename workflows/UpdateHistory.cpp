@@ -71,26 +71,20 @@ QString nextConnectionName()
 
 } // namespace
 
-UpdateHistory::UpdateHistory(LineSink say)
-    : say(std::move(say)), connection(nextConnectionName())
+UpdateHistory::UpdateHistory(LineSink lineSink)
+    : say(std::move(lineSink)), connection(nextConnectionName())
 {
     QString error;
     bool damaged = false;
     open = openFile(&error) && prepare(&error, &damaged);
-    if (open || !damaged) {
-        if (!open)
-            this->say(QStringLiteral("The update history could not be read: ") + error);
-        return;
-    }
-    const QString kept = setAside();
-    if (kept.isEmpty()) {
-        this->say(QStringLiteral("The update history could not be read: ") + error);
-        return;
-    }
-    open = openFile(&error) && prepare(&error, &damaged);
-    this->say(open ? QStringLiteral("The update history could not be read; it was kept as %1 and a new one started.")
-                         .arg(QDir::toNativeSeparators(kept))
-                   : QStringLiteral("The update history could not be read: ") + error);
+    QString kept;
+    if (!open && damaged && !(kept = setAside()).isEmpty())
+        open = openFile(&error) && prepare(&error, &damaged);
+    if (!open)
+        say(QStringLiteral("The update history could not be read: ") + error);
+    else if (!kept.isEmpty())
+        say(QStringLiteral("The update history could not be read; it was kept as %1 and a new one started.")
+                .arg(QDir::toNativeSeparators(kept)));
 }
 
 UpdateHistory::~UpdateHistory()

@@ -31,7 +31,7 @@ public:
         QDate since; // attempts started on this day (UTC) or later
     };
 
-    explicit UpdateHistory(LineSink say);
+    explicit UpdateHistory(LineSink lineSink);
     ~UpdateHistory();
 
     UpdateHistory(const UpdateHistory&) = delete;

@@ -89,8 +89,10 @@ int CommandLine::run(const QStringList& arguments)
     UpdaterLock lock;
     if (lock.acquire()) {
         WriteGuard::install();
-        const char* library = rzGetAPIVersion();
-        libraryVersion = QString::fromLocal8Bit(library ? library : "");
+        if (json) {
+            const char* library = rzGetAPIVersion();
+            libraryVersion = QString::fromLocal8Bit(library ? library : "");
+        }
         exitCode = runCommand();
     } else {
         exitCode = refuse(UpdaterLock::heldElsewhereLine());

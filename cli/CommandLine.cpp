@@ -154,8 +154,9 @@ bool CommandLine::readModel(std::optional<int>* model, int* exitCode)
     if (!parser.isSet(QStringLiteral("model")))
         return true;
     const QString name = parser.value(QStringLiteral("model"));
-    if (deviceTypeNamed(name) >= 0) {
-        *model = deviceTypeNamed(name);
+    const int type = deviceTypeNamed(name);
+    if (type >= 0) {
+        *model = type;
         return true;
     }
     std::fprintf(stderr, "--model: expected RZ610R, RZ610S, RZ610T or RZ870S, not %s.\n", qPrintable(name));

@@ -72,7 +72,8 @@ bool CheckVersionsFlow::bootstrapFromRecord()
         const int deviceType = deviceTypeNamed(attempt.model);
         if (deviceType < 0 || !PendingUpdate(deviceType, attempt.serial).exists())
             continue;
-        frontEnd.addLine(QStringLiteral("The last update of %1 serial %2 did not finish.").arg(attempt.model).arg(attempt.serial));
+        frontEnd.addLine(
+            QStringLiteral("The last update of %1 serial %2 did not finish.").arg(attempt.model).arg(attempt.serial));
         bootstrapAs(deviceType);
         if (found.status == NeedsRestore && found.serialNumber == attempt.serial)
             return true;

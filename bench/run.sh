@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-5}
-cmake -S . -B build >/dev/null && cmake --build build -j "$(nproc)" --target wait_cpu_bench updater_bench rzsim >/dev/null
+cmake -S . -B build >/dev/null && cmake --build build -j "$(nproc)" --target wait_cpu_bench updater_bench history_bench rz-firmware-updater rzsim >/dev/null
 bin=$PWD/build/bin
 
 run() {
@@ -50,3 +50,18 @@ echo "Waiting ${seconds} s for a worker under the busy dialog (CPU share of one 
 w() { run "$bin/wait_cpu_bench" "$1" "$seconds" | awk '{ printf "%.4f", $2 / $3 }'; }
 bare=$(w bare); updater=$(w updater); spin=$(w spin)
 echo "  bare busy dialog $(awk -v v="$bare" 'BEGIN{printf "%.1f%%", 100*v}'), updater $(awk -v v="$updater" 'BEGIN{printf "%.1f%%", 100*v}') (ratio $(ratio "$updater" "$bare")), processEvents() without pause $(awk -v v="$spin" 'BEGIN{printf "%.1f%%", 100*v}') (ratio $(ratio "$spin" "$bare"))"
+
+echo "The update history, 10,000 attempts on record (median of 3 runs):"
+"$bin/history_bench" seed 10000
+for what in record open; do
+    u=$(for _ in 1 2 3; do "$bin/history_bench" "$what" updater; done | median)
+    b=$(for _ in 1 2 3; do "$bin/history_bench" "$what" bare; done | median)
+    case $what in
+        record) echo "  recording an attempt (insert and finish): updater ${u} ms (goal at most 5 ms), plain Qt SQL ${b} ms; ratio $(ratio "$u" "$b")" ;;
+        open) echo "  opening it with its integrity check: updater ${u} ms, plain open ${b} ms; ratio $(ratio "$u" "$b")" ;;
+    esac
+done
+ms() { local start; start=$(date +%s%N); "$@" >/dev/null 2>&1; echo $((($(date +%s%N) - start) / 1000000)); }
+u=$(for _ in 1 2 3; do ms "$bin/rz-firmware-updater" history; done | median)
+b=$(for _ in 1 2 3; do ms "$bin/history_bench" print bare; done | median)
+echo "  printing it: rz-firmware-updater history ${u} ms (goal at most 1000 ms), a plain query printing its rows ${b} ms; ratio $(ratio "$u" "$b")"

@@ -55,3 +55,12 @@ QString deviceTypeName(int deviceType)
         return QStringLiteral("Invalid device type");
     return QString::fromLatin1(deviceTypeNames[deviceType]);
 }
+
+int deviceTypeNamed(const QString& name)
+{
+    for (int type = 0; isKnownDeviceType(type); ++type) {
+        if (name == QLatin1String(deviceTypeNames[type]))
+            return type;
+    }
+    return -1;
+}

@@ -29,4 +29,7 @@ QStringList componentNames(int deviceType);
 // "RZ610R", "RZ610S", "RZ610T", "RZ870S", or "Invalid device type".
 QString deviceTypeName(int deviceType);
 
+// The device type a model's name stands for; -1 for any other text.
+int deviceTypeNamed(const QString& name);
+
 #endif

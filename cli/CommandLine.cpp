@@ -1,7 +1,9 @@
 #include "cli/CommandLine.h"
 
 #include "catalogue/Catalogue.h"
+#include "cli/HistoryCommand.h"
 #include "cli/TerminalFrontEnd.h"
+#include "device/rz_api.h"
 #include "workflows/CheckVersionsFlow.h"
 #include "workflows/FirmwareWriteFlow.h"
 #include "workflows/StateFolder.h"
@@ -24,7 +26,9 @@ const char description[] =
     "  check     find the instrument and compare its firmware with this release\n"
     "  update    check, then write what differs\n"
     "  restore   check, bootstrapping the named model if nothing answers, then\n"
-    "            rewrite every component of an instrument in boot mode\n"
+    "            rewrite every component of an instrument in boot mode; an\n"
+    "            update on record that did not finish names the model itself\n"
+    "  history   every update and restore on record, newest first\n"
     "\n"
     "Exit codes:\n"
     "   0  done: up to date, or written successfully\n"
@@ -78,6 +82,10 @@ int CommandLine::run(const QStringList& arguments)
     if (!readModel(&model, &exitCode))
         return exitCode;
     WriteGuard::install();
+    if (command == QLatin1String("history")) {
+        HistoryCommand history;
+        return history.readOptions(parser, model) ? history.run() : int(ExitUsage);
+    }
     terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout);
     terminal->allowDowngrade = parser.isSet(QStringLiteral("allow-downgrade"));
     terminal->model = model;
@@ -86,6 +94,10 @@ int CommandLine::run(const QStringList& arguments)
         const QString notShared = stateFolderNotSharedLine();
         if (!notShared.isEmpty())
             terminal->addLine(notShared);
+        if (json) {
+            const char* library = rzGetAPIVersion();
+            libraryVersion = QString::fromLocal8Bit(library ? library : "");
+        }
         exitCode = runCommand();
     } else {
         exitCode = refuse(lock.errorLine());
@@ -104,13 +116,18 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
     parser.setApplicationDescription(QString::fromLatin1(description));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, update or restore"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, update, restore or history"));
     parser.addOptions({
         {QStringLiteral("allow-downgrade"), QStringLiteral("update: write even where the instrument holds newer firmware.")},
-        {QStringLiteral("model"), QStringLiteral("restore: the model to bootstrap when nothing answers."),
+        {QStringLiteral("model"), QStringLiteral("restore: the model to bootstrap when nothing answers; "
+                                                 "history: only this model's attempts."),
          QStringLiteral("RZ610R|RZ610S|RZ610T|RZ870S")},
         {QStringLiteral("json"), QStringLiteral("Print one JSON report on standard output at the end; the lines go "
-                                                "to standard error.")},
+                                                "to standard error. history: the attempts as JSON.")},
+        {QStringLiteral("serial"), QStringLiteral("history: only this instrument's attempts."), QStringLiteral("N")},
+        {QStringLiteral("since"), QStringLiteral("history: only attempts started on this day (UTC) or later."),
+         QStringLiteral("YYYY-MM-DD")},
+        {QStringLiteral("csv"), QStringLiteral("history: the attempts as CSV, a header row first.")},
     });
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
@@ -124,8 +141,15 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
     const QStringList positional = parser.positionalArguments();
     command = positional.value(0);
     json = parser.isSet(QStringLiteral("json"));
-    if (positional.size() != 1 || !QStringList({"check", "update", "restore"}).contains(command)) {
-        std::fprintf(stderr, "Expected one command: check, update or restore (see --help).\n");
+    if (positional.size() != 1 || !QStringList({"check", "update", "restore", "history"}).contains(command)) {
+        std::fprintf(stderr, "Expected one command: check, update, restore or history (see --help).\n");
+        *exitCode = ExitUsage;
+        return false;
+    }
+    if (command != QLatin1String("history")
+        && (parser.isSet(QStringLiteral("serial")) || parser.isSet(QStringLiteral("since"))
+            || parser.isSet(QStringLiteral("csv")))) {
+        std::fprintf(stderr, "--serial, --since and --csv go with history only.\n");
         *exitCode = ExitUsage;
         return false;
     }
@@ -137,11 +161,10 @@ bool CommandLine::readModel(std::optional<int>* model, int* exitCode)
     if (!parser.isSet(QStringLiteral("model")))
         return true;
     const QString name = parser.value(QStringLiteral("model"));
-    for (int type = 0; isKnownDeviceType(type); ++type) {
-        if (deviceTypeName(type) == name) {
-            *model = type;
-            return true;
-        }
+    const int type = deviceTypeNamed(name);
+    if (type >= 0) {
+        *model = type;
+        return true;
     }
     std::fprintf(stderr, "--model: expected RZ610R, RZ610S, RZ610T or RZ870S, not %s.\n", qPrintable(name));
     *exitCode = ExitUsage;
@@ -208,9 +231,9 @@ std::optional<int> CommandLine::checkFirst()
     return ExitNothingFound;
 }
 
-int CommandLine::write(FlowOutcome (*flow)(FrontEnd&, const DeviceState&))
+int CommandLine::write(FlowOutcome (*flow)(FrontEnd&, const DeviceState&, qint64*))
 {
-    outcome = flow(*terminal, found);
+    outcome = flow(*terminal, found, &attemptId);
     written = outcome == FlowOutcome::Done;
     return exitFor(outcome);
 }
@@ -260,6 +283,9 @@ void CommandLine::printJson(int exitCode) const
         {"written", written},
         {"logFile", logFile.isEmpty() ? QJsonValue() : QJsonValue(logFile)},
         {"lines", QJsonArray::fromStringList(terminal->writtenLines())},
+        // The history's row of the write, for `history` and the window.
+        {"attemptId", attemptId ? QJsonValue(attemptId) : QJsonValue()},
+        {"libraryVersion", libraryVersion.isNull() ? QJsonValue() : QJsonValue(libraryVersion)},
     };
     std::fputs(QJsonDocument(report).toJson(QJsonDocument::Indented).constData(), stdout);
     std::fflush(stdout);

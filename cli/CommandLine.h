@@ -15,7 +15,7 @@ class TerminalFrontEnd;
 
 // `rz-firmware-updater check | update | restore`: the window's flows for
 // scripts and benches without a display, ending in an exit code a script can
-// branch on.
+// branch on; and `history`, the record of every update and restore.
 class CommandLine
 {
 public:
@@ -46,7 +46,7 @@ private:
     int update();
     int restore();
     std::optional<int> checkFirst();
-    int write(FlowOutcome (*flow)(FrontEnd&, const DeviceState&));
+    int write(FlowOutcome (*flow)(FrontEnd&, const DeviceState&, qint64*));
     int refuse(const QString& line);
     static int exitFor(FlowOutcome outcome);
     void printJson(int exitCode) const;
@@ -59,6 +59,8 @@ private:
     FlowOutcome outcome = FlowOutcome::Done;
     int offered = FrontEnd::NoAction;
     bool written = false;
+    qint64 attemptId = 0;
+    QString libraryVersion; // asked only once the lock is held
 };
 
 #endif

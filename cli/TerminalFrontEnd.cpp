@@ -113,3 +113,8 @@ void TerminalFrontEnd::clearStatus()
     std::fflush(stderr);
     statusShown = false;
 }
+
+QString TerminalFrontEnd::sessionLogPath() const
+{
+    return sessionLog.isOpen() ? sessionLog.filePath() : QString();
+}

@@ -33,11 +33,10 @@ public:
     bool confirmDowngrade() override;
     std::optional<int> chooseModel() override;
     void offerActions(int actions) override;
+    QString sessionLogPath() const override;
 
     // Every line so far, in order.
     const QStringList& writtenLines() const { return written; }
-    // The run's session log file; empty when none could be kept.
-    QString sessionLogPath() const { return sessionLog.isOpen() ? sessionLog.filePath() : QString(); }
 
 private:
     void print(const QString& s);

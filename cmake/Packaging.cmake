@@ -91,6 +91,9 @@ release's images.")
 # folder, or the maker's library's own folder. The latter belongs to no
 # package, so the package does not depend on it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The update history needs Qt's SQLite driver, a plugin that no library
+# links, so dpkg-shlibdeps cannot find it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite")
 if(RZ_API_LIBRARY)
   get_filename_component(rz_api_folder "${RZ_API_LIBRARY}" DIRECTORY)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${rz_api_folder}")

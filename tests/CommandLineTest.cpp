@@ -1,5 +1,6 @@
 #include "tests/support/PanelDriver.h"
 #include "tests/support/SimulatedInstrument.h"
+#include "tests/support/UpdaterRun.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -15,47 +16,6 @@ namespace {
 
 const auto usbModel = &SimulatedInstrument::usbModel;
 const auto rz610t = &SimulatedInstrument::rz610t;
-
-// The updater as a script runs it: no display, the simulated instrument
-// loaded even when the updater was built against another device library.
-class UpdaterRun
-{
-public:
-    explicit UpdaterRun(const QStringList& arguments, bool withDisplayVariables = true,
-                        const QMap<QString, QString>& variables = {})
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (auto variable = variables.cbegin(); variable != variables.cend(); ++variable)
-            environment.insert(variable.key(), variable.value());
-        environment.remove("DISPLAY");
-        environment.remove("WAYLAND_DISPLAY");
-        if (!withDisplayVariables)
-            environment.remove("QT_QPA_PLATFORM");
-        environment.insert("LD_LIBRARY_PATH", RZ_SIMULATOR_DIR);
-        process.setProcessEnvironment(environment);
-        process.start(QCoreApplication::applicationDirPath() + "/rz-firmware-updater", arguments);
-    }
-
-    int finish()
-    {
-        if (!process.waitForFinished(60000))
-            qFatal("the updater did not finish");
-        output = process.readAllStandardOutput();
-        errors = process.readAllStandardError();
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    }
-
-    QStringList lines() const
-    {
-        QStringList lines = QString::fromLocal8Bit(output).split('\n');
-        lines.removeLast(); // after the last newline
-        return lines;
-    }
-
-    QProcess process;
-    QByteArray output;
-    QByteArray errors;
-};
 
 QStringList writeCalls(const SimulatedInstrument& instrument)
 {

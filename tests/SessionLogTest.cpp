@@ -146,7 +146,7 @@ void SessionLogTest::unwritableFolderIsSaidOnceAndTheWindowWorksOn()
     // it stops before any erase.
     QVERIFY(lines.contains("Press Update to continue."));
     QVERIFY(lines.contains("Firmware updated unsuccessfully."));
-    QCOMPARE(PanelDriver::chooseFromLogMenu(driver.log(), QString()), QStringList({"Copy All", "Save Log As..."}));
+    QCOMPARE(PanelDriver::chooseFromLogMenu(driver.log(), QString()), QStringList({"Copy All", "Save Log As...", "Update History..."}));
 }
 
 // By when they were last written, not by name: after the clock was set

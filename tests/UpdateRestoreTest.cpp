@@ -172,7 +172,7 @@ void UpdateRestoreTest::expectOnlyTheButtonsDisabled(const PanelDriver& driver)
     QVERIFY(driver.log()->isEnabled());
     QApplication::clipboard()->clear();
     QCOMPARE(PanelDriver::chooseFromLogMenu(driver.log(), "Copy All"),
-             QStringList({"Copy All", "Save Log As...", "Open Log Folder"}));
+             QStringList({"Copy All", "Save Log As...", "Open Log Folder", "Update History..."}));
     QCOMPARE(QApplication::clipboard()->text(), driver.logLines().join('\n'));
 }
 

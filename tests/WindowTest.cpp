@@ -464,7 +464,7 @@ void WindowTest::logMenuOffersCopySaveAndTheLogFolder()
     Updater panel;
     QTextEdit* log = shownLog(panel);
     QVERIFY(log);
-    QCOMPARE(chooseFromLogMenu(log, QString()), QStringList({"Copy All", "Save Log As...", "Open Log Folder"}));
+    QCOMPARE(chooseFromLogMenu(log, QString()), QStringList({"Copy All", "Save Log As...", "Open Log Folder", "Update History..."}));
     QCOMPARE(QApplication::activePopupWidget(), nullptr);
 }
 

@@ -1,6 +1,6 @@
 # Shared by run.sh and test.sh: install what is missing, then build.
 
-PACKAGES=(cmake g++ make qtbase5-dev dbus-daemon ansible-core)
+PACKAGES=(cmake g++ make qtbase5-dev libqt5sql5-sqlite dbus-daemon ansible-core)
 
 install_missing_packages() {
     local missing=()

@@ -1,5 +1,7 @@
 #include "ui/LogMenu.h"
 
+#include "ui/HistoryDialog.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -12,11 +14,18 @@
 #include <QTextEdit>
 #include <QUrl>
 
-LogMenu::LogMenu(QTextEdit* log, const QString& logFolder)
-    : QObject(log), askFileName(&LogMenu::askWithDialog), log(log), logFolder(logFolder)
+#include <utility>
+
+LogMenu::LogMenu(QTextEdit* log, const QString& logFolder, LineSink addLine)
+    : QObject(log), askFileName(&LogMenu::askWithDialog), log(log), logFolder(logFolder),
+      addLine(std::move(addLine)), historyAction(new QAction(tr("Update History..."), this))
 {
     log->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(log, &QWidget::customContextMenuRequested, this, &LogMenu::showMenu);
+    // On the log, the shortcut works anywhere in its window.
+    historyAction->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_H));
+    log->addAction(historyAction);
+    connect(historyAction, &QAction::triggered, this, &LogMenu::showHistory);
 }
 
 // A scroll area reports the position in its viewport's coordinates.
@@ -28,6 +37,8 @@ void LogMenu::showMenu(const QPoint& pos)
     QAction* openFolder = menu.addAction(tr("Open Log Folder"));
     openFolder->setEnabled(QFileInfo(logFolder).isDir()); // not when it could not be made
     connect(openFolder, &QAction::triggered, this, &LogMenu::openLogFolder);
+    menu.addSeparator();
+    menu.addAction(historyAction);
     menu.exec(log->viewport()->mapToGlobal(pos));
 }
 
@@ -46,6 +57,12 @@ void LogMenu::saveAs()
 void LogMenu::openLogFolder()
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(logFolder));
+}
+
+void LogMenu::showHistory()
+{
+    HistoryDialog dialog(log->window(), addLine);
+    dialog.exec();
 }
 
 QString LogMenu::askWithDialog(QWidget* parent)

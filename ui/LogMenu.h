@@ -6,19 +6,24 @@
 
 #include <functional>
 
+class QAction;
 class QPoint;
 class QTextEdit;
 class QWidget;
 
 // The log's right-click menu: copy the whole log, save it as a text file to
-// send along with a problem report, or open the folder of the session logs.
+// send along with a problem report, open the folder of the session logs, or
+// show the update history (also Ctrl+H).
 class LogMenu : public QObject
 {
     Q_OBJECT
 
 public:
-    // Becomes the log's child and takes over its context menu.
-    LogMenu(QTextEdit* log, const QString& logFolder);
+    using LineSink = std::function<void(const QString&)>;
+
+    // Becomes the log's child and takes over its context menu. Lines about
+    // the history go to `addLine`.
+    LogMenu(QTextEdit* log, const QString& logFolder, LineSink addLine);
 
     // Where "Save Log As..." writes; an empty answer means cancelled.
     // A file dialog unless replaced.
@@ -28,6 +33,7 @@ public slots:
     void copyAll();
     void saveAs();
     void openLogFolder();
+    void showHistory();
 
 private slots:
     void showMenu(const QPoint& pos);
@@ -38,6 +44,8 @@ private:
 
     QTextEdit* log;
     QString logFolder;
+    LineSink addLine;
+    QAction* historyAction;
 };
 
 #endif

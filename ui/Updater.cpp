@@ -24,7 +24,7 @@ Updater::Updater(QWidget* parent)
 {
     buildPanel();
     makeAccessible();
-    new LogMenu(log, SessionLog::folder());
+    new LogMenu(log, SessionLog::folder(), [this](const QString& line) { addLine(line); });
     writeBanner();
     bannerWritten = true;
     reportLostSessionLog();
@@ -253,4 +253,9 @@ void Updater::offerActions(int actions)
     checkButton->setEnabled(actions & CheckAction);
     updateButton->setEnabled(actions & UpdateAction);
     restoreButton->setEnabled(actions & RestoreAction);
+}
+
+QString Updater::sessionLogPath() const
+{
+    return sessionLog.isOpen() ? sessionLog.filePath() : QString();
 }

@@ -32,6 +32,7 @@ public:
     bool confirmDowngrade() override;
     std::optional<int> chooseModel() override;
     void offerActions(int actions) override;
+    QString sessionLogPath() const override;
 
 public slots:
     void addLine(const QString& s) override;

@@ -6,6 +6,7 @@
 #include "workflows/CheckVersionThread.h"
 #include "workflows/LineRelay.h"
 #include "workflows/PendingUpdate.h"
+#include "workflows/UpdateHistory.h"
 #include "workflows/WorkerRunner.h"
 
 CheckVersionsFlow::CheckVersionsFlow(FrontEnd& frontEnd)
@@ -42,21 +43,49 @@ void CheckVersionsFlow::detect()
     found = worker.result();
 }
 
-// Bootstrapping a model the operator never named could load the wrong boot
-// image, so without an answer nothing is bootstrapped.
+// Bootstrapping a model nobody named could load the wrong boot image: the
+// model comes from the record of an update that did not finish, or from the
+// operator, and without either nothing is bootstrapped.
 bool CheckVersionsFlow::bootstrap()
 {
     frontEnd.addLine(QStringLiteral("Failed to open boot device."));
     frontEnd.addLine(QStringLiteral("Looking to bootstrap device."));
+    if (bootstrapFromRecord())
+        return true;
     const std::optional<int> model = frontEnd.chooseModel();
     if (!model)
         return false;
-    bootstrapAs(*model);
+    // Already bootstrapped as that model, the instrument answers in boot
+    // mode and would refuse a second bootstrap.
+    if (found.status != NeedsRestore || found.deviceType != *model)
+        bootstrapAs(*model);
     return true;
+}
+
+// An instrument cut off during its boot sector's erase answers nothing; the
+// newest attempt whose pending record still stands names its model. Only the
+// serial number in its flash tells that it is that instrument.
+bool CheckVersionsFlow::bootstrapFromRecord()
+{
+    const UpdateHistory history([this](const QString& line) { frontEnd.addLine(line); });
+    for (const UpdateAttempt& attempt : history.unfinished()) {
+        const int deviceType = deviceTypeNamed(attempt.model);
+        if (deviceType < 0 || !PendingUpdate(deviceType, attempt.serial).exists())
+            continue;
+        frontEnd.addLine(
+            QStringLiteral("The last update of %1 serial %2 did not finish.").arg(attempt.model).arg(attempt.serial));
+        bootstrapAs(deviceType);
+        if (found.status == NeedsRestore && found.serialNumber == attempt.serial)
+            return true;
+        frontEnd.addLine(QStringLiteral("The instrument that answers is not the one whose update did not finish."));
+        return false;
+    }
+    return false;
 }
 
 void CheckVersionsFlow::bootstrapAs(int deviceType)
 {
+    found.status = NotDetected;
     found.deviceType = static_cast<RzDeviceType>(deviceType);
     found.targetVersion = targetVersion(deviceType);
     frontEnd.beginBusy(QStringLiteral("Bootstrapping Device\nPlease Wait..."));

@@ -5,8 +5,9 @@
 #include "workflows/FrontEnd.h"
 
 // "Check Versions": detects the instrument while the front end shows it is
-// busy, bootstraps one that answers nothing once the operator names its
-// model, reports what was found and offers "Update" or "Restore".
+// busy, bootstraps one that answers nothing as the model of the update on
+// record that did not finish, or else once the operator names its model,
+// reports what was found and offers "Update" or "Restore".
 class CheckVersionsFlow
 {
 public:
@@ -22,6 +23,7 @@ public:
 private:
     void detect();
     bool bootstrap(); // false when the operator chose to stop
+    bool bootstrapFromRecord();
     void bootstrapAs(int deviceType);
     FlowOutcome report();
     FlowOutcome reportOperational();

@@ -1,5 +1,6 @@
 #include "workflows/FirmwareWriteFlow.h"
 
+#include "catalogue/Catalogue.h"
 #include "workflows/LineRelay.h"
 #include "workflows/PendingUpdate.h"
 #include "workflows/RestoreDeviceThread.h"
@@ -8,36 +9,38 @@
 #include "workflows/WorkerRunner.h"
 #include "workflows/WriteGuard.h"
 
-FlowOutcome FirmwareWriteFlow::update(FrontEnd& frontEnd, const DeviceState& state)
+FlowOutcome FirmwareWriteFlow::update(FrontEnd& frontEnd, const DeviceState& state, qint64* attemptId)
 {
     UpdateDeviceThread worker;
-    return FirmwareWriteFlow(frontEnd, QStringLiteral("Updating Firmware"),
+    return FirmwareWriteFlow(frontEnd, QStringLiteral("update"), QStringLiteral("Updating Firmware"),
                              QStringLiteral("Updating Device\nDO NOT UNPLUG THE DEVICE\n"
                                             "This process can take several minutes\nPlease Wait..."))
-        .run(worker, state);
+        .run(worker, state, attemptId);
 }
 
-FlowOutcome FirmwareWriteFlow::restore(FrontEnd& frontEnd, const DeviceState& state)
+FlowOutcome FirmwareWriteFlow::restore(FrontEnd& frontEnd, const DeviceState& state, qint64* attemptId)
 {
     RestoreDeviceThread worker;
-    return FirmwareWriteFlow(frontEnd, QStringLiteral("Restoring Device"),
+    return FirmwareWriteFlow(frontEnd, QStringLiteral("restore"), QStringLiteral("Restoring Device"),
                              QStringLiteral("Performing Device Restore\nDO NOT UNPLUG DEVICE\n"
                                             "This process will take up to 10 minutes\nPlease Wait..."))
-        .run(worker, state);
+        .run(worker, state, attemptId);
 }
 
-FirmwareWriteFlow::FirmwareWriteFlow(FrontEnd& frontEnd, const QString& heading, const QString& busyText)
-    : frontEnd(frontEnd), heading(heading), busyText(busyText)
+FirmwareWriteFlow::FirmwareWriteFlow(FrontEnd& frontEnd, const QString& action, const QString& heading,
+                                     const QString& busyText)
+    : frontEnd(frontEnd), action(action), heading(heading), busyText(busyText)
 {
 }
 
-FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceState& state)
+FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceState& state, qint64* attemptId)
 {
     frontEnd.addLine(QString());
     frontEnd.addLine(heading);
     frontEnd.addLine(QString());
     frontEnd.beginBusy(busyText);
     worker.state = state;
+    describeAttempt(worker, state);
     LineRelay relay(frontEnd);
     QObject::connect(&worker, SIGNAL(addLine(QString)), &relay, SLOT(addLine(QString)));
     if (worker.metaObject()->indexOfSignal("replaceLastLine(QString)") >= 0)
@@ -49,6 +52,8 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceSta
         const WriteGuard noStop([this] { frontEnd.addLine(WriteGuard::noticeLine()); });
         WorkerRunner::run(worker, &relay, [&] { frontEnd.showPercent(worker.progress.percent()); });
     }
+    if (attemptId)
+        *attemptId = worker.attemptId;
     reportVerdict(worker.success);
     // Only a finished operation clears the record; any other end leaves it
     // for the next check to find.
@@ -66,6 +71,24 @@ void FirmwareWriteFlow::clearRecord(const DeviceState& state)
     const QString left = PendingUpdate(state.deviceType, state.serialNumber).remove();
     if (!left.isEmpty())
         frontEnd.addLine(QStringLiteral("Could not clear the update record: ") + left);
+}
+
+// The worker adds what it alone knows: when it came to the first erase, and
+// what it was about to write. The library's version is asked here, before
+// the worker runs, as the banner asks it.
+void FirmwareWriteFlow::describeAttempt(FirmwareWriterThread& worker, const DeviceState& state) const
+{
+    UpdateAttempt& attempt = worker.attempt;
+    attempt = UpdateAttempt::onThisMachine();
+    attempt.action = action;
+    attempt.model = deviceTypeName(state.deviceType);
+    attempt.serial = state.serialNumber;
+    // Only an operational instrument told its versions.
+    if (state.status == Operational)
+        attempt.versionBefore = state.currentVersion.versionString();
+    attempt.versionTarget = state.targetVersion.versionString();
+    attempt.log = frontEnd.sessionLogPath();
+    attempt.releaseKey = QString(); // the ID of the key the release was verified with, once releases are signed
 }
 
 void FirmwareWriteFlow::reportVerdict(bool success)

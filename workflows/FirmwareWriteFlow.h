@@ -13,19 +13,22 @@ class FirmwareWriteFlow
 {
 public:
     // Rewrites what differs from this release, for an instrument the check
-    // found operational.
-    static FlowOutcome update(FrontEnd& frontEnd, const DeviceState& state);
+    // found operational. The history's id of the attempt goes to attemptId
+    // (0 when none was recorded).
+    static FlowOutcome update(FrontEnd& frontEnd, const DeviceState& state, qint64* attemptId = nullptr);
     // Rewrites every component of an instrument that answers only in boot mode.
-    static FlowOutcome restore(FrontEnd& frontEnd, const DeviceState& state);
+    static FlowOutcome restore(FrontEnd& frontEnd, const DeviceState& state, qint64* attemptId = nullptr);
 
 private:
-    FirmwareWriteFlow(FrontEnd& frontEnd, const QString& heading, const QString& busyText);
+    FirmwareWriteFlow(FrontEnd& frontEnd, const QString& action, const QString& heading, const QString& busyText);
 
-    FlowOutcome run(FirmwareWriterThread& worker, const DeviceState& state);
+    FlowOutcome run(FirmwareWriterThread& worker, const DeviceState& state, qint64* attemptId);
+    void describeAttempt(FirmwareWriterThread& worker, const DeviceState& state) const;
     void reportVerdict(bool success);
     void clearRecord(const DeviceState& state);
 
     FrontEnd& frontEnd;
+    QString action;
     QString heading;
     QString busyText;
 };

@@ -1,19 +1,33 @@
 #include "workflows/FirmwareWriterThread.h"
 
+#include "catalogue/ChecksumList.h"
 #include "device/rz_api.h"
 #include "workflows/ImageCheck.h"
 #include "workflows/PendingUpdate.h"
+#include "workflows/UpdateHistory.h"
+
+#include <QFileInfo>
 
 FirmwareWriterThread::FirmwareWriterThread()
     : QThread(nullptr)
 {
 }
 
+// The history is kept open, on this thread, from the row written before the
+// first erase to its verdict after the last write.
 bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, int& handle,
                                            const std::function<bool(int&)>& open)
 {
-    unskipUnfinished(steps);
-    return imagesUsable(steps) && open(handle) && recordPending(steps) && writeAll(handle, steps);
+    const bool resuming = unskipUnfinished(steps);
+    if (!imagesUsable(steps) || !open(handle) || !recordPending(steps))
+        return false;
+    if (componentsWritten(steps).isEmpty())
+        return writeAll(handle, steps);
+    UpdateHistory history([this](const QString& line) { emit addLine(line); });
+    attemptId = history.begin(describeAttempt(steps), resuming);
+    const bool written = writeAll(handle, steps);
+    history.finish(attemptId, written, failureLine);
+    return written;
 }
 
 bool FirmwareWriterThread::imagesUsable(const std::vector<WriteStep>& steps)
@@ -27,30 +41,54 @@ bool FirmwareWriterThread::imagesUsable(const std::vector<WriteStep>& steps)
     return !refused;
 }
 
-void FirmwareWriterThread::unskipUnfinished(std::vector<WriteStep>& steps) const
+bool FirmwareWriterThread::unskipUnfinished(std::vector<WriteStep>& steps) const
 {
     const QStringList unfinished = PendingUpdate(state.deviceType, state.serialNumber).components();
     for (WriteStep& step : steps) {
         if (unfinished.contains(step.component) || unfinished.contains(QStringLiteral("all")))
             step.skipped = false;
     }
+    return !unfinished.isEmpty();
 }
 
 bool FirmwareWriterThread::recordPending(const std::vector<WriteStep>& steps)
+{
+    QString reason;
+    if (componentsWritten(steps).isEmpty()
+        || PendingUpdate(state.deviceType, state.serialNumber)
+               .write(componentsWritten(steps), state.targetVersion.versionString(), &reason))
+        return true;
+    emit addLine(QStringLiteral("Cannot record the update before writing: ") + reason);
+    refused = true;
+    return false;
+}
+
+// The list is digested as it is now, after the images were checked against
+// it and before the first of them is written.
+UpdateAttempt FirmwareWriterThread::describeAttempt(const std::vector<WriteStep>& steps) const
+{
+    UpdateAttempt described = attempt;
+    described.started = QDateTime::currentDateTimeUtc();
+    described.components = componentsWritten(steps);
+    for (const WriteStep& step : steps) {
+        if (step.skipped)
+            continue;
+        const QString list = QFileInfo(QString::fromLocal8Bit(step.image.c_str())).path() + QLatin1Char('/')
+                             + ChecksumList::fileName();
+        described.sumsSha256 = QString::fromLatin1(ChecksumList::sha256Of(list));
+        break;
+    }
+    return described;
+}
+
+QStringList FirmwareWriterThread::componentsWritten(const std::vector<WriteStep>& steps)
 {
     QStringList components;
     for (const WriteStep& step : steps) {
         if (!step.skipped)
             components << step.component;
     }
-    QString reason;
-    if (components.isEmpty()
-        || PendingUpdate(state.deviceType, state.serialNumber)
-               .write(components, state.targetVersion.versionString(), &reason))
-        return true;
-    emit addLine(QStringLiteral("Cannot record the update before writing: ") + reason);
-    refused = true;
-    return false;
+    return components;
 }
 
 bool FirmwareWriterThread::writeAll(int handle, const std::vector<WriteStep>& steps)
@@ -106,6 +144,7 @@ bool FirmwareWriterThread::failed(int status, const QString& line)
 {
     if (status == 0)
         return false;
+    failureLine = line;
     emit addLine(line);
     return true;
 }

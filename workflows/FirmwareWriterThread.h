@@ -3,6 +3,7 @@
 
 #include "workflows/DeviceState.h"
 #include "workflows/FpgaProgress.h"
+#include "workflows/UpdateAttempt.h"
 #include "workflows/WriteStep.h"
 
 #include <QThread>
@@ -22,8 +23,11 @@ public:
     FirmwareWriterThread();
 
     DeviceState state;    // written before start(), only read by the worker
+    UpdateAttempt attempt; // the history's row, as far as the flow knows it; written before start()
     bool success = false; // read once the thread has finished
     bool refused = false; // stopped before anything was sent to the instrument
+    qint64 attemptId = 0; // the history's row once recorded; read once the thread has finished
+    QString failureLine;  // the line that reported the failure, for the history
     FpgaProgress progress;
 
 signals:
@@ -32,7 +36,8 @@ signals:
 protected:
     // The whole write of a procedure: the rows' images are checked, the
     // instrument opened by `open` (which says why when it cannot), the record
-    // of what follows kept, then the rows run in order. False at the first
+    // of what follows kept and the attempt entered in the history, then the
+    // rows run in order and the attempt's end entered. False at the first
     // step that fails, after its line; `handle` is then whatever open left.
     bool writeComponents(std::vector<WriteStep> steps, int& handle, const std::function<bool(int&)>& open);
     // The instrument opened must be the one the check found: false, after
@@ -49,13 +54,17 @@ protected:
 
 private:
     // Rows an earlier, unfinished operation on this instrument was about to
-    // write are written again, whatever the versions say.
-    void unskipUnfinished(std::vector<WriteStep>& steps) const;
+    // write are written again, whatever the versions say. True when there
+    // was such an operation.
+    bool unskipUnfinished(std::vector<WriteStep>& steps) const;
     // One line per image of the rows to write that is missing, empty or not
     // the one this release shipped; false (and refused) if any is.
     bool imagesUsable(const std::vector<WriteStep>& steps);
     // False (and refused), after its line, when the record cannot be kept.
+    // A history that cannot take its row stops nothing.
     bool recordPending(const std::vector<WriteStep>& steps);
+    UpdateAttempt describeAttempt(const std::vector<WriteStep>& steps) const;
+    static QStringList componentsWritten(const std::vector<WriteStep>& steps);
     bool writeAll(int handle, const std::vector<WriteStep>& steps);
     bool write(int handle, const WriteStep& step);
 };

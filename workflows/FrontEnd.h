@@ -33,6 +33,10 @@ public:
 
     // A combination of Action values; the others are withdrawn.
     virtual void offerActions(int actions) = 0;
+
+    // The file this run's lines are kept in, for the update history; empty
+    // when there is none.
+    virtual QString sessionLogPath() const { return QString(); }
 };
 
 // How a flow ended, for the front end to show or turn into an exit code.

@@ -164,7 +164,7 @@ QStringList PanelDriver::chooseFromLogMenu(QTextEdit* log, const QString& choice
         picker.stop();
         QAction* chosen = nullptr;
         for (QAction* action : menu->actions()) {
-            if (!action->isEnabled())
+            if (!action->isEnabled() || action->isSeparator())
                 continue;
             entries << action->text();
             if (action->text() == choice)

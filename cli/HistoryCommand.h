@@ -1,0 +1,34 @@
+#ifndef HISTORYCOMMAND_H
+#define HISTORYCOMMAND_H
+
+#include "workflows/UpdateHistory.h"
+
+#include <QString>
+
+#include <optional>
+
+class QCommandLineParser;
+
+// `rz-firmware-updater history`: every update and restore on record, newest
+// first, as a table for people or as JSON or CSV for programs. It reads
+// without the updater lock, so it runs beside an update.
+class HistoryCommand
+{
+public:
+    // The filter and format options, checked; false, after a line on
+    // standard error, when one is bad.
+    bool readOptions(const QCommandLineParser& parser, const std::optional<int>& model);
+    // Prints on standard output; the exit code.
+    int run() const;
+
+    // One line an attempt under a header line, times in UTC as in JSON and CSV.
+    static QString table(const QList<UpdateAttempt>& attempts);
+
+private:
+    enum Format { Table, Json, Csv };
+
+    UpdateHistory::Filter filter;
+    Format format = Table;
+};
+
+#endif

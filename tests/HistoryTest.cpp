@@ -1,0 +1,401 @@
+#include "tests/support/PanelDriver.h"
+#include "tests/support/SimulatedInstrument.h"
+#include "tests/support/UpdaterRun.h"
+
+#include "catalogue/ChecksumList.h"
+#include "ui/HistoryDialog.h"
+#include "workflows/UpdateHistory.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSysInfo>
+#include <QTableView>
+#include <QTextEdit>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+const auto usbModel = &SimulatedInstrument::usbModel;
+
+QJsonArray historyJson()
+{
+    UpdaterRun run({"history", "--json"});
+    if (run.finish() != 0)
+        return QJsonArray();
+    return QJsonDocument::fromJson(run.output).object().value("attempts").toArray();
+}
+
+// "id action state resumedFrom error" an attempt, newest first; "-" for null.
+QStringList summary(const QJsonArray& attempts)
+{
+    QStringList lines;
+    for (const QJsonValue& value : attempts) {
+        const QJsonObject attempt = value.toObject();
+        lines << QString("%1 %2 %3 %4 %5")
+                     .arg(attempt.value("id").toInt())
+                     .arg(attempt.value("action").toString(), attempt.value("state").toString(),
+                          attempt.value("resumedFrom").isNull() ? "-" : QString::number(attempt.value("resumedFrom").toInt()),
+                          attempt.value("error").isNull() ? "-" : attempt.value("error").toString());
+    }
+    return lines;
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The ids an output of `history` lists, in its order.
+QStringList idsIn(const QByteArray& output, const QString& format)
+{
+    QStringList ids;
+    if (format == "json") {
+        for (const QJsonValue& attempt : QJsonDocument::fromJson(output).object().value("attempts").toArray())
+            ids << QString::number(attempt.toObject().value("id").toInt());
+        return ids;
+    }
+    QStringList lines = QString::fromUtf8(output).split('\n', Qt::SkipEmptyParts);
+    if (lines.isEmpty())
+        return ids;
+    const QString header = lines.takeFirst();
+    if (format == "csv" && header != UpdateAttempt::fieldNames().join(','))
+        return {"bad header: " + header};
+    for (const QString& line : lines)
+        ids << line.section(QRegularExpression("[ ,]"), 0, 0);
+    return ids;
+}
+
+// Four attempts on two models and three instruments, one a month, one of
+// them failed, one with a session log whose name needs quoting in CSV.
+QString seedHistory()
+{
+    const QString quotedLog = QDir::current().filePath("logs, \"old\"/2024-03-15.log");
+    QDir().mkpath(QFileInfo(quotedLog).path());
+    QFile(quotedLog).open(QIODevice::WriteOnly);
+    UpdateHistory history([](const QString& line) { QFAIL(qPrintable(line)); });
+    const struct
+    {
+        const char* started;
+        const char* model;
+        int serial;
+        bool succeeded;
+        QString log;
+    } rows[] = {{"2024-01-15T12:00:00Z", "RZ610R", 111, true, QString()},
+                {"2024-02-15T12:00:00Z", "RZ870S", 222, false, QString()},
+                {"2024-03-15T12:00:00Z", "RZ610R", 111, true, quotedLog},
+                {"2024-04-15T12:00:00Z", "RZ870S", 333, true, QString()}};
+    for (const auto& row : rows) {
+        UpdateAttempt attempt = UpdateAttempt::onThisMachine();
+        attempt.started = QDateTime::fromString(row.started, Qt::ISODate);
+        attempt.action = "update";
+        attempt.model = row.model;
+        attempt.serial = row.serial;
+        attempt.versionTarget = "4.5.10";
+        attempt.components = QStringList{"run", "fpga"};
+        attempt.log = row.log;
+        history.finish(history.begin(attempt, false), row.succeeded, "Failed writing FPGA.");
+    }
+    return quotedLog;
+}
+
+// Takes the URLs the desktop would be asked to open.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+} // namespace
+
+class HistoryTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyWriteIsOnRecord();
+    void filtersAndFormats_data();
+    void filtersAndFormats();
+    void damagedHistoryIsSetAside_data();
+    void damagedHistoryIsSetAside();
+    void recoveryFromTheRecord_data();
+    void recoveryFromTheRecord();
+};
+
+// A full update, a failed one, one whose updater is killed mid-write, and the
+// update that finishes it: four rows, each finished once, read by a second
+// program while the third is written.
+void HistoryTest::everyWriteIsOnRecord()
+{
+    SimulatedInstrument instrument;
+    const QStringList old = usbModel("RZ610R", 4, 5, 9);
+    instrument.create(old);
+    QCOMPARE(UpdaterRun({"check"}).finish(), 10);
+    QVERIFY(!QFile::exists(UpdateHistory::path())); // a check writes no row
+
+    UpdaterRun first({"update", "--json"});
+    QCOMPARE(first.finish(), 0);
+    const QJsonObject report = QJsonDocument::fromJson(first.output).object();
+    QCOMPARE(report.value("attemptId").toInt(), 1);
+    QCOMPARE(report.value("libraryVersion").toString(), "rzsim 1.0 (simulated instrument)");
+
+    instrument.create(old + QStringList{"--fault", "rzConfigUSBWriteFPGAProgram:5"});
+    QCOMPARE(UpdaterRun({"update"}).finish(), 1);
+
+    instrument.create(old + QStringList{"--fpga-write-ms", "20000"});
+    UpdaterRun killed({"update"});
+    QByteArray seen;
+    while (!seen.contains("Updating FPGA") && killed.process.waitForReadyRead(30000))
+        seen += killed.process.readAllStandardOutput();
+    QCOMPARE(summary(historyJson()).value(0), "3 update pending 2 -"); // its updater still runs
+    killed.process.kill();
+    QCOMPARE(killed.finish(), -1);
+
+    instrument.create(old);
+    QCOMPARE(UpdaterRun({"update"}).finish(), 0);
+    const QJsonArray attempts = historyJson();
+    QCOMPARE(summary(attempts), QStringList({"4 update succeeded 3 -", "3 update interrupted 2 -",
+                                             "2 update failed - Failed Writing", "1 update succeeded - -"}));
+
+    const QString sums = ChecksumList::sha256Of("firmware/SHA256SUMS");
+    QStringList fieldsByName = UpdateAttempt::fieldNames();
+    fieldsByName.sort(); // as JSON orders them
+    QSet<QString> logs;
+    for (const QJsonValue& value : attempts) {
+        const QJsonObject attempt = value.toObject();
+        QCOMPARE(attempt.keys(), fieldsByName);
+        const QString described = QString("%1 %2 %3>%4 %5 %6 %7")
+                                      .arg(attempt.value("model").toString())
+                                      .arg(attempt.value("serial").toInt())
+                                      .arg(attempt.value("versionBefore").toString(), attempt.value("versionTarget").toString(),
+                                           attempt.value("components").toVariant().toStringList().join(','),
+                                           attempt.value("sumsSha256").toString() == sums ? "sums" : "other sums",
+                                           attempt.value("releaseKey").isNull() ? "no key" : "key");
+        QCOMPARE(described, "RZ610R 12345 4.5.9>4.5.10 fpga sums no key");
+        QCOMPARE(attempt.value("libraryVersion").toString(), "rzsim 1.0 (simulated instrument)");
+        QCOMPARE(attempt.value("host").toString(), QSysInfo::machineHostName());
+        QVERIFY(!attempt.value("user").toString().isEmpty());
+        QVERIFY(!attempt.value("updaterVersion").toString().isEmpty());
+        QCOMPARE(attempt.value("finished").isNull(), attempt.value("state") == "interrupted");
+        QVERIFY(attempt.value("finished").isNull() || attempt.value("finished").toString() >= attempt.value("started").toString());
+        QVERIFY(contentsOf(attempt.value("log").toString()).contains("Updating FPGA, estimated 6 minutes."));
+        logs << attempt.value("log").toString();
+    }
+    QCOMPARE(logs.size(), 4); // each run's own
+
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "schema");
+        db.setDatabaseName(UpdateHistory::path());
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QStringList found;
+        for (const char* pragma : {"PRAGMA user_version", "PRAGMA journal_mode"}) {
+            QVERIFY(query.exec(pragma) && query.next());
+            found << query.value(0).toString();
+        }
+        QVERIFY(query.exec("PRAGMA table_info(attempts)"));
+        QStringList columns;
+        while (query.next())
+            columns << query.value(1).toString();
+        QCOMPARE(found, QStringList({"1", "wal"}));
+        QCOMPARE(columns, UpdateAttempt::fieldNames());
+    }
+    QSqlDatabase::removeDatabase("schema");
+}
+
+void HistoryTest::filtersAndFormats_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // for the window: the serial filter's text
+    QTest::addColumn<QString>("format");        // table, json, csv; window: its CSV export
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("ids");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("table") << QStringList() << "table" << 0 << QStringList{"4", "3", "2", "1"} << "";
+    QTest::newRow("serial, JSON") << QStringList{"--serial", "111", "--json"} << "json" << 0 << QStringList{"3", "1"} << "";
+    QTest::newRow("model, CSV") << QStringList{"--model", "RZ870S", "--csv"} << "csv" << 0 << QStringList{"4", "2"} << "";
+    QTest::newRow("since, JSON") << QStringList{"--since", "2024-03-01", "--json"} << "json" << 0
+                                 << QStringList{"4", "3"} << "";
+    QTest::newRow("all three, CSV") << QStringList{"--serial", "111", "--model", "RZ610R", "--since", "2024-02-01", "--csv"}
+                                    << "csv" << 0 << QStringList{"3"} << "";
+    QTest::newRow("none match") << QStringList{"--serial", "999"} << "table" << 0 << QStringList() << "";
+    QTest::newRow("bad date") << QStringList{"--since", "2024-13-01"} << "table" << 2 << QStringList()
+                              << "--since: expected a date as YYYY-MM-DD, not 2024-13-01.";
+    QTest::newRow("bad serial") << QStringList{"--serial", "one"} << "table" << 2 << QStringList()
+                                << "--serial: expected a serial number, not one.";
+    QTest::newRow("two formats") << QStringList{"--json", "--csv"} << "table" << 2 << QStringList()
+                                 << "--json and --csv cannot be combined.";
+    QTest::newRow("window") << QStringList{""} << "window" << 0 << QStringList{"4", "3", "2", "1"} << "";
+    QTest::newRow("window, serial filter") << QStringList{"111"} << "window" << 0 << QStringList{"3", "1"} << "";
+}
+
+void HistoryTest::filtersAndFormats()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, format);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, ids);
+    QFETCH(QString, error);
+    SimulatedInstrument instrument;
+    const QString quotedLog = seedHistory();
+    const QByteArray quotedInCsv = ",\"" + quotedLog.toUtf8().replace("\"", "\"\"") + "\",";
+    if (format != "window") {
+        UpdaterRun run(QStringList{"history"} + arguments);
+        QCOMPARE(run.finish(), exitCode);
+        QCOMPARE(QString::fromLocal8Bit(run.errors).trimmed(), error);
+        QCOMPARE(idsIn(run.output, format), ids);
+        if (format == "json") {
+            for (const QJsonValue& attempt : QJsonDocument::fromJson(run.output).object().value("attempts").toArray())
+                QCOMPARE(attempt.toObject().size(), UpdateAttempt::fieldNames().size());
+        }
+        QCOMPARE(run.output.contains(quotedInCsv), format == "csv" && ids.contains("3"));
+        return;
+    }
+    // Ctrl+H in the window; the dialog filtered, its first row's log opened, what it shows exported.
+    const QString exported = instrument.path("exported.csv");
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    PanelDriver driver;
+    QVERIFY(QTest::qWaitForWindowActive(driver.log()->window()));
+    bool shown = false;
+    QTimer answer;
+    answer.setInterval(10);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<HistoryDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        answer.stop();
+        shown = true;
+        dialog->findChild<QLineEdit*>()->setText(arguments.first());
+        dialog->findChild<QTableView*>()->selectRow(0);
+        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            if (button->text() == "Open Session Log" && button->isEnabled())
+                button->click();
+        }
+        dialog->askFileName = [&](QWidget*) { return exported; };
+        dialog->exportCsv();
+        dialog->reject();
+    });
+    answer.start();
+    QTest::keyClick(driver.log(), Qt::Key_H, Qt::ControlModifier);
+    QDesktopServices::unsetUrlHandler("file");
+    QVERIFY(shown);
+    // Only the newest attempt of serial 111 has a log file.
+    QCOMPARE(catcher.opened, arguments.first().isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl::fromLocalFile(quotedLog)});
+    QCOMPARE(idsIn(contentsOf(exported), "csv"), ids);
+    UpdaterRun run(arguments.first().isEmpty() ? QStringList{"history", "--csv"}
+                                               : QStringList{"history", "--csv", "--serial", arguments.first()});
+    QCOMPARE(run.finish(), 0);
+    QCOMPARE(contentsOf(exported), run.output);
+}
+
+void HistoryTest::damagedHistoryIsSetAside_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("not a database") << "not a database";
+    QTest::newRow("a damaged page") << "a damaged page";
+}
+
+// The update goes on; the damaged file is kept byte for byte beside a new one.
+void HistoryTest::damagedHistoryIsSetAside()
+{
+    QFETCH(QString, damage);
+    SimulatedInstrument instrument;
+    if (damage == "a damaged page") {
+        seedHistory();
+        QFile file(UpdateHistory::path());
+        QVERIFY(file.size() > 4 * 4096);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(2 * 4096));
+        file.write(QByteArray(4096, '\x55'));
+    } else {
+        QVERIFY(QDir().mkpath(QFileInfo(UpdateHistory::path()).path()));
+        QFile file(UpdateHistory::path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("serial,firmware\n").repeated(500));
+    }
+    const QByteArray damaged = contentsOf(UpdateHistory::path());
+    instrument.create(usbModel("RZ610R", 4, 5, 9));
+    UpdaterRun run({"update"});
+    QCOMPARE(run.finish(), 0);
+    const QDir folder = QFileInfo(UpdateHistory::path()).dir();
+    const QStringList kept = folder.entryList({"history.db.broken-*"}, QDir::Files);
+    QCOMPARE(kept.size(), 1);
+    QVERIFY(run.lines().contains("The update history could not be read; it was kept as " + folder.filePath(kept.first())
+                                 + " and a new one started."));
+    QCOMPARE(contentsOf(folder.filePath(kept.first())), damaged);
+    QCOMPARE(summary(historyJson()), QStringList{"1 update succeeded - -"});
+}
+
+void HistoryTest::recoveryFromTheRecord_data()
+{
+    QTest::addColumn<bool>("window");
+    QTest::addColumn<int>("flashSerial");
+    QTest::addColumn<QStringList>("lines"); // after the bootstrap's announcement
+    const QString record = "The last update of RZ610R serial 12345 did not finish.";
+    const QString other = "The instrument that answers is not the one whose update did not finish.";
+    const QStringList restoreOffered = {"Attempting to bootstrap firmware.", "Found serial %1",
+                                        "Firmware can now be restored.", "Press Restore to continue."};
+    QTest::newRow("window") << true << 12345 << QStringList{record} + restoreOffered.join('\n').arg(12345).split('\n');
+    QTest::newRow("window, another instrument")
+        << true << 999 << QStringList{record, other} + restoreOffered.join('\n').arg(999).split('\n');
+    QTest::newRow("restore") << false << 12345 << QStringList{record} + restoreOffered.join('\n').arg(12345).split('\n');
+    QTest::newRow("restore, another instrument")
+        << false << 999
+        << QStringList{record, other,
+                       "No instrument answers. To bootstrap it, name its model: restore --model RZ610R|RZ610S|RZ610T|RZ870S."};
+}
+
+// Cut off during its boot sector's erase, the instrument answers nothing; the
+// record names its model, and only the serial number in its flash decides.
+void HistoryTest::recoveryFromTheRecord()
+{
+    QFETCH(bool, window);
+    QFETCH(int, flashSerial);
+    QFETCH(QStringList, lines);
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 3, 5, 10) + QStringList{"--unplug-after", "rzConfigUSBClearBootSector"});
+    QCOMPARE(UpdaterRun({"update"}).finish(), 1);
+    instrument.create(usbModel("RZ610R", 3, 5, 10)
+                      + QStringList{"--invalid", "boot", "--flash-serial", QString::number(flashSerial)});
+    instrument.clearTrace();
+    const bool same = flashSerial == 12345;
+    QStringList shown;
+    if (window) {
+        PanelDriver driver;
+        driver.answerSelectorWith("RZ610R");
+        driver.pressCheckVersions();
+        QCOMPARE(driver.selectorsShown(), same ? 0 : 1);
+        driver.pressRestore();
+        shown = driver.logLines();
+    } else {
+        UpdaterRun run({"restore"});
+        QCOMPARE(run.finish(), same ? 0 : 4);
+        shown = run.lines();
+    }
+    const int from = shown.indexOf("Looking to bootstrap device.") + 1;
+    QCOMPARE(shown.mid(from, lines.size()), lines);
+    // The recorded model's boot image, loaded once whatever the operator answered.
+    QCOMPARE(instrument.traceOf("rzConfigUSBBootstrapDevice").size(), 1);
+    QVERIFY(instrument.traceOf("rzConfigUSBBootstrapDevice").first().contains("RZ610R-Cypress-Boot-v4.img"));
+    const QStringList restored = window || same ? QStringList{QString("2 restore succeeded %1 -").arg(same ? "1" : "-")}
+                                                : QStringList();
+    QCOMPARE(summary(historyJson()), restored + QStringList{"1 update failed - Failed Writing"});
+}
+
+QTEST_MAIN(HistoryTest)
+#include "HistoryTest.moc"

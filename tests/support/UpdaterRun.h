@@ -1,0 +1,29 @@
+#ifndef UPDATERRUN_H
+#define UPDATERRUN_H
+
+#include <QByteArray>
+#include <QMap>
+#include <QProcess>
+#include <QStringList>
+
+// The updater as a script runs it: no display, the simulated instrument
+// loaded even when the updater was built against another device library.
+class UpdaterRun
+{
+public:
+    // `variables` are set in the updater's environment, as another account's
+    // HOME, say.
+    explicit UpdaterRun(const QStringList& arguments, bool withDisplayVariables = true,
+                        const QMap<QString, QString>& variables = {});
+
+    // Waits for the end; the exit code, or -1 when the updater crashed or was killed.
+    int finish();
+    // Standard output by lines, once finished.
+    QStringList lines() const;
+
+    QProcess process;
+    QByteArray output;
+    QByteArray errors;
+};
+
+#endif

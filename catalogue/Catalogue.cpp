@@ -1,31 +1,23 @@
 #include "catalogue/Catalogue.h"
 
-namespace {
+#include "catalogue/ModelTable.h"
 
-const FirmwareVersion releaseVersions[4] = {
-    {0, 4, 5, 10},
-    {1, 4, 8, 14},
-    {2, 9, 9, 7},
-    {3, 2, 4, 4},
-};
+namespace {
 
 // FPGA version of an RZ610T by its firmware number 1 to 9.
 const int networkFpgaVersions[9] = {1, 1, 1, 2, 3, 4, 5, 6, 7};
-
-const char* const deviceTypeNames[4] = {"RZ610R", "RZ610S", "RZ610T", "RZ870S"};
 
 } // namespace
 
 bool isKnownDeviceType(int deviceType)
 {
-    return deviceType >= 0 && deviceType <= 3;
+    return ModelTable::find(deviceType) != nullptr;
 }
 
 FirmwareVersion targetVersion(int deviceType)
 {
-    if (!isKnownDeviceType(deviceType))
-        return FirmwareVersion{deviceType, 0, 0, 0};
-    return releaseVersions[deviceType];
+    const Model* model = ModelTable::find(deviceType);
+    return model ? model->target : FirmwareVersion{deviceType, 0, 0, 0};
 }
 
 // A number past the table is firmware newer than this release: its FX3
@@ -33,34 +25,32 @@ FirmwareVersion targetVersion(int deviceType)
 // confirmed downgrade rewrites the FPGA too.
 FirmwareVersion versionFromNetworkFirmware(int firmwareNumber)
 {
+    const int type = ModelTable::networkModel()->deviceType;
     if (firmwareNumber > 9)
-        return FirmwareVersion{2, firmwareNumber, firmwareNumber, 0};
+        return FirmwareVersion{type, firmwareNumber, firmwareNumber, 0};
     if (firmwareNumber < 1)
-        return FirmwareVersion{2, 0, 0, 0};
-    return FirmwareVersion{2, firmwareNumber, firmwareNumber, networkFpgaVersions[firmwareNumber - 1]};
+        return FirmwareVersion{type, 0, 0, 0};
+    return FirmwareVersion{type, firmwareNumber, firmwareNumber, networkFpgaVersions[firmwareNumber - 1]};
 }
 
 QStringList componentNames(int deviceType)
 {
-    if (!isKnownDeviceType(deviceType))
-        return {};
-    if (deviceType == 2)
-        return {QStringLiteral("fx3"), QStringLiteral("fpga")};
-    return {QStringLiteral("boot"), QStringLiteral("run"), QStringLiteral("fpga")};
+    QStringList names;
+    if (const Model* model = ModelTable::find(deviceType)) {
+        for (const ModelComponent& component : model->components)
+            names << component.name;
+    }
+    return names;
 }
 
 QString deviceTypeName(int deviceType)
 {
-    if (!isKnownDeviceType(deviceType))
-        return QStringLiteral("Invalid device type");
-    return QString::fromLatin1(deviceTypeNames[deviceType]);
+    const Model* model = ModelTable::find(deviceType);
+    return model ? model->name : QStringLiteral("Invalid device type");
 }
 
 int deviceTypeNamed(const QString& name)
 {
-    for (int type = 0; isKnownDeviceType(type); ++type) {
-        if (name == QLatin1String(deviceTypeNames[type]))
-            return type;
-    }
-    return -1;
+    const Model* model = ModelTable::named(name);
+    return model ? model->deviceType : -1;
 }

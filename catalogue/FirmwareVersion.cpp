@@ -1,32 +1,26 @@
 #include "catalogue/FirmwareVersion.h"
 
+#include "catalogue/ModelTable.h"
+
 #include <cstdio>
 
 namespace {
 
-enum Component { Boot, Run, Fpga };
-
-// File name patterns by device type and component; null where there is none.
-const char* const imagePatterns[4][3] = {
-    {"./firmware/RZ610R-Cypress-Boot-v%d.img", "./firmware/RZ610R-Cypress-Run-v%d.img",
-     "./firmware/RZ610R-FPGA-v%d.rbf"},
-    {"./firmware/RZ610S-Cypress-Boot-v%d.img", "./firmware/RZ610S-Cypress-Run-v%d.img",
-     "./firmware/RZ610S-FPGA-v%d.rbf"},
-    {"./firmware/RZ610T-Cypress-v%d.img", nullptr, "./firmware/RZ610T-FPGA-v%d.rbf"},
-    {"./firmware/RZ870S-Cypress-Boot-v%d.img", "./firmware/RZ870S-Cypress-Run-v%d.img",
-     "./firmware/RZ870S-FPGA-v%d.rbf"},
-};
-
-std::string imagePath(int deviceType, Component component, int version)
+// The image of the model's component named by the version field, filled
+// with that field's value; empty where the model has none.
+std::string imagePath(const FirmwareVersion& record, int FirmwareVersion::*field)
 {
-    if (deviceType < 0 || deviceType > 3)
+    const Model* model = ModelTable::find(record.deviceType);
+    if (!model)
         return std::string();
-    const char* pattern = imagePatterns[deviceType][component];
-    if (!pattern)
-        return std::string();
-    char buffer[256] = {};
-    std::snprintf(buffer, sizeof buffer, pattern, version);
-    return std::string(buffer);
+    for (const ModelComponent& component : model->components) {
+        if (component.version != field)
+            continue;
+        char buffer[256] = {};
+        std::snprintf(buffer, sizeof buffer, component.imagePattern, record.*field);
+        return std::string(buffer);
+    }
+    return std::string();
 }
 
 } // namespace
@@ -38,17 +32,17 @@ QString FirmwareVersion::versionString() const
 
 std::string FirmwareVersion::bootImagePath() const
 {
-    return imagePath(deviceType, Boot, bootVersion);
+    return imagePath(*this, &FirmwareVersion::bootVersion);
 }
 
 std::string FirmwareVersion::runImagePath() const
 {
-    return imagePath(deviceType, Run, runVersion);
+    return imagePath(*this, &FirmwareVersion::runVersion);
 }
 
 std::string FirmwareVersion::fpgaImagePath() const
 {
-    return imagePath(deviceType, Fpga, fpgaVersion);
+    return imagePath(*this, &FirmwareVersion::fpgaVersion);
 }
 
 bool FirmwareVersion::operator==(const FirmwareVersion& other) const

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/ModelTable.h"
 #include "cli/HistoryCommand.h"
 #include "cli/TerminalFrontEnd.h"
 #include "device/rz_api.h"
@@ -121,7 +122,7 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
         {QStringLiteral("allow-downgrade"), QStringLiteral("update: write even where the instrument holds newer firmware.")},
         {QStringLiteral("model"), QStringLiteral("restore: the model to bootstrap when nothing answers; "
                                                  "history: only this model's attempts."),
-         QStringLiteral("RZ610R|RZ610S|RZ610T|RZ870S")},
+         ModelTable::names(QStringLiteral("|"))},
         {QStringLiteral("json"), QStringLiteral("Print one JSON report on standard output at the end; the lines go "
                                                 "to standard error. history: the attempts as JSON.")},
         {QStringLiteral("serial"), QStringLiteral("history: only this instrument's attempts."), QStringLiteral("N")},
@@ -166,7 +167,8 @@ bool CommandLine::readModel(std::optional<int>* model, int* exitCode)
         *model = type;
         return true;
     }
-    std::fprintf(stderr, "--model: expected RZ610R, RZ610S, RZ610T or RZ870S, not %s.\n", qPrintable(name));
+    std::fprintf(stderr, "--model: expected one of %s, not %s.\n", qPrintable(ModelTable::names(QStringLiteral(", "))),
+                 qPrintable(name));
     *exitCode = ExitUsage;
     return false;
 }
@@ -223,8 +225,8 @@ std::optional<int> CommandLine::checkFirst()
     if (outcome != FlowOutcome::Cancelled)
         return exitFor(outcome);
     if (command == QLatin1String("restore"))
-        return refuse(QStringLiteral("No instrument answers. To bootstrap it, name its model: "
-                                     "restore --model RZ610R|RZ610S|RZ610T|RZ870S."));
+        return refuse(QStringLiteral("No instrument answers. To bootstrap it, name its model: restore --model %1.")
+                          .arg(ModelTable::names(QStringLiteral("|"))));
     terminal->addLine(QStringLiteral("No instrument answers. If one is connected, "
                                      "restore --model MODEL can bootstrap it."));
     outcome = FlowOutcome::NothingFound;

@@ -1,5 +1,7 @@
 #include "ui/DeviceSelectorDialog.h"
 
+#include "catalogue/ModelTable.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -9,22 +11,14 @@ DeviceSelectorDialog::DeviceSelectorDialog(QWidget* parent)
     : QDialog(parent, Qt::WindowFlags())
 {
     setWindowTitle(QStringLiteral("Device Select"));
-    auto* rz610r = new QPushButton(QStringLiteral("RZ610R"));
-    auto* rz610s = new QPushButton(QStringLiteral("RZ610S"));
-    auto* rz610t = new QPushButton(QStringLiteral("RZ610T"));
-    auto* rz870s = new QPushButton(QStringLiteral("RZ870S"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-
     auto* outer = new QVBoxLayout;
     auto* buttonRow = new QHBoxLayout;
-    // A stray Enter must not bootstrap a model the operator never named: no
-    // button is a default, and the keyboard starts on Cancel (set once the
-    // buttons are the dialog's children).
-    for (QPushButton* button : {rz610r, rz610s, rz610t, rz870s, cancel}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        buttonRow->addWidget(button, 0, Qt::Alignment());
+    // One button a model, in the catalogue's order.
+    for (const Model& model : ModelTable::models()) {
+        QPushButton* button = addButton(buttonRow, model.name);
+        connect(button, &QPushButton::clicked, this, [this, type = model.deviceType] { choose(type); });
     }
+    QPushButton* cancel = addButton(buttonRow, QStringLiteral("Cancel"));
 
     auto* explanation = new QLabel(
         QStringLiteral("Unable to open device. If the device is not connected to the PC, please connect the "
@@ -37,35 +31,46 @@ DeviceSelectorDialog::DeviceSelectorDialog(QWidget* parent)
     setLayout(outer);
     cancel->setFocus(Qt::OtherFocusReason);
 
-    connect(rz610r, SIGNAL(clicked(bool)), this, SLOT(isRZ610R()));
-    connect(rz610s, SIGNAL(clicked(bool)), this, SLOT(isRZ610S()));
-    connect(rz610t, SIGNAL(clicked(bool)), this, SLOT(isRZ610T()));
-    connect(rz870s, SIGNAL(clicked(bool)), this, SLOT(isRZ870S()));
     connect(cancel, SIGNAL(clicked(bool)), this, SLOT(cancelPressed()));
 }
 
+// A stray Enter must not bootstrap a model the operator never named: no
+// button is a default, and the keyboard starts on Cancel (set once the
+// buttons are the dialog's children).
+QPushButton* DeviceSelectorDialog::addButton(QHBoxLayout* row, const QString& text)
+{
+    auto* button = new QPushButton(text);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    row->addWidget(button, 0, Qt::Alignment());
+    return button;
+}
+
+void DeviceSelectorDialog::choose(int type)
+{
+    deviceType = type;
+    accept();
+}
+
+// The four models' own slots, by the device library's numbers.
 void DeviceSelectorDialog::isRZ610R()
 {
-    deviceType = 0;
-    accept();
+    choose(0);
 }
 
 void DeviceSelectorDialog::isRZ610S()
 {
-    deviceType = 1;
-    accept();
+    choose(1);
 }
 
 void DeviceSelectorDialog::isRZ610T()
 {
-    deviceType = 2;
-    accept();
+    choose(2);
 }
 
 void DeviceSelectorDialog::isRZ870S()
 {
-    deviceType = 3;
-    accept();
+    choose(3);
 }
 
 // Cancel, too, ends the dialog through accept(): only the flag tells it apart.

@@ -3,6 +3,9 @@
 
 #include <QDialog>
 
+class QHBoxLayout;
+class QPushButton;
+
 // Asks the operator which model is connected when no instrument answers.
 // The answer is read from the two fields after exec() returns.
 class DeviceSelectorDialog : public QDialog
@@ -21,6 +24,10 @@ private slots:
     void isRZ610T();
     void isRZ870S();
     void cancelPressed();
+
+private:
+    QPushButton* addButton(QHBoxLayout* row, const QString& text);
+    void choose(int type);
 };
 
 #endif

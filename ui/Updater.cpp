@@ -1,6 +1,6 @@
 #include "ui/Updater.h"
 
-#include "catalogue/Catalogue.h"
+#include "catalogue/ModelTable.h"
 #include "device/rz_api.h"
 #include "ui/DeviceSelectorDialog.h"
 #include "ui/LogMenu.h"
@@ -13,6 +13,7 @@
 #include <QBoxLayout>
 #include <QColor>
 #include <QCoreApplication>
+#include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -80,18 +81,38 @@ void Updater::writeBanner()
     appendLine(QString());
     appendLine(QStringLiteral("Please read below before continuing."));
     appendLine(QString());
-    for (int type = 0; type <= 3; ++type) {
-        appendLine(QStringLiteral("Updates %1 to firmware version %2")
-                       .arg(deviceTypeName(type), targetVersion(type).versionString()));
-    }
+    for (const Model& model : ModelTable::models())
+        appendLine(QStringLiteral("Updates %1 to firmware version %2").arg(model.name, model.target.versionString()));
     appendLine(QString());
     appendLine(QStringLiteral("Ensure only one Pellanor device is connected to the PC."));
-    appendLine(QStringLiteral("Connect RZ610R, RZ610S, and RZ870S devices over USB 3.0."));
-    appendLine(QStringLiteral("Connect RZ610T devices over USB 2.0."));
+    for (const QString& line : connectionLines())
+        appendLine(line);
     appendLine(QStringLiteral("Do NOT disconnect the device at any time during the update."),
                    QColor(Qt::red));
     appendLine(QStringLiteral(
         "Disconnecting the device during an update can leave your device in an unoperable state."));
+}
+
+// "Connect A, B, and C devices over USB 3.0.", a line for each cable, in
+// the order the models come.
+QStringList Updater::connectionLines()
+{
+    QStringList cables;
+    QMap<QString, QStringList> models;
+    for (const Model& model : ModelTable::models()) {
+        if (!cables.contains(model.cable))
+            cables << model.cable;
+        models[model.cable] << model.name;
+    }
+    QStringList lines;
+    for (const QString& cable : cables) {
+        QStringList names = models.value(cable);
+        if (names.size() > 1)
+            names.last().prepend(names.size() > 2 ? QStringLiteral("and ") : QString());
+        const QString listed = names.size() == 2 ? names.join(QStringLiteral(" and ")) : names.join(QStringLiteral(", "));
+        lines << QStringLiteral("Connect %1 devices over %2.").arg(listed, cable);
+    }
+    return lines;
 }
 
 void Updater::addLine(const QString& s)

@@ -48,6 +48,7 @@ private:
     void buildPanel();
     void makeAccessible();
     void writeBanner();
+    static QStringList connectionLines();
     // An invalid colour is the log's default one.
     void appendLine(const QString& s, const QColor& colour = QColor());
     void showLine(const QString& s, const QColor& colour);

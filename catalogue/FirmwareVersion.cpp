@@ -2,8 +2,6 @@
 
 #include "catalogue/ModelTable.h"
 
-#include <cstdio>
-
 namespace {
 
 // The image of the model's component named by the version field, filled
@@ -14,11 +12,8 @@ std::string imagePath(const FirmwareVersion& record, int FirmwareVersion::*field
     if (!model)
         return std::string();
     for (const ModelComponent& component : model->components) {
-        if (component.version != field)
-            continue;
-        char buffer[256] = {};
-        std::snprintf(buffer, sizeof buffer, component.imagePattern, record.*field);
-        return std::string(buffer);
+        if (component.version == field)
+            return component.imagePath(record);
     }
     return std::string();
 }

@@ -1,5 +1,7 @@
 #include "catalogue/ModelTable.h"
 
+#include <cstdio>
+
 namespace {
 
 // The boot image of the network model is its one FX3 image; it has no run
@@ -34,6 +36,13 @@ std::vector<Model> makeTable()
 }
 
 } // namespace
+
+std::string ModelComponent::imagePath(const FirmwareVersion& record) const
+{
+    char buffer[256] = {};
+    std::snprintf(buffer, sizeof buffer, imagePattern, record.*version);
+    return std::string(buffer);
+}
 
 const std::vector<Model>& ModelTable::models()
 {

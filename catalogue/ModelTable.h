@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
 #include <vector>
 
 // How the device library reaches a model: its USB configuration family, or
@@ -18,6 +19,9 @@ struct ModelComponent
     QString name;                  // "boot", "run", "fx3" or "fpga": as records name it
     const char* imagePattern;      // the image's path, one %d for the version
     int FirmwareVersion::*version; // the field that names the image and is compared
+
+    // The image of this component at the record's version of it.
+    std::string imagePath(const FirmwareVersion& record) const;
 };
 
 // Everything this release knows about one model without asking it. A model

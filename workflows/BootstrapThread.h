@@ -24,9 +24,6 @@ protected:
     void run() override;
 
 private:
-    void bootstrapNetDevice(const char* bootImage);
-    void bootstrapUSBDevice(const char* bootImage);
-
     const int deviceType;
     bool bootstrapped = false;
     int serial = 0;

@@ -49,9 +49,9 @@ void CheckVersionThread::readNetworkInstrument(int handle, int listedSerial)
     } else {
         found.status = Operational;
     }
-    found.deviceType = RZ_DEVICE_RZ610T;
     found.currentVersion = versionFromNetworkFirmware(firmwareNumber);
-    found.targetVersion = targetVersion(RZ_DEVICE_RZ610T);
+    found.deviceType = RzDeviceType(found.currentVersion.deviceType);
+    found.targetVersion = targetVersion(found.deviceType);
     found.serialNumber = listedSerial;
 }
 

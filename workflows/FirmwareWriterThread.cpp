@@ -1,7 +1,6 @@
 #include "workflows/FirmwareWriterThread.h"
 
 #include "catalogue/ChecksumList.h"
-#include "device/rz_api.h"
 #include "workflows/ImageCheck.h"
 #include "workflows/PendingUpdate.h"
 #include "workflows/UpdateHistory.h"
@@ -115,29 +114,53 @@ bool FirmwareWriterThread::write(int handle, const WriteStep& step)
     return written;
 }
 
-bool FirmwareWriterThread::isCheckedInstrument(bool answered, int serialNumber, int deviceType)
+std::vector<WriteStep> FirmwareWriterThread::steps(const DeviceFamily& family, Procedure procedure) const
 {
-    return isCheckedInstrument(answered && deviceType == state.deviceType, serialNumber);
+    std::vector<WriteStep> rows;
+    const Model* model = ModelTable::find(state.deviceType);
+    for (const ModelComponent& component : model ? model->components : std::vector<ModelComponent>()) {
+        const ComponentCalls* calls = family.component(component.name);
+        if (!calls)
+            continue;
+        WriteStep row;
+        row.component = component.name;
+        row.image = component.imagePath(state.targetVersion);
+        row.clear = calls->clear;
+        const int serial = procedure == Restore || calls->updatePassesSerial ? state.serialNumber : -1;
+        row.write = [write = calls->write, serial](int handle, const char* image, double* progress) {
+            return write(handle, image, serial, progress);
+        };
+        row.showsProgress = calls->showsProgress;
+        if (procedure == Update) {
+            row.announce = calls->updateAnnounce;
+            row.skipLine = calls->updateSkip;
+            row.skipped = state.currentVersion.*component.version == state.targetVersion.*component.version;
+            row.clearFailed = QStringLiteral("Failed Clearing");
+            row.writeFailed = QStringLiteral("Failed Writing");
+        } else {
+            row.announce = calls->restoreAnnounce;
+            row.clearFailed = calls->restoreClearFailed;
+            row.writeFailed = calls->restoreWriteFailed;
+        }
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 // Minutes can pass between the check and the write, time enough to plug in
 // another instrument; writing the checked one's images and serial number to
 // it would give it another's identity.
-bool FirmwareWriterThread::isCheckedInstrument(bool answered, int serialNumber)
+bool FirmwareWriterThread::hasOpened(DeviceFamily::Opened opened, const QString& line)
 {
-    if (answered && serialNumber == state.serialNumber)
+    if (opened == DeviceFamily::Opened::Yes)
         return true;
-    emit addLine(QStringLiteral("The connected instrument is not the one checked; nothing was written."));
-    refused = true;
+    if (opened == DeviceFamily::Opened::NotChecked) {
+        emit addLine(QStringLiteral("The connected instrument is not the one checked; nothing was written."));
+        refused = true;
+        return false;
+    }
+    emitAndPause(line);
     return false;
-}
-
-int FirmwareWriterThread::firstListedSerial(int& count)
-{
-    int serials[1] = {0};
-    count = 1;
-    rzConfigNetGetDeviceList(serials, &count);
-    return serials[0];
 }
 
 bool FirmwareWriterThread::failed(int status, const QString& line)

@@ -1,6 +1,7 @@
 #ifndef FIRMWAREWRITERTHREAD_H
 #define FIRMWAREWRITERTHREAD_H
 
+#include "families/DeviceFamily.h"
 #include "workflows/DeviceState.h"
 #include "workflows/FpgaProgress.h"
 #include "workflows/UpdateAttempt.h"
@@ -40,13 +41,13 @@ protected:
     // rows run in order and the attempt's end entered. False at the first
     // step that fails, after its line; `handle` is then whatever open left.
     bool writeComponents(std::vector<WriteStep> steps, int& handle, const std::function<bool(int&)>& open);
-    // The instrument opened must be the one the check found: false, after
-    // its line (nothing written), when the library's answers say otherwise.
-    bool isCheckedInstrument(bool answered, int serialNumber, int deviceType);
-    bool isCheckedInstrument(bool answered, int serialNumber);
-    // The first serial number the network listing gives; `count` is what it
-    // says it found.
-    static int firstListedSerial(int& count);
+    enum Procedure { Update, Restore };
+    // A row for each of the model's components, in the catalogue's order,
+    // with the family's calls and the procedure's lines.
+    std::vector<WriteStep> steps(const DeviceFamily& family, Procedure procedure) const;
+    // False, after its line, when the instrument could not be opened or is
+    // not the one the check found (then nothing is written).
+    bool hasOpened(DeviceFamily::Opened opened, const QString& line);
     // True for a non-zero status, after emitting the line that reports it.
     bool failed(int status, const QString& line);
     // Emits the line, then gives the log a moment to show it.

@@ -14,14 +14,6 @@ public:
 
 protected:
     void run() override;
-
-private:
-    void restoreUSBDevice();
-    void restoreNetDevice();
-    std::vector<WriteStep> usbSteps() const;
-    std::vector<WriteStep> netSteps() const;
-    bool openUSBDevice(int& handle);
-    bool openNetDevice(int& handle);
 };
 
 #endif

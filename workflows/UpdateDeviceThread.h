@@ -4,7 +4,7 @@
 #include "workflows/FirmwareWriterThread.h"
 
 // Opens the instrument by its serial number and rewrites each component whose
-// version differs from this release's, in the order boot, run, FPGA.
+// version differs from this release's, in the catalogue's order.
 class UpdateDeviceThread : public FirmwareWriterThread
 {
     Q_OBJECT
@@ -12,17 +12,8 @@ class UpdateDeviceThread : public FirmwareWriterThread
 public:
     UpdateDeviceThread();
 
-signals:
-    void replaceLastLine(const QString& s);
-
 protected:
     void run() override;
-
-private:
-    void updateUSBDevice();
-    void updateNetDevice();
-    std::vector<WriteStep> usbSteps() const;
-    std::vector<WriteStep> netSteps() const;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "catalogue/Catalogue.h"
 #include "ui/Updater.h"
 
 MainWindow::MainWindow(QWidget* parent)
@@ -7,6 +8,6 @@ MainWindow::MainWindow(QWidget* parent)
 {
     updater = new Updater(this);
     setCentralWidget(updater);
-    setWindowTitle(QStringLiteral("RZ610/RZ870 Firmware Updater"));
+    setWindowTitle(productLine() + QStringLiteral(" Firmware Updater"));
     resize(800, 400);
 }

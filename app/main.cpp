@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/StartupEnvironment.h"
+#include "catalogue/Catalogue.h"
 #include "cli/CommandLine.h"
 #include "workflows/UpdaterLock.h"
 #include "workflows/WriteGuard.h"
@@ -33,7 +34,7 @@ int runWindow(int argc, char* argv[])
     // Before the window's first library call.
     UpdaterLock lock;
     if (!lock.acquire()) {
-        QMessageBox::warning(nullptr, QStringLiteral("RZ610/RZ870 Firmware Updater"), lock.errorLine());
+        QMessageBox::warning(nullptr, productLine() + QStringLiteral(" Firmware Updater"), lock.errorLine());
         return CommandLine::ExitRefused;
     }
     WriteGuard::install();

@@ -9,6 +9,11 @@ const int networkFpgaVersions[9] = {1, 1, 1, 2, 3, 4, 5, 6, 7};
 
 } // namespace
 
+QString productLine()
+{
+    return QStringLiteral("RZ610/RZ870");
+}
+
 bool isKnownDeviceType(int deviceType)
 {
     return ModelTable::find(deviceType) != nullptr;

@@ -8,6 +8,9 @@
 
 // What this release knows about the four models without asking an instrument.
 
+// "RZ610/RZ870": the instruments this updater is for, as titles name them.
+QString productLine();
+
 // The firmware this release carries for a device type; versions 0.0.0 for a
 // type outside the catalogue, whose device type field is kept as given.
 FirmwareVersion targetVersion(int deviceType);

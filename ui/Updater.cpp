@@ -1,5 +1,6 @@
 #include "ui/Updater.h"
 
+#include "catalogue/Catalogue.h"
 #include "catalogue/ModelTable.h"
 #include "device/rz_api.h"
 #include "ui/DeviceSelectorDialog.h"
@@ -76,7 +77,7 @@ void Updater::makeAccessible()
 void Updater::writeBanner()
 {
     const char* apiVersion = rzGetAPIVersion();
-    appendLine(QStringLiteral("RZ610/RZ870 firmware updater"));
+    appendLine(productLine() + QStringLiteral(" firmware updater"));
     appendLine(QString::asprintf("Using RZ API version %s", apiVersion ? apiVersion : ""));
     appendLine(QString());
     appendLine(QStringLiteral("Please read below before continuing."));

@@ -17,7 +17,7 @@ struct DeviceState
 {
     DeviceStatus status = NotDetected;
     int serialNumber = 0;
-    RzDeviceType deviceType = RZ_DEVICE_RZ610R;
+    RzDeviceType deviceType = RzDeviceType(0);
     FirmwareVersion currentVersion;
     FirmwareVersion targetVersion;
 };

@@ -7,7 +7,7 @@
 // The record an update or a restore leaves before its first erase and
 // removes after its green verdict. Found by a later check, it tells that the
 // instrument may hold a mix of old and new firmware, even where the versions
-// it reports look current (an RZ610T reports only its FX3's).
+// it reports look current (the network model reports only its FX3's).
 class PendingUpdate
 {
 public:

@@ -1,5 +1,7 @@
 #include "workflows/SleepInhibitor.h"
 
+#include "catalogue/Catalogue.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingReply>
@@ -32,7 +34,7 @@ std::optional<QDBusPendingCall> SleepInhibitor::request()
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
         QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Inhibit"));
-    call << QStringLiteral("shutdown:sleep:idle") << QStringLiteral("RZ610/RZ870 Firmware Updater")
+    call << QStringLiteral("shutdown:sleep:idle") << productLine() + QStringLiteral(" Firmware Updater")
          << QStringLiteral("Firmware is being written") << QStringLiteral("block");
     return bus.asyncCall(call);
 }

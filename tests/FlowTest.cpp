@@ -1,0 +1,137 @@
+#include "families/DeviceFamily.h"
+#include "tests/support/RecordingFrontEnd.h"
+#include "tests/support/SimulatedInstrument.h"
+#include "catalogue/Catalogue.h"
+#include "workflows/FirmwareWriteFlow.h"
+
+#include <QtTest>
+
+namespace {
+
+// A USB family in-process: each call is recorded, and the opening and one
+// named call answer as a row of the test says.
+class FakeFamily : public DeviceFamily
+{
+public:
+    FakeFamily(Opened opening, const QString& failing)
+        : DeviceFamily(componentsFailing(failing)), opening(opening)
+    {
+    }
+
+    Opened openForUpdate(int* handle, int serial, int type, QString* line) const override
+    {
+        record(QStringLiteral("open %1 %2").arg(serial).arg(type));
+        *handle = 7;
+        *line = QStringLiteral("Cannot Find Device");
+        return opening;
+    }
+    Opened openForRestore(int*, int, int, const char*, QString*) const override { return Opened::Failed; }
+    void finishUpdate(int handle) const override { record(QStringLiteral("finish %1").arg(handle)); }
+    void finishRestore(int) const override {}
+    bool bootstrap(const char*, int*) const override { return false; }
+
+    static QStringList calls;
+
+private:
+    static void record(const QString& call) { calls << call; }
+
+    static std::vector<ComponentCalls> componentsFailing(const QString& failing)
+    {
+        std::vector<ComponentCalls> components;
+        for (const char* name : {"boot", "run", "fpga"}) {
+            const QString component = QString::fromLatin1(name);
+            ComponentCalls calls;
+            calls.component = component;
+            calls.clear = [component, failing](int, double*) {
+                record("clear " + component);
+                return failing == "clear " + component ? 5 : 0;
+            };
+            calls.write = [component, failing](int, const char* image, int serial, double*) {
+                record(QStringLiteral("write %1 %2 %3").arg(component, QString::fromLatin1(image)).arg(serial));
+                return failing == "write " + component ? 5 : 0;
+            };
+            calls.updatePassesSerial = component != "run";
+            calls.updateAnnounce = "Updating " + component;
+            calls.updateSkip = "Skipping " + component;
+            components.push_back(calls);
+        }
+        return components;
+    }
+
+    const Opened opening;
+};
+
+QStringList FakeFamily::calls;
+
+const QStringList failureLines = {"[red] Firmware updated unsuccessfully.",
+                                  "Check device connections and re-run the software.",
+                                  "If problem persists, contact Pellanor.", "You may now close the software."};
+
+} // namespace
+
+class FlowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void updateThroughTheFamily_data();
+    void updateThroughTheFamily();
+};
+
+void FlowTest::updateThroughTheFamily_data()
+{
+    QTest::addColumn<int>("opening");
+    QTest::addColumn<QString>("failing");
+    QTest::addColumn<QStringList>("lines"); // after the heading
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<int>("outcome");
+    const QString boot = "write boot ./firmware/RZ610R-Cypress-Boot-v4.img 12345";
+    const QString run = "write run ./firmware/RZ610R-Cypress-Run-v5.img -1";
+    const QString fpga = "write fpga ./firmware/RZ610R-FPGA-v10.rbf 12345";
+    QTest::newRow("written; run skipped, its write without serial")
+        << int(DeviceFamily::Opened::Yes) << QString()
+        << QStringList{"Updating boot", "Skipping run", "Updating fpga", "[green] Firmware updated successfully.",
+                       "You may now close the software."}
+        << QStringList{"open 12345 0", "clear boot", boot, "clear fpga", fpga, "finish 7"} << int(FlowOutcome::Done);
+    QTest::newRow("another instrument")
+        << int(DeviceFamily::Opened::NotChecked) << QString()
+        << QStringList{"The connected instrument is not the one checked; nothing was written."} + failureLines
+        << QStringList{"open 12345 0"} << int(FlowOutcome::Refused);
+    QTest::newRow("not found") << int(DeviceFamily::Opened::Failed) << QString()
+                               << QStringList{"Cannot Find Device"} + failureLines << QStringList{"open 12345 0"}
+                               << int(FlowOutcome::Failed);
+    QTest::newRow("a failed clear stops the rest")
+        << int(DeviceFamily::Opened::Yes) << "clear boot"
+        << QStringList{"Updating boot", "Failed Clearing"} + failureLines << QStringList{"open 12345 0", "clear boot"}
+        << int(FlowOutcome::Failed);
+}
+
+// The worker builds its steps from the catalogue's components through the
+// family: the catalogue's order and images, the family's calls and lines.
+void FlowTest::updateThroughTheFamily()
+{
+    QFETCH(int, opening);
+    QFETCH(QString, failing);
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, calls);
+    QFETCH(int, outcome);
+    SimulatedInstrument release; // this release's images, and a state folder of the test's own
+    FakeFamily family(DeviceFamily::Opened(opening), failing);
+    FakeFamily::calls.clear();
+    DeviceFamily::replace(Connection::Usb, &family);
+    DeviceState state;
+    state.status = Operational;
+    state.serialNumber = 12345;
+    state.deviceType = RzDeviceType(0);
+    state.currentVersion = FirmwareVersion{0, 3, 5, 9};
+    state.targetVersion = targetVersion(0);
+    RecordingFrontEnd frontEnd;
+    const FlowOutcome ended = FirmwareWriteFlow::update(frontEnd, state, nullptr);
+    DeviceFamily::replace(Connection::Usb, nullptr);
+    QCOMPARE(frontEnd.lines.mid(3), lines);
+    QCOMPARE(FakeFamily::calls, calls);
+    QCOMPARE(int(ended), outcome);
+}
+
+QTEST_MAIN(FlowTest)
+#include "FlowTest.moc"

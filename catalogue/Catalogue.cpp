@@ -16,6 +16,11 @@ const char* const deviceTypeNames[4] = {"RZ610R", "RZ610S", "RZ610T", "RZ870S"};
 
 } // namespace
 
+QString firmwareFolder()
+{
+    return QStringLiteral("./firmware");
+}
+
 bool isKnownDeviceType(int deviceType)
 {
     return deviceType >= 0 && deviceType <= 3;

@@ -7,6 +7,10 @@
 
 // What this release knows about the four models without asking an instrument.
 
+// The folder every image path of this release points into, relative to
+// the working folder: "./firmware".
+QString firmwareFolder();
+
 // The firmware this release carries for a device type; versions 0.0.0 for a
 // type outside the catalogue, whose device type field is kept as given.
 FirmwareVersion targetVersion(int deviceType);

@@ -1,6 +1,7 @@
 #include "tests/support/PanelDriver.h"
 #include "tests/support/SimulatedInstrument.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,6 +14,44 @@
 namespace {
 
 const auto usbModel = &SimulatedInstrument::usbModel;
+
+// The updater installed, as the package would, into a prefix of the test's
+// own: it trusts the keys in PREFIX/share/rz-firmware-updater beside its
+// bin/, here the build's demo key, whatever keys the build itself trusts.
+class InstalledUpdater
+{
+public:
+    InstalledUpdater()
+    {
+        QDir(prefix.path()).mkpath("bin");
+        QDir(prefix.path()).mkpath("share/rz-firmware-updater/keys");
+        if (!QFile::copy(QCoreApplication::applicationDirPath() + "/rz-firmware-updater", program())
+            || !QFile::copy(RZ_DEMO_KEY_DIR "/rzsim.pub", keyFile()))
+            qFatal("cannot install the updater in %s", qPrintable(prefix.path()));
+    }
+
+    QString program() const { return prefix.filePath("bin/rz-firmware-updater"); }
+    QString keyFile() const { return prefix.filePath("share/rz-firmware-updater/keys/rzsim-demo.pub"); }
+    QString revokedFile() const { return prefix.filePath("share/rz-firmware-updater/revoked-keys"); }
+
+private:
+    QTemporaryDir prefix;
+};
+
+const InstalledUpdater& installedUpdater()
+{
+    static const InstalledUpdater installed;
+    return installed;
+}
+
+// The demo key's ID as the updater reports it, from the key's comment line.
+QString demoKeyId()
+{
+    QFile key(RZ_DEMO_KEY_DIR "/rzsim.pub");
+    if (!key.open(QIODevice::ReadOnly))
+        qFatal("no demo key");
+    return QString::fromLatin1(key.readLine().trimmed()).section(' ', -1).rightJustified(16, '0');
+}
 
 // The updater as a script runs it: no display, the simulated instrument
 // loaded even when the updater was built against another device library.
@@ -28,7 +67,7 @@ public:
             environment.remove("QT_QPA_PLATFORM");
         environment.insert("LD_LIBRARY_PATH", RZ_SIMULATOR_DIR);
         process.setProcessEnvironment(environment);
-        process.start(QCoreApplication::applicationDirPath() + "/rz-firmware-updater", arguments);
+        process.start(installedUpdater().program(), arguments);
     }
 
     int finish()
@@ -82,6 +121,8 @@ private slots:
     void jsonReportHoldsThePlainRunsLines();
     void stopSignalWaitsForTheWriteToFinish();
     void oneUpdaterAtATime();
+    void trustsTheKeysOfItsOwnPrefix_data();
+    void trustsTheKeysOfItsOwnPrefix();
     void windowAndCommandLineAgree_data();
     void windowAndCommandLineAgree();
 };
@@ -92,7 +133,7 @@ void CommandLineTest::exitCodes_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("versionsAfter"); // empty: no write call at all
-    QTest::addColumn<QString>("damagedImage");
+    QTest::addColumn<QString>("damagedFile");
     const QStringList old = usbModel("RZ610R", 4, 5, 9);
     const QStringList newer = usbModel("RZ610R", 4, 5, 11);
     const QStringList bootMode = usbModel("RZ610S", 4, 8, 14) + QStringList{"--invalid", "fpga"};
@@ -112,6 +153,11 @@ void CommandLineTest::exitCodes_data()
                                          << QStringList{"update"} << 1 << "4.5.9!" << QString();
     QTest::newRow("update, corrupt image") << old << QStringList{"update"} << 4 << ""
                                            << "./firmware/RZ610R-FPGA-v10.rbf";
+    QTest::newRow("update, signature cut short") << old << QStringList{"update"} << 4 << ""
+                                                 << "./firmware/SHA256SUMS.minisig";
+    QTest::newRow("check, list cut short") << old << QStringList{"check"} << 4 << "" << "./firmware/SHA256SUMS";
+    QTest::newRow("restore, silent, list cut short") << silent << QStringList{"restore", "--model", "RZ610R"} << 4
+                                                     << "" << "./firmware/SHA256SUMS";
     QTest::newRow("restore") << bootMode << QStringList{"restore"} << 0 << "4.8.14" << QString();
     QTest::newRow("restore, working instrument") << old << QStringList{"restore"} << 4 << "" << QString();
     QTest::newRow("restore, silent, no model") << silent << QStringList{"restore"} << 4 << "" << QString();
@@ -128,12 +174,12 @@ void CommandLineTest::exitCodes()
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, versionsAfter);
-    QFETCH(QString, damagedImage);
+    QFETCH(QString, damagedFile);
     SimulatedInstrument instrument;
     if (!device.isEmpty())
         instrument.create(device);
-    if (!damagedImage.isEmpty())
-        QVERIFY(QFile(damagedImage).resize(100));
+    if (!damagedFile.isEmpty())
+        QVERIFY(QFile(damagedFile).resize(100));
     UpdaterRun run(arguments, !arguments.isEmpty());
     QCOMPARE(run.finish(), exitCode);
     if (versionsAfter.isEmpty())
@@ -147,8 +193,10 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("check") << "check" << "4.5.9" << "4.5.9";
-    QTest::newRow("update") << "update" << "4.5.9" << "4.5.10";
+    QTest::addColumn<bool>("signedRelease");
+    QTest::newRow("check") << "check" << "4.5.9" << "4.5.9" << true;
+    QTest::newRow("update") << "update" << "4.5.9" << "4.5.10" << true;
+    QTest::newRow("update, not signed") << "update" << "4.5.9" << "4.5.9" << false;
 }
 
 void CommandLineTest::jsonReportHoldsThePlainRunsLines()
@@ -156,8 +204,11 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines()
     QFETCH(QString, command);
     QFETCH(QString, before);
     QFETCH(QString, after);
+    QFETCH(bool, signedRelease);
     SimulatedInstrument instrument;
     instrument.create(usbModel("RZ610R", 4, 5, 9));
+    if (!signedRelease)
+        QVERIFY(QFile::remove("./firmware/SHA256SUMS.minisig"));
     UpdaterRun plain({command});
     const int plainExit = plain.finish();
     instrument.create(usbModel("RZ610R", 4, 5, 9));
@@ -179,6 +230,11 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines()
     QCOMPARE(report.value("firmwareBefore").toString(), before);
     QCOMPARE(report.value("firmwareAfter").toString(), after);
     QCOMPARE(report.value("target").toString(), "4.5.10");
+    const QJsonValue release = signedRelease ? QJsonValue(QJsonObject{
+                                                   {"key", demoKeyId()},
+                                                   {"comment", "RZ610/RZ870 simulated firmware, signed by rzsim"}})
+                                             : QJsonValue();
+    QCOMPARE(report.value("release"), release);
 }
 
 // A stop asked for while the FPGA is written is honoured only after the
@@ -218,6 +274,45 @@ void CommandLineTest::oneUpdaterAtATime()
     first.finish();
     UpdaterRun third({"check"}); // finds the FPGA the killed one had cleared
     QCOMPARE(third.finish(), 11);
+}
+
+void CommandLineTest::trustsTheKeysOfItsOwnPrefix_data()
+{
+    QTest::addColumn<bool>("keyThere");
+    QTest::addColumn<QByteArray>("revoked"); // PREFIX/share/rz-firmware-updater/revoked-keys, "{id}" the demo key's
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("its key there") << true << QByteArray() << 10;
+    QTest::newRow("its key gone") << false << QByteArray() << 4;
+    QTest::newRow("its key revoked") << true << QByteArray("0{id}  # leaked\n") << 4;
+    QTest::newRow("another key revoked") << true << QByteArray("# leaked\nfeed\n") << 10;
+}
+
+void CommandLineTest::trustsTheKeysOfItsOwnPrefix()
+{
+    QFETCH(bool, keyThere);
+    QFETCH(QByteArray, revoked);
+    QFETCH(int, exitCode);
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 9));
+    const InstalledUpdater& installed = installedUpdater();
+    const QString keyAside = instrument.path("rzsim-demo.pub");
+    if (!keyThere)
+        QVERIFY(QFile::rename(installed.keyFile(), keyAside));
+    QFile revokedFile(installed.revokedFile());
+    if (!revoked.isEmpty()) {
+        QVERIFY(revokedFile.open(QIODevice::WriteOnly));
+        revokedFile.write(revoked.replace("{id}", demoKeyId().toLower().toLatin1()));
+        revokedFile.close();
+    }
+    UpdaterRun run({"check"});
+    const int exited = run.finish();
+    revokedFile.remove();
+    if (!keyThere)
+        QVERIFY(QFile::rename(keyAside, installed.keyFile()));
+    QCOMPARE(exited, exitCode);
+    QCOMPARE(run.lines().last(), exitCode == 4 ? "The firmware in ./firmware is not signed by a trusted key; nothing "
+                                                 "will be written."
+                                               : "Press Update to continue.");
 }
 
 void CommandLineTest::windowAndCommandLineAgree_data()

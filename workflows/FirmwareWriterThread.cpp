@@ -1,10 +1,9 @@
 #include "workflows/FirmwareWriterThread.h"
 
-#include "workflows/ImageCheck.h"
 #include "workflows/PendingUpdate.h"
 
 FirmwareWriterThread::FirmwareWriterThread()
-    : QThread(nullptr)
+    : QThread(nullptr), images([this](const QString& line) { emit addLine(line); })
 {
 }
 
@@ -12,18 +11,27 @@ bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, int& ha
                                            const std::function<bool(int&)>& open)
 {
     unskipUnfinished(steps);
+    erased = false;
     return imagesUsable(steps) && open(handle) && recordPending(steps) && writeAll(handle, steps);
 }
 
 bool FirmwareWriterThread::imagesUsable(const std::vector<WriteStep>& steps)
 {
-    std::vector<std::string> images;
+    std::vector<std::string> paths;
     for (const WriteStep& step : steps) {
         if (!step.skipped)
-            images.push_back(step.image);
+            paths.push_back(step.image);
     }
-    refused = !ImageCheck([this](const QString& line) { emit addLine(line); }).passes(images);
+    refused = !images.passes(paths);
     return !refused;
+}
+
+bool FirmwareWriterThread::imageUnchanged(const WriteStep& step)
+{
+    if (images.stillMatches(step.image))
+        return true;
+    refused = !erased;
+    return false;
 }
 
 void FirmwareWriterThread::unskipUnfinished(std::vector<WriteStep>& steps) const
@@ -67,9 +75,15 @@ bool FirmwareWriterThread::write(int handle, const WriteStep& step)
         emitAndPause(step.skipLine);
         return true;
     }
+    // Taken again before the erase, so that a changed image leaves the
+    // component as it was, and after it, since the library reads the file
+    // only when told to write it, minutes after the check.
+    if (!imageUnchanged(step))
+        return false;
     emit addLine(step.announce);
     double* percent = step.showsProgress ? progress.begin() : nullptr;
-    const bool written = !failed(step.clear(handle, percent), step.clearFailed)
+    erased = true;
+    const bool written = !failed(step.clear(handle, percent), step.clearFailed) && imageUnchanged(step)
                          && !failed(step.write(handle, step.image.c_str(), percent), step.writeFailed);
     if (step.showsProgress)
         progress.end();

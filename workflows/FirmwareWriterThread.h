@@ -3,6 +3,7 @@
 
 #include "workflows/DeviceState.h"
 #include "workflows/FpgaProgress.h"
+#include "workflows/ImageCheck.h"
 #include "workflows/WriteStep.h"
 
 #include <QThread>
@@ -12,8 +13,9 @@
 
 // What the update and restore workers share: the copy of the device state
 // they work from, their result, the FPGA progress they expose, the check
-// that every image they will write is usable before they erase, and the
-// clear-then-write of each component.
+// that the release is signed and every image they will write is usable
+// before they erase, and the clear-then-write of each component, each image
+// taken again right before it is used.
 class FirmwareWriterThread : public QThread
 {
     Q_OBJECT
@@ -44,13 +46,20 @@ private:
     // Rows an earlier, unfinished operation on this instrument was about to
     // write are written again, whatever the versions say.
     void unskipUnfinished(std::vector<WriteStep>& steps) const;
-    // One line per image of the rows to write that is missing, empty or not
-    // the one this release shipped; false (and refused) if any is.
+    // The refusal of a release not signed by a trusted key, or one line per
+    // image of the rows to write that is missing, empty or not the one this
+    // release shipped; false (and refused) if any.
     bool imagesUsable(const std::vector<WriteStep>& steps);
+    // The step's image is still the release's; false after its line (and
+    // refused while nothing was erased yet) when it changed.
+    bool imageUnchanged(const WriteStep& step);
     // False (and refused), after its line, when the record cannot be kept.
     bool recordPending(const std::vector<WriteStep>& steps);
     bool writeAll(int handle, const std::vector<WriteStep>& steps);
     bool write(int handle, const WriteStep& step);
+
+    ImageCheck images;
+    bool erased = false; // a clear was sent to the instrument
 };
 
 #endif

@@ -25,7 +25,7 @@ public:
 
     DeviceState state;    // written before start(), only read by the worker
     bool success = false; // read once the thread has finished
-    bool refused = false; // stopped before anything was sent to the instrument
+    bool refused = false; // stopped before anything on the instrument was erased
     FpgaProgress progress;
 
 signals:

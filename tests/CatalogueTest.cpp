@@ -252,6 +252,7 @@ void CatalogueTest::signedReleaseVerdicts_data()
     QTest::newRow("CRLF line ends") << false << "CRLF line ends" << QByteArray() << verified;
     QTest::newRow("no final newline") << true << "no final newline" << QByteArray() << verified;
     QTest::newRow("untrusted comment edited") << false << "untrusted comment edited" << QByteArray() << verified;
+    QTest::newRow("broken key files beside the signer's") << false << "broken key files" << QByteArray() << verified;
     QTest::newRow("no signature file") << false << "no signature file" << QByteArray() << unsigned_;
     QTest::newRow("no list") << false << "no list" << QByteArray() << unsigned_;
     QTest::newRow("list changed after signing") << false << "list changed" << QByteArray() << untrusted;
@@ -292,6 +293,13 @@ void CatalogueTest::signedReleaseVerdicts()
         QVERIFY(QFile::remove(list));
     else if (alteration == "list changed")
         writeFile(list, QByteArray(releaseList).replace("v10", "v11"));
+    else if (alteration == "broken key files") {
+        const QByteArray key = readFile(signer.publicKeyFile());
+        writeFile(signer.keyFolder() + "/empty.pub", QByteArray());
+        writeFile(signer.keyFolder() + "/cut.pub", key.left(key.size() - 10));
+        writeFile(signer.keyFolder() + "/no-comment.pub", key.mid(key.indexOf('\n') + 1));
+        writeFile(signer.keyFolder() + "/binary.pub", QByteArray(300, '\xff'));
+    }
     if (!revoked.isEmpty())
         writeFile(folder.filePath("revoked-keys"), QByteArray(revoked).replace("{id}", signer.printedId().toLower().toLatin1()));
     const TrustedKeys keys = TrustedKeys::load({{signer.keyFolder()}, {folder.filePath("revoked-keys")}});

@@ -40,7 +40,7 @@ echo "ok: the packaged images match the SHA256SUMS shipped with them"
 
 keys=$contents/usr/share/rz-firmware-updater/keys
 shipped_keys=$(cd "$keys" && ls)
-release_keys=$(sed -n 's/^RZ_RELEASE_KEYS:PATH=//p' "$build/CMakeCache.txt")
+release_keys=$(sed -n 's/^RZ_RELEASE_KEYS:[A-Z]*=//p' "$build/CMakeCache.txt")
 
 libraries=$(dpkg-deb -c "$package" | awk '{ print $6 }' | grep -E 'librz_api\.so|/usr/lib/rz-firmware-updater/$' || true)
 maker_library=$(sed -n 's/^RZ_API_LIBRARY:FILEPATH=//p' "$build/CMakeCache.txt")

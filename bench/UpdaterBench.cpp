@@ -5,13 +5,19 @@
 //   updater_bench fpga updater|bare       CPU share and worst lateness of a 10 ms timer
 //                                         while a 5 s FPGA write runs (bare: a busy bar)
 //   updater_bench lines updater|bare      ms for 10,000 worker lines to reach the log
+//   updater_bench verify KEYS             ms to verify the release's signature and the
+//                                         images of a full RZ610S update, each taken three
+//                                         times as an update does (KEYS: the trusted keys)
 //
 // "fpga updater" expects a simulated RZ610R needing only an FPGA write in the
 // working folder, with this release's images under firmware/.
 
 #include "app/MainWindow.h"
 #include "app/StartupEnvironment.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/TrustedKeys.h"
 #include "ui/Updater.h"
+#include "workflows/ImageCheck.h"
 #include "workflows/WorkerRunner.h"
 
 #include <QApplication>
@@ -189,6 +195,24 @@ int lines(bool updater)
     return 0;
 }
 
+// What an update costs to verify: the signature and every image before the
+// first device call, then each image again before its clear and its write.
+int verify(const QString& keys)
+{
+    TrustedKeys::useLocations({{keys}, {}});
+    const FirmwareVersion release = targetVersion(1); // RZ610S
+    const std::vector<std::string> images = {release.bootImagePath(), release.runImagePath(),
+                                             release.fpgaImagePath()};
+    QElapsedTimer wall;
+    wall.start();
+    ImageCheck check([](const QString& line) { std::fprintf(stderr, "%s\n", qPrintable(line)); });
+    bool verified = check.passes(images);
+    for (const std::string& image : images)
+        verified = check.stillMatches(image) && check.stillMatches(image) && verified;
+    std::printf("%.3f\n", wall.nsecsElapsed() / 1e6);
+    return verified ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -206,7 +230,9 @@ int main(int argc, char* argv[])
         return fpga(updater);
     if (what == "lines")
         return lines(updater);
-    std::fprintf(stderr, "usage: updater_bench startup|fpga|lines updater|bare\n");
+    if (what == "verify")
+        return verify(application.arguments().value(2));
+    std::fprintf(stderr, "usage: updater_bench startup|fpga|lines updater|bare, or verify KEYS\n");
     return 2;
 }
 

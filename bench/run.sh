@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-5}
-cmake -S . -B build >/dev/null && cmake --build build -j "$(nproc)" --target wait_cpu_bench updater_bench history_bench rz-firmware-updater rzsim >/dev/null
+cmake -S . -B build >/dev/null && cmake --build build -j "$(nproc)" --target wait_cpu_bench updater_bench history_bench rz-firmware-updater rzsim rz_release_keys >/dev/null
 bin=$PWD/build/bin
 
 run() {
@@ -19,6 +19,8 @@ run() {
 }
 # median of three runs of one column
 median() { sort -n | sed -n 2p; }
+median5() { sort -n | sed -n 3p; }
+percent() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f%%", (b > 0 ? 100 * a / b : 0) }'; }
 three() { for _ in 1 2 3; do run "$@"; done; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
 
@@ -65,3 +67,33 @@ ms() { local start; start=$(date +%s%N); "$@" >/dev/null 2>&1; echo $((($(date +
 u=$(for _ in 1 2 3; do ms "$bin/rz-firmware-updater" history; done | median)
 b=$(for _ in 1 2 3; do ms "$bin/history_bench" print bare; done | median)
 echo "  printing it: rz-firmware-updater history ${u} ms (goal at most 1000 ms), a plain query printing its rows ${b} ms; ratio $(ratio "$u" "$b")"
+
+# The device's own time: the simulated instrument's default timing of a full
+# RZ610S update (boot and run clear and write, FPGA clear and write), not a
+# measurement of hardware. The log announces 10 s, 10 s and 6 min for it.
+echo "Verifying the signature and every image of a full RZ610S update, each image three times (median of 5):"
+"$bin/rzsim" device --file "$work/rz610s.json" --model RZ610S --serial 1 >/dev/null
+device_ms=$("$bin/rzsim" show --file "$work/rz610s.json" \
+    | sed -n 's/^Timing: *clear \([0-9]*\) ms, write \([0-9]*\) ms, FPGA clear \([0-9]*\) ms, FPGA write \([0-9]*\) ms$/\1 \2 \3 \4/p' \
+    | awk '{ print 2 * ($1 + $2) + $3 + $4 }')
+announced_ms=$(( (10 + 10 + 6 * 60) * 1000 ))
+five() {
+    for _ in 1 2 3 4 5; do
+        "$bin/updater_bench" verify "$1" 2>/dev/null || echo "FAILED: the release in $PWD/firmware did not verify" >&2
+    done | median5
+}
+v=$(QT_QPA_PLATFORM=offscreen five "$bin/../demo-key")
+echo "  rzsim's images (4 KiB each): ${v} ms, $(percent "$v" "$device_ms") of the simulated instrument's ${device_ms} ms (goal: at most 1%)"
+# The same with images the size of real ones, signed by a throw-away key.
+mkdir -p large/firmware large/keys
+(
+    cd large/firmware
+    head -c $((256 * 1024)) /dev/urandom >RZ610S-Cypress-Boot-v4.img
+    head -c $((256 * 1024)) /dev/urandom >RZ610S-Cypress-Run-v8.img
+    head -c $((16 * 1024 * 1024)) /dev/urandom >RZ610S-FPGA-v14.rbf
+    sha256sum -- *.img *.rbf >SHA256SUMS
+    minisign -G -W -p ../keys/bench.pub -s ../bench.key >/dev/null
+    minisign -S -s ../bench.key -m SHA256SUMS -t "bench release" >/dev/null
+)
+l=$(cd large && QT_QPA_PLATFORM=offscreen five "$work/large/keys")
+echo "  images of 256 KiB (FX3) and 16 MiB (FPGA): ${l} ms, $(percent "$l" "$device_ms") of the simulated instrument's ${device_ms} ms, $(percent "$l" "$announced_ms") of the ${announced_ms} ms the log announces"

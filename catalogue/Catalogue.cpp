@@ -14,6 +14,11 @@ QString productLine()
     return QStringLiteral("RZ610/RZ870");
 }
 
+QString firmwareFolder()
+{
+    return QStringLiteral("./firmware");
+}
+
 bool isKnownDeviceType(int deviceType)
 {
     return ModelTable::find(deviceType) != nullptr;

@@ -11,6 +11,10 @@
 // "RZ610/RZ870": the instruments this updater is for, as titles name them.
 QString productLine();
 
+// The folder every image path of this release points into, relative to
+// the working folder: "./firmware".
+QString firmwareFolder();
+
 // The firmware this release carries for a device type; versions 0.0.0 for a
 // type outside the catalogue, whose device type field is kept as given.
 FirmwareVersion targetVersion(int deviceType);

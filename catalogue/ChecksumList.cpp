@@ -27,9 +27,15 @@ bool ChecksumList::load(const QString& folder)
     QFile file(QDir(folder).filePath(fileName()));
     if (!file.open(QIODevice::ReadOnly))
         return false;
+    parse(file.readAll());
+    return true;
+}
+
+void ChecksumList::parse(const QByteArray& text)
+{
     digests.clear();
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine().trimmed();
+    for (const QByteArray& entry : text.split('\n')) {
+        const QByteArray line = entry.trimmed();
         // "DIGEST  NAME" as written; sha256sum -b writes "DIGEST *NAME".
         const QByteArray digest = line.left(hexDigestLength).toLower();
         const QByteArray separator = line.mid(hexDigestLength, 2);
@@ -37,7 +43,6 @@ bool ChecksumList::load(const QString& folder)
             continue;
         add(QString::fromUtf8(line.mid(hexDigestLength + 2)), digest);
     }
-    return true;
 }
 
 // `sha256sum -c` checks every line, so a file listed twice with two digests

@@ -16,6 +16,8 @@ public:
     // Reads FOLDER/SHA256SUMS. False when it cannot be read; lines that are
     // not digest lines are left out, so they never match an image.
     bool load(const QString& folder);
+    // The same from the list's text, as read once for its signature.
+    void parse(const QByteArray& text);
     // Written whole or not at all.
     bool save(const QString& folder) const;
 

@@ -36,9 +36,10 @@ const char description[] =
     "   1  a write or a query failed\n"
     "   2  bad usage\n"
     "   3  no instrument found\n"
-    "   4  refused before any write (newer firmware without --allow-downgrade,\n"
-    "      unknown model, missing or corrupt image, restore of a working\n"
-    "      instrument, update of one that needs a restore)\n"
+    "   4  refused before any write (firmware not signed by a trusted key,\n"
+    "      newer firmware without --allow-downgrade, unknown model, missing or\n"
+    "      corrupt image, restore of a working instrument, update of one that\n"
+    "      needs a restore)\n"
     "  10  check: an update is available\n"
     "  11  check: a restore is needed\n"
     "  130 stopped by a signal once the firmware being written was written\n"
@@ -220,6 +221,7 @@ std::optional<int> CommandLine::checkFirst()
     outcome = flow.run();
     found = flow.state();
     offered = flow.offered();
+    release = flow.release();
     if (outcome == FlowOutcome::Done)
         return std::nullopt;
     if (outcome != FlowOutcome::Cancelled)
@@ -284,6 +286,8 @@ void CommandLine::printJson(int exitCode) const
         // from an instrument that was already current.
         {"written", written},
         {"logFile", logFile.isEmpty() ? QJsonValue() : QJsonValue(logFile)},
+        {"release", release ? QJsonValue(QJsonObject{{"key", release->keyId()}, {"comment", release->comment()}})
+                            : QJsonValue()},
         {"lines", QJsonArray::fromStringList(terminal->writtenLines())},
         // The history's row of the write, for `history` and the window.
         {"attemptId", attemptId ? QJsonValue(attemptId) : QJsonValue()},

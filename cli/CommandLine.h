@@ -1,6 +1,7 @@
 #ifndef COMMANDLINE_H
 #define COMMANDLINE_H
 
+#include "catalogue/SignedRelease.h"
 #include "workflows/DeviceState.h"
 #include "workflows/FrontEnd.h"
 
@@ -56,6 +57,7 @@ private:
     bool json = false;
     std::unique_ptr<TerminalFrontEnd> terminal;
     DeviceState found;
+    std::optional<SignedRelease> release; // who signed ./firmware, by the check
     FlowOutcome outcome = FlowOutcome::Done;
     int offered = FrontEnd::NoAction;
     bool written = false;

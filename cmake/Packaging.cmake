@@ -20,18 +20,26 @@ if(NOT RZ_API_LIBRARY)
   install(TARGETS rz_api LIBRARY DESTINATION ${RZ_INSTALL_LIBDIR})
 endif()
 
-# This release's firmware images, written by the built rzsim.
+# This release's firmware images, written and signed with the demo key by the
+# built rzsim.
 set(RZ_RELEASE_FIRMWARE_DIR ${CMAKE_BINARY_DIR}/release/firmware)
 add_custom_command(
   OUTPUT ${CMAKE_BINARY_DIR}/release/firmware.stamp
   COMMAND ${CMAKE_COMMAND} -E remove_directory ${RZ_RELEASE_FIRMWARE_DIR}
   COMMAND rzsim firmware ${RZ_RELEASE_FIRMWARE_DIR}
   COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/release/firmware.stamp
-  DEPENDS rzsim
+  DEPENDS rzsim ${RZ_DEMO_KEY_DIR}/rzsim.key
   COMMENT "Writing this release's firmware images"
   VERBATIM)
 add_custom_target(rz_release_firmware ALL DEPENDS ${CMAKE_BINARY_DIR}/release/firmware.stamp)
 install(DIRECTORY ${RZ_RELEASE_FIRMWARE_DIR}/ DESTINATION ${RZ_INSTALL_SHAREDIR}/firmware)
+
+# The keys the build trusts (cmake/ReleaseKeys.cmake), and the revoked-keys
+# file when one was given.
+install(DIRECTORY ${RZ_KEYS_DIR}/ DESTINATION ${RZ_INSTALL_SHAREDIR}/keys)
+if(RZ_REVOKED_KEYS)
+  install(FILES ${RZ_REVOKED_KEYS_FILE} DESTINATION ${RZ_INSTALL_SHAREDIR})
+endif()
 
 # The copyright file, the changelog and the manual pages, the last two
 # compressed as Debian wants them: gzip -n leaves out name and time stamp, so
@@ -85,7 +93,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_PACKAGE_DESCRIPTION "Brings one connected RZ610R, RZ610S, RZ610T or RZ870S instrument to the
 firmware this release carries: check, update or restore. Ships this
-release's images.")
+release's images and the keys that sign releases; writes only firmware
+signed by a trusted key.")
 # Dependencies come from dpkg-shlibdeps (dpkg-dev). It does not resolve
 # $ORIGIN, so it is told where librz_api.so is: in the package's staging
 # folder, or the maker's library's own folder. The latter belongs to no

@@ -1,4 +1,7 @@
 #include "catalogue/Catalogue.h"
+#include "catalogue/ChecksumList.h"
+#include "catalogue/SignedRelease.h"
+#include "tests/support/ThrowAwayKey.h"
 
 #include <QtTest>
 
@@ -29,6 +32,10 @@ private slots:
     void imagePathsUseTheRecordsOwnVersions();
     void versionStringKeepsSignsAndPlainDecimals();
     void deviceTypeNames();
+    void checksumListReadsAsSha256sumChecks_data();
+    void checksumListReadsAsSha256sumChecks();
+    void signedReleaseVerdicts_data();
+    void signedReleaseVerdicts();
 };
 
 void CatalogueTest::targetsOfTheFourModels_data()
@@ -148,6 +155,30 @@ void CatalogueTest::versionStringKeepsSignsAndPlainDecimals()
     QCOMPARE((FirmwareVersion{0, 7, 8, 9}).versionString(), QStringLiteral("7.8.9"));
 }
 
+void CatalogueTest::checksumListReadsAsSha256sumChecks_data()
+{
+    const QByteArray a(64, 'a');
+    const QByteArray b(64, 'b');
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QByteArray>("digest"); // of x.img; empty: matches nothing
+    QTest::newRow("as written") << a + "  x.img\n" << a;
+    QTest::newRow("binary mark") << a + " *x.img\n" << a;
+    QTest::newRow("./NAME") << a + "  ./x.img\n" << a;
+    QTest::newRow("listed twice alike") << a + "  x.img\n" + a + "  ./x.img\n" << a;
+    QTest::newRow("listed twice with two digests") << a + "  x.img\n" + b + "  x.img\n" << QByteArray();
+    QTest::newRow("upper case hex") << a.toUpper() + "  x.img\n" << a;
+}
+
+// A digest `sha256sum -c` would fail must match no image.
+void CatalogueTest::checksumListReadsAsSha256sumChecks()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(QByteArray, digest);
+    ChecksumList checksums;
+    checksums.parse(list);
+    QCOMPARE(checksums.digestOf("x.img"), digest);
+}
+
 void CatalogueTest::deviceTypeNames()
 {
     QCOMPARE(deviceTypeName(0), QStringLiteral("RZ610R"));
@@ -158,5 +189,160 @@ void CatalogueTest::deviceTypeNames()
     QCOMPARE(deviceTypeName(-1), QStringLiteral("Invalid device type"));
 }
 
-QTEST_APPLESS_MAIN(CatalogueTest)
+namespace {
+
+const QByteArray releaseList = "0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef  RZ610R-FPGA-v10.rbf\n";
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& contents)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(contents) != contents.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// The signature line (the second) with its decoded bytes changed.
+QByteArray withSignatureBytes(const QByteArray& signatureFile, const std::function<void(QByteArray&)>& change)
+{
+    QList<QByteArray> lines = signatureFile.split('\n');
+    QByteArray bytes = QByteArray::fromBase64(lines[1]);
+    change(bytes);
+    lines[1] = bytes.toBase64();
+    return lines.join('\n');
+}
+
+// The signature file as minisign wrote it, altered as the row says.
+QByteArray altered(const QString& how, const QByteArray& made)
+{
+    QList<QByteArray> lines = made.split('\n');
+    if (how == "CRLF line ends")
+        return QByteArray(made).replace("\n", "\r\n");
+    if (how == "no final newline")
+        return made.chopped(1);
+    if (how == "untrusted comment edited")
+        return "untrusted comment: anything at all\n" + lines.mid(1).join('\n');
+    if (how == "empty")
+        return QByteArray();
+    if (how == "truncated to three lines")
+        return lines.mid(0, 3).join('\n') + '\n';
+    if (how == "truncated in the signature")
+        return made.left(made.indexOf('\n') + 40);
+    if (how == "wrong algorithm")
+        return withSignatureBytes(made, [](QByteArray& bytes) { bytes[1] = 'X'; });
+    if (how == "key ID of no trusted key")
+        return withSignatureBytes(made, [](QByteArray& bytes) { bytes[5] = char(bytes[5] ^ 0x01); });
+    if (how == "signature bit flipped")
+        return withSignatureBytes(made, [](QByteArray& bytes) { bytes[40] = char(bytes[40] ^ 0x01); });
+    if (how == "bad base64")
+        return QByteArray(made).replace(made.indexOf('\n') + 10, 1, "*");
+    if (how == "base64 without padding") {
+        lines[3].replace("=", "");
+        return lines.join('\n');
+    }
+    if (how == "an extra line")
+        return made + "untrusted comment: one more\n";
+    if (how == "a second signature appended")
+        return made + made;
+    if (how == "trusted comment edited") {
+        lines[2] += " (edited)";
+        return lines.join('\n');
+    }
+    if (how == "no trusted comment prefix") {
+        lines[2].replace("trusted comment: ", "");
+        return lines.join('\n');
+    }
+    if (how == "a NUL byte")
+        return QByteArray(made).insert(made.indexOf("trusted comment: ") + 20, '\0');
+    if (how == "a megabyte of comment")
+        return lines.mid(0, 2).join('\n') + "\ntrusted comment: " + QByteArray(1024 * 1024, 'x') + '\n' + lines[3];
+    return made;
+}
+
+} // namespace
+
+void CatalogueTest::signedReleaseVerdicts_data()
+{
+    QTest::addColumn<bool>("legacy");
+    QTest::addColumn<QString>("alteration");  // of SHA256SUMS.minisig, or "no ..." / "list changed"
+    QTest::addColumn<QByteArray>("revoked"); // the revoked-keys file, "{id}" standing for the signer's
+    QTest::addColumn<int>("verdict");
+    const int verified = int(SignedRelease::Verdict::Verified);
+    const int untrusted = int(SignedRelease::Verdict::Untrusted);
+    const int unsigned_ = int(SignedRelease::Verdict::Unsigned);
+    QTest::newRow("prehashed, as made") << false << "" << QByteArray() << verified;
+    QTest::newRow("legacy, as made") << true << "" << QByteArray() << verified;
+    QTest::newRow("CRLF line ends") << false << "CRLF line ends" << QByteArray() << verified;
+    QTest::newRow("no final newline") << true << "no final newline" << QByteArray() << verified;
+    QTest::newRow("untrusted comment edited") << false << "untrusted comment edited" << QByteArray() << verified;
+    QTest::newRow("broken key files beside the signer's") << false << "broken key files" << QByteArray() << verified;
+    QTest::newRow("no signature file") << false << "no signature file" << QByteArray() << unsigned_;
+    QTest::newRow("no list") << false << "no list" << QByteArray() << unsigned_;
+    QTest::newRow("list changed after signing") << false << "list changed" << QByteArray() << untrusted;
+    QTest::newRow("legacy, list changed") << true << "list changed" << QByteArray() << untrusted;
+    for (const char* alteration :
+         {"empty", "truncated to three lines", "truncated in the signature", "wrong algorithm",
+          "key ID of no trusted key", "signature bit flipped", "bad base64", "base64 without padding",
+          "an extra line", "a second signature appended", "trusted comment edited", "no trusted comment prefix",
+          "a NUL byte", "a megabyte of comment"})
+        QTest::newRow(alteration) << false << alteration << QByteArray() << untrusted;
+    QTest::newRow("revoked, file still there") << false << "" << QByteArray("{id}\n") << untrusted;
+    QTest::newRow("revoked, lower case, leading zeros, comments")
+        << false << "" << QByteArray("# rotated out\n\n  0000{id} # leaked\n") << untrusted;
+    QTest::newRow("another key revoked") << false << "" << QByteArray("# none of ours\n12AB\n") << verified;
+    QTest::newRow("revoked-keys file with a bad line") << false << "" << QByteArray("12AB\nnot a key\n") << untrusted;
+}
+
+// Signatures made by minisign itself, against a folder of trusted keys that
+// holds the signer's and another, and a revoked-keys file.
+void CatalogueTest::signedReleaseVerdicts()
+{
+    QFETCH(bool, legacy);
+    QFETCH(QString, alteration);
+    QFETCH(QByteArray, revoked);
+    QFETCH(int, verdict);
+    const ThrowAwayKey signer;
+    const ThrowAwayKey other;
+    QTemporaryDir folder;
+    QVERIFY(QFile::copy(other.publicKeyFile(), signer.keyFolder() + "/other.pub"));
+    const QString list = folder.filePath("SHA256SUMS");
+    writeFile(list, releaseList);
+    signer.sign(list, "RZ release 7 (2026-12-07)", legacy);
+    const QString signature = list + ".minisig";
+    writeFile(signature, altered(alteration, readFile(signature)));
+    if (alteration == "no signature file")
+        QVERIFY(QFile::remove(signature));
+    else if (alteration == "no list")
+        QVERIFY(QFile::remove(list));
+    else if (alteration == "list changed")
+        writeFile(list, QByteArray(releaseList).replace("v10", "v11"));
+    else if (alteration == "broken key files") {
+        const QByteArray key = readFile(signer.publicKeyFile());
+        writeFile(signer.keyFolder() + "/empty.pub", QByteArray());
+        writeFile(signer.keyFolder() + "/cut.pub", key.left(key.size() - 10));
+        writeFile(signer.keyFolder() + "/no-comment.pub", key.mid(key.indexOf('\n') + 1));
+        writeFile(signer.keyFolder() + "/binary.pub", QByteArray(300, '\xff'));
+    }
+    if (!revoked.isEmpty())
+        writeFile(folder.filePath("revoked-keys"), QByteArray(revoked).replace("{id}", signer.printedId().toLower().toLatin1()));
+    const TrustedKeys keys = TrustedKeys::load({{signer.keyFolder()}, {folder.filePath("revoked-keys")}});
+
+    const SignedRelease release = SignedRelease::verify(folder.path(), keys);
+    QCOMPARE(int(release.verdict()), verdict);
+    QCOMPARE(keys.unreadableRevocations().isEmpty(), !revoked.contains("not a key"));
+    if (verdict == int(SignedRelease::Verdict::Verified)) {
+        QCOMPARE(release.keyId(), signer.printedId().rightJustified(16, '0'));
+        QCOMPARE(release.comment(), "RZ release 7 (2026-12-07)");
+        QCOMPARE(release.checksums().digestOf("RZ610R-FPGA-v10.rbf"), releaseList.left(64));
+    } else {
+        QVERIFY(release.keyId().isEmpty());
+        QVERIFY(release.checksums().digestOf("RZ610R-FPGA-v10.rbf").isEmpty());
+    }
+}
+
+QTEST_GUILESS_MAIN(CatalogueTest)
 #include "CatalogueTest.moc"

@@ -1,5 +1,6 @@
 #include "tests/support/PanelDriver.h"
 #include "tests/support/SimulatedInstrument.h"
+#include "tests/support/InstalledUpdater.h"
 #include "tests/support/UpdaterRun.h"
 
 #include <QDir>
@@ -16,6 +17,16 @@ namespace {
 
 const auto usbModel = &SimulatedInstrument::usbModel;
 const auto rz610t = &SimulatedInstrument::rz610t;
+
+// The demo key's ID as the updater reports it, from the key's comment line.
+QString demoKeyId()
+{
+    QFile key(RZ_DEMO_KEY_DIR "/rzsim.pub");
+    if (!key.open(QIODevice::ReadOnly))
+        qFatal("no demo key");
+    return QString::fromLatin1(key.readLine().trimmed()).section(' ', -1).rightJustified(16, '0');
+}
+
 
 QStringList writeCalls(const SimulatedInstrument& instrument)
 {
@@ -51,6 +62,8 @@ private slots:
     void windowPutsOffAStopUntilTheVerdict();
     void unfinishedUpdateIsFoundFromAnyAccount_data();
     void unfinishedUpdateIsFoundFromAnyAccount();
+    void trustsTheKeysOfItsOwnPrefix_data();
+    void trustsTheKeysOfItsOwnPrefix();
     void windowAndCommandLineAgree_data();
     void windowAndCommandLineAgree();
 };
@@ -61,7 +74,7 @@ void CommandLineTest::exitCodes_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("versionsAfter"); // empty: no write call at all
-    QTest::addColumn<QString>("damagedImage");
+    QTest::addColumn<QString>("damagedFile");
     const QStringList old = usbModel("RZ610R", 4, 5, 9);
     const QStringList newer = usbModel("RZ610R", 4, 5, 11);
     const QStringList bootMode = usbModel("RZ610S", 4, 8, 14) + QStringList{"--invalid", "fpga"};
@@ -92,6 +105,11 @@ void CommandLineTest::exitCodes_data()
                                                            << QString();
     QTest::newRow("update, RZ610T newer firmware allowed")
         << rz610t(10, 8) << QStringList{"update", "--allow-downgrade"} << 0 << "9.7" << QString();
+    QTest::newRow("update, signature cut short") << old << QStringList{"update"} << 4 << ""
+                                                 << "./firmware/SHA256SUMS.minisig";
+    QTest::newRow("check, list cut short") << old << QStringList{"check"} << 4 << "" << "./firmware/SHA256SUMS";
+    QTest::newRow("restore, silent, list cut short") << silent << QStringList{"restore", "--model", "RZ610R"} << 4
+                                                     << "" << "./firmware/SHA256SUMS";
     QTest::newRow("restore") << bootMode << QStringList{"restore"} << 0 << "4.8.14" << QString();
     QTest::newRow("restore, working instrument") << old << QStringList{"restore"} << 4 << "" << QString();
     QTest::newRow("restore, silent, no model") << silent << QStringList{"restore"} << 4 << "" << QString();
@@ -108,12 +126,12 @@ void CommandLineTest::exitCodes()
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, versionsAfter);
-    QFETCH(QString, damagedImage);
+    QFETCH(QString, damagedFile);
     SimulatedInstrument instrument;
     if (!device.isEmpty())
         instrument.create(device);
-    if (!damagedImage.isEmpty())
-        QVERIFY(QFile(damagedImage).resize(100));
+    if (!damagedFile.isEmpty())
+        QVERIFY(QFile(damagedFile).resize(100));
     UpdaterRun run(arguments, !arguments.isEmpty());
     QCOMPARE(run.finish(), exitCode);
     if (versionsAfter.isEmpty())
@@ -128,8 +146,10 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines_data()
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
     QTest::addColumn<bool>("written");
-    QTest::newRow("check") << "check" << "4.5.9" << "4.5.9" << false;
-    QTest::newRow("update") << "update" << "4.5.9" << "4.5.10" << true;
+    QTest::addColumn<bool>("signedRelease");
+    QTest::newRow("check") << "check" << "4.5.9" << "4.5.9" << false << true;
+    QTest::newRow("update") << "update" << "4.5.9" << "4.5.10" << true << true;
+    QTest::newRow("update, not signed") << "update" << "4.5.9" << "4.5.9" << false << false;
 }
 
 void CommandLineTest::jsonReportHoldsThePlainRunsLines()
@@ -138,8 +158,11 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines()
     QFETCH(QString, before);
     QFETCH(QString, after);
     QFETCH(bool, written);
+    QFETCH(bool, signedRelease);
     SimulatedInstrument instrument;
     instrument.create(usbModel("RZ610R", 4, 5, 9));
+    if (!signedRelease)
+        QVERIFY(QFile::remove("./firmware/SHA256SUMS.minisig"));
     UpdaterRun plain({command});
     const int plainExit = plain.finish();
     instrument.create(usbModel("RZ610R", 4, 5, 9));
@@ -165,6 +188,11 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines()
     QFile logFile(report.value("logFile").toString());
     QVERIFY2(logFile.open(QIODevice::ReadOnly), qPrintable(logFile.fileName()));
     QVERIFY(logFile.readAll().trimmed().endsWith(reported.last().toUtf8()));
+    const QJsonValue release = signedRelease ? QJsonValue(QJsonObject{
+                                                   {"key", demoKeyId()},
+                                                   {"comment", "RZ610/RZ870 simulated firmware, signed by rzsim"}})
+                                             : QJsonValue();
+    QCOMPARE(report.value("release"), release);
 }
 
 void CommandLineTest::writesOutlastStopsAndLostOutput_data()
@@ -301,6 +329,45 @@ void CommandLineTest::unfinishedUpdateIsFoundFromAnyAccount()
     QCOMPARE(versionsOf(instrument), "9.7");
     QCOMPARE(QDir(instrument.path("state/pending")).entryList(QDir::Files), QStringList());
     QCOMPARE(QDir(instrument.path("second/rz-firmware-updater/pending")).entryList(QDir::Files), QStringList());
+}
+
+void CommandLineTest::trustsTheKeysOfItsOwnPrefix_data()
+{
+    QTest::addColumn<bool>("keyThere");
+    QTest::addColumn<QByteArray>("revoked"); // PREFIX/share/rz-firmware-updater/revoked-keys, "{id}" the demo key's
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("its key there") << true << QByteArray() << 10;
+    QTest::newRow("its key gone") << false << QByteArray() << 4;
+    QTest::newRow("its key revoked") << true << QByteArray("0{id}  # leaked\n") << 4;
+    QTest::newRow("another key revoked") << true << QByteArray("# leaked\nfeed\n") << 10;
+}
+
+void CommandLineTest::trustsTheKeysOfItsOwnPrefix()
+{
+    QFETCH(bool, keyThere);
+    QFETCH(QByteArray, revoked);
+    QFETCH(int, exitCode);
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 9));
+    const InstalledUpdater& installed = InstalledUpdater::get();
+    const QString keyAside = instrument.path("rzsim-demo.pub");
+    if (!keyThere)
+        QVERIFY(QFile::rename(installed.keyFile(), keyAside));
+    QFile revokedFile(installed.revokedFile());
+    if (!revoked.isEmpty()) {
+        QVERIFY(revokedFile.open(QIODevice::WriteOnly));
+        revokedFile.write(revoked.replace("{id}", demoKeyId().toLower().toLatin1()));
+        revokedFile.close();
+    }
+    UpdaterRun run({"check"});
+    const int exited = run.finish();
+    revokedFile.remove();
+    if (!keyThere)
+        QVERIFY(QFile::rename(keyAside, installed.keyFile()));
+    QCOMPARE(exited, exitCode);
+    QCOMPARE(run.lines().last(), exitCode == 4 ? "The firmware in ./firmware is not signed by a trusted key; nothing "
+                                                 "will be written."
+                                               : "Press Update to continue.");
 }
 
 void CommandLineTest::windowAndCommandLineAgree_data()

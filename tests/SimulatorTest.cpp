@@ -652,13 +652,20 @@ void SimulatorTest::toolWritesReleaseAndRequestedImages()
 {
     const QDir folder(m_dir.filePath("firmware"));
     const QStringList names = folder.entryList(QDir::Files);
-    QCOMPARE(names.size(), 11 + 3 + 1);
+    QCOMPARE(names.size(), 11 + 3 + 2);
     QProcess check;
     check.setWorkingDirectory(folder.path());
     check.start("sha256sum", {"--check", "--strict", "SHA256SUMS"});
     QVERIFY(check.waitForFinished());
     QCOMPARE(check.exitCode(), 0);
     QCOMPARE(check.readAllStandardOutput().count(": OK\n"), 11 + 3);
+    // Signed with the build's demo key, in a form minisign itself accepts.
+    QProcess verify;
+    verify.setWorkingDirectory(folder.path());
+    verify.start("minisign", {"-V", "-m", "SHA256SUMS", "-p", RZ_DEMO_KEY_DIR "/rzsim.pub"});
+    QVERIFY(verify.waitForFinished());
+    QCOMPARE(verify.exitCode(), 0);
+    QVERIFY(verify.readAllStandardOutput().contains("Trusted comment: RZ610/RZ870 simulated firmware, signed by rzsim"));
     QVERIFY(names.contains("RZ610T-Cypress-v9.img"));
     QVERIFY(names.contains("RZ870S-FPGA-v4.rbf"));
     QVERIFY(names.contains("RZ610R-FPGA-v6.rbf"));
@@ -678,6 +685,8 @@ void SimulatorTest::toolRejectsBadArguments_data()
     QTest::newRow("bad timing") << QStringList{"device", "--model", "RZ610R", "--serial", "1", "--write-ms", "-3"};
     QTest::newRow("firmware without folder") << QStringList{"firmware"};
     QTest::newRow("bad image") << QStringList{"firmware", m_dir.filePath("more"), "--image", "RZ610T:run:1"};
+    QTest::newRow("no signing key") << QStringList{"firmware", m_dir.filePath("more"), "--key", m_dir.filePath("none.key")};
+    QTest::newRow("key made over a key") << QStringList{"keygen", RZ_DEMO_KEY_DIR};
 }
 
 void SimulatorTest::toolRejectsBadArguments()

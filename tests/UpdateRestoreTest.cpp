@@ -1,8 +1,10 @@
 #include "tests/support/PanelDriver.h"
 #include "tests/support/SimulatedInstrument.h"
+#include "tests/support/ThrowAwayKey.h"
 #include "ui/PLProgressDialog.h"
 #include "ui/Updater.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/TrustedKeys.h"
 #include "workflows/UpdateDeviceThread.h"
 
 #include <QClipboard>
@@ -72,20 +74,60 @@ void unlist(const QString& image)
     list.write(kept);
 }
 
-// "twice": a second line for the image with another digest, as `sha256sum -c`
-// fails; "dotslash": every name written as ./NAME, as it accepts.
-void rewriteList(const QString& how, const QString& image)
+void replaceInFile(const QString& path, const QByteArray& before, const QByteArray& after)
 {
-    QFile list("./firmware/SHA256SUMS");
-    QVERIFY(list.open(QIODevice::ReadOnly));
-    QByteArray text = list.readAll();
-    list.close();
-    if (how == "dotslash")
-        text.replace("  ", "  ./");
-    else
-        text += QByteArray(64, 'a') + "  " + QFileInfo(image).fileName().toUtf8() + '\n';
-    QVERIFY(list.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    list.write(text);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray contents = file.readAll();
+    file.close();
+    QVERIFY2(contents.contains(before), before.constData());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(contents.replace(before, after));
+}
+
+// Makes ./firmware what a test needs: "no list", "no signature", "signature
+// damaged", "trusted comment edited", "list changed", "corrupt IMAGE", and,
+// with the throw-away key, "untrusted key" (signed by it), "revoked key"
+// (trusted, then revoked), "sign with a second trusted key", which may
+// follow "unlist IMAGE, ".
+void alterRelease(const QString& how, const ThrowAwayKey& key, const QString& revokedFile)
+{
+    const QString list = "./firmware/SHA256SUMS";
+    const QString signature = "./firmware/SHA256SUMS.minisig";
+    if (how.startsWith("no list")) {
+        QVERIFY(QFile::remove(list));
+        if (how.endsWith("RZ610S FPGA image")) // as a colleague's copy might hold
+            QVERIFY(QFile::remove("./firmware/RZ610R-FPGA-v10.rbf")
+                    && QFile::copy("./firmware/RZ610S-FPGA-v14.rbf", "./firmware/RZ610R-FPGA-v10.rbf"));
+    } else if (how == "no signature") {
+        QVERIFY(QFile::remove(signature));
+    } else if (how == "signature damaged") {
+        QFile file(signature);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray line = file.readAll().split('\n').at(1);
+        QByteArray damaged = line;
+        damaged[30] = line[30] == 'A' ? 'B' : 'A';
+        file.close();
+        replaceInFile(signature, line, damaged);
+    } else if (how == "trusted comment edited") {
+        replaceInFile(signature, "signed by rzsim", "signed by the maker");
+    } else if (how == "list changed") {
+        replaceInFile(list, "RZ610S-FPGA-v14.rbf", "RZ610S-FPGA-v15.rbf");
+    } else if (how.startsWith("corrupt ")) {
+        corruptLastByte(how.mid(8));
+    } else {
+        if (how.startsWith("unlist "))
+            unlist(how.section(',', 0, 0).mid(7));
+        key.sign(list, "RZ610/RZ870 firmware, signed by a throw-away key");
+        if (how == "untrusted key")
+            return;
+        QFile file(revokedFile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(how == "revoked key" ? "# leaked\n" + key.printedId().toLower().toLatin1() + '\n'
+                                        : QByteArray("# none yet\n"));
+        file.close();
+        TrustedKeys::useLocations({{RZ_DEMO_KEY_DIR, key.keyFolder()}, {revokedFile}});
+    }
 }
 
 const QString rz610rAtTarget = "boot:valid@4 run:valid@5 fpga:valid@10";
@@ -138,12 +180,12 @@ private slots:
     void networkUpdateFx3ClearFailure();
     void missingImageStopsBeforeAnyDeviceCall_data();
     void missingImageStopsBeforeAnyDeviceCall();
-    void wrongImageIsRefused_data();
-    void wrongImageIsRefused();
     void unwritableRecordStopsBeforeAnyErase_data();
     void unwritableRecordStopsBeforeAnyErase();
-    void releaseChecksumsGuardEveryWrite_data();
-    void releaseChecksumsGuardEveryWrite();
+    void onlyTheMakersReleaseIsWritten_data();
+    void onlyTheMakersReleaseIsWritten();
+    void imageChangedBeforeItsWrite_data();
+    void imageChangedBeforeItsWrite();
     void usbRestore();
     void usbRestoreBootstrapsWhenTheOpenFails();
     void usbRestoreFindsNothing();
@@ -441,37 +483,6 @@ void UpdateRestoreTest::missingImageStopsBeforeAnyDeviceCall()
     expectOnlyTheButtonsDisabled(driver);
 }
 
-void UpdateRestoreTest::wrongImageIsRefused_data()
-{
-    QTest::addColumn<QString>("replacement"); // "corrupt" or another image to copy in its place
-    QTest::newRow("another model's") << "./firmware/RZ610S-FPGA-v14.rbf";
-    QTest::newRow("another component") << "./firmware/RZ610R-Cypress-Run-v5.img";
-    QTest::newRow("corrupted") << "corrupt";
-}
-
-void UpdateRestoreTest::wrongImageIsRefused()
-{
-    QFETCH(QString, replacement);
-    SimulatedInstrument instrument;
-    instrument.create(usbModel("RZ610R", 4, 5, 9));
-    const QString fpga = "./firmware/RZ610R-FPGA-v10.rbf";
-    if (replacement == "corrupt")
-        corruptLastByte(fpga);
-    else
-        QVERIFY(QFile::remove(fpga) && QFile::copy(replacement, fpga));
-    // Without the release's list, the device library's own checks are all
-    // that stands between a wrong image and the instrument.
-    QVERIFY(QFile::remove("./firmware/SHA256SUMS"));
-    PanelDriver driver;
-    driver.pressCheckVersions();
-    driver.pressUpdate();
-    QCOMPARE(driver.linesAfter(updateHeading),
-             QStringList({"No checksum list in ./firmware; images not verified.", "Skipping boot Fx3, already current version.", "Skipping run Fx3, already current version.",
-                          "Updating FPGA, estimated 6 minutes.", "Failed Writing"})
-                 + failureLines);
-    QCOMPARE(components(instrument), QStringLiteral("boot:valid@4 run:valid@5 fpga:invalid@9"));
-}
-
 void UpdateRestoreTest::unwritableRecordStopsBeforeAnyErase_data()
 {
     QTest::addColumn<QStringList>("device");
@@ -501,55 +512,156 @@ void UpdateRestoreTest::unwritableRecordStopsBeforeAnyErase()
     QCOMPARE(instrument.calledFunctions().filter(QRegularExpression("Clear|Write")), QStringList());
 }
 
-void UpdateRestoreTest::releaseChecksumsGuardEveryWrite_data()
+void UpdateRestoreTest::onlyTheMakersReleaseIsWritten_data()
 {
     QTest::addColumn<QStringList>("device");
-    QTest::addColumn<QString>("alteration"); // corrupt, unlist, twice, dotslash or nolist
-    QTest::addColumn<QString>("image");
+    QTest::addColumn<QString>("alteration"); // see alterRelease()
+    QTest::addColumn<bool>("afterCheck");    // made between the check and the write
+    QTest::addColumn<QStringList>("lines");  // after the heading of the check, or of the write once offered
     QTest::addColumn<bool>("written");
+    const QStringList old = usbModel("RZ610R", 4, 5, 9);
     const QStringList bootMode = usbModel("RZ610S", 4, 8, 14) + QStringList{"--invalid", "fpga"};
-    QTest::newRow("boot corrupted") << bootMode << "corrupt" << "./firmware/RZ610S-Cypress-Boot-v4.img" << false;
-    QTest::newRow("run corrupted") << bootMode << "corrupt" << "./firmware/RZ610S-Cypress-Run-v8.img" << false;
-    QTest::newRow("FPGA corrupted") << bootMode << "corrupt" << "./firmware/RZ610S-FPGA-v14.rbf" << false;
-    QTest::newRow("FX3 corrupted") << rz610t(9, 7) + QStringList{"--invalid", "fpga"} << "corrupt"
-                                   << "./firmware/RZ610T-Cypress-v9.img" << false;
-    QTest::newRow("FPGA not listed") << bootMode << "unlist" << "./firmware/RZ610S-FPGA-v14.rbf" << false;
-    QTest::newRow("FPGA listed twice") << bootMode << "twice" << "./firmware/RZ610S-FPGA-v14.rbf" << false;
-    QTest::newRow("names as ./NAME") << bootMode << "dotslash" << "" << true;
-    QTest::newRow("no list") << bootMode << "nolist" << "" << true;
+    const QStringList silent = usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "boot"};
+    const QStringList oldFound = {"Found RZ610R", "Serial 12345, with firmware 4.5.9", "Firmware requires update."};
+    const QStringList bootModeFound = {"Failed to open RZ.", "Looking for RZ boot device...",
+                                       "Attempting to bootstrap firmware.", "Found serial 12345"};
+    const QStringList silentFound = {"Failed to open RZ.", "Looking for RZ boot device...",
+                                     "Failed to open RZ boot device.", "Failed to open boot device."};
+    const QString unsignedLine = "The firmware in ./firmware is not signed; nothing will be written.";
+    const QString untrustedLine = "The firmware in ./firmware is not signed by a trusted key; nothing will be written.";
+    const QString mismatch = "Firmware image does not match the release checksum: ";
+    QTest::newRow("no list, another model's FPGA image")
+        << old << "no list, RZ610S FPGA image" << false << oldFound + QStringList{unsignedLine} << false;
+    QTest::newRow("no signature, boot mode") << bootMode << "no signature" << false
+                                             << bootModeFound + QStringList{unsignedLine} << false;
+    QTest::newRow("no signature, silent") << silent << "no signature" << false
+                                          << silentFound + QStringList{unsignedLine} << false;
+    QTest::newRow("no signature, newer firmware")
+        << usbModel("RZ610R", 4, 5, 11) << "no signature" << false
+        << QStringList{"Found RZ610R", "Serial 12345, with firmware 4.5.11", unsignedLine} << false;
+    QTest::newRow("signature damaged") << old << "signature damaged" << false
+                                       << oldFound + QStringList{untrustedLine} << false;
+    QTest::newRow("untrusted key") << old << "untrusted key" << false << oldFound + QStringList{untrustedLine}
+                                   << false;
+    QTest::newRow("revoked key, its file still there") << bootMode << "revoked key" << false
+                                                       << bootModeFound + QStringList{untrustedLine} << false;
+    QTest::newRow("trusted comment edited") << silent << "trusted comment edited" << false
+                                            << silentFound + QStringList{untrustedLine} << false;
+    QTest::newRow("list changed after signing") << old << "list changed" << false
+                                                << oldFound + QStringList{untrustedLine} << false;
+    QTest::newRow("list changed after the check") << old << "list changed" << true
+                                                  << QStringList{untrustedLine} + failureLines << false;
+    QTest::newRow("signature gone after the check") << bootMode << "no signature" << true
+                                                    << QStringList{unsignedLine} + failureLines << false;
+    // A restore writes every component, so each kind of image is checked by one.
+    for (const char* image : {"./firmware/RZ610S-Cypress-Boot-v4.img", "./firmware/RZ610S-Cypress-Run-v8.img",
+                              "./firmware/RZ610S-FPGA-v14.rbf"})
+        QTest::newRow(qPrintable(QString("corrupted after the check: ") + image))
+            << bootMode << QString("corrupt ") + image << true << QStringList{mismatch + image} + failureLines << false;
+    QTest::newRow("corrupted after the check: RZ610T FX3")
+        << rz610t(9, 7) + QStringList{"--invalid", "fpga"} << "corrupt ./firmware/RZ610T-Cypress-v9.img" << true
+        << QStringList{mismatch + "./firmware/RZ610T-Cypress-v9.img"} + failureLines << false;
+    QTest::newRow("FPGA image not in the signed list")
+        << bootMode << "unlist ./firmware/RZ610S-FPGA-v14.rbf, sign with a second trusted key" << false
+        << QStringList{mismatch + "./firmware/RZ610S-FPGA-v14.rbf"} + failureLines << false;
+    QTest::newRow("signed by a second trusted key")
+        << old << "sign with a second trusted key" << false
+        << QStringList{"Skipping boot Fx3, already current version.", "Skipping run Fx3, already current version.",
+                       "Updating FPGA, estimated 6 minutes."}
+               + successLines
+        << true;
 }
 
-// A restore writes every component, so each kind of image is checked by one.
-void UpdateRestoreTest::releaseChecksumsGuardEveryWrite()
+// Whatever the release lacks, the check offers nothing, asks nothing and
+// bootstraps nothing, and a write that was offered sends no clear or write.
+void UpdateRestoreTest::onlyTheMakersReleaseIsWritten()
 {
     QFETCH(QStringList, device);
     QFETCH(QString, alteration);
-    QFETCH(QString, image);
+    QFETCH(bool, afterCheck);
+    QFETCH(QStringList, lines);
     QFETCH(bool, written);
     SimulatedInstrument instrument;
     instrument.create(device);
+    const ThrowAwayKey key;
     PanelDriver driver;
+    // Answers that nothing should ask for.
+    driver.answerSelectorWith("RZ610R");
+    driver.answerQuestionWith(QMessageBox::Yes);
+    if (!afterCheck)
+        alterRelease(alteration, key, instrument.path("revoked-keys"));
     driver.pressCheckVersions();
-    instrument.clearTrace();
-    if (alteration == "corrupt")
-        corruptLastByte(image);
-    else if (alteration == "unlist")
-        unlist(image);
-    else if (alteration == "nolist")
-        QVERIFY(QFile::remove("./firmware/SHA256SUMS"));
-    else
-        rewriteList(alteration, image);
-    driver.pressRestore();
-    const QStringList lines = driver.linesAfter(restoreHeading);
-    if (written && alteration == "dotslash") {
-        QCOMPARE(lines.mid(lines.size() - 2), successLines);
-    } else if (written) {
-        QCOMPARE(lines.first(), "No checksum list in ./firmware; images not verified.");
-        QCOMPARE(lines.mid(lines.size() - 2), successLines);
+    QCOMPARE(driver.selectorsShown(), 0);
+    QCOMPARE(driver.questionsAsked(), 0);
+    // The lines of a write end with its verdict; the others are the check's.
+    const bool refusedByTheCheck = lines.last() != "You may now close the software.";
+    QCOMPARE(driver.updateButton()->isEnabled() || driver.restoreButton()->isEnabled(), !refusedByTheCheck);
+    if (refusedByTheCheck) {
+        QCOMPARE(driver.linesAfter("Checking Firmware Versions..."), lines);
     } else {
-        QCOMPARE(lines, QStringList{"Firmware image does not match the release checksum: " + image} + failureLines);
+        if (afterCheck)
+            alterRelease(alteration, key, instrument.path("revoked-keys"));
+        const bool update = driver.updateButton()->isEnabled();
+        update ? driver.pressUpdate() : driver.pressRestore();
+        QCOMPARE(driver.linesAfter(update ? updateHeading : restoreHeading), lines);
     }
     QCOMPARE(instrument.calledFunctions().filter(QRegularExpression("Clear|Write|Bootstrap")).isEmpty(), !written);
+}
+
+void UpdateRestoreTest::imageChangedBeforeItsWrite_data()
+{
+    QTest::addColumn<QString>("changedAt"); // the worker's line at which the FPGA image is changed
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("fpgaCalls");
+    QTest::addColumn<bool>("refused");
+    const QString mismatch = "Firmware image does not match the release checksum: ./firmware/RZ610R-FPGA-v10.rbf";
+    QTest::newRow("before its erase")
+        << "Skipping run Fx3, already current version."
+        << QStringList{"Skipping boot Fx3, already current version.", "Skipping run Fx3, already current version.",
+                       mismatch}
+        << QStringList() << true;
+    QTest::newRow("while it is erased")
+        << "Updating FPGA, estimated 6 minutes."
+        << QStringList{"Skipping boot Fx3, already current version.", "Skipping run Fx3, already current version.",
+                       "Updating FPGA, estimated 6 minutes.", mismatch}
+        << QStringList{"rzConfigUSBClearFPGAProgram"} << false;
+}
+
+// The library reads an image only when told to write it, minutes after the
+// check: a file changed meanwhile is caught before it reaches the library.
+void UpdateRestoreTest::imageChangedBeforeItsWrite()
+{
+    QFETCH(QString, changedAt);
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, fpgaCalls);
+    QFETCH(bool, refused);
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 9));
+    UpdateDeviceThread worker;
+    worker.state.deviceType = RzDeviceType(0);
+    worker.state.serialNumber = 12345;
+    worker.state.currentVersion = FirmwareVersion{0, 4, 5, 9};
+    worker.state.targetVersion = targetVersion(0);
+    worker.attempt = UpdateAttempt::onThisMachine(); // as the flow describes it
+    worker.attempt.action = "update";
+    worker.attempt.model = "RZ610R";
+    worker.attempt.versionTarget = "4.5.10";
+    QStringList emitted;
+    // On the worker's thread, between two of its steps.
+    QObject::connect(
+        &worker, &FirmwareWriterThread::addLine, &worker,
+        [&](const QString& line) {
+            emitted << line;
+            if (line == changedAt)
+                corruptLastByte("./firmware/RZ610R-FPGA-v10.rbf");
+        },
+        Qt::DirectConnection);
+    worker.start();
+    QVERIFY(worker.wait(30000));
+    QCOMPARE(emitted, lines);
+    QVERIFY(!worker.success);
+    QCOMPARE(worker.refused, refused);
+    QCOMPARE(instrument.calledFunctions().filter("FPGA"), fpgaCalls);
 }
 
 void UpdateRestoreTest::usbRestore()

@@ -3,15 +3,19 @@
 # that the stand-in, not the simulated instrument, is what runs, with no
 # LD_LIBRARY_PATH. The stand-in is the simulated instrument built as
 # build-standin/standin/librz_api.so under its own version string and without
-# a SONAME; the updater is built in build-maker with -DRZ_API_LIBRARY naming it.
+# a SONAME; the updater is built in build-maker with -DRZ_API_LIBRARY naming it
+# and -DRZ_RELEASE_KEYS naming a folder with a throw-away release key made by
+# minisign in build-standin/release-keys (its secret half beside it).
 #
 #   tools/check-maker-library.sh
 #
-# Checks: bin/ holds no librz_api.so; the updater and the walk-through record
-# librz_api.so by name, have the stand-in's folder in their RUNPATH and ldd
-# resolves it there; the stand-in answers the updater's first call and its
-# version is on the banner; the tests pass against the simulated instrument
-# they link; the install carries no device library and no RUNPATH.
+# Checks: without RZ_RELEASE_KEYS the build does not configure; bin/ holds no
+# librz_api.so; the updater and the walk-through record librz_api.so by name,
+# have the stand-in's folder in their RUNPATH and ldd resolves it there; the
+# stand-in answers the updater's first call and its version is on the banner;
+# the updater trusts the release key and not the demo key; the tests pass
+# against the simulated instrument they link; the install carries no device
+# library, no RUNPATH and only the release key.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 unset LD_LIBRARY_PATH RZ_SIM_DEVICE RZ_SIM_TRACE
@@ -19,19 +23,42 @@ export QT_QPA_PLATFORM=offscreen
 
 standin_version="maker stand-in 2.7 (check build)"
 standin=$PWD/build-standin/standin/librz_api.so
+release_keys=$PWD/build-standin/release-keys
+release_secret=$PWD/build-standin/release-key/release.key
 maker=build-maker
 
 fail() { echo "FAILED: $*" >&2; exit 1; }
 passed() { echo "ok: $*"; }
+
+work=$(mktemp -d)
+updater_pid=
+cleanup() {
+    [ -n "$updater_pid" ] && kill "$updater_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
 
 cmake -S . -B build-standin -DBUILD_TESTING=OFF -DRZ_BUILD_BENCH=OFF \
     "-DRZ_STANDIN_API_VERSION=$standin_version" >/dev/null
 cmake --build build-standin -j "$(nproc)" --target rz_api_standin >/dev/null
 readelf -d "$standin" | grep -q SONAME && fail "the stand-in has a SONAME"
 
+# The maker's release key, a throw-away one; kept while build-maker uses it.
+rm -rf "$release_keys" "$(dirname "$release_secret")"
+mkdir -p "$release_keys" "$(dirname "$release_secret")"
+minisign -G -W -p "$release_keys/release.pub" -s "$release_secret" >/dev/null
+release_id=$(head -n1 "$release_keys/release.pub" | awk '{ print $NF }')
+
+if cmake -S . -B "$work/no-keys" "-DRZ_API_LIBRARY=$standin" -DBUILD_TESTING=OFF -DRZ_BUILD_BENCH=OFF \
+    >/dev/null 2>"$work/no-keys.log"; then
+    fail "built against the maker's library, the build configures without RZ_RELEASE_KEYS"
+fi
+grep -q 'RZ_RELEASE_KEYS' "$work/no-keys.log" || fail "the configure error does not name RZ_RELEASE_KEYS"
+passed "without RZ_RELEASE_KEYS, a build against the maker's library does not configure"
+
 # From scratch: what bin/ holds must be what this configuration made.
 rm -rf "$maker"
-cmake -S . -B "$maker" "-DRZ_API_LIBRARY=$standin" -DRZ_BUILD_BENCH=OFF >/dev/null
+cmake -S . -B "$maker" "-DRZ_API_LIBRARY=$standin" "-DRZ_RELEASE_KEYS=$release_keys" -DRZ_BUILD_BENCH=OFF >/dev/null
 cmake --build "$maker" -j "$(nproc)" >/dev/null
 
 found=$(find "$maker/bin" -name 'librz_api.so*')
@@ -48,14 +75,6 @@ for program in rz-firmware-updater rz-walkthrough; do
     [ "$resolved" = "$standin" ] || fail "$program loads librz_api.so from '$resolved'"
     passed "$program records librz_api.so, RUNPATH $runpath, loads $resolved"
 done
-
-work=$(mktemp -d)
-updater_pid=
-cleanup() {
-    [ -n "$updater_pid" ] && kill "$updater_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
 
 # The stand-in traces its calls like the simulated instrument: the updater's
 # first call, made for its banner, shows which library answered.
@@ -78,6 +97,30 @@ banner=$(cd "$work" && "$OLDPWD/$maker/bin/rz-walkthrough" --final "$work/window
 [ "$banner" = "Using RZ API version $standin_version" ] || fail "the banner reads '$banner'"
 passed "the window's banner reads: $banner"
 
+# Firmware written by rzsim is signed with the build's demo key, which this
+# build does not trust; the same folder signed with the release key passes.
+trusted=$(ls "$maker/share/rz-firmware-updater/keys")
+[ "$trusted" = release.pub ] || fail "$maker trusts: $trusted"
+mkdir -p "$work/trust/runtime"
+(
+    cd "$work/trust"
+    export XDG_STATE_HOME=$work/trust/state XDG_RUNTIME_DIR=$work/trust/runtime
+    updater=$OLDPWD/$maker/bin/rz-firmware-updater
+    "$OLDPWD/$maker/bin/rzsim" firmware firmware >/dev/null
+    "$OLDPWD/$maker/bin/rzsim" device --model RZ610R --serial 12345 --boot 4 --run 5 --fpga 9 --fast >/dev/null
+    status=0
+    "$updater" check >check.log || status=$?
+    [ "$status" -eq 4 ] && grep -qx 'The firmware in ./firmware is not signed by a trusted key; nothing will be written.' check.log \
+        || fail "the maker's build took the demo key's signature (exit $status)"
+    rm firmware/SHA256SUMS.minisig
+    minisign -S -s "$release_secret" -m firmware/SHA256SUMS -t "maker release for the check" >/dev/null
+    status=0
+    "$updater" check --json >report.json 2>/dev/null || status=$?
+    [ "$status" -eq 10 ] || fail "the maker's build refused a release signed with its release key (exit $status)"
+    grep -q "\"key\": \"0*$release_id\"" report.json || fail "the report names another key: $(grep -A1 '"release"' report.json)"
+)
+passed "$maker trusts only its release key $release_id: the demo key's signature is refused, the release key's taken"
+
 ctest --test-dir "$maker" --output-on-failure >/dev/null || fail "tests in $maker"
 resolved=$(ldd "$maker/bin/WindowTest" | sed -n 's/^\s*librz_api\.so => \(\S*\).*/\1/p')
 [ "$resolved" = "$PWD/$maker/simulator/librz_api.so" ] || fail "the tests load librz_api.so from '$resolved'"
@@ -87,4 +130,6 @@ cmake --install "$maker" --prefix "$work/install" >/dev/null
 found=$(find "$work/install" -name 'librz_api.so*' -o -path '*/lib/rz-firmware-updater')
 [ -z "$found" ] || fail "the install carries: $found"
 readelf -d "$work/install/bin/rz-firmware-updater" | grep -qE 'RUNPATH|RPATH' && fail "the installed updater has a RUNPATH"
-passed "the install carries no device library and no RUNPATH"
+installed_keys=$(ls "$work/install/share/rz-firmware-updater/keys")
+[ "$installed_keys" = release.pub ] || fail "the install's keys: $installed_keys"
+passed "the install carries no device library, no RUNPATH, and only the release key"

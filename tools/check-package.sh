@@ -4,9 +4,12 @@
 # simulated instrument, the package carries librz_api.so only in the private
 # /usr/lib/rz-firmware-updater/, where the packaged updater finds it; built
 # against the maker's library, it carries none. Either way the release's
-# images come with a checksum list that holds for them.
+# images come with a checksum list that holds for them, and the package
+# carries the keys the build trusts: with the simulated instrument the demo
+# key, whose signature of the shipped list minisign accepts; against the
+# maker's library only the keys RZ_RELEASE_KEYS named.
 #
-#   tools/check-package.sh [BUILD_DIR]     (default: build; needs dpkg-dev, file, lintian)
+#   tools/check-package.sh [BUILD_DIR]     (default: build; needs dpkg-dev, file, lintian, minisign)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -35,11 +38,18 @@ dpkg-deb -x "$package" "$contents"
     || fail "the packaged images do not match their SHA256SUMS"
 echo "ok: the packaged images match the SHA256SUMS shipped with them"
 
+keys=$contents/usr/share/rz-firmware-updater/keys
+shipped_keys=$(cd "$keys" && ls)
+release_keys=$(sed -n 's/^RZ_RELEASE_KEYS:[A-Z]*=//p' "$build/CMakeCache.txt")
+
 libraries=$(dpkg-deb -c "$package" | awk '{ print $6 }' | grep -E 'librz_api\.so|/usr/lib/rz-firmware-updater/$' || true)
 maker_library=$(sed -n 's/^RZ_API_LIBRARY:FILEPATH=//p' "$build/CMakeCache.txt")
 if [ -n "$maker_library" ]; then
     [ -z "$libraries" ] || fail "built against $maker_library, the package carries: $libraries"
     echo "ok: built against the maker's library, the package carries no device library"
+    expected_keys=$(cd "$release_keys" && ls -- *.pub)
+    [ "$shipped_keys" = "$expected_keys" ] || fail "the package's keys are '$shipped_keys', not those of $release_keys"
+    echo "ok: the package carries only the release keys of $release_keys: $(echo $shipped_keys)"
 else
     expected=$'./usr/lib/rz-firmware-updater/\n./usr/lib/rz-firmware-updater/librz_api.so'
     [ "$libraries" = "$expected" ] || fail "the package's device library: $libraries"
@@ -48,4 +58,8 @@ else
     [ "$resolved" = "$contents/usr/bin/../lib/rz-firmware-updater/librz_api.so" ] \
         || fail "the packaged updater loads librz_api.so from '$resolved'"
     echo "ok: the packaged updater loads the simulated library from /usr/lib/rz-firmware-updater"
+    echo "$shipped_keys" | grep -qx rzsim-demo.pub || fail "the package's keys lack the demo key: $shipped_keys"
+    (cd "$contents/usr/share/rz-firmware-updater/firmware" && minisign -Vqm SHA256SUMS -p "$keys/rzsim-demo.pub") \
+        || fail "the packaged SHA256SUMS is not signed by the packaged demo key"
+    echo "ok: the packaged SHA256SUMS is signed by the packaged demo key"
 fi

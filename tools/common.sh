@@ -1,6 +1,8 @@
 # Shared by run.sh and test.sh: install what is missing, then build.
 
-PACKAGES=(cmake g++ make qtbase5-dev libqt5sql5-sqlite dbus-daemon ansible-core)
+# libsodium-dev verifies release signatures; minisign makes the tests'
+# throw-away keys and signatures, as a maker's release engineer does.
+PACKAGES=(cmake g++ make pkg-config qtbase5-dev libqt5sql5-sqlite dbus-daemon libsodium-dev minisign ansible-core)
 
 install_missing_packages() {
     local missing=()

@@ -4,6 +4,7 @@
 #include "device/rz_api.h"
 #include "workflows/BootstrapThread.h"
 #include "workflows/CheckVersionThread.h"
+#include "workflows/ImageCheck.h"
 #include "workflows/LineRelay.h"
 #include "workflows/PendingUpdate.h"
 #include "workflows/UpdateHistory.h"
@@ -21,8 +22,14 @@ FlowOutcome CheckVersionsFlow::run()
     frontEnd.addLine(QString());
     offer(FrontEnd::NoAction);
     detect();
-    if (found.status == NotDetected && !bootstrap())
-        return FlowOutcome::Cancelled;
+    verifyRelease();
+    if (found.status == NotDetected) {
+        frontEnd.addLine(QStringLiteral("Failed to open boot device."));
+        if (!signedRelease)
+            return refuseRelease();
+        if (!bootstrap())
+            return FlowOutcome::Cancelled;
+    }
     return report();
 }
 
@@ -43,12 +50,27 @@ void CheckVersionsFlow::detect()
     found = worker.result();
 }
 
+// The signature of the list only: the images are hashed by the update or
+// restore that writes them.
+void CheckVersionsFlow::verifyRelease()
+{
+    ImageCheck check([this](const QString& line) { releaseRefusal << line; });
+    if (check.releaseIsTrusted())
+        signedRelease = check.release();
+}
+
+FlowOutcome CheckVersionsFlow::refuseRelease()
+{
+    for (const QString& line : qAsConst(releaseRefusal))
+        frontEnd.addLine(line);
+    return FlowOutcome::Refused;
+}
+
 // Bootstrapping a model nobody named could load the wrong boot image: the
 // model comes from the record of an update that did not finish, or from the
 // operator, and without either nothing is bootstrapped.
 bool CheckVersionsFlow::bootstrap()
 {
-    frontEnd.addLine(QStringLiteral("Failed to open boot device."));
     frontEnd.addLine(QStringLiteral("Looking to bootstrap device."));
     if (bootstrapFromRecord())
         return true;
@@ -111,6 +133,8 @@ FlowOutcome CheckVersionsFlow::report()
     if (found.status == NeedsRestore) {
         frontEnd.addLine(QStringLiteral("Attempting to bootstrap firmware."));
         frontEnd.addLine(QString::asprintf("Found serial %d", found.serialNumber));
+        if (!signedRelease)
+            return refuseRelease();
         frontEnd.addLine(QStringLiteral("Firmware can now be restored."));
         frontEnd.addLine(QStringLiteral("Press Restore to continue."));
         offer(FrontEnd::RestoreAction);
@@ -144,10 +168,12 @@ FlowOutcome CheckVersionsFlow::giveVerdict(bool unfinished)
     const FirmwareVersion& target = found.targetVersion;
     if (target.bootVersion < current.bootVersion || target.runVersion < current.runVersion
         || target.fpgaVersion < current.fpgaVersion)
-        return askAboutDowngrade();
+        return signedRelease ? askAboutDowngrade() : refuseRelease();
     if (unfinished || target.bootVersion > current.bootVersion || target.runVersion > current.runVersion
         || target.fpgaVersion > current.fpgaVersion) {
         frontEnd.addLine(QStringLiteral("Firmware requires update."));
+        if (!signedRelease)
+            return refuseRelease();
         frontEnd.addLine(QStringLiteral("Press Update to continue."));
         offer(FrontEnd::UpdateAction);
     } else {

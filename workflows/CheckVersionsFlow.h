@@ -1,13 +1,20 @@
 #ifndef CHECKVERSIONSFLOW_H
 #define CHECKVERSIONSFLOW_H
 
+#include "catalogue/SignedRelease.h"
 #include "workflows/DeviceState.h"
 #include "workflows/FrontEnd.h"
+
+#include <QStringList>
+
+#include <optional>
 
 // "Check Versions": detects the instrument while the front end shows it is
 // busy, bootstraps one that answers nothing as the model of the update on
 // record that did not finish, or else once the operator names its model,
-// reports what was found and offers "Update" or "Restore".
+// reports what was found and offers "Update" or "Restore". Nothing is
+// offered, asked or bootstrapped for a release in ./firmware that is not
+// signed by a trusted key.
 class CheckVersionsFlow
 {
 public:
@@ -19,9 +26,14 @@ public:
     const DeviceState& state() const { return found; }
     // The actions offered at the end (FrontEnd::Action values).
     int offered() const { return offeredActions; }
+    // Who signed the release in ./firmware, when a trusted key did.
+    const std::optional<SignedRelease>& release() const { return signedRelease; }
 
 private:
     void detect();
+    void verifyRelease();
+    // Says why the release is refused, in place of an offer.
+    FlowOutcome refuseRelease();
     bool bootstrap(); // false when the operator chose to stop
     bool bootstrapFromRecord();
     void bootstrapAs(int deviceType);
@@ -34,6 +46,8 @@ private:
     FrontEnd& frontEnd;
     DeviceState found;
     int offeredActions = FrontEnd::NoAction;
+    std::optional<SignedRelease> signedRelease;
+    QStringList releaseRefusal;
 };
 
 #endif

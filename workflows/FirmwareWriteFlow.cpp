@@ -88,7 +88,6 @@ void FirmwareWriteFlow::describeAttempt(FirmwareWriterThread& worker, const Devi
         attempt.versionBefore = state.currentVersion.versionString();
     attempt.versionTarget = state.targetVersion.versionString();
     attempt.log = frontEnd.sessionLogPath();
-    attempt.releaseKey = QString(); // the ID of the key the release was verified with, once releases are signed
 }
 
 void FirmwareWriteFlow::reportVerdict(bool success)

@@ -1,14 +1,13 @@
 #include "workflows/FirmwareWriterThread.h"
 
 #include "catalogue/ChecksumList.h"
-#include "workflows/ImageCheck.h"
 #include "workflows/PendingUpdate.h"
 #include "workflows/UpdateHistory.h"
 
 #include <QFileInfo>
 
 FirmwareWriterThread::FirmwareWriterThread()
-    : QThread(nullptr)
+    : QThread(nullptr), images([this](const QString& line) { emit addLine(line); })
 {
 }
 
@@ -18,6 +17,7 @@ bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, int& ha
                                            const std::function<bool(int&)>& open)
 {
     const bool resuming = unskipUnfinished(steps);
+    erased = false;
     if (!imagesUsable(steps) || !open(handle) || !recordPending(steps))
         return false;
     if (componentsWritten(steps).isEmpty())
@@ -31,13 +31,21 @@ bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, int& ha
 
 bool FirmwareWriterThread::imagesUsable(const std::vector<WriteStep>& steps)
 {
-    std::vector<std::string> images;
+    std::vector<std::string> paths;
     for (const WriteStep& step : steps) {
         if (!step.skipped)
-            images.push_back(step.image);
+            paths.push_back(step.image);
     }
-    refused = !ImageCheck([this](const QString& line) { emit addLine(line); }).passes(images);
+    refused = !images.passes(paths);
     return !refused;
+}
+
+bool FirmwareWriterThread::imageUnchanged(const WriteStep& step)
+{
+    if (images.stillMatches(step.image))
+        return true;
+    refused = !erased;
+    return false;
 }
 
 bool FirmwareWriterThread::unskipUnfinished(std::vector<WriteStep>& steps) const
@@ -68,6 +76,8 @@ UpdateAttempt FirmwareWriterThread::describeAttempt(const std::vector<WriteStep>
 {
     UpdateAttempt described = attempt;
     described.started = QDateTime::currentDateTimeUtc();
+    if (images.release())
+        described.releaseKey = images.release()->keyId();
     described.components = componentsWritten(steps);
     for (const WriteStep& step : steps) {
         if (step.skipped)
@@ -105,9 +115,15 @@ bool FirmwareWriterThread::write(int handle, const WriteStep& step)
         emitAndPause(step.skipLine);
         return true;
     }
+    // Taken again before the erase, so that a changed image leaves the
+    // component as it was, and after it, since the library reads the file
+    // only when told to write it, minutes after the check.
+    if (!imageUnchanged(step))
+        return false;
     emit addLine(step.announce);
     double* percent = step.showsProgress ? progress.begin() : nullptr;
-    const bool written = !failed(step.clear(handle, percent), step.clearFailed)
+    erased = true;
+    const bool written = !failed(step.clear(handle, percent), step.clearFailed) && imageUnchanged(step)
                          && !failed(step.write(handle, step.image.c_str(), percent), step.writeFailed);
     if (step.showsProgress)
         progress.end();

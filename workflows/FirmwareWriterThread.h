@@ -4,6 +4,7 @@
 #include "families/DeviceFamily.h"
 #include "workflows/DeviceState.h"
 #include "workflows/FpgaProgress.h"
+#include "workflows/ImageCheck.h"
 #include "workflows/UpdateAttempt.h"
 #include "workflows/WriteStep.h"
 
@@ -14,8 +15,9 @@
 
 // What the update and restore workers share: the copy of the device state
 // they work from, their result, the FPGA progress they expose, the check
-// that every image they will write is usable before they erase, and the
-// clear-then-write of each component.
+// that the release is signed and every image they will write is usable
+// before they erase, and the clear-then-write of each component, each image
+// taken again right before it is used.
 class FirmwareWriterThread : public QThread
 {
     Q_OBJECT
@@ -26,7 +28,7 @@ public:
     DeviceState state;    // written before start(), only read by the worker
     UpdateAttempt attempt; // the history's row, as far as the flow knows it; written before start()
     bool success = false; // read once the thread has finished
-    bool refused = false; // stopped before anything was sent to the instrument
+    bool refused = false; // stopped before anything on the instrument was erased
     qint64 attemptId = 0; // the history's row once recorded; read once the thread has finished
     QString failureLine;  // the line that reported the failure, for the history
     FpgaProgress progress;
@@ -58,9 +60,13 @@ private:
     // write are written again, whatever the versions say. True when there
     // was such an operation.
     bool unskipUnfinished(std::vector<WriteStep>& steps) const;
-    // One line per image of the rows to write that is missing, empty or not
-    // the one this release shipped; false (and refused) if any is.
+    // The refusal of a release not signed by a trusted key, or one line per
+    // image of the rows to write that is missing, empty or not the one this
+    // release shipped; false (and refused) if any.
     bool imagesUsable(const std::vector<WriteStep>& steps);
+    // The step's image is still the release's; false after its line (and
+    // refused while nothing was erased yet) when it changed.
+    bool imageUnchanged(const WriteStep& step);
     // False (and refused), after its line, when the record cannot be kept.
     // A history that cannot take its row stops nothing.
     bool recordPending(const std::vector<WriteStep>& steps);
@@ -68,6 +74,9 @@ private:
     static QStringList componentsWritten(const std::vector<WriteStep>& steps);
     bool writeAll(int handle, const std::vector<WriteStep>& steps);
     bool write(int handle, const WriteStep& step);
+
+    ImageCheck images;
+    bool erased = false; // a clear was sent to the instrument
 };
 
 #endif

@@ -1,6 +1,6 @@
 #include "workflows/ImageCheck.h"
 
-#include "catalogue/ChecksumList.h"
+#include "catalogue/Catalogue.h"
 
 #include <QFileInfo>
 
@@ -11,12 +11,49 @@ ImageCheck::ImageCheck(LineSink emitLine)
 {
 }
 
-bool ImageCheck::passes(const std::vector<std::string>& imagePaths) const
+// Read anew each time: a key revoked or added by the administrator counts
+// from the next check on.
+bool ImageCheck::releaseIsTrusted()
 {
+    verified.reset();
+    const TrustedKeys keys = TrustedKeys::installed();
+    const SignedRelease release = SignedRelease::verify(firmwareFolder(), keys);
+    switch (release.verdict()) {
+    case SignedRelease::Verdict::Verified:
+        verified = release;
+        return true;
+    case SignedRelease::Verdict::Unsigned:
+        emitLine(QStringLiteral("The firmware in %1 is not signed; nothing will be written.").arg(firmwareFolder()));
+        return false;
+    case SignedRelease::Verdict::Untrusted:
+        break;
+    }
+    if (!keys.unreadableRevocations().isEmpty())
+        emitLine(QStringLiteral("Cannot read the revoked keys in %1; no key is trusted.")
+                     .arg(keys.unreadableRevocations()));
+    emitLine(QStringLiteral("The firmware in %1 is not signed by a trusted key; nothing will be written.")
+                 .arg(firmwareFolder()));
+    return false;
+}
+
+bool ImageCheck::passes(const std::vector<std::string>& imagePaths)
+{
+    if (!releaseIsTrusted())
+        return false;
     std::vector<QString> paths;
     for (const std::string& path : imagePaths)
         paths.push_back(QString::fromLocal8Bit(path.c_str()));
-    return allPresent(paths) && allMatchTheRelease(paths);
+    if (!allPresent(paths))
+        return false;
+    bool match = true;
+    for (const QString& path : paths)
+        match = matches(path) && match;
+    return match;
+}
+
+bool ImageCheck::stillMatches(const std::string& imagePath) const
+{
+    return matches(QString::fromLocal8Bit(imagePath.c_str()));
 }
 
 // An empty name is an image the catalogue has none of, for this model.
@@ -33,27 +70,16 @@ bool ImageCheck::allPresent(const std::vector<QString>& paths) const
     return present;
 }
 
-// The list sits beside the images, under ./firmware. Without a list the
-// images cannot be verified, which is said once; a list that is there but
-// does not name an image, or names another digest, refuses it.
-bool ImageCheck::allMatchTheRelease(const std::vector<QString>& paths) const
+// An image the signed list does not name, or names with another digest, is
+// not the release's.
+bool ImageCheck::matches(const QString& path) const
 {
-    if (paths.empty())
+    const QFileInfo file(path);
+    const QByteArray listed = verified && file.path() == firmwareFolder()
+                                  ? verified->checksums().digestOf(file.fileName())
+                                  : QByteArray();
+    if (!listed.isEmpty() && listed == ChecksumList::sha256Of(path))
         return true;
-    const QString folder = QFileInfo(paths.front()).path();
-    if (!QFileInfo::exists(folder + QLatin1Char('/') + ChecksumList::fileName())) {
-        emitLine(QStringLiteral("No checksum list in ./firmware; images not verified."));
-        return true;
-    }
-    ChecksumList release;
-    release.load(folder);
-    bool match = true;
-    for (const QString& path : paths) {
-        const QByteArray listed = release.digestOf(QFileInfo(path).fileName());
-        if (listed.isEmpty() || listed != ChecksumList::sha256Of(path)) {
-            emitLine(QStringLiteral("Firmware image does not match the release checksum: ") + path);
-            match = false;
-        }
-    }
-    return match;
+    emitLine(QStringLiteral("Firmware image does not match the release checksum: ") + path);
+    return false;
 }

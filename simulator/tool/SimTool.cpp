@@ -2,10 +2,13 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/ChecksumList.h"
+#include "catalogue/SignedRelease.h"
 #include "simulator/FirmwareImage.h"
+#include "simulator/tool/SigningKey.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <cstdio>
 
@@ -14,11 +17,16 @@ namespace {
 const char usage[] = "Commands:\n"
                      "  device  create the simulated instrument (--model, --serial, ...)\n"
                      "  show    describe the instrument\n"
-                     "  firmware DIR  write this release's images (and --image ones) and their SHA256SUMS into DIR\n"
+                     "  firmware DIR  write this release's images (and --image ones) into DIR, with their\n"
+                     "                SHA256SUMS and its signature SHA256SUMS.minisig (by --key)\n"
+                     "  keygen DIR    make a key pair to sign firmware with: DIR/rzsim.key, DIR/rzsim.pub\n"
                      "  plug    plug the instrument back in\n"
                      "  unplug  unplug the instrument";
 
 const char* const componentOptions[] = {"boot", "run", "fpga", "fx3"};
+
+// What the trusted comment of a simulated release says.
+const char releaseComment[] = "RZ610/RZ870 simulated firmware, signed by rzsim";
 
 QString answerText(const InstrumentState& state)
 {
@@ -90,6 +98,8 @@ void SimTool::addOptions()
         {"reported-type", "device: the device type the instrument reports, if not its model's.", "type"},
         {"listed-count", "device: instruments the network listing reports; the others never open.", "n"},
         {"image", "firmware: also write this image. Repeatable.", "MODEL:COMPONENT:VERSION"},
+        {"key", "firmware: the secret key to sign with (default: the build's demo key, " RZSIM_DEMO_KEY ").",
+         "path"},
     });
 }
 
@@ -103,7 +113,7 @@ int SimTool::run(const QStringList& arguments)
     }
     const QStringList positional = m_parser.positionalArguments();
     const QString command = positional.value(0);
-    const int expectedCount = command == QLatin1String("firmware") ? 2 : 1;
+    const int expectedCount = command == QLatin1String("firmware") || command == QLatin1String("keygen") ? 2 : 1;
     if (positional.size() != expectedCount) {
         m_err << usage << '\n';
         return exitWith(command.isEmpty() ? QStringLiteral("no command given")
@@ -116,6 +126,8 @@ int SimTool::run(const QStringList& arguments)
         return show();
     if (command == QLatin1String("firmware"))
         return writeFirmware(positional.at(1));
+    if (command == QLatin1String("keygen"))
+        return makeSigningKey(positional.at(1));
     if (command == QLatin1String("plug") || command == QLatin1String("unplug"))
         return setPlugged(command == QLatin1String("plug"));
     m_err << usage << '\n';
@@ -213,6 +225,12 @@ int SimTool::writeFirmware(const QString& folder)
     // Every request is checked before anything is written.
     if (!requestedImages(&images))
         return 2;
+    QString reason;
+    const QString keyPath = m_parser.isSet(QStringLiteral("key")) ? m_parser.value(QStringLiteral("key"))
+                                                                  : QStringLiteral(RZSIM_DEMO_KEY);
+    const std::optional<SigningKey> key = SigningKey::load(keyPath, &reason);
+    if (!key)
+        return exitWith(reason, 1);
     if (!QDir().mkpath(folder))
         return exitWith(QStringLiteral("cannot create %1").arg(folder), 1);
     // Images written before, by another run, keep their entries.
@@ -224,7 +242,32 @@ int SimTool::writeFirmware(const QString& folder)
     }
     if (!checksums.save(folder))
         return exitWith(QStringLiteral("cannot write %1").arg(QDir(folder).filePath(ChecksumList::fileName())), 1);
+    return signList(folder, *key) ? 0 : 1;
+}
+
+int SimTool::makeSigningKey(const QString& folder)
+{
+    QString reason;
+    const std::optional<SigningKey> key = SigningKey::generate(&reason);
+    if (!key || !key->save(folder, &reason))
+        return exitWith(reason, 1);
+    m_out << QDir(folder).filePath(SigningKey::secretFileName()) << '\n'
+          << QDir(folder).filePath(SigningKey::publicFileName()) << '\n';
     return 0;
+}
+
+// Signs the list as written, byte for byte.
+bool SimTool::signList(const QString& folder, const SigningKey& key)
+{
+    const QDir dir(folder);
+    QFile list(dir.filePath(ChecksumList::fileName()));
+    QSaveFile signature(dir.filePath(SignedRelease::signatureFileName()));
+    if (!list.open(QIODevice::ReadOnly) || !signature.open(QIODevice::WriteOnly))
+        return fail(QStringLiteral("cannot sign %1").arg(list.fileName()));
+    signature.write(key.signatureFile(list.readAll(), releaseComment));
+    if (!signature.commit())
+        return fail(QStringLiteral("cannot write %1").arg(signature.fileName()));
+    return true;
 }
 
 int SimTool::setPlugged(bool plugged)

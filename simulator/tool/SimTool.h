@@ -9,8 +9,9 @@
 #include <QTextStream>
 
 // The rzsim command line: creates, shows, plugs and unplugs the simulated
-// instrument and writes firmware images for it.
+// instrument, writes firmware images for it and signs them.
 class ChecksumList;
+class SigningKey;
 
 class SimTool
 {
@@ -27,12 +28,14 @@ private:
     void showComponents(const InstrumentState& state);
     void showFaults(const InstrumentState& state);
     int writeFirmware(const QString& folder);
+    int makeSigningKey(const QString& folder);
     int setPlugged(bool plugged);
 
     bool applyComponents(InstrumentState* state);
     bool applyFaults(InstrumentState* state);
     bool applyTiming(InstrumentState* state);
     bool writeImage(const QString& folder, const FirmwareImage& image, ChecksumList* checksums);
+    bool signList(const QString& folder, const SigningKey& key);
     bool requestedImages(QVector<FirmwareImage>* images);
     bool intOption(const QString& name, int* value, int minimum = 0);
     bool parseFault(const QString& text, InstrumentState::Fault* fault);

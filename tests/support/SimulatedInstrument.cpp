@@ -1,5 +1,7 @@
 #include "tests/support/SimulatedInstrument.h"
 
+#include "catalogue/TrustedKeys.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -22,6 +24,9 @@ SimulatedInstrument::SimulatedInstrument()
     qputenv("XDG_STATE_HOME", path("home-state").toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", path("runtime").toLocal8Bit());
     QDir().mkpath(path("runtime"));
+    // The updaters of the test trust the build's demo key, which signs what
+    // rzsim writes, and nothing that this computer's administrator added.
+    TrustedKeys::useLocations({{RZ_DEMO_KEY_DIR}, {}});
     runTool({"firmware", path("firmware")});
 }
 

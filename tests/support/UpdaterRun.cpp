@@ -1,6 +1,7 @@
 #include "tests/support/UpdaterRun.h"
 
-#include <QCoreApplication>
+
+#include "tests/support/InstalledUpdater.h"
 
 UpdaterRun::UpdaterRun(const QStringList& arguments, bool withDisplayVariables,
                        const QMap<QString, QString>& variables)
@@ -14,7 +15,7 @@ UpdaterRun::UpdaterRun(const QStringList& arguments, bool withDisplayVariables,
         environment.remove("QT_QPA_PLATFORM");
     environment.insert("LD_LIBRARY_PATH", RZ_SIMULATOR_DIR);
     process.setProcessEnvironment(environment);
-    process.start(QCoreApplication::applicationDirPath() + "/rz-firmware-updater", arguments);
+    process.start(InstalledUpdater::get().program(), arguments);
 }
 
 int UpdaterRun::finish()

@@ -7,7 +7,9 @@
 #include <QStringList>
 
 // The updater as a script runs it: no display, the simulated instrument
-// loaded even when the updater was built against another device library.
+// loaded even when the updater was built against another device library,
+// installed in a prefix that trusts the demo key the test's releases are
+// signed with.
 class UpdaterRun
 {
 public:

@@ -1,0 +1,55 @@
+#include "catalogue/MinisignFormat.h"
+
+#include <sodium.h>
+
+namespace {
+
+// Far above the longest trusted comment minisign writes (8 KiB).
+constexpr int longestFile = 64 * 1024;
+
+} // namespace
+
+std::optional<QList<QByteArray>> MinisignFormat::lines(const QByteArray& text, int count)
+{
+    if (text.size() > longestFile || text.contains('\0'))
+        return std::nullopt;
+    QList<QByteArray> found = text.split('\n');
+    if (text.endsWith('\n'))
+        found.removeLast();
+    if (found.size() != count)
+        return std::nullopt;
+    for (QByteArray& line : found) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+    }
+    return found;
+}
+
+std::optional<QByteArray> MinisignFormat::decode(const QByteArray& base64, int size)
+{
+    QByteArray bytes(size, '\0');
+    size_t decoded = 0;
+    // Without an end pointer, anything after the padding is an error.
+    if (sodium_base642bin(reinterpret_cast<unsigned char*>(bytes.data()), size_t(size), base64.constData(),
+                          size_t(base64.size()), nullptr, &decoded, nullptr, sodium_base64_VARIANT_ORIGINAL)
+            != 0
+        || decoded != size_t(size))
+        return std::nullopt;
+    return bytes;
+}
+
+quint64 MinisignFormat::keyIdAt(const char* bytes)
+{
+    quint64 id = 0;
+    for (int index = keyIdSize - 1; index >= 0; --index)
+        id = (id << 8) | quint8(bytes[index]);
+    return id;
+}
+
+QByteArray MinisignFormat::keyIdBytes(quint64 keyId)
+{
+    QByteArray bytes;
+    for (int index = 0; index < keyIdSize; ++index)
+        bytes.append(char(quint8(keyId >> (8 * index))));
+    return bytes;
+}

@@ -1,0 +1,105 @@
+#include "catalogue/TrustedKeys.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMutex>
+#include <QRegularExpression>
+
+#include <optional>
+
+namespace {
+
+// Far above any key or revocation list; larger files are not read into memory.
+constexpr qint64 longestFile = 1024 * 1024;
+
+QMutex chosenLocationsLock;
+std::optional<TrustedKeys::Locations> chosenLocations;
+
+} // namespace
+
+TrustedKeys::Locations TrustedKeys::installedLocations()
+{
+    const QString package = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/rz-firmware-updater");
+    const QString site = QStringLiteral("/etc/rz-firmware-updater");
+    return {{QDir::cleanPath(package + QStringLiteral("/keys")), site + QStringLiteral("/keys.d")},
+            {QDir::cleanPath(package + QStringLiteral("/revoked-keys")), site + QStringLiteral("/revoked-keys")}};
+}
+
+TrustedKeys::Locations TrustedKeys::locations()
+{
+    {
+        const QMutexLocker locker(&chosenLocationsLock);
+        if (chosenLocations)
+            return *chosenLocations;
+    }
+    return installedLocations();
+}
+
+void TrustedKeys::useLocations(const Locations& locations)
+{
+    const QMutexLocker locker(&chosenLocationsLock);
+    chosenLocations = locations;
+}
+
+TrustedKeys TrustedKeys::load(const Locations& locations)
+{
+    TrustedKeys trusted;
+    for (const QString& folder : locations.keyFolders)
+        trusted.loadKeys(folder);
+    for (const QString& path : locations.revokedFiles)
+        trusted.loadRevocations(path);
+    return trusted;
+}
+
+// A file that is not a public key trusts nothing, so it is passed over.
+void TrustedKeys::loadKeys(const QString& folder)
+{
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({QStringLiteral("*.pub")}, QDir::Files, QDir::Name)) {
+        QFile file(dir.filePath(name));
+        if (file.size() > longestFile || !file.open(QIODevice::ReadOnly))
+            continue;
+        if (const std::optional<MinisignPublicKey> key = MinisignPublicKey::parse(file.readAll()))
+            keys.append(*key);
+    }
+}
+
+void TrustedKeys::loadRevocations(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return;
+    if (file.size() > longestFile || !file.open(QIODevice::ReadOnly)) {
+        unreadable = path;
+        return;
+    }
+    // Any number of leading zeros, then at most the 16 digits of 64 bits.
+    static const QRegularExpression keyId(QStringLiteral("^0*[0-9A-Fa-f]{1,16}$"));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (int index = 0; index < lines.size(); ++index) {
+        QByteArray line = lines.at(index);
+        if (line.contains('#'))
+            line.truncate(line.indexOf('#'));
+        line = line.trimmed();
+        if (line.isEmpty())
+            continue;
+        if (!keyId.match(QString::fromLatin1(line)).hasMatch()) {
+            unreadable = QStringLiteral("%1, line %2").arg(path).arg(index + 1);
+            return;
+        }
+        revoked.append(line.toULongLong(nullptr, 16));
+    }
+}
+
+QVector<MinisignPublicKey> TrustedKeys::withId(quint64 keyId) const
+{
+    QVector<MinisignPublicKey> found;
+    if (!unreadable.isEmpty() || revoked.contains(keyId))
+        return found;
+    for (const MinisignPublicKey& key : keys) {
+        if (key.keyId() == keyId)
+            found.append(key);
+    }
+    return found;
+}

@@ -1,0 +1,55 @@
+#ifndef TRUSTEDKEYS_H
+#define TRUSTEDKEYS_H
+
+#include "catalogue/MinisignPublicKey.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// The keys a release may be signed with: every minisign public key file
+// (*.pub) in the key folders, less the revoked ones. A revoked-keys file
+// holds one key ID per line as minisign prints them (hex, any case, leading
+// zeros optional; '#' starts a comment). A revoked key is never trusted,
+// even with its file still in a key folder.
+class TrustedKeys
+{
+public:
+    struct Locations
+    {
+        QStringList keyFolders;
+        QStringList revokedFiles;
+    };
+
+    // The package's keys (PREFIX/share/rz-firmware-updater, PREFIX being the
+    // folder above the program's own) and the site's (/etc/rz-firmware-updater).
+    // In the build tree, PREFIX is the build folder, whose keys the build
+    // chose.
+    static Locations installedLocations();
+    // Where installed() looks: installedLocations() unless a test named
+    // others for this process. The program itself never does.
+    static Locations locations();
+    static void useLocations(const Locations& locations);
+
+    static TrustedKeys load(const Locations& locations);
+    static TrustedKeys installed() { return load(locations()); }
+
+    // The trusted keys with this ID: none when it is revoked, or when a
+    // revoked-keys file could not be read whole.
+    QVector<MinisignPublicKey> withId(quint64 keyId) const;
+
+    // A revoked-keys file that is there but could not be read whole, and
+    // why; empty when every one was read. Until it is fixed, no key is
+    // trusted: the revocation it may hold must not be missed.
+    QString unreadableRevocations() const { return unreadable; }
+
+private:
+    void loadKeys(const QString& folder);
+    void loadRevocations(const QString& path);
+
+    QVector<MinisignPublicKey> keys;
+    QVector<quint64> revoked;
+    QString unreadable;
+};
+
+#endif

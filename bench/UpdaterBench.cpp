@@ -12,6 +12,7 @@
 #include "app/MainWindow.h"
 #include "app/StartupEnvironment.h"
 #include "ui/Updater.h"
+#include "workflows/LineRelay.h"
 #include "workflows/WorkerRunner.h"
 
 #include <QApplication>
@@ -166,9 +167,11 @@ int lines(bool updater)
         Updater panel;
         panel.show();
         LineWorker worker;
-        QObject::connect(&worker, SIGNAL(updateText(QString)), &panel, SLOT(addLine(QString)));
+        // As the check, update and restore connect their workers.
+        LineRelay relay(panel);
+        QObject::connect(&worker, SIGNAL(updateText(QString)), &relay, SLOT(addLine(QString)));
         wall.start();
-        WorkerRunner::run(worker, &panel);
+        WorkerRunner::run(worker, &relay);
     } else {
         QTextEdit log;
         log.show();

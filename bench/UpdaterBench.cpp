@@ -18,6 +18,7 @@
 #include "catalogue/TrustedKeys.h"
 #include "ui/Updater.h"
 #include "workflows/ImageCheck.h"
+#include "workflows/LineRelay.h"
 #include "workflows/WorkerRunner.h"
 
 #include <QApplication>
@@ -172,9 +173,11 @@ int lines(bool updater)
         Updater panel;
         panel.show();
         LineWorker worker;
-        QObject::connect(&worker, SIGNAL(updateText(QString)), &panel, SLOT(addLine(QString)));
+        // As the check, update and restore connect their workers.
+        LineRelay relay(panel);
+        QObject::connect(&worker, SIGNAL(updateText(QString)), &relay, SLOT(addLine(QString)));
         wall.start();
-        WorkerRunner::run(worker, &panel);
+        WorkerRunner::run(worker, &relay);
     } else {
         QTextEdit log;
         log.show();

@@ -18,6 +18,12 @@ void TerminalFrontEnd::addLine(const QString& s)
 {
     print(s);
     sessionLog.write(s);
+    reportLostSessionLog();
+}
+
+// Said once; the work goes on without the file.
+void TerminalFrontEnd::reportLostSessionLog()
+{
     if (sessionLog.isOpen() || sessionLogLossReported)
         return;
     sessionLogLossReported = true;
@@ -52,7 +58,7 @@ void TerminalFrontEnd::replaceLastLine(const QString& s)
     if (!written.isEmpty())
         written.removeLast();
     print(s);
-    sessionLog.replaceLast(s);
+    sessionLog.write(s);
 }
 
 void TerminalFrontEnd::beginBusy(const QString&)
@@ -112,6 +118,12 @@ void TerminalFrontEnd::clearStatus()
     std::fputs("\r\033[K", stderr);
     std::fflush(stderr);
     statusShown = false;
+}
+
+void TerminalFrontEnd::syncLog()
+{
+    sessionLog.sync();
+    reportLostSessionLog();
 }
 
 QString TerminalFrontEnd::sessionLogPath() const

@@ -33,6 +33,7 @@ public:
     bool confirmDowngrade() override;
     std::optional<int> chooseModel() override;
     void offerActions(int actions) override;
+    void syncLog() override;
     QString sessionLogPath() const override;
 
     // Every line so far, in order.
@@ -40,6 +41,7 @@ public:
 
 private:
     void print(const QString& s);
+    void reportLostSessionLog();
     void drawStatus();
     void clearStatus();
 

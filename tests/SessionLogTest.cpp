@@ -20,6 +20,7 @@ QStringList logFiles()
     return QDir(SessionLog::folder()).entryList({"*.log"}, QDir::Files, QDir::Name);
 }
 
+// A file of the log folder by its name, or any by its full path.
 QStringList linesOfFile(const QString& name)
 {
     QFile file(QDir(SessionLog::folder()).filePath(name));
@@ -30,6 +31,34 @@ QStringList linesOfFile(const QString& name)
         lines.removeLast();
     return lines;
 }
+
+// The window, noting at each sync of its log the erases the device library
+// had been asked for and the lines shown and kept on disk by then.
+class SyncWatcher : public Updater
+{
+public:
+    explicit SyncWatcher(const SimulatedInstrument& instrument) : instrument(instrument) {}
+
+    struct Moment
+    {
+        QStringList erases;
+        QStringList shown;
+        QStringList kept;
+    };
+    QList<Moment> syncs;
+
+    void syncLog() override
+    {
+        Updater::syncLog();
+        QStringList kept;
+        for (const QString& line : linesOfFile(sessionLogPath()))
+            kept << line.mid(9); // after the time
+        syncs.append({instrument.calledFunctions().filter("Clear"), PanelDriver::linesOf(findChild<QTextEdit*>()), kept});
+    }
+
+private:
+    const SimulatedInstrument& instrument;
+};
 
 QDateTime startOf(const QString& name)
 {
@@ -56,6 +85,8 @@ private slots:
     void init();
     void cleanup();
     void fileHoldsTheWindowsLinesWithTheirTime();
+    void fileHoldsEveryLineBeforeTheFirstEraseAndAfterTheVerdict_data();
+    void fileHoldsEveryLineBeforeTheFirstEraseAndAfterTheVerdict();
     void eachRunHasAFileOfItsOwn();
     void unwritableFolderIsSaidOnceAndTheWindowWorksOn();
     void onlyTheNewestFiftyAreKept();
@@ -79,17 +110,16 @@ void SessionLogTest::cleanup()
     state = nullptr;
 }
 
-// Read while the window is still open: each line is on disk once shown.
+// Read while the window is still open: the update's verdict put every line
+// on disk.
 void SessionLogTest::fileHoldsTheWindowsLinesWithTheirTime()
 {
     SimulatedInstrument instrument;
     instrument.create(SimulatedInstrument::usbModel("RZ610R", 4, 4, 10));
     PanelDriver driver;
     driver.pressCheckVersions();
-    driver.pressUpdate();
     QMetaObject::invokeMethod(driver.panel(), "addLine", Q_ARG(QString, "Température 10 %"));
-    QMetaObject::invokeMethod(driver.panel(), "replaceLastLine", Q_ARG(QString, "Température 20 %"));
-    QCOMPARE(driver.logLines().last(), QStringLiteral("Température 20 %"));
+    driver.pressUpdate();
 
     QCOMPARE(logFiles().size(), 1);
     const QStringList kept = linesOfFile(logFiles().first());
@@ -99,6 +129,37 @@ void SessionLogTest::fileHoldsTheWindowsLinesWithTheirTime()
         withoutTime << line.mid(9);
     }
     QCOMPARE(withoutTime, driver.logLines());
+}
+
+void SessionLogTest::fileHoldsEveryLineBeforeTheFirstEraseAndAfterTheVerdict_data()
+{
+    QTest::addColumn<QStringList>("device");
+    QTest::addColumn<QString>("button"); // its slot
+    QTest::newRow("update") << SimulatedInstrument::usbModel("RZ610R", 4, 5, 9) << "updateDevice";
+    QTest::newRow("restore") << SimulatedInstrument::rz610t(9, 7) + QStringList{"--invalid", "fpga"} << "restoreDevice";
+}
+
+// What a power cut during the write would leave: the whole log up to the
+// write, and after it the whole log with its outcome.
+void SessionLogTest::fileHoldsEveryLineBeforeTheFirstEraseAndAfterTheVerdict()
+{
+    QFETCH(QStringList, device);
+    QFETCH(QString, button);
+    SimulatedInstrument instrument;
+    instrument.create(device);
+    SyncWatcher window(instrument);
+    QVERIFY(QMetaObject::invokeMethod(&window, "checkVersions"));
+    QVERIFY(QMetaObject::invokeMethod(&window, qPrintable(button)));
+
+    QCOMPARE(window.syncs.size(), 2);
+    const SyncWatcher::Moment beforeWrite = window.syncs.first();
+    const SyncWatcher::Moment afterVerdict = window.syncs.last();
+    QCOMPARE(beforeWrite.erases, QStringList());
+    QCOMPARE(beforeWrite.kept, beforeWrite.shown);
+    QVERIFY(!afterVerdict.erases.isEmpty());
+    QCOMPARE(afterVerdict.kept, afterVerdict.shown);
+    QCOMPARE(afterVerdict.kept.mid(afterVerdict.kept.size() - 2),
+             QStringList({"Firmware updated successfully.", "You may now close the software."}));
 }
 
 void SessionLogTest::eachRunHasAFileOfItsOwn()

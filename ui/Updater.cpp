@@ -121,6 +121,11 @@ void Updater::addLine(const QString& s)
     appendLine(s);
 }
 
+void Updater::addLines(const QStringList& lines)
+{
+    appendLines(lines, QColor());
+}
+
 void Updater::addStatusLine(const QString& s, bool success)
 {
     appendLine(s, success ? QColor(34, 177, 76, 255) : QColor(Qt::red));
@@ -139,47 +144,56 @@ void Updater::replaceLastLine(const QString& s)
     }
     cursor.removeSelectedText();
     cursor.deletePreviousChar();
-    showLine(s, QColor());
-    sessionLog.replaceLast(s);
+    showLines({s}, QColor());
+    sessionLog.write(s); // a file, like a terminal, keeps the line replaced
 }
 
 void Updater::appendLine(const QString& s, const QColor& colour)
 {
-    showLine(s, colour);
-    sessionLog.write(s);
+    appendLines({s}, colour);
+}
+
+void Updater::appendLines(const QStringList& lines, const QColor& colour)
+{
+    showLines(lines, colour);
+    sessionLog.write(lines);
     if (bannerWritten)
         reportLostSessionLog();
 }
 
 // The operator's selection and scroll position stay as they were, except
-// that a view at the bottom follows the new line.
-void Updater::showLine(const QString& s, const QColor& colour)
+// that a view at the bottom follows the new lines.
+void Updater::showLines(const QStringList& lines, const QColor& colour)
 {
     QScrollBar* bar = log->verticalScrollBar();
     const int scrolled = bar->value();
     const bool following = scrolled >= bar->maximum();
     const int anchor = log->textCursor().anchor();
     const int position = log->textCursor().position();
-    insertAtEnd(s, colour);
+    insertAtEnd(lines, colour);
     keepSelection(anchor, position);
     bar->setValue(following ? bar->maximum() : scrolled);
 }
 
 // Through a cursor and a format of its own: QTextEdit::append() takes the
-// format under the operator's cursor, which a click moves.
-void Updater::insertAtEnd(const QString& s, const QColor& colour)
+// format under the operator's cursor, which a click moves. One change for
+// the layout, however many lines: laying the log out again for each line
+// would cost more than showing it.
+void Updater::insertAtEnd(const QStringList& lines, const QColor& colour)
 {
     QTextCharFormat format;
     if (colour.isValid())
         format.setForeground(colour);
     QTextCursor end(log->document());
     end.movePosition(QTextCursor::End);
-    end.beginEditBlock(); // one change for the layout, as append() makes
-    if (log->document()->isEmpty())
-        end.setBlockCharFormat(format);
-    else
-        end.insertBlock(QTextBlockFormat(), format);
-    end.insertText(s, format);
+    end.beginEditBlock();
+    for (const QString& s : lines) {
+        if (log->document()->isEmpty())
+            end.setBlockCharFormat(format);
+        else
+            end.insertBlock(QTextBlockFormat(), format);
+        end.insertText(s, format);
+    }
     end.endEditBlock();
 }
 
@@ -275,6 +289,12 @@ void Updater::offerActions(int actions)
     checkButton->setEnabled(actions & CheckAction);
     updateButton->setEnabled(actions & UpdateAction);
     restoreButton->setEnabled(actions & RestoreAction);
+}
+
+void Updater::syncLog()
+{
+    sessionLog.sync();
+    reportLostSessionLog();
 }
 
 QString Updater::sessionLogPath() const

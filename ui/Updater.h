@@ -26,12 +26,14 @@ public:
     explicit Updater(QWidget* parent = nullptr);
     ~Updater() override;
 
+    void addLines(const QStringList& lines) override;
     void beginBusy(const QString& text) override;
     void showPercent(int percent) override;
     void endBusy() override;
     bool confirmDowngrade() override;
     std::optional<int> chooseModel() override;
     void offerActions(int actions) override;
+    void syncLog() override;
     QString sessionLogPath() const override;
 
 public slots:
@@ -51,8 +53,9 @@ private:
     static QStringList connectionLines();
     // An invalid colour is the log's default one.
     void appendLine(const QString& s, const QColor& colour = QColor());
-    void showLine(const QString& s, const QColor& colour);
-    void insertAtEnd(const QString& s, const QColor& colour);
+    void appendLines(const QStringList& lines, const QColor& colour);
+    void showLines(const QStringList& lines, const QColor& colour);
+    void insertAtEnd(const QStringList& lines, const QColor& colour);
     void keepSelection(int anchor, int position);
     void reportLostSessionLog();
     void quitIfStopped(FlowOutcome outcome);

@@ -50,6 +50,7 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceSta
         // written could leave the instrument unusable.
         const SleepInhibitor noSleep;
         const WriteGuard noStop([this] { frontEnd.addLine(WriteGuard::noticeLine()); });
+        frontEnd.syncLog();
         WorkerRunner::run(worker, &relay, [&] { frontEnd.showPercent(worker.progress.percent()); });
     }
     if (attemptId)
@@ -59,6 +60,7 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceSta
     // for the next check to find.
     if (worker.success)
         clearRecord(state);
+    frontEnd.syncLog();
     frontEnd.offerActions(FrontEnd::NoAction);
     frontEnd.endBusy();
     if (worker.success)

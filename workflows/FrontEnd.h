@@ -2,6 +2,7 @@
 #define FRONTEND_H
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -16,6 +17,12 @@ public:
     virtual ~FrontEnd() = default;
 
     virtual void addLine(const QString& s) = 0;
+    // Lines that came together, shown together.
+    virtual void addLines(const QStringList& lines)
+    {
+        for (const QString& line : lines)
+            addLine(line);
+    }
     // A verdict: green for success, red for failure.
     virtual void addStatusLine(const QString& s, bool success) = 0;
     virtual void replaceLastLine(const QString& s) = 0;
@@ -33,6 +40,10 @@ public:
 
     // A combination of Action values; the others are withdrawn.
     virtual void offerActions(int actions) = 0;
+
+    // Puts every line so far on the disk, so a write the instrument does
+    // not survive, or its outcome, is still on record.
+    virtual void syncLog() {}
 
     // The file this run's lines are kept in, for the update history; empty
     // when there is none.

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTime>
 
 namespace {
 
@@ -28,7 +27,7 @@ SessionLog::SessionLog(const QDateTime& start)
 {
     if (!open(start))
         return;
-    syncer = std::make_unique<FileSyncThread>(file.handle());
+    writer = std::make_unique<FileSyncThread>(file.handle());
     removeOldFiles();
 }
 
@@ -90,35 +89,45 @@ void SessionLog::removeOldFiles() const
         dir.remove(logs.takeLast());
 }
 
-// The file is unbuffered: each write goes straight to the system. Waiting
-// for the disk here would hold up the window, by milliseconds a line.
 void SessionLog::write(const QString& line)
 {
-    if (!file.isOpen())
-        return;
-    lastLineStart = file.pos();
-    const QByteArray bytes = (QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) + line + '\n').toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        fail(file.errorString());
-        return;
-    }
-    syncer->request();
+    write(QStringList{line});
 }
 
-void SessionLog::replaceLast(const QString& line)
+// The time is the lines', not the time they reach the file.
+void SessionLog::write(const QStringList& lines)
 {
     if (!file.isOpen())
         return;
-    if (!file.resize(lastLineStart) || !file.seek(lastLineStart)) {
-        fail(file.errorString());
-        return;
+    const QByteArray time = timeStamp();
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += time + line.toUtf8() + '\n';
+    if (!writer->append(bytes))
+        fail(writer->failure());
+}
+
+// The local time as "HH:mm:ss ", worked out once a second: that reads the
+// time zone each time, which costs more than the rest of a write.
+QByteArray SessionLog::timeStamp()
+{
+    const qint64 second = QDateTime::currentSecsSinceEpoch();
+    if (second != stampSecond) {
+        stampSecond = second;
+        stamp = QDateTime::fromSecsSinceEpoch(second).toString(QStringLiteral("HH:mm:ss ")).toUtf8();
     }
-    write(line);
+    return stamp;
+}
+
+void SessionLog::sync()
+{
+    if (file.isOpen() && !writer->sync())
+        fail(writer->failure());
 }
 
 void SessionLog::fail(const QString& reason)
 {
     error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file.fileName()), reason);
-    syncer.reset();
+    writer.reset();
     file.close();
 }

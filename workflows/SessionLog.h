@@ -1,9 +1,11 @@
 #ifndef SESSIONLOG_H
 #define SESSIONLOG_H
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -34,22 +36,27 @@ public:
     QString errorString() const;
     QString filePath() const;
 
-    // Each line is handed to the system before the call returns, so a crash
-    // of the program loses none; another thread has it written to the disk
-    // at once, so a power cut loses at most the line being written.
+    // Queues the line for another thread, which writes what has queued up
+    // and syncs it to the disk, batch by batch: the caller never waits for
+    // the disk, and a crash loses at most the batch not yet written. A
+    // failure found there closes the log at the next write() or sync().
     void write(const QString& line);
-    // Rewrites the last line written, as the window does with its last line.
-    void replaceLast(const QString& line);
+    void write(const QStringList& lines);
+    // Returns when every line written so far is on the disk: before a step
+    // the instrument may not survive, and after its outcome.
+    void sync();
 
 private:
     bool open(const QDateTime& start);
     void removeOldFiles() const;
     void fail(const QString& reason); // closes the log
+    QByteArray timeStamp();
 
     QFile file;
-    std::unique_ptr<FileSyncThread> syncer; // stopped before the file closes
-    qint64 lastLineStart = 0;
+    std::unique_ptr<FileSyncThread> writer; // stopped before the file closes
     QString error;
+    QByteArray stamp; // of stampSecond
+    qint64 stampSecond = -1;
 };
 
 #endif

@@ -4,10 +4,8 @@
 #include "catalogue/ModelTable.h"
 #include "cli/HistoryCommand.h"
 #include "cli/TerminalFrontEnd.h"
-#include "device/rz_api.h"
 #include "workflows/CheckVersionsFlow.h"
 #include "workflows/FirmwareWriteFlow.h"
-#include "workflows/StateFolder.h"
 #include "workflows/UpdaterLock.h"
 #include "workflows/WriteGuard.h"
 
@@ -93,13 +91,7 @@ int CommandLine::run(const QStringList& arguments)
     terminal->model = model;
     UpdaterLock lock;
     if (lock.acquire()) {
-        const QString notShared = stateFolderNotSharedLine();
-        if (!notShared.isEmpty())
-            terminal->addLine(notShared);
-        if (json) {
-            const char* library = rzGetAPIVersion();
-            libraryVersion = QString::fromLocal8Bit(library ? library : "");
-        }
+        terminal->begin();
         exitCode = runCommand();
     } else {
         exitCode = refuse(lock.errorLine());
@@ -291,7 +283,7 @@ void CommandLine::printJson(int exitCode) const
         {"lines", QJsonArray::fromStringList(terminal->writtenLines())},
         // The history's row of the write, for `history` and the window.
         {"attemptId", attemptId ? QJsonValue(attemptId) : QJsonValue()},
-        {"libraryVersion", libraryVersion.isNull() ? QJsonValue() : QJsonValue(libraryVersion)},
+        {"libraryVersion", terminal->libraryVersion().isNull() ? QJsonValue() : QJsonValue(terminal->libraryVersion())},
     };
     std::fputs(QJsonDocument(report).toJson(QJsonDocument::Indented).constData(), stdout);
     std::fflush(stdout);

@@ -62,7 +62,6 @@ private:
     int offered = FrontEnd::NoAction;
     bool written = false;
     qint64 attemptId = 0;
-    QString libraryVersion; // asked only once the lock is held
 };
 
 #endif

@@ -3,7 +3,9 @@
 #include <unistd.h>
 
 TerminalFrontEnd::TerminalFrontEnd(std::FILE* lines)
-    : out(lines), statusOnTerminal(isatty(STDERR_FILENO) == 1)
+    : out(lines),
+      statusOnTerminal(isatty(STDERR_FILENO) == 1),
+      transcript([this](const QStringList& shown, Transcript::Kind) { printAll(shown); })
 {
     statusTicker.setInterval(1000);
     QObject::connect(&statusTicker, &QTimer::timeout, [this] { drawStatus(); });
@@ -14,20 +16,20 @@ TerminalFrontEnd::~TerminalFrontEnd()
     clearStatus();
 }
 
-void TerminalFrontEnd::addLine(const QString& s)
+void TerminalFrontEnd::begin()
 {
-    print(s);
-    sessionLog.write(s);
-    reportLostSessionLog();
+    transcript.begin(false);
 }
 
-// Said once; the work goes on without the file.
-void TerminalFrontEnd::reportLostSessionLog()
+void TerminalFrontEnd::addLine(const QString& s)
 {
-    if (sessionLog.isOpen() || sessionLogLossReported)
-        return;
-    sessionLogLossReported = true;
-    addLine(QStringLiteral("Could not keep a log file: ") + sessionLog.errorString());
+    transcript.add(s);
+}
+
+void TerminalFrontEnd::printAll(const QStringList& lines)
+{
+    for (const QString& line : lines)
+        print(line);
 }
 
 // Flushed at once: a script, or the operator, sees each step as it happens.
@@ -50,15 +52,6 @@ void TerminalFrontEnd::print(const QString& s)
 void TerminalFrontEnd::addStatusLine(const QString& s, bool)
 {
     addLine(s);
-}
-
-// A terminal cannot take back a printed line; the new one follows it.
-void TerminalFrontEnd::replaceLastLine(const QString& s)
-{
-    if (!written.isEmpty())
-        written.removeLast();
-    print(s);
-    sessionLog.write(s);
 }
 
 void TerminalFrontEnd::beginBusy(const QString&)
@@ -122,11 +115,10 @@ void TerminalFrontEnd::clearStatus()
 
 void TerminalFrontEnd::syncLog()
 {
-    sessionLog.sync();
-    reportLostSessionLog();
+    transcript.sync();
 }
 
 QString TerminalFrontEnd::sessionLogPath() const
 {
-    return sessionLog.isOpen() ? sessionLog.filePath() : QString();
+    return transcript.logPath();
 }

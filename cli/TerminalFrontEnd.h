@@ -2,7 +2,7 @@
 #define TERMINALFRONTEND_H
 
 #include "workflows/FrontEnd.h"
-#include "workflows/SessionLog.h"
+#include "workflows/Transcript.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
@@ -13,7 +13,8 @@
 // The flows' front end on a terminal: lines go out as they come, the
 // questions are answered by the command's options, and on a terminal the
 // FPGA percentage and the time of a long step are redrawn on one line of
-// standard error. Every line is kept in the run's session log file too.
+// standard error. The transcript keeps every line, after the banner, in the
+// run's session log; the terminal shows the flows' lines alone.
 class TerminalFrontEnd : public FrontEnd
 {
 public:
@@ -24,9 +25,12 @@ public:
     bool allowDowngrade = false;
     std::optional<int> model; // the model to bootstrap when nothing answers
 
+    // Once the updater lock is held: the session log's banner.
+    void begin();
+    QString libraryVersion() const { return transcript.libraryVersion(); }
+
     void addLine(const QString& s) override;
     void addStatusLine(const QString& s, bool success) override;
-    void replaceLastLine(const QString& s) override;
     void beginBusy(const QString& text) override;
     void showPercent(int percent) override;
     void endBusy() override;
@@ -40,21 +44,20 @@ public:
     const QStringList& writtenLines() const { return written; }
 
 private:
+    void printAll(const QStringList& lines);
     void print(const QString& s);
-    void reportLostSessionLog();
     void drawStatus();
     void clearStatus();
 
     std::FILE* out;
     bool outputLost = false;
     QStringList written;
-    SessionLog sessionLog;
-    bool sessionLogLossReported = false;
+    bool statusShown = false;
     const bool statusOnTerminal;
     QTimer statusTicker;
     QElapsedTimer busyFor;
     int percent = -1;
-    bool statusShown = false;
+    Transcript transcript;
 };
 
 #endif

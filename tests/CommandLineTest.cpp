@@ -386,8 +386,8 @@ void CommandLineTest::windowAndCommandLineAgree()
     instrument.create(device);
     QStringList windowLines;
     {
-        PanelDriver driver;
-        instrument.clearTrace(); // the banner's version query
+        instrument.clearTrace();
+        PanelDriver driver; // its banner asks the library's version, as the command line's does
         driver.pressCheckVersions();
         command == "update" ? driver.pressUpdate() : driver.pressRestore();
         windowLines = driver.logLines();

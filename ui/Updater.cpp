@@ -1,20 +1,15 @@
 #include "ui/Updater.h"
 
-#include "catalogue/Catalogue.h"
-#include "catalogue/ModelTable.h"
-#include "device/rz_api.h"
 #include "ui/DeviceSelectorDialog.h"
 #include "ui/LogMenu.h"
 #include "ui/PLProgressDialog.h"
 #include "workflows/CheckVersionsFlow.h"
 #include "workflows/FirmwareWriteFlow.h"
-#include "workflows/StateFolder.h"
 #include "workflows/WriteGuard.h"
 
 #include <QBoxLayout>
 #include <QColor>
 #include <QCoreApplication>
-#include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -27,12 +22,9 @@ Updater::Updater(QWidget* parent)
     buildPanel();
     makeAccessible();
     new LogMenu(log, SessionLog::folder(), [this](const QString& line) { addLine(line); });
-    writeBanner();
-    bannerWritten = true;
-    reportLostSessionLog();
-    const QString notShared = stateFolderNotSharedLine();
-    if (!notShared.isEmpty())
-        appendLine(notShared);
+    transcript = std::make_unique<Transcript>(
+        [this](const QStringList& lines, Transcript::Kind kind) { showLines(lines, colourOf(kind)); });
+    transcript->begin(true);
 }
 
 Updater::~Updater() = default;
@@ -74,61 +66,34 @@ void Updater::makeAccessible()
         button->setAccessibleName(button->text().trimmed());
 }
 
-void Updater::writeBanner()
+// Green for success, red for a failure or a warning.
+QColor Updater::colourOf(Transcript::Kind kind)
 {
-    const char* apiVersion = rzGetAPIVersion();
-    appendLine(productLine() + QStringLiteral(" firmware updater"));
-    appendLine(QString::asprintf("Using RZ API version %s", apiVersion ? apiVersion : ""));
-    appendLine(QString());
-    appendLine(QStringLiteral("Please read below before continuing."));
-    appendLine(QString());
-    for (const Model& model : ModelTable::models())
-        appendLine(QStringLiteral("Updates %1 to firmware version %2").arg(model.name, model.target.versionString()));
-    appendLine(QString());
-    appendLine(QStringLiteral("Ensure only one Pellanor device is connected to the PC."));
-    for (const QString& line : connectionLines())
-        appendLine(line);
-    appendLine(QStringLiteral("Do NOT disconnect the device at any time during the update."),
-                   QColor(Qt::red));
-    appendLine(QStringLiteral(
-        "Disconnecting the device during an update can leave your device in an unoperable state."));
-}
-
-// "Connect A, B, and C devices over USB 3.0.", a line for each cable, in
-// the order the models come.
-QStringList Updater::connectionLines()
-{
-    QStringList cables;
-    QMap<QString, QStringList> models;
-    for (const Model& model : ModelTable::models()) {
-        if (!cables.contains(model.cable))
-            cables << model.cable;
-        models[model.cable] << model.name;
+    switch (kind) {
+    case Transcript::Kind::Success:
+        return QColor(34, 177, 76, 255);
+    case Transcript::Kind::Warning:
+    case Transcript::Kind::Failure:
+        return QColor(Qt::red);
+    case Transcript::Kind::Plain:
+        break;
     }
-    QStringList lines;
-    for (const QString& cable : cables) {
-        QStringList names = models.value(cable);
-        if (names.size() > 1)
-            names.last().prepend(names.size() > 2 ? QStringLiteral("and ") : QString());
-        const QString listed = names.size() == 2 ? names.join(QStringLiteral(" and ")) : names.join(QStringLiteral(", "));
-        lines << QStringLiteral("Connect %1 devices over %2.").arg(listed, cable);
-    }
-    return lines;
+    return QColor();
 }
 
 void Updater::addLine(const QString& s)
 {
-    appendLine(s);
+    transcript->add(s);
 }
 
 void Updater::addLines(const QStringList& lines)
 {
-    appendLines(lines, QColor());
+    transcript->add(lines);
 }
 
 void Updater::addStatusLine(const QString& s, bool success)
 {
-    appendLine(s, success ? QColor(34, 177, 76, 255) : QColor(Qt::red));
+    transcript->add(s, success ? Transcript::Kind::Success : Transcript::Kind::Failure);
 }
 
 void Updater::replaceLastLine(const QString& s)
@@ -144,21 +109,7 @@ void Updater::replaceLastLine(const QString& s)
     }
     cursor.removeSelectedText();
     cursor.deletePreviousChar();
-    showLines({s}, QColor());
-    sessionLog.write(s); // a file, like a terminal, keeps the line replaced
-}
-
-void Updater::appendLine(const QString& s, const QColor& colour)
-{
-    appendLines({s}, colour);
-}
-
-void Updater::appendLines(const QStringList& lines, const QColor& colour)
-{
-    showLines(lines, colour);
-    sessionLog.write(lines);
-    if (bannerWritten)
-        reportLostSessionLog();
+    transcript->add(s); // the session log, like a terminal, keeps the line replaced
 }
 
 // The operator's selection and scroll position stay as they were, except
@@ -206,15 +157,6 @@ void Updater::keepSelection(int anchor, int position)
     view.setPosition(anchor);
     view.setPosition(position, QTextCursor::KeepAnchor);
     log->setTextCursor(view);
-}
-
-// Said once, after the banner: the program works on without its file.
-void Updater::reportLostSessionLog()
-{
-    if (sessionLog.isOpen() || sessionLogLossReported)
-        return;
-    sessionLogLossReported = true;
-    appendLine(QStringLiteral("Could not keep a log file: ") + sessionLog.errorString());
 }
 
 void Updater::checkVersions()
@@ -293,11 +235,10 @@ void Updater::offerActions(int actions)
 
 void Updater::syncLog()
 {
-    sessionLog.sync();
-    reportLostSessionLog();
+    transcript->sync();
 }
 
 QString Updater::sessionLogPath() const
 {
-    return sessionLog.isOpen() ? sessionLog.filePath() : QString();
+    return transcript->logPath();
 }

@@ -3,7 +3,7 @@
 
 #include "workflows/DeviceState.h"
 #include "workflows/FrontEnd.h"
-#include "workflows/SessionLog.h"
+#include "workflows/Transcript.h"
 
 #include <QWidget>
 
@@ -16,8 +16,7 @@ class QTextEdit;
 
 // The window's panel: the log on the left, the three buttons on the right.
 // Each button runs one operation to its end inside its slot; the panel is
-// the front end the operation talks to. Every line the log shows is kept in
-// the run's session log file as well.
+// the front end the operation talks to, and shows the run's transcript.
 class Updater : public QWidget, public FrontEnd
 {
     Q_OBJECT
@@ -39,7 +38,8 @@ public:
 public slots:
     void addLine(const QString& s) override;
     void addStatusLine(const QString& s, bool success) override;
-    void replaceLastLine(const QString& s) override;
+    // Shown in place of the last line; the session log keeps both.
+    void replaceLastLine(const QString& s);
 
 private slots:
     void checkVersions();
@@ -49,20 +49,14 @@ private slots:
 private:
     void buildPanel();
     void makeAccessible();
-    void writeBanner();
-    static QStringList connectionLines();
+    static QColor colourOf(Transcript::Kind kind);
     // An invalid colour is the log's default one.
-    void appendLine(const QString& s, const QColor& colour = QColor());
-    void appendLines(const QStringList& lines, const QColor& colour);
     void showLines(const QStringList& lines, const QColor& colour);
     void insertAtEnd(const QStringList& lines, const QColor& colour);
     void keepSelection(int anchor, int position);
-    void reportLostSessionLog();
     void quitIfStopped(FlowOutcome outcome);
 
-    SessionLog sessionLog;
-    bool bannerWritten = false;
-    bool sessionLogLossReported = false;
+    std::unique_ptr<Transcript> transcript; // made once the log is there to show it
     DeviceState deviceState; // what the check found, for the update or restore
     std::unique_ptr<PLProgressDialog> busy;
     QTextEdit* log = nullptr;

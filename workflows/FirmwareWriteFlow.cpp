@@ -43,8 +43,6 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceSta
     describeAttempt(worker, state);
     LineRelay relay(frontEnd);
     QObject::connect(&worker, SIGNAL(addLine(QString)), &relay, SLOT(addLine(QString)));
-    if (worker.metaObject()->indexOfSignal("replaceLastLine(QString)") >= 0)
-        QObject::connect(&worker, SIGNAL(replaceLastLine(QString)), &relay, SLOT(replaceLastLine(QString)));
     {
         // Suspending, powering off or stopping the program while an image is
         // written could leave the instrument unusable.

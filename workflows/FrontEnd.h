@@ -25,7 +25,6 @@ public:
     }
     // A verdict: green for success, red for failure.
     virtual void addStatusLine(const QString& s, bool success) = 0;
-    virtual void replaceLastLine(const QString& s) = 0;
 
     // Shown from begin to end; percent is 0 to 100 while an FPGA is
     // programmed, -1 for "busy, no figure".

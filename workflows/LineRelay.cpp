@@ -27,12 +27,6 @@ void LineRelay::addLine(const QString& s)
     handOver();
 }
 
-void LineRelay::replaceLastLine(const QString& s)
-{
-    handOver();
-    frontEnd.replaceLastLine(s);
-}
-
 void LineRelay::handOver()
 {
     if (batch.isEmpty())

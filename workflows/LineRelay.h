@@ -20,7 +20,6 @@ public:
 
 public slots:
     void addLine(const QString& s);
-    void replaceLastLine(const QString& s);
 
 private:
     void handOver();

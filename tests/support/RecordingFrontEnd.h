@@ -16,7 +16,6 @@ public:
     {
         lines << (success ? QStringLiteral("[green] ") : QStringLiteral("[red] ")) + s;
     }
-    void replaceLastLine(const QString& s) override { lines.last() = s; }
     void beginBusy(const QString& text) override { busyTexts << text; }
     void showPercent(int) override {}
     void endBusy() override {}

@@ -1,0 +1,103 @@
+#include "workflows/Transcript.h"
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/ModelTable.h"
+#include "device/rz_api.h"
+#include "workflows/StateFolder.h"
+
+#include <QMap>
+
+Transcript::Transcript(Show show)
+    : show(std::move(show))
+{
+}
+
+void Transcript::begin(bool showBanner)
+{
+    writeBanner(showBanner);
+    reportLostLog();
+    const QString notShared = stateFolderNotSharedLine();
+    if (!notShared.isEmpty())
+        add(notShared);
+}
+
+void Transcript::writeBanner(bool showBanner)
+{
+    const char* version = rzGetAPIVersion();
+    library = QString::fromLocal8Bit(version ? version : "");
+    QStringList lines{productLine() + QStringLiteral(" firmware updater"), QStringLiteral("Using RZ API version ") + library,
+                      QString(),
+                      QStringLiteral("Please read below before continuing."), QString()};
+    for (const Model& model : ModelTable::models())
+        lines << QStringLiteral("Updates %1 to firmware version %2").arg(model.name, model.target.versionString());
+    lines << QString() << QStringLiteral("Ensure only one Pellanor device is connected to the PC.")
+          << connectionLines();
+    const QString warning = QStringLiteral("Do NOT disconnect the device at any time during the update.");
+    const QString consequence =
+        QStringLiteral("Disconnecting the device during an update can leave your device in an unoperable state.");
+    log.write(lines + QStringList{warning, consequence});
+    if (!showBanner)
+        return;
+    show(lines, Kind::Plain);
+    show({warning}, Kind::Warning);
+    show({consequence}, Kind::Plain);
+}
+
+// "Connect A, B, and C devices over USB 3.0.", a line for each cable, in
+// the order the models come.
+QStringList Transcript::connectionLines()
+{
+    QStringList cables;
+    QMap<QString, QStringList> models;
+    for (const Model& model : ModelTable::models()) {
+        if (!cables.contains(model.cable))
+            cables << model.cable;
+        models[model.cable] << model.name;
+    }
+    QStringList lines;
+    for (const QString& cable : qAsConst(cables)) {
+        QStringList names = models.value(cable);
+        if (names.size() > 2)
+            names.last().prepend(QStringLiteral("and "));
+        const QString listed = names.size() == 2 ? names.join(QStringLiteral(" and ")) : names.join(QStringLiteral(", "));
+        lines << QStringLiteral("Connect %1 devices over %2.").arg(listed, cable);
+    }
+    return lines;
+}
+
+void Transcript::add(const QString& line, Kind kind)
+{
+    keep({line}, kind);
+}
+
+void Transcript::add(const QStringList& lines)
+{
+    keep(lines, Kind::Plain);
+}
+
+void Transcript::keep(const QStringList& lines, Kind kind)
+{
+    show(lines, kind);
+    log.write(lines);
+    reportLostLog();
+}
+
+void Transcript::sync()
+{
+    log.sync();
+    reportLostLog();
+}
+
+QString Transcript::logPath() const
+{
+    return log.isOpen() ? log.filePath() : QString();
+}
+
+// Said once; the work goes on without the file.
+void Transcript::reportLostLog()
+{
+    if (log.isOpen() || lossReported)
+        return;
+    lossReported = true;
+    add(QStringLiteral("Could not keep a log file: ") + log.errorString());
+}

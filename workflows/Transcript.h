@@ -1,0 +1,52 @@
+#ifndef TRANSCRIPT_H
+#define TRANSCRIPT_H
+
+#include "workflows/SessionLog.h"
+
+#include <QStringList>
+
+#include <functional>
+
+// One run's account of what the operator is told, for every front end: the
+// banner (which device library answered, what this release carries), then
+// each line, kept in the run's session log and handed to the front end to
+// show. A log that cannot be kept is said once; the run goes on without it.
+class Transcript
+{
+public:
+    // How a line looks where it is shown: the window colours all but plain.
+    enum class Kind { Plain, Warning, Success, Failure };
+    using Show = std::function<void(const QStringList& lines, Kind kind)>;
+
+    explicit Transcript(Show show);
+
+    // The banner, which asks the device library its version: to the session
+    // log always, and shown when `showBanner` (the window; a terminal keeps
+    // its output to the flows'). Then what the log and the state folder
+    // cannot do. Once the updater lock is held, for no second updater asks
+    // the library anything.
+    void begin(bool showBanner);
+
+    void add(const QString& line, Kind kind = Kind::Plain);
+    void add(const QStringList& lines);
+    // Everything so far on disk: before an erase, after a verdict.
+    void sync();
+
+    // Empty when no log file could be kept.
+    QString logPath() const;
+    // The device library's own name for its version, as the banner gave it.
+    QString libraryVersion() const { return library; }
+
+private:
+    void writeBanner(bool showBanner);
+    static QStringList connectionLines();
+    void keep(const QStringList& lines, Kind kind);
+    void reportLostLog();
+
+    Show show;
+    QString library;
+    SessionLog log;
+    bool lossReported = false;
+};
+
+#endif

@@ -2,8 +2,8 @@
 #include "app/StartupEnvironment.h"
 #include "catalogue/Catalogue.h"
 #include "cli/CommandLine.h"
-#include "workflows/UpdaterLock.h"
-#include "workflows/WriteGuard.h"
+#include "host/UpdaterLock.h"
+#include "host/WriteGuard.h"
 
 #include <QApplication>
 #include <QMessageBox>

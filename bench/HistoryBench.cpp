@@ -12,7 +12,7 @@
 //   history_bench print bare          the history's rows printed one a line by
 //                                     a plain query, beside `history`
 
-#include "workflows/StateFolder.h"
+#include "host/StateFolder.h"
 #include "workflows/UpdateHistory.h"
 
 #include <QCoreApplication>

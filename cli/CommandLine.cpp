@@ -6,8 +6,8 @@
 #include "cli/TerminalFrontEnd.h"
 #include "workflows/CheckVersionsFlow.h"
 #include "workflows/FirmwareWriteFlow.h"
-#include "workflows/UpdaterLock.h"
-#include "workflows/WriteGuard.h"
+#include "host/UpdaterLock.h"
+#include "host/WriteGuard.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

@@ -2,7 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "cli/CommandLine.h"
-#include "workflows/UpdaterLock.h"
+#include "host/UpdaterLock.h"
 
 #include <QCommandLineParser>
 #include <QFile>

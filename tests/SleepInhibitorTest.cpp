@@ -1,6 +1,6 @@
 #include "tests/support/PanelDriver.h"
 #include "tests/support/SimulatedInstrument.h"
-#include "workflows/SleepInhibitor.h"
+#include "host/SleepInhibitor.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

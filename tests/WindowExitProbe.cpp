@@ -7,7 +7,7 @@
 #include "app/MainWindow.h"
 #include "catalogue/TrustedKeys.h"
 #include "ui/DeviceSelectorDialog.h"
-#include "workflows/WriteGuard.h"
+#include "host/WriteGuard.h"
 
 #include <QApplication>
 #include <QPushButton>

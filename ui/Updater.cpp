@@ -5,7 +5,7 @@
 #include "ui/PLProgressDialog.h"
 #include "workflows/CheckVersionsFlow.h"
 #include "workflows/FirmwareWriteFlow.h"
-#include "workflows/WriteGuard.h"
+#include "host/WriteGuard.h"
 
 #include <QBoxLayout>
 #include <QColor>

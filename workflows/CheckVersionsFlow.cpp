@@ -6,7 +6,7 @@
 #include "workflows/CheckVersionThread.h"
 #include "workflows/ImageCheck.h"
 #include "workflows/LineRelay.h"
-#include "workflows/PendingUpdate.h"
+#include "host/PendingUpdate.h"
 #include "workflows/UpdateHistory.h"
 #include "workflows/WorkerRunner.h"
 

@@ -2,12 +2,12 @@
 
 #include "catalogue/Catalogue.h"
 #include "workflows/LineRelay.h"
-#include "workflows/PendingUpdate.h"
+#include "host/PendingUpdate.h"
 #include "workflows/RestoreDeviceThread.h"
-#include "workflows/SleepInhibitor.h"
+#include "host/SleepInhibitor.h"
 #include "workflows/UpdateDeviceThread.h"
 #include "workflows/WorkerRunner.h"
-#include "workflows/WriteGuard.h"
+#include "host/WriteGuard.h"
 
 FlowOutcome FirmwareWriteFlow::update(FrontEnd& frontEnd, const DeviceState& state, qint64* attemptId)
 {

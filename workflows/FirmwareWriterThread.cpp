@@ -1,7 +1,7 @@
 #include "workflows/FirmwareWriterThread.h"
 
 #include "catalogue/ChecksumList.h"
-#include "workflows/PendingUpdate.h"
+#include "host/PendingUpdate.h"
 #include "workflows/UpdateHistory.h"
 
 #include <QFileInfo>

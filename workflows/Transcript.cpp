@@ -3,7 +3,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/ModelTable.h"
 #include "device/rz_api.h"
-#include "workflows/StateFolder.h"
+#include "host/StateFolder.h"
 
 #include <QMap>
 

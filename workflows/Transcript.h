@@ -1,7 +1,7 @@
 #ifndef TRANSCRIPT_H
 #define TRANSCRIPT_H
 
-#include "workflows/SessionLog.h"
+#include "host/SessionLog.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "workflows/UpdateHistory.h"
 
-#include "workflows/StateFolder.h"
+#include "host/StateFolder.h"
 
 #include <QAtomicInt>
 #include <QDir>

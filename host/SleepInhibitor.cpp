@@ -1,4 +1,4 @@
-#include "workflows/SleepInhibitor.h"
+#include "host/SleepInhibitor.h"
 
 #include "catalogue/Catalogue.h"
 

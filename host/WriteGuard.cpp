@@ -1,4 +1,4 @@
-#include "workflows/WriteGuard.h"
+#include "host/WriteGuard.h"
 
 #include <QSocketNotifier>
 

@@ -1,7 +1,7 @@
-#include "workflows/SessionLog.h"
+#include "host/SessionLog.h"
 
-#include "workflows/FileSyncThread.h"
-#include "workflows/StateFolder.h"
+#include "host/FileSyncThread.h"
+#include "host/StateFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "workflows/FileSyncThread.h"
+#include "host/FileSyncThread.h"
 
 #include <QMutexLocker>
 

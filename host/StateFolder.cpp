@@ -1,4 +1,4 @@
-#include "workflows/StateFolder.h"
+#include "host/StateFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "workflows/UpdaterLock.h"
+#include "host/UpdaterLock.h"
 
-#include "workflows/StateFolder.h"
+#include "host/StateFolder.h"
 
 #include <QFile>
 

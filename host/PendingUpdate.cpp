@@ -1,7 +1,7 @@
-#include "workflows/PendingUpdate.h"
+#include "host/PendingUpdate.h"
 
 #include "catalogue/Catalogue.h"
-#include "workflows/StateFolder.h"
+#include "host/StateFolder.h"
 
 #include <QDateTime>
 #include <QDir>

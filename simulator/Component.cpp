@@ -1,15 +1,17 @@
 #include "simulator/Component.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/ModelTable.h"
 
 bool isNetworkModel(int model)
 {
-    return model == 2;
+    const Model* found = ModelTable::find(model);
+    return found && found->connection == Connection::Network;
 }
 
 bool isKnownModel(int model)
 {
-    return model >= 0 && model <= 3;
+    return ModelTable::find(model) != nullptr;
 }
 
 bool modelHasComponent(int model, Component component)
@@ -50,9 +52,9 @@ bool componentFromName(int model, const QString& name, Component* component)
 
 int modelFromName(const QString& name)
 {
-    for (int model = 0; model <= 3; ++model) {
-        if (name.compare(deviceTypeName(model), Qt::CaseInsensitive) == 0)
-            return model;
+    for (const Model& model : ModelTable::models()) {
+        if (name.compare(model.name, Qt::CaseInsensitive) == 0)
+            return model.deviceType;
     }
     bool isNumber = false;
     const int number = name.toInt(&isNumber);

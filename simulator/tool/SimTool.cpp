@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/ChecksumList.h"
+#include "catalogue/ModelTable.h"
 #include "catalogue/SignedRelease.h"
 #include "simulator/FirmwareImage.h"
 #include "simulator/tool/SigningKey.h"
@@ -138,7 +139,7 @@ int SimTool::createDevice()
 {
     const int model = modelFromName(m_parser.value(QStringLiteral("model")));
     if (model < 0)
-        return exitWith(QStringLiteral("--model must be RZ610R, RZ610S, RZ610T or RZ870S"), 2);
+        return exitWith(QStringLiteral("--model must be one of ") + ModelTable::names(QStringLiteral(", ")), 2);
     int serial = -1;
     if (!intOption(QStringLiteral("serial"), &serial))
         return 2;
@@ -214,12 +215,11 @@ void SimTool::showFaults(const InstrumentState& state)
 int SimTool::writeFirmware(const QString& folder)
 {
     QVector<FirmwareImage> images;
-    for (int model = 0; model <= 3; ++model) {
-        const FirmwareVersion release = targetVersion(model);
+    for (const Model& model : ModelTable::models()) {
         for (int index = 0; index < componentCount; ++index) {
             const auto component = Component(index);
-            if (modelHasComponent(model, component))
-                images.append(FirmwareImage(model, component, versionOf(release, component)));
+            if (modelHasComponent(model.deviceType, component))
+                images.append(FirmwareImage(model.deviceType, component, versionOf(model.target, component)));
         }
     }
     // Every request is checked before anything is written.

@@ -4,10 +4,10 @@
 #include "catalogue/ModelTable.h"
 #include "cli/HistoryCommand.h"
 #include "cli/TerminalFrontEnd.h"
-#include "workflows/CheckVersionsFlow.h"
-#include "workflows/FirmwareWriteFlow.h"
 #include "host/UpdaterLock.h"
 #include "host/WriteGuard.h"
+#include "workflows/CheckVersionsFlow.h"
+#include "workflows/FirmwareWriteFlow.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

@@ -1,6 +1,6 @@
 #include "tests/support/PanelDriver.h"
-#include "tests/support/SimulatedInstrument.h"
 #include "tests/support/InstalledUpdater.h"
+#include "tests/support/SimulatedInstrument.h"
 #include "tests/support/UpdaterRun.h"
 
 #include <QDir>

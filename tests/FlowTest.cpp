@@ -1,7 +1,7 @@
 #include "families/DeviceFamily.h"
+#include "catalogue/Catalogue.h"
 #include "tests/support/RecordingFrontEnd.h"
 #include "tests/support/SimulatedInstrument.h"
-#include "catalogue/Catalogue.h"
 #include "workflows/FirmwareWriteFlow.h"
 
 #include <QtTest>

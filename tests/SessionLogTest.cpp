@@ -1,7 +1,7 @@
 #include "tests/support/PanelDriver.h"
+#include "host/SessionLog.h"
 #include "tests/support/SimulatedInstrument.h"
 #include "ui/Updater.h"
-#include "host/SessionLog.h"
 
 #include <QDesktopServices>
 #include <QDir>

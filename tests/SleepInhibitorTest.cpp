@@ -1,6 +1,6 @@
 #include "tests/support/PanelDriver.h"
-#include "tests/support/SimulatedInstrument.h"
 #include "host/SleepInhibitor.h"
+#include "tests/support/SimulatedInstrument.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

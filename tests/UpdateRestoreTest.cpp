@@ -1,10 +1,10 @@
 #include "tests/support/PanelDriver.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/TrustedKeys.h"
 #include "tests/support/SimulatedInstrument.h"
 #include "tests/support/ThrowAwayKey.h"
 #include "ui/PLProgressDialog.h"
 #include "ui/Updater.h"
-#include "catalogue/Catalogue.h"
-#include "catalogue/TrustedKeys.h"
 #include "workflows/UpdateDeviceThread.h"
 
 #include <QClipboard>

@@ -6,8 +6,8 @@
 
 #include "app/MainWindow.h"
 #include "catalogue/TrustedKeys.h"
-#include "ui/DeviceSelectorDialog.h"
 #include "host/WriteGuard.h"
+#include "ui/DeviceSelectorDialog.h"
 
 #include <QApplication>
 #include <QPushButton>

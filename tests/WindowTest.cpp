@@ -5,8 +5,8 @@
 #include "ui/LogMenu.h"
 #include "ui/PLProgressDialog.h"
 #include "ui/Updater.h"
-#include "workflows/WorkerRunner.h"
 #include "workflows/FpgaProgress.h"
+#include "workflows/WorkerRunner.h"
 
 #include <QAccessible>
 #include <QClipboard>

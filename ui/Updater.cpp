@@ -1,11 +1,11 @@
 #include "ui/Updater.h"
 
+#include "host/WriteGuard.h"
 #include "ui/DeviceSelectorDialog.h"
 #include "ui/LogMenu.h"
 #include "ui/PLProgressDialog.h"
 #include "workflows/CheckVersionsFlow.h"
 #include "workflows/FirmwareWriteFlow.h"
-#include "host/WriteGuard.h"
 
 #include <QBoxLayout>
 #include <QColor>

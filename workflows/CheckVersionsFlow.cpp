@@ -2,11 +2,11 @@
 
 #include "catalogue/Catalogue.h"
 #include "device/rz_api.h"
+#include "host/PendingUpdate.h"
 #include "workflows/BootstrapThread.h"
 #include "workflows/CheckVersionThread.h"
 #include "workflows/ImageCheck.h"
 #include "workflows/LineRelay.h"
-#include "host/PendingUpdate.h"
 #include "workflows/UpdateHistory.h"
 #include "workflows/WorkerRunner.h"
 

@@ -1,35 +1,48 @@
 #include "workflows/FirmwareWriteFlow.h"
 
 #include "catalogue/Catalogue.h"
-#include "workflows/LineRelay.h"
 #include "host/PendingUpdate.h"
-#include "workflows/RestoreDeviceThread.h"
 #include "host/SleepInhibitor.h"
+#include "host/WriteGuard.h"
+#include "workflows/LineRelay.h"
+#include "workflows/RestoreDeviceThread.h"
 #include "workflows/UpdateDeviceThread.h"
 #include "workflows/WorkerRunner.h"
-#include "host/WriteGuard.h"
+
+namespace {
+
+// What the operator is told of each procedure.
+struct Procedure
+{
+    const char* action; // as the history names it
+    const char* heading;
+    const char* busyText;
+};
+
+const Procedure updating{"update", "Updating Firmware",
+                         "Updating Device\nDO NOT UNPLUG THE DEVICE\nThis process can take several minutes\nPlease Wait..."};
+const Procedure restoring{"restore", "Restoring Device",
+                          "Performing Device Restore\nDO NOT UNPLUG DEVICE\nThis process will take up to 10 minutes\n"
+                          "Please Wait..."};
+
+} // namespace
 
 FlowOutcome FirmwareWriteFlow::update(FrontEnd& frontEnd, const DeviceState& state, qint64* attemptId)
 {
     UpdateDeviceThread worker;
-    return FirmwareWriteFlow(frontEnd, QStringLiteral("update"), QStringLiteral("Updating Firmware"),
-                             QStringLiteral("Updating Device\nDO NOT UNPLUG THE DEVICE\n"
-                                            "This process can take several minutes\nPlease Wait..."))
-        .run(worker, state, attemptId);
+    return FirmwareWriteFlow(frontEnd, updating.action, updating.heading, updating.busyText).run(worker, state, attemptId);
 }
 
 FlowOutcome FirmwareWriteFlow::restore(FrontEnd& frontEnd, const DeviceState& state, qint64* attemptId)
 {
     RestoreDeviceThread worker;
-    return FirmwareWriteFlow(frontEnd, QStringLiteral("restore"), QStringLiteral("Restoring Device"),
-                             QStringLiteral("Performing Device Restore\nDO NOT UNPLUG DEVICE\n"
-                                            "This process will take up to 10 minutes\nPlease Wait..."))
+    return FirmwareWriteFlow(frontEnd, restoring.action, restoring.heading, restoring.busyText)
         .run(worker, state, attemptId);
 }
 
-FirmwareWriteFlow::FirmwareWriteFlow(FrontEnd& frontEnd, const QString& action, const QString& heading,
-                                     const QString& busyText)
-    : frontEnd(frontEnd), action(action), heading(heading), busyText(busyText)
+FirmwareWriteFlow::FirmwareWriteFlow(FrontEnd& frontEnd, const char* action, const char* heading, const char* busyText)
+    : frontEnd(frontEnd), action(QString::fromLatin1(action)), heading(QString::fromLatin1(heading)),
+      busyText(QString::fromLatin1(busyText))
 {
 }
 

@@ -20,7 +20,7 @@ public:
     static FlowOutcome restore(FrontEnd& frontEnd, const DeviceState& state, qint64* attemptId = nullptr);
 
 private:
-    FirmwareWriteFlow(FrontEnd& frontEnd, const QString& action, const QString& heading, const QString& busyText);
+    FirmwareWriteFlow(FrontEnd& frontEnd, const char* action, const char* heading, const char* busyText);
 
     FlowOutcome run(FirmwareWriterThread& worker, const DeviceState& state, qint64* attemptId);
     void describeAttempt(FirmwareWriterThread& worker, const DeviceState& state) const;

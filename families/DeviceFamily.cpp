@@ -25,9 +25,18 @@ void DeviceFamily::replace(Connection connection, const DeviceFamily* family)
     replacements[int(connection)] = family;
 }
 
-DeviceFamily::DeviceFamily(std::vector<ComponentCalls> components)
-    : components(std::move(components))
+DeviceFamily::DeviceFamily(std::vector<ComponentCalls> components, BootstrapCalls bootstrapCalls)
+    : components(std::move(components)), bootstrapCalls(bootstrapCalls)
 {
+}
+
+bool DeviceFamily::bootstrap(const char* bootImage, int* serial) const
+{
+    int handle = -1;
+    const bool bootstrapped = bootstrapCalls.bootstrap(&handle, bootImage) == 0
+                              && bootstrapCalls.serialFromFlash(handle, serial) == 0;
+    bootstrapCalls.close(handle);
+    return bootstrapped;
 }
 
 const ComponentCalls* DeviceFamily::component(const QString& name) const

@@ -42,13 +42,22 @@ public:
 
     // Loads a boot image into an instrument that answers nothing, reads its
     // serial number from flash, and closes it again.
-    virtual bool bootstrap(const char* bootImage, int* serial) const = 0;
+    bool bootstrap(const char* bootImage, int* serial) const;
 
 protected:
-    explicit DeviceFamily(std::vector<ComponentCalls> components);
+    // The family's own bootstrap, serial-from-flash and close calls.
+    struct BootstrapCalls
+    {
+        int (*bootstrap)(int* handle, const char* bootImage);
+        int (*serialFromFlash)(int handle, int* serial);
+        int (*close)(int handle);
+    };
+
+    DeviceFamily(std::vector<ComponentCalls> components, BootstrapCalls bootstrapCalls);
 
 private:
     std::vector<ComponentCalls> components;
+    BootstrapCalls bootstrapCalls;
 };
 
 #endif

@@ -14,7 +14,10 @@ NetworkFamily::NetworkFamily()
          true, QStringLiteral("Updating FPGA, estimated 10 minutes."),
          QStringLiteral("Skipping FPGA, already current version."), QStringLiteral("Updating FPGA, estimated 10 minutes."),
          QStringLiteral("Failed clearing FPGA."), QStringLiteral("Failed writing FPGA.")},
-    })
+      },
+      {[](int* handle, const char* image) { return int(rzConfigNetBootstrapDevice(handle, image)); },
+       [](int handle, int* serial) { return int(rzConfigNetGetSerialFromFlash(handle, serial)); },
+       [](int handle) { return int(rzConfigNetCloseDevice(handle)); }})
 {
 }
 
@@ -66,13 +69,4 @@ void NetworkFamily::finishUpdate(int handle) const
 void NetworkFamily::finishRestore(int handle) const
 {
     rzConfigNetPreset(handle);
-}
-
-bool NetworkFamily::bootstrap(const char* bootImage, int* serial) const
-{
-    int handle = -1;
-    const bool bootstrapped = rzConfigNetBootstrapDevice(&handle, bootImage) == 0
-                              && rzConfigNetGetSerialFromFlash(handle, serial) == 0;
-    rzConfigNetCloseDevice(handle);
-    return bootstrapped;
 }

@@ -15,7 +15,6 @@ public:
     Opened openForRestore(int* handle, int serial, int type, const char* bootImage, QString* line) const override;
     void finishUpdate(int handle) const override;
     void finishRestore(int handle) const override;
-    bool bootstrap(const char* bootImage, int* serial) const override;
 
 private:
     // The first serial number the listing gives; `count`, how many it found.

@@ -30,7 +30,10 @@ UsbFamily::UsbFamily()
          true, true, QStringLiteral("Updating FPGA, estimated 6 minutes."),
          QStringLiteral("Skipping FPGA, already current version."), QStringLiteral("Updating FPGA, estimated 6 minutes."),
          QStringLiteral("Failed clearing FPGA."), QStringLiteral("Failed writing FPGA.")},
-    })
+      },
+      {[](int* handle, const char* image) { return int(rzConfigUSBBootstrapDevice(handle, image)); },
+       [](int handle, int* serial) { return int(rzConfigUSBGetSerialFromFlash(handle, serial)); },
+       [](int handle) { return int(rzConfigUSBCloseDevice(handle)); }})
 {
 }
 
@@ -72,13 +75,4 @@ void UsbFamily::finishUpdate(int) const
 void UsbFamily::finishRestore(int handle) const
 {
     rzConfigUSBCloseDevice(handle);
-}
-
-bool UsbFamily::bootstrap(const char* bootImage, int* serial) const
-{
-    int handle = -1;
-    const bool bootstrapped = rzConfigUSBBootstrapDevice(&handle, bootImage) == 0
-                              && rzConfigUSBGetSerialFromFlash(handle, serial) == 0;
-    rzConfigUSBCloseDevice(handle);
-    return bootstrapped;
 }

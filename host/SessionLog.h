@@ -26,8 +26,7 @@ public:
     explicit SessionLog(const QDateTime& start = QDateTime::currentDateTime());
     ~SessionLog();
 
-    SessionLog(const SessionLog&) = delete;
-    SessionLog& operator=(const SessionLog&) = delete;
+    Q_DISABLE_COPY(SessionLog)
 
     // The state folder the machine shares (see StateFolder.h).
     static QString folder();

@@ -16,8 +16,7 @@ public:
     SleepInhibitor();
     ~SleepInhibitor();
 
-    SleepInhibitor(const SleepInhibitor&) = delete;
-    SleepInhibitor& operator=(const SleepInhibitor&) = delete;
+    Q_DISABLE_COPY(SleepInhibitor)
 
     // True once the login manager has answered with a lock.
     bool isHeld() const;

@@ -14,8 +14,7 @@ public:
     UpdaterLock();
     ~UpdaterLock();
 
-    UpdaterLock(const UpdaterLock&) = delete;
-    UpdaterLock& operator=(const UpdaterLock&) = delete;
+    Q_DISABLE_COPY(UpdaterLock)
 
     // False when the lock is not had: errorLine() says why.
     bool acquire();

@@ -23,8 +23,7 @@ public:
     explicit WriteGuard(std::function<void()> announce = {});
     ~WriteGuard();
 
-    WriteGuard(const WriteGuard&) = delete;
-    WriteGuard& operator=(const WriteGuard&) = delete;
+    Q_DISABLE_COPY(WriteGuard)
 
     // Installs the handlers; call once, before the first guard. Without it
     // guards only keep their callback.

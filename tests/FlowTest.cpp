@@ -14,7 +14,9 @@ class FakeFamily : public DeviceFamily
 {
 public:
     FakeFamily(Opened opening, const QString& failing)
-        : DeviceFamily(componentsFailing(failing)), opening(opening)
+        : DeviceFamily(componentsFailing(failing), {[](int*, const char*) { return 1; }, [](int, int*) { return 1; },
+                                                     [](int) { return 0; }}),
+          opening(opening)
     {
     }
 
@@ -28,7 +30,6 @@ public:
     Opened openForRestore(int*, int, int, const char*, QString*) const override { return Opened::Failed; }
     void finishUpdate(int handle) const override { record(QStringLiteral("finish %1").arg(handle)); }
     void finishRestore(int) const override {}
-    bool bootstrap(const char*, int*) const override { return false; }
 
     static QStringList calls;
 

@@ -69,6 +69,15 @@ QString nextConnectionName()
     return QStringLiteral("rz-update-history-%1").arg(made.fetchAndAddRelaxed(1));
 }
 
+// The text columns of a row as attempts() selects them, by their place.
+const std::pair<int, QString UpdateAttempt::*> textColumns[] = {
+    {3, &UpdateAttempt::host},        {4, &UpdateAttempt::user},           {5, &UpdateAttempt::action},
+    {6, &UpdateAttempt::model},       {8, &UpdateAttempt::versionBefore},  {9, &UpdateAttempt::versionTarget},
+    {11, &UpdateAttempt::state},      {12, &UpdateAttempt::error},         {13, &UpdateAttempt::releaseKey},
+    {14, &UpdateAttempt::sumsSha256}, {15, &UpdateAttempt::log},           {16, &UpdateAttempt::updaterVersion},
+    {17, &UpdateAttempt::libraryVersion},
+};
+
 } // namespace
 
 UpdateHistory::UpdateHistory(LineSink lineSink)
@@ -304,21 +313,10 @@ QList<UpdateAttempt> UpdateHistory::select(const QString& where, const QVariantL
         attempt.id = query.value(0).toLongLong();
         attempt.started = QDateTime::fromString(query.value(1).toString(), Qt::ISODate);
         attempt.finished = QDateTime::fromString(query.value(2).toString(), Qt::ISODate);
-        attempt.host = query.value(3).toString();
-        attempt.user = query.value(4).toString();
-        attempt.action = query.value(5).toString();
-        attempt.model = query.value(6).toString();
+        for (const auto& column : textColumns)
+            attempt.*column.second = query.value(column.first).toString();
         attempt.serial = query.value(7).toInt();
-        attempt.versionBefore = query.value(8).toString();
-        attempt.versionTarget = query.value(9).toString();
         attempt.components = query.value(10).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        attempt.state = query.value(11).toString();
-        attempt.error = query.value(12).toString();
-        attempt.releaseKey = query.value(13).toString();
-        attempt.sumsSha256 = query.value(14).toString();
-        attempt.log = query.value(15).toString();
-        attempt.updaterVersion = query.value(16).toString();
-        attempt.libraryVersion = query.value(17).toString();
         attempt.resumedFrom = query.value(18).toLongLong();
         found << attempt;
     }

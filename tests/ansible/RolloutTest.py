@@ -3,12 +3,14 @@
 # own release folder, state folder and simulated instrument: what a depot sees
 # in the play's CSV and on the instruments.
 #
-# Needs RZ_UPDATER, RZSIM and RZ_SIMULATOR_DIR (set by ctest), ansible-playbook.
+# Needs RZ_UPDATER, RZSIM, RZ_SIMULATOR_DIR and RZ_DEMO_KEY_DIR (set by ctest),
+# ansible-playbook.
 
 import csv
 import json
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -52,7 +54,7 @@ class RolloutTest(unittest.TestCase):
         inventory = {"benches": {"hosts": {}, "vars": {
             "ansible_connection": "local",
             "ansible_python_interpreter": sys.executable,
-            "rz_updater": os.environ["RZ_UPDATER"],
+            "rz_updater": self.install_updater(),
         }}}
         for bench in CURRENT:
             folder = self.bench(bench)
@@ -70,6 +72,18 @@ class RolloutTest(unittest.TestCase):
         self.inventory = os.path.join(self.work.name, "inventory.json")
         with open(self.inventory, "w") as file:
             json.dump(inventory, file)
+
+    # The updater installed as the package would, into a prefix that trusts
+    # the demo key the benches' releases are signed with, whatever keys the
+    # build itself trusts (a build against the maker's library trusts only his).
+    def install_updater(self):
+        prefix = os.path.join(self.work.name, "prefix")
+        keys = os.path.join(prefix, "share", "rz-firmware-updater", "keys")
+        os.makedirs(os.path.join(prefix, "bin"))
+        os.makedirs(keys)
+        program = shutil.copy2(os.environ["RZ_UPDATER"], os.path.join(prefix, "bin"))
+        shutil.copy(os.path.join(os.environ["RZ_DEMO_KEY_DIR"], "rzsim.pub"), keys)
+        return program
 
     def bench(self, name):
         return os.path.join(self.work.name, name)

@@ -40,9 +40,9 @@ bool FirmwareWriterThread::imagesUsable(const std::vector<WriteStep>& steps)
     return !refused;
 }
 
-bool FirmwareWriterThread::imageUnchanged(const WriteStep& step)
+bool FirmwareWriterThread::imageUnchanged(const std::string& image)
 {
-    if (images.stillMatches(step.image))
+    if (images.stillMatches(image))
         return true;
     refused = !erased;
     return false;

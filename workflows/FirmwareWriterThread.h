@@ -37,6 +37,9 @@ signals:
     void addLine(const QString& s);
 
 protected:
+    // The image taken again right before the library reads it: false, after
+    // its line, when it is no longer the one the signed release lists.
+    bool imageUnchanged(const std::string& image);
     // The whole write of a procedure: the rows' images are checked, the
     // instrument opened by `open` (which says why when it cannot), the record
     // of what follows kept and the attempt entered in the history, then the
@@ -66,7 +69,7 @@ private:
     bool imagesUsable(const std::vector<WriteStep>& steps);
     // The step's image is still the release's; false after its line (and
     // refused while nothing was erased yet) when it changed.
-    bool imageUnchanged(const WriteStep& step);
+    bool imageUnchanged(const WriteStep& step) { return imageUnchanged(step.image); }
     // False (and refused), after its line, when the record cannot be kept.
     // A history that cannot take its row stops nothing.
     bool recordPending(const std::vector<WriteStep>& steps);

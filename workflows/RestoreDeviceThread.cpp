@@ -12,6 +12,9 @@ void RestoreDeviceThread::run()
     const std::string bootImage = state.targetVersion.bootImagePath();
     int handle = -1;
     const bool written = writeComponents(steps(family, Restore), handle, [&](int& opened) {
+        // The open may bootstrap the instrument with the boot image.
+        if (!imageUnchanged(bootImage))
+            return false;
         QString line;
         return hasOpened(
             family.openForRestore(&opened, state.serialNumber, state.deviceType, bootImage.c_str(), &line), line);

@@ -81,13 +81,13 @@ class ModuleTest(unittest.TestCase):
         self.assertEqual(run.returncode, 0, run.stderr)
         doc = json.loads(run.stdout)["rz_firmware"]
         options = doc["doc"]["options"]
-        self.assertEqual(sorted(options), sorted(rz_firmware.ARGUMENT_SPEC))
-        for name, spec in rz_firmware.ARGUMENT_SPEC.items():
+        self.assertEqual(sorted(options), sorted(rz_firmware.MODULE_OPTIONS))
+        for name, declared in rz_firmware.MODULE_OPTIONS.items():
             with self.subTest(option=name):
-                self.assertEqual(options[name]["type"], spec["type"])
-                self.assertEqual(options[name].get("default"), spec.get("default"))
-                self.assertEqual(options[name].get("choices"), spec.get("choices"))
-                self.assertEqual(options[name].get("required", False), spec.get("required", False))
+                self.assertEqual(options[name]["type"], declared["type"])
+                self.assertEqual(options[name].get("default"), declared.get("default"))
+                self.assertEqual(options[name].get("choices"), declared.get("choices"))
+                self.assertEqual(options[name].get("required", False), declared.get("required", False))
         _, result = rz_firmware.interpret("updated", False, 0, report([]), "")
         self.assertEqual(sorted(doc["return"]), sorted(set(result) - {"changed", "msg"}))
         self.assertTrue(doc["examples"].strip())

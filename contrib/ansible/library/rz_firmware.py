@@ -150,7 +150,7 @@ from ansible.module_utils.basic import AnsibleModule
 
 COMMANDS = {"checked": "check", "updated": "update", "restored": "restore"}
 
-ARGUMENT_SPEC = dict(
+MODULE_OPTIONS = dict(
     state=dict(type="str", default="updated", choices=list(COMMANDS)),
     chdir=dict(type="path", required=True),
     updater=dict(type="str", default="rz-firmware-updater"),
@@ -274,10 +274,8 @@ def run_updater(executable, arguments, chdir, environment, timeout):
 
 
 def main():
-    module = AnsibleModule(
-        argument_spec=ARGUMENT_SPEC,
-        supports_check_mode=True,
-    )
+    # The options are AnsibleModule's first argument.
+    module = AnsibleModule(MODULE_OPTIONS, supports_check_mode=True)
     params = module.params
     if params["model"] and params["state"] != "restored":
         module.fail_json(msg="model applies only to state=restored.")

@@ -2,6 +2,7 @@
 
 #include "catalogue/MinisignSignature.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 
@@ -47,6 +48,7 @@ SignedRelease SignedRelease::verify(const QString& folder, const TrustedKeys& ke
         release.signer = MinisignPublicKey::idText(key.keyId());
         release.trustedComment = QString::fromUtf8(signature->trustedComment());
         release.list.parse(listText);
+        release.listDigest = QCryptographicHash::hash(listText, QCryptographicHash::Sha256).toHex();
         return release;
     }
     return SignedRelease(Verdict::Untrusted);

@@ -29,6 +29,8 @@ public:
     const QString& keyId() const { return signer; }
     const QString& comment() const { return trustedComment; }
     const ChecksumList& checksums() const { return list; }
+    // Lowercase hex SHA-256 of the very list bytes that were verified.
+    const QByteArray& checksumsDigest() const { return listDigest; }
 
 private:
     explicit SignedRelease(Verdict verdict) : result(verdict) {}
@@ -37,6 +39,7 @@ private:
     QString signer;
     QString trustedComment;
     ChecksumList list;
+    QByteArray listDigest;
 };
 
 #endif

@@ -1,10 +1,7 @@
 #include "workflows/FirmwareWriterThread.h"
 
-#include "catalogue/ChecksumList.h"
 #include "host/PendingUpdate.h"
 #include "workflows/UpdateHistory.h"
-
-#include <QFileInfo>
 
 FirmwareWriterThread::FirmwareWriterThread()
     : QThread(nullptr), images([this](const QString& line) { emit addLine(line); })
@@ -70,22 +67,16 @@ bool FirmwareWriterThread::recordPending(const std::vector<WriteStep>& steps)
     return false;
 }
 
-// The list is digested as it is now, after the images were checked against
-// it and before the first of them is written.
+// The release as it was verified before the first erase: its signer, and
+// the digest of the very list bytes whose signature held.
 UpdateAttempt FirmwareWriterThread::describeAttempt(const std::vector<WriteStep>& steps) const
 {
     UpdateAttempt described = attempt;
     described.started = QDateTime::currentDateTimeUtc();
-    if (images.release())
-        described.releaseKey = images.release()->keyId();
     described.components = componentsWritten(steps);
-    for (const WriteStep& step : steps) {
-        if (step.skipped)
-            continue;
-        const QString list = QFileInfo(QString::fromLocal8Bit(step.image.c_str())).path() + QLatin1Char('/')
-                             + ChecksumList::fileName();
-        described.sumsSha256 = QString::fromLatin1(ChecksumList::sha256Of(list));
-        break;
+    if (images.release()) {
+        described.releaseKey = images.release()->keyId();
+        described.sumsSha256 = QString::fromLatin1(images.release()->checksumsDigest());
     }
     return described;
 }

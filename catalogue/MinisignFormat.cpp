@@ -1,5 +1,7 @@
 #include "catalogue/MinisignFormat.h"
 
+#include <QtEndian>
+
 #include <sodium.h>
 
 namespace {
@@ -40,16 +42,12 @@ std::optional<QByteArray> MinisignFormat::decode(const QByteArray& base64, int s
 
 quint64 MinisignFormat::keyIdAt(const char* bytes)
 {
-    quint64 id = 0;
-    for (int index = keyIdSize - 1; index >= 0; --index)
-        id = (id << 8) | quint8(bytes[index]);
-    return id;
+    return qFromLittleEndian<quint64>(bytes);
 }
 
 QByteArray MinisignFormat::keyIdBytes(quint64 keyId)
 {
-    QByteArray bytes;
-    for (int index = 0; index < keyIdSize; ++index)
-        bytes.append(char(quint8(keyId >> (8 * index))));
+    QByteArray bytes(keyIdSize, '\0');
+    qToLittleEndian(keyId, bytes.data());
     return bytes;
 }

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+#include <sodium.h>
+
 // The text layout shared by minisign's public key and signature files:
 // whole lines, comments behind fixed prefixes, binary fields in base64, key
 // IDs as eight little-endian bytes. Strict, since the files come from
@@ -13,10 +15,10 @@
 class MinisignFormat
 {
 public:
-    static constexpr int algorithmSize = 2;
-    static constexpr int keyIdSize = 8;
-    static constexpr int publicKeySize = 32;
-    static constexpr int signatureSize = 64;
+    static constexpr int algorithmSize = 2; // "Ed" or "ED"
+    static constexpr int keyIdSize = int(sizeof(quint64));
+    static constexpr int publicKeySize = crypto_sign_PUBLICKEYBYTES;
+    static constexpr int signatureSize = crypto_sign_BYTES;
 
     static const char* untrustedCommentPrefix() { return "untrusted comment: "; }
     static const char* trustedCommentPrefix() { return "trusted comment: "; }

@@ -6,19 +6,38 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 // One configuration family of the device library, the calls that reach the
 // models the catalogue assigns to it: opening an instrument and telling that
 // it is the one checked, bootstrapping one that answers nothing, and the
 // clear and write of each component. The workers build their steps from the
-// catalogue's components through it.
+// catalogue's components through it. A family is a table of calls, so that
+// tests can put one of their own in place of the library's.
 class DeviceFamily
 {
 public:
     enum class Opened { Yes, Failed, NotChecked };
 
-    virtual ~DeviceFamily() = default;
+    struct Calls
+    {
+        // The checked instrument (serial number and type), opened for an
+        // update. `*line` says why not when it could not be opened.
+        std::function<Opened(int* handle, int serial, int type, QString* line)> openForUpdate;
+        // The instrument in its boot loader, opened for a restore,
+        // bootstrapped with `bootImage` first where it does not answer.
+        std::function<Opened(int* handle, int serial, int type, const char* bootImage, QString* line)> openForRestore;
+        // After the last component, whose writes succeeded.
+        std::function<void(int handle)> finishUpdate;
+        std::function<void(int handle)> finishRestore;
+        // The family's own bootstrap, serial-from-flash and close calls.
+        std::function<int(int* handle, const char* bootImage)> bootstrap;
+        std::function<int(int handle, int* serial)> serialFromFlash;
+        std::function<int(int handle)> close;
+    };
+
+    DeviceFamily(Calls calls, std::vector<ComponentCalls> components);
 
     // The family of the catalogue's model of this type; the USB family for a
     // type outside the catalogue, which nothing writes.
@@ -30,34 +49,22 @@ public:
     // Null for a component the family does not write.
     const ComponentCalls* component(const QString& name) const;
 
-    // The checked instrument (serial number and type), opened for an update.
-    // `*line` says why not when it could not be opened.
-    virtual Opened openForUpdate(int* handle, int serial, int type, QString* line) const = 0;
-    // The instrument in its boot loader, opened for a restore, bootstrapped
-    // with `bootImage` first where it does not answer.
-    virtual Opened openForRestore(int* handle, int serial, int type, const char* bootImage, QString* line) const = 0;
-    // After the last component, whose writes succeeded.
-    virtual void finishUpdate(int handle) const = 0;
-    virtual void finishRestore(int handle) const = 0;
+    Opened openForUpdate(int* handle, int serial, int type, QString* line) const;
+    Opened openForRestore(int* handle, int serial, int type, const char* bootImage, QString* line) const;
+    void finishUpdate(int handle) const { calls.finishUpdate(handle); }
+    void finishRestore(int handle) const { calls.finishRestore(handle); }
 
     // Loads a boot image into an instrument that answers nothing, reads its
     // serial number from flash, and closes it again.
     bool bootstrap(const char* bootImage, int* serial) const;
 
-protected:
-    // The family's own bootstrap, serial-from-flash and close calls.
-    struct BootstrapCalls
-    {
-        int (*bootstrap)(int* handle, const char* bootImage);
-        int (*serialFromFlash)(int handle, int* serial);
-        int (*close)(int handle);
-    };
-
-    DeviceFamily(std::vector<ComponentCalls> components, BootstrapCalls bootstrapCalls);
-
 private:
+    // The device library's families, each in a source file of its own.
+    static const DeviceFamily& usb();
+    static const DeviceFamily& network();
+
+    Calls calls;
     std::vector<ComponentCalls> components;
-    BootstrapCalls bootstrapCalls;
 };
 
 #endif

@@ -1,27 +1,17 @@
-#include "families/NetworkFamily.h"
+// The device library's network configuration family: instruments found
+// through its listing and opened by the serial number it gives, with one FX3
+// image and an FPGA configuration, and a preset once written.
+
+#include "families/DeviceFamily.h"
 
 #include "device/rz_api.h"
 
-NetworkFamily::NetworkFamily()
-    : DeviceFamily({
-        {QStringLiteral("fx3"), [](int handle, double*) { return int(rzConfigNetClearFx3(handle)); },
-         [](int handle, const char* image, int serial, double*) { return int(rzConfigNetWriteFx3(handle, image, serial)); },
-         false, true, QStringLiteral("Updating FX3, estimated 20 seconds."),
-         QStringLiteral("Skipping FX3, already current version."), QStringLiteral("Updating FX3 program, estimated 10 seconds."),
-         QStringLiteral("Failed clearing boot FX3 device."), QStringLiteral("Failed writing FX3.")},
-        {QStringLiteral("fpga"), [](int handle, double*) { return int(rzConfigNetClearFPGA(handle)); },
-         [](int handle, const char* image, int, double*) { return int(rzConfigNetWriteFGPA(handle, image)); }, false,
-         true, QStringLiteral("Updating FPGA, estimated 10 minutes."),
-         QStringLiteral("Skipping FPGA, already current version."), QStringLiteral("Updating FPGA, estimated 10 minutes."),
-         QStringLiteral("Failed clearing FPGA."), QStringLiteral("Failed writing FPGA.")},
-      },
-      {[](int* handle, const char* image) { return int(rzConfigNetBootstrapDevice(handle, image)); },
-       [](int handle, int* serial) { return int(rzConfigNetGetSerialFromFlash(handle, serial)); },
-       [](int handle) { return int(rzConfigNetCloseDevice(handle)); }})
-{
-}
+namespace {
 
-int NetworkFamily::firstListedSerial(int* count)
+using Opened = DeviceFamily::Opened;
+
+// The first serial number the listing gives; `count`, how many it found.
+int firstListedSerial(int* count)
 {
     int serials[1] = {0};
     *count = 1;
@@ -30,7 +20,7 @@ int NetworkFamily::firstListedSerial(int* count)
 }
 
 // The listing names the instrument that answers; it must be the checked one.
-DeviceFamily::Opened NetworkFamily::openForUpdate(int* handle, int serial, int, QString* line) const
+Opened openListed(int* handle, int serial, int, QString* line)
 {
     int count = 0;
     const int listed = firstListedSerial(&count);
@@ -44,7 +34,7 @@ DeviceFamily::Opened NetworkFamily::openForUpdate(int* handle, int serial, int, 
 }
 
 // A restore needs exactly one listed instrument, opened by its listed serial.
-DeviceFamily::Opened NetworkFamily::openForRestore(int* handle, int serial, int, const char*, QString* line) const
+Opened openTheOnlyListed(int* handle, int serial, int, const char*, QString* line)
 {
     int count = 0;
     const int listed = firstListedSerial(&count);
@@ -61,12 +51,24 @@ DeviceFamily::Opened NetworkFamily::openForRestore(int* handle, int serial, int,
     return Opened::Yes;
 }
 
-void NetworkFamily::finishUpdate(int handle) const
+void preset(int handle)
 {
     rzConfigNetPreset(handle);
 }
 
-void NetworkFamily::finishRestore(int handle) const
+} // namespace
+
+const DeviceFamily& DeviceFamily::network()
 {
-    rzConfigNetPreset(handle);
+    using C = ComponentCalls;
+    static const DeviceFamily family(
+        {openListed, openTheOnlyListed, preset, preset,
+         [](int* handle, const char* image) { return int(rzConfigNetBootstrapDevice(handle, image)); },
+         [](int handle, int* serial) { return int(rzConfigNetGetSerialFromFlash(handle, serial)); },
+         [](int handle) { return int(rzConfigNetCloseDevice(handle)); }},
+        {{"fx3", C::clearing<rzConfigNetClearFx3>, C::writing<rzConfigNetWriteFx3>, false, true, "FX3", "20 seconds",
+          "Updating FX3 program, estimated 10 seconds.", "Failed clearing boot FX3 device."},
+         {"fpga", C::clearing<rzConfigNetClearFPGA>, C::writing<rzConfigNetWriteFGPA>, false, true, "FPGA",
+          "10 minutes", "Updating FPGA, estimated 10 minutes.", "Failed clearing FPGA."}});
+    return family;
 }

@@ -1,43 +1,16 @@
-#include "families/UsbFamily.h"
+// The device library's USB configuration family: instruments opened by
+// serial number or as the one waiting in its boot loader, with a boot image,
+// a run image and an FPGA configuration.
+
+#include "families/DeviceFamily.h"
 
 #include "device/rz_api.h"
 
-// The update passes no serial number with the run image: only the boot
-// image carries it.
-UsbFamily::UsbFamily()
-    : DeviceFamily({
-        {QStringLiteral("boot"), [](int handle, double*) { return int(rzConfigUSBClearBootSector(handle)); },
-         [](int handle, const char* image, int serial, double*) {
-             return int(rzConfigUSBWriteBootSector(handle, image, serial));
-         },
-         false, true, QStringLiteral("Updating boot Fx3, estimated 10 seconds."),
-         QStringLiteral("Skipping boot Fx3, already current version."),
-         QStringLiteral("Updating boot Fx3, estimated 10 seconds."), QStringLiteral("Failed clearing boot Fx3 device."),
-         QStringLiteral("Failed writing boot Fx3.")},
-        {QStringLiteral("run"), [](int handle, double*) { return int(rzConfigUSBClearRunSector(handle)); },
-         [](int handle, const char* image, int serial, double*) {
-             return int(rzConfigUSBWriteRunSector(handle, image, serial));
-         },
-         false, false, QStringLiteral("Updating run Fx3, estimated 10 seconds."),
-         QStringLiteral("Skipping run Fx3, already current version."),
-         QStringLiteral("Updating run Fx3 device, estimated 10 seconds."), QStringLiteral("Failed clearing run Fx3."),
-         QStringLiteral("Failed writing run Fx3.")},
-        {QStringLiteral("fpga"),
-         [](int handle, double* progress) { return int(rzConfigUSBClearFPGAProgram(handle, progress)); },
-         [](int handle, const char* image, int, double* progress) {
-             return int(rzConfigUSBWriteFPGAProgram(handle, image, progress));
-         },
-         true, true, QStringLiteral("Updating FPGA, estimated 6 minutes."),
-         QStringLiteral("Skipping FPGA, already current version."), QStringLiteral("Updating FPGA, estimated 6 minutes."),
-         QStringLiteral("Failed clearing FPGA."), QStringLiteral("Failed writing FPGA.")},
-      },
-      {[](int* handle, const char* image) { return int(rzConfigUSBBootstrapDevice(handle, image)); },
-       [](int handle, int* serial) { return int(rzConfigUSBGetSerialFromFlash(handle, serial)); },
-       [](int handle) { return int(rzConfigUSBCloseDevice(handle)); }})
-{
-}
+namespace {
 
-DeviceFamily::Opened UsbFamily::openForUpdate(int* handle, int serial, int type, QString* line) const
+using Opened = DeviceFamily::Opened;
+
+Opened openBySerial(int* handle, int serial, int type, QString* line)
 {
     if (rzConfigUSBOpenDeviceBySerial(handle, serial) != 0) {
         *line = QStringLiteral("Cannot Find Device");
@@ -50,8 +23,7 @@ DeviceFamily::Opened UsbFamily::openForUpdate(int* handle, int serial, int type,
 
 // Bootstrapped, the instrument is known by the serial number in its flash
 // alone; its type is the one the operator named.
-DeviceFamily::Opened UsbFamily::openForRestore(int* handle, int serial, int type, const char* bootImage,
-                                               QString* line) const
+Opened openInBootLoader(int* handle, int serial, int type, const char* bootImage, QString* line)
 {
     int foundSerial = 0;
     if (rzConfigUSBOpenDevice(handle) == 0) {
@@ -68,11 +40,23 @@ DeviceFamily::Opened UsbFamily::openForRestore(int* handle, int serial, int type
     return Opened::Failed;
 }
 
-void UsbFamily::finishUpdate(int) const
-{
-}
+} // namespace
 
-void UsbFamily::finishRestore(int handle) const
+// An update leaves the instrument open; a restore closes it. The update
+// passes no serial number with the run image: only the boot image carries it.
+const DeviceFamily& DeviceFamily::usb()
 {
-    rzConfigUSBCloseDevice(handle);
+    using C = ComponentCalls;
+    static const DeviceFamily family(
+        {openBySerial, openInBootLoader, [](int) {}, [](int handle) { rzConfigUSBCloseDevice(handle); },
+         [](int* handle, const char* image) { return int(rzConfigUSBBootstrapDevice(handle, image)); },
+         [](int handle, int* serial) { return int(rzConfigUSBGetSerialFromFlash(handle, serial)); },
+         [](int handle) { return int(rzConfigUSBCloseDevice(handle)); }},
+        {{"boot", C::clearing<rzConfigUSBClearBootSector>, C::writing<rzConfigUSBWriteBootSector>, false, true,
+          "boot Fx3", "10 seconds", "Updating boot Fx3, estimated 10 seconds.", "Failed clearing boot Fx3 device."},
+         {"run", C::clearing<rzConfigUSBClearRunSector>, C::writing<rzConfigUSBWriteRunSector>, false, false,
+          "run Fx3", "10 seconds", "Updating run Fx3 device, estimated 10 seconds.", "Failed clearing run Fx3."},
+         {"fpga", C::clearing<rzConfigUSBClearFPGAProgram>, C::writing<rzConfigUSBWriteFPGAProgram>, true, true,
+          "FPGA", "6 minutes", "Updating FPGA, estimated 6 minutes.", "Failed clearing FPGA."}});
+    return family;
 }

@@ -8,61 +8,43 @@
 
 namespace {
 
+QStringList familyCalls;
+
+void record(const QString& call)
+{
+    familyCalls << call;
+}
+
 // A USB family in-process: each call is recorded, and the opening and one
 // named call answer as a row of the test says.
-class FakeFamily : public DeviceFamily
+DeviceFamily fakeFamily(DeviceFamily::Opened opening, const QString& failing)
 {
-public:
-    FakeFamily(Opened opening, const QString& failing)
-        : DeviceFamily(componentsFailing(failing), {[](int*, const char*) { return 1; }, [](int, int*) { return 1; },
-                                                     [](int) { return 0; }}),
-          opening(opening)
-    {
+    std::vector<ComponentCalls> components;
+    for (const QString component : {"boot", "run", "fpga"}) {
+        ComponentCalls calls;
+        calls.component = calls.label = component;
+        calls.estimate = "a moment";
+        calls.clear = [component, failing](int, double*) {
+            record("clear " + component);
+            return failing == "clear " + component ? 5 : 0;
+        };
+        calls.write = [component, failing](int, const char* image, int serial, double*) {
+            record(QStringLiteral("write %1 %2 %3").arg(component, QString::fromLatin1(image)).arg(serial));
+            return failing == "write " + component ? 5 : 0;
+        };
+        calls.updatePassesSerial = component != "run";
+        components.push_back(calls);
     }
-
-    Opened openForUpdate(int* handle, int serial, int type, QString* line) const override
-    {
+    DeviceFamily::Calls calls;
+    calls.openForUpdate = [opening](int* handle, int serial, int type, QString* line) {
         record(QStringLiteral("open %1 %2").arg(serial).arg(type));
         *handle = 7;
         *line = QStringLiteral("Cannot Find Device");
         return opening;
-    }
-    Opened openForRestore(int*, int, int, const char*, QString*) const override { return Opened::Failed; }
-    void finishUpdate(int handle) const override { record(QStringLiteral("finish %1").arg(handle)); }
-    void finishRestore(int) const override {}
-
-    static QStringList calls;
-
-private:
-    static void record(const QString& call) { calls << call; }
-
-    static std::vector<ComponentCalls> componentsFailing(const QString& failing)
-    {
-        std::vector<ComponentCalls> components;
-        for (const char* name : {"boot", "run", "fpga"}) {
-            const QString component = QString::fromLatin1(name);
-            ComponentCalls calls;
-            calls.component = component;
-            calls.clear = [component, failing](int, double*) {
-                record("clear " + component);
-                return failing == "clear " + component ? 5 : 0;
-            };
-            calls.write = [component, failing](int, const char* image, int serial, double*) {
-                record(QStringLiteral("write %1 %2 %3").arg(component, QString::fromLatin1(image)).arg(serial));
-                return failing == "write " + component ? 5 : 0;
-            };
-            calls.updatePassesSerial = component != "run";
-            calls.updateAnnounce = "Updating " + component;
-            calls.updateSkip = "Skipping " + component;
-            components.push_back(calls);
-        }
-        return components;
-    }
-
-    const Opened opening;
-};
-
-QStringList FakeFamily::calls;
+    };
+    calls.finishUpdate = [](int handle) { record(QStringLiteral("finish %1").arg(handle)); };
+    return DeviceFamily(calls, components);
+}
 
 const QStringList failureLines = {"[red] Firmware updated unsuccessfully.",
                                   "Check device connections and re-run the software.",
@@ -91,7 +73,8 @@ void FlowTest::updateThroughTheFamily_data()
     const QString fpga = "write fpga ./firmware/RZ610R-FPGA-v10.rbf 12345";
     QTest::newRow("written; run skipped, its write without serial")
         << int(DeviceFamily::Opened::Yes) << QString()
-        << QStringList{"Updating boot", "Skipping run", "Updating fpga", "[green] Firmware updated successfully.",
+        << QStringList{"Updating boot, estimated a moment.", "Skipping run, already current version.",
+                       "Updating fpga, estimated a moment.", "[green] Firmware updated successfully.",
                        "You may now close the software."}
         << QStringList{"open 12345 0", "clear boot", boot, "clear fpga", fpga, "finish 7"} << int(FlowOutcome::Done);
     QTest::newRow("another instrument")
@@ -103,7 +86,7 @@ void FlowTest::updateThroughTheFamily_data()
                                << int(FlowOutcome::Failed);
     QTest::newRow("a failed clear stops the rest")
         << int(DeviceFamily::Opened::Yes) << "clear boot"
-        << QStringList{"Updating boot", "Failed Clearing"} + failureLines << QStringList{"open 12345 0", "clear boot"}
+        << QStringList{"Updating boot, estimated a moment.", "Failed Clearing"} + failureLines << QStringList{"open 12345 0", "clear boot"}
         << int(FlowOutcome::Failed);
 }
 
@@ -117,8 +100,8 @@ void FlowTest::updateThroughTheFamily()
     QFETCH(QStringList, calls);
     QFETCH(int, outcome);
     SimulatedInstrument release; // this release's images, and a state folder of the test's own
-    FakeFamily family(DeviceFamily::Opened(opening), failing);
-    FakeFamily::calls.clear();
+    const DeviceFamily family = fakeFamily(DeviceFamily::Opened(opening), failing);
+    familyCalls.clear();
     DeviceFamily::replace(Connection::Usb, &family);
     DeviceState state;
     state.status = Operational;
@@ -130,7 +113,7 @@ void FlowTest::updateThroughTheFamily()
     const FlowOutcome ended = FirmwareWriteFlow::update(frontEnd, state, nullptr);
     DeviceFamily::replace(Connection::Usb, nullptr);
     QCOMPARE(frontEnd.lines.mid(3), lines);
-    QCOMPARE(FakeFamily::calls, calls);
+    QCOMPARE(familyCalls, calls);
     QCOMPARE(int(ended), outcome);
 }
 

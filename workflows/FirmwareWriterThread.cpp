@@ -139,15 +139,15 @@ std::vector<WriteStep> FirmwareWriterThread::steps(const DeviceFamily& family, P
         };
         row.showsProgress = calls->showsProgress;
         if (procedure == Update) {
-            row.announce = calls->updateAnnounce;
-            row.skipLine = calls->updateSkip;
+            row.announce = calls->updateAnnounce();
+            row.skipLine = calls->updateSkip();
             row.skipped = state.currentVersion.*component.version == state.targetVersion.*component.version;
             row.clearFailed = QStringLiteral("Failed Clearing");
             row.writeFailed = QStringLiteral("Failed Writing");
         } else {
             row.announce = calls->restoreAnnounce;
             row.clearFailed = calls->restoreClearFailed;
-            row.writeFailed = calls->restoreWriteFailed;
+            row.writeFailed = calls->restoreWriteFailed();
         }
         rows.push_back(row);
     }

@@ -69,13 +69,15 @@ QString nextConnectionName()
     return QStringLiteral("rz-update-history-%1").arg(made.fetchAndAddRelaxed(1));
 }
 
-// The text columns of a row as attempts() selects them, by their place.
-const std::pair<int, QString UpdateAttempt::*> textColumns[] = {
-    {3, &UpdateAttempt::host},        {4, &UpdateAttempt::user},           {5, &UpdateAttempt::action},
-    {6, &UpdateAttempt::model},       {8, &UpdateAttempt::versionBefore},  {9, &UpdateAttempt::versionTarget},
-    {11, &UpdateAttempt::state},      {12, &UpdateAttempt::error},         {13, &UpdateAttempt::releaseKey},
-    {14, &UpdateAttempt::sumsSha256}, {15, &UpdateAttempt::log},           {16, &UpdateAttempt::updaterVersion},
-    {17, &UpdateAttempt::libraryVersion},
+// The text columns of a row, by name.
+const std::pair<const char*, QString UpdateAttempt::*> textColumns[] = {
+    {"host", &UpdateAttempt::host},                     {"user", &UpdateAttempt::user},
+    {"action", &UpdateAttempt::action},                 {"model", &UpdateAttempt::model},
+    {"versionBefore", &UpdateAttempt::versionBefore},   {"versionTarget", &UpdateAttempt::versionTarget},
+    {"state", &UpdateAttempt::state},                   {"error", &UpdateAttempt::error},
+    {"releaseKey", &UpdateAttempt::releaseKey},         {"sumsSha256", &UpdateAttempt::sumsSha256},
+    {"log", &UpdateAttempt::log},                       {"updaterVersion", &UpdateAttempt::updaterVersion},
+    {"libraryVersion", &UpdateAttempt::libraryVersion},
 };
 
 } // namespace
@@ -310,14 +312,15 @@ QList<UpdateAttempt> UpdateHistory::select(const QString& where, const QVariantL
     }
     while (query.next()) {
         UpdateAttempt attempt;
-        attempt.id = query.value(0).toLongLong();
-        attempt.started = QDateTime::fromString(query.value(1).toString(), Qt::ISODate);
-        attempt.finished = QDateTime::fromString(query.value(2).toString(), Qt::ISODate);
+        attempt.id = query.value(QStringLiteral("id")).toLongLong();
+        attempt.started = QDateTime::fromString(query.value(QStringLiteral("started")).toString(), Qt::ISODate);
+        attempt.finished = QDateTime::fromString(query.value(QStringLiteral("finished")).toString(), Qt::ISODate);
         for (const auto& column : textColumns)
-            attempt.*column.second = query.value(column.first).toString();
-        attempt.serial = query.value(7).toInt();
-        attempt.components = query.value(10).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        attempt.resumedFrom = query.value(18).toLongLong();
+            attempt.*column.second = query.value(QLatin1String(column.first)).toString();
+        attempt.serial = query.value(QStringLiteral("serial")).toInt();
+        attempt.components =
+            query.value(QStringLiteral("components")).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        attempt.resumedFrom = query.value(QStringLiteral("resumedFrom")).toLongLong();
         found << attempt;
     }
     return found;

@@ -256,7 +256,7 @@ void change(SimulatedInstrument& instrument, const QString& step)
     } else if (step.startsWith("empty ")) {
         QVERIFY(QFile(what).resize(0));
     } else if (step == "block records") {
-        QVERIFY(QDir().mkpath(instrument.path("state/rz-firmware-updater")));
+        QVERIFY(QDir().mkpath(instrument.path("state")));
         QFile blocker(instrument.path("state/pending"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
     } else {

@@ -301,22 +301,23 @@ void UpdateRestoreTest::writeTheCheckedInstrument_data()
         << QStringList() << QStringList{"Cannot Find Device"} + failureLines
         << QStringList{"rzConfigUSBOpenDeviceBySerial"}
         << "boot:valid@4 run:valid@5 fpga:valid@9";
-    // A failed step stops the update like any other failure.
-    const QStringList rz610r449 = usbModel("RZ610R", 4, 4, 9) + QStringList{"--fault"};
+    // A failed step stops the update like any other failure. Run and FPGA
+    // older, and the call named after this fails:
+    const QStringList failing = usbModel("RZ610R", 4, 4, 9) + QStringList{"--fault"};
     QTest::newRow("USB update, run clear fails")
-        << rz610r449 + QStringList{"rzConfigUSBClearRunSector:6"} << "update" << QStringList()
+        << failing + QStringList{"rzConfigUSBClearRunSector:6"} << "update" << QStringList()
         << QStringList{bootSkip, runUpdate, "Failed Clearing"} + failureLines << usbOpen + rz610rWrites.mid(2, 1)
         << "boot:valid@4 run:valid@4 fpga:valid@9";
     QTest::newRow("USB update, run write fails")
-        << rz610r449 + QStringList{"rzConfigUSBWriteRunSector:6"} << "update" << QStringList()
+        << failing + QStringList{"rzConfigUSBWriteRunSector:6"} << "update" << QStringList()
         << QStringList{bootSkip, runUpdate, "Failed Writing"} + failureLines << usbOpen + rz610rWrites.mid(2, 2)
         << "boot:valid@4 run:invalid@4 fpga:valid@9";
     QTest::newRow("USB update, run write fails, negative status")
-        << rz610r449 + QStringList{"rzConfigUSBWriteRunSector:-1"} << "update" << QStringList()
+        << failing + QStringList{"rzConfigUSBWriteRunSector:-1"} << "update" << QStringList()
         << QStringList{bootSkip, runUpdate, "Failed Writing"} + failureLines << usbOpen + rz610rWrites.mid(2, 2)
         << "boot:valid@4 run:invalid@4 fpga:valid@9";
     QTest::newRow("USB update, FPGA clear fails")
-        << rz610r449 + QStringList{"rzConfigUSBClearFPGAProgram:6"} << "update" << QStringList()
+        << failing + QStringList{"rzConfigUSBClearFPGAProgram:6"} << "update" << QStringList()
         << QStringList{bootSkip, runUpdate, fpgaUpdate, "Failed Clearing"} + failureLines
         << usbOpen + rz610rWrites.mid(2, 3) << "boot:valid@4 run:valid@5 fpga:valid@9";
 

@@ -1,17 +1,19 @@
 #include "tests/support/PanelDriver.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/TrustedKeys.h"
+#include "tests/support/RecordingFrontEnd.h"
 #include "tests/support/SimulatedInstrument.h"
 #include "tests/support/ThrowAwayKey.h"
 #include "ui/PLProgressDialog.h"
 #include "ui/Updater.h"
+#include "workflows/CheckVersionsFlow.h"
+#include "workflows/FirmwareWriteFlow.h"
 #include "workflows/UpdateDeviceThread.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -25,13 +27,15 @@ namespace {
 const auto usbModel = &SimulatedInstrument::usbModel;
 const auto rz610t = &SimulatedInstrument::rz610t;
 
+const QString checkHeading = "Checking Firmware Versions...";
 const QString updateHeading = "Updating Firmware";
 const QString restoreHeading = "Restoring Device";
-const QStringList successLines = {"Firmware updated successfully.", "You may now close the software."};
-const QStringList failureLines = {"Firmware updated unsuccessfully.",
-                                  "Check device connections and re-run the software.",
+const QString successLine = "Firmware updated successfully.";
+const QString failureLine = "Firmware updated unsuccessfully.";
+// As a recording front end keeps them, with the verdict's colour.
+const QStringList successLines = {"[green] " + successLine, "You may now close the software."};
+const QStringList failureLines = {"[red] " + failureLine, "Check device connections and re-run the software.",
                                   "If problem persists, contact Pellanor.", "You may now close the software."};
-
 
 // "valid@version" for each component of the instrument's state.
 QString components(const SimulatedInstrument& instrument)
@@ -133,14 +137,18 @@ void alterRelease(const QString& how, const ThrowAwayKey& key, const QString& re
 const QString rz610rAtTarget = "boot:valid@4 run:valid@5 fpga:valid@10";
 const QString rz610tAtTarget = "fx3:valid@9 fpga:valid@7";
 
+// Writes that take long enough to watch: the run image, then the FPGA's.
+const QStringList slowUpdate = usbModel("RZ610R", 4, 4, 9)
+                               + QStringList{"--write-ms", "300", "--fpga-clear-ms", "300", "--fpga-write-ms", "2000"};
+
 const QString redBannerLine = "Do NOT disconnect the device at any time during the update.";
 
 // The colour each line of the log must have, by its text.
 QColor colourOfKind(const QString& line)
 {
-    if (line == redBannerLine || line == failureLines.first())
+    if (line == redBannerLine || line == failureLine)
         return Qt::red;
-    if (line == successLines.first())
+    if (line == successLine)
         return QColor(34, 177, 76, 255);
     return Qt::black; // the log's default colour
 }
@@ -158,6 +166,7 @@ void touchRedBannerLine(QTextEdit* log, bool selectWord)
         QTest::mouseClick(log->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
+
 } // namespace
 
 class UpdateRestoreTest : public QObject
@@ -165,49 +174,58 @@ class UpdateRestoreTest : public QObject
     Q_OBJECT
 
 private slots:
-    void usbUpdateRewritesWhatDiffers_data();
-    void usbUpdateRewritesWhatDiffers();
-    void updateSkippingEverythingSucceeds_data();
-    void updateSkippingEverythingSucceeds();
-    void updateOpenFailure_data();
-    void updateOpenFailure();
-    void usbUpdateFailures_data();
-    void usbUpdateFailures();
     void logColoursFollowEachLinesKind_data();
     void logColoursFollowEachLinesKind();
-    void acceptedDowngradeRewritesNewerComponents();
-    void networkUpdate();
-    void networkUpdateFx3ClearFailure();
-    void missingImageStopsBeforeAnyDeviceCall_data();
-    void missingImageStopsBeforeAnyDeviceCall();
-    void unwritableRecordStopsBeforeAnyErase_data();
-    void unwritableRecordStopsBeforeAnyErase();
+    void writeTheCheckedInstrument_data();
+    void writeTheCheckedInstrument();
+    void updateSkippingEverythingSucceeds_data();
+    void updateSkippingEverythingSucceeds();
     void onlyTheMakersReleaseIsWritten_data();
     void onlyTheMakersReleaseIsWritten();
     void imageChangedBeforeItsWrite_data();
     void imageChangedBeforeItsWrite();
-    void usbRestore();
-    void usbRestoreBootstrapsWhenTheOpenFails();
-    void usbRestoreFindsNothing();
-    void usbRestoreRunFailures_data();
-    void usbRestoreRunFailures();
-    void anotherInstrumentAfterTheCheckIsNotWritten_data();
-    void anotherInstrumentAfterTheCheckIsNotWritten();
-    void networkRestoreNeedsExactlyOneListedInstrument_data();
-    void networkRestoreNeedsExactlyOneListedInstrument();
-    void missingImageStopsTheRestore();
+    void fpgaProgressIsShown();
     void busyDialogShowsFpgaProgressAndTheElapsedTime();
     void interruptedUpdateRecovers_data();
     void interruptedUpdateRecovers();
-
-private:
-    void expectOnlyTheButtonsDisabled(const PanelDriver& driver);
 };
 
-// Nothing more can be started, but the log can still be read and copied for
-// a report.
-void UpdateRestoreTest::expectOnlyTheButtonsDisabled(const PanelDriver& driver)
+void UpdateRestoreTest::logColoursFollowEachLinesKind_data()
 {
+    QTest::addColumn<QStringList>("device");
+    QTest::addColumn<bool>("selectWord");
+    QTest::addColumn<QString>("verdict");
+    QTest::newRow("success after a click") << usbModel("RZ610R", 4, 4, 10) << false << successLine;
+    QTest::newRow("failure after selecting a word")
+        << usbModel("RZ610R", 4, 4, 10) + QStringList{"--fault", "rzConfigUSBClearRunSector:6"} << true << failureLine;
+}
+
+// Whatever the operator clicked or selected, each line has its kind's colour
+// and the line after a red or green one is back in the default colour. Then
+// nothing more can be started, but the log can still be read and copied for
+// a report.
+void UpdateRestoreTest::logColoursFollowEachLinesKind()
+{
+    QFETCH(QStringList, device);
+    QFETCH(bool, selectWord);
+    QFETCH(QString, verdict);
+    SimulatedInstrument instrument;
+    instrument.create(device);
+    PanelDriver driver;
+    QVERIFY(QTest::qWaitForWindowExposed(driver.panel()->window()));
+    touchRedBannerLine(driver.log(), selectWord);
+    const QTextCursor touched = driver.log()->textCursor();
+    QCOMPARE(touched.block().text(), redBannerLine);
+    QCOMPARE(touched.selectedText(), selectWord ? QStringLiteral("NOT") : QString());
+    driver.pressCheckVersions();
+    driver.pressUpdate();
+    const QStringList lines = driver.logLines();
+    QVERIFY(lines.contains(verdict));
+    for (int line = 0; line < lines.size(); ++line)
+        QVERIFY2(PanelDriver::lineColour(driver.log(), line) == colourOfKind(lines[line]),
+                 qPrintable(QString("line %1: %2").arg(line).arg(lines[line])));
+    QCOMPARE(driver.log()->textCursor().selectedText(), touched.selectedText());
+
     QVERIFY(!driver.checkButton()->isEnabled());
     QVERIFY(!driver.updateButton()->isEnabled());
     QVERIFY(!driver.restoreButton()->isEnabled());
@@ -218,55 +236,254 @@ void UpdateRestoreTest::expectOnlyTheButtonsDisabled(const PanelDriver& driver)
     QCOMPARE(QApplication::clipboard()->text(), driver.logLines().join('\n'));
 }
 
-void UpdateRestoreTest::usbUpdateRewritesWhatDiffers_data()
+namespace {
+
+// A change between the check and the write: "unplug", "plug", "list two"
+// (the network listing reports a second instrument), "remove IMAGE", "empty
+// IMAGE", "block records" (a file where the records' folder goes) or
+// "connect OPTIONS" (another instrument, made by rzsim with these options).
+void change(SimulatedInstrument& instrument, const QString& step)
+{
+    const QString what = step.section(' ', 1);
+    if (step == "unplug" || step == "plug") {
+        instrument.runTool({step});
+    } else if (step == "list two") {
+        QJsonObject state = instrument.state();
+        state["listedCount"] = 2;
+        instrument.writeState(state);
+    } else if (step.startsWith("remove ")) {
+        QVERIFY(QFile::remove(what));
+    } else if (step.startsWith("empty ")) {
+        QVERIFY(QFile(what).resize(0));
+    } else if (step == "block records") {
+        QVERIFY(QDir().mkpath(instrument.path("state")));
+        QFile blocker(instrument.path("state/pending"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    } else {
+        QVERIFY(step.startsWith("connect "));
+        instrument.create(what.split(' '));
+    }
+}
+
+} // namespace
+
+void UpdateRestoreTest::writeTheCheckedInstrument_data()
 {
     QTest::addColumn<QStringList>("device");
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QStringList>("calls");
-    QTest::newRow("all three older")
-        << usbModel("RZ610R", 3, 4, 9)
-        << QStringList{"Updating boot Fx3, estimated 10 seconds.", "Updating run Fx3, estimated 10 seconds.",
-                       "Updating FPGA, estimated 6 minutes."}
-        << QStringList{"rzConfigUSBOpenDeviceBySerial", "rzConfigUSBGetDeviceType", "rzConfigUSBClearBootSector", "rzConfigUSBWriteBootSector",
-                       "rzConfigUSBClearRunSector", "rzConfigUSBWriteRunSector", "rzConfigUSBClearFPGAProgram",
-                       "rzConfigUSBWriteFPGAProgram"};
-    QTest::newRow("only run older")
-        << usbModel("RZ610R", 4, 4, 10)
-        << QStringList{"Skipping boot Fx3, already current version.", "Updating run Fx3, estimated 10 seconds.",
-                       "Skipping FPGA, already current version."}
-        << QStringList{"rzConfigUSBOpenDeviceBySerial", "rzConfigUSBGetDeviceType", "rzConfigUSBClearRunSector", "rzConfigUSBWriteRunSector"};
+    QTest::addColumn<QString>("write");       // "update" or "restore", as the check offered
+    QTest::addColumn<QStringList>("between"); // see change()
+    QTest::addColumn<QStringList>("lines");   // after the write's heading
+    QTest::addColumn<QStringList>("calls");   // see SimulatedInstrument::callsLike()
+    QTest::addColumn<QString>("components");
+    const QString bootUpdate = "Updating boot Fx3, estimated 10 seconds.";
+    const QString runUpdate = "Updating run Fx3, estimated 10 seconds.";
+    const QString fpgaUpdate = "Updating FPGA, estimated 6 minutes.";
+    const QString bootSkip = "Skipping boot Fx3, already current version.";
+    const QString fpgaSkip = "Skipping FPGA, already current version.";
+    const QStringList usbOpen = {"rzConfigUSBOpenDeviceBySerial: serial=12345", "rzConfigUSBGetDeviceType"};
+    const QStringList rz610rWrites = {
+        "rzConfigUSBClearBootSector", "rzConfigUSBWriteBootSector", "rzConfigUSBClearRunSector",
+        R"(rzConfigUSBWriteRunSector: "./firmware/RZ610R-Cypress-Run-v5.img", serial=-1))",
+        "rzConfigUSBClearFPGAProgram", R"(rzConfigUSBWriteFPGAProgram: "./firmware/RZ610R-FPGA-v10.rbf")"};
+    QTest::newRow("USB update, all three older")
+        << usbModel("RZ610R", 3, 4, 9) << "update" << QStringList()
+        << QStringList{bootUpdate, runUpdate, fpgaUpdate} + successLines << usbOpen + rz610rWrites << rz610rAtTarget;
+    QTest::newRow("USB update, only run older")
+        << usbModel("RZ610R", 4, 4, 10) << "update" << QStringList()
+        << QStringList{bootSkip, runUpdate, fpgaSkip} + successLines << usbOpen + rz610rWrites.mid(2, 2)
+        << rz610rAtTarget;
+    QTest::newRow("USB update, downgrade accepted")
+        << usbModel("RZ610R", 4, 6, 11) << "update" << QStringList()
+        << QStringList{bootSkip, runUpdate, fpgaUpdate} + successLines << usbOpen + rz610rWrites.mid(2)
+        << rz610rAtTarget;
+    QTest::newRow("USB update, not found")
+        << usbModel("RZ610R", 4, 5, 9) + QStringList{"--fault", "rzConfigUSBOpenDeviceBySerial:1"} << "update"
+        << QStringList() << QStringList{"Cannot Find Device"} + failureLines
+        << QStringList{"rzConfigUSBOpenDeviceBySerial"}
+        << "boot:valid@4 run:valid@5 fpga:valid@9";
+    // A failed step stops the update like any other failure. Run and FPGA
+    // older, and the call named after this fails:
+    const QStringList failing = usbModel("RZ610R", 4, 4, 9) + QStringList{"--fault"};
+    QTest::newRow("USB update, run clear fails")
+        << failing + QStringList{"rzConfigUSBClearRunSector:6"} << "update" << QStringList()
+        << QStringList{bootSkip, runUpdate, "Failed Clearing"} + failureLines << usbOpen + rz610rWrites.mid(2, 1)
+        << "boot:valid@4 run:valid@4 fpga:valid@9";
+    QTest::newRow("USB update, run write fails")
+        << failing + QStringList{"rzConfigUSBWriteRunSector:6"} << "update" << QStringList()
+        << QStringList{bootSkip, runUpdate, "Failed Writing"} + failureLines << usbOpen + rz610rWrites.mid(2, 2)
+        << "boot:valid@4 run:invalid@4 fpga:valid@9";
+    QTest::newRow("USB update, run write fails, negative status")
+        << failing + QStringList{"rzConfigUSBWriteRunSector:-1"} << "update" << QStringList()
+        << QStringList{bootSkip, runUpdate, "Failed Writing"} + failureLines << usbOpen + rz610rWrites.mid(2, 2)
+        << "boot:valid@4 run:invalid@4 fpga:valid@9";
+    QTest::newRow("USB update, FPGA clear fails")
+        << failing + QStringList{"rzConfigUSBClearFPGAProgram:6"} << "update" << QStringList()
+        << QStringList{bootSkip, runUpdate, fpgaUpdate, "Failed Clearing"} + failureLines
+        << usbOpen + rz610rWrites.mid(2, 3) << "boot:valid@4 run:valid@5 fpga:valid@9";
+
+    const QStringList netListed = {"rzConfigNetGetDeviceList"};
+    const QStringList netOpen = netListed + QStringList{"rzConfigNetOpenDevice"};
+    const QStringList rz610tWrites = {
+        "rzConfigNetClearFx3", R"(rzConfigNetWriteFx3: "./firmware/RZ610T-Cypress-v9.img", serial=777))",
+        "rzConfigNetClearFPGA", "rzConfigNetWriteFGPA: ./firmware/RZ610T-FPGA-v7.rbf", "rzConfigNetPreset"};
+    QTest::newRow("network update")
+        << rz610t(8, 6) << "update" << QStringList()
+        << QStringList{"Updating FX3, estimated 20 seconds.", "Updating FPGA, estimated 10 minutes."} + successLines
+        << netOpen + rz610tWrites << rz610tAtTarget;
+    QTest::newRow("network update, not found")
+        << rz610t(8, 6) + QStringList{"--fault", "rzConfigNetOpenDevice:1:2"} << "update" << QStringList()
+        << QStringList{"Cannot Find Device"} + failureLines << netOpen << "fx3:valid@8 fpga:valid@6";
+    QTest::newRow("network update, FX3 clear fails")
+        << rz610t(8, 6) + QStringList{"--fault", "rzConfigNetClearFx3:1"} << "update" << QStringList()
+        << QStringList{"Updating FX3, estimated 20 seconds.", "Failed Clearing"} + failureLines
+        << netOpen + QStringList{"rzConfigNetClearFx3"} << "fx3:valid@8 fpga:valid@6";
+
+    // Images are checked before any device call.
+    for (const QString& step :
+         QStringList{"empty ./firmware/RZ610S-Cypress-Boot-v4.img", "remove ./firmware/RZ610S-Cypress-Boot-v4.img",
+                     "remove ./firmware/RZ610S-Cypress-Run-v8.img", "remove ./firmware/RZ610S-FPGA-v14.rbf"})
+        QTest::newRow(qPrintable("USB update, " + step))
+            << usbModel("RZ610S", 3, 7, 13) << "update" << QStringList{step}
+            << QStringList{"Missing firmware image: " + step.section(' ', 1)} + failureLines << QStringList()
+            << "boot:valid@3 run:valid@7 fpga:valid@13";
+    for (const QString& step : QStringList{"empty ./firmware/RZ610T-FPGA-v7.rbf",
+                                           "remove ./firmware/RZ610T-Cypress-v9.img",
+                                           "remove ./firmware/RZ610T-FPGA-v7.rbf"})
+        QTest::newRow(qPrintable("network update, " + step))
+            << rz610t(8, 6) << "update" << QStringList{step}
+            << QStringList{"Missing firmware image: " + step.section(' ', 1)} + failureLines << QStringList()
+            << "fx3:valid@8 fpga:valid@6";
+    QTest::newRow("USB restore, two images missing")
+        << usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "run"} << "restore"
+        << QStringList{"remove ./firmware/RZ610R-FPGA-v10.rbf", "remove ./firmware/RZ610R-Cypress-Run-v5.img"}
+        << QStringList{"Missing firmware image: ./firmware/RZ610R-Cypress-Run-v5.img",
+                       "Missing firmware image: ./firmware/RZ610R-FPGA-v10.rbf"}
+               + failureLines
+        << QStringList() << "boot:valid@4 run:invalid@5 fpga:valid@10";
+    // Without its record an interrupted write could later pass for a finished one.
+    const QString unrecorded = "Cannot record the update before writing: cannot create the folder state/pending";
+    QTest::newRow("update without a record")
+        << usbModel("RZ610R", 4, 5, 9) << "update" << QStringList{"block records"}
+        << QStringList{unrecorded} + failureLines << usbOpen << "boot:valid@4 run:valid@5 fpga:valid@9";
+    QTest::newRow("restore without a record")
+        << rz610t(9, 7) + QStringList{"--invalid", "fpga"} << "restore" << QStringList{"block records"}
+        << QStringList{unrecorded} + failureLines << netOpen << "fx3:valid@9 fpga:invalid@7";
+
+    const QString restoreRun = "Updating run Fx3 device, estimated 10 seconds.";
+    const QStringList restored = QStringList{bootUpdate, restoreRun, fpgaUpdate} + successLines;
+    const QStringList usbRestoreOpen = {"rzConfigUSBOpenDevice", "rzConfigUSBGetDeviceSerial",
+                                        "rzConfigUSBGetDeviceType"};
+    const QStringList usbRestoreWrites = {"rzConfigUSBClearBootSector",  "rzConfigUSBWriteBootSector",
+                                          "rzConfigUSBClearRunSector",   "rzConfigUSBWriteRunSector",
+                                          "rzConfigUSBClearFPGAProgram", "rzConfigUSBWriteFPGAProgram",
+                                          "rzConfigUSBCloseDevice"};
+    // An instrument that does not answer is bootstrapped as the model checked.
+    const QStringList usbBootstrap = {"rzConfigUSBOpenDevice", "rzConfigUSBBootstrapDevice",
+                                      "rzConfigUSBGetSerialFromFlash"};
+    // Versions already at the target do not shorten a restore.
+    QTest::newRow("USB restore")
+        << usbModel("RZ870S", 2, 4, 4) + QStringList{"--invalid", "fpga"} << "restore" << QStringList() << restored
+        << usbRestoreOpen
+               + QStringList{"rzConfigUSBClearBootSector",
+                             R"(rzConfigUSBWriteBootSector: "./firmware/RZ870S-Cypress-Boot-v2.img", serial=12345))",
+                             "rzConfigUSBClearRunSector",
+                             R"(rzConfigUSBWriteRunSector: "./firmware/RZ870S-Cypress-Run-v4.img", serial=12345))"}
+               + usbRestoreWrites.mid(4)
+        << "boot:valid@2 run:valid@4 fpga:valid@4";
+    // Bootstrapped by the check, then without power before the restore: the
+    // restore's own bootstrap brings it back.
+    QTest::newRow("USB restore, bootstrapped again")
+        << usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "boot"} << "restore" << QStringList{"unplug", "plug"}
+        << restored << usbBootstrap + usbRestoreWrites << rz610rAtTarget;
+    QTest::newRow("USB restore, not found")
+        << usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "run"} << "restore" << QStringList{"unplug"}
+        << QStringList{"Failed to open device."} + failureLines << QStringList(usbBootstrap.mid(0, 2))
+        << "boot:valid@4 run:invalid@5 fpga:valid@10";
+    QTest::newRow("USB restore, run clear fails")
+        << usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "run", "--fault", "rzConfigUSBClearRunSector:6"}
+        << "restore" << QStringList() << QStringList{bootUpdate, restoreRun, "Failed clearing run Fx3."} + failureLines
+        << usbRestoreOpen + usbRestoreWrites.mid(0, 3) << "boot:valid@4 run:invalid@5 fpga:valid@10";
+    QTest::newRow("USB restore, run write fails")
+        << usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "run", "--fault", "rzConfigUSBWriteRunSector:6"}
+        << "restore" << QStringList() << QStringList{bootUpdate, restoreRun, "Failed writing run Fx3."} + failureLines
+        << usbRestoreOpen + usbRestoreWrites.mid(0, 4)
+        << "boot:valid@4 run:invalid@5 fpga:valid@10";
+    QTest::newRow("network restore, none listed")
+        << rz610t(9, 7) + QStringList{"--invalid", "fpga"} << "restore" << QStringList{"unplug"}
+        << QStringList{"Unable to find device."} + failureLines << netListed << "fx3:valid@9 fpga:invalid@7";
+    QTest::newRow("network restore, two listed")
+        << rz610t(9, 7) + QStringList{"--invalid", "fpga"} << "restore" << QStringList{"list two"}
+        << QStringList{"Unable to find device."} + failureLines << netListed << "fx3:valid@9 fpga:invalid@7";
+
+    // The identity is read back before the first erase: another instrument
+    // plugged in between the check and the write is left as it is.
+    const QStringList another = QStringList{"The connected instrument is not the one checked; nothing was written."}
+                                + failureLines;
+    const QString bootMode = " --invalid fpga";
+    const QString silent = " --invalid boot";
+    QTest::newRow("USB update, another model under the same serial")
+        << usbModel("RZ610R", 4, 5, 9) << "update" << QStringList{"connect " + usbModel("RZ870S", 2, 4, 3).join(' ')}
+        << another << usbOpen << "boot:valid@2 run:valid@4 fpga:valid@3";
+    QTest::newRow("USB restore, another model")
+        << usbModel("RZ870S", 2, 4, 4) + QStringList{"--invalid", "fpga"} << "restore"
+        << QStringList{"connect " + usbModel("RZ610R", 4, 5, 10).join(' ') + bootMode} << another << usbRestoreOpen
+        << "boot:valid@4 run:valid@5 fpga:invalid@10";
+    QTest::newRow("USB restore, another serial")
+        << usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "fpga"} << "restore"
+        << QStringList{"connect " + usbModel("RZ610R", 4, 5, 10).join(' ') + bootMode + " --serial 222"} << another
+        << usbRestoreOpen << "boot:valid@4 run:valid@5 fpga:invalid@10";
+    QTest::newRow("USB restore after a bootstrap, another serial")
+        << usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "boot"} << "restore"
+        << QStringList{"connect " + usbModel("RZ610R", 4, 5, 10).join(' ') + silent + " --serial 222"} << another
+        << usbBootstrap << "boot:invalid@4 run:valid@5 fpga:valid@10";
+    QTest::newRow("network update, another serial")
+        << rz610t(8, 6) << "update" << QStringList{"connect " + rz610t(8, 6).join(' ') + " --serial 778"} << another
+        << netListed << "fx3:valid@8 fpga:valid@6";
+    QTest::newRow("network restore, another serial")
+        << rz610t(9, 7) + QStringList{"--invalid", "fpga"} << "restore"
+        << QStringList{"connect " + rz610t(9, 7).join(' ') + bootMode + " --serial 778"} << another
+        << netListed << "fx3:valid@9 fpga:invalid@7";
 }
 
-void UpdateRestoreTest::usbUpdateRewritesWhatDiffers()
+// The check in-process, answered by an operator who names the instrument's
+// own model and accepts a downgrade, then the write it offered.
+void UpdateRestoreTest::writeTheCheckedInstrument()
 {
     QFETCH(QStringList, device);
+    QFETCH(QString, write);
+    QFETCH(QStringList, between);
     QFETCH(QStringList, lines);
     QFETCH(QStringList, calls);
+    QFETCH(QString, components);
     SimulatedInstrument instrument;
     instrument.create(device);
-    PanelDriver driver;
-    driver.pressCheckVersions();
+    RecordingFrontEnd frontEnd;
+    frontEnd.modelAnswer = deviceTypeNamed(device.at(device.indexOf("--model") + 1));
+    frontEnd.downgradeAnswer = true;
+    CheckVersionsFlow check(frontEnd);
+    check.run();
+    const bool restore = write == "restore";
+    QCOMPARE(check.offered(), int(restore ? FrontEnd::RestoreAction : FrontEnd::UpdateAction));
+    for (const QString& step : between)
+        change(instrument, step);
     instrument.clearTrace();
-    driver.pressUpdate();
-    QCOMPARE(driver.linesAfter(updateHeading), lines + successLines);
-    expectOnlyTheButtonsDisabled(driver);
-    QCOMPARE(instrument.calledFunctions(), calls);
-    QVERIFY(instrument.traceOf("rzConfigUSBOpenDeviceBySerial").first().contains("serial=12345"));
-    for (const QString& fpgaWrite : instrument.traceOf("rzConfigUSBWriteFPGAProgram"))
-        QVERIFY2(fpgaWrite.contains(R"(imagePath="./firmware/RZ610R-FPGA-v10.rbf")"), qPrintable(fpgaWrite));
-    const QStringList runWrite = instrument.traceOf("rzConfigUSBWriteRunSector");
-    QVERIFY2(runWrite.first().contains(R"(imagePath="./firmware/RZ610R-Cypress-Run-v5.img", serial=-1))"),
-             qPrintable(runWrite.first()));
-    QCOMPARE(components(instrument), rz610rAtTarget);
-    QCOMPARE(instrument.state().value("flashSerial").toInt(), 12345);
-    // The record was kept while writing and cleared by the green verdict.
-    const QDir records(instrument.path("state/pending"));
-    QVERIFY(records.exists());
-    QCOMPARE(records.entryList(QDir::Files), QStringList());
+    restore ? FirmwareWriteFlow::restore(frontEnd, check.state()) : FirmwareWriteFlow::update(frontEnd, check.state());
+    // Paths in the working folder as the table names them.
+    QCOMPARE(frontEnd.linesAfter(restore ? restoreHeading : updateHeading)
+                 .replaceInStrings(QDir::currentPath() + '/', QString()),
+             lines);
+    QCOMPARE(frontEnd.offered, int(FrontEnd::NoAction)); // whatever the outcome
+    QCOMPARE(instrument.callsLike(calls), calls);
+    QCOMPARE(::components(instrument), components);
+    if (lines.contains(successLines.first())) {
+        // The serial stays in flash; the record kept while writing is cleared.
+        QCOMPARE(instrument.state().value("flashSerial").toInt(), check.state().serialNumber);
+        const QDir records(instrument.path("state/pending"));
+        QVERIFY(records.exists());
+        QCOMPARE(records.entryList(QDir::Files), QStringList());
+    }
 }
 
-// Nothing differs: only reachable by a worker given such a state, since the
-// check offers no update then. Every component is skipped, nothing erased.
 void UpdateRestoreTest::updateSkippingEverythingSucceeds_data()
 {
     QTest::addColumn<QStringList>("device");
@@ -309,208 +526,6 @@ void UpdateRestoreTest::updateSkippingEverythingSucceeds()
     QCOMPARE(instrument.calledFunctions(), calls);
 }
 
-void UpdateRestoreTest::updateOpenFailure_data()
-{
-    QTest::addColumn<QStringList>("device");
-    QTest::newRow("USB") << usbModel("RZ610R", 4, 5, 9) + QStringList{"--fault", "rzConfigUSBOpenDeviceBySerial:1"};
-    QTest::newRow("network") << rz610t(8, 6) + QStringList{"--fault", "rzConfigNetOpenDevice:1:2"};
-}
-
-void UpdateRestoreTest::updateOpenFailure()
-{
-    QFETCH(QStringList, device);
-    SimulatedInstrument instrument;
-    instrument.create(device);
-    PanelDriver driver;
-    driver.pressCheckVersions();
-    driver.pressUpdate();
-    QCOMPARE(driver.linesAfter(updateHeading), QStringList{"Cannot Find Device"} + failureLines);
-    expectOnlyTheButtonsDisabled(driver);
-}
-
-void UpdateRestoreTest::usbUpdateFailures_data()
-{
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QString>("components");
-    const QString runUpdate = "Updating run Fx3, estimated 10 seconds.";
-    QTest::newRow("run clear") << "rzConfigUSBClearRunSector:6" << QStringList{runUpdate, "Failed Clearing"}
-                               << "boot:valid@4 run:valid@4 fpga:valid@9";
-    QTest::newRow("run write") << "rzConfigUSBWriteRunSector:6" << QStringList{runUpdate, "Failed Writing"}
-                               << "boot:valid@4 run:invalid@4 fpga:valid@9";
-    QTest::newRow("run write, negative status") << "rzConfigUSBWriteRunSector:-1"
-                                                << QStringList{runUpdate, "Failed Writing"}
-                                                << "boot:valid@4 run:invalid@4 fpga:valid@9";
-    QTest::newRow("FPGA clear") << "rzConfigUSBClearFPGAProgram:6"
-                                << QStringList{runUpdate, "Updating FPGA, estimated 6 minutes.", "Failed Clearing"}
-                                << "boot:valid@4 run:valid@5 fpga:valid@9";
-}
-
-// A failed run step stops the update like any other failure.
-void UpdateRestoreTest::usbUpdateFailures()
-{
-    QFETCH(QString, fault);
-    QFETCH(QStringList, lines);
-    QFETCH(QString, components);
-    SimulatedInstrument instrument;
-    instrument.create(usbModel("RZ610R", 4, 4, 9) + QStringList{"--fault", fault});
-    PanelDriver driver;
-    driver.pressCheckVersions();
-    driver.pressUpdate();
-    QCOMPARE(driver.linesAfter(updateHeading),
-             QStringList{"Skipping boot Fx3, already current version."} + lines + failureLines);
-    QCOMPARE(::components(instrument), components);
-    if (!fault.startsWith("rzConfigUSBClearFPGA"))
-        QVERIFY(instrument.traceOf("rzConfigUSBClearFPGAProgram").isEmpty());
-    expectOnlyTheButtonsDisabled(driver);
-}
-
-void UpdateRestoreTest::logColoursFollowEachLinesKind_data()
-{
-    QTest::addColumn<QStringList>("device");
-    QTest::addColumn<bool>("selectWord");
-    QTest::addColumn<QString>("verdict");
-    QTest::newRow("success after a click") << usbModel("RZ610R", 4, 4, 10) << false << successLines.first();
-    QTest::newRow("failure after selecting a word")
-        << usbModel("RZ610R", 4, 4, 10) + QStringList{"--fault", "rzConfigUSBClearRunSector:6"} << true
-        << failureLines.first();
-}
-
-// Whatever the operator clicked or selected, each line has its kind's colour
-// and the line after a red or green one is back in the default colour.
-void UpdateRestoreTest::logColoursFollowEachLinesKind()
-{
-    QFETCH(QStringList, device);
-    QFETCH(bool, selectWord);
-    QFETCH(QString, verdict);
-    SimulatedInstrument instrument;
-    instrument.create(device);
-    PanelDriver driver;
-    QVERIFY(QTest::qWaitForWindowExposed(driver.panel()->window()));
-    touchRedBannerLine(driver.log(), selectWord);
-    const QTextCursor touched = driver.log()->textCursor();
-    QCOMPARE(touched.block().text(), redBannerLine);
-    QCOMPARE(touched.selectedText(), selectWord ? QStringLiteral("NOT") : QString());
-    driver.pressCheckVersions();
-    driver.pressUpdate();
-    const QStringList lines = driver.logLines();
-    QVERIFY(lines.contains(verdict));
-    for (int line = 0; line < lines.size(); ++line)
-        QVERIFY2(PanelDriver::lineColour(driver.log(), line) == colourOfKind(lines[line]),
-                 qPrintable(QString("line %1: %2").arg(line).arg(lines[line])));
-    QCOMPARE(driver.log()->textCursor().selectedText(), touched.selectedText());
-}
-
-void UpdateRestoreTest::acceptedDowngradeRewritesNewerComponents()
-{
-    SimulatedInstrument instrument;
-    instrument.create(usbModel("RZ610R", 4, 6, 11));
-    PanelDriver driver;
-    driver.answerQuestionWith(QMessageBox::Yes);
-    driver.pressCheckVersions();
-    driver.pressUpdate();
-    QCOMPARE(driver.linesAfter(updateHeading),
-             QStringList({"Skipping boot Fx3, already current version.", "Updating run Fx3, estimated 10 seconds.",
-                          "Updating FPGA, estimated 6 minutes."})
-                 + successLines);
-    QCOMPARE(components(instrument), rz610rAtTarget);
-}
-
-void UpdateRestoreTest::networkUpdate()
-{
-    SimulatedInstrument instrument;
-    instrument.create(rz610t(8, 6));
-    PanelDriver driver;
-    driver.pressCheckVersions();
-    instrument.clearTrace();
-    driver.pressUpdate();
-    QCOMPARE(driver.linesAfter(updateHeading),
-             QStringList({"Updating FX3, estimated 20 seconds.", "Updating FPGA, estimated 10 minutes."})
-                 + successLines);
-    QCOMPARE(instrument.calledFunctions(),
-             QStringList({"rzConfigNetGetDeviceList", "rzConfigNetOpenDevice", "rzConfigNetClearFx3", "rzConfigNetWriteFx3",
-                          "rzConfigNetClearFPGA", "rzConfigNetWriteFGPA", "rzConfigNetPreset"}));
-    QVERIFY(instrument.traceOf("rzConfigNetWriteFx3").first().contains(
-        R"(imagePath="./firmware/RZ610T-Cypress-v9.img", serial=777))"));
-    QVERIFY(instrument.traceOf("rzConfigNetWriteFGPA").first().contains("./firmware/RZ610T-FPGA-v7.rbf"));
-    QCOMPARE(components(instrument), rz610tAtTarget);
-}
-
-void UpdateRestoreTest::networkUpdateFx3ClearFailure()
-{
-    SimulatedInstrument instrument;
-    instrument.create(rz610t(8, 6) + QStringList{"--fault", "rzConfigNetClearFx3:1"});
-    PanelDriver driver;
-    driver.pressCheckVersions();
-    driver.pressUpdate();
-    QCOMPARE(driver.linesAfter(updateHeading),
-             QStringList({"Updating FX3, estimated 20 seconds.", "Failed Clearing"}) + failureLines);
-    QVERIFY(instrument.traceOf("rzConfigNetClearFPGA").isEmpty());
-    QVERIFY(instrument.traceOf("rzConfigNetPreset").isEmpty());
-}
-
-void UpdateRestoreTest::missingImageStopsBeforeAnyDeviceCall_data()
-{
-    QTest::addColumn<QStringList>("device");
-    QTest::addColumn<QString>("image");
-    QTest::addColumn<bool>("leftEmpty"); // else removed
-    QTest::newRow("empty boot") << usbModel("RZ610S", 3, 7, 13) << "./firmware/RZ610S-Cypress-Boot-v4.img" << true;
-    QTest::newRow("empty RZ610T FPGA") << rz610t(8, 6) << "./firmware/RZ610T-FPGA-v7.rbf" << true;
-    QTest::newRow("boot") << usbModel("RZ610S", 3, 7, 13) << "./firmware/RZ610S-Cypress-Boot-v4.img" << false;
-    QTest::newRow("run") << usbModel("RZ610S", 3, 7, 13) << "./firmware/RZ610S-Cypress-Run-v8.img" << false;
-    QTest::newRow("FPGA") << usbModel("RZ610S", 3, 7, 13) << "./firmware/RZ610S-FPGA-v14.rbf" << false;
-    QTest::newRow("FX3") << rz610t(8, 6) << "./firmware/RZ610T-Cypress-v9.img" << false;
-    QTest::newRow("RZ610T FPGA") << rz610t(8, 6) << "./firmware/RZ610T-FPGA-v7.rbf" << false;
-}
-
-void UpdateRestoreTest::missingImageStopsBeforeAnyDeviceCall()
-{
-    QFETCH(QStringList, device);
-    QFETCH(QString, image);
-    QFETCH(bool, leftEmpty);
-    SimulatedInstrument instrument;
-    instrument.create(device);
-    PanelDriver driver;
-    driver.pressCheckVersions();
-    const QString before = components(instrument);
-    instrument.clearTrace();
-    QFile file(image);
-    QVERIFY(leftEmpty ? file.resize(0) : file.remove());
-    driver.pressUpdate();
-    QCOMPARE(driver.linesAfter(updateHeading), QStringList{"Missing firmware image: " + image} + failureLines);
-    QVERIFY(instrument.calledFunctions().isEmpty());
-    QCOMPARE(components(instrument), before);
-    expectOnlyTheButtonsDisabled(driver);
-}
-
-void UpdateRestoreTest::unwritableRecordStopsBeforeAnyErase_data()
-{
-    QTest::addColumn<QStringList>("device");
-    QTest::addColumn<QString>("heading");
-    QTest::newRow("update") << usbModel("RZ610R", 4, 5, 9) << updateHeading;
-    QTest::newRow("restore") << rz610t(9, 7) + QStringList{"--invalid", "fpga"} << restoreHeading;
-}
-
-// Without its record an interrupted write could later pass for a finished one.
-void UpdateRestoreTest::unwritableRecordStopsBeforeAnyErase()
-{
-    QFETCH(QStringList, device);
-    QFETCH(QString, heading);
-    SimulatedInstrument instrument;
-    instrument.create(device);
-    QVERIFY(QDir().mkpath(instrument.path("state/rz-firmware-updater")));
-    QFile blocker(instrument.path("state/pending"));
-    QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
-    blocker.close();
-    PanelDriver driver;
-    driver.pressCheckVersions();
-    heading == updateHeading ? driver.pressUpdate() : driver.pressRestore();
-    const QStringList lines = driver.linesAfter(heading);
-    QVERIFY2(lines.value(0).startsWith("Cannot record the update before writing: cannot create "),
-             qPrintable(lines.value(0)));
-    QCOMPARE(lines.mid(1), failureLines);
-    QCOMPARE(instrument.calledFunctions().filter(QRegularExpression("Clear|Write")), QStringList());
-}
 
 void UpdateRestoreTest::onlyTheMakersReleaseIsWritten_data()
 {
@@ -564,6 +579,15 @@ void UpdateRestoreTest::onlyTheMakersReleaseIsWritten_data()
     QTest::newRow("FPGA image not in the signed list")
         << bootMode << "unlist ./firmware/RZ610S-FPGA-v14.rbf, sign with a second trusted key" << false
         << QStringList{mismatch + "./firmware/RZ610S-FPGA-v14.rbf"} + failureLines << false;
+    // The boot image is checked before the bootstrap that would load it.
+    QTest::newRow("boot image corrupted, silent")
+        << silent << "corrupt ./firmware/RZ610R-Cypress-Boot-v4.img" << false
+        << silentFound
+               + QStringList{"Looking to bootstrap device.", "[asked] model",
+                             mismatch + "./firmware/RZ610R-Cypress-Boot-v4.img", "Failed to detect device.",
+                             "Cycle the power on the device, restart the firmware updater,  and try again.",
+                             "If you continue to receive this message, contact Pellanor."}
+        << false;
     QTest::newRow("signed by a second trusted key")
         << old << "sign with a second trusted key" << false
         << QStringList{"Skipping boot Fx3, already current version.", "Skipping run Fx3, already current version.",
@@ -574,6 +598,7 @@ void UpdateRestoreTest::onlyTheMakersReleaseIsWritten_data()
 
 // Whatever the release lacks, the check offers nothing, asks nothing and
 // bootstraps nothing, and a write that was offered sends no clear or write.
+// A question asked shows among the lines.
 void UpdateRestoreTest::onlyTheMakersReleaseIsWritten()
 {
     QFETCH(QStringList, device);
@@ -584,27 +609,27 @@ void UpdateRestoreTest::onlyTheMakersReleaseIsWritten()
     SimulatedInstrument instrument;
     instrument.create(device);
     const ThrowAwayKey key;
-    PanelDriver driver;
-    // Answers that nothing should ask for.
-    driver.answerSelectorWith("RZ610R");
-    driver.answerQuestionWith(QMessageBox::Yes);
+    RecordingFrontEnd frontEnd;
+    frontEnd.modelAnswer = deviceTypeNamed("RZ610R");
+    frontEnd.downgradeAnswer = true;
     if (!afterCheck)
         alterRelease(alteration, key, instrument.path("revoked-keys"));
-    driver.pressCheckVersions();
-    QCOMPARE(driver.selectorsShown(), 0);
-    QCOMPARE(driver.questionsAsked(), 0);
+    CheckVersionsFlow check(frontEnd);
+    check.run();
     // The lines of a write end with its verdict; the others are the check's.
     const bool refusedByTheCheck = lines.last() != "You may now close the software.";
-    QCOMPARE(driver.updateButton()->isEnabled() || driver.restoreButton()->isEnabled(), !refusedByTheCheck);
+    QCOMPARE(check.offered() != FrontEnd::NoAction, !refusedByTheCheck);
     if (refusedByTheCheck) {
-        QCOMPARE(driver.linesAfter("Checking Firmware Versions..."), lines);
+        QCOMPARE(frontEnd.linesAfter(checkHeading), lines);
     } else {
         if (afterCheck)
             alterRelease(alteration, key, instrument.path("revoked-keys"));
-        const bool update = driver.updateButton()->isEnabled();
-        update ? driver.pressUpdate() : driver.pressRestore();
-        QCOMPARE(driver.linesAfter(update ? updateHeading : restoreHeading), lines);
+        const bool update = check.offered() == FrontEnd::UpdateAction;
+        update ? FirmwareWriteFlow::update(frontEnd, check.state())
+               : FirmwareWriteFlow::restore(frontEnd, check.state());
+        QCOMPARE(frontEnd.linesAfter(update ? updateHeading : restoreHeading), lines);
     }
+    QCOMPARE(frontEnd.lines.filter("[asked] ").size(), lines.filter("[asked] ").size());
     QCOMPARE(instrument.calledFunctions().filter(QRegularExpression("Clear|Write|Bootstrap")).isEmpty(), !written);
 }
 
@@ -664,182 +689,28 @@ void UpdateRestoreTest::imageChangedBeforeItsWrite()
     QCOMPARE(instrument.calledFunctions().filter("FPGA"), fpgaCalls);
 }
 
-void UpdateRestoreTest::usbRestore()
+
+// While the FPGA is programmed the front end is given the library's
+// percentage; before it, no figure.
+void UpdateRestoreTest::fpgaProgressIsShown()
 {
     SimulatedInstrument instrument;
-    instrument.create(usbModel("RZ870S", 2, 4, 4) + QStringList{"--invalid", "fpga"});
-    PanelDriver driver;
-    driver.pressCheckVersions();
-    instrument.clearTrace();
-    driver.pressRestore();
-    QCOMPARE(driver.linesAfter(restoreHeading),
-             QStringList({"Updating boot Fx3, estimated 10 seconds.", "Updating run Fx3 device, estimated 10 seconds.",
-                          "Updating FPGA, estimated 6 minutes."})
-                 + successLines);
-    expectOnlyTheButtonsDisabled(driver);
-    const QStringList calls = instrument.calledFunctions();
-    // Versions already at the target do not shorten a restore.
-    QCOMPARE(calls, QStringList({"rzConfigUSBOpenDevice", "rzConfigUSBGetDeviceSerial", "rzConfigUSBGetDeviceType",
-                                 "rzConfigUSBClearBootSector", "rzConfigUSBWriteBootSector",
-                                 "rzConfigUSBClearRunSector", "rzConfigUSBWriteRunSector",
-                                 "rzConfigUSBClearFPGAProgram", "rzConfigUSBWriteFPGAProgram",
-                                 "rzConfigUSBCloseDevice"}));
-    QVERIFY(instrument.traceOf("rzConfigUSBWriteBootSector").first().contains(
-        R"(imagePath="./firmware/RZ870S-Cypress-Boot-v2.img", serial=12345))"));
-    QVERIFY(instrument.traceOf("rzConfigUSBWriteRunSector").first().contains(
-        R"(imagePath="./firmware/RZ870S-Cypress-Run-v4.img", serial=12345))"));
-    QCOMPARE(components(instrument), QStringLiteral("boot:valid@2 run:valid@4 fpga:valid@4"));
-}
-
-// The instrument was bootstrapped by the check, then lost power before the
-// restore: the restore's own bootstrap brings it back.
-void UpdateRestoreTest::usbRestoreBootstrapsWhenTheOpenFails()
-{
-    SimulatedInstrument instrument;
-    instrument.create(usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "boot"});
-    PanelDriver driver;
-    driver.answerSelectorWith("RZ610R");
-    driver.pressCheckVersions();
-    instrument.runTool({"unplug"});
-    instrument.runTool({"plug"});
-    instrument.clearTrace();
-    driver.pressRestore();
-    QCOMPARE(driver.linesAfter(restoreHeading),
-             QStringList({"Updating boot Fx3, estimated 10 seconds.", "Updating run Fx3 device, estimated 10 seconds.",
-                          "Updating FPGA, estimated 6 minutes."})
-                 + successLines);
-    QCOMPARE(instrument.calledFunctions().mid(0, 2),
-             QStringList({"rzConfigUSBOpenDevice", "rzConfigUSBBootstrapDevice"}));
-    QCOMPARE(components(instrument), rz610rAtTarget);
-}
-
-void UpdateRestoreTest::usbRestoreFindsNothing()
-{
-    SimulatedInstrument instrument;
-    instrument.create(usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "run"});
-    PanelDriver driver;
-    driver.pressCheckVersions();
-    instrument.runTool({"unplug"});
-    driver.pressRestore();
-    QCOMPARE(driver.linesAfter(restoreHeading), QStringList{"Failed to open device."} + failureLines);
-    expectOnlyTheButtonsDisabled(driver);
-}
-
-void UpdateRestoreTest::usbRestoreRunFailures_data()
-{
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("clear") << "rzConfigUSBClearRunSector:6" << "Failed clearing run Fx3.";
-    QTest::newRow("write") << "rzConfigUSBWriteRunSector:6" << "Failed writing run Fx3.";
-}
-
-void UpdateRestoreTest::usbRestoreRunFailures()
-{
-    QFETCH(QString, fault);
-    QFETCH(QString, line);
-    SimulatedInstrument instrument;
-    instrument.create(usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "run", "--fault", fault});
-    PanelDriver driver;
-    driver.pressCheckVersions();
-    driver.pressRestore();
-    QCOMPARE(driver.linesAfter(restoreHeading),
-             QStringList({"Updating boot Fx3, estimated 10 seconds.", "Updating run Fx3 device, estimated 10 seconds.",
-                          line})
-                 + failureLines);
-    QVERIFY(instrument.traceOf("rzConfigUSBClearFPGAProgram").isEmpty());
-}
-
-void UpdateRestoreTest::anotherInstrumentAfterTheCheckIsNotWritten_data()
-{
-    QTest::addColumn<QStringList>("checked");
-    QTest::addColumn<QString>("named"); // in the device selector, when nothing answers
-    QTest::addColumn<bool>("restore");
-    QTest::addColumn<QStringList>("connected"); // plugged in after the check
-    const QStringList bootMode{"--invalid", "fpga"};
-    const QStringList silent{"--invalid", "boot"};
-    const QStringList serial222{"--serial", "222"};
-    const QStringList serial778{"--serial", "778"};
-    QTest::newRow("USB update, another model under the same serial")
-        << usbModel("RZ610R", 4, 5, 9) << QString() << false << usbModel("RZ870S", 2, 4, 3);
-    QTest::newRow("USB restore, another model")
-        << usbModel("RZ870S", 2, 4, 4) + bootMode << QString() << true << usbModel("RZ610R", 4, 5, 10) + bootMode;
-    QTest::newRow("USB restore, another serial")
-        << usbModel("RZ610R", 4, 5, 10) + bootMode << QString() << true
-        << usbModel("RZ610R", 4, 5, 10) + bootMode + serial222;
-    QTest::newRow("USB restore after a bootstrap, another serial")
-        << usbModel("RZ610R", 4, 5, 10) + silent << "RZ610R" << true << usbModel("RZ610R", 4, 5, 10) + silent + serial222;
-    QTest::newRow("network update, another serial") << rz610t(8, 6) << QString() << false << rz610t(8, 6) + serial778;
-    QTest::newRow("network restore, another serial")
-        << rz610t(9, 7) + bootMode << QString() << true << rz610t(9, 7) + bootMode + serial778;
-}
-
-// The identity is read back before the first erase: another instrument
-// plugged in between the check and the write is left as it is.
-void UpdateRestoreTest::anotherInstrumentAfterTheCheckIsNotWritten()
-{
-    QFETCH(QStringList, checked);
-    QFETCH(QString, named);
-    QFETCH(bool, restore);
-    QFETCH(QStringList, connected);
-    SimulatedInstrument instrument;
-    instrument.create(checked);
-    PanelDriver driver;
-    if (!named.isEmpty())
-        driver.answerSelectorWith(named);
-    driver.pressCheckVersions();
-    instrument.create(connected);
-    const QString before = components(instrument);
-    instrument.clearTrace();
-    restore ? driver.pressRestore() : driver.pressUpdate();
-    QCOMPARE(driver.linesAfter(restore ? restoreHeading : updateHeading),
-             QStringList{"The connected instrument is not the one checked; nothing was written."} + failureLines);
-    QCOMPARE(instrument.calledFunctions().filter(QRegularExpression("Clear|Write")), QStringList());
-    QCOMPARE(components(instrument), before);
-}
-
-void UpdateRestoreTest::networkRestoreNeedsExactlyOneListedInstrument_data()
-{
-    QTest::addColumn<bool>("unplug");
-    QTest::newRow("none listed") << true;
-    QTest::newRow("two listed") << false;
-}
-
-void UpdateRestoreTest::networkRestoreNeedsExactlyOneListedInstrument()
-{
-    QFETCH(bool, unplug);
-    SimulatedInstrument instrument;
-    instrument.create(rz610t(9, 7) + QStringList{"--invalid", "fpga"});
-    PanelDriver driver;
-    driver.pressCheckVersions();
-    if (unplug) {
-        instrument.runTool({"unplug"});
-    } else {
-        QJsonObject state = instrument.state();
-        state["listedCount"] = 2;
-        instrument.writeState(state);
-    }
-    instrument.clearTrace();
-    driver.pressRestore();
-    QCOMPARE(driver.linesAfter(restoreHeading), QStringList{"Unable to find device."} + failureLines);
-    QCOMPARE(instrument.calledFunctions(), QStringList{"rzConfigNetGetDeviceList"});
-}
-
-void UpdateRestoreTest::missingImageStopsTheRestore()
-{
-    SimulatedInstrument instrument;
-    instrument.create(usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "run"});
-    PanelDriver driver;
-    driver.pressCheckVersions();
-    QVERIFY(QFile::remove("./firmware/RZ610R-FPGA-v10.rbf"));
-    QVERIFY(QFile::remove("./firmware/RZ610R-Cypress-Run-v5.img"));
-    instrument.clearTrace();
-    driver.pressRestore();
-    QCOMPARE(driver.linesAfter(restoreHeading),
-             QStringList({"Missing firmware image: ./firmware/RZ610R-Cypress-Run-v5.img",
-                          "Missing firmware image: ./firmware/RZ610R-FPGA-v10.rbf"})
-                 + failureLines);
-    QVERIFY(instrument.calledFunctions().isEmpty());
-    QCOMPARE(components(instrument), QStringLiteral("boot:valid@4 run:invalid@5 fpga:valid@10"));
+    instrument.create(slowUpdate);
+    RecordingFrontEnd frontEnd;
+    CheckVersionsFlow check(frontEnd);
+    check.run();
+    FirmwareWriteFlow::update(frontEnd, check.state());
+    QCOMPARE(frontEnd.linesAfter(updateHeading).mid(3), successLines);
+    QVERIFY(!frontEnd.percents.isEmpty());
+    QCOMPARE(frontEnd.percents.first(), -1); // while the run image is written
+    QList<int> figures = frontEnd.percents;
+    figures.removeAll(-1);
+    QVERIFY2(figures.size() >= 5, qPrintable(QString::number(figures.size())));
+    // Asked for ten times a second: the last figure before the write ends is
+    // close to, not exactly, 100.
+    QVERIFY2(figures.first() < 50, qPrintable(QString::number(figures.first())));
+    const int highest = *std::max_element(figures.begin(), figures.end());
+    QVERIFY2(highest >= 80, qPrintable(QString::number(highest)));
 }
 
 namespace {
@@ -858,19 +729,12 @@ int elapsedSeconds(const PLProgressDialog* dialog)
 
 } // namespace
 
-// While the FPGA is programmed the dialog shows the library's percentage;
-// before it, the busy bar. Under the bar the elapsed time counts up.
+// The busy bar, then the figures the flow gives; under the bar the elapsed
+// time counts up.
 void UpdateRestoreTest::busyDialogShowsFpgaProgressAndTheElapsedTime()
 {
     SimulatedInstrument instrument;
-    instrument.create(usbModel("RZ610R", 4, 4, 9));
-    QJsonObject state = instrument.state();
-    QJsonObject timing = state.value("timing").toObject();
-    timing["writeMs"] = 300;
-    timing["fpgaClearMs"] = 300;
-    timing["fpgaWriteMs"] = 2000;
-    state["timing"] = timing;
-    instrument.writeState(state);
+    instrument.create(slowUpdate);
     PanelDriver driver;
     driver.pressCheckVersions();
 
@@ -890,60 +754,13 @@ void UpdateRestoreTest::busyDialogShowsFpgaProgressAndTheElapsedTime()
     driver.pressUpdate();
     sampler.stop();
 
-    QCOMPARE(driver.linesAfter(updateHeading).mid(3), successLines);
     QVERIFY(!seen.isEmpty());
-    QCOMPARE(seen.first(), -1); // the run image is written under the busy bar
-    const QList<int> percentages = seen.mid(seen.lastIndexOf(-1) + 1);
-    QVERIFY2(percentages.size() >= 5, qPrintable(QString::number(percentages.size())));
-    // The bar is refreshed ten times a second: its last value before the
-    // write ends is close to, not exactly, 100.
-    QVERIFY2(percentages.first() < 50, qPrintable(QString::number(percentages.first())));
-    const int highest = *std::max_element(percentages.begin(), percentages.end());
-    QVERIFY2(highest >= 80, qPrintable(QString::number(highest)));
+    QCOMPARE(seen.first(), -1);
+    QVERIFY2(*std::max_element(seen.begin(), seen.end()) > 0, qPrintable(QString::number(seen.size())));
     // From 0:00, second by second, through the whole write of about 3 s.
     QCOMPARE(elapsed.mid(0, 3), QList<int>({0, 1, 2}));
     QVERIFY(std::is_sorted(elapsed.begin(), elapsed.end()));
 }
-
-namespace {
-
-// After an interrupted update: plug the instrument back in and do what the
-// updater offers in a fresh window, as an operator would.
-void recoverInAFreshWindow(SimulatedInstrument& instrument, const QString& model)
-{
-    instrument.runTool({"plug"});
-    PanelDriver driver;
-    driver.answerSelectorWith(model);
-    driver.pressCheckVersions();
-    if (driver.updateButton()->isEnabled())
-        driver.pressUpdate();
-    else if (driver.restoreButton()->isEnabled())
-        driver.pressRestore();
-    const QStringList lines = driver.logLines();
-    QVERIFY2(lines.contains("Firmware updated successfully.") || lines.contains("Firmware does not require update."),
-             qPrintable(lines.join('\n')));
-    // An instrument that still answers normally is offered the rest of the
-    // interrupted update, whatever versions it reports.
-    QCOMPARE(lines.contains("The last update of this instrument did not finish."),
-             lines.contains("Updating Firmware"));
-}
-
-// A power cycle, then a check that finds the instrument operational and current.
-void expectCurrentAndOperational(SimulatedInstrument& instrument, const QString& model, int serial)
-{
-    instrument.runTool({"unplug"});
-    instrument.runTool({"plug"});
-    PanelDriver driver;
-    driver.pressCheckVersions();
-    QCOMPARE(driver.selectorsShown(), 0);
-    const QStringList lines = driver.linesAfter("Checking Firmware Versions...");
-    QCOMPARE(lines.value(0), "Found " + model);
-    QVERIFY2(lines.value(1).startsWith(QString("Serial %1, with firmware ").arg(serial)), qPrintable(lines.value(1)));
-    QCOMPARE(lines.value(2), QStringLiteral("Firmware does not require update."));
-    QCOMPARE(instrument.state().value("flashSerial").toInt(), serial);
-}
-
-} // namespace
 
 void UpdateRestoreTest::interruptedUpdateRecovers_data()
 {
@@ -967,6 +784,9 @@ void UpdateRestoreTest::interruptedUpdateRecovers_data()
         << rz610t(8, 6) << "rzConfigNetWriteFx3" << "rzConfigNetWriteFGPA" << rz610tAtTarget;
 }
 
+// After an interrupted update: plug the instrument back in and do what the
+// updater offers, as an operator who names its model would. Then a power
+// cycle, and a check finds it operational and current.
 void UpdateRestoreTest::interruptedUpdateRecovers()
 {
     QFETCH(QStringList, device);
@@ -978,17 +798,42 @@ void UpdateRestoreTest::interruptedUpdateRecovers()
     SimulatedInstrument instrument;
     instrument.create(device + QStringList{"--unplug-after", call});
     {
-        PanelDriver driver;
-        driver.pressCheckVersions();
-        driver.pressUpdate();
+        RecordingFrontEnd frontEnd;
+        CheckVersionsFlow check(frontEnd);
+        check.run();
+        FirmwareWriteFlow::update(frontEnd, check.state());
     }
     QVERIFY(instrument.state().value("unplugged").toBool());
     instrument.clearTrace();
-    recoverInAFreshWindow(instrument, model);
+
+    instrument.runTool({"plug"});
+    RecordingFrontEnd recovery;
+    recovery.modelAnswer = deviceTypeNamed(model);
+    CheckVersionsFlow check(recovery);
+    check.run();
+    if (check.offered() == FrontEnd::UpdateAction)
+        FirmwareWriteFlow::update(recovery, check.state());
+    else if (check.offered() == FrontEnd::RestoreAction)
+        FirmwareWriteFlow::restore(recovery, check.state());
+    const QStringList& lines = recovery.lines;
+    QVERIFY2(lines.contains(successLines.first()) || lines.contains("Firmware does not require update."),
+             qPrintable(lines.join('\n')));
+    // An instrument that still answers normally is offered the rest of the
+    // interrupted update, whatever versions it reports.
+    QCOMPARE(lines.contains("The last update of this instrument did not finish."), lines.contains(updateHeading));
     if (!rewritten.isEmpty())
         QCOMPARE(instrument.traceOf(rewritten).size(), 1);
     QCOMPARE(components(instrument), atTarget);
-    expectCurrentAndOperational(instrument, model, serial);
+
+    instrument.runTool({"unplug"});
+    instrument.runTool({"plug"});
+    RecordingFrontEnd after;
+    CheckVersionsFlow(after).run();
+    const QStringList found = after.linesAfter(checkHeading);
+    QCOMPARE(found.value(0), "Found " + model);
+    QVERIFY2(found.value(1).startsWith(QString("Serial %1, with firmware ").arg(serial)), qPrintable(found.value(1)));
+    QCOMPARE(found.mid(2), QStringList{"Firmware does not require update."});
+    QCOMPARE(instrument.state().value("flashSerial").toInt(), serial);
 }
 
 QTEST_MAIN(UpdateRestoreTest)

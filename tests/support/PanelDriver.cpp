@@ -95,13 +95,6 @@ void PanelDriver::answerSelectorWith(const QString& buttonText)
 void PanelDriver::answerQuestionWith(QMessageBox::StandardButton answer)
 {
     questionAnswer = answer;
-    questionByEscape = false;
-    questionArmed = true;
-}
-
-void PanelDriver::answerQuestionByEscape()
-{
-    questionByEscape = true;
     questionArmed = true;
 }
 
@@ -124,7 +117,7 @@ void PanelDriver::answerModalWidget()
         ++questions;
         questionTitle = box->windowTitle();
         questionText = box->text();
-        if (questionByEscape)
+        if (questionAnswer == QMessageBox::NoButton)
             QTest::keyClick(box, Qt::Key_Escape);
         else
             box->button(questionAnswer)->click();

@@ -37,9 +37,9 @@ public:
     // The next device selector is answered by the button with this text, or
     // by Escape when the text is empty.
     void answerSelectorWith(const QString& buttonText);
-    // The next question box is answered with this button, or by Escape.
+    // The next question box is answered with this button, or by Escape for
+    // NoButton.
     void answerQuestionWith(QMessageBox::StandardButton answer);
-    void answerQuestionByEscape();
 
     int questionsAsked() const { return questions; }
     QString lastQuestionTitle() const { return questionTitle; }
@@ -69,7 +69,6 @@ private:
     bool selectorArmed = false;
     QMessageBox::StandardButton questionAnswer = QMessageBox::NoButton;
     bool questionArmed = false;
-    bool questionByEscape = false;
     int questions = 0;
     int selectors = 0;
     QString questionTitle;

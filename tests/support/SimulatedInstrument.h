@@ -30,6 +30,10 @@ public:
     QStringList trace() const;             // every call, one line each
     QStringList traceOf(const QString& call) const;
     QStringList calledFunctions() const;   // names only, in order
+    // The calls in the form of `expected`, for comparing with it: each a
+    // name, or "name: text" where `expected` has that entry and the call's
+    // line contains the text; else the whole line, to show what differs.
+    QStringList callsLike(const QStringList& expected) const;
     void clearTrace() const;
 
     QString path(const QString& relative) const;

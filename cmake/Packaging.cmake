@@ -32,6 +32,9 @@ add_custom_command(
   COMMENT "Writing this release's firmware images"
   VERBATIM)
 add_custom_target(rz_release_firmware ALL DEPENDS ${CMAKE_BINARY_DIR}/release/firmware.stamp)
+# The key's rule belongs to rz_release_keys alone: without this, a parallel
+# build may run it from both targets at once, and the second keygen fails.
+add_dependencies(rz_release_firmware rz_release_keys)
 install(DIRECTORY ${RZ_RELEASE_FIRMWARE_DIR}/ DESTINATION ${RZ_INSTALL_SHAREDIR}/firmware)
 
 # The keys the build trusts (cmake/ReleaseKeys.cmake), and the revoked-keys

@@ -2,6 +2,8 @@
 
 #include "catalogue/ModelTable.h"
 
+#include <iterator>
+
 namespace {
 
 // FPGA version of an RZ610T by its firmware number 1 to 9.
@@ -36,7 +38,7 @@ FirmwareVersion targetVersion(int deviceType)
 FirmwareVersion versionFromNetworkFirmware(int firmwareNumber)
 {
     const int type = ModelTable::networkModel()->deviceType;
-    if (firmwareNumber > 9)
+    if (firmwareNumber > int(std::size(networkFpgaVersions)))
         return FirmwareVersion{type, firmwareNumber, firmwareNumber, 0};
     if (firmwareNumber < 1)
         return FirmwareVersion{type, 0, 0, 0};

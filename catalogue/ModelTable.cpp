@@ -1,6 +1,6 @@
 #include "catalogue/ModelTable.h"
 
-#include <cstdio>
+#include "catalogue/Catalogue.h"
 
 namespace {
 
@@ -11,27 +11,22 @@ std::vector<Model> makeTable()
     const auto boot = &FirmwareVersion::bootVersion;
     const auto run = &FirmwareVersion::runVersion;
     const auto fpga = &FirmwareVersion::fpgaVersion;
-    const auto usbComponents = [&](const char* bootImage, const char* runImage, const char* fpgaImage) {
-        return std::vector<ModelComponent>{
-            {QStringLiteral("boot"), bootImage, boot},
-            {QStringLiteral("run"), runImage, run},
-            {QStringLiteral("fpga"), fpgaImage, fpga},
-        };
+    // A model of the USB family: boot, run and FPGA images named after it.
+    const auto usbModel = [&](int type, const char* name, int bootVersion, int runVersion, int fpgaVersion) {
+        const QString model = QString::fromLatin1(name);
+        return Model{type, model, Connection::Usb, QStringLiteral("USB 3.0"),
+                     FirmwareVersion{type, bootVersion, runVersion, fpgaVersion},
+                     {{QStringLiteral("boot"), model + QStringLiteral("-Cypress-Boot-v%1.img"), boot},
+                      {QStringLiteral("run"), model + QStringLiteral("-Cypress-Run-v%1.img"), run},
+                      {QStringLiteral("fpga"), model + QStringLiteral("-FPGA-v%1.rbf"), fpga}}};
     };
-    const QString usb3 = QStringLiteral("USB 3.0");
     return {
-        {0, QStringLiteral("RZ610R"), Connection::Usb, usb3, {0, 4, 5, 10},
-         usbComponents("./firmware/RZ610R-Cypress-Boot-v%d.img", "./firmware/RZ610R-Cypress-Run-v%d.img",
-                       "./firmware/RZ610R-FPGA-v%d.rbf")},
-        {1, QStringLiteral("RZ610S"), Connection::Usb, usb3, {1, 4, 8, 14},
-         usbComponents("./firmware/RZ610S-Cypress-Boot-v%d.img", "./firmware/RZ610S-Cypress-Run-v%d.img",
-                       "./firmware/RZ610S-FPGA-v%d.rbf")},
+        usbModel(0, "RZ610R", 4, 5, 10),
+        usbModel(1, "RZ610S", 4, 8, 14),
         {2, QStringLiteral("RZ610T"), Connection::Network, QStringLiteral("USB 2.0"), {2, 9, 9, 7},
-         {{QStringLiteral("fx3"), "./firmware/RZ610T-Cypress-v%d.img", boot},
-          {QStringLiteral("fpga"), "./firmware/RZ610T-FPGA-v%d.rbf", fpga}}},
-        {3, QStringLiteral("RZ870S"), Connection::Usb, usb3, {3, 2, 4, 4},
-         usbComponents("./firmware/RZ870S-Cypress-Boot-v%d.img", "./firmware/RZ870S-Cypress-Run-v%d.img",
-                       "./firmware/RZ870S-FPGA-v%d.rbf")},
+         {{QStringLiteral("fx3"), QStringLiteral("RZ610T-Cypress-v%1.img"), boot},
+          {QStringLiteral("fpga"), QStringLiteral("RZ610T-FPGA-v%1.rbf"), fpga}}},
+        usbModel(3, "RZ870S", 2, 4, 4),
     };
 }
 
@@ -39,9 +34,7 @@ std::vector<Model> makeTable()
 
 std::string ModelComponent::imagePath(const FirmwareVersion& record) const
 {
-    char buffer[256] = {};
-    std::snprintf(buffer, sizeof buffer, imagePattern, record.*version);
-    return std::string(buffer);
+    return (firmwareFolder() + QLatin1Char('/') + imageName.arg(record.*version)).toStdString();
 }
 
 const std::vector<Model>& ModelTable::models()

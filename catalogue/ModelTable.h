@@ -17,10 +17,11 @@ enum class Connection { Usb, Network };
 struct ModelComponent
 {
     QString name;                  // "boot", "run", "fx3" or "fpga": as records name it
-    const char* imagePattern;      // the image's path, one %d for the version
+    QString imageName;             // in the firmware folder, %1 for the version
     int FirmwareVersion::*version; // the field that names the image and is compared
 
-    // The image of this component at the record's version of it.
+    // The image of this component at the record's version of it, in the
+    // firmware folder.
     std::string imagePath(const FirmwareVersion& record) const;
 };
 

@@ -95,7 +95,7 @@ QString seedHistory()
     } rows[] = {{"2024-01-15T12:00:00Z", "RZ610R", 111, true, QString()},
                 {"2024-02-15T12:00:00Z", "RZ870S", 222, false, QString()},
                 {"2024-03-15T12:00:00Z", "RZ610R", 111, true, quotedLog},
-                {"2024-04-15T12:00:00Z", "RZ870S", 333, true, QString()}};
+                {"2024-04-15T12:00:00Z", "RZ870S", 1110, true, QString()}};
     for (const auto& row : rows) {
         UpdateAttempt attempt = UpdateAttempt::onThisMachine();
         attempt.started = QDateTime::fromString(row.started, Qt::ISODate);

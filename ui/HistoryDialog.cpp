@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QSaveFile>
 #include <QSortFilterProxyModel>
@@ -107,9 +108,11 @@ void HistoryDialog::fill()
     table->resizeColumnsToContents();
 }
 
+// The whole serial number, as `history --serial` takes it: 111 is not 1110.
 void HistoryDialog::showOnlySerial(const QString& text)
 {
-    filtered->setFilterFixedString(text);
+    const QString serial = QRegularExpression::escape(text.trimmed());
+    filtered->setFilterRegularExpression(serial.isEmpty() ? QString() : QStringLiteral("^%1$").arg(serial));
     updateButtons();
 }
 

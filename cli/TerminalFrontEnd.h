@@ -27,7 +27,6 @@ public:
 
     // Once the updater lock is held: the session log's banner.
     void begin();
-    QString libraryVersion() const { return transcript.libraryVersion(); }
 
     void addLine(const QString& s) override;
     void addStatusLine(const QString& s, bool success) override;
@@ -39,6 +38,7 @@ public:
     void offerActions(int actions) override;
     void syncLog() override;
     QString sessionLogPath() const override;
+    QString libraryVersion() const override { return transcript.libraryVersion(); }
 
     // Every line so far, in order.
     const QStringList& writtenLines() const { return written; }

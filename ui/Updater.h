@@ -34,6 +34,7 @@ public:
     void offerActions(int actions) override;
     void syncLog() override;
     QString sessionLogPath() const override;
+    QString libraryVersion() const override { return transcript->libraryVersion(); }
 
 public slots:
     void addLine(const QString& s) override;

@@ -87,8 +87,7 @@ void FirmwareWriteFlow::clearRecord(const DeviceState& state)
 }
 
 // The worker adds what it alone knows: when it came to the first erase, and
-// what it was about to write. The library's version is asked here, before
-// the worker runs, as the banner asks it.
+// what it was about to write.
 void FirmwareWriteFlow::describeAttempt(FirmwareWriterThread& worker, const DeviceState& state) const
 {
     UpdateAttempt& attempt = worker.attempt;
@@ -101,6 +100,7 @@ void FirmwareWriteFlow::describeAttempt(FirmwareWriterThread& worker, const Devi
         attempt.versionBefore = state.currentVersion.versionString();
     attempt.versionTarget = state.targetVersion.versionString();
     attempt.log = frontEnd.sessionLogPath();
+    attempt.libraryVersion = frontEnd.libraryVersion();
 }
 
 void FirmwareWriteFlow::reportVerdict(bool success)

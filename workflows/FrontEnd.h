@@ -47,6 +47,9 @@ public:
     // The file this run's lines are kept in, for the update history; empty
     // when there is none.
     virtual QString sessionLogPath() const { return QString(); }
+    // The device library's own name for its version, as the banner gave
+    // it; empty when no banner asked.
+    virtual QString libraryVersion() const { return QString(); }
 };
 
 // How a flow ended, for the front end to show or turn into an exit code.

@@ -1,7 +1,5 @@
 #include "workflows/UpdateAttempt.h"
 
-#include "device/rz_api.h"
-
 #include <QJsonValue>
 #include <QRegularExpression>
 #include <QSysInfo>
@@ -50,8 +48,6 @@ UpdateAttempt UpdateAttempt::onThisMachine()
     attempt.host = QSysInfo::machineHostName();
     attempt.user = accountName();
     attempt.updaterVersion = QStringLiteral(RZ_UPDATER_VERSION);
-    const char* library = rzGetAPIVersion();
-    attempt.libraryVersion = library ? QString::fromLocal8Bit(library) : QString();
     return attempt;
 }
 

@@ -34,8 +34,8 @@ struct UpdateAttempt
     QString libraryVersion;
     qint64 resumedFrom = 0; // the unfinished attempt this one finishes; 0 for none
 
-    // This program, this machine and this account, with the device library's
-    // version; the rest is the caller's to fill.
+    // This program, this machine and this account; the rest is the
+    // caller's to fill.
     static UpdateAttempt onThisMachine();
 
     // The names of the fields, as the history's columns, the JSON report and

@@ -11,25 +11,45 @@ bool isNetworkModel(int model)
 
 bool isKnownModel(int model)
 {
-    return ModelTable::find(model) != nullptr;
+    return isKnownDeviceType(model);
+}
+
+int FirmwareVersion::*versionField(Component component)
+{
+    switch (component) {
+    case Component::Boot:
+        return &FirmwareVersion::bootVersion;
+    case Component::Run:
+        return &FirmwareVersion::runVersion;
+    case Component::Fpga:
+        break;
+    }
+    return &FirmwareVersion::fpgaVersion;
+}
+
+// The catalogue's component of the model that this component stands for.
+const ModelComponent* modelComponent(int model, Component component)
+{
+    const Model* found = ModelTable::find(model);
+    if (!found)
+        return nullptr;
+    for (const ModelComponent& part : found->components) {
+        if (part.version == versionField(component))
+            return &part;
+    }
+    return nullptr;
 }
 
 bool modelHasComponent(int model, Component component)
 {
-    return isKnownModel(model) && !(isNetworkModel(model) && component == Component::Run);
+    return modelComponent(model, component) != nullptr;
 }
 
 QString componentName(int model, Component component)
 {
-    switch (component) {
-    case Component::Boot:
-        return isNetworkModel(model) ? QStringLiteral("fx3") : QStringLiteral("boot");
-    case Component::Run:
-        return QStringLiteral("run");
-    case Component::Fpga:
-        return QStringLiteral("fpga");
-    }
-    return QString();
+    static const char* const plainNames[componentCount] = {"boot", "run", "fpga"};
+    const ModelComponent* part = modelComponent(model, component);
+    return part ? part->name : QString::fromLatin1(plainNames[int(component)]);
 }
 
 bool componentFromName(int model, const QString& name, Component* component)
@@ -63,13 +83,5 @@ int modelFromName(const QString& name)
 
 int versionOf(const FirmwareVersion& version, Component component)
 {
-    switch (component) {
-    case Component::Boot:
-        return version.bootVersion;
-    case Component::Run:
-        return version.runVersion;
-    case Component::Fpga:
-        return version.fpgaVersion;
-    }
-    return 0;
+    return version.*versionField(component);
 }

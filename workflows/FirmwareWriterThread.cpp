@@ -125,7 +125,9 @@ std::vector<WriteStep> FirmwareWriterThread::steps(const DeviceFamily& family, P
 {
     std::vector<WriteStep> rows;
     const Model* model = ModelTable::find(state.deviceType);
-    for (const ModelComponent& component : model ? model->components : std::vector<ModelComponent>()) {
+    if (!model)
+        return rows;
+    for (const ModelComponent& component : model->components) {
         const ComponentCalls* calls = family.component(component.name);
         if (!calls)
             continue;

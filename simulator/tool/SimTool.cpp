@@ -53,16 +53,8 @@ QString answerText(const InstrumentState& state)
 
 std::string catalogueImagePath(int model, Component component, int version)
 {
-    const FirmwareVersion record{model, version, version, version};
-    switch (component) {
-    case Component::Boot:
-        return record.bootImagePath();
-    case Component::Run:
-        return record.runImagePath();
-    case Component::Fpga:
-        return record.fpgaImagePath();
-    }
-    return std::string();
+    const ModelComponent* part = modelComponent(model, component);
+    return part ? part->imagePath(FirmwareVersion{model, version, version, version}) : std::string();
 }
 
 } // namespace

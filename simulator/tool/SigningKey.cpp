@@ -87,12 +87,16 @@ bool SigningKey::save(const QString& folder, QString* reason) const
             return false;
         }
     }
-    return writeNewFile(dir.filePath(secretFileName()), secretFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner,
-                        reason)
-           && writeNewFile(dir.filePath(publicFileName()), publicKeyFile(),
-                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                               | QFileDevice::ReadOther,
-                           reason);
+    if (!writeNewFile(dir.filePath(secretFileName()), secretFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner,
+                      reason))
+        return false;
+    if (writeNewFile(dir.filePath(publicFileName()), publicKeyFile(),
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther,
+                     reason))
+        return true;
+    // A secret key without its public half would block every later keygen.
+    QFile::remove(dir.filePath(secretFileName()));
+    return false;
 }
 
 QByteArray SigningKey::publicKeyFile() const

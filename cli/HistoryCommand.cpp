@@ -74,7 +74,9 @@ int HistoryCommand::run() const
     // Nothing recorded yet is no reason to make the folder or the file.
     if (QFile::exists(UpdateHistory::path())) {
         const bool elsewhere = updaterRuns();
-        const UpdateHistory history([](const QString& line) { std::fprintf(stderr, "%s\n", qPrintable(line)); });
+        // An updater beside it may be writing: a damaged file is its to set aside.
+        const UpdateHistory history([](const QString& line) { std::fprintf(stderr, "%s\n", qPrintable(line)); },
+                                    UpdateHistory::Access::Reader);
         if (!history.isOpen())
             return CommandLine::ExitFailed;
         attempts = history.attempts(filter, elsewhere);

@@ -313,7 +313,8 @@ void HistoryTest::damagedHistoryIsSetAside_data()
     QTest::newRow("a damaged page") << "a damaged page";
 }
 
-// The update goes on; the damaged file is kept byte for byte beside a new one.
+// `history` leaves it alone; the update goes on, and the damaged file is kept
+// byte for byte beside a new one.
 void HistoryTest::damagedHistoryIsSetAside()
 {
     QFETCH(QString, damage);
@@ -331,6 +332,10 @@ void HistoryTest::damagedHistoryIsSetAside()
         file.write(QByteArray("serial,firmware\n").repeated(500));
     }
     const QByteArray damaged = contentsOf(UpdateHistory::path());
+    UpdaterRun reading({"history"}); // beside an updater that may be writing: said, left alone
+    QCOMPARE(reading.finish(), 1);
+    QVERIFY(QString::fromLocal8Bit(reading.errors).startsWith("The update history could not be read: "));
+    QCOMPARE(contentsOf(UpdateHistory::path()), damaged);
     instrument.create(usbModel("RZ610R", 4, 5, 9));
     UpdaterRun run({"update"});
     QCOMPARE(run.finish(), 0);

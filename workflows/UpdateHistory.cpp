@@ -82,14 +82,14 @@ const std::pair<const char*, QString UpdateAttempt::*> textColumns[] = {
 
 } // namespace
 
-UpdateHistory::UpdateHistory(LineSink lineSink)
-    : say(std::move(lineSink)), connection(nextConnectionName())
+UpdateHistory::UpdateHistory(LineSink lineSink, Access access)
+    : say(std::move(lineSink)), access(access), connection(nextConnectionName())
 {
     QString error;
     bool damaged = false;
     open = openFile(&error) && prepare(&error, &damaged);
     QString kept;
-    if (!open && damaged && !(kept = setAside()).isEmpty())
+    if (!open && damaged && access == Access::Writer && !(kept = setAside()).isEmpty())
         open = openFile(&error) && prepare(&error, &damaged);
     if (!open)
         say(QStringLiteral("The update history could not be read: ") + error);
@@ -112,9 +112,13 @@ QString UpdateHistory::path()
 // files the database file's.
 bool UpdateHistory::openFile(QString* error)
 {
-    if (!makeStateFolder(stateFolder(), error))
-        return false;
     QFile file(path());
+    if (access == Access::Reader && !file.exists()) {
+        *error = QStringLiteral("%1: no such file").arg(path());
+        return false;
+    }
+    if (access == Access::Writer && !makeStateFolder(stateFolder(), error))
+        return false;
     if (!file.exists() && file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         file.close();
         restrictStateFile(path());

@@ -18,11 +18,14 @@
 //
 // A connection belongs to the thread that made the object: make one where it
 // is used. A history that cannot be read is set aside whole, with a line to
-// say so, and a new one started: recording never stops a write.
+// say so, and a new one started: recording never stops a write. Only the
+// updater that holds the machine's lock does that; a reader beside it only
+// says the history cannot be read.
 class UpdateHistory
 {
 public:
     using LineSink = std::function<void(const QString&)>;
+    enum class Access { Writer, Reader };
 
     struct Filter
     {
@@ -31,7 +34,8 @@ public:
         QDate since; // attempts started on this day (UTC) or later
     };
 
-    explicit UpdateHistory(LineSink lineSink);
+    // A reader makes no file and sets nothing aside.
+    explicit UpdateHistory(LineSink lineSink, Access access = Access::Writer);
     ~UpdateHistory();
 
     UpdateHistory(const UpdateHistory&) = delete;
@@ -65,6 +69,7 @@ private:
     QList<UpdateAttempt> select(const QString& where, const QVariantList& values) const;
 
     LineSink say;
+    const Access access;
     QString connection;
     bool open = false;
 };

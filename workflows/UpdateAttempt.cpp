@@ -22,7 +22,7 @@ QString accountName()
 
 QVariant textOrNull(const QString& text)
 {
-    return text.isNull() ? QVariant() : QVariant(text);
+    return text.isEmpty() ? QVariant() : QVariant(text);
 }
 
 QVariant timeOrNull(const QDateTime& time)

@@ -58,11 +58,6 @@ QString timeText(const QDateTime& time)
     return time.toUTC().toString(Qt::ISODate);
 }
 
-QVariant textOrNull(const QString& text)
-{
-    return text.isEmpty() ? QVariant() : QVariant(text);
-}
-
 QString nextConnectionName()
 {
     static QAtomicInt made;
@@ -229,24 +224,32 @@ qint64 UpdateHistory::begin(const UpdateAttempt& attempt, bool resuming)
         if (query.next() && query.value(1).toString() != QLatin1String("succeeded"))
             resumedFrom = query.value(0);
     }
-    query.prepare(QStringLiteral(
-        "INSERT INTO attempts (started, host, user, action, model, serial, versionBefore, versionTarget, components,"
-        " state, releaseKey, sumsSha256, log, updaterVersion, libraryVersion, resumedFrom)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, 'pending', ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& value :
-         {QVariant(timeText(attempt.started)), QVariant(attempt.host), QVariant(attempt.user), QVariant(attempt.action),
-          QVariant(attempt.model), QVariant(attempt.serial), textOrNull(attempt.versionBefore),
-          QVariant(attempt.versionTarget), QVariant(attempt.components.join(QLatin1Char(' '))),
-          textOrNull(attempt.releaseKey), textOrNull(attempt.sumsSha256), textOrNull(attempt.log),
-          QVariant(attempt.updaterVersion), textOrNull(attempt.libraryVersion), resumedFrom})
-        query.addBindValue(value);
-    if (!query.exec())
+    if (!insertPending(query, attempt, resumedFrom.toLongLong()))
         return failed(query.lastError());
     const qint64 id = query.lastInsertId().toLongLong();
     query.finish();
     if (!db.commit())
         return failed(db.lastError());
     return id;
+}
+
+// Every field but the id, which the table gives, as the attempt describes
+// itself: pending, not finished, no error yet.
+bool UpdateHistory::insertPending(QSqlQuery& query, UpdateAttempt row, qint64 resumedFrom)
+{
+    row.state = QStringLiteral("pending");
+    row.finished = QDateTime();
+    row.error.clear();
+    row.resumedFrom = resumedFrom;
+    const QStringList columns = UpdateAttempt::fieldNames().mid(1);
+    query.prepare(QStringLiteral("INSERT INTO attempts (%1) VALUES (%2)")
+                      .arg(columns.join(QStringLiteral(", ")),
+                           QVector<QString>(columns.size(), QStringLiteral("?")).toList().join(QStringLiteral(", "))));
+    for (const QVariant& value : row.values().mid(1)) {
+        query.addBindValue(value.userType() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(' '))
+                                                                      : value);
+    }
+    return query.exec();
 }
 
 void UpdateHistory::finish(qint64 id, bool succeeded, const QString& error)
@@ -258,7 +261,7 @@ void UpdateHistory::finish(qint64 id, bool succeeded, const QString& error)
         "UPDATE attempts SET state = ?, finished = ?, error = ? WHERE id = ? AND state = 'pending'"));
     query.addBindValue(succeeded ? QStringLiteral("succeeded") : QStringLiteral("failed"));
     query.addBindValue(timeText(QDateTime::currentDateTimeUtc()));
-    query.addBindValue(succeeded ? QVariant() : textOrNull(error));
+    query.addBindValue(succeeded || error.isEmpty() ? QVariant() : QVariant(error));
     query.addBindValue(id);
     if (!query.exec())
         say(QStringLiteral("The update history could not be written: ") + query.lastError().text());

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+class QSqlQuery;
+
 #include <functional>
 #include <optional>
 
@@ -66,6 +68,7 @@ private:
     // The name the damaged file was kept as; empty when it could not be moved.
     QString setAside();
     void closeConnection();
+    static bool insertPending(QSqlQuery& query, UpdateAttempt row, qint64 resumedFrom);
     QList<UpdateAttempt> select(const QString& where, const QVariantList& values) const;
 
     LineSink say;

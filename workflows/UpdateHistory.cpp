@@ -243,8 +243,7 @@ bool UpdateHistory::insertPending(QSqlQuery& query, UpdateAttempt row, qint64 re
     row.resumedFrom = resumedFrom;
     const QStringList columns = UpdateAttempt::fieldNames().mid(1);
     query.prepare(QStringLiteral("INSERT INTO attempts (%1) VALUES (%2)")
-                      .arg(columns.join(QStringLiteral(", ")),
-                           QVector<QString>(columns.size(), QStringLiteral("?")).toList().join(QStringLiteral(", "))));
+                      .arg(columns.join(QStringLiteral(", ")), QStringLiteral(", ?").repeated(columns.size()).mid(2)));
     for (const QVariant& value : row.values().mid(1)) {
         query.addBindValue(value.userType() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(' '))
                                                                       : value);

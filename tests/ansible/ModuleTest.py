@@ -65,12 +65,12 @@ class ModuleTest(unittest.TestCase):
                 self.assertNotIn("rc", result) # Ansible fails any task with a non-zero rc
 
     def test_returned_values(self):
-        _, result = rz_firmware.interpret("updated", False, 0, report([], written=True, attemptId="a-1",
+        _, result = rz_firmware.interpret("updated", False, 0, report([], written=True, attemptId=42,
                                                                       logFile="/var/log/x.log"), "")
         self.assertEqual({key: result[key] for key in ("model", "serial", "version_before", "version_after",
                                                        "attempt_id", "log_file", "outcome")},
                          {"model": "RZ610R", "serial": 12345, "version_before": "4.5.9", "version_after": "4.5.10",
-                          "attempt_id": "a-1", "log_file": "/var/log/x.log", "outcome": "done"})
+                          "attempt_id": 42, "log_file": "/var/log/x.log", "outcome": "done"})
         self.assertEqual(result["report"]["written"], True)
 
     def test_ansible_doc_shows_every_option_and_return_value(self):
@@ -88,8 +88,12 @@ class ModuleTest(unittest.TestCase):
                 self.assertEqual(options[name].get("default"), declared.get("default"))
                 self.assertEqual(options[name].get("choices"), declared.get("choices"))
                 self.assertEqual(options[name].get("required", False), declared.get("required", False))
-        _, result = rz_firmware.interpret("updated", False, 0, report([]), "")
+        _, result = rz_firmware.interpret("updated", False, 0, report([], attemptId=42, logFile="/var/log/x.log"), "")
         self.assertEqual(sorted(doc["return"]), sorted(set(result) - {"changed", "msg"}))
+        types = {"str": str, "int": int, "dict": dict}
+        for name, returned in doc["return"].items():
+            with self.subTest(returned=name):
+                self.assertIsInstance(result[name], types[returned["type"]])
         self.assertTrue(doc["examples"].strip())
 
 

@@ -124,7 +124,8 @@ outcome:
 attempt_id:
   description: The id under which the updater recorded this attempt, null when it records none.
   returned: always
-  type: str
+  type: int
+  sample: 42
 log_file:
   description: The session log file the updater wrote on the bench, null when it kept none.
   returned: always

@@ -54,9 +54,9 @@ options:
   model:
     description:
       - With I(state=restored), the model to bootstrap when the instrument answers
-        nothing at all. Only with I(state=restored).
+        nothing at all, by the name the updater gives it (such as C(RZ610R)). Only
+        with I(state=restored). The updater refuses a name it does not know.
     type: str
-    choices: [RZ610R, RZ610S, RZ610T, RZ870S]
   timeout:
     description:
       - Seconds to wait for the updater. When they have passed, the updater is
@@ -157,7 +157,9 @@ MODULE_OPTIONS = dict(
     updater=dict(type="str", default="rz-firmware-updater"),
     state_dir=dict(type="path"),
     allow_downgrade=dict(type="bool", default=False),
-    model=dict(type="str", choices=["RZ610R", "RZ610S", "RZ610T", "RZ870S"]),
+    # The updater knows its models and refuses any other name (exit 2, its
+    # reason on stderr), so the module keeps no list of them.
+    model=dict(type="str"),
     timeout=dict(type="int", default=3600),
 )
 

@@ -12,8 +12,10 @@ description:
   - The bench has exactly one instrument connected, the updater installed, and a
     release folder holding C(firmware/).
   - In check mode it runs C(check) only and reports C(changed) when the update or
-    restore would write firmware; it never writes. A silent instrument is not
-    bootstrapped in check mode, so it is reported as not found.
+    restore would write firmware; it never writes firmware. It never bootstraps
+    an instrument that answers nothing either, so that one is reported as not
+    found, unless the updater's history names an update of it that did not
+    finish; the check then bootstraps it as the model on record.
   - A refusal or a failure of the updater fails the task with the updater's last
     line as C(msg), and stops a rolling play that sets C(max_fail_percentage).
 author:
@@ -246,7 +248,9 @@ def command_line(params, check_mode):
     arguments = ["--json", command]
     if params["allow_downgrade"] and command != "restore":
         arguments.append("--allow-downgrade")
-    # Check mode never names the model: check would bootstrap the instrument.
+    # Check mode never names the model, which would have check bootstrap the
+    # instrument; check still bootstraps by itself one whose unfinished update
+    # the history names.
     if params["model"] and command == "restore":
         arguments += ["--model", params["model"]]
     return arguments

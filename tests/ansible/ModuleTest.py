@@ -20,6 +20,11 @@ CHECK_LINES = ["", "Checking Firmware Versions...", "", "Found RZ610R", "Serial 
 FAILED_WRITE = CHECK_LINES + ["Updating FPGA, estimated 6 minutes.", "Failed Writing", "Firmware updated unsuccessfully.",
                               "Check device connections and re-run the software.",
                               "If problem persists, contact Pellanor.", "You may now close the software."]
+NOTHING_ANSWERS = ["", "Checking Firmware Versions...", "", "Failed to open RZ.", "Looking for RZ boot device...",
+                   "Failed to open RZ boot device.", "Failed to open boot device.", "Looking to bootstrap device.",
+                   "Failed to detect device.",
+                   "Cycle the power on the device, restart the firmware updater,  and try again.",
+                   "If you continue to receive this message, contact Pellanor."]
 
 
 def report(lines, written=False, **members):
@@ -38,6 +43,8 @@ class ModuleTest(unittest.TestCase):
              False, False, "Firmware does not require update."),
             ("updated", False, 1, report(FAILED_WRITE, outcome="failed"), "",
              True, False, "Firmware updated unsuccessfully."),
+            ("restored", False, 3, report(NOTHING_ANSWERS, command="restore", outcome="nothing found"), "",
+             True, False, "Failed to detect device."),
             ("restored", False, 4, report(CHECK_LINES + ["The instrument answers normally; use update."]), "",
              True, False, "The instrument answers normally; use update."),
             ("restored", False, 2, "", "--model: expected one of RZ610R, RZ610S, RZ610T, RZ870S, not RZ999.\n",

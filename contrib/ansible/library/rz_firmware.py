@@ -169,19 +169,22 @@ MODULE_OPTIONS = dict(
 UPDATE_AVAILABLE = 10
 RESTORE_NEEDED = 11
 
-# After a failed write the updater ends with advice for the person at the
-# window; the line before it says what happened.
-CLOSING_ADVICE = (
+# The updater ends a failed write, and a check that found nothing even after
+# a bootstrap, with advice for the person at the window; the line before the
+# advice says what happened. These are the updater's own lines, word for word.
+ADVICE = (
     "You may now close the software.",
     "Check device connections and re-run the software.",
     "If problem persists, contact Pellanor.",
+    "Cycle the power on the device, restart the firmware updater,  and try again.",
+    "If you continue to receive this message, contact Pellanor.",
 )
 
 
 def last_line(lines):
     """The last line that says something about this run."""
     for line in reversed(lines):
-        if line.strip() and line not in CLOSING_ADVICE:
+        if line.strip() and line not in ADVICE:
             return line
     return ""
 

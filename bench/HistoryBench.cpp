@@ -1,6 +1,6 @@
 // What keeping the update history costs, against plain Qt SQL doing the same
 // visible work, measured in one run by bench/run.sh. Both keep their files in
-// the state folder ($XDG_STATE_HOME/rz-firmware-updater).
+// the state folder, $RZ_STATE_DIR as bench/run.sh sets it.
 //
 //   history_bench seed N              N finished attempts in the history
 //   history_bench record updater|bare ms to record one attempt and finish it

@@ -20,6 +20,11 @@ CHECK_LINES = ["", "Checking Firmware Versions...", "", "Found RZ610R", "Serial 
 FAILED_WRITE = CHECK_LINES + ["Updating FPGA, estimated 6 minutes.", "Failed Writing", "Firmware updated unsuccessfully.",
                               "Check device connections and re-run the software.",
                               "If problem persists, contact Pellanor.", "You may now close the software."]
+NOTHING_ANSWERS = ["", "Checking Firmware Versions...", "", "Failed to open RZ.", "Looking for RZ boot device...",
+                   "Failed to open RZ boot device.", "Failed to open boot device.", "Looking to bootstrap device.",
+                   "Failed to detect device.",
+                   "Cycle the power on the device, restart the firmware updater,  and try again.",
+                   "If you continue to receive this message, contact Pellanor."]
 
 
 def report(lines, written=False, **members):
@@ -38,10 +43,12 @@ class ModuleTest(unittest.TestCase):
              False, False, "Firmware does not require update."),
             ("updated", False, 1, report(FAILED_WRITE, outcome="failed"), "",
              True, False, "Firmware updated unsuccessfully."),
+            ("restored", False, 3, report(NOTHING_ANSWERS, command="restore", outcome="nothing found"), "",
+             True, False, "Failed to detect device."),
             ("restored", False, 4, report(CHECK_LINES + ["The instrument answers normally; use update."]), "",
              True, False, "The instrument answers normally; use update."),
-            ("updated", False, 2, "", "Expected one command: check, update or restore (see --help).\n",
-             True, False, "Expected one command: check, update or restore (see --help)."),
+            ("restored", False, 2, "", "--model: expected one of RZ610R, RZ610S, RZ610T, RZ870S, not RZ999.\n",
+             True, False, "--model: expected one of RZ610R, RZ610S, RZ610T, RZ870S, not RZ999."),
             ("updated", False, 0, "not json", "", True, False, "The updater printed no JSON report."),
             ("updated", False, -15, "", "", True, False, ""),
             ("updated", False, 130, report(CHECK_LINES + ["Firmware updated successfully."], written=True), "",
@@ -65,12 +72,12 @@ class ModuleTest(unittest.TestCase):
                 self.assertNotIn("rc", result) # Ansible fails any task with a non-zero rc
 
     def test_returned_values(self):
-        _, result = rz_firmware.interpret("updated", False, 0, report([], written=True, attemptId="a-1",
+        _, result = rz_firmware.interpret("updated", False, 0, report([], written=True, attemptId=42,
                                                                       logFile="/var/log/x.log"), "")
         self.assertEqual({key: result[key] for key in ("model", "serial", "version_before", "version_after",
                                                        "attempt_id", "log_file", "outcome")},
                          {"model": "RZ610R", "serial": 12345, "version_before": "4.5.9", "version_after": "4.5.10",
-                          "attempt_id": "a-1", "log_file": "/var/log/x.log", "outcome": "done"})
+                          "attempt_id": 42, "log_file": "/var/log/x.log", "outcome": "done"})
         self.assertEqual(result["report"]["written"], True)
 
     def test_ansible_doc_shows_every_option_and_return_value(self):
@@ -88,8 +95,12 @@ class ModuleTest(unittest.TestCase):
                 self.assertEqual(options[name].get("default"), declared.get("default"))
                 self.assertEqual(options[name].get("choices"), declared.get("choices"))
                 self.assertEqual(options[name].get("required", False), declared.get("required", False))
-        _, result = rz_firmware.interpret("updated", False, 0, report([]), "")
+        _, result = rz_firmware.interpret("updated", False, 0, report([], attemptId=42, logFile="/var/log/x.log"), "")
         self.assertEqual(sorted(doc["return"]), sorted(set(result) - {"changed", "msg"}))
+        types = {"str": str, "int": int, "dict": dict}
+        for name, returned in doc["return"].items():
+            with self.subTest(returned=name):
+                self.assertIsInstance(result[name], types[returned["type"]])
         self.assertTrue(doc["examples"].strip())
 
 

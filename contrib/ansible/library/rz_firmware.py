@@ -12,8 +12,10 @@ description:
   - The bench has exactly one instrument connected, the updater installed, and a
     release folder holding C(firmware/).
   - In check mode it runs C(check) only and reports C(changed) when the update or
-    restore would write firmware; it never writes. A silent instrument is not
-    bootstrapped in check mode, so it is reported as not found.
+    restore would write firmware; it never writes firmware. It never bootstraps
+    an instrument that answers nothing either, so that one is reported as not
+    found, unless the updater's history names an update of it that did not
+    finish; the check then bootstraps it as the model on record.
   - A refusal or a failure of the updater fails the task with the updater's last
     line as C(msg), and stops a rolling play that sets C(max_fail_percentage).
 author:
@@ -54,9 +56,9 @@ options:
   model:
     description:
       - With I(state=restored), the model to bootstrap when the instrument answers
-        nothing at all. Only with I(state=restored).
+        nothing at all, by the name the updater gives it (such as C(RZ610R)). Only
+        with I(state=restored). The updater refuses a name it does not know.
     type: str
-    choices: [RZ610R, RZ610S, RZ610T, RZ870S]
   timeout:
     description:
       - Seconds to wait for the updater. When they have passed, the updater is
@@ -124,7 +126,8 @@ outcome:
 attempt_id:
   description: The id under which the updater recorded this attempt, null when it records none.
   returned: always
-  type: str
+  type: int
+  sample: 42
 log_file:
   description: The session log file the updater wrote on the bench, null when it kept none.
   returned: always
@@ -156,7 +159,9 @@ MODULE_OPTIONS = dict(
     updater=dict(type="str", default="rz-firmware-updater"),
     state_dir=dict(type="path"),
     allow_downgrade=dict(type="bool", default=False),
-    model=dict(type="str", choices=["RZ610R", "RZ610S", "RZ610T", "RZ870S"]),
+    # The updater knows its models and refuses any other name (exit 2, its
+    # reason on stderr), so the module keeps no list of them.
+    model=dict(type="str"),
     timeout=dict(type="int", default=3600),
 )
 
@@ -164,19 +169,22 @@ MODULE_OPTIONS = dict(
 UPDATE_AVAILABLE = 10
 RESTORE_NEEDED = 11
 
-# After a failed write the updater ends with advice for the person at the
-# window; the line before it says what happened.
-CLOSING_ADVICE = (
+# The updater ends a failed write, and a check that found nothing even after
+# a bootstrap, with advice for the person at the window; the line before the
+# advice says what happened. These are the updater's own lines, word for word.
+ADVICE = (
     "You may now close the software.",
     "Check device connections and re-run the software.",
     "If problem persists, contact Pellanor.",
+    "Cycle the power on the device, restart the firmware updater,  and try again.",
+    "If you continue to receive this message, contact Pellanor.",
 )
 
 
 def last_line(lines):
     """The last line that says something about this run."""
     for line in reversed(lines):
-        if line.strip() and line not in CLOSING_ADVICE:
+        if line.strip() and line not in ADVICE:
             return line
     return ""
 
@@ -243,7 +251,9 @@ def command_line(params, check_mode):
     arguments = ["--json", command]
     if params["allow_downgrade"] and command != "restore":
         arguments.append("--allow-downgrade")
-    # Check mode never names the model: check would bootstrap the instrument.
+    # Check mode never names the model, which would have check bootstrap the
+    # instrument; check still bootstraps by itself one whose unfinished update
+    # the history names.
     if params["model"] and command == "restore":
         arguments += ["--model", params["model"]]
     return arguments

@@ -3,7 +3,6 @@
 #include "catalogue/Catalogue.h"
 #include "cli/CommandLine.h"
 #include "host/UpdaterLock.h"
-#include "host/WriteGuard.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -37,7 +36,6 @@ int runWindow(int argc, char* argv[])
         QMessageBox::warning(nullptr, productLine() + QStringLiteral(" Firmware Updater"), lock.errorLine());
         return CommandLine::ExitRefused;
     }
-    WriteGuard::install();
     MainWindow window(nullptr);
     window.show();
     return QApplication::exec();

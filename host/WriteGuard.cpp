@@ -31,9 +31,12 @@ void onStopSignal(int signalNumber)
 
 } // namespace
 
+// Installed by the guard itself, so that no program can guard a write and
+// forget the handlers.
 WriteGuard::WriteGuard(std::function<void()> announce)
     : announce(std::move(announce))
 {
+    install();
     if (noticePipe[0] >= 0) {
         notifier = std::make_unique<QSocketNotifier>(noticePipe[0], QSocketNotifier::Read);
         QObject::connect(notifier.get(), &QSocketNotifier::activated, [this] { takeNotice(); });

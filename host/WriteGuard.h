@@ -25,8 +25,8 @@ public:
 
     Q_DISABLE_COPY(WriteGuard)
 
-    // Installs the handlers; call once, before the first guard. Without it
-    // guards only keep their callback.
+    // Installs the handlers, as every guard does; a program that prints
+    // calls it at start, so that a reader that went away never ends it.
     static void install();
     // Whether a stop was asked for while a guard lived.
     static bool stopRequested();

@@ -1,12 +1,11 @@
 // The updater's window with a scripted operator who presses "Check Versions"
 // and then answers the device selector with Cancel or Escape ("cancel",
-// "escape"), or presses "Update" ("update") with stop signals handled as the
-// updater does. At exit it prints the log, one line each, so a test can see
+// "escape"), or presses "Update" ("update"), whose write puts off stop
+// signals as the updater's does. At exit it prints the log, one line each, so a test can see
 // how the program ended.
 
 #include "app/MainWindow.h"
 #include "catalogue/TrustedKeys.h"
-#include "host/WriteGuard.h"
 #include "ui/DeviceSelectorDialog.h"
 
 #include <QApplication>
@@ -26,7 +25,6 @@ int main(int argc, char* argv[])
     TrustedKeys::useLocations({{RZ_DEMO_KEY_DIR}, {}});
     const QString script = application.arguments().value(1);
     const bool byEscape = script == QLatin1String("escape");
-    WriteGuard::install();
     MainWindow window(nullptr);
     window.show();
 

@@ -60,8 +60,8 @@ private slots:
     void writesOutlastStopsAndLostOutput();
     void oneUpdaterPerMachine();
     void windowPutsOffAStopUntilTheVerdict();
-    void unfinishedUpdateIsFoundFromAnyAccount_data();
-    void unfinishedUpdateIsFoundFromAnyAccount();
+    void unfinishedUpdateIsFinished_data();
+    void unfinishedUpdateIsFinished();
     void trustsTheKeysOfItsOwnPrefix_data();
     void trustsTheKeysOfItsOwnPrefix();
     void windowAndCommandLineAgree_data();
@@ -245,8 +245,8 @@ void CommandLineTest::writesOutlastStopsAndLostOutput()
     }
 }
 
-// One updater per machine, whatever the account: a second one beside a
-// running one makes no library call; the lock of a killed one is free at
+// One updater at a time: a second one beside a running one makes no
+// library call; the lock of a killed one is free at
 // once; a lock that cannot be taken at all says why.
 void CommandLineTest::oneUpdaterPerMachine()
 {
@@ -256,10 +256,7 @@ void CommandLineTest::oneUpdaterPerMachine()
     // The trace has a call once it returned: the FPGA write is under way.
     QTRY_VERIFY_WITH_TIMEOUT(!instrument.traceOf("rzConfigUSBClearFPGAProgram").isEmpty(), 30000);
     const int callsBefore = instrument.trace().size();
-    QDir().mkpath(instrument.path("other"));
-    UpdaterRun second({"check"}, true,
-                      {{"HOME", instrument.path("other")}, {"XDG_RUNTIME_DIR", instrument.path("other")},
-                       {"XDG_STATE_HOME", instrument.path("other")}});
+    UpdaterRun second({"check"});
     QCOMPARE(second.finish(), 4);
     QCOMPARE(second.lines(), QStringList{"Another firmware updater is already running."});
     QCOMPARE(instrument.trace().size(), callsBefore);
@@ -294,43 +291,39 @@ void CommandLineTest::windowPutsOffAStopUntilTheVerdict()
     QCOMPARE(versionsOf(instrument), "4.5.10");
 }
 
-void CommandLineTest::unfinishedUpdateIsFoundFromAnyAccount_data()
+void CommandLineTest::unfinishedUpdateIsFinished_data()
 {
     QTest::addColumn<QString>("record");
-    QTest::newRow("left by another account") << "shared";
     QTest::newRow("left in the account's own folder by an earlier release") << "own";
     QTest::newRow("naming a component this release does not know") << "unknown";
 }
 
 // An RZ610T whose FX3 was written before its FPGA step failed reads as current;
-// only the record says otherwise, wherever it was left, and every component
-// is rewritten when it names one this release does not know.
-void CommandLineTest::unfinishedUpdateIsFoundFromAnyAccount()
+// only the record says otherwise, in the account's folder too, where earlier
+// releases kept it, and every component is rewritten when it names one this
+// release does not know.
+void CommandLineTest::unfinishedUpdateIsFinished()
 {
     QFETCH(QString, record);
     SimulatedInstrument instrument;
     instrument.create(rz610t(8, 6) + QStringList{"--fault", "rzConfigNetClearFPGA:5"});
-    const QMap<QString, QString> firstAccount{{"HOME", instrument.path("first")},
-                                              {"XDG_STATE_HOME", instrument.path("first")}};
-    QCOMPARE(UpdaterRun({"update"}, true, firstAccount).finish(), 1);
-    const QMap<QString, QString> secondAccount{{"HOME", instrument.path("second")},
-                                               {"XDG_STATE_HOME", instrument.path("second")}};
+    QCOMPARE(UpdaterRun({"update"}).finish(), 1);
+    const QString own = instrument.path("home-state/rz-firmware-updater"); // under XDG_STATE_HOME
     if (record == "own") {
-        const QString own = instrument.path("second/rz-firmware-updater");
         QVERIFY(QDir().mkpath(own));
         QVERIFY(QDir().rename(instrument.path("state/pending"), own + "/pending"));
-    } else if (record == "unknown") {
+    } else {
         QFile file(instrument.path("state/pending/RZ610T-777.json"));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(R"({"model": "RZ610T", "serial": 777, "components": ["fx3", "fpga2"]})");
     }
-    UpdaterRun check({"check"}, true, secondAccount);
+    UpdaterRun check({"check"});
     QCOMPARE(check.finish(), 10);
     QVERIFY(check.lines().contains("The last update of this instrument did not finish."));
-    QCOMPARE(UpdaterRun({"update"}, true, secondAccount).finish(), 0);
+    QCOMPARE(UpdaterRun({"update"}).finish(), 0);
     QCOMPARE(versionsOf(instrument), "9.7");
     QCOMPARE(QDir(instrument.path("state/pending")).entryList(QDir::Files), QStringList());
-    QCOMPARE(QDir(instrument.path("second/rz-firmware-updater/pending")).entryList(QDir::Files), QStringList());
+    QCOMPARE(QDir(own + "/pending").entryList(QDir::Files), QStringList());
 }
 
 void CommandLineTest::trustsTheKeysOfItsOwnPrefix_data()

@@ -13,8 +13,8 @@
 class UpdaterRun
 {
 public:
-    // `variables` are set in the updater's environment, as another account's
-    // HOME, say. A `readerCommand` (program and arguments) takes the updater's
+    // `variables` are set in the updater's environment, as another state
+    // folder, say. A `readerCommand` (program and arguments) takes the updater's
     // standard output, as in `updater | sed`: once it quits, the updater's
     // next line meets a pipe with no reader. Closing this side's read channel
     // would not do that, as Qt goes on draining the pipe.

@@ -408,6 +408,11 @@ void UpdateRestoreTest::writeTheCheckedInstrument_data()
         << "restore" << QStringList() << QStringList{bootUpdate, restoreRun, "Failed writing run Fx3."} + failureLines
         << usbRestoreOpen + usbRestoreWrites.mid(0, 4)
         << "boot:valid@4 run:invalid@5 fpga:valid@10";
+    QTest::newRow("network restore")
+        << rz610t(9, 7) + QStringList{"--invalid", "fpga"} << "restore" << QStringList()
+        << QStringList{"Updating FX3 program, estimated 10 seconds.", "Updating FPGA, estimated 10 minutes."}
+               + successLines
+        << netOpen + rz610tWrites << rz610tAtTarget;
     QTest::newRow("network restore, none listed")
         << rz610t(9, 7) + QStringList{"--invalid", "fpga"} << "restore" << QStringList{"unplug"}
         << QStringList{"Unable to find device."} + failureLines << netListed << "fx3:valid@9 fpga:invalid@7";

@@ -1,6 +1,7 @@
 #include "tests/support/PanelDriver.h"
 #include "tests/support/InstalledUpdater.h"
 #include "tests/support/SimulatedInstrument.h"
+#include "tests/support/ThrowAwayKey.h"
 #include "tests/support/UpdaterRun.h"
 
 #include <QDir>
@@ -18,13 +19,10 @@ namespace {
 const auto usbModel = &SimulatedInstrument::usbModel;
 const auto rz610t = &SimulatedInstrument::rz610t;
 
-// The demo key's ID as the updater reports it, from the key's comment line.
+// The demo key's ID as the updater reports it: all 16 digits.
 QString demoKeyId()
 {
-    QFile key(RZ_DEMO_KEY_DIR "/rzsim.pub");
-    if (!key.open(QIODevice::ReadOnly))
-        qFatal("no demo key");
-    return QString::fromLatin1(key.readLine().trimmed()).section(' ', -1).rightJustified(16, '0');
+    return ThrowAwayKey::printedIdOf(RZ_DEMO_KEY_DIR "/rzsim.pub").rightJustified(16, '0');
 }
 
 

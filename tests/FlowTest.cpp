@@ -112,7 +112,7 @@ void FlowTest::updateThroughTheFamily()
     RecordingFrontEnd frontEnd;
     const FlowOutcome ended = FirmwareWriteFlow::update(frontEnd, state, nullptr);
     DeviceFamily::replace(Connection::Usb, nullptr);
-    QCOMPARE(frontEnd.lines.mid(3), lines);
+    QCOMPARE(frontEnd.linesAfter("Updating Firmware"), lines);
     QCOMPARE(familyCalls, calls);
     QCOMPARE(int(ended), outcome);
 }

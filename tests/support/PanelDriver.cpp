@@ -173,12 +173,3 @@ QStringList PanelDriver::chooseFromLogMenu(QTextEdit* log, const QString& choice
     QTest::mouseClick(window->windowHandle(), Qt::RightButton, Qt::NoModifier, at);
     return entries;
 }
-
-QStringList PanelDriver::linesAfter(const QString& heading) const
-{
-    const QStringList lines = logLines();
-    const int at = lines.lastIndexOf(heading);
-    if (at < 0)
-        return QStringList();
-    return lines.mid(at + 2);
-}

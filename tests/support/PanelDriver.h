@@ -1,6 +1,8 @@
 #ifndef PANELDRIVER_H
 #define PANELDRIVER_H
 
+#include "tests/support/LinesAfter.h"
+
 #include <QMessageBox>
 #include <QObject>
 #include <QStringList>
@@ -47,8 +49,7 @@ public:
     int selectorsShown() const { return selectors; }
 
     QStringList logLines() const;
-    // The lines written after the most recent heading line (and its blank line).
-    QStringList linesAfter(const QString& heading) const;
+    QStringList linesAfter(const QString& heading) const { return ::linesAfter(logLines(), heading); }
 
     static QStringList linesOf(const QTextEdit* log);
     // The colour a line is drawn in; black for the log's default colour.

@@ -1,6 +1,7 @@
 #ifndef RECORDINGFRONTEND_H
 #define RECORDINGFRONTEND_H
 
+#include "tests/support/LinesAfter.h"
 #include "workflows/FrontEnd.h"
 
 #include <QList>
@@ -18,7 +19,7 @@ public:
     {
         lines << (success ? QStringLiteral("[green] ") : QStringLiteral("[red] ")) + s;
     }
-    void beginBusy(const QString& text) override { busyTexts << text; }
+    void beginBusy(const QString&) override {}
     // Each new figure, as a bar would change.
     void showPercent(int percent) override
     {
@@ -38,18 +39,12 @@ public:
     }
     void offerActions(int actions) override { offered = actions; }
 
-    // The lines after the last heading line and the blank line after it.
-    QStringList linesAfter(const QString& heading) const
-    {
-        const int at = lines.lastIndexOf(heading);
-        return at < 0 ? QStringList() : lines.mid(at + 2);
-    }
+    QStringList linesAfter(const QString& heading) const { return ::linesAfter(lines, heading); }
 
     bool downgradeAnswer = false;
     std::optional<int> modelAnswer;
 
     QStringList lines;
-    QStringList busyTexts;
     QList<int> percents;
     int offered = NoAction;
 };

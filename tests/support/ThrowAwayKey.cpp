@@ -20,11 +20,11 @@ QString ThrowAwayKey::publicKeyFile() const
     return folder.filePath("keys/throw-away.pub");
 }
 
-QString ThrowAwayKey::printedId() const
+QString ThrowAwayKey::printedIdOf(const QString& publicKeyFile)
 {
-    QFile file(publicKeyFile());
+    QFile file(publicKeyFile);
     if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(publicKeyFile()));
+        qFatal("cannot read %s", qPrintable(publicKeyFile));
     return QString::fromLatin1(file.readLine().trimmed()).section(' ', -1);
 }
 

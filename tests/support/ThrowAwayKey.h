@@ -15,7 +15,8 @@ public:
     QString keyFolder() const;
     QString publicKeyFile() const;
     // As minisign prints it on the key's comment line: hex, no leading zeros.
-    QString printedId() const;
+    QString printedId() const { return printedIdOf(publicKeyFile()); }
+    static QString printedIdOf(const QString& publicKeyFile);
 
     // Writes FILE.minisig, in the prehashed form or the legacy one.
     void sign(const QString& file, const QString& trustedComment, bool legacy = false) const;

@@ -4,7 +4,7 @@
 #include "tests/support/InstalledUpdater.h"
 
 UpdaterRun::UpdaterRun(const QStringList& arguments, bool withDisplayVariables,
-                       const QMap<QString, QString>& variables)
+                       const QMap<QString, QString>& variables, const QStringList& readerCommand)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (auto variable = variables.cbegin(); variable != variables.cend(); ++variable)
@@ -15,7 +15,11 @@ UpdaterRun::UpdaterRun(const QStringList& arguments, bool withDisplayVariables,
         environment.remove("QT_QPA_PLATFORM");
     environment.insert("LD_LIBRARY_PATH", RZ_SIMULATOR_DIR);
     process.setProcessEnvironment(environment);
+    if (!readerCommand.isEmpty())
+        process.setStandardOutputProcess(&reader);
     process.start(InstalledUpdater::get().program(), arguments);
+    if (!readerCommand.isEmpty())
+        reader.start(readerCommand.first(), readerCommand.mid(1));
 }
 
 int UpdaterRun::finish()

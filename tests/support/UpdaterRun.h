@@ -13,10 +13,13 @@
 class UpdaterRun
 {
 public:
-    // `variables` are set in the updater's environment, as another account's
-    // HOME, say.
+    // `variables` are set in the updater's environment, as another state
+    // folder, say. A `readerCommand` (program and arguments) takes the updater's
+    // standard output, as in `updater | sed`: once it quits, the updater's
+    // next line meets a pipe with no reader. Closing this side's read channel
+    // would not do that, as Qt goes on draining the pipe.
     explicit UpdaterRun(const QStringList& arguments, bool withDisplayVariables = true,
-                        const QMap<QString, QString>& variables = {});
+                        const QMap<QString, QString>& variables = {}, const QStringList& readerCommand = {});
 
     // Waits for the end; the exit code, or -1 when the updater crashed or was killed.
     int finish();
@@ -24,6 +27,7 @@ public:
     QStringList lines() const;
 
     QProcess process;
+    QProcess reader;
     QByteArray output;
     QByteArray errors;
 };

@@ -315,7 +315,7 @@ void CheckVersionsTest::cancelOrDismissingTheSelectorEndsTheProgram_data()
 void CheckVersionsTest::cancelOrDismissingTheSelectorEndsTheProgram()
 {
     QFETCH(QString, answer);
-    SimulatedInstrument instrument; // nothing connected
+    SimulatedInstrument instrument; // an instrument whose boot image is lost answers nothing
     instrument.create(usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "boot"});
     QProcess updater;
     // A runtime folder of its own, so Qt has nothing to warn about at start.

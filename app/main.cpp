@@ -2,6 +2,7 @@
 #include "app/StartupEnvironment.h"
 #include "catalogue/Catalogue.h"
 #include "cli/CommandLine.h"
+#include "families/LibraryThread.h"
 #include "host/UpdaterLock.h"
 
 #include <QApplication>
@@ -23,7 +24,11 @@ int runCommandLine(int argc, char* argv[])
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("rz-firmware-updater"));
     QCoreApplication::setApplicationVersion(QStringLiteral(RZ_UPDATER_VERSION));
-    return CommandLine().run(QCoreApplication::arguments());
+    const int exitCode = CommandLine().run(QCoreApplication::arguments());
+    // Its records are complete; a call stuck in the device library is not
+    // waited for.
+    LibraryThread::endIfAbandoned(exitCode);
+    return exitCode;
 }
 
 int runWindow(int argc, char* argv[])
@@ -38,7 +43,11 @@ int runWindow(int argc, char* argv[])
     }
     MainWindow window(nullptr);
     window.show();
-    return QApplication::exec();
+    const int exitCode = QApplication::exec();
+    // The window showed the verdict; a call stuck in the device library
+    // is not waited for.
+    LibraryThread::endIfAbandoned(exitCode);
+    return exitCode;
 }
 
 } // namespace

@@ -38,6 +38,9 @@ const char description[] =
     "      newer firmware without --allow-downgrade, unknown model, missing or\n"
     "      corrupt image, restore of a working instrument, update of one that\n"
     "      needs a restore)\n"
+    "   5  the instrument stopped answering: a call to it did not return within\n"
+    "      its time; an update on record that did not finish is finished by\n"
+    "      the next run\n"
     "  10  check: an update is available\n"
     "  11  check: a restore is needed\n"
     "  130 stopped by a signal once the firmware being written was written\n"
@@ -45,7 +48,7 @@ const char description[] =
     "\n"
     "Without a command the window opens.";
 
-const char* const outcomeNames[] = {"done", "refused", "nothing found", "failed", "cancelled"};
+const char* const outcomeNames[] = {"done", "refused", "nothing found", "failed", "cancelled", "stopped answering"};
 
 // Qt's own options for the window, which still open the window.
 bool isWindowOption(const char* argument)
@@ -251,6 +254,8 @@ int CommandLine::exitFor(FlowOutcome outcome)
         return ExitRefused;
     case FlowOutcome::NothingFound:
         return ExitNothingFound;
+    case FlowOutcome::Stalled:
+        return ExitStalled;
     case FlowOutcome::Failed:
         break;
     }

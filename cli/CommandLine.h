@@ -2,7 +2,7 @@
 #define COMMANDLINE_H
 
 #include "catalogue/SignedRelease.h"
-#include "workflows/DeviceState.h"
+#include "families/DeviceState.h"
 #include "workflows/FrontEnd.h"
 
 #include <QCommandLineParser>
@@ -26,6 +26,7 @@ public:
         ExitUsage = 2,           // bad usage
         ExitNothingFound = 3,    // no instrument answered
         ExitRefused = 4,         // stopped before anything was written
+        ExitStalled = 5,         // the instrument stopped answering a call
         ExitUpdateAvailable = 10, // check: an update is offered
         ExitRestoreNeeded = 11,  // check: a restore is offered
         ExitInterrupted = 130,   // asked to stop while firmware was written

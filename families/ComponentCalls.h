@@ -1,6 +1,8 @@
 #ifndef COMPONENTCALLS_H
 #define COMPONENTCALLS_H
 
+#include "families/CallBudget.h"
+
 #include <QString>
 
 #include <functional>
@@ -8,27 +10,36 @@
 
 // How one configuration family of the device library clears and writes one
 // firmware component, and what the update and the restore say about it.
+// The lines announce how long the clear and write take; each of the two
+// calls is given a budget from that.
 struct ComponentCalls
 {
     using Clear = std::function<int(int handle, double* progress)>;
     using Write = std::function<int(int handle, const char* image, int serial, double* progress)>;
+    using Seconds = CallBudget::Seconds;
 
     QString component; // "boot", "run", "fx3" or "fpga", as the catalogue names it
-    Clear clear;
+    Clear clear;       // the library's calls themselves, untimed
     Write write;
     bool showsProgress = false;     // the library raises a percentage while it works
     bool updatePassesSerial = true; // else an update's write passes -1
 
-    QString label;    // the component in the lines: "boot Fx3", "FPGA"
-    QString estimate; // how long an update's clear and write take
-    // The restore's announcement and clear failure, written out whole: some
-    // name the component otherwise than the update's lines do.
-    QString restoreAnnounce;
+    QString label; // the component in the update's lines: "boot Fx3", "FPGA"
+    Seconds updateEstimate{0};
+    // The restore names some components otherwise, and announces its own
+    // estimates.
+    QString restoreLabel;
+    Seconds restoreEstimate{0};
     QString restoreClearFailed;
 
-    QString updateAnnounce() const { return QStringLiteral("Updating %1, estimated %2.").arg(label, estimate); }
+    QString updateAnnounce() const { return announce(label, updateEstimate); }
+    QString restoreAnnounce() const { return announce(restoreLabel, restoreEstimate); }
     QString updateSkip() const { return QStringLiteral("Skipping %1, already current version.").arg(label); }
     QString restoreWriteFailed() const { return QStringLiteral("Failed writing %1.").arg(label); }
+
+    // The clear and write, each timed against what the line announced.
+    int timedClear(int handle, double* progress, Seconds announced) const;
+    int timedWrite(int handle, const char* image, int serial, double* progress, Seconds announced) const;
 
     // A clear or write call of the device library as a row takes it: its
     // status as an int, given the progress pointer or the serial number only
@@ -37,6 +48,12 @@ struct ComponentCalls
     static int clearing(int handle, double* progress);
     template <auto call>
     static int writing(int handle, const char* image, int serial, double* progress);
+
+private:
+    static QString announce(const QString& what, Seconds estimate)
+    {
+        return QStringLiteral("Updating %1, estimated %2.").arg(what, CallBudget::describe(estimate));
+    }
 };
 
 template <auto call>

@@ -1,28 +1,78 @@
 #include "families/DeviceFamily.h"
 
+#include "device/rz_api.h"
+#include "families/LibraryThread.h"
+#include "families/OpenedInstrument.h"
+
+#include <map>
+
 namespace {
 
-const DeviceFamily* replacements[2] = {nullptr, nullptr};
+std::map<Connection, const DeviceFamily*> replacements;
 
 } // namespace
 
-DeviceFamily::DeviceFamily(Calls calls, std::vector<ComponentCalls> components)
-    : calls(std::move(calls)), components(std::move(components))
+DeviceFamily::DeviceFamily(Calls calls, std::vector<ComponentCalls> components, Connection connection,
+                           std::vector<Probe> probes)
+    : calls(std::move(calls)), components(std::move(components)), connection(connection), probes(std::move(probes))
 {
+}
+
+// The network family first: its listing answers at once whatever is
+// connected, and a USB instrument never appears in it.
+std::vector<const DeviceFamily*> DeviceFamily::families()
+{
+    std::vector<const DeviceFamily*> list{&network(), &usb()};
+    for (const DeviceFamily*& family : list) {
+        const auto replacement = replacements.find(family->connection);
+        if (replacement != replacements.end() && replacement->second)
+            family = replacement->second;
+    }
+    return list;
 }
 
 const DeviceFamily& DeviceFamily::of(int deviceType)
 {
     const Model* model = ModelTable::find(deviceType);
     const Connection connection = model ? model->connection : Connection::Usb;
-    if (const DeviceFamily* replacement = replacements[int(connection)])
-        return *replacement;
-    return connection == Connection::Network ? network() : usb();
+    for (const DeviceFamily* family : families()) {
+        if (family->connection == connection)
+            return *family;
+    }
+    return usb();
 }
 
 void DeviceFamily::replace(Connection connection, const DeviceFamily* family)
 {
-    replacements[int(connection)] = family;
+    replacements[connection] = family;
+}
+
+DeviceState DeviceFamily::detect(const LineSink& say)
+{
+    const LineSink answering = [&say](const QString& line) {
+        if (!LibraryThread::abandoned())
+            say(line);
+    };
+    DeviceState found;
+    for (const DeviceFamily* family : families()) {
+        for (const Probe& probe : family->probes) {
+            if (probe.detect(found, answering))
+                return LibraryThread::abandoned() ? DeviceState() : found;
+            for (const QString& line : probe.unanswered)
+                answering(line);
+        }
+    }
+    return DeviceState();
+}
+
+QString DeviceFamily::libraryVersion()
+{
+    const char* version = nullptr;
+    LibraryThread::query("asking the device library its version", [&version] {
+        version = rzGetAPIVersion();
+        return 0;
+    });
+    return QString::fromLocal8Bit(version ? version : "");
 }
 
 const ComponentCalls* DeviceFamily::component(const QString& name) const
@@ -45,10 +95,11 @@ DeviceFamily::Opened DeviceFamily::openForRestore(int* handle, int serial, int t
     return calls.openForRestore(handle, serial, type, bootImage, line);
 }
 
+// Closed after a failed bootstrap too.
 bool DeviceFamily::bootstrap(const char* bootImage, int* serial) const
 {
-    int handle = -1;
-    const bool bootstrapped = calls.bootstrap(&handle, bootImage) == 0 && calls.serialFromFlash(handle, serial) == 0;
-    calls.close(handle);
-    return bootstrapped;
+    OpenedInstrument instrument(calls.close);
+    instrument.closeWhenDone();
+    return calls.bootstrap(instrument.handleOut(), bootImage) == 0
+           && calls.serialFromFlash(instrument.handle(), serial) == 0;
 }

@@ -3,22 +3,27 @@
 
 #include "catalogue/ModelTable.h"
 #include "families/ComponentCalls.h"
+#include "families/DeviceState.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
 
 // One configuration family of the device library, the calls that reach the
-// models the catalogue assigns to it: opening an instrument and telling that
-// it is the one checked, bootstrapping one that answers nothing, and the
-// clear and write of each component. The workers build their steps from the
-// catalogue's components through it. A family is a table of calls, so that
-// tests can put one of their own in place of the library's.
+// models the catalogue assigns to it: the ways an instrument of the family
+// answers a check, opening an instrument and telling that it is the one
+// checked, bootstrapping one that answers nothing, and the clear and write
+// of each component. The workers build their steps from the catalogue's
+// components through it. A family is a table of calls, so that tests can
+// put one of their own in place of the library's. Only the families call
+// the device library, each call through LibraryThread, timed.
 class DeviceFamily
 {
 public:
     enum class Opened { Yes, Failed, NotChecked };
+    using LineSink = std::function<void(const QString&)>;
 
     struct Calls
     {
@@ -37,7 +42,18 @@ public:
         std::function<int(int handle)> close;
     };
 
-    DeviceFamily(Calls calls, std::vector<ComponentCalls> components);
+    // One way an instrument of the family answers a check.
+    struct Probe
+    {
+        // True when an instrument answered this way, with what it told in
+        // `found` (status NotDetected when its answers could not be read);
+        // false to try the next way.
+        std::function<bool(DeviceState& found, const LineSink& say)> detect;
+        QStringList unanswered; // said when nothing answered this way
+    };
+
+    DeviceFamily(Calls calls, std::vector<ComponentCalls> components, Connection connection = Connection::Usb,
+                 std::vector<Probe> probes = {});
 
     // The family of the catalogue's model of this type; the USB family for a
     // type outside the catalogue, which nothing writes.
@@ -45,6 +61,13 @@ public:
     // Tests put an in-process family in place of the device library's; null
     // puts the library's back.
     static void replace(Connection connection, const DeviceFamily* family);
+
+    // Tries each family's ways in turn, each once, and tells what answered
+    // first. Lines for the operator go to `say`; none once the instrument
+    // stopped answering.
+    static DeviceState detect(const LineSink& say);
+    // The device library's own name for its version.
+    static QString libraryVersion();
 
     // Null for a component the family does not write.
     const ComponentCalls* component(const QString& name) const;
@@ -62,9 +85,14 @@ private:
     // The device library's families, each in a source file of its own.
     static const DeviceFamily& usb();
     static const DeviceFamily& network();
+    // Every family, in the order a check tries them; a test's in place of
+    // the library's.
+    static std::vector<const DeviceFamily*> families();
 
     Calls calls;
     std::vector<ComponentCalls> components;
+    Connection connection;
+    std::vector<Probe> probes;
 };
 
 #endif

@@ -4,19 +4,70 @@
 
 #include "families/DeviceFamily.h"
 
+#include "catalogue/Catalogue.h"
 #include "device/rz_api.h"
+#include "families/LibraryThread.h"
+#include "families/OpenedInstrument.h"
 
 namespace {
 
 using Opened = DeviceFamily::Opened;
+using Call = LibraryThread;
+
+int closeDevice(int handle)
+{
+    return Call::query("closing the instrument", [handle] { return rzConfigNetCloseDevice(handle); });
+}
+
+int openDevice(int* handle, int serial)
+{
+    return Call::query("opening the instrument", [&] { return rzConfigNetOpenDevice(handle, serial); });
+}
 
 // The first serial number the listing gives; `count`, how many it found.
 int firstListedSerial(int* count)
 {
     int serials[1] = {0};
     *count = 1;
-    rzConfigNetGetDeviceList(serials, count);
+    Call::query("listing the instruments", [&] { return rzConfigNetGetDeviceList(serials, count); });
     return serials[0];
+}
+
+// Both answers are tested as the USB queries are: an FPGA that did not load,
+// or firmware from an unread number, must never look current.
+bool detectListed(DeviceState& found, const DeviceFamily::LineSink& say)
+{
+    int count = 0;
+    const int listedSerial = firstListedSerial(&count);
+    OpenedInstrument instrument(closeDevice);
+    if (count < 1 || openDevice(instrument.handleOut(), listedSerial) != 0)
+        return false;
+    instrument.closeWhenDone();
+    const int handle = instrument.handle();
+    int firmwareNumber = 0;
+    int fpgaState = 0;
+    const bool answered =
+        Call::query("reading the firmware number", [&] { return rzConfigNetGetFirmwareVersion(handle, &firmwareNumber); })
+            == 0
+        && firmwareNumber > 0
+        && Call::query("reading the FPGA status", [&] { return rzConfigNetGetFPGAStatus(handle, &fpgaState); }) == 0;
+    instrument.close();
+    if (!answered) {
+        say(QStringLiteral("Failed to retrieve firmware versions."));
+        found.status = NotDetected;
+        return true;
+    }
+    if (fpgaState == RZ_FPGA_FAILED_TO_LOAD) {
+        say(QStringLiteral("FPGA failed to load."));
+        found.status = NeedsRestore;
+    } else {
+        found.status = Operational;
+    }
+    found.currentVersion = versionFromNetworkFirmware(firmwareNumber);
+    found.deviceType = found.currentVersion.deviceType;
+    found.targetVersion = targetVersion(found.deviceType);
+    found.serialNumber = listedSerial;
+    return true;
 }
 
 // The listing names the instrument that answers; it must be the checked one.
@@ -26,7 +77,7 @@ Opened openListed(int* handle, int serial, int, QString* line)
     const int listed = firstListedSerial(&count);
     if (count >= 1 && listed != serial)
         return Opened::NotChecked;
-    if (rzConfigNetOpenDevice(handle, serial) != 0) {
+    if (openDevice(handle, serial) != 0) {
         *line = QStringLiteral("Cannot Find Device");
         return Opened::Failed;
     }
@@ -44,31 +95,63 @@ Opened openTheOnlyListed(int* handle, int serial, int, const char*, QString* lin
     }
     if (listed != serial)
         return Opened::NotChecked;
-    if (rzConfigNetOpenDevice(handle, listed) != 0) {
+    if (openDevice(handle, listed) != 0) {
         *line = QStringLiteral("Failed to open device.");
         return Opened::Failed;
     }
     return Opened::Yes;
 }
 
+// The last call: no close follows.
 void preset(int handle)
 {
-    rzConfigNetPreset(handle);
+    Call::query("presetting the instrument", [handle] { return rzConfigNetPreset(handle); });
+}
+
+int bootstrapDevice(int* handle, const char* image)
+{
+    return LibraryThread::run(CallBudget::bootstrap(QStringLiteral("bootstrapping the instrument")),
+                              [&] { return int(rzConfigNetBootstrapDevice(handle, image)); });
+}
+
+int serialFromFlash(int handle, int* serial)
+{
+    return Call::query("reading the serial number from flash",
+                       [&] { return rzConfigNetGetSerialFromFlash(handle, serial); });
 }
 
 } // namespace
 
+// An update announces the FX3 at twice what the restore does: it takes
+// the update's word for its budget, the restore its own.
 const DeviceFamily& DeviceFamily::network()
 {
     using C = ComponentCalls;
+    using S = C::Seconds;
     static const DeviceFamily family(
-        {openListed, openTheOnlyListed, preset, preset,
-         [](int* handle, const char* image) { return int(rzConfigNetBootstrapDevice(handle, image)); },
-         [](int handle, int* serial) { return int(rzConfigNetGetSerialFromFlash(handle, serial)); },
-         [](int handle) { return int(rzConfigNetCloseDevice(handle)); }},
-        {{"fx3", C::clearing<rzConfigNetClearFx3>, C::writing<rzConfigNetWriteFx3>, false, true, "FX3", "20 seconds",
-          "Updating FX3 program, estimated 10 seconds.", "Failed clearing boot FX3 device."},
-         {"fpga", C::clearing<rzConfigNetClearFPGA>, C::writing<rzConfigNetWriteFGPA>, false, true, "FPGA",
-          "10 minutes", "Updating FPGA, estimated 10 minutes.", "Failed clearing FPGA."}});
+        {.openForUpdate = openListed,
+         .openForRestore = openTheOnlyListed,
+         .finishUpdate = preset,
+         .finishRestore = preset,
+         .bootstrap = bootstrapDevice,
+         .serialFromFlash = serialFromFlash,
+         .close = closeDevice},
+        {{.component = "fx3",
+          .clear = C::clearing<rzConfigNetClearFx3>,
+          .write = C::writing<rzConfigNetWriteFx3>,
+          .label = "FX3",
+          .updateEstimate = S(20),
+          .restoreLabel = "FX3 program",
+          .restoreEstimate = S(10),
+          .restoreClearFailed = "Failed clearing boot FX3 device."},
+         {.component = "fpga",
+          .clear = C::clearing<rzConfigNetClearFPGA>,
+          .write = C::writing<rzConfigNetWriteFGPA>,
+          .label = "FPGA",
+          .updateEstimate = S(600),
+          .restoreLabel = "FPGA",
+          .restoreEstimate = S(600),
+          .restoreClearFailed = "Failed clearing FPGA."}},
+        Connection::Network, {{detectListed, {}}});
     return family;
 }

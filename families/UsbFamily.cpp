@@ -1,24 +1,117 @@
 // The device library's USB configuration family: instruments opened by
 // serial number or as the one waiting in its boot loader, with a boot image,
-// a run image and an FPGA configuration.
+// a run image and an FPGA configuration. An operational instrument answers
+// the library's plain calls too, which is how a check reads its versions.
 
 #include "families/DeviceFamily.h"
 
+#include "catalogue/Catalogue.h"
 #include "device/rz_api.h"
+#include "families/LibraryThread.h"
+#include "families/OpenedInstrument.h"
 
 namespace {
 
 using Opened = DeviceFamily::Opened;
+using Call = LibraryThread;
+
+int closeConfigured(int handle)
+{
+    return Call::query("closing the instrument", [handle] { return rzConfigUSBCloseDevice(handle); });
+}
+
+int closePlain(int handle)
+{
+    return Call::query("closing the instrument", [handle] { return rzCloseDevice(handle); });
+}
+
+int readType(int handle, int* type)
+{
+    RzDeviceType found = RzDeviceType(-1);
+    const int status = Call::query("reading the device type", [&] { return rzConfigUSBGetDeviceType(handle, &found); });
+    *type = int(found);
+    return status;
+}
+
+// An operational instrument: its versions and its identity, then closed.
+bool detectOperational(DeviceState& found, const DeviceFamily::LineSink& say)
+{
+    OpenedInstrument instrument(closePlain);
+    if (Call::query("opening the instrument", [&] { return rzOpenDevice(instrument.handleOut()); }) != 0)
+        return false;
+    instrument.closeWhenDone();
+    const int handle = instrument.handle();
+    FirmwareVersion& current = found.currentVersion;
+    if (Call::query("reading the firmware versions", [&] {
+            return rzGetFirmwareVersion(handle, &current.bootVersion, &current.runVersion, &current.fpgaVersion);
+        }) != 0) {
+        instrument.close();
+        say(QStringLiteral("Failed to retrieve firmware versions."));
+        found.status = NotDetected;
+        return true;
+    }
+    RzDeviceType type = RzDeviceType(0);
+    if (Call::query("reading the serial number",
+                    [&] { return rzGetDeviceInfo(handle, &type, &found.serialNumber); })
+        != 0) {
+        instrument.close();
+        say(QStringLiteral("Failed to retrieve serial number."));
+        found.status = NotDetected;
+        return true;
+    }
+    instrument.close();
+    found.deviceType = int(type);
+    found.status = Operational;
+    found.targetVersion = targetVersion(found.deviceType);
+    return true;
+}
+
+// An instrument that answers only in its boot loader.
+bool detectBootMode(DeviceState& found, const DeviceFamily::LineSink& say)
+{
+    OpenedInstrument instrument(closeConfigured);
+    if (Call::query("opening the instrument", [&] { return rzConfigUSBOpenDevice(instrument.handleOut()); }) != 0)
+        return false;
+    instrument.closeWhenDone();
+    const int handle = instrument.handle();
+    const bool serialRead = Call::query("reading the serial number", [&] {
+                                return rzConfigUSBGetDeviceSerial(handle, &found.serialNumber);
+                            }) == 0;
+    const bool typeRead = readType(handle, &found.deviceType) == 0;
+    instrument.close();
+    // A restore from unread answers would write another model's images, or
+    // serial 0; the operator names the model instead.
+    if (!serialRead || !typeRead || !isKnownDeviceType(found.deviceType)) {
+        say(QStringLiteral("Failed to read the boot device's serial number or type."));
+        found.status = NotDetected;
+        return true;
+    }
+    found.status = NeedsRestore;
+    found.targetVersion = targetVersion(found.deviceType);
+    return true;
+}
 
 Opened openBySerial(int* handle, int serial, int type, QString* line)
 {
-    if (rzConfigUSBOpenDeviceBySerial(handle, serial) != 0) {
+    if (Call::query("opening the instrument", [&] { return rzConfigUSBOpenDeviceBySerial(handle, serial); }) != 0) {
         *line = QStringLiteral("Cannot Find Device");
         return Opened::Failed;
     }
-    RzDeviceType found = RzDeviceType(-1);
-    const bool answered = rzConfigUSBGetDeviceType(*handle, &found) == 0;
+    int found = -1;
+    const bool answered = readType(*handle, &found) == 0;
     return answered && found == type ? Opened::Yes : Opened::NotChecked;
+}
+
+int bootstrapDevice(int* handle, const char* image)
+{
+    return LibraryThread::run(CallBudget::bootstrap(QStringLiteral("bootstrapping the instrument")),
+                              [&] { return int(rzConfigUSBBootstrapDevice(handle, image)); });
+}
+
+int serialFromFlash(int handle, int* serial)
+{
+    return Call::query("reading the serial number from flash",
+                       [&] { return rzConfigUSBGetSerialFromFlash(handle, serial); });
 }
 
 // Bootstrapped, the instrument is known by the serial number in its flash
@@ -26,14 +119,16 @@ Opened openBySerial(int* handle, int serial, int type, QString* line)
 Opened openInBootLoader(int* handle, int serial, int type, const char* bootImage, QString* line)
 {
     int foundSerial = 0;
-    if (rzConfigUSBOpenDevice(handle) == 0) {
-        RzDeviceType foundType = RzDeviceType(-1);
-        const bool answered = rzConfigUSBGetDeviceSerial(*handle, &foundSerial) == 0
-                              && rzConfigUSBGetDeviceType(*handle, &foundType) == 0;
+    if (Call::query("opening the instrument", [&] { return rzConfigUSBOpenDevice(handle); }) == 0) {
+        int foundType = -1;
+        const bool answered = Call::query("reading the serial number", [&] {
+                                  return rzConfigUSBGetDeviceSerial(*handle, &foundSerial);
+                              }) == 0
+                              && readType(*handle, &foundType) == 0;
         return answered && foundSerial == serial && foundType == type ? Opened::Yes : Opened::NotChecked;
     }
-    if (rzConfigUSBBootstrapDevice(handle, bootImage) == 0) {
-        const bool answered = rzConfigUSBGetSerialFromFlash(*handle, &foundSerial) == 0;
+    if (bootstrapDevice(handle, bootImage) == 0) {
+        const bool answered = serialFromFlash(*handle, &foundSerial) == 0;
         return answered && foundSerial == serial ? Opened::Yes : Opened::NotChecked;
     }
     *line = QStringLiteral("Failed to open device.");
@@ -47,16 +142,43 @@ Opened openInBootLoader(int* handle, int serial, int type, const char* bootImage
 const DeviceFamily& DeviceFamily::usb()
 {
     using C = ComponentCalls;
+    using S = C::Seconds;
     static const DeviceFamily family(
-        {openBySerial, openInBootLoader, [](int) {}, [](int handle) { rzConfigUSBCloseDevice(handle); },
-         [](int* handle, const char* image) { return int(rzConfigUSBBootstrapDevice(handle, image)); },
-         [](int handle, int* serial) { return int(rzConfigUSBGetSerialFromFlash(handle, serial)); },
-         [](int handle) { return int(rzConfigUSBCloseDevice(handle)); }},
-        {{"boot", C::clearing<rzConfigUSBClearBootSector>, C::writing<rzConfigUSBWriteBootSector>, false, true,
-          "boot Fx3", "10 seconds", "Updating boot Fx3, estimated 10 seconds.", "Failed clearing boot Fx3 device."},
-         {"run", C::clearing<rzConfigUSBClearRunSector>, C::writing<rzConfigUSBWriteRunSector>, false, false,
-          "run Fx3", "10 seconds", "Updating run Fx3 device, estimated 10 seconds.", "Failed clearing run Fx3."},
-         {"fpga", C::clearing<rzConfigUSBClearFPGAProgram>, C::writing<rzConfigUSBWriteFPGAProgram>, true, true,
-          "FPGA", "6 minutes", "Updating FPGA, estimated 6 minutes.", "Failed clearing FPGA."}});
+        {.openForUpdate = openBySerial,
+         .openForRestore = openInBootLoader,
+         .finishUpdate = [](int) {},
+         .finishRestore = [](int handle) { closeConfigured(handle); },
+         .bootstrap = bootstrapDevice,
+         .serialFromFlash = serialFromFlash,
+         .close = closeConfigured},
+        {{.component = "boot",
+          .clear = C::clearing<rzConfigUSBClearBootSector>,
+          .write = C::writing<rzConfigUSBWriteBootSector>,
+          .label = "boot Fx3",
+          .updateEstimate = S(10),
+          .restoreLabel = "boot Fx3",
+          .restoreEstimate = S(10),
+          .restoreClearFailed = "Failed clearing boot Fx3 device."},
+         {.component = "run",
+          .clear = C::clearing<rzConfigUSBClearRunSector>,
+          .write = C::writing<rzConfigUSBWriteRunSector>,
+          .updatePassesSerial = false,
+          .label = "run Fx3",
+          .updateEstimate = S(10),
+          .restoreLabel = "run Fx3 device",
+          .restoreEstimate = S(10),
+          .restoreClearFailed = "Failed clearing run Fx3."},
+         {.component = "fpga",
+          .clear = C::clearing<rzConfigUSBClearFPGAProgram>,
+          .write = C::writing<rzConfigUSBWriteFPGAProgram>,
+          .showsProgress = true,
+          .label = "FPGA",
+          .updateEstimate = S(360),
+          .restoreLabel = "FPGA",
+          .restoreEstimate = S(360),
+          .restoreClearFailed = "Failed clearing FPGA."}},
+        Connection::Usb,
+        {{detectOperational, {"Failed to open RZ.", "Looking for RZ boot device..."}},
+         {detectBootMode, {"Failed to open RZ boot device."}}});
     return family;
 }

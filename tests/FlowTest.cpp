@@ -23,7 +23,7 @@ DeviceFamily fakeFamily(DeviceFamily::Opened opening, const QString& failing)
     for (const QString component : {"boot", "run", "fpga"}) {
         ComponentCalls calls;
         calls.component = calls.label = component;
-        calls.estimate = "a moment";
+        calls.updateEstimate = ComponentCalls::Seconds(1);
         calls.clear = [component, failing](int, double*) {
             record("clear " + component);
             return failing == "clear " + component ? 5 : 0;
@@ -73,8 +73,8 @@ void FlowTest::updateThroughTheFamily_data()
     const QString fpga = "write fpga ./firmware/RZ610R-FPGA-v10.rbf 12345";
     QTest::newRow("written; run skipped, its write without serial")
         << int(DeviceFamily::Opened::Yes) << QString()
-        << QStringList{"Updating boot, estimated a moment.", "Skipping run, already current version.",
-                       "Updating fpga, estimated a moment.", "[green] Firmware updated successfully.",
+        << QStringList{"Updating boot, estimated 1 second.", "Skipping run, already current version.",
+                       "Updating fpga, estimated 1 second.", "[green] Firmware updated successfully.",
                        "You may now close the software."}
         << QStringList{"open 12345 0", "clear boot", boot, "clear fpga", fpga, "finish 7"} << int(FlowOutcome::Done);
     QTest::newRow("another instrument")
@@ -86,7 +86,7 @@ void FlowTest::updateThroughTheFamily_data()
                                << int(FlowOutcome::Failed);
     QTest::newRow("a failed clear stops the rest")
         << int(DeviceFamily::Opened::Yes) << "clear boot"
-        << QStringList{"Updating boot, estimated a moment.", "Failed Clearing"} + failureLines << QStringList{"open 12345 0", "clear boot"}
+        << QStringList{"Updating boot, estimated 1 second.", "Failed Clearing"} + failureLines << QStringList{"open 12345 0", "clear boot"}
         << int(FlowOutcome::Failed);
 }
 
@@ -106,7 +106,7 @@ void FlowTest::updateThroughTheFamily()
     DeviceState state;
     state.status = Operational;
     state.serialNumber = 12345;
-    state.deviceType = RzDeviceType(0);
+    state.deviceType = 0;
     state.currentVersion = FirmwareVersion{0, 3, 5, 9};
     state.targetVersion = targetVersion(0);
     RecordingFrontEnd frontEnd;

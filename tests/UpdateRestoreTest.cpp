@@ -517,7 +517,7 @@ void UpdateRestoreTest::updateSkippingEverythingSucceeds()
     SimulatedInstrument instrument;
     instrument.create(device);
     UpdateDeviceThread worker;
-    worker.state.deviceType = RzDeviceType(type);
+    worker.state.deviceType = type;
     worker.state.serialNumber = serial;
     worker.state.currentVersion = worker.state.targetVersion = targetVersion(type);
     QSignalSpy emitted(&worker, &FirmwareWriterThread::addLine);
@@ -668,7 +668,7 @@ void UpdateRestoreTest::imageChangedBeforeItsWrite()
     SimulatedInstrument instrument;
     instrument.create(usbModel("RZ610R", 4, 5, 9));
     UpdateDeviceThread worker;
-    worker.state.deviceType = RzDeviceType(0);
+    worker.state.deviceType = 0;
     worker.state.serialNumber = 12345;
     worker.state.currentVersion = FirmwareVersion{0, 4, 5, 9};
     worker.state.targetVersion = targetVersion(0);

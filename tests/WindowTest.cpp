@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "catalogue/Catalogue.h"
+#include "device/rz_api.h"
 #include "tests/support/PanelDriver.h"
 #include "ui/DeviceSelectorDialog.h"
 #include "ui/LogMenu.h"

@@ -164,6 +164,8 @@ void Updater::checkVersions()
     CheckVersionsFlow check(*this);
     const FlowOutcome outcome = check.run();
     deviceState = check.state();
+    if (outcome == FlowOutcome::Stalled)
+        setEnabled(false);
     // The operator chose to stop rather than name the model: the program ends.
     if (outcome == FlowOutcome::Cancelled)
         QCoreApplication::exit(0);
@@ -180,11 +182,14 @@ void Updater::restoreDevice()
 }
 
 // A stop asked for during the write was put off until its verdict, which
-// the log now shows; 130 only after a write that succeeded.
+// the log now shows; 130 only after a write that succeeded, 5 when the
+// instrument stopped answering.
 void Updater::quitIfStopped(FlowOutcome outcome)
 {
+    if (outcome == FlowOutcome::Stalled)
+        setEnabled(false);
     if (WriteGuard::stopRequested())
-        QCoreApplication::exit(outcome == FlowOutcome::Done ? 130 : 1);
+        QCoreApplication::exit(outcome == FlowOutcome::Done ? 130 : outcome == FlowOutcome::Stalled ? 5 : 1);
 }
 
 void Updater::beginBusy(const QString& text)

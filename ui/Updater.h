@@ -1,7 +1,7 @@
 #ifndef UPDATER_H
 #define UPDATER_H
 
-#include "workflows/DeviceState.h"
+#include "families/DeviceState.h"
 #include "workflows/FrontEnd.h"
 #include "workflows/Transcript.h"
 

@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "families/DeviceFamily.h"
+#include "families/LibraryThread.h"
 #include "workflows/ImageCheck.h"
 
 BootstrapThread::BootstrapThread(int deviceType)
@@ -13,6 +14,7 @@ BootstrapThread::BootstrapThread(int deviceType)
 // boot image could leave the instrument answering as another model.
 void BootstrapThread::run()
 {
+    const LibraryThread::Listener listener([this](const QString& line) { emit addLine(line); });
     const std::string bootImage = targetVersion(deviceType).bootImagePath();
     if (!ImageCheck([this](const QString& line) { emit addLine(line); }).passes({bootImage}))
         return;

@@ -1,7 +1,7 @@
 #ifndef CHECKVERSIONTHREAD_H
 #define CHECKVERSIONTHREAD_H
 
-#include "workflows/DeviceState.h"
+#include "families/DeviceState.h"
 
 #include <QThread>
 
@@ -26,10 +26,6 @@ protected:
     void run() override;
 
 private:
-    void readNetworkInstrument(int handle, int listedSerial);
-    void readOperationalInstrument(int handle);
-    void readBootDevice(int& handle);
-
     DeviceState found;
 };
 

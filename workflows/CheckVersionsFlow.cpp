@@ -1,7 +1,7 @@
 #include "workflows/CheckVersionsFlow.h"
 
 #include "catalogue/Catalogue.h"
-#include "device/rz_api.h"
+#include "families/LibraryThread.h"
 #include "host/PendingUpdate.h"
 #include "workflows/BootstrapThread.h"
 #include "workflows/CheckVersionThread.h"
@@ -22,6 +22,8 @@ FlowOutcome CheckVersionsFlow::run()
     frontEnd.addLine(QString());
     offer(FrontEnd::NoAction);
     detect();
+    if (LibraryThread::abandoned())
+        return FlowOutcome::Stalled;
     verifyRelease();
     if (found.status == NotDetected) {
         frontEnd.addLine(QStringLiteral("Failed to open boot device."));
@@ -29,6 +31,8 @@ FlowOutcome CheckVersionsFlow::run()
             return refuseRelease();
         if (!bootstrap())
             return FlowOutcome::Cancelled;
+        if (LibraryThread::abandoned())
+            return FlowOutcome::Stalled;
     }
     return report();
 }
@@ -97,7 +101,7 @@ bool CheckVersionsFlow::bootstrapFromRecord()
         frontEnd.addLine(
             QStringLiteral("The last update of %1 serial %2 did not finish.").arg(attempt.model).arg(attempt.serial));
         bootstrapAs(deviceType);
-        if (found.status == NeedsRestore && found.serialNumber == attempt.serial)
+        if (LibraryThread::abandoned() || (found.status == NeedsRestore && found.serialNumber == attempt.serial))
             return true;
         frontEnd.addLine(QStringLiteral("The instrument that answers is not the one whose update did not finish."));
         return false;
@@ -108,7 +112,7 @@ bool CheckVersionsFlow::bootstrapFromRecord()
 void CheckVersionsFlow::bootstrapAs(int deviceType)
 {
     found.status = NotDetected;
-    found.deviceType = static_cast<RzDeviceType>(deviceType);
+    found.deviceType = deviceType;
     found.targetVersion = targetVersion(deviceType);
     frontEnd.beginBusy(QStringLiteral("Bootstrapping Device\nPlease Wait..."));
     BootstrapThread worker(deviceType);

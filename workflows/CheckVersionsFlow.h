@@ -2,7 +2,7 @@
 #define CHECKVERSIONSFLOW_H
 
 #include "catalogue/SignedRelease.h"
-#include "workflows/DeviceState.h"
+#include "families/DeviceState.h"
 #include "workflows/FrontEnd.h"
 
 #include <QStringList>

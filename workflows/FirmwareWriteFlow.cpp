@@ -1,6 +1,7 @@
 #include "workflows/FirmwareWriteFlow.h"
 
 #include "catalogue/Catalogue.h"
+#include "families/LibraryThread.h"
 #include "host/PendingUpdate.h"
 #include "host/SleepInhibitor.h"
 #include "host/WriteGuard.h"
@@ -60,7 +61,12 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceSta
         // Suspending, powering off or stopping the program while an image is
         // written could leave the instrument unusable.
         const SleepInhibitor noSleep;
-        const WriteGuard noStop([this] { frontEnd.addLine(WriteGuard::noticeLine()); });
+        // A call already past its estimate may never return: it is
+        // abandoned at once rather than waited for.
+        const WriteGuard noStop([this] {
+            frontEnd.addLine(WriteGuard::noticeLine());
+            LibraryThread::stopAsked();
+        });
         frontEnd.syncLog();
         WorkerRunner::run(worker, &relay, [&] { frontEnd.showPercent(worker.progress.percent()); });
     }
@@ -76,6 +82,8 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceSta
     frontEnd.endBusy();
     if (worker.success)
         return FlowOutcome::Done;
+    if (LibraryThread::abandoned())
+        return FlowOutcome::Stalled;
     return worker.refused ? FlowOutcome::Refused : FlowOutcome::Failed;
 }
 

@@ -1,5 +1,6 @@
 #include "workflows/FirmwareWriterThread.h"
 
+#include "families/LibraryThread.h"
 #include "host/PendingUpdate.h"
 #include "workflows/UpdateHistory.h"
 
@@ -22,7 +23,12 @@ bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, int& ha
     UpdateHistory history([this](const QString& line) { emit addLine(line); });
     attemptId = history.begin(describeAttempt(steps), resuming);
     const bool written = writeAll(handle, steps);
-    history.finish(attemptId, written, failureLine);
+    // A call that never returned leaves the instrument as it was then:
+    // neither written nor failed, and the record stays for the next run.
+    if (LibraryThread::abandoned())
+        history.interrupt(attemptId, failureLine);
+    else
+        history.finish(attemptId, written, failureLine);
     return written;
 }
 
@@ -134,10 +140,13 @@ std::vector<WriteStep> FirmwareWriterThread::steps(const DeviceFamily& family, P
         WriteStep row;
         row.component = component.name;
         row.image = component.imagePath(state.targetVersion);
-        row.clear = calls->clear;
         const int serial = procedure == Restore || calls->updatePassesSerial ? state.serialNumber : -1;
-        row.write = [write = calls->write, serial](int handle, const char* image, double* progress) {
-            return write(handle, image, serial, progress);
+        const CallBudget::Seconds estimate = procedure == Update ? calls->updateEstimate : calls->restoreEstimate;
+        row.clear = [calls, estimate](int handle, double* progress) {
+            return calls->timedClear(handle, progress, estimate);
+        };
+        row.write = [calls, serial, estimate](int handle, const char* image, double* progress) {
+            return calls->timedWrite(handle, image, serial, progress, estimate);
         };
         row.showsProgress = calls->showsProgress;
         if (procedure == Update) {
@@ -147,7 +156,7 @@ std::vector<WriteStep> FirmwareWriterThread::steps(const DeviceFamily& family, P
             row.clearFailed = QStringLiteral("Failed Clearing");
             row.writeFailed = QStringLiteral("Failed Writing");
         } else {
-            row.announce = calls->restoreAnnounce;
+            row.announce = calls->restoreAnnounce();
             row.clearFailed = calls->restoreClearFailed;
             row.writeFailed = calls->restoreWriteFailed();
         }
@@ -163,6 +172,8 @@ bool FirmwareWriterThread::hasOpened(DeviceFamily::Opened opened, const QString&
 {
     if (opened == DeviceFamily::Opened::Yes)
         return true;
+    if (stoppedAnswering())
+        return false;
     if (opened == DeviceFamily::Opened::NotChecked) {
         emit addLine(QStringLiteral("The connected instrument is not the one checked; nothing was written."));
         refused = true;
@@ -176,8 +187,19 @@ bool FirmwareWriterThread::failed(int status, const QString& line)
 {
     if (status == 0)
         return false;
+    if (stoppedAnswering())
+        return true;
     failureLine = line;
     emit addLine(line);
+    return true;
+}
+
+// The line that said so was the call's own; it is the failure on record.
+bool FirmwareWriterThread::stoppedAnswering()
+{
+    if (!LibraryThread::abandoned())
+        return false;
+    failureLine = LibraryThread::abandonLine();
     return true;
 }
 

@@ -2,7 +2,7 @@
 #define FIRMWAREWRITERTHREAD_H
 
 #include "families/DeviceFamily.h"
-#include "workflows/DeviceState.h"
+#include "families/DeviceState.h"
 #include "workflows/FpgaProgress.h"
 #include "workflows/ImageCheck.h"
 #include "workflows/UpdateAttempt.h"
@@ -55,6 +55,9 @@ protected:
     bool hasOpened(DeviceFamily::Opened opened, const QString& line);
     // True for a non-zero status, after emitting the line that reports it.
     bool failed(int status, const QString& line);
+    // A call was abandoned: the instrument stopped answering, which its
+    // line said; true, with that line as the failure.
+    bool stoppedAnswering();
     // Emits the line, then gives the log a moment to show it.
     void emitAndPause(const QString& line);
 

@@ -59,6 +59,7 @@ enum class FlowOutcome {
     NothingFound, // no instrument answered
     Failed,       // a write or a query failed
     Cancelled,    // the operator chose to stop
+    Stalled,      // the instrument stopped answering a call, which was abandoned
 };
 
 #endif

@@ -1,6 +1,7 @@
 #include "workflows/RestoreDeviceThread.h"
 
 #include "families/DeviceFamily.h"
+#include "families/LibraryThread.h"
 
 RestoreDeviceThread::RestoreDeviceThread() = default;
 
@@ -8,6 +9,7 @@ RestoreDeviceThread::RestoreDeviceThread() = default;
 void RestoreDeviceThread::run()
 {
     success = false;
+    const LibraryThread::Listener listener([this](const QString& line) { emit addLine(line); });
     const DeviceFamily& family = DeviceFamily::of(state.deviceType);
     const std::string bootImage = state.targetVersion.bootImagePath();
     int handle = -1;
@@ -22,5 +24,5 @@ void RestoreDeviceThread::run()
     if (!written)
         return;
     family.finishRestore(handle);
-    success = true;
+    success = !stoppedAnswering();
 }

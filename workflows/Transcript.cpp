@@ -2,7 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/ModelTable.h"
-#include "device/rz_api.h"
+#include "families/DeviceFamily.h"
 #include "host/StateFolder.h"
 
 #include <QMap>
@@ -23,8 +23,7 @@ void Transcript::begin(bool showBanner)
 
 void Transcript::writeBanner(bool showBanner)
 {
-    const char* version = rzGetAPIVersion();
-    library = QString::fromLocal8Bit(version ? version : "");
+    library = DeviceFamily::libraryVersion();
     QStringList lines{productLine() + QStringLiteral(" firmware updater"), QStringLiteral("Using RZ API version ") + library,
                       QString(),
                       QStringLiteral("Please read below before continuing."), QString()};

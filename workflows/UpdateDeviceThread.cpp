@@ -1,6 +1,7 @@
 #include "workflows/UpdateDeviceThread.h"
 
 #include "families/DeviceFamily.h"
+#include "families/LibraryThread.h"
 
 UpdateDeviceThread::UpdateDeviceThread() = default;
 
@@ -9,6 +10,7 @@ UpdateDeviceThread::UpdateDeviceThread() = default;
 void UpdateDeviceThread::run()
 {
     success = false;
+    const LibraryThread::Listener listener([this](const QString& line) { emit addLine(line); });
     const DeviceFamily& family = DeviceFamily::of(state.deviceType);
     int handle = -1;
     const bool written = writeComponents(steps(family, Update), handle, [&](int& opened) {
@@ -18,5 +20,5 @@ void UpdateDeviceThread::run()
     if (!written)
         return;
     family.finishUpdate(handle);
-    success = true;
+    success = !stoppedAnswering();
 }

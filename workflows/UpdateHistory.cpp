@@ -253,14 +253,24 @@ bool UpdateHistory::insertPending(QSqlQuery& query, UpdateAttempt row, qint64 re
 
 void UpdateHistory::finish(qint64 id, bool succeeded, const QString& error)
 {
+    settle(id, succeeded ? QStringLiteral("succeeded") : QStringLiteral("failed"), succeeded ? QString() : error);
+}
+
+void UpdateHistory::interrupt(qint64 id, const QString& error)
+{
+    settle(id, QStringLiteral("interrupted"), error);
+}
+
+void UpdateHistory::settle(qint64 id, const QString& state, const QString& error)
+{
     if (!open || id <= 0)
         return;
     QSqlQuery query(QSqlDatabase::database(connection, false));
     query.prepare(QStringLiteral(
         "UPDATE attempts SET state = ?, finished = ?, error = ? WHERE id = ? AND state = 'pending'"));
-    query.addBindValue(succeeded ? QStringLiteral("succeeded") : QStringLiteral("failed"));
+    query.addBindValue(state);
     query.addBindValue(timeText(QDateTime::currentDateTimeUtc()));
-    query.addBindValue(succeeded || error.isEmpty() ? QVariant() : QVariant(error));
+    query.addBindValue(error.isEmpty() ? QVariant() : QVariant(error));
     query.addBindValue(id);
     if (!query.exec())
         say(QStringLiteral("The update history could not be written: ") + query.lastError().text());

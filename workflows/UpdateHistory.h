@@ -52,6 +52,9 @@ public:
     qint64 begin(const UpdateAttempt& attempt, bool resuming);
     // A second call changes nothing.
     void finish(qint64 id, bool succeeded, const QString& error);
+    // The instrument stopped answering mid-write: neither succeeded nor
+    // failed, to be finished by the next run.
+    void interrupt(qint64 id, const QString& error);
 
     // Newest first. A pending row reads as interrupted unless another
     // updater runs, which may be the one writing it.
@@ -68,6 +71,7 @@ private:
     // The name the damaged file was kept as; empty when it could not be moved.
     QString setAside();
     void closeConnection();
+    void settle(qint64 id, const QString& state, const QString& error);
     static bool insertPending(QSqlQuery& query, UpdateAttempt row, qint64 resumedFrom);
     QList<UpdateAttempt> select(const QString& where, const QVariantList& values) const;
 

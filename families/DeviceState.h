@@ -2,7 +2,6 @@
 #define DEVICESTATE_H
 
 #include "catalogue/FirmwareVersion.h"
-#include "device/rz_api.h"
 
 // How the connected instrument answered the last check.
 enum DeviceStatus : int {
@@ -12,12 +11,13 @@ enum DeviceStatus : int {
 };
 
 // What the panel knows about the connected instrument; filled by a check and
-// copied into the update and restore workers.
+// copied into the update and restore workers. The device type is the
+// catalogue's number, whatever the library reported.
 struct DeviceState
 {
     DeviceStatus status = NotDetected;
     int serialNumber = 0;
-    RzDeviceType deviceType = RzDeviceType(0);
+    int deviceType = 0;
     FirmwareVersion currentVersion;
     FirmwareVersion targetVersion;
 };

@@ -1,0 +1,49 @@
+#ifndef CALLBUDGET_H
+#define CALLBUDGET_H
+
+#include <QString>
+
+#include <chrono>
+
+// How long one call into the device library is expected to take, and how
+// long it may take before the instrument counts as no longer answering. A
+// clear or write may take three times what its line announced, and at least
+// two minutes; a bootstrap three minutes; any other call one minute.
+// RZ_STALL_SCALE (a positive factor, default 1) multiplies every estimate
+// and budget, so that tests and benches need not wait for minutes.
+class CallBudget
+{
+public:
+    using Seconds = std::chrono::seconds;
+    using Milliseconds = std::chrono::milliseconds;
+
+    static CallBudget query(const QString& step);
+    static CallBudget bootstrap(const QString& step);
+    // A clear or write whose line announced `announced`.
+    static CallBudget erasing(const QString& step, Seconds announced);
+
+    // What the call does, for the operator: "writing FPGA".
+    const QString& step() const { return what; }
+    // Scaled; an estimate of zero was never announced.
+    Milliseconds estimate() const { return scaled(estimated); }
+    Milliseconds budget() const { return scaled(allowed); }
+    // How often a call past its estimate says it is still working.
+    static Milliseconds noticeInterval() { return scaled(Seconds(60)); }
+
+    // The time as the lines give it, unscaled: "20 seconds", "6 minutes".
+    static QString describe(Seconds unscaled);
+    static QString describeElapsed(Milliseconds scaledElapsed);
+    Seconds announced() const { return estimated; }
+
+    static double scale();
+
+private:
+    CallBudget(const QString& step, Seconds estimated, Seconds allowed);
+    static Milliseconds scaled(Seconds unscaled);
+
+    QString what;
+    Seconds estimated;
+    Seconds allowed;
+};
+
+#endif

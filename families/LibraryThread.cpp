@@ -1,0 +1,205 @@
+#include "families/LibraryThread.h"
+
+#include <condition_variable>
+#include <cstdio>
+#include <mutex>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+thread_local LibraryThread::LineSink* listening = nullptr;
+
+void say(const QString& line)
+{
+    if (listening && *listening)
+        (*listening)(line);
+}
+
+// The thread the library's calls run on, and the one call handed to it.
+class CallQueue
+{
+public:
+    ~CallQueue()
+    {
+        // At a normal end nothing is stuck in the library.
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            quitting = true;
+        }
+        callReady.notify_all();
+        if (worker.joinable())
+            worker.join();
+    }
+
+    int run(const CallBudget& budget, const std::function<int()>& call);
+    void stop();
+    bool isAbandoned()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return !abandonedLine.isEmpty();
+    }
+    QString abandonLine()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return abandonedLine;
+    }
+
+private:
+    void serve();
+    bool waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget& budget);
+    QString stillWorkingLine(const CallBudget& budget, Clock::duration elapsed) const;
+
+    std::mutex callers;
+    std::mutex mutex;
+    std::condition_variable callReady;
+    std::condition_variable callDone;
+    std::function<int()> pending;
+    bool hasCall = false;
+    bool done = false;
+    int status = 0;
+    bool stopRequested = false;
+    bool quitting = false;
+    QString abandonedLine;
+    std::thread worker;
+};
+
+CallQueue& queue()
+{
+    static CallQueue calls;
+    return calls;
+}
+
+} // namespace
+
+int CallQueue::run(const CallBudget& budget, const std::function<int()>& call)
+{
+    // The library takes one call at a time.
+    const std::lock_guard<std::mutex> oneCaller(callers);
+    std::unique_lock<std::mutex> lock(mutex);
+    if (!abandonedLine.isEmpty())
+        return LibraryThread::abandonedStatus;
+    if (!worker.joinable())
+        worker = std::thread([this] { serve(); });
+    pending = call;
+    hasCall = true;
+    done = false;
+    callReady.notify_one();
+    if (!waitForCall(lock, budget))
+        return LibraryThread::abandonedStatus;
+    return status;
+}
+
+// Wakes for a notice, for the budget's end, for a stop, or when the call
+// returns; never in between.
+bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget& budget)
+{
+    const Clock::time_point started = Clock::now();
+    const Clock::time_point late = started + (budget.estimate().count() ? budget.estimate() : budget.budget());
+    const Clock::time_point deadline = started + budget.budget();
+    Clock::time_point nextNotice = late + CallBudget::noticeInterval();
+    while (!done) {
+        const Clock::time_point now = Clock::now();
+        const bool stopping = stopRequested && now >= late;
+        if (stopping || now >= deadline) {
+            abandonedLine = QStringLiteral("The instrument stopped answering while %1: no answer for %2%3.")
+                                .arg(budget.step(), CallBudget::describeElapsed(
+                                                        std::chrono::duration_cast<CallBudget::Milliseconds>(now - started)),
+                                     stopping ? QStringLiteral(", and a stop was asked for") : QString());
+            const QString line = abandonedLine;
+            lock.unlock();
+            say(line);
+            return false;
+        }
+        if (budget.estimate().count() && now >= nextNotice) {
+            nextNotice += CallBudget::noticeInterval();
+            const QString line = stillWorkingLine(budget, now - started);
+            lock.unlock();
+            say(line);
+            lock.lock();
+            continue;
+        }
+        Clock::time_point wake = std::min(deadline, budget.estimate().count() ? nextNotice : deadline);
+        if (stopRequested || now < late)
+            wake = std::min(wake, std::max(late, now));
+        callDone.wait_until(lock, wake);
+    }
+    return true;
+}
+
+QString CallQueue::stillWorkingLine(const CallBudget& budget, Clock::duration elapsed) const
+{
+    return QStringLiteral("Still working: %1 for %2, estimated %3; keep the instrument connected.")
+        .arg(budget.step(), CallBudget::describeElapsed(std::chrono::duration_cast<CallBudget::Milliseconds>(elapsed)),
+             CallBudget::describe(budget.announced()));
+}
+
+void CallQueue::stop()
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        stopRequested = true;
+    }
+    callDone.notify_all();
+}
+
+// A call abandoned and still running keeps this thread: it never takes
+// another, and the caller never hears of it again.
+void CallQueue::serve()
+{
+    std::unique_lock<std::mutex> lock(mutex);
+    for (;;) {
+        callReady.wait(lock, [this] { return hasCall || quitting; });
+        if (!hasCall)
+            return;
+        const std::function<int()> call = std::move(pending);
+        hasCall = false;
+        lock.unlock();
+        const int result = call();
+        lock.lock();
+        status = result;
+        done = true;
+        callDone.notify_all();
+    }
+}
+
+int LibraryThread::run(const CallBudget& budget, const std::function<int()>& call)
+{
+    return queue().run(budget, call);
+}
+
+LibraryThread::Listener::Listener(LineSink sink)
+    : sink(std::move(sink)), previous(listening)
+{
+    listening = &this->sink;
+}
+
+LibraryThread::Listener::~Listener()
+{
+    listening = previous;
+}
+
+bool LibraryThread::abandoned()
+{
+    return queue().isAbandoned();
+}
+
+QString LibraryThread::abandonLine()
+{
+    return queue().abandonLine();
+}
+
+void LibraryThread::stopAsked()
+{
+    queue().stop();
+}
+
+void LibraryThread::endIfAbandoned(int exitCode)
+{
+    if (!abandoned())
+        return;
+    std::fflush(nullptr);
+    ::_exit(exitCode);
+}

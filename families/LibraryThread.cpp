@@ -22,15 +22,20 @@ void say(const QString& line)
 class CallQueue
 {
 public:
+    // A call stuck in the library is left to the end of the process: a
+    // program that did not end by endIfAbandoned() must still end.
     ~CallQueue()
     {
-        // At a normal end nothing is stuck in the library.
+        bool stuck = false;
         {
             std::lock_guard<std::mutex> lock(mutex);
             quitting = true;
+            stuck = !abandonedLine.isEmpty() && !done;
         }
         callReady.notify_all();
-        if (worker.joinable())
+        if (stuck)
+            worker.detach();
+        else if (worker.joinable())
             worker.join();
     }
 
@@ -131,8 +136,9 @@ bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget
 
 QString CallQueue::stillWorkingLine(const CallBudget& budget, Clock::duration elapsed) const
 {
-    return QStringLiteral("Still working: %1 for %2, estimated %3; keep the instrument connected.")
-        .arg(budget.step(), CallBudget::describeElapsed(std::chrono::duration_cast<CallBudget::Milliseconds>(elapsed)),
+    return LibraryThread::stillWorkingPrefix()
+           + QStringLiteral("%1 for %2, estimated %3; keep the instrument connected.")
+                 .arg(budget.step(), CallBudget::describeElapsed(std::chrono::duration_cast<CallBudget::Milliseconds>(elapsed)),
              CallBudget::describe(budget.announced()));
 }
 

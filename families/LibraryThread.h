@@ -43,6 +43,10 @@ public:
         LineSink* previous;
     };
 
+    // Whether the line is a call's "Still working: " notice.
+    static bool isStillWorkingLine(const QString& line) { return line.startsWith(stillWorkingPrefix()); }
+    static QString stillWorkingPrefix() { return QStringLiteral("Still working: "); }
+
     static bool abandoned();
     // "The instrument stopped answering ..." naming the step; empty while
     // no call was abandoned.

@@ -90,7 +90,7 @@ bool faultFromJson(const QJsonObject& json, InstrumentState::Fault* fault)
            && readInt(json, "calls", &fault->calls) && readBool(json, "repeat", &fault->repeat);
 }
 
-bool triggerFromJson(const QJsonObject& json, InstrumentState::UnplugTrigger* trigger)
+bool triggerFromJson(const QJsonObject& json, InstrumentState::CallTrigger* trigger)
 {
     return readCall(json, &trigger->call) && readInt(json, "onCall", &trigger->onCall, 1)
            && readInt(json, "calls", &trigger->calls);
@@ -192,6 +192,8 @@ QJsonObject InstrumentState::toJson() const
     if (!unplugAfter.call.isEmpty())
         json.insert("unplugAfter",
                     QJsonObject{{"call", unplugAfter.call}, {"onCall", unplugAfter.onCall}, {"calls", unplugAfter.calls}});
+    if (!stall.call.isEmpty())
+        json.insert("stall", QJsonObject{{"call", stall.call}, {"onCall", stall.onCall}, {"calls", stall.calls}});
     return json;
 }
 
@@ -231,6 +233,11 @@ bool InstrumentState::fromJson(const QJsonObject& json, QString* error)
     const QJsonValue trigger = json.value("unplugAfter");
     if (!trigger.isUndefined() && !trigger.isNull() && !triggerFromJson(trigger.toObject(), &unplugAfter)) {
         *error = QStringLiteral("unplugAfter is malformed");
+        return false;
+    }
+    const QJsonValue stallTrigger = json.value("stall");
+    if (!stallTrigger.isUndefined() && !stallTrigger.isNull() && !triggerFromJson(stallTrigger.toObject(), &stall)) {
+        *error = QStringLiteral("stall is malformed");
         return false;
     }
     const QJsonArray faultList = json.value("faults").toArray();
@@ -276,6 +283,13 @@ bool InstrumentState::takeUnplugTrigger(const QString& call)
     return ++unplugAfter.calls == unplugAfter.onCall;
 }
 
+bool InstrumentState::takeStall(const QString& call)
+{
+    if (stall.call != call)
+        return false;
+    return ++stall.calls == stall.onCall;
+}
+
 void InstrumentState::unplug()
 {
     unplugged = true;
@@ -286,5 +300,6 @@ void InstrumentState::unplug()
 void InstrumentState::plug()
 {
     unplugged = false;
-    unplugAfter = UnplugTrigger();
+    unplugAfter = CallTrigger();
+    stall = CallTrigger();
 }

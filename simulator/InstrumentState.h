@@ -36,9 +36,10 @@ struct InstrumentState
         bool repeat = false;
     };
 
-    // The instrument is unplugged once the named call completes for the
-    // onCall-th time. No call name: no trigger.
-    struct UnplugTrigger
+    // The onCall-th call of the named call, counted across processes: the
+    // one after which the instrument is unplugged, or the one that never
+    // returns. No call name: no trigger.
+    struct CallTrigger
     {
         QString call;
         int onCall = 1;
@@ -62,7 +63,8 @@ struct InstrumentState
     // Instruments the network listing reports: this one first, then others
     // that exist only in the list and never open.
     int listedCount = 1;
-    UnplugTrigger unplugAfter;
+    CallTrigger unplugAfter;
+    CallTrigger stall;
     Timing timing;
     QVector<Fault> faults;
 
@@ -92,6 +94,8 @@ struct InstrumentState
     int takeFault(const QString& call);
     // Counts the call; true when it is the unplug point.
     bool takeUnplugTrigger(const QString& call);
+    // Counts the call; true when it is the one that never returns.
+    bool takeStall(const QString& call);
     // Power is gone: whatever ran from RAM is lost.
     void unplug();
     void plug();

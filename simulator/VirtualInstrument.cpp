@@ -9,6 +9,8 @@
 
 #include <cstring>
 #include <limits>
+#include <chrono>
+#include <thread>
 
 // The simulator answers every kind of call with the same numbers; the enums
 // differ in type only, so compare them as plain ints.
@@ -97,6 +99,10 @@ int VirtualInstrument::perform(const QString& call, const Operation& operation, 
     const InstrumentState::LoadResult loaded = state.load(path, reason);
     if (loaded != InstrumentState::LoadResult::Loaded)
         return loaded == InstrumentState::LoadResult::Missing ? NoDevice : Failure;
+    if (state.takeStall(call)) {
+        state.save(path, reason);
+        return stallUntilPlugged(path);
+    }
     const QJsonObject before = state.toJson();
     int status = state.takeFault(call);
     if (status != Success) {
@@ -114,6 +120,20 @@ int VirtualInstrument::perform(const QString& call, const Operation& operation, 
     if (state.toJson() != before && !state.save(path, reason))
         return IoError;
     return status;
+}
+
+// An instrument that stopped answering: the call does not return until
+// `rzsim plug` (or a new instrument) clears the stall, and then finds
+// nothing.
+int VirtualInstrument::stallUntilPlugged(const QString& path)
+{
+    for (;;) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        InstrumentState state;
+        QString ignored;
+        if (state.load(path, &ignored) != InstrumentState::LoadResult::Loaded || state.stall.call.isEmpty())
+            return fail(NoDevice, QStringLiteral("stalled, then released"));
+    }
 }
 
 int VirtualInstrument::openPlain(InstrumentState& state, int* handle)

@@ -36,6 +36,7 @@ public:
     // operation, and saves the state if anything changed. *reason tells why
     // a call failed, when there is more to say than its status.
     int perform(const QString& call, const Operation& operation, QString* reason);
+    int stallUntilPlugged(const QString& path);
 
     int openPlain(InstrumentState& state, int* handle);
     int openUsb(InstrumentState& state, int* handle);

@@ -58,6 +58,7 @@ private slots:
     void writesOutlastStopsAndLostOutput();
     void oneUpdaterPerMachine();
     void windowPutsOffAStopUntilTheVerdict();
+    void windowEndsAfterAStuckCall();
     void unfinishedUpdateIsFinished_data();
     void unfinishedUpdateIsFinished();
     void trustsTheKeysOfItsOwnPrefix_data();
@@ -206,6 +207,9 @@ void CommandLineTest::writesOutlastStopsAndLostOutput_data()
     QTest::newRow("reader gone, then Ctrl-C") << QList<int>{SIGINT} << true << QString() << 130 << "4.5.10";
     QTest::newRow("a stop during a write that fails")
         << QList<int>{SIGTERM} << false << "rzConfigUSBWriteFPGAProgram:5" << 1 << "4.5.9!";
+    // Not waited for once past its estimate (3.6 seconds, scaled).
+    QTest::newRow("a stop during a write that never returns")
+        << QList<int>{SIGTERM} << false << "stall rzConfigUSBWriteFPGAProgram" << 5 << "4.5.9!";
 }
 
 // A stop asked for while the FPGA is written is honoured only after the
@@ -221,9 +225,9 @@ void CommandLineTest::writesOutlastStopsAndLostOutput()
     SimulatedInstrument instrument;
     QStringList device = usbModel("RZ610R", 4, 5, 9) + QStringList{"--fpga-clear-ms", "1500", "--fpga-write-ms", "1500"};
     if (!fault.isEmpty())
-        device += QStringList{"--fault", fault};
+        device += fault.startsWith("stall ") ? QStringList{"--stall", fault.mid(6)} : QStringList{"--fault", fault};
     instrument.create(device);
-    UpdaterRun run({"update"}, true, {}, readerQuits ? QStringList{"sed", "-u", "/Updating FPGA/q"} : QStringList());
+    UpdaterRun run({"update"}, true, {{"RZ_STALL_SCALE", "0.01"}}, readerQuits ? QStringList{"sed", "-u", "/Updating FPGA/q"} : QStringList());
     QByteArray seen;
     if (readerQuits) {
         QVERIFY(run.reader.waitForFinished(30000));
@@ -239,7 +243,7 @@ void CommandLineTest::writesOutlastStopsAndLostOutput()
     if (!readerQuits) {
         const QByteArray all = seen + run.output;
         QCOMPARE(all.count("Firmware is being written; stopping now could leave the instrument unusable."), 1);
-        QVERIFY(all.contains(exitCode == 1 ? "Firmware updated unsuccessfully." : "Firmware updated successfully."));
+        QVERIFY(all.contains(exitCode % 130 ? "Firmware updated unsuccessfully." : "Firmware updated successfully."));
     }
 }
 
@@ -287,6 +291,27 @@ void CommandLineTest::windowPutsOffAStopUntilTheVerdict()
     QVERIFY(notice > 0);
     QVERIFY(log.indexOf("Firmware updated successfully.") > notice);
     QCOMPARE(versionsOf(instrument), "4.5.10");
+}
+
+// A call that never returns: the window shows the verdict, withdraws the
+// panel, and closes without waiting for the call.
+void CommandLineTest::windowEndsAfterAStuckCall()
+{
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 9) + QStringList{"--stall", "rzConfigUSBWriteFPGAProgram"});
+    QProcess window;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("RZ_STALL_SCALE", "0.002");
+    window.setProcessEnvironment(environment);
+    window.start(QCoreApplication::applicationDirPath() + "/WindowExitProbe", {"update-close"});
+    QVERIFY(window.waitForFinished(60000));
+    QCOMPARE(window.exitStatus(), QProcess::NormalExit);
+    const QStringList log = QString::fromUtf8(window.readAllStandardOutput()).split('\n');
+    const QStringList stopped = log.filter(QRegularExpression("^The instrument stopped answering while writing FPGA: "));
+    QCOMPARE(stopped.size(), 1);
+    QCOMPARE(log.mid(log.indexOf(stopped.first()) + 1, 2),
+             (QStringList{"Firmware updated unsuccessfully.", "Check device connections and re-run the software."}));
+    QVERIFY(log.contains("Panel enabled: no"));
 }
 
 void CommandLineTest::unfinishedUpdateIsFinished_data()

@@ -136,6 +136,8 @@ private slots:
     void damagedHistoryIsSetAside();
     void recoveryFromTheRecord_data();
     void recoveryFromTheRecord();
+    void stuckInstrumentEndsTheRun_data();
+    void stuckInstrumentEndsTheRun();
 };
 
 // A full update, a failed one, one whose updater is killed mid-write, and the
@@ -402,6 +404,64 @@ void HistoryTest::recoveryFromTheRecord()
     const QStringList restored = window || same ? QStringList{QString("2 restore succeeded %1 -").arg(same ? "1" : "-")}
                                                 : QStringList();
     QCOMPARE(summary(historyJson()), restored + QStringList{"1 update failed - Failed Writing"});
+}
+
+void HistoryTest::stuckInstrumentEndsTheRun_data()
+{
+    QTest::addColumn<QStringList>("device");
+    QTest::addColumn<QStringList>("stuck"); // "command call step": a run each, whose call never returns
+    QTest::addColumn<QString>("finishing"); // the command that then finishes the work
+    QTest::addColumn<QString>("says");      // a line the finishing run begins with
+    QTest::addColumn<QStringList>("rows");  // the history after it, errors up to their colon
+    const QStringList old = usbModel("RZ610R", 4, 5, 9);
+    const QString stopped = "The instrument stopped answering while ";
+    QTest::newRow("a query in the check: nothing written or recorded")
+        << old << QStringList{"update rzGetFirmwareVersion reading the firmware versions"} << "update"
+        << "Firmware updated successfully." << QStringList{"1 update succeeded - -"};
+    QTest::newRow("the FPGA write") << old << QStringList{"update rzConfigUSBWriteFPGAProgram writing FPGA"}
+                                    << "restore" << "Firmware updated successfully."
+                                    << QStringList{"2 restore succeeded 1 -", "1 update interrupted - " + stopped + "writing FPGA"};
+    QTest::newRow("the boot sector's write, then the bootstrap from the record")
+        << usbModel("RZ610R", 3, 5, 10)
+        << QStringList{"update rzConfigUSBWriteBootSector writing boot Fx3",
+                       "update rzConfigUSBBootstrapDevice bootstrapping the instrument"}
+        << "restore" << "Firmware updated successfully."
+        << QStringList{"2 restore succeeded 1 -", "1 update interrupted - " + stopped + "writing boot Fx3"};
+    QTest::newRow("a slow write within its time")
+        << old + QStringList{"--fpga-write-ms", "3000"} << QStringList() << "update"
+        << "Still working: writing FPGA for " << QStringList{"1 update succeeded - -"};
+}
+
+// A call that never returns ends the run by itself once past its time
+// (scaled down here): exit 5, the line naming the step, the attempt's row
+// interrupted and its record kept, so that the next run finishes it.
+void HistoryTest::stuckInstrumentEndsTheRun()
+{
+    QFETCH(QStringList, device);
+    QFETCH(QStringList, stuck);
+    QFETCH(QString, finishing);
+    QFETCH(QString, says);
+    QFETCH(QStringList, rows);
+    SimulatedInstrument instrument;
+    instrument.create(device);
+    const QMap<QString, QString> scaled{{"RZ_STALL_SCALE", "0.005"}};
+    for (const QString& run : stuck) {
+        QJsonObject state = instrument.state();
+        state.insert("stall", QJsonObject{{"call", run.section(' ', 1, 1)}, {"onCall", 1}, {"calls", 0}});
+        instrument.writeState(state);
+        UpdaterRun stuckRun({run.section(' ', 0, 0)}, true, scaled);
+        QCOMPARE(stuckRun.finish(), 5);
+        const QString line = "The instrument stopped answering while " + run.section(' ', 2) + ": no answer for ";
+        QVERIFY2(!stuckRun.lines().filter(QRegularExpression("^" + QRegularExpression::escape(line))).isEmpty(),
+                 stuckRun.output.constData());
+    }
+    const bool recorded = rows.size() > 1;
+    QCOMPARE(QFile::exists(instrument.path("state/pending/RZ610R-12345.json")), recorded);
+    UpdaterRun finishingRun({finishing}, true, scaled);
+    QCOMPARE(finishingRun.finish(), 0);
+    QVERIFY2(!finishingRun.lines().filter(QRegularExpression("^" + QRegularExpression::escape(says))).isEmpty(),
+             finishingRun.output.constData());
+    QCOMPARE(summary(historyJson()).replaceInStrings(QRegularExpression(": no answer for .*"), QString()), rows);
 }
 
 QTEST_MAIN(HistoryTest)

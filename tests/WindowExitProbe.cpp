@@ -1,11 +1,13 @@
 // The updater's window with a scripted operator who presses "Check Versions"
 // and then answers the device selector with Cancel or Escape ("cancel",
 // "escape"), or presses "Update" ("update"), whose write puts off stop
-// signals as the updater's does. At exit it prints the log, one line each, so a test can see
-// how the program ended.
+// signals as the updater's does, and then closes the window ("update-close").
+// At exit it prints the log, one line each (then, after "update-close",
+// whether the panel was enabled), so a test can see how the program ended.
 
 #include "app/MainWindow.h"
 #include "catalogue/TrustedKeys.h"
+#include "families/LibraryThread.h"
 #include "ui/DeviceSelectorDialog.h"
 
 #include <QApplication>
@@ -52,13 +54,20 @@ int main(int argc, char* argv[])
     };
     QTimer::singleShot(0, [&] {
         press("  Check Versions  ");
-        if (script == QLatin1String("update"))
+        if (script.startsWith(QLatin1String("update")))
             press("  Update  ");
+        if (script == QLatin1String("update-close"))
+            window.close();
     });
     QObject::connect(&application, &QCoreApplication::aboutToQuit, [&] {
         const QTextEdit* log = window.findChild<QTextEdit*>();
         for (QTextBlock block = log->document()->begin(); block.isValid(); block = block.next())
             std::printf("%s\n", block.text().toUtf8().constData());
+        if (script == QLatin1String("update-close"))
+            std::printf("Panel enabled: %s\n", window.centralWidget()->isEnabled() ? "yes" : "no");
     });
-    return QApplication::exec();
+    const int exitCode = QApplication::exec();
+    // As the updater's own entry ends.
+    LibraryThread::endIfAbandoned(exitCode);
+    return exitCode;
 }

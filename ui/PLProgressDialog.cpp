@@ -8,7 +8,7 @@
 #include <QStyle>
 
 PLProgressDialog::PLProgressDialog(const QString& labelText, QWidget* parent)
-    : QProgressDialog(labelText, QString(), 0, 0, parent, Qt::WindowFlags())
+    : QProgressDialog(labelText, QString(), 0, 0, parent, Qt::WindowFlags()), text(labelText)
 {
     setWindowTitle(QStringLiteral("Please Wait"));
     setModal(true);
@@ -97,6 +97,11 @@ void PLProgressDialog::showPercent(int percent)
 
 // Escape and the window's close button end in reject(); while a worker runs
 // there is nothing the operator may cancel, so they do nothing.
+void PLProgressDialog::showNote(const QString& note)
+{
+    setLabelText(text + QStringLiteral("\n\n") + note);
+}
+
 void PLProgressDialog::reject()
 {
 }

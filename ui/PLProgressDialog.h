@@ -21,6 +21,8 @@ public:
     // A percentage of 0 to 100 shows a determinate bar; anything else the
     // busy bar again.
     void showPercent(int percent);
+    // Under the dialog's own text, in place of the last note.
+    void showNote(const QString& note);
 
     QSize sizeHint() const override;
 
@@ -40,6 +42,7 @@ private:
     void placeElapsedLine();
     int elapsedLineSpace() const;
 
+    QString text;
     QLabel* textLabel = nullptr;
     QLabel* elapsedLine = nullptr;
     QTimer ticker;

@@ -204,6 +204,12 @@ void Updater::showPercent(int percent)
         busy->showPercent(percent);
 }
 
+void Updater::showBusyNote(const QString& note)
+{
+    if (busy)
+        busy->showNote(note);
+}
+
 void Updater::endBusy()
 {
     busy.reset();

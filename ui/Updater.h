@@ -29,6 +29,7 @@ public:
     void beginBusy(const QString& text) override;
     void showPercent(int percent) override;
     void endBusy() override;
+    void showBusyNote(const QString& note) override;
     bool confirmDowngrade() override;
     std::optional<int> chooseModel() override;
     void offerActions(int actions) override;

@@ -31,6 +31,9 @@ public:
     virtual void beginBusy(const QString& text) = 0;
     virtual void showPercent(int percent) = 0;
     virtual void endBusy() = 0;
+    // A step under way takes longer than announced: said with the busy
+    // state too, where it is shown apart from the log.
+    virtual void showBusyNote(const QString&) {}
 
     // The instrument holds newer firmware than this release: write anyway?
     virtual bool confirmDowngrade() = 0;

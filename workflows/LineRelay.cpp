@@ -1,5 +1,6 @@
 #include "workflows/LineRelay.h"
 
+#include "families/LibraryThread.h"
 #include "workflows/FrontEnd.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,8 @@ LineRelay::LineRelay(FrontEnd& frontEnd)
 // cannot keep the caller here.
 void LineRelay::addLine(const QString& s)
 {
+    if (LibraryThread::isStillWorkingLine(s))
+        frontEnd.showBusyNote(s);
     batch << s;
     if (collecting)
         return;

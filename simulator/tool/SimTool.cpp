@@ -83,6 +83,7 @@ void SimTool::addOptions()
                   ":repeat. Repeatable.",
          "CALL:STATUS[:N[:repeat]]"},
         {"unplug-after", "device: unplug once CALL completes for the Nth time (default 1).", "CALL[:N]"},
+        {"stall", "device: the Nth call of CALL (default 1) never returns, until plug.", "CALL[:N]"},
         {"clear-ms", "device: duration of a clear.", "ms"},
         {"write-ms", "device: duration of a write or bootstrap.", "ms"},
         {"fpga-clear-ms", "device: duration of an FPGA clear.", "ms"},
@@ -202,6 +203,11 @@ void SimTool::showFaults(const InstrumentState& state)
                      .arg(state.unplugAfter.call)
                      .arg(state.unplugAfter.onCall)
                      .arg(state.unplugAfter.calls);
+    if (!state.stall.call.isEmpty())
+        m_out << QStringLiteral("Stall:        %1, call %2 never returns (%3 calls so far)\n")
+                     .arg(state.stall.call)
+                     .arg(state.stall.onCall)
+                     .arg(state.stall.calls);
 }
 
 int SimTool::writeFirmware(const QString& folder)
@@ -306,7 +312,10 @@ bool SimTool::applyFaults(InstrumentState* state)
         state->faults.append(fault);
     }
     const QString trigger = m_parser.value(QStringLiteral("unplug-after"));
-    return trigger.isEmpty() || parseUnplugTrigger(trigger, &state->unplugAfter);
+    if (!trigger.isEmpty() && !parseTrigger("unplug-after", trigger, &state->unplugAfter))
+        return false;
+    const QString stall = m_parser.value(QStringLiteral("stall"));
+    return stall.isEmpty() || parseTrigger("stall", stall, &state->stall);
 }
 
 bool SimTool::applyTiming(InstrumentState* state)
@@ -382,7 +391,7 @@ bool SimTool::parseFault(const QString& text, InstrumentState::Fault* fault)
     return true;
 }
 
-bool SimTool::parseUnplugTrigger(const QString& text, InstrumentState::UnplugTrigger* trigger)
+bool SimTool::parseTrigger(const char* option, const QString& text, InstrumentState::CallTrigger* trigger)
 {
     const QStringList fields = text.split(':');
     bool callOk = true;
@@ -390,9 +399,9 @@ bool SimTool::parseUnplugTrigger(const QString& text, InstrumentState::UnplugTri
     if (fields.size() > 1)
         trigger->onCall = fields.at(1).toInt(&callOk);
     if (fields.size() > 2 || !callOk || trigger->onCall < 1)
-        return fail(QStringLiteral("--unplug-after %1: expected CALL[:N], N above 0").arg(text));
+        return fail(QStringLiteral("--%1 %2: expected CALL[:N], N above 0").arg(QLatin1String(option), text));
     if (!InstrumentState::isKnownCall(trigger->call))
-        return fail(QStringLiteral("--unplug-after: unknown call %1").arg(trigger->call));
+        return fail(QStringLiteral("--%1: unknown call %2").arg(QLatin1String(option), trigger->call));
     return true;
 }
 

@@ -39,7 +39,7 @@ private:
     bool requestedImages(QVector<FirmwareImage>* images);
     bool intOption(const QString& name, int* value, int minimum = 0);
     bool parseFault(const QString& text, InstrumentState::Fault* fault);
-    bool parseUnplugTrigger(const QString& text, InstrumentState::UnplugTrigger* trigger);
+    bool parseTrigger(const char* option, const QString& text, InstrumentState::CallTrigger* trigger);
     bool loadState(InstrumentState* state);
     bool saveState(const InstrumentState& state);
     QString statePath() const;

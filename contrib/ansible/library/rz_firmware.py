@@ -134,7 +134,7 @@ log_file:
   type: str
   sample: /var/lib/rz-bench/2026-12-07_14-03-22.log
 updater_rc:
-  description: The updater's exit code (10 and 11 are check's "update available" and "restore needed").
+  description: The updater's exit code (5 is "the instrument stopped answering"; 10 and 11 are check's "update available" and "restore needed").
   returned: always
   type: int
   sample: 0
@@ -168,6 +168,10 @@ MODULE_OPTIONS = dict(
 # The check's exit codes for "an update is available" and "a restore is needed".
 UPDATE_AVAILABLE = 10
 RESTORE_NEEDED = 11
+# A call to the instrument did not return within its time; the updater ended
+# without it, and its line names the step. The next run finishes the update.
+STOPPED_ANSWERING = 5
+STOPPED_ANSWERING_LINE = "The instrument stopped answering"
 
 # The updater ends a failed write, and a check that found nothing even after
 # a bootstrap, with advice for the person at the window; the line before the
@@ -215,6 +219,8 @@ def interpret(state, check_mode, rc, stdout, stderr):
         "report": report,
         "msg": last_line(lines),
     }
+    if rc == STOPPED_ANSWERING:
+        result["msg"] = next((line for line in lines if line.startswith(STOPPED_ANSWERING_LINE)), result["msg"])
     if check_mode or state == "checked":
         return predict(state, rc, result)
     # Also when the run ends badly after its write, stopped by a signal.

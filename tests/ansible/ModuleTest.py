@@ -27,6 +27,9 @@ NOTHING_ANSWERS = ["", "Checking Firmware Versions...", "", "Failed to open RZ."
                    "If you continue to receive this message, contact Pellanor."]
 
 
+STUCK = "The instrument stopped answering while writing FPGA: no answer for 18 minutes."
+
+
 def report(lines, written=False, **members):
     return json.dumps({"command": "update", "outcome": "done", "model": "RZ610R", "serial": 12345,
                        "firmwareBefore": "4.5.9", "firmwareAfter": "4.5.10" if written else "4.5.9",
@@ -49,6 +52,8 @@ class ModuleTest(unittest.TestCase):
              True, False, "The instrument answers normally; use update."),
             ("restored", False, 2, "", "--model: expected one of RZ610R, RZ610S, RZ610T, RZ870S, not RZ999.\n",
              True, False, "--model: expected one of RZ610R, RZ610S, RZ610T, RZ870S, not RZ999."),
+            ("updated", False, 5, report(CHECK_LINES + [STUCK] + FAILED_WRITE[-4:], outcome="stopped answering"), "",
+             True, False, STUCK),
             ("updated", False, 0, "not json", "", True, False, "The updater printed no JSON report."),
             ("updated", False, -15, "", "", True, False, ""),
             ("updated", False, 130, report(CHECK_LINES + ["Firmware updated successfully."], written=True), "",

@@ -6,8 +6,6 @@
 #include "cli/TerminalFrontEnd.h"
 #include "host/UpdaterLock.h"
 #include "host/WriteGuard.h"
-#include "workflows/CheckVersionsFlow.h"
-#include "workflows/FirmwareWriteFlow.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -48,7 +46,6 @@ const char description[] =
     "\n"
     "Without a command the window opens.";
 
-const char* const outcomeNames[] = {"done", "refused", "nothing found", "failed", "cancelled", "stopped answering"};
 
 // Qt's own options for the window, which still open the window.
 bool isWindowOption(const char* argument)
@@ -59,11 +56,6 @@ bool isWindowOption(const char* argument)
             return true;
     }
     return false;
-}
-
-QJsonValue versionOrNull(const FirmwareVersion& version, bool known)
-{
-    return known ? QJsonValue(version.versionString()) : QJsonValue();
 }
 
 } // namespace
@@ -92,20 +84,19 @@ int CommandLine::run(const QStringList& arguments)
     terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout);
     terminal->allowDowngrade = parser.isSet(QStringLiteral("allow-downgrade"));
     terminal->model = model;
+    UpdaterSession session(*terminal);
     UpdaterLock lock;
     if (lock.acquire()) {
         terminal->begin();
-        exitCode = runCommand();
+        session.run(command == QLatin1String("update")    ? UpdaterSession::Command::Update
+                    : command == QLatin1String("restore") ? UpdaterSession::Command::Restore
+                                                          : UpdaterSession::Command::Check);
     } else {
-        exitCode = refuse(lock.errorLine());
+        session.refuse(lock.errorLine());
     }
-    // A stop was put off until the write ended: 130 says the program was
-    // stopped, but only after a write that succeeded.
-    if (WriteGuard::stopRequested() && exitCode == ExitDone)
-        exitCode = ExitInterrupted;
     if (json)
-        printJson(exitCode);
-    return exitCode;
+        printJson(session);
+    return session.exitCode();
 }
 
 bool CommandLine::parse(const QStringList& arguments, int* exitCode)
@@ -169,127 +160,9 @@ bool CommandLine::readModel(std::optional<int>* model, int* exitCode)
     return false;
 }
 
-int CommandLine::runCommand()
+void CommandLine::printJson(const UpdaterSession& session) const
 {
-    if (command == QLatin1String("update"))
-        return update();
-    if (command == QLatin1String("restore"))
-        return restore();
-    return check();
-}
-
-int CommandLine::check()
-{
-    if (const std::optional<int> stop = checkFirst())
-        return *stop;
-    if (offered & FrontEnd::RestoreAction)
-        return ExitRestoreNeeded;
-    return (offered & FrontEnd::UpdateAction) ? int(ExitUpdateAvailable) : int(ExitDone);
-}
-
-int CommandLine::update()
-{
-    if (const std::optional<int> stop = checkFirst())
-        return *stop;
-    if (offered & FrontEnd::RestoreAction)
-        return refuse(QStringLiteral("The instrument needs a restore; use restore."));
-    if (!(offered & FrontEnd::UpdateAction))
-        return ExitDone;
-    return write(&FirmwareWriteFlow::update);
-}
-
-int CommandLine::restore()
-{
-    const std::optional<int> stop = checkFirst();
-    if (found.status == Operational)
-        return refuse(QStringLiteral("The instrument answers normally; use update."));
-    if (stop)
-        return *stop;
-    return write(&FirmwareWriteFlow::restore);
-}
-
-// The check every command starts with. The exit code when the command ends
-// there; none when the instrument was found and may be written.
-std::optional<int> CommandLine::checkFirst()
-{
-    CheckVersionsFlow flow(*terminal);
-    outcome = flow.run();
-    found = flow.state();
-    offered = flow.offered();
-    release = flow.release();
-    if (outcome == FlowOutcome::Done)
-        return std::nullopt;
-    if (outcome != FlowOutcome::Cancelled)
-        return exitFor(outcome);
-    if (command == QLatin1String("restore"))
-        return refuse(QStringLiteral("No instrument answers. To bootstrap it, name its model: restore --model %1.")
-                          .arg(ModelTable::names(QStringLiteral("|"))));
-    terminal->addLine(QStringLiteral("No instrument answers. If one is connected, "
-                                     "restore --model MODEL can bootstrap it."));
-    outcome = FlowOutcome::NothingFound;
-    return ExitNothingFound;
-}
-
-int CommandLine::write(FlowOutcome (*flow)(FrontEnd&, const DeviceState&, qint64*))
-{
-    outcome = flow(*terminal, found, &attemptId);
-    written = outcome == FlowOutcome::Done;
-    return exitFor(outcome);
-}
-
-int CommandLine::refuse(const QString& line)
-{
-    terminal->addLine(line);
-    outcome = FlowOutcome::Refused;
-    return ExitRefused;
-}
-
-int CommandLine::exitFor(FlowOutcome outcome)
-{
-    switch (outcome) {
-    case FlowOutcome::Done:
-        return ExitDone;
-    case FlowOutcome::Refused:
-    case FlowOutcome::Cancelled: // the operator named no model: nothing written
-        return ExitRefused;
-    case FlowOutcome::NothingFound:
-        return ExitNothingFound;
-    case FlowOutcome::Stalled:
-        return ExitStalled;
-    case FlowOutcome::Failed:
-        break;
-    }
-    return ExitFailed;
-}
-
-void CommandLine::printJson(int exitCode) const
-{
-    const bool identified = found.status != NotDetected;
-    const bool versionsRead = found.status == Operational;
-    const QString logFile = terminal->sessionLogPath();
-    QJsonObject report{
-        {"command", command},
-        {"outcome", QString::fromLatin1(outcomeNames[int(outcome)])},
-        {"exitCode", exitCode},
-        {"model", identified ? QJsonValue(deviceTypeName(found.deviceType)) : QJsonValue()},
-        {"serial", identified ? QJsonValue(found.serialNumber) : QJsonValue()},
-        {"firmwareBefore", versionOrNull(found.currentVersion, versionsRead)},
-        // Only what is known: the target once written, the same firmware when
-        // nothing was written, nothing after a write that failed.
-        {"firmwareAfter", written ? QJsonValue(found.targetVersion.versionString())
-                                  : versionOrNull(found.currentVersion, versionsRead && outcome != FlowOutcome::Failed)},
-        {"target", versionOrNull(found.targetVersion, identified && isKnownDeviceType(found.deviceType))},
-        // True only after a successful write: a script can tell an update
-        // from an instrument that was already current.
-        {"written", written},
-        {"logFile", logFile.isEmpty() ? QJsonValue() : QJsonValue(logFile)},
-        {"release", release ? QJsonValue(QJsonObject{{"key", release->keyId()}, {"comment", release->comment()}})
-                            : QJsonValue()},
-        {"lines", QJsonArray::fromStringList(terminal->writtenLines())},
-        // The history's row of the write, for `history` and the window.
-        {"attemptId", attemptId ? QJsonValue(attemptId) : QJsonValue()},
-        {"libraryVersion", terminal->libraryVersion().isNull() ? QJsonValue() : QJsonValue(terminal->libraryVersion())},
-    };
+    const QJsonObject report = session.report(command, terminal->writtenLines());
     std::fputs(QJsonDocument(report).toJson(QJsonDocument::Indented).constData(), stdout);
     std::fflush(stdout);
 }

@@ -1,9 +1,7 @@
 #ifndef COMMANDLINE_H
 #define COMMANDLINE_H
 
-#include "catalogue/SignedRelease.h"
-#include "families/DeviceState.h"
-#include "workflows/FrontEnd.h"
+#include "workflows/UpdaterSession.h"
 
 #include <QCommandLineParser>
 #include <QString>
@@ -14,23 +12,19 @@
 
 class TerminalFrontEnd;
 
-// `rz-firmware-updater check | update | restore`: the window's flows for
-// scripts and benches without a display, ending in an exit code a script can
-// branch on; and `history`, the record of every update and restore.
+// `rz-firmware-updater check | update | restore`: the window's work for
+// scripts and benches without a display, on a terminal, ending in an exit
+// code a script can branch on; and `history`, the record of every update
+// and restore.
 class CommandLine
 {
 public:
-    enum ExitCode {
-        ExitDone = 0,            // up to date, or written successfully
-        ExitFailed = 1,          // a write or a query failed
-        ExitUsage = 2,           // bad usage
-        ExitNothingFound = 3,    // no instrument answered
-        ExitRefused = 4,         // stopped before anything was written
-        ExitStalled = 5,         // the instrument stopped answering a call
-        ExitUpdateAvailable = 10, // check: an update is offered
-        ExitRestoreNeeded = 11,  // check: a restore is offered
-        ExitInterrupted = 130,   // asked to stop while firmware was written
-    };
+    // The updater's exit codes, the same whatever runs the work.
+    using ExitCode = UpdaterSession::ExitCode;
+    static constexpr ExitCode ExitDone = UpdaterSession::ExitDone;
+    static constexpr ExitCode ExitFailed = UpdaterSession::ExitFailed;
+    static constexpr ExitCode ExitUsage = UpdaterSession::ExitUsage;
+    static constexpr ExitCode ExitRefused = UpdaterSession::ExitRefused;
 
     CommandLine();
     ~CommandLine();
@@ -43,26 +37,12 @@ public:
 private:
     bool parse(const QStringList& arguments, int* exitCode);
     bool readModel(std::optional<int>* model, int* exitCode);
-    int runCommand();
-    int check();
-    int update();
-    int restore();
-    std::optional<int> checkFirst();
-    int write(FlowOutcome (*flow)(FrontEnd&, const DeviceState&, qint64*));
-    int refuse(const QString& line);
-    static int exitFor(FlowOutcome outcome);
-    void printJson(int exitCode) const;
+    void printJson(const UpdaterSession& session) const;
 
     QCommandLineParser parser;
     QString command;
     bool json = false;
     std::unique_ptr<TerminalFrontEnd> terminal;
-    DeviceState found;
-    std::optional<SignedRelease> release; // who signed ./firmware, by the check
-    FlowOutcome outcome = FlowOutcome::Done;
-    int offered = FrontEnd::NoAction;
-    bool written = false;
-    qint64 attemptId = 0;
 };
 
 #endif

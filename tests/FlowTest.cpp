@@ -2,7 +2,7 @@
 #include "catalogue/Catalogue.h"
 #include "tests/support/RecordingFrontEnd.h"
 #include "tests/support/SimulatedInstrument.h"
-#include "workflows/FirmwareWriteFlow.h"
+#include "workflows/UpdaterSession.h"
 
 #include <QtTest>
 
@@ -15,8 +15,9 @@ void record(const QString& call)
     familyCalls << call;
 }
 
-// A USB family in-process: each call is recorded, and the opening and one
-// named call answer as a row of the test says.
+// A USB family in-process: an RZ610R with serial 12345 and older boot and
+// FPGA firmware answers the check; each call is recorded, and the opening
+// and one named call answer as a row of the test says.
 DeviceFamily fakeFamily(DeviceFamily::Opened opening, const QString& failing)
 {
     std::vector<ComponentCalls> components;
@@ -43,7 +44,16 @@ DeviceFamily fakeFamily(DeviceFamily::Opened opening, const QString& failing)
         return opening;
     };
     calls.finishUpdate = [](int handle) { record(QStringLiteral("finish %1").arg(handle)); };
-    return DeviceFamily(calls, components);
+    const DeviceFamily::Probe answers{[](DeviceState& found, const DeviceFamily::LineSink&) {
+                                          found.status = Operational;
+                                          found.serialNumber = 12345;
+                                          found.deviceType = 0;
+                                          found.currentVersion = FirmwareVersion{0, 3, 5, 9};
+                                          found.targetVersion = targetVersion(0);
+                                          return true;
+                                      },
+                                      {}};
+    return DeviceFamily(calls, components, Connection::Usb, {answers});
 }
 
 const QStringList failureLines = {"[red] Firmware updated unsuccessfully.",
@@ -67,7 +77,7 @@ void FlowTest::updateThroughTheFamily_data()
     QTest::addColumn<QString>("failing");
     QTest::addColumn<QStringList>("lines"); // after the heading
     QTest::addColumn<QStringList>("calls");
-    QTest::addColumn<int>("outcome");
+    QTest::addColumn<int>("exitCode");
     const QString boot = "write boot ./firmware/RZ610R-Cypress-Boot-v4.img 12345";
     const QString run = "write run ./firmware/RZ610R-Cypress-Run-v5.img -1";
     const QString fpga = "write fpga ./firmware/RZ610R-FPGA-v10.rbf 12345";
@@ -76,45 +86,41 @@ void FlowTest::updateThroughTheFamily_data()
         << QStringList{"Updating boot, estimated 1 second.", "Skipping run, already current version.",
                        "Updating fpga, estimated 1 second.", "[green] Firmware updated successfully.",
                        "You may now close the software."}
-        << QStringList{"open 12345 0", "clear boot", boot, "clear fpga", fpga, "finish 7"} << int(FlowOutcome::Done);
+        << QStringList{"open 12345 0", "clear boot", boot, "clear fpga", fpga, "finish 7"} << 0;
     QTest::newRow("another instrument")
         << int(DeviceFamily::Opened::NotChecked) << QString()
         << QStringList{"The connected instrument is not the one checked; nothing was written."} + failureLines
-        << QStringList{"open 12345 0"} << int(FlowOutcome::Refused);
+        << QStringList{"open 12345 0"} << 4;
     QTest::newRow("not found") << int(DeviceFamily::Opened::Failed) << QString()
                                << QStringList{"Cannot Find Device"} + failureLines << QStringList{"open 12345 0"}
-                               << int(FlowOutcome::Failed);
+                               << 1;
     QTest::newRow("a failed clear stops the rest")
         << int(DeviceFamily::Opened::Yes) << "clear boot"
         << QStringList{"Updating boot, estimated 1 second.", "Failed Clearing"} + failureLines << QStringList{"open 12345 0", "clear boot"}
-        << int(FlowOutcome::Failed);
+        << 1;
 }
 
-// The worker builds its steps from the catalogue's components through the
-// family: the catalogue's order and images, the family's calls and lines.
+// The session checks, then the worker builds its steps from the catalogue's
+// components through the family: the catalogue's order and images, the
+// family's calls and lines.
 void FlowTest::updateThroughTheFamily()
 {
     QFETCH(int, opening);
     QFETCH(QString, failing);
     QFETCH(QStringList, lines);
     QFETCH(QStringList, calls);
-    QFETCH(int, outcome);
+    QFETCH(int, exitCode);
     SimulatedInstrument release; // this release's images, and a state folder of the test's own
     const DeviceFamily family = fakeFamily(DeviceFamily::Opened(opening), failing);
     familyCalls.clear();
     DeviceFamily::replace(Connection::Usb, &family);
-    DeviceState state;
-    state.status = Operational;
-    state.serialNumber = 12345;
-    state.deviceType = 0;
-    state.currentVersion = FirmwareVersion{0, 3, 5, 9};
-    state.targetVersion = targetVersion(0);
     RecordingFrontEnd frontEnd;
-    const FlowOutcome ended = FirmwareWriteFlow::update(frontEnd, state, nullptr);
+    UpdaterSession session(frontEnd);
+    const int ended = session.run(UpdaterSession::Command::Update);
     DeviceFamily::replace(Connection::Usb, nullptr);
     QCOMPARE(frontEnd.linesAfter("Updating Firmware"), lines);
     QCOMPARE(familyCalls, calls);
-    QCOMPARE(int(ended), outcome);
+    QCOMPARE(ended, exitCode);
 }
 
 QTEST_MAIN(FlowTest)

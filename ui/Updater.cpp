@@ -4,8 +4,6 @@
 #include "ui/DeviceSelectorDialog.h"
 #include "ui/LogMenu.h"
 #include "ui/PLProgressDialog.h"
-#include "workflows/CheckVersionsFlow.h"
-#include "workflows/FirmwareWriteFlow.h"
 
 #include <QBoxLayout>
 #include <QColor>
@@ -161,9 +159,7 @@ void Updater::keepSelection(int anchor, int position)
 
 void Updater::checkVersions()
 {
-    CheckVersionsFlow check(*this);
-    const FlowOutcome outcome = check.run();
-    deviceState = check.state();
+    const FlowOutcome outcome = session.check();
     if (outcome == FlowOutcome::Stalled)
         setEnabled(false);
     // The operator chose to stop rather than name the model: the program ends.
@@ -173,23 +169,22 @@ void Updater::checkVersions()
 
 void Updater::updateDevice()
 {
-    quitIfStopped(FirmwareWriteFlow::update(*this, deviceState));
+    endOfWrite(session.update());
 }
 
 void Updater::restoreDevice()
 {
-    quitIfStopped(FirmwareWriteFlow::restore(*this, deviceState));
+    endOfWrite(session.restore());
 }
 
 // A stop asked for during the write was put off until its verdict, which
-// the log now shows; 130 only after a write that succeeded, 5 when the
-// instrument stopped answering.
-void Updater::quitIfStopped(FlowOutcome outcome)
+// the log now shows; the program ends with the command line's exit code.
+void Updater::endOfWrite(FlowOutcome outcome)
 {
     if (outcome == FlowOutcome::Stalled)
         setEnabled(false);
     if (WriteGuard::stopRequested())
-        QCoreApplication::exit(outcome == FlowOutcome::Done ? 130 : outcome == FlowOutcome::Stalled ? 5 : 1);
+        QCoreApplication::exit(session.exitCode());
 }
 
 void Updater::beginBusy(const QString& text)

@@ -1,9 +1,9 @@
 #ifndef UPDATER_H
 #define UPDATER_H
 
-#include "families/DeviceState.h"
 #include "workflows/FrontEnd.h"
 #include "workflows/Transcript.h"
+#include "workflows/UpdaterSession.h"
 
 #include <QWidget>
 
@@ -56,10 +56,10 @@ private:
     void showLines(const QStringList& lines, const QColor& colour);
     void insertAtEnd(const QStringList& lines, const QColor& colour);
     void keepSelection(int anchor, int position);
-    void quitIfStopped(FlowOutcome outcome);
+    void endOfWrite(FlowOutcome outcome);
 
     std::unique_ptr<Transcript> transcript; // made once the log is there to show it
-    DeviceState deviceState; // what the check found, for the update or restore
+    UpdaterSession session{*this}; // the check, and the update or restore it offers
     std::unique_ptr<PLProgressDialog> busy;
     QTextEdit* log = nullptr;
     QPushButton* checkButton = nullptr;

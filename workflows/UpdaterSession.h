@@ -1,0 +1,71 @@
+#ifndef UPDATERSESSION_H
+#define UPDATERSESSION_H
+
+#include "catalogue/SignedRelease.h"
+#include "families/DeviceState.h"
+#include "workflows/FrontEnd.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// One run of the updater, whatever shows it: the check, the operator's
+// answer, the write it offers, and how it all ended (the exit code, the
+// report, the history's row). The window runs it a button at a time; the
+// command line a command at once. Front ends only show what it says and
+// answer its questions.
+class UpdaterSession
+{
+public:
+    enum ExitCode {
+        ExitDone = 0,             // up to date, or written successfully
+        ExitFailed = 1,           // a write or a query failed
+        ExitUsage = 2,            // bad usage
+        ExitNothingFound = 3,     // no instrument answered
+        ExitRefused = 4,          // stopped before anything was written
+        ExitStalled = 5,          // the instrument stopped answering a call
+        ExitUpdateAvailable = 10, // check: an update is offered
+        ExitRestoreNeeded = 11,   // check: a restore is offered
+        ExitInterrupted = 130,    // asked to stop while firmware was written
+    };
+    enum class Command { Check, Update, Restore };
+
+    explicit UpdaterSession(FrontEnd& frontEnd);
+
+    // "Check Versions": what was found, and the actions offered.
+    FlowOutcome check();
+    // "Update" or "Restore" of what the check found.
+    FlowOutcome update();
+    FlowOutcome restore();
+    // A whole command: the check, then the write it asks for where the
+    // check offers it; the exit code.
+    int run(Command command);
+    // Refuses with the line, before anything was written or asked.
+    int refuse(const QString& line);
+
+    // How the run ended so far, for a script: a stop that was put off until
+    // the write ended gives 130 after a write that succeeded.
+    int exitCode() const;
+    // Everything a script needs to know of the run, with the lines shown.
+    QJsonObject report(const QString& command, const QStringList& lines) const;
+
+    const DeviceState& state() const { return found; }
+    int offered() const { return offeredActions; }
+
+private:
+    std::optional<int> checkFirst(Command command);
+    static int exitFor(FlowOutcome outcome);
+
+    FrontEnd& frontEnd;
+    DeviceState found;
+    std::optional<SignedRelease> release; // who signed ./firmware, by the check
+    FlowOutcome outcome = FlowOutcome::Done;
+    int offeredActions = FrontEnd::NoAction;
+    int commandExit = ExitDone;
+    bool written = false;
+    qint64 attemptId = 0;
+};
+
+#endif

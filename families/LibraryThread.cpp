@@ -18,6 +18,11 @@ void say(const QString& line)
         (*listening)(line);
 }
 
+QString describeSince(Clock::time_point started, Clock::time_point now)
+{
+    return CallBudget::describeElapsed(std::chrono::duration_cast<CallBudget::Milliseconds>(now - started));
+}
+
 // The thread the library's calls run on, and the one call handed to it.
 class CallQueue
 {
@@ -55,7 +60,6 @@ public:
 private:
     void serve();
     bool waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget& budget);
-    QString stillWorkingLine(const CallBudget& budget, Clock::duration elapsed) const;
 
     std::mutex callers;
     std::mutex mutex;
@@ -110,8 +114,7 @@ bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget
         const bool stopping = stopRequested && now >= late;
         if (stopping || now >= deadline) {
             abandonedLine = QStringLiteral("The instrument stopped answering while %1: no answer for %2%3.")
-                                .arg(budget.step(), CallBudget::describeElapsed(
-                                                        std::chrono::duration_cast<CallBudget::Milliseconds>(now - started)),
+                                .arg(budget.step(), describeSince(started, now),
                                      stopping ? QStringLiteral(", and a stop was asked for") : QString());
             const QString line = abandonedLine;
             lock.unlock();
@@ -120,26 +123,21 @@ bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget
         }
         if (budget.estimate().count() && now >= nextNotice) {
             nextNotice += CallBudget::noticeInterval();
-            const QString line = stillWorkingLine(budget, now - started);
+            const QString line = LibraryThread::stillWorkingPrefix()
+                                 + QStringLiteral("%1 for %2, estimated %3; keep the instrument connected.")
+                                       .arg(budget.step(), describeSince(started, now),
+                                            CallBudget::describe(budget.announced()));
             lock.unlock();
             say(line);
             lock.lock();
             continue;
         }
         Clock::time_point wake = std::min(deadline, budget.estimate().count() ? nextNotice : deadline);
-        if (stopRequested || now < late)
-            wake = std::min(wake, std::max(late, now));
+        if (stopRequested)
+            wake = std::min(wake, late);
         callDone.wait_until(lock, wake);
     }
     return true;
-}
-
-QString CallQueue::stillWorkingLine(const CallBudget& budget, Clock::duration elapsed) const
-{
-    return LibraryThread::stillWorkingPrefix()
-           + QStringLiteral("%1 for %2, estimated %3; keep the instrument connected.")
-                 .arg(budget.step(), CallBudget::describeElapsed(std::chrono::duration_cast<CallBudget::Milliseconds>(elapsed)),
-             CallBudget::describe(budget.announced()));
 }
 
 void CallQueue::stop()

@@ -15,6 +15,8 @@
 // returns cannot be taken back from the library, so from then on every call
 // fails at once without reaching the library, and the program ends by
 // endIfAbandoned() once its records are complete, without waiting for it.
+// Should such a call return after all, it may still write into the
+// arguments of a caller that has moved on; the program ends first.
 class LibraryThread
 {
 public:

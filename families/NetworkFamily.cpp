@@ -46,11 +46,10 @@ bool detectListed(DeviceState& found, const DeviceFamily::LineSink& say)
     const int handle = instrument.handle();
     int firmwareNumber = 0;
     int fpgaState = 0;
-    const bool answered =
-        Call::query("reading the firmware number", [&] { return rzConfigNetGetFirmwareVersion(handle, &firmwareNumber); })
-            == 0
-        && firmwareNumber > 0
-        && Call::query("reading the FPGA status", [&] { return rzConfigNetGetFPGAStatus(handle, &fpgaState); }) == 0;
+    const auto readNumber = [&] { return rzConfigNetGetFirmwareVersion(handle, &firmwareNumber); };
+    const auto readFpgaState = [&] { return rzConfigNetGetFPGAStatus(handle, &fpgaState); };
+    const bool answered = Call::query("reading the firmware number", readNumber) == 0 && firmwareNumber > 0
+                          && Call::query("reading the FPGA status", readFpgaState) == 0;
     instrument.close();
     if (!answered) {
         say(QStringLiteral("Failed to retrieve firmware versions."));

@@ -51,9 +51,11 @@ Opened openTheOnlyListed(int* handle, int serial, int, const char*, QString* lin
     return Opened::Yes;
 }
 
-void preset(int handle)
+// The instrument takes up its new firmware only once preset: a failed
+// preset is a failed write.
+int preset(int handle)
 {
-    rzConfigNetPreset(handle);
+    return int(rzConfigNetPreset(handle));
 }
 
 } // namespace

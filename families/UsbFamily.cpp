@@ -48,7 +48,11 @@ const DeviceFamily& DeviceFamily::usb()
 {
     using C = ComponentCalls;
     static const DeviceFamily family(
-        {openBySerial, openInBootLoader, [](int) {}, [](int handle) { rzConfigUSBCloseDevice(handle); },
+        {openBySerial, openInBootLoader, [](int) { return 0; },
+         [](int handle) {
+             rzConfigUSBCloseDevice(handle);
+             return 0;
+         },
          [](int* handle, const char* image) { return int(rzConfigUSBBootstrapDevice(handle, image)); },
          [](int handle, int* serial) { return int(rzConfigUSBGetSerialFromFlash(handle, serial)); },
          [](int handle) { return int(rzConfigUSBCloseDevice(handle)); }},

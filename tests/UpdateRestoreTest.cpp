@@ -182,8 +182,6 @@ private slots:
     void updateSkippingEverythingSucceeds();
     void onlyTheMakersReleaseIsWritten_data();
     void onlyTheMakersReleaseIsWritten();
-    void imageChangedBeforeItsWrite_data();
-    void imageChangedBeforeItsWrite();
     void fpgaProgressIsShown();
     void busyDialogShowsFpgaProgressAndTheElapsedTime();
     void interruptedUpdateRecovers_data();
@@ -330,6 +328,13 @@ void UpdateRestoreTest::writeTheCheckedInstrument_data()
         << rz610t(8, 6) << "update" << QStringList()
         << QStringList{"Updating FX3, estimated 20 seconds.", "Updating FPGA, estimated 10 minutes."} + successLines
         << netOpen + rz610tWrites << rz610tAtTarget;
+    // Only a preset instrument takes up what was written.
+    QTest::newRow("network update, preset fails")
+        << rz610t(8, 6) + QStringList{"--fault", "rzConfigNetPreset:5"} << "update" << QStringList()
+        << QStringList{"Updating FX3, estimated 20 seconds.", "Updating FPGA, estimated 10 minutes.",
+                       "Failed presetting the instrument."}
+               + failureLines
+        << netOpen + rz610tWrites << rz610tAtTarget;
     QTest::newRow("network update, not found")
         << rz610t(8, 6) + QStringList{"--fault", "rzConfigNetOpenDevice:1:2"} << "update" << QStringList()
         << QStringList{"Cannot Find Device"} + failureLines << netOpen << "fx3:valid@8 fpga:valid@6";
@@ -361,7 +366,7 @@ void UpdateRestoreTest::writeTheCheckedInstrument_data()
                + failureLines
         << QStringList() << "boot:valid@4 run:invalid@5 fpga:valid@10";
     // Without its record an interrupted write could later pass for a finished one.
-    const QString unrecorded = "Cannot record the update before writing: cannot create the folder state/pending";
+    const QString unrecorded = "Cannot record the update before writing: state/pending is not a folder";
     QTest::newRow("update without a record")
         << usbModel("RZ610R", 4, 5, 9) << "update" << QStringList{"block records"}
         << QStringList{unrecorded} + failureLines << usbOpen << "boot:valid@4 run:valid@5 fpga:valid@9";
@@ -637,63 +642,6 @@ void UpdateRestoreTest::onlyTheMakersReleaseIsWritten()
     QCOMPARE(frontEnd.lines.filter("[asked] ").size(), lines.filter("[asked] ").size());
     QCOMPARE(instrument.calledFunctions().filter(QRegularExpression("Clear|Write|Bootstrap")).isEmpty(), !written);
 }
-
-void UpdateRestoreTest::imageChangedBeforeItsWrite_data()
-{
-    QTest::addColumn<QString>("changedAt"); // the worker's line at which the FPGA image is changed
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QStringList>("fpgaCalls");
-    QTest::addColumn<bool>("refused");
-    const QString mismatch = "Firmware image does not match the release checksum: ./firmware/RZ610R-FPGA-v10.rbf";
-    QTest::newRow("before its erase")
-        << "Skipping run Fx3, already current version."
-        << QStringList{"Skipping boot Fx3, already current version.", "Skipping run Fx3, already current version.",
-                       mismatch}
-        << QStringList() << true;
-    QTest::newRow("while it is erased")
-        << "Updating FPGA, estimated 6 minutes."
-        << QStringList{"Skipping boot Fx3, already current version.", "Skipping run Fx3, already current version.",
-                       "Updating FPGA, estimated 6 minutes.", mismatch}
-        << QStringList{"rzConfigUSBClearFPGAProgram"} << false;
-}
-
-// The library reads an image only when told to write it, minutes after the
-// check: a file changed meanwhile is caught before it reaches the library.
-void UpdateRestoreTest::imageChangedBeforeItsWrite()
-{
-    QFETCH(QString, changedAt);
-    QFETCH(QStringList, lines);
-    QFETCH(QStringList, fpgaCalls);
-    QFETCH(bool, refused);
-    SimulatedInstrument instrument;
-    instrument.create(usbModel("RZ610R", 4, 5, 9));
-    UpdateDeviceThread worker;
-    worker.state.deviceType = RzDeviceType(0);
-    worker.state.serialNumber = 12345;
-    worker.state.currentVersion = FirmwareVersion{0, 4, 5, 9};
-    worker.state.targetVersion = targetVersion(0);
-    worker.attempt = UpdateAttempt::onThisMachine(); // as the flow describes it
-    worker.attempt.action = "update";
-    worker.attempt.model = "RZ610R";
-    worker.attempt.versionTarget = "4.5.10";
-    QStringList emitted;
-    // On the worker's thread, between two of its steps.
-    QObject::connect(
-        &worker, &FirmwareWriterThread::addLine, &worker,
-        [&](const QString& line) {
-            emitted << line;
-            if (line == changedAt)
-                corruptLastByte("./firmware/RZ610R-FPGA-v10.rbf");
-        },
-        Qt::DirectConnection);
-    worker.start();
-    QVERIFY(worker.wait(30000));
-    QCOMPARE(emitted, lines);
-    QVERIFY(!worker.success);
-    QCOMPARE(worker.refused, refused);
-    QCOMPARE(instrument.calledFunctions().filter("FPGA"), fpgaCalls);
-}
-
 
 // While the FPGA is programmed the front end is given the library's
 // percentage; before it, no figure. The clear and the write each count from

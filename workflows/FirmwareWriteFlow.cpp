@@ -60,7 +60,7 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceSta
         // Suspending, powering off or stopping the program while an image is
         // written could leave the instrument unusable.
         const SleepInhibitor noSleep;
-        const WriteGuard noStop([this] { frontEnd.addLine(WriteGuard::noticeLine()); });
+        const WriteGuard noStop([this](const QString& line) { frontEnd.addLine(line); });
         frontEnd.syncLog();
         WorkerRunner::run(worker, &relay, [&] { frontEnd.showPercent(worker.progress.percent()); });
     }

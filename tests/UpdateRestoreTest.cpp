@@ -22,6 +22,8 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 const auto usbModel = &SimulatedInstrument::usbModel;
@@ -186,6 +188,8 @@ private slots:
     void busyDialogShowsFpgaProgressAndTheElapsedTime();
     void interruptedUpdateRecovers_data();
     void interruptedUpdateRecovers();
+    void plantedRecordIsNeverFollowed_data();
+    void plantedRecordIsNeverFollowed();
 };
 
 void UpdateRestoreTest::logColoursFollowEachLinesKind_data()
@@ -784,6 +788,68 @@ void UpdateRestoreTest::interruptedUpdateRecovers()
     QVERIFY2(found.value(1).startsWith(QString("Serial %1, with firmware ").arg(serial)), qPrintable(found.value(1)));
     QCOMPARE(found.mid(2), QStringList{"Firmware does not require update."});
     QCOMPARE(instrument.state().value("flashSerial").toInt(), serial);
+}
+
+void UpdateRestoreTest::plantedRecordIsNeverFollowed_data()
+{
+    QTest::addColumn<QString>("plant");   // under the record's name, or "pending links elsewhere"
+    QTest::addColumn<QString>("problem"); // what the check says of the record, after its path
+    QTest::newRow("link") << "link" << " is a symbolic link";
+    QTest::newRow("dangling link") << "dangling link" << " is a symbolic link";
+    QTest::newRow("pipe") << "pipe" << " is a named pipe";
+    QTest::newRow("oversized file") << "oversized file" << " is larger than 64 KiB";
+    QTest::newRow("pending/ links elsewhere") << "pending links elsewhere" << QString();
+}
+
+// Any member of the group can plant files in the state folder: the check
+// says what it found and never waits on it, the update replaces it (every
+// component rewritten) or, where the record cannot be written safely, is
+// refused before the first erase; nothing outside the folder changes.
+void UpdateRestoreTest::plantedRecordIsNeverFollowed()
+{
+    QFETCH(QString, plant);
+    QFETCH(QString, problem);
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 9));
+    const QString outside = instrument.path("outside");
+    QVERIFY(QDir().mkpath(outside) && QDir().mkpath(instrument.path("state/pending")));
+    QFile kept(outside + "/kept.json");
+    QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("kept") == 4);
+    kept.close();
+    const QString record = instrument.path("state/pending/RZ610R-12345.json");
+    if (plant == "link") {
+        QVERIFY(QFile::link(kept.fileName(), record));
+    } else if (plant == "dangling link") {
+        QVERIFY(QFile::link(outside + "/made.json", record));
+    } else if (plant == "pipe") {
+        QVERIFY(::mkfifo(QFile::encodeName(record).constData(), 0660) == 0);
+    } else if (plant == "oversized file") {
+        QFile file(record);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(64 * 1024 + 1));
+    } else {
+        QVERIFY(QDir(instrument.path("state/pending")).removeRecursively());
+        QVERIFY(QFile::link(outside, instrument.path("state/pending")));
+    }
+    RecordingFrontEnd frontEnd;
+    CheckVersionsFlow check(frontEnd);
+    check.run();
+    QCOMPARE(check.offered(), int(FrontEnd::UpdateAction));
+    const QString said = "Cannot read the update record: " + record + problem + "; every component will be rewritten.";
+    QCOMPARE(frontEnd.lines.contains(said), !problem.isEmpty());
+    FirmwareWriteFlow::update(frontEnd, check.state());
+    const QStringList written = frontEnd.linesAfter(updateHeading);
+    if (problem.isEmpty()) {
+        QCOMPARE(written.value(0), "Cannot record the update before writing: " + instrument.path("state/pending")
+                                       + " is not a folder");
+        QCOMPARE(instrument.calledFunctions().filter("Clear"), QStringList());
+    } else {
+        QCOMPARE(written.mid(written.size() - 2), successLines);
+        QCOMPARE(instrument.traceOf("rzConfigUSBWriteBootSector").size(), 1);
+        QVERIFY(!QFileInfo::exists(record) && !QFileInfo(record).isSymLink());
+    }
+    QCOMPARE(QDir(outside).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"kept.json"});
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("kept"));
 }
 
 QTEST_MAIN(UpdateRestoreTest)

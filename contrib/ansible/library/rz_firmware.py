@@ -74,7 +74,7 @@ attributes:
     support: none
 notes:
   - One instrument per machine. Only one updater runs at a time on a machine,
-    whatever its I(state_dir): the lock is the machine's.
+    whatever its I(state_dir), since the lock is the machine's.
 """
 
 EXAMPLES = r"""

@@ -5,7 +5,6 @@
 #include "host/StateFolder.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -56,8 +55,7 @@ std::optional<PendingUpdate> PendingUpdate::newest()
     std::optional<PendingUpdate> found;
     QDateTime foundStart;
     for (const QString& base : recordBases()) {
-        const QDir folder(base + QLatin1Char('/') + recordFolder);
-        for (const QString& name : folder.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        for (const QString& name : StateFiles(base, recordFolder, false).names()) {
             const QRegularExpressionMatch match = recordName.match(name);
             bool isNumber = false;
             const int serial = match.hasMatch() ? match.captured(2).toInt(&isNumber) : 0;

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <dirent.h>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -172,6 +173,25 @@ FileDescriptor StateFiles::create(const QString& name, int* error) const
     if (file.isOpen())
         ::fchmod(file.get(), fileMode);
     return file;
+}
+
+QStringList StateFiles::names() const
+{
+    QStringList found;
+    const int listed = folder.isOpen() ? ::fcntl(folder.get(), F_DUPFD_CLOEXEC, 0) : -1;
+    DIR* entries = listed >= 0 ? ::fdopendir(listed) : nullptr;
+    if (!entries) {
+        if (listed >= 0)
+            ::close(listed);
+        return found;
+    }
+    while (const dirent* entry = ::readdir(entries)) {
+        const QString name = QFile::decodeName(entry->d_name);
+        if (name != QLatin1String(".") && name != QLatin1String(".."))
+            found << name;
+    }
+    ::closedir(entries);
+    return found;
 }
 
 bool StateFiles::remove(const QString& name) const

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // The files of one folder of the state folder, reached through the open
 // folder and never through a path: any member of the group can plant a
@@ -38,6 +39,8 @@ public:
     // A new file under the name, for writing (0660); not open when the name
     // is taken or the file cannot be made, with errno in `error`.
     FileDescriptor create(const QString& name, int* error) const;
+    // The names in the folder, whatever they are.
+    QStringList names() const;
     // True once no file has the name; a link is removed, never its target.
     bool remove(const QString& name) const;
 

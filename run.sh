@@ -49,8 +49,8 @@ fi
 
 cd "$demo"
 unset RZ_SIM_DEVICE
-# The demo's records, logs and lock stay beside its instrument.
-export RZ_STATE_DIR=$PWD/state
+# The demo's records, logs and lock stay beside its simulated instrument.
+export RZ_STATE_DIR=$PWD/state RZ_LOCK_FILE=$PWD/updater.lock
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display here: a scripted operator runs the updater in an offscreen window instead."
     walkthrough=true

@@ -28,7 +28,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 # The updater's session logs stay out of the home folder.
-export RZ_STATE_DIR=$work/state
+export RZ_STATE_DIR=$work/state RZ_LOCK_FILE=$work/updater.lock
 "$bin/rzsim" firmware firmware >/dev/null
 
 echo "Start-up to the first paint of the window, and peak memory (median of 3):"
@@ -71,7 +71,7 @@ echo "  printing it: rz-firmware-updater history ${u} ms (goal at most 1000 ms),
 # The device's own time: the simulated instrument's default timing of a full
 # RZ610S update (boot and run clear and write, FPGA clear and write), not a
 # measurement of hardware. The log announces 10 s, 10 s and 6 min for it.
-echo "Verifying the signature and every image of a full RZ610S update, each image three times (median of 5):"
+echo "Verifying the signature and every image of a full RZ610S update, each image read once and copied (median of 5):"
 "$bin/rzsim" device --file "$work/rz610s.json" --model RZ610S --serial 1 >/dev/null
 device_ms=$("$bin/rzsim" show --file "$work/rz610s.json" \
     | sed -n 's/^Timing: *clear \([0-9]*\) ms, write \([0-9]*\) ms, FPGA clear \([0-9]*\) ms, FPGA write \([0-9]*\) ms$/\1 \2 \3 \4/p' \

@@ -16,14 +16,15 @@ std::optional<QList<QByteArray>> MinisignFormat::lines(const QByteArray& text, i
     if (text.size() > longestFile || text.contains('\0'))
         return std::nullopt;
     QList<QByteArray> found = text.split('\n');
-    if (text.endsWith('\n'))
-        found.removeLast();
-    if (found.size() != count)
-        return std::nullopt;
     for (QByteArray& line : found) {
         if (line.endsWith('\r'))
             line.chop(1);
     }
+    // Blank lines at the end, as editors and mail leave them, are no lines.
+    while (!found.isEmpty() && found.last().isEmpty())
+        found.removeLast();
+    if (found.size() != count)
+        return std::nullopt;
     return found;
 }
 

@@ -24,8 +24,9 @@ public:
     static const char* trustedCommentPrefix() { return "trusted comment: "; }
 
     // Exactly `count` lines, each ended by a newline (the last one may lack
-    // it; a carriage return before it is dropped). None for anything else,
-    // a NUL byte or a text too long for such a file included.
+    // it; a carriage return before it is dropped), then nothing but blank
+    // lines, as minisign reads them. None for anything else, a NUL byte or a
+    // text too long for such a file included.
     static std::optional<QList<QByteArray>> lines(const QByteArray& text, int count);
 
     // The bytes a strict, padded base64 line holds, when they are exactly

@@ -52,16 +52,22 @@ TrustedKeys TrustedKeys::load(const Locations& locations)
     return trusted;
 }
 
-// A file that is not a public key trusts nothing, so it is passed over.
+// A file that is not a public key trusts nothing; it is named, with why, so
+// that a key the administrator meant to trust is not missed in silence.
 void TrustedKeys::loadKeys(const QString& folder)
 {
     const QDir dir(folder);
     for (const QString& name : dir.entryList({QStringLiteral("*.pub")}, QDir::Files, QDir::Name)) {
         QFile file(dir.filePath(name));
-        if (file.size() > longestFile || !file.open(QIODevice::ReadOnly))
-            continue;
-        if (const std::optional<MinisignPublicKey> key = MinisignPublicKey::parse(file.readAll()))
+        if (file.size() > longestFile) {
+            unusable << QStringLiteral("%1: it is larger than a key file can be").arg(file.fileName());
+        } else if (!file.open(QIODevice::ReadOnly)) {
+            unusable << QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+        } else if (const std::optional<MinisignPublicKey> key = MinisignPublicKey::parse(file.readAll())) {
             keys.append(*key);
+        } else {
+            unusable << QStringLiteral("%1: it is not a minisign public key").arg(file.fileName());
+        }
     }
 }
 

@@ -42,6 +42,8 @@ public:
     // why; empty when every one was read. Until it is fixed, no key is
     // trusted: the revocation it may hold must not be missed.
     QString unreadableRevocations() const { return unreadable; }
+    // Each file in a key folder that holds no usable key: its path and why.
+    const QStringList& unusableKeys() const { return unusable; }
 
 private:
     void loadKeys(const QString& folder);
@@ -50,6 +52,7 @@ private:
     QVector<MinisignPublicKey> keys;
     QVector<quint64> revoked;
     QString unreadable;
+    QStringList unusable;
 };
 
 #endif

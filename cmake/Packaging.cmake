@@ -71,6 +71,10 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${rz_doc_dir}/changelog.gz
 install(FILES ${rz_doc_dir}/rz-firmware-updater.1.gz ${rz_doc_dir}/rzsim.1.gz
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# The one-updater lock, made at boot (systemd-tmpfiles reads /usr/lib/tmpfiles.d).
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/rz-firmware-updater.tmpfiles
+  DESTINATION lib/tmpfiles.d RENAME rz-firmware-updater.conf)
+
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/rz-firmware-updater.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 # The menu entry starts the updater in the folder holding the shipped firmware/.

@@ -33,9 +33,10 @@ public:
         // The instrument in its boot loader, opened for a restore,
         // bootstrapped with `bootImage` first where it does not answer.
         std::function<Opened(int* handle, int serial, int type, const char* bootImage, QString* line)> openForRestore;
-        // After the last component, whose writes succeeded.
-        std::function<void(int handle)> finishUpdate;
-        std::function<void(int handle)> finishRestore;
+        // After the last component, whose writes succeeded: a status, 0
+        // where the family's last call is not tested.
+        std::function<int(int handle)> finishUpdate;
+        std::function<int(int handle)> finishRestore;
         // The family's own bootstrap, serial-from-flash and close calls.
         std::function<int(int* handle, const char* bootImage)> bootstrap;
         std::function<int(int handle, int* serial)> serialFromFlash;
@@ -74,8 +75,8 @@ public:
 
     Opened openForUpdate(int* handle, int serial, int type, QString* line) const;
     Opened openForRestore(int* handle, int serial, int type, const char* bootImage, QString* line) const;
-    void finishUpdate(int handle) const { calls.finishUpdate(handle); }
-    void finishRestore(int handle) const { calls.finishRestore(handle); }
+    int finishUpdate(int handle) const { return calls.finishUpdate(handle); }
+    int finishRestore(int handle) const { return calls.finishRestore(handle); }
 
     // Loads a boot image into an instrument that answers nothing, reads its
     // serial number from flash, and closes it again.

@@ -101,10 +101,11 @@ Opened openTheOnlyListed(int* handle, int serial, int, const char*, QString* lin
     return Opened::Yes;
 }
 
-// The last call: no close follows.
-void preset(int handle)
+// The last call: no close follows. The instrument takes up its new
+// firmware only once preset: a failed preset is a failed write.
+int preset(int handle)
 {
-    Call::query("presetting the instrument", [handle] { return rzConfigNetPreset(handle); });
+    return Call::query("presetting the instrument", [handle] { return rzConfigNetPreset(handle); });
 }
 
 int bootstrapDevice(int* handle, const char* image)

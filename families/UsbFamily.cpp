@@ -146,8 +146,13 @@ const DeviceFamily& DeviceFamily::usb()
     static const DeviceFamily family(
         {.openForUpdate = openBySerial,
          .openForRestore = openInBootLoader,
-         .finishUpdate = [](int) {},
-         .finishRestore = [](int handle) { closeConfigured(handle); },
+         .finishUpdate = [](int) { return 0; },
+         // The close's status is not tested.
+         .finishRestore =
+             [](int handle) {
+                 closeConfigured(handle);
+                 return 0;
+             },
          .bootstrap = bootstrapDevice,
          .serialFromFlash = serialFromFlash,
          .close = closeConfigured},

@@ -1,90 +1,127 @@
 #include "host/PendingUpdate.h"
 
 #include "catalogue/Catalogue.h"
+#include "host/StateFiles.h"
 #include "host/StateFolder.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+#include <QRegularExpression>
 
 #include <algorithm>
 
-PendingUpdate::PendingUpdate(int deviceType, int serialNumber)
-    : deviceType(deviceType), serialNumber(serialNumber)
-{
-}
+namespace {
 
-QString PendingUpdate::path() const
-{
-    return pathIn(stateFolder());
-}
-
-QString PendingUpdate::pathIn(const QString& folder) const
-{
-    return folder + QStringLiteral("/pending/%1-%2.json").arg(deviceTypeName(deviceType)).arg(serialNumber);
-}
+const QString recordFolder = QStringLiteral("pending");
 
 // Records made before the folder was shared by the machine are in the
 // account's own folder; they are still finished.
-QString PendingUpdate::existingPath() const
+QStringList recordBases()
 {
-    for (const QString& candidate : {path(), pathIn(userStateFolder())}) {
-        if (QFileInfo::exists(candidate))
-            return candidate;
+    return {stateFolder(), userStateFolder()};
+}
+
+// When the operation of a record started, as it says; the start of time
+// for a record that does not say.
+QDateTime startOf(const QString& base, const QString& name)
+{
+    QByteArray contents;
+    QString ignored;
+    if (StateFiles(base, recordFolder, false).read(name, PendingUpdate::longestRecord, &contents, &ignored)
+        != StateFiles::Found::File)
+        return QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
+    const QDateTime started = QDateTime::fromString(
+        QJsonDocument::fromJson(contents).object().value("started").toString(), Qt::ISODate);
+    return started.isValid() ? started : QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
+}
+
+} // namespace
+
+PendingUpdate::PendingUpdate(int deviceType, int serialNumber)
+    : type(deviceType), serial(serialNumber)
+{
+}
+
+QString PendingUpdate::fileName() const
+{
+    return QStringLiteral("%1-%2.json").arg(deviceTypeName(type)).arg(serial);
+}
+
+std::optional<PendingUpdate> PendingUpdate::newest()
+{
+    static const QRegularExpression recordName(QStringLiteral("^(.+?)-(-?[0-9]{1,10})\\.json$"));
+    std::optional<PendingUpdate> found;
+    QDateTime foundStart;
+    for (const QString& base : recordBases()) {
+        for (const QString& name : StateFiles(base, recordFolder, false).names()) {
+            const QRegularExpressionMatch match = recordName.match(name);
+            bool isNumber = false;
+            const int serial = match.hasMatch() ? match.captured(2).toInt(&isNumber) : 0;
+            const int deviceType = deviceTypeNamed(match.captured(1));
+            if (!isNumber || deviceType < 0)
+                continue;
+            const QDateTime started = startOf(base, name);
+            if (!found || started > foundStart) {
+                found = PendingUpdate(deviceType, serial);
+                foundStart = started;
+            }
+        }
     }
-    return QString();
+    return found;
 }
 
 // A record that cannot be read, or that names a component this release does
 // not know for the model, still says an operation did not finish: every
 // component is rewritten.
-QStringList PendingUpdate::components() const
+QStringList PendingUpdate::components(QString* problem) const
 {
-    const QString found = existingPath();
-    if (found.isEmpty())
-        return {};
-    QFile file(found);
-    QStringList names;
-    if (file.open(QIODevice::ReadOnly)) {
-        for (const QJsonValue& name : QJsonDocument::fromJson(file.readAll()).object().value("components").toArray())
+    for (const QString& base : recordBases()) {
+        QByteArray contents;
+        QString reason;
+        const StateFiles::Found found = StateFiles(base, recordFolder, false).read(fileName(), longestRecord,
+                                                                                 &contents, &reason);
+        if (found == StateFiles::Found::None)
+            continue;
+        if (found == StateFiles::Found::Unusable && problem)
+            *problem = QStringLiteral("Cannot read the update record: %1; every component will be rewritten.")
+                           .arg(reason);
+        QStringList names;
+        for (const QJsonValue& name : QJsonDocument::fromJson(contents).object().value("components").toArray())
             names << name.toString();
+        const QStringList known = componentNames(type);
+        const bool understood = !names.isEmpty() && std::all_of(names.cbegin(), names.cend(), [&](const QString& name) {
+            return known.contains(name);
+        });
+        return understood ? names : QStringList{QStringLiteral("all")};
     }
-    const QStringList known = componentNames(deviceType);
-    const bool understood = !names.isEmpty() && std::all_of(names.cbegin(), names.cend(), [&](const QString& name) {
-        return known.contains(name);
-    });
-    return understood ? names : QStringList{QStringLiteral("all")};
+    return {};
 }
 
 bool PendingUpdate::write(const QStringList& components, const QString& targetVersion, QString* reason) const
 {
-    if (!makeStateFolder(QFileInfo(path()).path(), reason))
+    const StateFiles folder(stateFolder(), recordFolder, true);
+    if (!folder.isOpen()) {
+        *reason = folder.errorString();
         return false;
+    }
     const QJsonObject record{
-        {"model", deviceTypeName(deviceType)},
-        {"serial", serialNumber},
+        {"model", deviceTypeName(type)},
+        {"serial", serial},
         {"components", QJsonArray::fromStringList(components)},
         {"target", targetVersion},
         {"started", QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
     };
-    QSaveFile file(path());
-    if (file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(record).toJson()) >= 0 && file.commit()) {
-        restrictStateFile(path());
-        return true;
-    }
-    *reason = QStringLiteral("%1: %2").arg(path(), file.errorString());
-    return false;
+    return folder.replace(fileName(), QJsonDocument(record).toJson(), reason);
 }
 
 QString PendingUpdate::remove() const
 {
-    for (QString found = existingPath(); !found.isEmpty(); found = existingPath()) {
-        if (!QFile::remove(found))
-            return found;
+    for (const QString& base : recordBases()) {
+        const StateFiles folder(base, recordFolder, false);
+        if (!folder.remove(fileName()))
+            return folder.pathOf(fileName());
     }
     return QString();
 }

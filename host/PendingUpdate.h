@@ -4,18 +4,35 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The record an update or a restore leaves before its first erase and
 // removes after its green verdict. Found by a later check, it tells that the
 // instrument may hold a mix of old and new firmware, even where the versions
 // it reports look current (the network model reports only its FX3's).
+//
+// Records live in the state folder's pending/, which any member of the
+// group can write: each is read only when it is a regular file of at most
+// longestRecord bytes, and written by renaming a new file into place.
 class PendingUpdate
 {
 public:
+    static constexpr qint64 longestRecord = 64 * 1024;
+
     PendingUpdate(int deviceType, int serialNumber);
 
+    // The record of the operation started last of those that did not
+    // finish on this machine, whatever instrument it was for; none when
+    // every operation finished.
+    static std::optional<PendingUpdate> newest();
+
+    int deviceType() const { return type; }
+    int serialNumber() const { return serial; }
+
     // The components the unfinished operation was about to write; empty
-    // when there is no record.
-    QStringList components() const;
+    // when there is no record. `problem` gets the line that says why a
+    // record there could not be read.
+    QStringList components(QString* problem = nullptr) const;
     bool exists() const { return !components().isEmpty(); }
 
     // False, with the reason, when the record could not be kept.
@@ -25,12 +42,10 @@ public:
     QString remove() const;
 
 private:
-    QString path() const;
-    QString pathIn(const QString& folder) const;
-    QString existingPath() const;
+    QString fileName() const;
 
-    int deviceType;
-    int serialNumber;
+    int type;
+    int serial;
 };
 
 #endif

@@ -1,10 +1,14 @@
 #include "host/SessionLog.h"
 
 #include "host/FileSyncThread.h"
+#include "host/StateFiles.h"
 #include "host/StateFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -50,26 +54,35 @@ QString SessionLog::errorString() const
 
 QString SessionLog::filePath() const
 {
-    return file.fileName();
+    return path;
 }
 
-// NewOnly: a run started in the same second as another one takes the next
-// suffix instead of writing over that run's file.
+// Never over another file: a run started in the same second as another one
+// takes the next suffix, and a name someone planted (a link, a pipe) is
+// passed over, never written through.
 bool SessionLog::open(const QDateTime& start)
 {
-    const QDir dir(folder());
-    if (!makeStateFolder(dir.path(), &error))
+    const StateFiles folder(SessionLog::folder(), QString(), true);
+    if (!folder.isOpen()) {
+        error = folder.errorString();
         return false;
+    }
+    int reason = 0;
     for (int copy = 1; copy <= maxCopiesPerSecond; ++copy) {
-        file.setFileName(dir.filePath(nameFor(start, copy)));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-            restrictStateFile(file.fileName());
-            return true;
+        const QString name = nameFor(start, copy);
+        path = folder.pathOf(name);
+        FileDescriptor made = folder.create(name, &reason);
+        if (made.isOpen()) {
+            if (file.open(made.get(), QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+                made.release();
+                return true;
+            }
+            break;
         }
-        if (!file.exists())
+        if (reason != EEXIST)
             break;
     }
-    fail(file.errorString());
+    fail(file.isOpen() || reason == 0 ? file.errorString() : QString::fromLocal8Bit(std::strerror(reason)));
     return false;
 }
 
@@ -84,7 +97,7 @@ void SessionLog::removeOldFiles() const
         if (QDateTime::fromString(name.left(stemLength), stemFormat).isValid())
             logs << name;
     }
-    logs.removeOne(QFileInfo(file).fileName());
+    logs.removeOne(QFileInfo(path).fileName());
     while (logs.size() > filesKept - 1)
         dir.remove(logs.takeLast());
 }
@@ -127,7 +140,7 @@ void SessionLog::sync()
 
 void SessionLog::fail(const QString& reason)
 {
-    error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file.fileName()), reason);
+    error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
     writer.reset();
     file.close();
 }

@@ -52,6 +52,7 @@ private:
     QByteArray timeStamp();
 
     QFile file;
+    QString path; // of the file, once one was made
     std::unique_ptr<FileSyncThread> writer; // stopped before the file closes
     QString error;
     QByteArray stamp; // of stampSecond

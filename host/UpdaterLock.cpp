@@ -1,11 +1,12 @@
 #include "host/UpdaterLock.h"
 
-#include "host/StateFolder.h"
+#include "host/StateFiles.h"
 
 #include <QFile>
 
 #include <cerrno>
 #include <cstring>
+#include <limits>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -18,61 +19,71 @@ QString reasonFor(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+// Nothing is ever read from the file, so its size does not matter.
+constexpr qint64 anySize = std::numeric_limits<qint64>::max();
+
 } // namespace
 
 UpdaterLock::UpdaterLock() = default;
 
-UpdaterLock::~UpdaterLock()
-{
-    if (descriptor >= 0)
-        ::close(descriptor);
-}
+UpdaterLock::~UpdaterLock() = default;
 
 QString UpdaterLock::path()
 {
-    const QString folder = qEnvironmentVariable("RZ_STATE_DIR");
-    if (!folder.isEmpty())
-        return folder + QStringLiteral("/updater.lock");
-    return QStringLiteral("/run/lock/rz-firmware-updater.lock");
+    const QString chosen = qEnvironmentVariable("RZ_LOCK_FILE");
+    return chosen.isEmpty() ? QStringLiteral("/run/lock/rz-firmware-updater.lock") : chosen;
 }
 
 bool UpdaterLock::acquire()
 {
-    if (descriptor < 0)
+    if (!descriptor.isOpen())
         descriptor = openLockFile();
-    if (descriptor < 0)
+    if (!descriptor.isOpen())
         return false;
-    if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0)
+    if (::flock(descriptor.get(), LOCK_EX | LOCK_NB) == 0)
         return true;
-    error = errno == EWOULDBLOCK ? heldElsewhereLine()
-                                 : QStringLiteral("Cannot take the updater lock: ") + reasonFor(errno);
+    if (errno == EWOULDBLOCK)
+        error = heldElsewhereLine();
+    else
+        fail(reasonFor(errno));
     return false;
 }
 
-// Never through a symbolic link: in a folder every account may write, one
-// could point the updater at any file. An existing file is opened read-only,
-// which is enough for flock and works whoever made it; a new one is made
-// writable by every account for the same reason.
-int UpdaterLock::openLockFile()
+void UpdaterLock::fail(const QString& reason)
 {
-    QString reason;
-    if (!qEnvironmentVariableIsEmpty("RZ_STATE_DIR") && !makeStateFolder(stateFolder(), &reason)) {
-        error = QStringLiteral("Cannot take the updater lock: ") + reason;
-        return -1;
-    }
+    error = QStringLiteral("Cannot take the updater lock: ") + reason;
+}
+
+// /run/lock is open to every account: whatever is found under the name is
+// opened without following a link and without waiting (a pipe would hang
+// the open), and used only when it is a regular file. An existing file is
+// opened read-only, which is enough for flock and works whoever made it.
+// Where the package did not make it, the first updater does, readable by
+// every account.
+FileDescriptor UpdaterLock::openLockFile()
+{
     const QByteArray file = QFile::encodeName(path());
-    int opened = -1;
-    for (int attempt = 0; opened < 0 && attempt < 2; ++attempt) {
-        opened = ::open(file.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-        if (opened >= 0 || errno != ENOENT)
+    FileDescriptor opened;
+    for (int attempt = 0; !opened.isOpen() && attempt < 2; ++attempt) {
+        opened = FileDescriptor(::open(file.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        if (opened.isOpen() || errno != ENOENT)
             break;
-        opened = ::open(file.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (opened >= 0)
-            ::fchmod(opened, 0666);
+        opened = FileDescriptor(
+            ::open(file.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644));
+        if (opened.isOpen())
+            ::fchmod(opened.get(), 0644);
         else if (errno != EEXIST) // made by another updater in between: open that one
             break;
     }
-    if (opened < 0)
-        error = QStringLiteral("Cannot take the updater lock: %1: %2").arg(path(), reasonFor(errno));
+    if (!opened.isOpen()) {
+        fail(errno == ELOOP ? QStringLiteral("%1 is a symbolic link").arg(path())
+                            : QStringLiteral("%1: %2").arg(path(), reasonFor(errno)));
+        return opened;
+    }
+    const QString unusable = StateFiles::whyUnusable(opened.get(), path(), anySize);
+    if (!unusable.isEmpty()) {
+        fail(unusable);
+        return FileDescriptor();
+    }
     return opened;
 }

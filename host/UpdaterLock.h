@@ -1,13 +1,18 @@
 #ifndef UPDATERLOCK_H
 #define UPDATERLOCK_H
 
+#include "host/FileDescriptor.h"
+
 #include <QString>
 
-// One updater per machine, whatever the account: two on one instrument
-// would interleave erases and writes. A kernel lock (flock) on a file every
-// account may open, /run/lock/rz-firmware-updater.lock, or updater.lock in
-// $RZ_STATE_DIR when that is set; held for the whole run. The kernel frees
-// it when the holder ends, however it ends, so no lock is ever stale.
+// One updater per machine, whatever the account and whatever its state
+// folder: the USB family opens instruments without a serial number, so two
+// updaters on one machine could reach the same instrument and interleave
+// its erases and writes. A kernel lock (flock) on
+// /run/lock/rz-firmware-updater.lock, which the package makes at boot
+// (root:plugdev, 0660), held for the whole run; $RZ_LOCK_FILE names another
+// for tests and benches. The kernel frees it when the holder ends, however
+// it ends, so no lock is ever stale.
 class UpdaterLock
 {
 public:
@@ -16,7 +21,7 @@ public:
 
     Q_DISABLE_COPY(UpdaterLock)
 
-    // False when the lock is not had: errorLine() says why.
+    // False when the lock is not had: errorLine() says why. Never waits.
     bool acquire();
     QString errorLine() const { return error; }
 
@@ -24,9 +29,10 @@ public:
     static QString heldElsewhereLine() { return QStringLiteral("Another firmware updater is already running."); }
 
 private:
-    int openLockFile();
+    FileDescriptor openLockFile();
+    void fail(const QString& reason);
 
-    int descriptor = -1;
+    FileDescriptor descriptor;
     QString error;
 };
 

@@ -5,14 +5,29 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <iterator>
 #include <unistd.h>
 
 namespace {
 
 volatile std::sig_atomic_t writing = 0;
 volatile std::sig_atomic_t stopAsked = 0;
-// Written once by the handler, read by the guard on its own thread.
+volatile std::sig_atomic_t pauseAsked = 0;
+// Written by the handlers, once per kind of notice; read by the guard on
+// its own thread.
 int noticePipe[2] = {-1, -1};
+const char stopNotice = 's';
+const char pauseNotice = 'p';
+
+const int stopSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+const int pauseSignals[] = {SIGTSTP, SIGTTIN, SIGTTOU};
+struct sigaction pausesBefore[std::size(pauseSignals)];
+
+void notify(char notice)
+{
+    const ssize_t ignored = ::write(noticePipe[1], &notice, 1);
+    (void)ignored;
+}
 
 // Only async-signal-safe calls here: write(), signal(), raise().
 void onStopSignal(int signalNumber)
@@ -24,54 +39,84 @@ void onStopSignal(int signalNumber)
     }
     if (!stopAsked) {
         stopAsked = 1;
-        const ssize_t ignored = ::write(noticePipe[1], "!", 1);
-        (void)ignored;
+        notify(stopNotice);
     }
+}
+
+void onPauseSignal(int)
+{
+    if (!pauseAsked) {
+        pauseAsked = 1;
+        notify(pauseNotice);
+    }
+}
+
+struct sigaction handledBy(void (*handler)(int))
+{
+    struct sigaction action;
+    std::memset(&action, 0, sizeof action);
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    // Restarted system calls: the event loop and the device library go on
+    // as if nothing had happened.
+    action.sa_flags = SA_RESTART;
+    return action;
 }
 
 } // namespace
 
 // Installed by the guard itself, so that no program can guard a write and
 // forget the handlers.
-WriteGuard::WriteGuard(std::function<void()> announce)
+WriteGuard::WriteGuard(Announce announce)
     : announce(std::move(announce))
 {
     install();
     if (noticePipe[0] >= 0) {
         notifier = std::make_unique<QSocketNotifier>(noticePipe[0], QSocketNotifier::Read);
-        QObject::connect(notifier.get(), &QSocketNotifier::activated, [this] { takeNotice(); });
+        QObject::connect(notifier.get(), &QSocketNotifier::activated, [this] { takeNotices(); });
     }
     writing = 1;
+    pauseAsked = 0;
+    holdPauses(true);
 }
 
 // A stop asked for in the write's last moments is still announced.
 WriteGuard::~WriteGuard()
 {
+    holdPauses(false);
     writing = 0;
-    takeNotice();
+    takeNotices();
 }
 
-void WriteGuard::takeNotice()
+void WriteGuard::holdPauses(bool hold)
 {
-    char byte = 0;
-    if (noticePipe[0] < 0 || ::read(noticePipe[0], &byte, 1) != 1)
-        return;
-    if (announce)
-        announce();
+    for (std::size_t index = 0; index < std::size(pauseSignals); ++index) {
+        if (!hold) {
+            sigaction(pauseSignals[index], &pausesBefore[index], nullptr);
+            continue;
+        }
+        struct sigaction action = handledBy(&onPauseSignal);
+        if (pauseSignals[index] != SIGTSTP)
+            action.sa_handler = SIG_IGN;
+        sigaction(pauseSignals[index], &action, &pausesBefore[index]);
+    }
+}
+
+void WriteGuard::takeNotices()
+{
+    char notice = 0;
+    while (noticePipe[0] >= 0 && ::read(noticePipe[0], &notice, 1) == 1) {
+        if (announce)
+            announce(notice == pauseNotice ? pauseIgnoredLine() : noticeLine());
+    }
 }
 
 void WriteGuard::install()
 {
     if (noticePipe[0] < 0 && ::pipe2(noticePipe, O_NONBLOCK | O_CLOEXEC) != 0)
         noticePipe[0] = noticePipe[1] = -1;
-    struct sigaction action;
-    std::memset(&action, 0, sizeof action);
-    action.sa_handler = &onStopSignal;
-    sigemptyset(&action.sa_mask);
-    // Restarted system calls: the event loop and the device library go on
-    // as if nothing had happened.
-    action.sa_flags = SA_RESTART;
-    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP})
+    const struct sigaction action = handledBy(&onStopSignal);
+    for (int signalNumber : stopSignals)
         sigaction(signalNumber, &action, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
 }

@@ -8,19 +8,26 @@
 
 class QSocketNotifier;
 
-// Ctrl-C, SIGTERM and SIGHUP (a closed terminal, a logout) while firmware is
-// written would end the program with the instrument half programmed. While a
-// guard lives they are recorded instead, and the first is announced through
-// the guard's callback on the thread that made it; the program acts on them
-// when the write is over. Outside a guard they stop the program at once, as
-// usual. SIGPIPE is ignored for good: a reader that went away stops the
-// printing, never a write.
+// Ctrl-C, Ctrl-\, SIGTERM and SIGHUP (a closed terminal, a logout) while
+// firmware is written would end the program with the instrument half
+// programmed. While a guard lives they are recorded instead, and the first
+// is announced through the guard's callback on the thread that made it; the
+// program acts on them when the write is over. Ctrl-Z (SIGTSTP) would stop
+// it in the middle of the write: it is ignored while a guard lives, and the
+// first one announced too; SIGTTIN and SIGTTOU are ignored outright, since a
+// handler would make every terminal write of a program in the background
+// raise them again. Outside a guard they all act at once, as usual. SIGPIPE
+// is ignored for good: a reader that went away stops the printing, never a
+// write.
 class WriteGuard
 {
 public:
-    // `announce` is called once, for the first stop asked for while the
-    // guard lives, at the latest when the guard ends.
-    explicit WriteGuard(std::function<void()> announce = {});
+    using Announce = std::function<void(const QString& line)>;
+
+    // `announce` is given noticeLine() once, for the first stop asked for
+    // while the guard lives, and pauseIgnoredLine() once, for the first
+    // Ctrl-Z; at the latest when the guard ends.
+    explicit WriteGuard(Announce announce = {});
     ~WriteGuard();
 
     Q_DISABLE_COPY(WriteGuard)
@@ -36,11 +43,16 @@ public:
         return QStringLiteral("Firmware is being written; stopping now could leave the instrument unusable. "
                               "The updater will stop when this step ends.");
     }
+    static QString pauseIgnoredLine()
+    {
+        return QStringLiteral("Firmware is being written; the updater cannot be paused now. The write goes on.");
+    }
 
 private:
-    void takeNotice();
+    void takeNotices();
+    void holdPauses(bool hold);
 
-    std::function<void()> announce;
+    Announce announce;
     std::unique_ptr<QSocketNotifier> notifier;
 };
 

@@ -1,5 +1,8 @@
 #include "simulator/CallTrace.h"
 
+#include "simulator/InstrumentState.h"
+
+#include <QFile>
 
 #include <cstdio>
 #include <mutex>
@@ -95,9 +98,10 @@ void CallTrace::finish(const char* result)
 
 void CallTrace::write(const QByteArray& result)
 {
-    const QByteArray path = qgetenv("RZ_SIM_TRACE");
-    if (path.isEmpty())
+    const QByteArray variable = qgetenv("RZ_SIM_TRACE");
+    if (variable.isEmpty())
         return;
+    const QByteArray path = QFile::encodeName(InstrumentState::inStartFolder(QFile::decodeName(variable)));
     QByteArray line = m_call + ('(' + m_args.join(", ") + ") -> ") + result;
     if (!m_outs.isEmpty())
         line += " [" + m_outs.join(", ") + ']';

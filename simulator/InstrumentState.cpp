@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -114,8 +115,23 @@ bool partFromJson(const QJsonValue& value, InstrumentState::Part* part)
 QString InstrumentState::filePath()
 {
     const QString path = qEnvironmentVariable("RZ_SIM_DEVICE");
-    return path.isEmpty() ? QStringLiteral("./rzsim-device.json") : path;
+    return inStartFolder(path.isEmpty() ? QStringLiteral("rzsim-device.json") : path);
 }
+
+// Taken when the library is loaded: a program may change its working folder
+// later (the updater does, while the library reads images), and the
+// instrument stays where it was.
+QString InstrumentState::inStartFolder(const QString& path)
+{
+    static const QString startFolder = QDir::currentPath();
+    return QDir(startFolder).absoluteFilePath(path);
+}
+
+namespace {
+
+const QString loadedIn = InstrumentState::inStartFolder(QString());
+
+} // namespace
 
 bool InstrumentState::isKnownCall(const QString& call)
 {

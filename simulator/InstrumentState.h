@@ -68,8 +68,10 @@ struct InstrumentState
     Timing timing;
     QVector<Fault> faults;
 
-    // $RZ_SIM_DEVICE, else rzsim-device.json in the working directory.
+    // $RZ_SIM_DEVICE, else rzsim-device.json, relative to the working
+    // directory the library was loaded in.
     static QString filePath();
+    static QString inStartFolder(const QString& path);
     static bool isKnownCall(const QString& call);
 
     // A valid instrument of the model at this release's versions.

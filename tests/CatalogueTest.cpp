@@ -189,6 +189,8 @@ QByteArray altered(const QString& how, const QByteArray& made)
         return QByteArray(made).replace("\n", "\r\n");
     if (how == "no final newline")
         return made.chopped(1);
+    if (how == "trailing blank lines, CRLF")
+        return QByteArray(made + "\n\n").replace("\n", "\r\n");
     if (how == "untrusted comment edited")
         return "untrusted comment: anything at all\n" + lines.mid(1).join('\n');
     if (how == "empty")
@@ -243,6 +245,8 @@ void CatalogueTest::signedReleaseVerdicts_data()
     QTest::newRow("legacy, as made") << true << "" << QByteArray() << verified;
     QTest::newRow("CRLF line ends") << false << "CRLF line ends" << QByteArray() << verified;
     QTest::newRow("no final newline") << true << "no final newline" << QByteArray() << verified;
+    // As minisign reads them; the key file too.
+    QTest::newRow("trailing blank lines, CRLF") << false << "trailing blank lines, CRLF" << QByteArray() << verified;
     QTest::newRow("untrusted comment edited") << false << "untrusted comment edited" << QByteArray() << verified;
     QTest::newRow("broken key files beside the signer's") << false << "broken key files" << QByteArray() << verified;
     QTest::newRow("no signature file") << false << "no signature file" << QByteArray() << unsigned_;
@@ -292,6 +296,8 @@ void CatalogueTest::signedReleaseVerdicts()
         writeFile(signer.keyFolder() + "/no-comment.pub", key.mid(key.indexOf('\n') + 1));
         writeFile(signer.keyFolder() + "/binary.pub", QByteArray(300, '\xff'));
     }
+    if (alteration == "trailing blank lines, CRLF")
+        writeFile(signer.publicKeyFile(), altered(alteration, readFile(signer.publicKeyFile())));
     if (!revoked.isEmpty())
         writeFile(folder.filePath("revoked-keys"), QByteArray(revoked).replace("{id}", signer.printedId().toLower().toLatin1()));
     const TrustedKeys keys = TrustedKeys::load({{signer.keyFolder()}, {folder.filePath("revoked-keys")}});
@@ -299,6 +305,12 @@ void CatalogueTest::signedReleaseVerdicts()
     const SignedRelease release = SignedRelease::verify(folder.path(), keys);
     QCOMPARE(int(release.verdict()), verdict);
     QCOMPARE(keys.unreadableRevocations().isEmpty(), !revoked.contains("not a key"));
+    // A key file that cannot be used is named, never passed over in silence.
+    const QStringList unusable = keys.unusableKeys();
+    QCOMPARE(unusable.size(), alteration == "broken key files" ? 4 : 0);
+    for (const char* name : {"binary.pub", "cut.pub", "empty.pub", "no-comment.pub"})
+        QCOMPARE(unusable.filter(signer.keyFolder() + '/' + name + ": it is not a minisign public key").size(),
+                 unusable.size() / 4);
     if (verdict == int(SignedRelease::Verdict::Verified)) {
         QCOMPARE(release.keyId(), signer.printedId().rightJustified(16, '0'));
         QCOMPARE(release.comment(), "RZ release 7 (2026-12-07)");

@@ -13,8 +13,16 @@
 #include <QtTest>
 
 #include <csignal>
+#include <functional>
+#include <sys/stat.h>
 
 namespace {
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 const auto usbModel = &SimulatedInstrument::usbModel;
 const auto rz610t = &SimulatedInstrument::rz610t;
@@ -203,6 +211,9 @@ void CommandLineTest::writesOutlastStopsAndLostOutput_data()
     QTest::addColumn<QString>("versionsAfter");
     QTest::newRow("SIGTERM and Ctrl-C") << QList<int>{SIGTERM, SIGINT} << false << QString() << 130 << "4.5.10";
     QTest::newRow("SIGHUP") << QList<int>{SIGHUP} << false << QString() << 130 << "4.5.10";
+    QTest::newRow("Ctrl-\\") << QList<int>{SIGQUIT} << false << QString() << 130 << "4.5.10";
+    QTest::newRow("Ctrl-Z, SIGTTIN, SIGTTOU: ignored")
+        << QList<int>{SIGTSTP, SIGTTIN, SIGTTOU, SIGTSTP} << false << QString() << 0 << "4.5.10";
     QTest::newRow("reader gone") << QList<int>() << true << QString() << 0 << "4.5.10";
     QTest::newRow("reader gone, then Ctrl-C") << QList<int>{SIGINT} << true << QString() << 130 << "4.5.10";
     QTest::newRow("a stop during a write that fails")
@@ -242,14 +253,17 @@ void CommandLineTest::writesOutlastStopsAndLostOutput()
     QCOMPARE(versionsOf(instrument), versionsAfter);
     if (!readerQuits) {
         const QByteArray all = seen + run.output;
-        QCOMPARE(all.count("Firmware is being written; stopping now could leave the instrument unusable."), 1);
-        QVERIFY(all.contains(exitCode % 130 ? "Firmware updated unsuccessfully." : "Firmware updated successfully."));
+        const bool paused = stops.contains(SIGTSTP);
+        QCOMPARE(all.count("Firmware is being written; stopping now could leave the instrument unusable."), paused ? 0 : 1);
+        QCOMPARE(all.count("the updater cannot be paused now. The write goes on."), paused ? 1 : 0);
+        QVERIFY(all.contains(exitCode == 1 || exitCode == 5 ? "Firmware updated unsuccessfully." : "Firmware updated successfully."));
     }
 }
 
 // One updater at a time: a second one beside a running one makes no
-// library call; the lock of a killed one is free at
-// once; a lock that cannot be taken at all says why.
+// library call, whatever its state folder; the lock of a killed one is free
+// at once; a lock that cannot be taken at all says why at once, and nothing
+// planted under its name is followed or waited on.
 void CommandLineTest::oneUpdaterPerMachine()
 {
     SimulatedInstrument instrument;
@@ -258,7 +272,7 @@ void CommandLineTest::oneUpdaterPerMachine()
     // The trace has a call once it returned: the FPGA write is under way.
     QTRY_VERIFY_WITH_TIMEOUT(!instrument.traceOf("rzConfigUSBClearFPGAProgram").isEmpty(), 30000);
     const int callsBefore = instrument.trace().size();
-    UpdaterRun second({"check"});
+    UpdaterRun second({"check"}, true, {{"RZ_STATE_DIR", instrument.path("another-state")}});
     QCOMPARE(second.finish(), 4);
     QCOMPARE(second.lines(), QStringList{"Another firmware updater is already running."});
     QCOMPARE(instrument.trace().size(), callsBefore);
@@ -266,9 +280,25 @@ void CommandLineTest::oneUpdaterPerMachine()
     first.finish();
     UpdaterRun third({"check"}); // finds the FPGA the killed one had cleared
     QCOMPARE(third.finish(), 11);
-    UpdaterRun locked({"check"}, true, {{"RZ_STATE_DIR", instrument.path("rzsim-device.json")}});
-    QCOMPARE(locked.finish(), 4);
-    QVERIFY2(locked.lines().value(0).startsWith("Cannot take the updater lock: "), locked.output.constData());
+    const QString lock = instrument.path("planted.lock");
+    const QString target = instrument.path("rzsim-device.json");
+    const QByteArray targetBefore = readFile(target);
+    const QList<QPair<QString, std::function<bool()>>> plants = {
+        {" is a folder", [&] { return QDir().mkdir(lock); }},
+        {" is a symbolic link", [&] { return QFile::link(target, lock); }},
+        {" is a symbolic link", [&] { return QFile::link(instrument.path("nowhere"), lock); }},
+        {" is a named pipe", [&] { return ::mkfifo(QFile::encodeName(lock).constData(), 0666) == 0; }},
+    };
+    for (const auto& plant : plants) {
+        QDir(lock).removeRecursively();
+        QFile::remove(lock);
+        QVERIFY(plant.second());
+        UpdaterRun locked({"check"}, true, {{"RZ_LOCK_FILE", lock}});
+        QCOMPARE(locked.finish(), 4);
+        QCOMPARE(locked.lines().value(0), "Cannot take the updater lock: " + lock + plant.first);
+    }
+    QCOMPARE(readFile(target), targetBefore);
+    QVERIFY(!QFileInfo::exists(instrument.path("nowhere")));
 }
 
 // The window puts a stop off as the command line does: it says so in the

@@ -1,14 +1,21 @@
 #include "families/DeviceFamily.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/ChecksumList.h"
 #include "tests/support/RecordingFrontEnd.h"
 #include "tests/support/SimulatedInstrument.h"
+#include "workflows/FirmwareWriteFlow.h"
 #include "workflows/UpdaterSession.h"
 
 #include <QtTest>
 
+#include <cstdio>
+#include <functional>
+
 namespace {
 
 QStringList familyCalls;
+// Called by each write of the family, with the image it was handed.
+std::function<void(const char* image)> onWrite;
 
 void record(const QString& call)
 {
@@ -31,6 +38,8 @@ DeviceFamily fakeFamily(DeviceFamily::Opened opening, const QString& failing)
         };
         calls.write = [component, failing](int, const char* image, int serial, double*) {
             record(QStringLiteral("write %1 %2 %3").arg(component, QString::fromLatin1(image)).arg(serial));
+            if (onWrite)
+                onWrite(image);
             return failing == "write " + component ? 5 : 0;
         };
         calls.updatePassesSerial = component != "run";
@@ -43,7 +52,10 @@ DeviceFamily fakeFamily(DeviceFamily::Opened opening, const QString& failing)
         *line = QStringLiteral("Cannot Find Device");
         return opening;
     };
-    calls.finishUpdate = [](int handle) { record(QStringLiteral("finish %1").arg(handle)); };
+    calls.finishUpdate = [](int handle) {
+        record(QStringLiteral("finish %1").arg(handle));
+        return 0;
+    };
     const DeviceFamily::Probe answers{[](DeviceState& found, const DeviceFamily::LineSink&) {
                                           found.status = Operational;
                                           found.serialNumber = 12345;
@@ -69,6 +81,7 @@ class FlowTest : public QObject
 private slots:
     void updateThroughTheFamily_data();
     void updateThroughTheFamily();
+    void theVerifiedBytesAreWritten();
 };
 
 void FlowTest::updateThroughTheFamily_data()
@@ -121,6 +134,45 @@ void FlowTest::updateThroughTheFamily()
     QCOMPARE(frontEnd.linesAfter("Updating Firmware"), lines);
     QCOMPARE(familyCalls, calls);
     QCOMPARE(ended, exitCode);
+}
+
+// Whoever can write the release folder replaces each image after it was
+// verified, just before the library reads it by its name: the library still
+// reads the bytes that were verified.
+void FlowTest::theVerifiedBytesAreWritten()
+{
+    SimulatedInstrument release;
+    const DeviceFamily family = fakeFamily(DeviceFamily::Opened::Yes, QString());
+    const QString workingFolder = QDir::currentPath();
+    ChecksumList listed;
+    QVERIFY(listed.load(release.path("firmware")));
+    QStringList read;
+    onWrite = [&](const char* image) {
+        const QString name = QFileInfo(QString::fromLatin1(image)).fileName();
+        QFile planted(release.path("planted"));
+        QVERIFY(planted.open(QIODevice::WriteOnly) && planted.write("not the maker's") > 0);
+        planted.close();
+        QVERIFY(::rename(QFile::encodeName(planted.fileName()).constData(),
+                         QFile::encodeName(release.path("firmware/" + name)).constData())
+                == 0);
+        read << (ChecksumList::sha256Of(QString::fromLatin1(image)) == listed.digestOf(name) ? "verified " : "other ")
+                    + name;
+    };
+    DeviceFamily::replace(Connection::Usb, &family);
+    DeviceState state;
+    state.status = Operational;
+    state.serialNumber = 12345;
+    state.deviceType = 0;
+    state.currentVersion = FirmwareVersion{0, 3, 4, 9};
+    state.targetVersion = targetVersion(0);
+    RecordingFrontEnd frontEnd;
+    const FlowOutcome ended = FirmwareWriteFlow::update(frontEnd, state, nullptr);
+    DeviceFamily::replace(Connection::Usb, nullptr);
+    onWrite = nullptr;
+    QCOMPARE(int(ended), int(FlowOutcome::Done));
+    QCOMPARE(read, QStringList({"verified RZ610R-Cypress-Boot-v4.img", "verified RZ610R-Cypress-Run-v5.img",
+                                "verified RZ610R-FPGA-v10.rbf"}));
+    QCOMPARE(QDir::currentPath(), workingFolder);
 }
 
 QTEST_MAIN(FlowTest)

@@ -10,6 +10,8 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString nameFormat = "yyyy-MM-dd_HH-mm-ss";
@@ -182,6 +184,24 @@ void SessionLogTest::eachRunHasAFileOfItsOwn()
     QVERIFY(first.isOpen() && second.isOpen());
     QCOMPARE(QFileInfo(first.filePath()).fileName(), QStringLiteral("2026-12-07_14-03-22.log"));
     QCOMPARE(QFileInfo(second.filePath()).fileName(), QStringLiteral("2026-12-07_14-03-22_02.log"));
+
+    // Names planted ahead are passed over, never written through.
+    QTemporaryDir outside;
+    const QString kept = outside.filePath("kept");
+    QFile keptFile(kept);
+    QVERIFY(keptFile.open(QIODevice::WriteOnly) && keptFile.write("kept") == 4);
+    keptFile.close();
+    const QDir folder(SessionLog::folder());
+    QVERIFY(QFile::link(kept, folder.filePath("2026-12-07_14-03-22_03.log")));
+    QVERIFY(QFile::link(outside.filePath("made"), folder.filePath("2026-12-07_14-03-22_04.log")));
+    QVERIFY(::mkfifo(QFile::encodeName(folder.filePath("2026-12-07_14-03-22_05.log")).constData(), 0660) == 0);
+    SessionLog third(start);
+    third.write(QStringLiteral("a line"));
+    third.sync();
+    QCOMPARE(QFileInfo(third.filePath()).fileName(), QStringLiteral("2026-12-07_14-03-22_06.log"));
+    QCOMPARE(QDir(outside.path()).entryList(QDir::Files), QStringList{"kept"});
+    QVERIFY(keptFile.open(QIODevice::ReadOnly));
+    QCOMPARE(keptFile.readAll(), QByteArray("kept"));
 }
 
 // A file where the folder should be stops even a root user from writing.

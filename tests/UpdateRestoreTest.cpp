@@ -22,6 +22,8 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 const auto usbModel = &SimulatedInstrument::usbModel;
@@ -182,12 +184,12 @@ private slots:
     void updateSkippingEverythingSucceeds();
     void onlyTheMakersReleaseIsWritten_data();
     void onlyTheMakersReleaseIsWritten();
-    void imageChangedBeforeItsWrite_data();
-    void imageChangedBeforeItsWrite();
     void fpgaProgressIsShown();
     void busyDialogShowsFpgaProgressAndTheElapsedTime();
     void interruptedUpdateRecovers_data();
     void interruptedUpdateRecovers();
+    void plantedRecordIsNeverFollowed_data();
+    void plantedRecordIsNeverFollowed();
 };
 
 void UpdateRestoreTest::logColoursFollowEachLinesKind_data()
@@ -330,6 +332,13 @@ void UpdateRestoreTest::writeTheCheckedInstrument_data()
         << rz610t(8, 6) << "update" << QStringList()
         << QStringList{"Updating FX3, estimated 20 seconds.", "Updating FPGA, estimated 10 minutes."} + successLines
         << netOpen + rz610tWrites << rz610tAtTarget;
+    // Only a preset instrument takes up what was written.
+    QTest::newRow("network update, preset fails")
+        << rz610t(8, 6) + QStringList{"--fault", "rzConfigNetPreset:5"} << "update" << QStringList()
+        << QStringList{"Updating FX3, estimated 20 seconds.", "Updating FPGA, estimated 10 minutes.",
+                       "Failed presetting the instrument."}
+               + failureLines
+        << netOpen + rz610tWrites << rz610tAtTarget;
     QTest::newRow("network update, not found")
         << rz610t(8, 6) + QStringList{"--fault", "rzConfigNetOpenDevice:1:2"} << "update" << QStringList()
         << QStringList{"Cannot Find Device"} + failureLines << netOpen << "fx3:valid@8 fpga:valid@6";
@@ -361,7 +370,7 @@ void UpdateRestoreTest::writeTheCheckedInstrument_data()
                + failureLines
         << QStringList() << "boot:valid@4 run:invalid@5 fpga:valid@10";
     // Without its record an interrupted write could later pass for a finished one.
-    const QString unrecorded = "Cannot record the update before writing: cannot create the folder state/pending";
+    const QString unrecorded = "Cannot record the update before writing: state/pending is not a folder";
     QTest::newRow("update without a record")
         << usbModel("RZ610R", 4, 5, 9) << "update" << QStringList{"block records"}
         << QStringList{unrecorded} + failureLines << usbOpen << "boot:valid@4 run:valid@5 fpga:valid@9";
@@ -638,63 +647,6 @@ void UpdateRestoreTest::onlyTheMakersReleaseIsWritten()
     QCOMPARE(instrument.calledFunctions().filter(QRegularExpression("Clear|Write|Bootstrap")).isEmpty(), !written);
 }
 
-void UpdateRestoreTest::imageChangedBeforeItsWrite_data()
-{
-    QTest::addColumn<QString>("changedAt"); // the worker's line at which the FPGA image is changed
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QStringList>("fpgaCalls");
-    QTest::addColumn<bool>("refused");
-    const QString mismatch = "Firmware image does not match the release checksum: ./firmware/RZ610R-FPGA-v10.rbf";
-    QTest::newRow("before its erase")
-        << "Skipping run Fx3, already current version."
-        << QStringList{"Skipping boot Fx3, already current version.", "Skipping run Fx3, already current version.",
-                       mismatch}
-        << QStringList() << true;
-    QTest::newRow("while it is erased")
-        << "Updating FPGA, estimated 6 minutes."
-        << QStringList{"Skipping boot Fx3, already current version.", "Skipping run Fx3, already current version.",
-                       "Updating FPGA, estimated 6 minutes.", mismatch}
-        << QStringList{"rzConfigUSBClearFPGAProgram"} << false;
-}
-
-// The library reads an image only when told to write it, minutes after the
-// check: a file changed meanwhile is caught before it reaches the library.
-void UpdateRestoreTest::imageChangedBeforeItsWrite()
-{
-    QFETCH(QString, changedAt);
-    QFETCH(QStringList, lines);
-    QFETCH(QStringList, fpgaCalls);
-    QFETCH(bool, refused);
-    SimulatedInstrument instrument;
-    instrument.create(usbModel("RZ610R", 4, 5, 9));
-    UpdateDeviceThread worker;
-    worker.state.deviceType = 0;
-    worker.state.serialNumber = 12345;
-    worker.state.currentVersion = FirmwareVersion{0, 4, 5, 9};
-    worker.state.targetVersion = targetVersion(0);
-    worker.attempt = UpdateAttempt::onThisMachine(); // as the flow describes it
-    worker.attempt.action = "update";
-    worker.attempt.model = "RZ610R";
-    worker.attempt.versionTarget = "4.5.10";
-    QStringList emitted;
-    // On the worker's thread, between two of its steps.
-    QObject::connect(
-        &worker, &FirmwareWriterThread::addLine, &worker,
-        [&](const QString& line) {
-            emitted << line;
-            if (line == changedAt)
-                corruptLastByte("./firmware/RZ610R-FPGA-v10.rbf");
-        },
-        Qt::DirectConnection);
-    worker.start();
-    QVERIFY(worker.wait(30000));
-    QCOMPARE(emitted, lines);
-    QVERIFY(!worker.success);
-    QCOMPARE(worker.refused, refused);
-    QCOMPARE(instrument.calledFunctions().filter("FPGA"), fpgaCalls);
-}
-
-
 // While the FPGA is programmed the front end is given the library's
 // percentage; before it, no figure. The clear and the write each count from
 // 0 to 100, so the figures are not in order.
@@ -836,6 +788,68 @@ void UpdateRestoreTest::interruptedUpdateRecovers()
     QVERIFY2(found.value(1).startsWith(QString("Serial %1, with firmware ").arg(serial)), qPrintable(found.value(1)));
     QCOMPARE(found.mid(2), QStringList{"Firmware does not require update."});
     QCOMPARE(instrument.state().value("flashSerial").toInt(), serial);
+}
+
+void UpdateRestoreTest::plantedRecordIsNeverFollowed_data()
+{
+    QTest::addColumn<QString>("plant");   // under the record's name, or "pending links elsewhere"
+    QTest::addColumn<QString>("problem"); // what the check says of the record, after its path
+    QTest::newRow("link") << "link" << " is a symbolic link";
+    QTest::newRow("dangling link") << "dangling link" << " is a symbolic link";
+    QTest::newRow("pipe") << "pipe" << " is a named pipe";
+    QTest::newRow("oversized file") << "oversized file" << " is larger than 64 KiB";
+    QTest::newRow("pending/ links elsewhere") << "pending links elsewhere" << QString();
+}
+
+// Any member of the group can plant files in the state folder: the check
+// says what it found and never waits on it, the update replaces it (every
+// component rewritten) or, where the record cannot be written safely, is
+// refused before the first erase; nothing outside the folder changes.
+void UpdateRestoreTest::plantedRecordIsNeverFollowed()
+{
+    QFETCH(QString, plant);
+    QFETCH(QString, problem);
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 9));
+    const QString outside = instrument.path("outside");
+    QVERIFY(QDir().mkpath(outside) && QDir().mkpath(instrument.path("state/pending")));
+    QFile kept(outside + "/kept.json");
+    QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("kept") == 4);
+    kept.close();
+    const QString record = instrument.path("state/pending/RZ610R-12345.json");
+    if (plant == "link") {
+        QVERIFY(QFile::link(kept.fileName(), record));
+    } else if (plant == "dangling link") {
+        QVERIFY(QFile::link(outside + "/made.json", record));
+    } else if (plant == "pipe") {
+        QVERIFY(::mkfifo(QFile::encodeName(record).constData(), 0660) == 0);
+    } else if (plant == "oversized file") {
+        QFile file(record);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(64 * 1024 + 1));
+    } else {
+        QVERIFY(QDir(instrument.path("state/pending")).removeRecursively());
+        QVERIFY(QFile::link(outside, instrument.path("state/pending")));
+    }
+    RecordingFrontEnd frontEnd;
+    CheckVersionsFlow check(frontEnd);
+    check.run();
+    QCOMPARE(check.offered(), int(FrontEnd::UpdateAction));
+    const QString said = "Cannot read the update record: " + record + problem + "; every component will be rewritten.";
+    QCOMPARE(frontEnd.lines.contains(said), !problem.isEmpty());
+    FirmwareWriteFlow::update(frontEnd, check.state());
+    const QStringList written = frontEnd.linesAfter(updateHeading);
+    if (problem.isEmpty()) {
+        QCOMPARE(written.value(0), "Cannot record the update before writing: " + instrument.path("state/pending")
+                                       + " is not a folder");
+        QCOMPARE(instrument.calledFunctions().filter("Clear"), QStringList());
+    } else {
+        QCOMPARE(written.mid(written.size() - 2), successLines);
+        QCOMPARE(instrument.traceOf("rzConfigUSBWriteBootSector").size(), 1);
+        QVERIFY(!QFileInfo::exists(record) && !QFileInfo(record).isSymLink());
+    }
+    QCOMPARE(QDir(outside).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"kept.json"});
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("kept"));
 }
 
 QTEST_MAIN(UpdateRestoreTest)

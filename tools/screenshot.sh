@@ -15,7 +15,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$docs"
 # The walk-throughs' session logs stay out of the home folder.
-export RZ_STATE_DIR=$work/state
+export RZ_STATE_DIR=$work/state RZ_LOCK_FILE=$work/updater.lock
 
 # story NAME WALKTHROUGH-OPTIONS... -- RZSIM-DEVICE-OPTIONS...
 story() {

@@ -11,12 +11,15 @@ BootstrapThread::BootstrapThread(int deviceType)
 }
 
 // An image that is not this release's never reaches the library: a wrong
-// boot image could leave the instrument answering as another model.
+// boot image could leave the instrument answering as another model. The
+// library reads the copy that was verified.
 void BootstrapThread::run()
 {
     const LibraryThread::Listener listener([this](const QString& line) { emit addLine(line); });
     const std::string bootImage = targetVersion(deviceType).bootImagePath();
-    if (!ImageCheck([this](const QString& line) { emit addLine(line); }).passes({bootImage}))
+    ImageCheck check([this](const QString& line) { emit addLine(line); });
+    if (!check.passes({bootImage}))
         return;
+    const VerifiedImages::Inside copies(*check.images());
     bootstrapped = DeviceFamily::of(deviceType).bootstrap(bootImage.c_str(), &serial);
 }

@@ -7,7 +7,6 @@
 #include "workflows/CheckVersionThread.h"
 #include "workflows/ImageCheck.h"
 #include "workflows/LineRelay.h"
-#include "workflows/UpdateHistory.h"
 #include "workflows/WorkerRunner.h"
 
 CheckVersionsFlow::CheckVersionsFlow(FrontEnd& frontEnd)
@@ -61,6 +60,8 @@ void CheckVersionsFlow::verifyRelease()
     ImageCheck check([this](const QString& line) { releaseRefusal << line; });
     if (check.releaseIsTrusted())
         signedRelease = check.release();
+    for (const QString& line : check.unusableKeyLines())
+        frontEnd.addLine(line);
 }
 
 FlowOutcome CheckVersionsFlow::refuseRelease()
@@ -89,23 +90,21 @@ bool CheckVersionsFlow::bootstrap()
 }
 
 // An instrument cut off during its boot sector's erase answers nothing; the
-// newest attempt whose pending record still stands names its model. Only the
-// serial number in its flash tells that it is that instrument.
+// newest pending record names its model, whatever the history holds or
+// whether it can be read. Only the serial number in its flash tells that it
+// is that instrument.
 bool CheckVersionsFlow::bootstrapFromRecord()
 {
-    const UpdateHistory history([this](const QString& line) { frontEnd.addLine(line); });
-    for (const UpdateAttempt& attempt : history.unfinished()) {
-        const int deviceType = deviceTypeNamed(attempt.model);
-        if (deviceType < 0 || !PendingUpdate(deviceType, attempt.serial).exists())
-            continue;
-        frontEnd.addLine(
-            QStringLiteral("The last update of %1 serial %2 did not finish.").arg(attempt.model).arg(attempt.serial));
-        bootstrapAs(deviceType);
-        if (LibraryThread::abandoned() || (found.status == NeedsRestore && found.serialNumber == attempt.serial))
-            return true;
-        frontEnd.addLine(QStringLiteral("The instrument that answers is not the one whose update did not finish."));
+    const std::optional<PendingUpdate> record = PendingUpdate::newest();
+    if (!record)
         return false;
-    }
+    frontEnd.addLine(QStringLiteral("The last update of %1 serial %2 did not finish.")
+                         .arg(deviceTypeName(record->deviceType()))
+                         .arg(record->serialNumber()));
+    bootstrapAs(record->deviceType());
+    if (LibraryThread::abandoned() || (found.status == NeedsRestore && found.serialNumber == record->serialNumber()))
+        return true;
+    frontEnd.addLine(QStringLiteral("The instrument that answers is not the one whose update did not finish."));
     return false;
 }
 
@@ -157,7 +156,10 @@ FlowOutcome CheckVersionsFlow::reportOperational()
         frontEnd.addLine(QStringLiteral("This release has no firmware for this device type."));
         return FlowOutcome::Refused;
     }
-    const bool unfinished = PendingUpdate(found.deviceType, found.serialNumber).exists();
+    QString recordProblem;
+    const bool unfinished = !PendingUpdate(found.deviceType, found.serialNumber).components(&recordProblem).isEmpty();
+    if (!recordProblem.isEmpty())
+        frontEnd.addLine(recordProblem);
     if (unfinished)
         frontEnd.addLine(QStringLiteral("The last update of this instrument did not finish."));
     return giveVerdict(unfinished);

@@ -10,8 +10,8 @@
 #include <optional>
 
 // "Check Versions": detects the instrument while the front end shows it is
-// busy, bootstraps one that answers nothing as the model of the update on
-// record that did not finish, or else once the operator names its model,
+// busy, bootstraps one that answers nothing as the model of the newest
+// pending record, or else once the operator names its model,
 // reports what was found and offers "Update" or "Restore". Nothing is
 // offered, asked or bootstrapped for a release in ./firmware that is not
 // signed by a trusted key.

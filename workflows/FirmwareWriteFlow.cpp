@@ -61,11 +61,12 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceSta
         // Suspending, powering off or stopping the program while an image is
         // written could leave the instrument unusable.
         const SleepInhibitor noSleep;
-        // A call already past its estimate may never return: it is
-        // abandoned at once rather than waited for.
-        const WriteGuard noStop([this] {
-            frontEnd.addLine(WriteGuard::noticeLine());
-            LibraryThread::stopAsked();
+        // A call already past its estimate may never return: once a stop is
+        // asked for, it is abandoned rather than waited for.
+        const WriteGuard noStop([this](const QString& line) {
+            frontEnd.addLine(line);
+            if (WriteGuard::stopRequested())
+                LibraryThread::stopAsked();
         });
         frontEnd.syncLog();
         WorkerRunner::run(worker, &relay, [&] { frontEnd.showPercent(worker.progress.percent()); });

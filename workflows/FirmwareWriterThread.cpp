@@ -12,17 +12,17 @@ FirmwareWriterThread::FirmwareWriterThread()
 // The history is kept open, on this thread, from the row written before the
 // first erase to its verdict after the last write.
 bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, int& handle,
-                                           const std::function<bool(int&)>& open)
+                                           const std::function<bool(int&)>& open,
+                                           const std::function<int(int)>& finish)
 {
     const bool resuming = unskipUnfinished(steps);
-    erased = false;
-    if (!imagesUsable(steps) || !open(handle) || !recordPending(steps))
+    if (!imagesUsable(steps) || !openWithCopies(handle, open) || !recordPending(steps))
         return false;
     if (componentsWritten(steps).isEmpty())
-        return writeAll(handle, steps);
+        return writeAll(handle, steps, finish);
     UpdateHistory history([this](const QString& line) { emit addLine(line); });
     attemptId = history.begin(describeAttempt(steps), resuming);
-    const bool written = writeAll(handle, steps);
+    const bool written = writeAll(handle, steps, finish);
     // A call that never returned leaves the instrument as it was then:
     // neither written nor failed, and the record stays for the next run.
     if (LibraryThread::abandoned())
@@ -30,6 +30,14 @@ bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, int& ha
     else
         history.finish(attemptId, written, failureLine);
     return written;
+}
+
+// The open may bootstrap the instrument with the boot image, which the
+// library reads by its name: the verified copy.
+bool FirmwareWriterThread::openWithCopies(int& handle, const std::function<bool(int&)>& open)
+{
+    const VerifiedImages::Inside copies(*images.images());
+    return open(handle);
 }
 
 bool FirmwareWriterThread::imagesUsable(const std::vector<WriteStep>& steps)
@@ -41,14 +49,6 @@ bool FirmwareWriterThread::imagesUsable(const std::vector<WriteStep>& steps)
     }
     refused = !images.passes(paths);
     return !refused;
-}
-
-bool FirmwareWriterThread::imageUnchanged(const std::string& image)
-{
-    if (images.stillMatches(image))
-        return true;
-    refused = !erased;
-    return false;
 }
 
 bool FirmwareWriterThread::unskipUnfinished(std::vector<WriteStep>& steps) const
@@ -97,13 +97,17 @@ QStringList FirmwareWriterThread::componentsWritten(const std::vector<WriteStep>
     return components;
 }
 
-bool FirmwareWriterThread::writeAll(int handle, const std::vector<WriteStep>& steps)
+// Only the verified copies are reached by the images' names meanwhile; the
+// state folder is not used until the working folder is back.
+bool FirmwareWriterThread::writeAll(int handle, const std::vector<WriteStep>& steps,
+                                    const std::function<int(int)>& finish)
 {
+    const VerifiedImages::Inside copies(*images.images());
     for (const WriteStep& step : steps) {
         if (!write(handle, step))
             return false;
     }
-    return true;
+    return !failed(finish(handle), QStringLiteral("Failed presetting the instrument."));
 }
 
 bool FirmwareWriterThread::write(int handle, const WriteStep& step)
@@ -112,15 +116,9 @@ bool FirmwareWriterThread::write(int handle, const WriteStep& step)
         emitAndPause(step.skipLine);
         return true;
     }
-    // Taken again before the erase, so that a changed image leaves the
-    // component as it was, and after it, since the library reads the file
-    // only when told to write it, minutes after the check.
-    if (!imageUnchanged(step))
-        return false;
     emit addLine(step.announce);
     double* percent = step.showsProgress ? progress.begin() : nullptr;
-    erased = true;
-    const bool written = !failed(step.clear(handle, percent), step.clearFailed) && imageUnchanged(step)
+    const bool written = !failed(step.clear(handle, percent), step.clearFailed)
                          && !failed(step.write(handle, step.image.c_str(), percent), step.writeFailed);
     if (step.showsProgress)
         progress.end();

@@ -16,8 +16,8 @@
 // What the update and restore workers share: the copy of the device state
 // they work from, their result, the FPGA progress they expose, the check
 // that the release is signed and every image they will write is usable
-// before they erase, and the clear-then-write of each component, each image
-// taken again right before it is used.
+// before they erase, and the clear-then-write of each component from the
+// copies of the images that were verified.
 class FirmwareWriterThread : public QThread
 {
     Q_OBJECT
@@ -37,15 +37,15 @@ signals:
     void addLine(const QString& s);
 
 protected:
-    // The image taken again right before the library reads it: false, after
-    // its line, when it is no longer the one the signed release lists.
-    bool imageUnchanged(const std::string& image);
-    // The whole write of a procedure: the rows' images are checked, the
-    // instrument opened by `open` (which says why when it cannot), the record
-    // of what follows kept and the attempt entered in the history, then the
-    // rows run in order and the attempt's end entered. False at the first
-    // step that fails, after its line; `handle` is then whatever open left.
-    bool writeComponents(std::vector<WriteStep> steps, int& handle, const std::function<bool(int&)>& open);
+    // The whole write of a procedure: the rows' images are checked and
+    // copied, the instrument opened by `open` (which says why when it
+    // cannot), the record of what follows kept and the attempt entered in
+    // the history, then the rows run in order, `finish` (a status) ends the
+    // procedure, and the attempt's end is entered. The library reads only the
+    // verified copies. False at the first step that fails, after its line;
+    // `handle` is then whatever open left.
+    bool writeComponents(std::vector<WriteStep> steps, int& handle, const std::function<bool(int&)>& open,
+                         const std::function<int(int)>& finish);
     enum Procedure { Update, Restore };
     // A row for each of the model's components, in the catalogue's order,
     // with the family's calls and the procedure's lines.
@@ -70,19 +70,16 @@ private:
     // image of the rows to write that is missing, empty or not the one this
     // release shipped; false (and refused) if any.
     bool imagesUsable(const std::vector<WriteStep>& steps);
-    // The step's image is still the release's; false after its line (and
-    // refused while nothing was erased yet) when it changed.
-    bool imageUnchanged(const WriteStep& step) { return imageUnchanged(step.image); }
+    bool openWithCopies(int& handle, const std::function<bool(int&)>& open);
     // False (and refused), after its line, when the record cannot be kept.
     // A history that cannot take its row stops nothing.
     bool recordPending(const std::vector<WriteStep>& steps);
     UpdateAttempt describeAttempt(const std::vector<WriteStep>& steps) const;
     static QStringList componentsWritten(const std::vector<WriteStep>& steps);
-    bool writeAll(int handle, const std::vector<WriteStep>& steps);
+    bool writeAll(int handle, const std::vector<WriteStep>& steps, const std::function<int(int)>& finish);
     bool write(int handle, const WriteStep& step);
 
     ImageCheck images;
-    bool erased = false; // a clear was sent to the instrument
 };
 
 #endif

@@ -17,6 +17,9 @@ bool ImageCheck::releaseIsTrusted()
 {
     verified.reset();
     const TrustedKeys keys = TrustedKeys::installed();
+    keyLines.clear();
+    for (const QString& problem : keys.unusableKeys())
+        keyLines << QStringLiteral("Cannot use the key file %1.").arg(problem);
     const SignedRelease release = SignedRelease::verify(firmwareFolder(), keys);
     switch (release.verdict()) {
     case SignedRelease::Verdict::Verified:
@@ -36,49 +39,49 @@ bool ImageCheck::releaseIsTrusted()
     return false;
 }
 
+// Every image is taken before any is matched, so that all missing ones are
+// named at once. An empty name is an image the catalogue has none of, for
+// this model.
 bool ImageCheck::passes(const std::vector<std::string>& imagePaths)
 {
+    copies.reset();
     if (!releaseIsTrusted())
         return false;
-    std::vector<QString> paths;
-    for (const std::string& path : imagePaths)
-        paths.push_back(QString::fromLocal8Bit(path.c_str()));
-    if (!allPresent(paths))
+    auto taken = std::make_unique<VerifiedImages>();
+    if (!taken->isValid()) {
+        emitLine(QStringLiteral("Cannot keep a private copy of the firmware: ") + taken->errorString());
         return false;
-    bool match = true;
-    for (const QString& path : paths)
-        match = matches(path) && match;
-    return match;
-}
-
-bool ImageCheck::stillMatches(const std::string& imagePath) const
-{
-    return matches(QString::fromLocal8Bit(imagePath.c_str()));
-}
-
-// An empty name is an image the catalogue has none of, for this model.
-bool ImageCheck::allPresent(const std::vector<QString>& paths) const
-{
+    }
+    std::vector<std::pair<QString, QByteArray>> digests;
     bool present = true;
-    for (const QString& path : paths) {
-        const QFileInfo file(path);
-        if (path.isEmpty() || !file.isFile() || !file.isReadable() || file.size() == 0) {
+    for (const std::string& image : imagePaths) {
+        const QString path = QString::fromLocal8Bit(image.c_str());
+        QByteArray digest;
+        if (path.isEmpty() || taken->take(path, &digest) != VerifiedImages::Taken::Copied) {
             emitLine(QStringLiteral("Missing firmware image: ") + path);
             present = false;
         }
+        digests.emplace_back(path, digest);
     }
-    return present;
+    if (!present)
+        return false;
+    bool match = true;
+    for (const auto& [path, digest] : digests)
+        match = matches(path, digest) && match;
+    if (match)
+        copies = std::move(taken);
+    return match;
 }
 
 // An image the signed list does not name, or names with another digest, is
 // not the release's.
-bool ImageCheck::matches(const QString& path) const
+bool ImageCheck::matches(const QString& path, const QByteArray& digest) const
 {
     const QFileInfo file(path);
     const QByteArray listed = verified && file.path() == firmwareFolder()
                                   ? verified->checksums().digestOf(file.fileName())
                                   : QByteArray();
-    if (!listed.isEmpty() && listed == ChecksumList::sha256Of(path))
+    if (!listed.isEmpty() && listed == digest)
         return true;
     emitLine(QStringLiteral("Firmware image does not match the release checksum: ") + path);
     return false;

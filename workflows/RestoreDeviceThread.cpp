@@ -13,16 +13,14 @@ void RestoreDeviceThread::run()
     const DeviceFamily& family = DeviceFamily::of(state.deviceType);
     const std::string bootImage = state.targetVersion.bootImagePath();
     int handle = -1;
-    const bool written = writeComponents(steps(family, Restore), handle, [&](int& opened) {
-        // The open may bootstrap the instrument with the boot image.
-        if (!imageUnchanged(bootImage))
-            return false;
-        QString line;
-        return hasOpened(
-            family.openForRestore(&opened, state.serialNumber, state.deviceType, bootImage.c_str(), &line), line);
-    });
-    if (!written)
-        return;
-    family.finishRestore(handle);
-    success = !stoppedAnswering();
+    success = writeComponents(
+        steps(family, Restore), handle,
+        [&](int& opened) {
+            // The open may bootstrap the instrument with the boot image.
+            QString line;
+            return hasOpened(
+                family.openForRestore(&opened, state.serialNumber, state.deviceType, bootImage.c_str(), &line),
+                line);
+        },
+        [&](int opened) { return family.finishRestore(opened); });
 }

@@ -6,19 +6,18 @@
 UpdateDeviceThread::UpdateDeviceThread() = default;
 
 // Components already at this release's version are skipped; a failed clear
-// or write of any of them is a failed update.
+// or write of any of them, or a failed end of the update, is a failed update.
 void UpdateDeviceThread::run()
 {
     success = false;
     const LibraryThread::Listener listener([this](const QString& line) { emit addLine(line); });
     const DeviceFamily& family = DeviceFamily::of(state.deviceType);
     int handle = -1;
-    const bool written = writeComponents(steps(family, Update), handle, [&](int& opened) {
-        QString line;
-        return hasOpened(family.openForUpdate(&opened, state.serialNumber, state.deviceType, &line), line);
-    });
-    if (!written)
-        return;
-    family.finishUpdate(handle);
-    success = !stoppedAnswering();
+    success = writeComponents(
+        steps(family, Update), handle,
+        [&](int& opened) {
+            QString line;
+            return hasOpened(family.openForUpdate(&opened, state.serialNumber, state.deviceType, &line), line);
+        },
+        [&](int opened) { return family.finishUpdate(opened); });
 }

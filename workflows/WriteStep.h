@@ -8,8 +8,8 @@
 
 // One component's clear-then-write, as a row: the update and the restore
 // differ only in their lines, the serial number they pass and which rows
-// they skip. The images are checked before the first row runs, and each
-// again before its own clear and write.
+// they skip. The images are checked and copied before the first row runs;
+// the library reads the copies.
 struct WriteStep
 {
     using Clear = std::function<int(int handle, double* progress)>;

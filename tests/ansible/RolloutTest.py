@@ -66,6 +66,8 @@ class RolloutTest(unittest.TestCase):
                 "rz_environment": {
                     "RZ_SIM_DEVICE": os.path.join(folder, "rzsim-device.json"),
                     "RZ_SIM_TRACE": os.path.join(folder, "trace.txt"),
+                    # Each simulated bench stands for a machine of its own.
+                    "RZ_LOCK_FILE": os.path.join(folder, "updater.lock"),
                     "LD_LIBRARY_PATH": os.environ["RZ_SIMULATOR_DIR"],
                 },
             }
@@ -143,7 +145,7 @@ class RolloutTest(unittest.TestCase):
                     self.assertEqual(row["serial"], CURRENT[bench][3])
                     self.assertEqual(bool(self.writes(bench)), writes)
                     self.assertNotEqual(self.trace(bench), "")
-                    # Its own state folder, so benches on one machine run side by side.
+                    # Its own state folder, as set in the inventory.
                     self.assertEqual(os.path.dirname(row["log_file"]), os.path.join(self.bench(bench), "state"))
                     self.assertTrue(os.path.isfile(row["log_file"]))
                     self.assertEqual(row["outcome"], "done")

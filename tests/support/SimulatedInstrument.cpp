@@ -12,6 +12,7 @@
 SimulatedInstrument::SimulatedInstrument()
     : previousFolder(QDir::currentPath()),
       previousStateDir(qgetenv("RZ_STATE_DIR")),
+      previousLockFile(qgetenv("RZ_LOCK_FILE")),
       previousStateHome(qgetenv("XDG_STATE_HOME")),
       previousRuntimeDir(qgetenv("XDG_RUNTIME_DIR"))
 {
@@ -21,6 +22,7 @@ SimulatedInstrument::SimulatedInstrument()
     // Records, logs and the lock of this test's updaters stay in its folder;
     // the account's own folder, where earlier releases kept records, too.
     qputenv("RZ_STATE_DIR", path("state").toLocal8Bit());
+    qputenv("RZ_LOCK_FILE", path("updater.lock").toLocal8Bit());
     qputenv("XDG_STATE_HOME", path("home-state").toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", path("runtime").toLocal8Bit());
     QDir().mkpath(path("runtime"));
@@ -35,6 +37,7 @@ SimulatedInstrument::~SimulatedInstrument()
     QDir::setCurrent(previousFolder);
     qunsetenv("RZ_SIM_TRACE");
     restoreVariable("RZ_STATE_DIR", previousStateDir);
+    restoreVariable("RZ_LOCK_FILE", previousLockFile);
     restoreVariable("XDG_STATE_HOME", previousStateHome);
     restoreVariable("XDG_RUNTIME_DIR", previousRuntimeDir);
     qunsetenv("RZ_SIM_DEVICE");

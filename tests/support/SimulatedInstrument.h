@@ -44,6 +44,7 @@ private:
     QTemporaryDir folder;
     QString previousFolder;
     QByteArray previousStateDir;
+    QByteArray previousLockFile;
     QByteArray previousStateHome;
     QByteArray previousRuntimeDir;
 };

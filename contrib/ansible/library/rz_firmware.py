@@ -44,9 +44,8 @@ options:
     default: rz-firmware-updater
   state_dir:
     description:
-      - Where the updater keeps its state (pending records, session logs) and its
-        lock, passed as C(RZ_STATE_DIR). By default the machine's shared state
-        folder and lock.
+      - Where the updater keeps its state (pending records, session logs),
+        passed as C(RZ_STATE_DIR). By default the machine's shared state folder.
     type: path
   allow_downgrade:
     description:
@@ -74,8 +73,8 @@ attributes:
     description: No diff is shown.
     support: none
 notes:
-  - Only one updater runs at a time on a machine; benches sharing a machine need
-    a I(state_dir) each.
+  - One instrument per machine. Only one updater runs at a time on a machine,
+    whatever its I(state_dir), since the lock is the machine's.
 """
 
 EXAMPLES = r"""

@@ -1,0 +1,202 @@
+#include "host/StateFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <dirent.h>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr mode_t folderMode = 02770;
+constexpr mode_t fileMode = 0660;
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString kindOf(mode_t mode)
+{
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a named pipe");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("a device");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    return QStringLiteral("not a regular file");
+}
+
+// A name only the updater that made it knows, for a file renamed into place.
+QByteArray temporaryName(const QByteArray& name)
+{
+    return '.' + name + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+}
+
+bool writeAll(int descriptor, const QByteArray& contents)
+{
+    const char* next = contents.constData();
+    qint64 left = contents.size();
+    while (left > 0) {
+        const ssize_t written = ::write(descriptor, next, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        next += written;
+        left -= written;
+    }
+    return true;
+}
+
+} // namespace
+
+StateFiles::StateFiles(const QString& base, const QString& subfolder, bool create)
+    : location(subfolder.isEmpty() ? base : base + QLatin1Char('/') + subfolder)
+{
+    open(base, subfolder, create);
+}
+
+QString StateFiles::pathOf(const QString& name) const
+{
+    return QDir::toNativeSeparators(location + QLatin1Char('/') + name);
+}
+
+// The base is where the administrator or the account put it, links and
+// all; the folders in it are the updater's own, so a link there is planted.
+bool StateFiles::open(const QString& base, const QString& subfolder, bool create)
+{
+    const QByteArray basePath = QFile::encodeName(base);
+    const bool madeBase = create && !QFileInfo::exists(base) && QDir().mkpath(base);
+    FileDescriptor opened(::open(basePath.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (opened.isOpen() && madeBase)
+        ::fchmod(opened.get(), folderMode);
+    if (opened.isOpen() && !subfolder.isEmpty()) {
+        const QByteArray name = QFile::encodeName(subfolder);
+        const bool madeSub = create && ::mkdirat(opened.get(), name.constData(), folderMode) == 0;
+        opened = FileDescriptor(
+            ::openat(opened.get(), name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (opened.isOpen() && madeSub)
+            ::fchmod(opened.get(), folderMode);
+    }
+    if (!opened.isOpen()) {
+        const int reason = errno;
+        error = reason == ELOOP || reason == ENOTDIR
+                    ? QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(location))
+                    : QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(location), systemReason(reason));
+        return false;
+    }
+    folder = std::move(opened);
+    return true;
+}
+
+QString StateFiles::whyUnusable(int descriptor, const QString& path, qint64 longest)
+{
+    struct stat status;
+    if (::fstat(descriptor, &status) != 0)
+        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), systemReason(errno));
+    if (!S_ISREG(status.st_mode))
+        return QStringLiteral("%1 is %2").arg(QDir::toNativeSeparators(path), kindOf(status.st_mode));
+    if (status.st_size > longest)
+        return QStringLiteral("%1 is larger than %2 KiB").arg(QDir::toNativeSeparators(path)).arg(longest / 1024);
+    return QString();
+}
+
+// Never waits: a pipe opened for reading without O_NONBLOCK would block
+// until a writer came, and a device could do anything.
+StateFiles::Found StateFiles::read(const QString& name, qint64 longest, QByteArray* contents, QString* reason) const
+{
+    if (!folder.isOpen())
+        return Found::None;
+    const FileDescriptor file(::openat(folder.get(), QFile::encodeName(name).constData(),
+                                       O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!file.isOpen()) {
+        if (errno == ENOENT)
+            return Found::None;
+        *reason = errno == ELOOP ? QStringLiteral("%1 is a symbolic link").arg(pathOf(name))
+                                 : QStringLiteral("%1: %2").arg(pathOf(name), systemReason(errno));
+        return Found::Unusable;
+    }
+    *reason = whyUnusable(file.get(), pathOf(name), longest);
+    if (!reason->isEmpty())
+        return Found::Unusable;
+    QFile reader;
+    if (!reader.open(file.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
+        *reason = QStringLiteral("%1: %2").arg(pathOf(name), reader.errorString());
+        return Found::Unusable;
+    }
+    *contents = reader.read(longest + 1);
+    return Found::File;
+}
+
+bool StateFiles::replace(const QString& name, const QByteArray& contents, QString* reason) const
+{
+    if (!folder.isOpen()) {
+        *reason = error;
+        return false;
+    }
+    const QByteArray target = QFile::encodeName(name);
+    const QByteArray temporary = temporaryName(target);
+    FileDescriptor file(::openat(folder.get(), temporary.constData(),
+                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, fileMode));
+    bool done = file.isOpen() && ::fchmod(file.get(), fileMode) == 0 && writeAll(file.get(), contents)
+                && ::fsync(file.get()) == 0;
+    done = done && ::renameat(folder.get(), temporary.constData(), folder.get(), target.constData()) == 0;
+    const int failure = errno;
+    if (!done) {
+        if (file.isOpen())
+            ::unlinkat(folder.get(), temporary.constData(), 0);
+        *reason = QStringLiteral("%1: %2").arg(pathOf(name), systemReason(failure));
+        return false;
+    }
+    ::fsync(folder.get());
+    return true;
+}
+
+FileDescriptor StateFiles::create(const QString& name, int* error) const
+{
+    if (!folder.isOpen()) {
+        *error = ENOENT;
+        return FileDescriptor();
+    }
+    FileDescriptor file(::openat(folder.get(), QFile::encodeName(name).constData(),
+                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, fileMode));
+    *error = errno;
+    if (file.isOpen())
+        ::fchmod(file.get(), fileMode);
+    return file;
+}
+
+QStringList StateFiles::names() const
+{
+    QStringList found;
+    const int listed = folder.isOpen() ? ::fcntl(folder.get(), F_DUPFD_CLOEXEC, 0) : -1;
+    DIR* entries = listed >= 0 ? ::fdopendir(listed) : nullptr;
+    if (!entries) {
+        if (listed >= 0)
+            ::close(listed);
+        return found;
+    }
+    while (const dirent* entry = ::readdir(entries)) {
+        const QString name = QFile::decodeName(entry->d_name);
+        if (name != QLatin1String(".") && name != QLatin1String(".."))
+            found << name;
+    }
+    ::closedir(entries);
+    return found;
+}
+
+bool StateFiles::remove(const QString& name) const
+{
+    if (!folder.isOpen())
+        return true;
+    return ::unlinkat(folder.get(), QFile::encodeName(name).constData(), 0) == 0 || errno == ENOENT;
+}

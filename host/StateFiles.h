@@ -1,0 +1,60 @@
+#ifndef STATEFILES_H
+#define STATEFILES_H
+
+#include "host/FileDescriptor.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The files of one folder of the state folder, reached through the open
+// folder and never through a path: any member of the group can plant a
+// link, a pipe or a huge file under a name the updater uses, and the updater
+// may run as root. A file is read only once it is known to be a regular file
+// of sane size, written only by renaming a new file of its own into place,
+// and given its modes on the open descriptor.
+class StateFiles
+{
+public:
+    enum class Found { File, None, Unusable };
+
+    // `base` (the state folder, or the account's own), or the folder
+    // `subfolder` directly in it, which is never reached through a link.
+    // Made open to owner and group only (2770) when `create` and missing.
+    StateFiles(const QString& base, const QString& subfolder, bool create);
+
+    bool isOpen() const { return folder.isOpen(); }
+    // Why the folder could not be opened or made.
+    QString errorString() const { return error; }
+    QString pathOf(const QString& name) const;
+
+    // The file's contents, when it is a regular file of at most `longest`
+    // bytes; else None when there is no such name, or Unusable with the
+    // reason, which names the file and what it is.
+    Found read(const QString& name, qint64 longest, QByteArray* contents, QString* reason) const;
+    // Puts `contents` in place of whatever has the name, through a new file
+    // renamed over it; the folder is synced afterwards, so the new file
+    // outlives a power cut. False, with the reason, when it could not be done.
+    bool replace(const QString& name, const QByteArray& contents, QString* reason) const;
+    // A new file under the name, for writing (0660); not open when the name
+    // is taken or the file cannot be made, with errno in `error`.
+    FileDescriptor create(const QString& name, int* error) const;
+    // The names in the folder, whatever they are.
+    QStringList names() const;
+    // True once no file has the name; a link is removed, never its target.
+    bool remove(const QString& name) const;
+
+    // A file opened elsewhere in the state folder, checked the same way:
+    // empty when it is a regular file of at most `longest` bytes, else the
+    // reason naming `path`.
+    static QString whyUnusable(int descriptor, const QString& path, qint64 longest);
+
+private:
+    bool open(const QString& base, const QString& subfolder, bool create);
+
+    QString location;
+    FileDescriptor folder;
+    QString error;
+};
+
+#endif

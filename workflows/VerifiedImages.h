@@ -1,0 +1,59 @@
+#ifndef VERIFIEDIMAGES_H
+#define VERIFIEDIMAGES_H
+
+#include "host/FileDescriptor.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// Copies of the images that passed the check, where nobody else can change
+// them: a folder only this process's account can enter (0700), removed with
+// the object, whose firmware/ holds each image under its own name. An image
+// is opened once; the bytes hashed are the bytes copied. The device library
+// still gets the names it always gets (./firmware/NAME, relative to the
+// working folder) while an Inside lives, so a release folder changed after
+// the check changes nothing that is written.
+class VerifiedImages
+{
+public:
+    enum class Taken { Copied, Missing };
+
+    VerifiedImages();
+
+    Q_DISABLE_COPY(VerifiedImages)
+
+    // False, with the reason, when the folder could not be made.
+    bool isValid() const { return folder.isValid(); }
+    QString errorString() const { return folder.errorString(); }
+
+    // Copies the image at `path` (a name under ./firmware) and gives the
+    // lowercase hex SHA-256 of what was copied. Missing when it is not a
+    // readable, non-empty regular file.
+    Taken take(const QString& path, QByteArray* sha256Hex);
+    // Removes the copy of an image that did not pass.
+    void drop(const QString& path);
+
+    // While one lives, the process's working folder is the private folder,
+    // so the library reads the copies by the usual names. The working folder
+    // is the whole process's: no other thread may use a relative path
+    // meanwhile (the GUI thread only relays lines, through open files).
+    class Inside
+    {
+    public:
+        explicit Inside(const VerifiedImages& images);
+        ~Inside();
+
+        Q_DISABLE_COPY(Inside)
+
+    private:
+        FileDescriptor previous;
+    };
+
+private:
+    QString copyPath(const QString& path) const;
+
+    QTemporaryDir folder;
+};
+
+#endif

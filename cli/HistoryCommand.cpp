@@ -99,7 +99,8 @@ void printTable(QSqlQuery& rows, Output& out)
     while (measured.size() <= rowsMeasured && rows.next())
         measured << cellsOf(rows);
     if (measured.size() == 1) {
-        out.write("No update attempts on record.\n");
+        if (!rows.lastError().isValid())
+            out.write("No update attempts on record.\n");
         return;
     }
     QVector<int> widths(measured.first().size(), 0);

@@ -598,11 +598,6 @@ QSqlQuery UpdateHistory::select(const Filter& filter, bool updaterRunsElsewhere,
     return query;
 }
 
-UpdateAttempt UpdateHistory::attemptAt(const QSqlQuery& query)
-{
-    return attemptFrom(query);
-}
-
 UpdateAttempt UpdateHistory::attemptIn(const QSqlRecord& record)
 {
     return attemptFrom(record);
@@ -624,6 +619,6 @@ QList<UpdateAttempt> UpdateHistory::unfinished() const
         return found;
     }
     while (query.next())
-        found << attemptAt(query);
+        found << attemptFrom(query);
     return found;
 }

@@ -67,8 +67,7 @@ public:
     // A pending row reads as interrupted unless another updater runs, which
     // may be the one writing it. Inactive, after a line, when it failed.
     QSqlQuery select(const Filter& filter, bool updaterRunsElsewhere, bool forwardOnly) const;
-    // The attempt at the query's current row, or in a row of its model.
-    static UpdateAttempt attemptAt(const QSqlQuery& query);
+    // The attempt in a row of a model over that query.
     static UpdateAttempt attemptIn(const QSqlRecord& record);
 
     // Attempts that did not succeed and that no later attempt on the same

@@ -2,30 +2,138 @@
 
 #include "catalogue/Catalogue.h"
 #include "cli/CommandLine.h"
+#include "host/StateFolder.h"
 #include "host/UpdaterLock.h"
 
 #include <QCommandLineParser>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QVector>
 
 #include <cstdio>
 
 namespace {
 
-// With the attempt it finishes, by the ID the table shows.
-QString resultOf(const UpdateAttempt& attempt)
+// The table's widths are taken from its first rows; a longer value further
+// down shifts the rest of its own line only.
+constexpr int rowsMeasured = 1000;
+constexpr int bytesBuffered = 64 * 1024;
+
+// Standard output, a block at a time.
+class Output
 {
-    QString result = attempt.state;
-    if (attempt.resumedFrom)
-        result += QStringLiteral(", finishes %1").arg(attempt.resumedFrom);
-    return attempt.error.isEmpty() ? result : result + QStringLiteral(": ") + attempt.error;
+public:
+    ~Output() { flush(); }
+    void write(const QByteArray& bytes)
+    {
+        pending += bytes;
+        if (pending.size() >= bytesBuffered)
+            flush();
+    }
+    void flush()
+    {
+        std::fwrite(pending.constData(), 1, size_t(pending.size()), stdout);
+        std::fflush(stdout);
+        pending.clear();
+    }
+
+private:
+    QByteArray pending;
+};
+
+void complain(const QString& line)
+{
+    std::fprintf(stderr, "rz-firmware-updater: %s\n", qPrintable(line));
 }
 
-void print(const QByteArray& bytes)
+// The fields the table shows, by their index in a row of the history.
+enum TableField { Id, Started, Action, Model, Serial, VersionBefore, VersionTarget, State, Error, ResumedFrom };
+
+QVariant fieldOf(const QSqlQuery& row, TableField field)
 {
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fflush(stdout);
+    static const QVector<int> columns = [] {
+        QVector<int> found;
+        for (const char* name : {"id", "started", "action", "model", "serial", "versionBefore", "versionTarget",
+                                 "state", "error", "resumedFrom"})
+            found << UpdateAttempt::fieldNames().indexOf(QLatin1String(name));
+        return found;
+    }();
+    return row.value(columns.at(field));
+}
+
+// Times in UTC as in JSON and CSV, without ISO's T and Z; the result with
+// the attempt it finishes, by the ID the table shows. Nothing of the history
+// reaches the terminal as a control character.
+QStringList cellsOf(const QSqlQuery& row)
+{
+    QString result = fieldOf(row, State).toString();
+    if (!fieldOf(row, ResumedFrom).isNull())
+        result += QStringLiteral(", finishes ") + fieldOf(row, ResumedFrom).toString();
+    if (!fieldOf(row, Error).isNull())
+        result += QStringLiteral(": ") + fieldOf(row, Error).toString();
+    const QVariant before = fieldOf(row, VersionBefore);
+    QStringList cells{fieldOf(row, Id).toString(),
+                      fieldOf(row, Started).toString().replace(QLatin1Char('T'), QLatin1Char(' ')).remove(QLatin1Char('Z')),
+                      fieldOf(row, Action).toString(),
+                      fieldOf(row, Model).toString(),
+                      fieldOf(row, Serial).toString(),
+                      before.isNull() ? QStringLiteral("-") : before.toString(),
+                      fieldOf(row, VersionTarget).toString(),
+                      result};
+    for (QString& cell : cells)
+        cell = UpdateAttempt::printable(cell);
+    return cells;
+}
+
+QByteArray lineOf(const QStringList& cells, const QVector<int>& widths)
+{
+    QString line;
+    for (int column = 0; column < cells.size() - 1; ++column)
+        line += cells.at(column).leftJustified(widths[column] + 2);
+    return (line + cells.last() + QLatin1Char('\n')).toLocal8Bit();
+}
+
+void printTable(QSqlQuery& rows, Output& out)
+{
+    QList<QStringList> measured{{"ID", "Started (UTC)", "Action", "Model", "Serial", "From", "To", "Result"}};
+    while (measured.size() <= rowsMeasured && rows.next())
+        measured << cellsOf(rows);
+    if (measured.size() == 1) {
+        if (!rows.lastError().isValid())
+            out.write("No update attempts on record.\n");
+        return;
+    }
+    QVector<int> widths(measured.first().size(), 0);
+    for (const QStringList& row : measured) {
+        for (int column = 0; column < row.size(); ++column)
+            widths[column] = qMax(widths[column], row.at(column).size());
+    }
+    for (const QStringList& row : measured)
+        out.write(lineOf(row, widths));
+    while (rows.next())
+        out.write(lineOf(cellsOf(rows), widths));
+}
+
+UpdateAttempt::StoredRow storedRow(const QSqlQuery& rows)
+{
+    return [&rows](int index) { return rows.value(index); };
+}
+
+void printJson(QSqlQuery& rows, Output& out)
+{
+    out.write("{\n    \"attempts\": [");
+    for (bool first = true; rows.next(); first = false) {
+        out.write(first ? "\n        " : ",\n        ");
+        out.write(UpdateAttempt::jsonRow(storedRow(rows)));
+    }
+    out.write("\n    ]\n}\n");
+}
+
+void printCsv(QSqlQuery& rows, Output& out)
+{
+    out.write(UpdateAttempt::csvHeader());
+    while (rows.next())
+        out.write(UpdateAttempt::csvRow(storedRow(rows)));
 }
 
 // While an updater holds the lock, a pending row may be the one it writes.
@@ -70,56 +178,45 @@ bool HistoryCommand::readOptions(const QCommandLineParser& parser, const std::op
 
 int HistoryCommand::run() const
 {
-    QList<UpdateAttempt> attempts;
-    // Nothing recorded yet is no reason to make the folder or the file.
-    if (QFile::exists(UpdateHistory::path())) {
-        const bool elsewhere = updaterRuns();
-        // An updater beside it may be writing: a damaged file is its to set aside.
-        const UpdateHistory history([](const QString& line) { std::fprintf(stderr, "%s\n", qPrintable(line)); },
-                                    UpdateHistory::Access::Reader);
-        if (!history.isOpen())
-            return CommandLine::ExitFailed;
-        attempts = history.attempts(filter, elsewhere);
-    }
-    if (format == Csv) {
-        print(UpdateAttempt::toCsv(attempts));
-    } else if (format == Json) {
-        QJsonArray rows;
-        for (const UpdateAttempt& attempt : attempts)
-            rows.append(attempt.toJson());
-        print(QJsonDocument(QJsonObject{{"attempts", rows}}).toJson(QJsonDocument::Indented));
-    } else {
-        print(table(attempts).toLocal8Bit());
+    if (!machineHistoryReadable())
+        return CommandLine::ExitFailed;
+    // Nothing recorded yet is no reason to take the lock.
+    const bool elsewhere = QFileInfo::exists(UpdateHistory::path()) && updaterRuns();
+    // An updater beside it may be writing: a damaged file is its to set aside.
+    const UpdateHistory history(complain, UpdateHistory::Access::Reader);
+    if (!history.isOpen())
+        return CommandLine::ExitFailed;
+    QSqlQuery rows = history.select(filter, elsewhere, true);
+    if (!rows.isActive())
+        return CommandLine::ExitFailed;
+    Output out;
+    if (format == Csv)
+        printCsv(rows, out);
+    else if (format == Json)
+        printJson(rows, out);
+    else
+        printTable(rows, out);
+    // Damage further down the file ends the rows early.
+    if (rows.lastError().isValid()) {
+        out.flush();
+        complain(QStringLiteral("The update history could not be read: ") + rows.lastError().text());
+        return CommandLine::ExitFailed;
     }
     return CommandLine::ExitDone;
 }
 
-QString HistoryCommand::table(const QList<UpdateAttempt>& attempts)
+// Without the machine's folder the account's own history is all there is,
+// and the operator is told so. With it, the history is the machine's or none:
+// another account's view would mislead.
+bool HistoryCommand::machineHistoryReadable() const
 {
-    if (attempts.isEmpty())
-        return QStringLiteral("No update attempts on record.\n");
-    QList<QStringList> rows{{"ID", "Started (UTC)", "Action", "Model", "Serial", "From", "To", "Result"}};
-    for (const UpdateAttempt& attempt : attempts) {
-        rows << QStringList{QString::number(attempt.id),
-                            attempt.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                            attempt.action,
-                            attempt.model,
-                            QString::number(attempt.serial),
-                            attempt.versionBefore.isEmpty() ? QStringLiteral("-") : attempt.versionBefore,
-                            attempt.versionTarget,
-                            resultOf(attempt)};
+    const QString notShared = stateFolderNotShared();
+    if (notShared.isEmpty())
+        return true;
+    if (QFileInfo::exists(machineStateFolder())) {
+        complain(QStringLiteral("The update history could not be read: ") + notShared);
+        return false;
     }
-    QVector<int> widths(rows.first().size(), 0);
-    for (const QStringList& row : rows) {
-        for (int column = 0; column < row.size(); ++column)
-            widths[column] = qMax(widths[column], row.at(column).size());
-    }
-    QString text;
-    for (const QStringList& row : rows) {
-        QString line;
-        for (int column = 0; column < row.size() - 1; ++column)
-            line += row.at(column).leftJustified(widths[column] + 2);
-        text += line + row.last() + QLatin1Char('\n');
-    }
-    return text;
+    complain(stateFolderNotSharedLine());
+    return true;
 }

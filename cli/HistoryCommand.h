@@ -10,8 +10,9 @@
 class QCommandLineParser;
 
 // `rz-firmware-updater history`: every update and restore on record, newest
-// first, as a table for people or as JSON or CSV for programs. It reads
-// without the updater lock, so it runs beside an update.
+// first, as a table for people or as JSON or CSV for programs, printed row
+// by row as the history is read, whatever its size. It reads without the
+// updater lock, so it runs beside an update.
 class HistoryCommand
 {
 public:
@@ -21,11 +22,10 @@ public:
     // Prints on standard output; the exit code.
     int run() const;
 
-    // One line an attempt under a header line, times in UTC as in JSON and CSV.
-    static QString table(const QList<UpdateAttempt>& attempts);
-
 private:
     enum Format { Table, Json, Csv };
+
+    bool machineHistoryReadable() const;
 
     UpdateHistory::Filter filter;
     Format format = Table;

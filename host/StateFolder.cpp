@@ -32,6 +32,11 @@ QString stateFolder()
     return stateFolderNotShared().isEmpty() ? QString::fromLatin1(machineFolder) : userStateFolder();
 }
 
+QString machineStateFolder()
+{
+    return QString::fromLatin1(machineFolder);
+}
+
 QString stateFolderNotShared()
 {
     if (!qEnvironmentVariableIsEmpty("RZ_STATE_DIR"))

@@ -13,6 +13,9 @@
 // ($XDG_STATE_HOME, default ~/.local/state, /rz-firmware-updater).
 QString stateFolder();
 
+// The folder the package makes for the whole machine.
+QString machineStateFolder();
+
 // Why the account's own folder is used: empty when the folder is shared.
 QString stateFolderNotShared();
 

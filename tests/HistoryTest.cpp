@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QHeaderView>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -23,6 +24,8 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -77,13 +80,20 @@ QStringList idsIn(const QByteArray& output, const QString& format)
     return ids;
 }
 
+// What a hand edit of the history could put in a failure line: a formula
+// for a spreadsheet and a sequence that retitles a terminal.
+const char planted[] = "=HYPERLINK(\"http://x\")\x1b]0;owned\x07";
+
 // Four attempts on two models and three instruments, one a month, one of
-// them failed, one with a session log whose name needs quoting in CSV.
+// them failed with a planted error and a log outside the state folder, one
+// with a session log whose name needs quoting in CSV.
 QString seedHistory()
 {
-    const QString quotedLog = QDir::current().filePath("logs, \"old\"/2024-03-15.log");
+    const QString quotedLog = QFileInfo(UpdateHistory::path()).dir().filePath("logs, \"old\"/2024-03-15.log");
+    const QString outsideLog = QDir::current().filePath("outside.log");
     QDir().mkpath(QFileInfo(quotedLog).path());
     QFile(quotedLog).open(QIODevice::WriteOnly);
+    QFile(outsideLog).open(QIODevice::WriteOnly);
     UpdateHistory history([](const QString& line) { QFAIL(qPrintable(line)); });
     const struct
     {
@@ -93,7 +103,7 @@ QString seedHistory()
         bool succeeded;
         QString log;
     } rows[] = {{"2024-01-15T12:00:00Z", "RZ610R", 111, true, QString()},
-                {"2024-02-15T12:00:00Z", "RZ870S", 222, false, QString()},
+                {"2024-02-15T12:00:00Z", "RZ870S", 222, false, outsideLog},
                 {"2024-03-15T12:00:00Z", "RZ610R", 111, true, quotedLog},
                 {"2024-04-15T12:00:00Z", "RZ870S", 1110, true, QString()}};
     for (const auto& row : rows) {
@@ -105,7 +115,7 @@ QString seedHistory()
         attempt.versionTarget = "4.5.10";
         attempt.components = QStringList{"run", "fpga"};
         attempt.log = row.log;
-        history.finish(history.begin(attempt, false), row.succeeded, "Failed writing FPGA.");
+        history.finish(history.begin(attempt, false), row.succeeded, planted);
     }
     return quotedLog;
 }
@@ -134,6 +144,8 @@ private slots:
     void filtersAndFormats();
     void damagedHistoryIsSetAside_data();
     void damagedHistoryIsSetAside();
+    void plantedFilesAreLeftAlone_data();
+    void plantedFilesAreLeftAlone();
     void recoveryFromTheRecord_data();
     void recoveryFromTheRecord();
     void stuckInstrumentEndsTheRun_data();
@@ -217,7 +229,7 @@ void HistoryTest::everyWriteIsOnRecord()
         QStringList columns;
         while (query.next())
             columns << query.value(1).toString();
-        QCOMPARE(found, QStringList({"1", "wal"}));
+        QCOMPARE(found, QStringList({"2", "wal"}));
         QCOMPARE(columns, UpdateAttempt::fieldNames());
     }
     QSqlDatabase::removeDatabase("schema");
@@ -230,22 +242,27 @@ void HistoryTest::filtersAndFormats_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QStringList>("ids");
     QTest::addColumn<QString>("error");
-    QTest::newRow("table") << QStringList() << "table" << 0 << QStringList{"4", "3", "2", "1"} << "";
-    QTest::newRow("serial, JSON") << QStringList{"--serial", "111", "--json"} << "json" << 0 << QStringList{"3", "1"} << "";
-    QTest::newRow("model, CSV") << QStringList{"--model", "RZ870S", "--csv"} << "csv" << 0 << QStringList{"4", "2"} << "";
+    QTest::addColumn<QByteArray>("shows"); // the planted error, made inert
+    QTest::newRow("table") << QStringList() << "table" << 0 << QStringList{"4", "3", "2", "1"} << ""
+                           << QByteArray("failed: =HYPERLINK(\"http://x\")\\x1B]0;owned\\x07");
+    QTest::newRow("serial, JSON") << QStringList{"--serial", "111", "--json"} << "json" << 0 << QStringList{"3", "1"} << "" << QByteArray();
+    QTest::newRow("model, CSV") << QStringList{"--model", "RZ870S", "--csv"} << "csv" << 0 << QStringList{"4", "2"} << ""
+                                << QByteArray(",\"'=HYPERLINK(\"\"http://x\"\")\x1b]0;owned\x07\",");
     QTest::newRow("since, JSON") << QStringList{"--since", "2024-03-01", "--json"} << "json" << 0
-                                 << QStringList{"4", "3"} << "";
+                                 << QStringList{"4", "3"} << "" << QByteArray();
     QTest::newRow("all three, CSV") << QStringList{"--serial", "111", "--model", "RZ610R", "--since", "2024-02-01", "--csv"}
-                                    << "csv" << 0 << QStringList{"3"} << "";
-    QTest::newRow("none match") << QStringList{"--serial", "999"} << "table" << 0 << QStringList() << "";
+                                    << "csv" << 0 << QStringList{"3"} << "" << QByteArray();
+    QTest::newRow("none match") << QStringList{"--serial", "999"} << "table" << 0 << QStringList() << "" << QByteArray();
     QTest::newRow("bad date") << QStringList{"--since", "2024-13-01"} << "table" << 2 << QStringList()
-                              << "--since: expected a date as YYYY-MM-DD, not 2024-13-01.";
+                              << "--since: expected a date as YYYY-MM-DD, not 2024-13-01." << QByteArray();
     QTest::newRow("bad serial") << QStringList{"--serial", "one"} << "table" << 2 << QStringList()
-                                << "--serial: expected a serial number, not one.";
+                                << "--serial: expected a serial number, not one." << QByteArray();
     QTest::newRow("two formats") << QStringList{"--json", "--csv"} << "table" << 2 << QStringList()
-                                 << "--json and --csv cannot be combined.";
-    QTest::newRow("window") << QStringList{""} << "window" << 0 << QStringList{"4", "3", "2", "1"} << "";
-    QTest::newRow("window, serial filter") << QStringList{"111"} << "window" << 0 << QStringList{"3", "1"} << "";
+                                 << "--json and --csv cannot be combined." << QByteArray();
+    QTest::newRow("window") << QStringList{""} << "window" << 0 << QStringList{"4", "3", "2", "1"} << ""
+                            << QByteArray("failed: =HYPERLINK(\"http://x\")\\x1B]0;owned\\x07");
+    QTest::newRow("window, serial filter") << QStringList{"111"} << "window" << 0 << QStringList{"3", "1"} << "" << QByteArray();
+    QTest::newRow("window, log outside the state folder") << QStringList{"222"} << "window" << 0 << QStringList{"2"} << "" << QByteArray();
 }
 
 void HistoryTest::filtersAndFormats()
@@ -255,6 +272,7 @@ void HistoryTest::filtersAndFormats()
     QFETCH(int, exitCode);
     QFETCH(QStringList, ids);
     QFETCH(QString, error);
+    QFETCH(QByteArray, shows);
     SimulatedInstrument instrument;
     const QString quotedLog = seedHistory();
     const QByteArray quotedInCsv = ",\"" + quotedLog.toUtf8().replace("\"", "\"\"") + "\",";
@@ -268,6 +286,8 @@ void HistoryTest::filtersAndFormats()
                 QCOMPARE(attempt.toObject().size(), UpdateAttempt::fieldNames().size());
         }
         QCOMPARE(run.output.contains(quotedInCsv), format == "csv" && ids.contains("3"));
+        QVERIFY(run.output.contains(shows));
+        QCOMPARE(run.output.contains('\x1b'), format == "csv" && ids.contains("2"));
         return;
     }
     // Ctrl+H in the window; the dialog filtered, its first row's log opened, what it shows exported.
@@ -277,6 +297,8 @@ void HistoryTest::filtersAndFormats()
     PanelDriver driver;
     QVERIFY(QTest::qWaitForWindowActive(driver.log()->window()));
     bool shown = false;
+    QStringList shownIds;
+    QByteArray shownResults;
     QTimer answer;
     answer.setInterval(10);
     QObject::connect(&answer, &QTimer::timeout, [&] {
@@ -286,21 +308,34 @@ void HistoryTest::filtersAndFormats()
         answer.stop();
         shown = true;
         dialog->findChild<QLineEdit*>()->setText(arguments.first());
-        dialog->findChild<QTableView*>()->selectRow(0);
+        QTableView* table = dialog->findChild<QTableView*>();
+        for (int row = 0; row < table->model()->rowCount(); ++row) {
+            shownIds << table->model()->index(row, 0).data().toString();
+            for (int column = 0; column < table->model()->columnCount(); ++column) {
+                if (!table->isColumnHidden(column))
+                    shownResults += table->model()->index(row, column).data().toString().toUtf8() + "\n";
+            }
+        }
+        table->selectRow(0);
         for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
             if (button->text() == "Open Session Log" && button->isEnabled())
                 button->click();
         }
         dialog->askFileName = [&](QWidget*) { return exported; };
+        QSignalSpy done(dialog, &HistoryDialog::exported);
         dialog->exportCsv();
+        QVERIFY(done.wait(10000));
         dialog->reject();
     });
     answer.start();
     QTest::keyClick(driver.log(), Qt::Key_H, Qt::ControlModifier);
     QDesktopServices::unsetUrlHandler("file");
     QVERIFY(shown);
-    // Only the newest attempt of serial 111 has a log file.
-    QCOMPARE(catcher.opened, arguments.first().isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl::fromLocalFile(quotedLog)});
+    // Only the newest attempt of serial 111 has a session log; serial 222's
+    // log is no file of the state folder.
+    QCOMPARE(catcher.opened, arguments.first() == "111" ? QList<QUrl>{QUrl::fromLocalFile(quotedLog)} : QList<QUrl>());
+    QCOMPARE(shownIds, ids);
+    QVERIFY(shownResults.contains(shows) && !shownResults.contains('\x1b'));
     QCOMPARE(idsIn(contentsOf(exported), "csv"), ids);
     UpdaterRun run(arguments.first().isEmpty() ? QStringList{"history", "--csv"}
                                                : QStringList{"history", "--csv", "--serial", arguments.first()});
@@ -315,28 +350,27 @@ void HistoryTest::damagedHistoryIsSetAside_data()
     QTest::newRow("a damaged page") << "a damaged page";
 }
 
-// `history` leaves it alone; the update goes on, and the damaged file is kept
-// byte for byte beside a new one.
+// `history` leaves it alone; the update goes on, the damaged file is kept
+// byte for byte beside a new one, and the new one's ids go on above the
+// four attempts of the old one.
 void HistoryTest::damagedHistoryIsSetAside()
 {
     QFETCH(QString, damage);
     SimulatedInstrument instrument;
-    if (damage == "a damaged page") {
-        seedHistory();
+    seedHistory();
+    {
         QFile file(UpdateHistory::path());
         QVERIFY(file.size() > 4 * 4096);
-        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(2 * 4096));
-        file.write(QByteArray(4096, '\x55'));
-    } else {
-        QVERIFY(QDir().mkpath(QFileInfo(UpdateHistory::path()).path()));
-        QFile file(UpdateHistory::path());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("serial,firmware\n").repeated(500));
+        // The second page holds the attempts, which every reader reads and every write reaches.
+        if (damage == "a damaged page")
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(4096) && file.write(QByteArray(4096, '\x55')) == 4096);
+        else
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray("serial,firmware\n").repeated(500)) > 0);
     }
     const QByteArray damaged = contentsOf(UpdateHistory::path());
     UpdaterRun reading({"history"}); // beside an updater that may be writing: said, left alone
     QCOMPARE(reading.finish(), 1);
-    QVERIFY(QString::fromLocal8Bit(reading.errors).startsWith("The update history could not be read: "));
+    QVERIFY(QString::fromLocal8Bit(reading.errors).startsWith("rz-firmware-updater: The update history could not be read: "));
     QCOMPARE(contentsOf(UpdateHistory::path()), damaged);
     instrument.create(usbModel("RZ610R", 4, 5, 9));
     UpdaterRun run({"update"});
@@ -347,7 +381,51 @@ void HistoryTest::damagedHistoryIsSetAside()
     QVERIFY(run.lines().contains("The update history could not be read; it was kept as " + folder.filePath(kept.first())
                                  + " and a new one started."));
     QCOMPARE(contentsOf(folder.filePath(kept.first())), damaged);
-    QCOMPARE(summary(historyJson()), QStringList{"1 update succeeded - -"});
+    QCOMPARE(summary(historyJson()), QStringList{"5 update succeeded - -"});
+}
+
+void HistoryTest::plantedFilesAreLeftAlone_data()
+{
+    QTest::addColumn<QString>("name"); // in the state folder
+    QTest::addColumn<QString>("planted");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("link") << "history.db" << "link" << "a symbolic link";
+    QTest::newRow("dangling link") << "history.db" << "dangling link" << "a symbolic link";
+    QTest::newRow("named pipe") << "history.db" << "pipe" << "a named pipe";
+    QTest::newRow("dangling link at its journal") << "history.db-wal" << "dangling link" << "a symbolic link";
+}
+
+// Read and written by nobody, with one line; nothing outside the folder is
+// made or changed, and the update goes on without its row.
+void HistoryTest::plantedFilesAreLeftAlone()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, planted);
+    QFETCH(QString, kind);
+    SimulatedInstrument instrument;
+    seedHistory();
+    const QString at = QFileInfo(UpdateHistory::path()).dir().filePath(name);
+    QVERIFY(!QFile::exists(at) || QFile::remove(at));
+    const QString target = instrument.path("elsewhere");
+    if (planted == "link") {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a history") > 0);
+    }
+    if (planted == "pipe")
+        QCOMPARE(::mkfifo(QFile::encodeName(at).constData(), 0660), 0);
+    else
+        QVERIFY(QFile::link(target, at));
+    const QString line = QString("The update history could not be read: %1 is %2, not a file.").arg(at, kind);
+    UpdaterRun reading({"history"});
+    QCOMPARE(reading.finish(), 1);
+    QCOMPARE(QString::fromLocal8Bit(reading.errors).trimmed(), "rz-firmware-updater: " + line);
+    instrument.create(usbModel("RZ610R", 4, 5, 9));
+    UpdaterRun run({"update"});
+    QCOMPARE(run.finish(), 0);
+    QVERIFY(run.lines().contains(line));
+    QCOMPARE(contentsOf(target), QByteArray(planted == "link" ? "not a history" : ""));
+    QCOMPARE(QFileInfo::exists(target), planted == "link");
+    QCOMPARE(QFileInfo(at).isSymLink(), planted != "pipe");
 }
 
 void HistoryTest::recoveryFromTheRecord_data()

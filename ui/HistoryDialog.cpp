@@ -1,6 +1,6 @@
 #include "ui/HistoryDialog.h"
 
-#include "workflows/UpdateHistory.h"
+#include "host/StateFolder.h"
 
 #include <QBoxLayout>
 #include <QDesktopServices>
@@ -16,42 +16,100 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QSaveFile>
-#include <QSortFilterProxyModel>
-#include <QStandardItemModel>
+#include <QSqlError>
+#include <QSqlQueryModel>
+#include <QSqlRecord>
 #include <QTableView>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
 
-enum Column { TimeColumn, ModelColumn, SerialColumn, FromColumn, ToColumn, ResultColumn };
+// The history's columns that the table shows, in its order.
+enum Column { Started = 1, Model = 6, Serial = 7, VersionBefore = 8, VersionTarget = 9, State = 11 };
+constexpr int shownColumns[] = {Started, Model, Serial, VersionBefore, VersionTarget, State};
 
-constexpr int attemptIndexRole = Qt::UserRole;
+constexpr int rowsExportedAtOnce = 2000;
+
+// The attempts as the table shows them, times in local time as the session
+// logs have them; the model fetches them from the query a page at a time.
+class ShownRows : public QSqlQueryModel
+{
+public:
+    using QSqlQueryModel::QSqlQueryModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        // record() reads the stored values through the edit role.
+        if (role != Qt::DisplayRole || !index.isValid())
+            return QSqlQueryModel::data(index, role);
+        const UpdateAttempt attempt = UpdateHistory::attemptIn(record(index.row()));
+        switch (index.column()) {
+        case Started:
+            return attempt.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        case VersionBefore:
+            return attempt.versionBefore.isEmpty() ? QStringLiteral("-") : UpdateAttempt::printable(attempt.versionBefore);
+        case State:
+            return UpdateAttempt::printable(attempt.result());
+        default:
+            return UpdateAttempt::printable(QSqlQueryModel::data(index, role).toString());
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return QSqlQueryModel::headerData(section, orientation, role);
+        switch (section) {
+        case Started: return HistoryDialog::tr("Time");
+        case Model: return HistoryDialog::tr("Model");
+        case Serial: return HistoryDialog::tr("Serial");
+        case VersionBefore: return HistoryDialog::tr("From");
+        case VersionTarget: return HistoryDialog::tr("To");
+        case State: return HistoryDialog::tr("Result");
+        default: return QVariant();
+        }
+    }
+};
+
+// The row's log could name any file; only a session log, a plain file of
+// the state folder, is handed to the desktop.
+bool isSessionLog(const QString& path)
+{
+    const QFileInfo log(path);
+    const QString folder = QFileInfo(stateFolder()).canonicalFilePath();
+    const QString canonical = log.canonicalFilePath();
+    return !folder.isEmpty() && !canonical.isEmpty() && canonical.startsWith(folder + QLatin1Char('/'))
+           && QFileInfo(canonical).isFile() && canonical.endsWith(QLatin1String(".log"));
+}
 
 } // namespace
 
+// This window's updater holds the machine's lock: a pending row is from
+// one that died. A reader: opening it here never waits for a check.
 HistoryDialog::HistoryDialog(QWidget* parent, const LineSink& say)
-    : QDialog(parent), askFileName(&HistoryDialog::askWithDialog)
+    : QDialog(parent),
+      askFileName(&HistoryDialog::askWithDialog),
+      history(std::make_unique<UpdateHistory>(say, UpdateHistory::Access::Reader))
 {
     setWindowTitle(tr("Update History"));
     buildTable();
-    // This window's updater holds the machine's lock: a pending row is from
-    // one that died.
-    attempts = UpdateHistory(say).attempts(UpdateHistory::Filter(), false);
-    fill();
-    updateButtons();
+    showRows();
     resize(760, 420);
+}
+
+// The queries go before the connection they run on.
+HistoryDialog::~HistoryDialog()
+{
+    exportRows = QSqlQuery();
+    rows->clear();
 }
 
 void HistoryDialog::buildTable()
 {
-    rows = new QStandardItemModel(0, 6, this);
-    rows->setHorizontalHeaderLabels({tr("Time"), tr("Model"), tr("Serial"), tr("From"), tr("To"), tr("Result")});
-    filtered = new QSortFilterProxyModel(this);
-    filtered->setSourceModel(rows);
-    filtered->setFilterKeyColumn(SerialColumn);
-
+    rows = new ShownRows(this);
     table = new QTableView;
-    table->setModel(filtered);
+    table->setModel(rows);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -61,7 +119,7 @@ void HistoryDialog::buildTable()
     table->setAccessibleName(tr("Update history"));
 
     serialFilter = new QLineEdit;
-    serialFilter->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), serialFilter));
+    serialFilter->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,9}")), serialFilter));
     serialFilter->setPlaceholderText(tr("any"));
     serialFilter->setClearButtonEnabled(true);
     auto* serialLabel = new QLabel(tr("&Serial number:"));
@@ -82,79 +140,100 @@ void HistoryDialog::buildTable()
     layout->addWidget(table, 1);
     layout->addWidget(buttons);
 
+    exportTimer = new QTimer(this);
+    exportTimer->setInterval(0);
+
     connect(serialFilter, &QLineEdit::textChanged, this, &HistoryDialog::showOnlySerial);
     connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &HistoryDialog::updateButtons);
     connect(openLogButton, &QPushButton::clicked, this, &HistoryDialog::openSessionLog);
     connect(exportButton, &QPushButton::clicked, this, &HistoryDialog::exportCsv);
+    connect(exportTimer, &QTimer::timeout, this, &HistoryDialog::exportPage);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-// Times in local time, as the session logs have them.
-void HistoryDialog::fill()
+// The newest page at once; the rest as the table is scrolled.
+void HistoryDialog::showRows()
 {
-    for (int index = 0; index < attempts.size(); ++index) {
-        const UpdateAttempt& attempt = attempts.at(index);
-        QList<QStandardItem*> row{
-            new QStandardItem(attempt.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
-            new QStandardItem(attempt.model),
-            new QStandardItem(QString::number(attempt.serial)),
-            new QStandardItem(attempt.versionBefore.isEmpty() ? QStringLiteral("-") : attempt.versionBefore),
-            new QStandardItem(attempt.versionTarget),
-            new QStandardItem(attempt.result()),
-        };
-        row.first()->setData(index, attemptIndexRole);
-        rows->appendRow(row);
+    rows->setQuery(history->select(filter, false, false));
+    for (int column = 0; column < rows->columnCount(); ++column) {
+        const bool shown = std::find(std::begin(shownColumns), std::end(shownColumns), column) != std::end(shownColumns);
+        table->setColumnHidden(column, !shown);
     }
     table->resizeColumnsToContents();
+    updateButtons();
 }
 
 // The whole serial number, as `history --serial` takes it: 111 is not 1110.
 void HistoryDialog::showOnlySerial(const QString& text)
 {
-    const QString serial = QRegularExpression::escape(text.trimmed());
-    filtered->setFilterRegularExpression(serial.isEmpty() ? QString() : QStringLiteral("^%1$").arg(serial));
-    updateButtons();
+    filter.serial = text.isEmpty() ? std::nullopt : std::optional<int>(text.toInt());
+    showRows();
 }
 
 void HistoryDialog::updateButtons()
 {
-    const QModelIndexList selected = table->selectionModel()->selectedRows();
-    const bool logThere = !selected.isEmpty()
-                          && QFileInfo(attempts.at(selected.first().data(attemptIndexRole).toInt()).log).isFile();
-    openLogButton->setEnabled(logThere);
-    exportButton->setEnabled(filtered->rowCount() > 0);
+    openLogButton->setEnabled(isSessionLog(selectedLog()));
+    exportButton->setEnabled(rows->rowCount() > 0 && !exportTimer->isActive());
+}
+
+QString HistoryDialog::selectedLog() const
+{
+    const QModelIndexList selected = table->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? QString() : UpdateHistory::attemptIn(rows->record(selected.first().row())).log;
 }
 
 void HistoryDialog::openSessionLog()
 {
-    const QModelIndexList selected = table->selectionModel()->selectedRows();
-    if (!selected.isEmpty())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(attempts.at(selected.first().data(attemptIndexRole).toInt()).log));
+    const QString log = selectedLog();
+    if (isSessionLog(log))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(log));
 }
 
-QList<UpdateAttempt> HistoryDialog::shownAttempts() const
-{
-    QList<UpdateAttempt> shown;
-    for (int row = 0; row < filtered->rowCount(); ++row)
-        shown << attempts.at(filtered->index(row, TimeColumn).data(attemptIndexRole).toInt());
-    return shown;
-}
-
-// QSaveFile leaves an existing file untouched unless the whole export was written.
+// QSaveFile leaves an existing file untouched unless the whole export was
+// written; closing the dialog first abandons it.
 void HistoryDialog::exportCsv()
 {
+    if (exportTimer->isActive())
+        return;
     const QString path = askFileName(this);
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(UpdateAttempt::toCsv(shownAttempts()));
-        if (file.commit())
-            return;
+    exportFile = std::make_unique<QSaveFile>(path);
+    exportRows = history->select(filter, false, true);
+    if (!exportFile->open(QIODevice::WriteOnly) || !exportRows.isActive()) {
+        endExport(false);
+        return;
     }
-    QMessageBox::warning(this, tr("Export CSV"),
-                         tr("The history could not be saved to %1.\n\n%2")
-                             .arg(QDir::toNativeSeparators(path), file.errorString()));
+    exportFile->write(UpdateAttempt::csvHeader());
+    exportTimer->start();
+    updateButtons();
+}
+
+void HistoryDialog::exportPage()
+{
+    for (int row = 0; row < rowsExportedAtOnce; ++row) {
+        if (!exportRows.next()) {
+            endExport(!exportRows.lastError().isValid() && exportFile->commit());
+            return;
+        }
+        exportFile->write(UpdateAttempt::csvRow([this](int index) { return exportRows.value(index); }));
+    }
+}
+
+void HistoryDialog::endExport(bool saved)
+{
+    exportTimer->stop();
+    exportRows = QSqlQuery();
+    const QString path = exportFile->fileName();
+    const QString reason = exportFile->error() != QFileDevice::NoError ? exportFile->errorString()
+                                                                        : tr("The history could not be read.");
+    exportFile.reset();
+    updateButtons();
+    if (!saved) {
+        QMessageBox::warning(this, tr("Export CSV"),
+                             tr("The history could not be saved to %1.\n\n%2").arg(QDir::toNativeSeparators(path), reason));
+    }
+    emit exported(saved);
 }
 
 QString HistoryDialog::askWithDialog(QWidget* parent)

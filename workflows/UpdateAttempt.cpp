@@ -1,8 +1,11 @@
 #include "workflows/UpdateAttempt.h"
 
-#include <QJsonValue>
-#include <QRegularExpression>
 #include <QSysInfo>
+#include <QVector>
+
+#include <algorithm>
+#include <charconv>
+#include <iterator>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -32,12 +35,83 @@ QVariant timeOrNull(const QDateTime& time)
 
 QString csvField(const QVariant& value)
 {
-    static const QRegularExpression needsQuotes(QStringLiteral("[,\"\r\n]"));
-    QString text = value.userType() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(' '))
-                                                              : value.toString();
-    if (text.contains(needsQuotes))
+    QString text = value.toString();
+    if (!text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front()))
+        text.prepend(QLatin1Char('\''));
+    const bool needsQuotes = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c == QLatin1Char(',') || c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+    });
+    if (needsQuotes)
         text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
     return text;
+}
+
+void appendEscaped(QByteArray& json, const QString& text)
+{
+    json += '"';
+    for (const char byte : text.toUtf8()) {
+        if (byte == '"' || byte == '\\')
+            json += '\\';
+        if (static_cast<unsigned char>(byte) < 0x20)
+            json += "\\u00" + QByteArray::number(byte, 16).rightJustified(2, '0');
+        else
+            json += byte;
+    }
+    json += '"';
+}
+
+// Written by hand, a row at a time: a history of a million attempts is
+// printed about as fast as SQLite reads it. Plain ASCII, nearly all of a
+// history, is copied as it is.
+void appendJsonString(QByteArray& json, const QString& text)
+{
+    const int start = json.size();
+    json.resize(start + text.size() + 2);
+    char* out = json.data() + start;
+    *out++ = '"';
+    for (const QChar c : text) {
+        const ushort code = c.unicode();
+        if (code >= 0x80 || code < 0x20 || code == '"' || code == '\\') {
+            json.resize(start);
+            appendEscaped(json, text);
+            return;
+        }
+        *out++ = char(code);
+    }
+    *out = '"';
+}
+
+void appendJsonValue(QByteArray& json, const QVariant& value)
+{
+    if (value.userType() == QMetaType::Int || value.userType() == QMetaType::LongLong) {
+        char digits[24];
+        const std::to_chars_result end = std::to_chars(std::begin(digits), std::end(digits), value.toLongLong());
+        json.append(digits, int(end.ptr - digits));
+    } else if (value.isNull()) {
+        json += "null";
+    } else {
+        appendJsonString(json, value.toString());
+    }
+}
+
+// The components, kept space-separated, as an array.
+void appendJsonArray(QByteArray& json, const QString& words)
+{
+    json += '[';
+    bool first = true;
+    for (int from = 0; from < words.size();) {
+        int end = words.indexOf(QLatin1Char(' '), from);
+        if (end < 0)
+            end = words.size();
+        if (end > from) {
+            if (!first)
+                json += ", ";
+            first = false;
+            appendJsonString(json, words.mid(from, end - from));
+        }
+        from = end + 1;
+    }
+    json += ']';
 }
 
 } // namespace
@@ -53,9 +127,10 @@ UpdateAttempt UpdateAttempt::onThisMachine()
 
 QStringList UpdateAttempt::fieldNames()
 {
-    return {"id", "started", "finished", "host", "user", "action", "model", "serial", "versionBefore",
-            "versionTarget", "components", "state", "error", "releaseKey", "sumsSha256", "log",
-            "updaterVersion", "libraryVersion", "resumedFrom"};
+    static const QStringList names{"id", "started", "finished", "host", "user", "action", "model", "serial",
+                                   "versionBefore", "versionTarget", "components", "state", "error", "releaseKey",
+                                   "sumsSha256", "log", "updaterVersion", "libraryVersion", "resumedFrom"};
+    return names;
 }
 
 QVariantList UpdateAttempt::values() const
@@ -71,24 +146,65 @@ QString UpdateAttempt::result() const
     return error.isEmpty() ? state : state + QStringLiteral(": ") + error;
 }
 
-QJsonObject UpdateAttempt::toJson() const
+QByteArray UpdateAttempt::jsonRow(const StoredRow& field)
 {
-    QJsonObject object;
-    const QStringList names = fieldNames();
-    const QVariantList fields = values();
-    for (int i = 0; i < names.size(); ++i)
-        object.insert(names.at(i), QJsonValue::fromVariant(fields.at(i)));
-    return object;
+    // "name": before each value, made once.
+    static const QVector<QByteArray> keys = [] {
+        QVector<QByteArray> made;
+        for (const QString& name : fieldNames()) {
+            QByteArray key;
+            appendJsonString(key, name);
+            made << key + ": ";
+        }
+        return made;
+    }();
+    static const int components = fieldNames().indexOf(QStringLiteral("components"));
+    QByteArray text;
+    text.reserve(1024);
+    text += '{';
+    for (int i = 0; i < keys.size(); ++i) {
+        if (i > 0)
+            text += ", ";
+        text += keys.at(i);
+        const QVariant value = field(i);
+        if (i == components)
+            appendJsonArray(text, value.toString());
+        else
+            appendJsonValue(text, value);
+    }
+    text += '}';
+    return text;
 }
 
-QByteArray UpdateAttempt::toCsv(const QList<UpdateAttempt>& attempts)
+QByteArray UpdateAttempt::csvHeader()
 {
-    QString text = fieldNames().join(QLatin1Char(',')) + QLatin1Char('\n');
-    for (const UpdateAttempt& attempt : attempts) {
-        QStringList row;
-        for (const QVariant& value : attempt.values())
-            row << csvField(value);
-        text += row.join(QLatin1Char(',')) + QLatin1Char('\n');
+    return fieldNames().join(QLatin1Char(',')).toUtf8() + '\n';
+}
+
+QByteArray UpdateAttempt::csvRow(const StoredRow& field)
+{
+    QString row;
+    for (int i = 0; i < fieldNames().size(); ++i) {
+        if (i > 0)
+            row += QLatin1Char(',');
+        row += csvField(field(i));
     }
-    return text.toUtf8();
+    return row.toUtf8() + '\n';
+}
+
+// Cc and Cf: C0 and C1 controls, DEL, and the invisible marks that change
+// the direction or the joining of text.
+QString UpdateAttempt::printable(const QString& text)
+{
+    QString shown;
+    for (const QChar c : text) {
+        const QChar::Category category = c.category();
+        if (category != QChar::Other_Control && category != QChar::Other_Format)
+            shown += c;
+        else if (c.unicode() <= 0xff)
+            shown += QStringLiteral("\\x") + QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
+        else
+            shown += QStringLiteral("\\u") + QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    }
+    return shown;
 }

@@ -3,11 +3,12 @@
 
 #include <QByteArray>
 #include <QDateTime>
-#include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+
+#include <functional>
 
 // One update or restore as the history keeps it: who ran it where, on which
 // instrument, from which firmware to which, and how it ended. A null text is
@@ -47,11 +48,24 @@ struct UpdateAttempt
     // The state for people, with the failure line.
     QString result() const;
 
-    // Every field by its name.
-    QJsonObject toJson() const;
-    // A header row of the field names, then one row an attempt, quoted where
-    // a value needs it (RFC 4180); nulls are empty, components space-separated.
-    static QByteArray toCsv(const QList<UpdateAttempt>& attempts);
+    // A row as the history keeps it: the value of each field by its index
+    // in fieldNames(), null for none, times as ISO text, the components
+    // space-separated.
+    using StoredRow = std::function<QVariant(int index)>;
+
+    // Every field by its name, as one JSON object on one line.
+    static QByteArray jsonRow(const StoredRow& field);
+    // CSV: a header row of the field names, then one row an attempt, quoted
+    // where a value needs it (RFC 4180); nulls are empty. A value that a
+    // spreadsheet would take for a formula (=, +, -, @, a tab or a carriage
+    // return first) begins with a quote.
+    static QByteArray csvHeader();
+    static QByteArray csvRow(const StoredRow& field);
+
+    // The text with its control characters written as escapes (\x1B,
+    // \u202E), so that a history edited by hand cannot drive a terminal or
+    // reorder what a table shows.
+    static QString printable(const QString& text);
 };
 
 #endif

@@ -8,16 +8,26 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUrl>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <utility>
 
 namespace {
 
-// Raised with every change of the table; a history written by a newer
-// updater is used as it is, since columns are only ever added.
-constexpr int schemaVersion = 1;
+// Raised with every change of the schema; a history written by a newer
+// updater is used as it is, since tables, columns and indexes are only ever
+// added.
+constexpr int schemaVersion = 2;
 
-const char* const schema[] = {
+const char* const tableSchema[] = {
     "CREATE TABLE attempts ("
     " id INTEGER PRIMARY KEY AUTOINCREMENT," // never reused: an id names one attempt for good
     " started TEXT NOT NULL,"
@@ -43,7 +53,39 @@ const char* const schema[] = {
     "CREATE INDEX attempts_pending ON attempts (id) WHERE state = 'pending'",
 };
 
+// Added in version 2: what `history --model` and `--since` read instead of
+// the whole table, and when the whole file was last checked.
+const char* const version2Schema[] = {
+    "CREATE INDEX IF NOT EXISTS attempts_model ON attempts (model)",
+    "CREATE INDEX IF NOT EXISTS attempts_started ON attempts (started)",
+    "CREATE TABLE IF NOT EXISTS upkeep (name TEXT PRIMARY KEY, value TEXT NOT NULL)",
+};
+
+const char historyName[] = "history.db";
+// The highest attempt id ever handed out here, beside the history so that a
+// history started after a set-aside, or put back from a copy, continues
+// above it.
+const char idMarkName[] = "history.db.last-id";
+
+// The columns in the order of UpdateAttempt::fieldNames().
+enum Column {
+    Id, Started, Finished, Host, User, Action, Model, Serial, VersionBefore, VersionTarget, Components, State,
+    Error, ReleaseKey, SumsSha256, Log, UpdaterVersion, LibraryVersion, ResumedFrom
+};
+
+const std::pair<Column, QString UpdateAttempt::*> textColumns[] = {
+    {Host, &UpdateAttempt::host},                     {User, &UpdateAttempt::user},
+    {Action, &UpdateAttempt::action},                 {Model, &UpdateAttempt::model},
+    {VersionBefore, &UpdateAttempt::versionBefore},   {VersionTarget, &UpdateAttempt::versionTarget},
+    {State, &UpdateAttempt::state},                   {Error, &UpdateAttempt::error},
+    {ReleaseKey, &UpdateAttempt::releaseKey},         {SumsSha256, &UpdateAttempt::sumsSha256},
+    {Log, &UpdateAttempt::log},                       {UpdaterVersion, &UpdateAttempt::updaterVersion},
+    {LibraryVersion, &UpdateAttempt::libraryVersion},
+};
+
 enum SqliteCode { Corrupt = 11, NotADatabase = 26 };
+
+constexpr qint64 secondsBetweenFullChecks = 24 * 60 * 60;
 
 // A file that is not a database or a damaged one; a lock held too long or a
 // missing permission is no damage, and setting the file aside would not help.
@@ -64,16 +106,124 @@ QString nextConnectionName()
     return QStringLiteral("rz-update-history-%1").arg(made.fetchAndAddRelaxed(1));
 }
 
-// The text columns of a row, by name.
-const std::pair<const char*, QString UpdateAttempt::*> textColumns[] = {
-    {"host", &UpdateAttempt::host},                     {"user", &UpdateAttempt::user},
-    {"action", &UpdateAttempt::action},                 {"model", &UpdateAttempt::model},
-    {"versionBefore", &UpdateAttempt::versionBefore},   {"versionTarget", &UpdateAttempt::versionTarget},
-    {"state", &UpdateAttempt::state},                   {"error", &UpdateAttempt::error},
-    {"releaseKey", &UpdateAttempt::releaseKey},         {"sumsSha256", &UpdateAttempt::sumsSha256},
-    {"log", &UpdateAttempt::log},                       {"updaterVersion", &UpdateAttempt::updaterVersion},
-    {"libraryVersion", &UpdateAttempt::libraryVersion},
-};
+QString inStateFolder(const char* name)
+{
+    return QDir::toNativeSeparators(stateFolder() + QLatin1Char('/') + QLatin1String(name));
+}
+
+QString kindOf(mode_t mode)
+{
+    if (S_ISLNK(mode))
+        return QStringLiteral("a symbolic link");
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a named pipe");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("a device");
+    return QStringLiteral("a socket");
+}
+
+QString notAFile(const char* name, mode_t mode)
+{
+    return QStringLiteral("%1 is %2, not a file.").arg(inStateFolder(name), kindOf(mode));
+}
+
+QString systemError(const QString& path, int error)
+{
+    return QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+// A file directly in the state folder, opened without following a link and
+// without waiting on a pipe, and looked at before that: opening a device can
+// itself do something. O_CREAT makes it, open to the owner and the group
+// only. -1 when it is missing (`why` empty) or no plain file (`why` says so).
+int openStateFile(const char* name, int flags, QString* why)
+{
+    why->clear();
+    const int folder = ::open(QFile::encodeName(stateFolder()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) {
+        if (errno != ENOENT)
+            *why = systemError(QDir::toNativeSeparators(stateFolder()), errno);
+        return -1;
+    }
+    struct stat seen {};
+    const bool existed = ::fstatat(folder, name, &seen, AT_SYMLINK_NOFOLLOW) == 0;
+    int file = -1;
+    if (existed && !S_ISREG(seen.st_mode)) {
+        *why = notAFile(name, seen.st_mode);
+    } else if ((file = ::openat(folder, name, flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0660)) < 0) {
+        // A link or a pipe put there since it was looked at.
+        if (errno == ELOOP || errno == ENXIO)
+            *why = notAFile(name, errno == ELOOP ? S_IFLNK : S_IFSOCK);
+        else if (errno != ENOENT)
+            *why = systemError(inStateFolder(name), errno);
+    } else if (::fstat(file, &seen) != 0 || !S_ISREG(seen.st_mode)) {
+        *why = notAFile(name, seen.st_mode);
+        ::close(file);
+        file = -1;
+    } else if (!existed) {
+        ::fchmod(file, 0660);
+    }
+    ::close(folder);
+    return file;
+}
+
+// Empty when the file is missing or a plain file.
+QString plainOrMissing(const char* name)
+{
+    struct stat seen {};
+    const QByteArray path = QFile::encodeName(inStateFolder(name));
+    if (::lstat(path.constData(), &seen) != 0 || S_ISREG(seen.st_mode))
+        return QString();
+    return notAFile(name, seen.st_mode);
+}
+
+qint64 readIdMark()
+{
+    QString why;
+    const int file = openStateFile(idMarkName, O_RDONLY, &why);
+    if (file < 0)
+        return 0;
+    char text[32] = {};
+    const ssize_t got = ::read(file, text, sizeof text - 1);
+    ::close(file);
+    return got > 0 ? QByteArray(text, int(got)).trimmed().toLongLong() : 0;
+}
+
+// Written over the old mark, which has no more digits, then cut to length:
+// a mark cut short by a crash is never lower than the last one.
+bool writeIdMark(qint64 id, QString* why)
+{
+    const int file = openStateFile(idMarkName, O_WRONLY | O_CREAT, why);
+    if (file < 0) {
+        if (why->isEmpty())
+            *why = systemError(inStateFolder(idMarkName), ENOENT);
+        return false;
+    }
+    const QByteArray text = QByteArray::number(id) + '\n';
+    const bool written = ::pwrite(file, text.constData(), size_t(text.size()), 0) == text.size()
+                         && ::ftruncate(file, text.size()) == 0;
+    if (!written)
+        *why = systemError(inStateFolder(idMarkName), errno);
+    ::close(file);
+    return written;
+}
+
+template <typename Row>
+UpdateAttempt attemptFrom(const Row& row)
+{
+    UpdateAttempt attempt;
+    attempt.id = row.value(Id).toLongLong();
+    attempt.started = QDateTime::fromString(row.value(Started).toString(), Qt::ISODate);
+    attempt.finished = QDateTime::fromString(row.value(Finished).toString(), Qt::ISODate);
+    for (const auto& column : textColumns)
+        attempt.*column.second = row.value(column.first).toString();
+    attempt.serial = row.value(Serial).toInt();
+    attempt.components = row.value(Components).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    attempt.resumedFrom = row.value(ResumedFrom).toLongLong();
+    return attempt;
+}
 
 } // namespace
 
@@ -82,15 +232,11 @@ UpdateHistory::UpdateHistory(LineSink lineSink, Access access)
 {
     QString error;
     bool damaged = false;
-    open = openFile(&error) && prepare(&error, &damaged);
-    QString kept;
-    if (!open && damaged && access == Access::Writer && !(kept = setAside()).isEmpty())
-        open = openFile(&error) && prepare(&error, &damaged);
+    open = openFile(&error, &damaged) && prepare(&error, &damaged);
+    if (!open && damaged && access == Access::Writer)
+        open = startOver(&error);
     if (!open)
         say(QStringLiteral("The update history could not be read: ") + error);
-    else if (!kept.isEmpty())
-        say(QStringLiteral("The update history could not be read; it was kept as %1 and a new one started.")
-                .arg(QDir::toNativeSeparators(kept)));
 }
 
 UpdateHistory::~UpdateHistory()
@@ -100,32 +246,63 @@ UpdateHistory::~UpdateHistory()
 
 QString UpdateHistory::path()
 {
-    return stateFolder() + QStringLiteral("/history.db");
+    return stateFolder() + QLatin1Char('/') + QLatin1String(historyName);
 }
 
-// Made empty first, with the state folder's modes: SQLite gives its journal
-// files the database file's.
-bool UpdateHistory::openFile(QString* error)
+// SQLite is handed a name that it may not create (mode=rw): the updater makes
+// the file itself, and SQLite's own files beside it (-wal, -shm) it never
+// opens through a link. It still follows a link at the name, so what it
+// opened is compared with the file that was checked.
+bool UpdateHistory::openFile(QString* error, bool* damaged)
 {
-    QFile file(path());
-    if (access == Access::Reader && !file.exists()) {
-        *error = QStringLiteral("%1: no such file").arg(path());
-        return false;
-    }
+    *damaged = false;
     if (access == Access::Writer && !makeStateFolder(stateFolder(), error))
         return false;
-    if (!file.exists() && file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        file.close();
-        restrictStateFile(path());
+    fileHandle = openStateFile(historyName, access == Access::Writer ? O_RDONLY | O_CREAT : O_RDONLY, error);
+    if (fileHandle < 0 && error->isEmpty() && access == Access::Reader)
+        return openConnection(QStringLiteral(":memory:"), QString(), error) && createSchema(0, error, damaged);
+    if (fileHandle < 0) {
+        if (error->isEmpty())
+            *error = systemError(QDir::toNativeSeparators(path()), ENOENT);
+        return false;
     }
+    for (const char* companion : {"history.db-wal", "history.db-shm"}) {
+        *error = plainOrMissing(companion);
+        if (!error->isEmpty())
+            return false;
+    }
+    const QString uri = QUrl::fromLocalFile(path()).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw");
+    if (!openConnection(uri, QStringLiteral("QSQLITE_OPEN_URI"), error))
+        return false;
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    QString opened;
+    if (query.exec(QStringLiteral("PRAGMA database_list")) && query.next())
+        opened = query.value(2).toString();
+    query.finish();
+    struct stat openedFile {}, checkedFile {};
+    if (::lstat(QFile::encodeName(opened).constData(), &openedFile) != 0 || ::fstat(fileHandle, &checkedFile) != 0
+        || openedFile.st_dev != checkedFile.st_dev || openedFile.st_ino != checkedFile.st_ino) {
+        *error = QStringLiteral("%1 was replaced while it was being opened.").arg(QDir::toNativeSeparators(path()));
+        return false;
+    }
+    return true;
+}
+
+bool UpdateHistory::openConnection(const QString& name, const QString& options, QString* error)
+{
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-    db.setDatabaseName(path());
+    db.setDatabaseName(name);
+    db.setConnectOptions(options);
     if (db.open())
         return true;
     *error = db.lastError().text();
     return false;
 }
 
+// Reading the header and the schema tells a file that is no history, before
+// anything is written to it. The writer also checks the whole file once a
+// day; a reader never runs a check whose cost grows with the file.
+//
 // WAL: the history can be read while an updater writes to it. NORMAL
 // synchronisation is what WAL needs to lose no commit when the program dies;
 // a power cut may cost the last row, and the pending record, written through
@@ -133,58 +310,142 @@ bool UpdateHistory::openFile(QString* error)
 bool UpdateHistory::prepare(QString* error, bool* damaged)
 {
     QSqlDatabase db = QSqlDatabase::database(connection, false);
+    if (db.databaseName() == QLatin1String(":memory:"))
+        return true;
     QSqlQuery query(db);
-    const auto failed = [&](const QSqlError& why) {
-        *error = why.databaseText().isEmpty() ? why.text() : why.databaseText();
-        *damaged = isDamage(why);
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return failed(query.lastError(), error, damaged);
+    const int version = query.value(0).toInt();
+    if (access == Access::Reader && version == 0) {
+        // Made by a writer that has not yet written its schema: nothing on record.
+        closeConnection();
+        return openConnection(QStringLiteral(":memory:"), QString(), error) && createSchema(0, error, damaged);
+    }
+    if (access == Access::Writer
+        && (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL"))
+            || !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL"))))
+        return failed(query.lastError(), error, damaged);
+    if (access == Access::Writer && version < schemaVersion && !createSchema(version, error, damaged))
         return false;
-    };
-    // Checked before anything is written to it: a damaged file is kept as it was.
+    if (!query.exec(QStringLiteral("SELECT %1 FROM attempts LIMIT 0").arg(UpdateAttempt::fieldNames().join(QLatin1Char(','))))) {
+        failed(query.lastError(), error, damaged);
+        *damaged = true; // a database, but not a history
+        return false;
+    }
+    return access == Access::Reader || (checkedToday(error, damaged) && keepIdsAboveMark(error, damaged));
+}
+
+bool UpdateHistory::createSchema(int version, QString* error, bool* damaged)
+{
+    QSqlDatabase db = QSqlDatabase::database(connection, false);
+    QSqlQuery query(db);
+    db.transaction();
+    QStringList statements;
+    if (version == 0) {
+        for (const char* statement : tableSchema)
+            statements << QString::fromLatin1(statement);
+    }
+    for (const char* statement : version2Schema)
+        statements << QString::fromLatin1(statement);
+    if (version == 0) // nothing in it to check
+        statements << QStringLiteral("INSERT INTO upkeep (name, value) VALUES ('checked', '%1')")
+                          .arg(timeText(QDateTime::currentDateTimeUtc()));
+    statements << QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion);
+    for (const QString& statement : statements) {
+        if (!query.exec(statement)) {
+            const QSqlError why = query.lastError();
+            db.rollback();
+            return failed(why, error, damaged);
+        }
+    }
+    if (!db.commit()) {
+        const QSqlError why = db.lastError();
+        db.rollback();
+        return failed(why, error, damaged);
+    }
+    return true;
+}
+
+// A damaged page that nothing reads on opening is found by this, or by
+// SQLite when a write reaches it.
+bool UpdateHistory::checkedToday(QString* error, bool* damaged)
+{
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    if (!query.exec(QStringLiteral("SELECT value FROM upkeep WHERE name = 'checked'")))
+        return failed(query.lastError(), error, damaged);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime last = query.next() ? QDateTime::fromString(query.value(0).toString(), Qt::ISODate) : QDateTime();
+    if (last.isValid() && last <= now && last.secsTo(now) < secondsBetweenFullChecks)
+        return true;
     if (!query.exec(QStringLiteral("PRAGMA quick_check")))
-        return failed(query.lastError());
+        return failed(query.lastError(), error, damaged);
     if (!query.next() || query.value(0).toString() != QLatin1String("ok")) {
         *error = QStringLiteral("it fails its integrity check");
         *damaged = true;
         return false;
     }
-    if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL")))
-        return failed(query.lastError());
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
-        return failed(query.lastError());
-    if (query.value(0).toInt() > 0)
+    query.finish();
+    query.prepare(QStringLiteral("INSERT OR REPLACE INTO upkeep (name, value) VALUES ('checked', ?)"));
+    query.addBindValue(timeText(now));
+    return query.exec() || failed(query.lastError(), error, damaged);
+}
+
+// The history and the mark beside it agree on the highest id handed out:
+// the mark learns it from a history written before it existed, and a new
+// history starts above it.
+bool UpdateHistory::keepIdsAboveMark(QString* error, bool* damaged)
+{
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    if (!query.exec(QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = 'attempts'")))
+        return failed(query.lastError(), error, damaged);
+    const qint64 recorded = query.next() ? query.value(0).toLongLong() : 0;
+    query.finish();
+    const qint64 mark = readIdMark();
+    QString why;
+    if (recorded > mark && !writeIdMark(recorded, &why))
+        say(QStringLiteral("The update history's highest attempt id could not be kept: ") + why);
+    if (mark <= recorded)
         return true;
-    db.transaction();
-    for (const char* statement : schema) {
-        if (!query.exec(QString::fromLatin1(statement))) {
-            const QSqlError why = query.lastError();
-            db.rollback();
-            return failed(why);
-        }
-    }
-    if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion)) || !db.commit()) {
-        const QSqlError why = query.lastError().isValid() ? query.lastError() : db.lastError();
-        db.rollback();
-        return failed(why);
-    }
+    query.prepare(recorded > 0 ? QStringLiteral("UPDATE sqlite_sequence SET seq = ? WHERE name = 'attempts'")
+                               : QStringLiteral("INSERT INTO sqlite_sequence (seq, name) VALUES (?, 'attempts')"));
+    query.addBindValue(mark);
+    return query.exec() || failed(query.lastError(), error, damaged);
+}
+
+bool UpdateHistory::startOver(QString* error)
+{
+    const QString kept = setAside();
+    if (kept.isEmpty())
+        return false;
+    bool damaged = false;
+    if (!openFile(error, &damaged) || !prepare(error, &damaged))
+        return false;
+    say(QStringLiteral("The update history could not be read; it was kept as %1 and a new one started.")
+            .arg(QDir::toNativeSeparators(kept)));
     return true;
 }
 
-// Renamed, never deleted: the attempts in it may still be read by hand.
+// Renamed, never deleted: the attempts in it may still be read by hand. A
+// name already taken is never replaced.
 QString UpdateHistory::setAside()
 {
     closeConnection();
     const QString stem = path() + QStringLiteral(".broken-")
                          + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    const auto moved = [](const QString& from, const QString& to) {
+        return ::renameat2(AT_FDCWD, QFile::encodeName(from).constData(), AT_FDCWD, QFile::encodeName(to).constData(),
+                           RENAME_NOREPLACE)
+               == 0;
+    };
     QString kept = stem;
-    for (int copy = 2; QFile::exists(kept); ++copy)
+    for (int copy = 2; !moved(path(), kept); ++copy) {
+        if (errno != EEXIST)
+            return QString();
         kept = stem + QStringLiteral("-%1").arg(copy);
-    if (!QFile::rename(path(), kept))
-        return QString();
-    // Left beside a new history.db, they would be taken for its own.
-    for (const char* suffix : {"-wal", "-shm"}) {
-        if (QFile::exists(path() + QLatin1String(suffix)))
-            QFile::rename(path() + QLatin1String(suffix), kept + QLatin1String(suffix));
     }
+    // Left beside a new history.db, they would be taken for its own.
+    for (const char* suffix : {"-wal", "-shm"})
+        moved(path() + QLatin1String(suffix), kept + QLatin1String(suffix));
     return kept;
 }
 
@@ -195,17 +456,49 @@ void UpdateHistory::closeConnection()
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
+    // Only once SQLite has let go of the file: closing another descriptor of
+    // it would drop SQLite's locks.
+    if (fileHandle >= 0)
+        ::close(fileHandle);
+    fileHandle = -1;
+}
+
+bool UpdateHistory::failed(const QSqlError& why, QString* error, bool* damaged) const
+{
+    *error = why.databaseText().isEmpty() ? why.text() : why.databaseText();
+    *damaged = isDamage(why);
+    return false;
 }
 
 qint64 UpdateHistory::begin(const UpdateAttempt& attempt, bool resuming)
 {
     if (!open)
         return 0;
+    QSqlError why;
+    qint64 id = insertAttempt(attempt, resuming, &why);
+    // Damage where the checks on opening do not look.
+    if (id == 0 && isDamage(why) && access == Access::Writer) {
+        QString error;
+        open = startOver(&error);
+        if (!open) {
+            say(QStringLiteral("The update history could not be read: ") + error);
+            return 0;
+        }
+        id = insertAttempt(attempt, resuming, &why);
+    }
+    if (id == 0)
+        say(QStringLiteral("The update history could not be written: ") + why.text());
+    return id;
+}
+
+qint64 UpdateHistory::insertAttempt(const UpdateAttempt& attempt, bool resuming, QSqlError* why)
+{
     QSqlDatabase db = QSqlDatabase::database(connection, false);
     QSqlQuery query(db);
-    const auto failed = [&](const QSqlError& why) {
+    const auto failed = [&](const QSqlError& error) {
+        *why = error;
+        query.finish();
         db.rollback();
-        say(QStringLiteral("The update history could not be written: ") + why.text());
         return qint64(0);
     };
     if (!db.transaction())
@@ -228,6 +521,10 @@ qint64 UpdateHistory::begin(const UpdateAttempt& attempt, bool resuming)
         return failed(query.lastError());
     const qint64 id = query.lastInsertId().toLongLong();
     query.finish();
+    // Before the commit: a mark ahead of the history skips an id, one behind could repeat it.
+    QString markError;
+    if (!writeIdMark(id, &markError))
+        say(QStringLiteral("The update history's highest attempt id could not be kept: ") + markError);
     if (!db.commit())
         return failed(db.lastError());
     return id;
@@ -276,8 +573,15 @@ void UpdateHistory::settle(qint64 id, const QString& state, const QString& error
         say(QStringLiteral("The update history could not be written: ") + query.lastError().text());
 }
 
-QList<UpdateAttempt> UpdateHistory::attempts(const Filter& filter, bool updaterRunsElsewhere) const
+// Each filter has its index; newest first is the table's own order.
+QSqlQuery UpdateHistory::select(const Filter& filter, bool updaterRunsElsewhere, bool forwardOnly) const
 {
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    if (!open)
+        return query;
+    QStringList columns = UpdateAttempt::fieldNames();
+    if (!updaterRunsElsewhere)
+        columns[State] = QStringLiteral("CASE state WHEN 'pending' THEN 'interrupted' ELSE state END");
     QStringList conditions;
     QVariantList values;
     if (filter.serial) {
@@ -293,51 +597,38 @@ QList<UpdateAttempt> UpdateHistory::attempts(const Filter& filter, bool updaterR
         conditions << QStringLiteral("started >= ?");
         values << timeText(filter.since.startOfDay(Qt::UTC));
     }
-    QList<UpdateAttempt> found = select(conditions.isEmpty() ? QStringLiteral("1") : conditions.join(" AND "), values);
-    if (!updaterRunsElsewhere) {
-        for (UpdateAttempt& attempt : found) {
-            if (attempt.state == QLatin1String("pending"))
-                attempt.state = QStringLiteral("interrupted");
-        }
-    }
-    return found;
+    query.setForwardOnly(forwardOnly);
+    query.prepare(QStringLiteral("SELECT %1 FROM attempts WHERE %2 ORDER BY id DESC")
+                      .arg(columns.join(QStringLiteral(", ")),
+                           conditions.isEmpty() ? QStringLiteral("1") : conditions.join(QStringLiteral(" AND "))));
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        say(QStringLiteral("The update history could not be read: ") + query.lastError().text());
+    return query;
+}
+
+UpdateAttempt UpdateHistory::attemptIn(const QSqlRecord& record)
+{
+    return attemptFrom(record);
 }
 
 QList<UpdateAttempt> UpdateHistory::unfinished() const
-{
-    return select(QStringLiteral("state <> 'succeeded' AND NOT EXISTS (SELECT 1 FROM attempts AS later"
-                                 " WHERE later.serial = attempts.serial AND later.model = attempts.model"
-                                 " AND later.id > attempts.id AND later.state = 'succeeded')"),
-                  {});
-}
-
-QList<UpdateAttempt> UpdateHistory::select(const QString& where, const QVariantList& values) const
 {
     QList<UpdateAttempt> found;
     if (!open)
         return found;
     QSqlQuery query(QSqlDatabase::database(connection, false));
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT %1 FROM attempts WHERE %2 ORDER BY id DESC")
-                      .arg(UpdateAttempt::fieldNames().join(QStringLiteral(", ")), where));
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (!query.exec()) {
+    if (!query.exec(QStringLiteral("SELECT %1 FROM attempts WHERE state <> 'succeeded' AND NOT EXISTS ("
+                                   "SELECT 1 FROM attempts AS later WHERE later.serial = attempts.serial"
+                                   " AND later.model = attempts.model AND later.id > attempts.id"
+                                   " AND later.state = 'succeeded') ORDER BY id DESC")
+                        .arg(UpdateAttempt::fieldNames().join(QStringLiteral(", "))))) {
         say(QStringLiteral("The update history could not be read: ") + query.lastError().text());
         return found;
     }
-    while (query.next()) {
-        UpdateAttempt attempt;
-        attempt.id = query.value(QStringLiteral("id")).toLongLong();
-        attempt.started = QDateTime::fromString(query.value(QStringLiteral("started")).toString(), Qt::ISODate);
-        attempt.finished = QDateTime::fromString(query.value(QStringLiteral("finished")).toString(), Qt::ISODate);
-        for (const auto& column : textColumns)
-            attempt.*column.second = query.value(QLatin1String(column.first)).toString();
-        attempt.serial = query.value(QStringLiteral("serial")).toInt();
-        attempt.components =
-            query.value(QStringLiteral("components")).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        attempt.resumedFrom = query.value(QStringLiteral("resumedFrom")).toLongLong();
-        found << attempt;
-    }
+    while (query.next())
+        found << attemptFrom(query);
     return found;
 }

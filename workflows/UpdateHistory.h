@@ -5,9 +5,11 @@
 
 #include <QDate>
 #include <QList>
+#include <QSqlQuery>
 #include <QString>
 
-class QSqlQuery;
+class QSqlError;
+class QSqlRecord;
 
 #include <functional>
 #include <optional>
@@ -23,6 +25,10 @@ class QSqlQuery;
 // say so, and a new one started: recording never stops a write. Only the
 // updater that holds the machine's lock does that; a reader beside it only
 // says the history cannot be read.
+//
+// Its files are opened as anything in the state folder is: never through a
+// link, never a pipe or a device. Opening costs the same whatever the
+// history's size; the whole file is checked once a day, by the writer.
 class UpdateHistory
 {
 public:
@@ -36,7 +42,8 @@ public:
         QDate since; // attempts started on this day (UTC) or later
     };
 
-    // A reader makes no file and sets nothing aside.
+    // A reader makes no file and sets nothing aside; a history not yet
+    // written reads as empty.
     explicit UpdateHistory(LineSink lineSink, Access access = Access::Writer);
     ~UpdateHistory();
 
@@ -48,7 +55,8 @@ public:
 
     // Records the attempt as pending; its id, or 0 when it could not be kept.
     // Resuming: a pending record of this instrument was found, so the
-    // attempt finishes its last one, if that did not succeed.
+    // attempt finishes its last one, if that did not succeed. Ids are never
+    // handed out twice on this machine, not even after a set-aside.
     qint64 begin(const UpdateAttempt& attempt, bool resuming);
     // A second call changes nothing.
     void finish(qint64 id, bool succeeded, const QString& error);
@@ -56,28 +64,43 @@ public:
     // failed, to be finished by the next run.
     void interrupt(qint64 id, const QString& error);
 
-    // Newest first. A pending row reads as interrupted unless another
-    // updater runs, which may be the one writing it.
-    QList<UpdateAttempt> attempts(const Filter& filter, bool updaterRunsElsewhere) const;
+    // The attempts the filter lets through, newest first, as SQLite finds
+    // them: forward only to print them, else for a model to page through.
+    // The columns are UpdateAttempt::fieldNames(), as a StoredRow has them.
+    // A pending row reads as interrupted unless another updater runs, which
+    // may be the one writing it. Inactive, after a line, when it failed.
+    QSqlQuery select(const Filter& filter, bool updaterRunsElsewhere, bool forwardOnly) const;
+    // The attempt in a row of a model over that query.
+    static UpdateAttempt attemptIn(const QSqlRecord& record);
+
     // Attempts that did not succeed and that no later attempt on the same
     // instrument brought to success, newest first.
     QList<UpdateAttempt> unfinished() const;
 
 private:
-    bool openFile(QString* error);
-    // WAL journal, integrity check and schema; `damaged` tells a file that
-    // must be set aside from one that cannot be read for another reason.
+    bool openFile(QString* error, bool* damaged);
+    bool openConnection(const QString& name, const QString& options, QString* error);
+    // WAL journal, schema and, once a day, the whole file's check; `damaged`
+    // tells a file that must be set aside from one that cannot be read for
+    // another reason.
     bool prepare(QString* error, bool* damaged);
+    bool createSchema(int version, QString* error, bool* damaged);
+    bool checkedToday(QString* error, bool* damaged);
+    bool keepIdsAboveMark(QString* error, bool* damaged);
+    // The damaged file set aside and a new history started, with a line.
+    bool startOver(QString* error);
     // The name the damaged file was kept as; empty when it could not be moved.
     QString setAside();
     void closeConnection();
     void settle(qint64 id, const QString& state, const QString& error);
+    bool failed(const QSqlError& why, QString* error, bool* damaged) const;
+    qint64 insertAttempt(const UpdateAttempt& attempt, bool resuming, QSqlError* why);
     static bool insertPending(QSqlQuery& query, UpdateAttempt row, qint64 resumedFrom);
-    QList<UpdateAttempt> select(const QString& where, const QVariantList& values) const;
 
     LineSink say;
     const Access access;
     QString connection;
+    int fileHandle = -1; // what was checked to be history.db, held while SQLite has it open
     bool open = false;
 };
 

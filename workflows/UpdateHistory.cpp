@@ -612,23 +612,3 @@ UpdateAttempt UpdateHistory::attemptIn(const QSqlRecord& record)
 {
     return attemptFrom(record);
 }
-
-QList<UpdateAttempt> UpdateHistory::unfinished() const
-{
-    QList<UpdateAttempt> found;
-    if (!open)
-        return found;
-    QSqlQuery query(QSqlDatabase::database(connection, false));
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT %1 FROM attempts WHERE state <> 'succeeded' AND NOT EXISTS ("
-                                   "SELECT 1 FROM attempts AS later WHERE later.serial = attempts.serial"
-                                   " AND later.model = attempts.model AND later.id > attempts.id"
-                                   " AND later.state = 'succeeded') ORDER BY id DESC")
-                        .arg(UpdateAttempt::fieldNames().join(QStringLiteral(", "))))) {
-        say(QStringLiteral("The update history could not be read: ") + query.lastError().text());
-        return found;
-    }
-    while (query.next())
-        found << attemptFrom(query);
-    return found;
-}

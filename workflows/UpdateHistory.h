@@ -73,10 +73,6 @@ public:
     // The attempt in a row of a model over that query.
     static UpdateAttempt attemptIn(const QSqlRecord& record);
 
-    // Attempts that did not succeed and that no later attempt on the same
-    // instrument brought to success, newest first.
-    QList<UpdateAttempt> unfinished() const;
-
 private:
     bool openFile(QString* error, bool* damaged);
     bool openConnection(const QString& name, const QString& options, QString* error);

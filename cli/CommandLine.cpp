@@ -87,7 +87,7 @@ int CommandLine::run(const QStringList& arguments)
     UpdaterSession session(*terminal);
     UpdaterLock lock;
     if (lock.acquire()) {
-        terminal->begin();
+        terminal->begin(arguments.mid(1).join(QLatin1Char(' ')));
         session.run(command == QLatin1String("update")    ? UpdaterSession::Command::Update
                     : command == QLatin1String("restore") ? UpdaterSession::Command::Restore
                                                           : UpdaterSession::Command::Check);

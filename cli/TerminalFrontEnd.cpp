@@ -16,9 +16,9 @@ TerminalFrontEnd::~TerminalFrontEnd()
     clearStatus();
 }
 
-void TerminalFrontEnd::begin()
+void TerminalFrontEnd::begin(const QString& action)
 {
-    transcript.begin(false);
+    transcript.begin(false, action);
 }
 
 void TerminalFrontEnd::addLine(const QString& s)

@@ -26,7 +26,7 @@ public:
     std::optional<int> model; // the model to bootstrap when nothing answers
 
     // Once the updater lock is held: the session log's banner.
-    void begin();
+    void begin(const QString& action);
 
     void addLine(const QString& s) override;
     void addStatusLine(const QString& s, bool success) override;

@@ -1,6 +1,7 @@
 #include "families/DeviceFamily.h"
 
 #include "device/rz_api.h"
+#include "families/CallRecorder.h"
 #include "families/LibraryThread.h"
 #include "families/OpenedInstrument.h"
 
@@ -72,7 +73,9 @@ QString DeviceFamily::libraryVersion()
         version = rzGetAPIVersion();
         return 0;
     });
-    return QString::fromLocal8Bit(version ? version : "");
+    const QString named = QString::fromLocal8Bit(version ? version : "");
+    CallRecorder::begin(named);
+    return named;
 }
 
 const ComponentCalls* DeviceFamily::component(const QString& name) const

@@ -1,5 +1,7 @@
 #include "families/LibraryThread.h"
 
+#include "families/CallRecorder.h"
+
 #include <condition_variable>
 #include <cstdio>
 #include <mutex>
@@ -118,6 +120,7 @@ bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget
                                      stopping ? QStringLiteral(", and a stop was asked for") : QString());
             const QString line = abandonedLine;
             lock.unlock();
+            CallRecorder::abandoned();
             say(line);
             return false;
         }

@@ -5,7 +5,7 @@
 #include "families/DeviceFamily.h"
 
 #include "catalogue/Catalogue.h"
-#include "device/rz_api.h"
+#include "families/RecordedLibrary.h"
 #include "families/LibraryThread.h"
 #include "families/OpenedInstrument.h"
 
@@ -13,15 +13,16 @@ namespace {
 
 using Opened = DeviceFamily::Opened;
 using Call = LibraryThread;
+using Api = RecordedLibrary;
 
 int closeDevice(int handle)
 {
-    return Call::query("closing the instrument", [handle] { return rzConfigNetCloseDevice(handle); });
+    return Call::query("closing the instrument", [handle] { return Api::rzConfigNetCloseDevice(handle); });
 }
 
 int openDevice(int* handle, int serial)
 {
-    return Call::query("opening the instrument", [&] { return rzConfigNetOpenDevice(handle, serial); });
+    return Call::query("opening the instrument", [&] { return Api::rzConfigNetOpenDevice(handle, serial); });
 }
 
 // The first serial number the listing gives; `count`, how many it found.
@@ -29,7 +30,7 @@ int firstListedSerial(int* count)
 {
     int serials[1] = {0};
     *count = 1;
-    Call::query("listing the instruments", [&] { return rzConfigNetGetDeviceList(serials, count); });
+    Call::query("listing the instruments", [&] { return Api::rzConfigNetGetDeviceList(serials, count); });
     return serials[0];
 }
 
@@ -46,8 +47,8 @@ bool detectListed(DeviceState& found, const DeviceFamily::LineSink& say)
     const int handle = instrument.handle();
     int firmwareNumber = 0;
     int fpgaState = 0;
-    const auto readNumber = [&] { return rzConfigNetGetFirmwareVersion(handle, &firmwareNumber); };
-    const auto readFpgaState = [&] { return rzConfigNetGetFPGAStatus(handle, &fpgaState); };
+    const auto readNumber = [&] { return Api::rzConfigNetGetFirmwareVersion(handle, &firmwareNumber); };
+    const auto readFpgaState = [&] { return Api::rzConfigNetGetFPGAStatus(handle, &fpgaState); };
     const bool answered = Call::query("reading the firmware number", readNumber) == 0 && firmwareNumber > 0
                           && Call::query("reading the FPGA status", readFpgaState) == 0;
     instrument.close();
@@ -105,19 +106,19 @@ Opened openTheOnlyListed(int* handle, int serial, int, const char*, QString* lin
 // firmware only once preset: a failed preset is a failed write.
 int preset(int handle)
 {
-    return Call::query("presetting the instrument", [handle] { return rzConfigNetPreset(handle); });
+    return Call::query("presetting the instrument", [handle] { return Api::rzConfigNetPreset(handle); });
 }
 
 int bootstrapDevice(int* handle, const char* image)
 {
     return LibraryThread::run(CallBudget::bootstrap(QStringLiteral("bootstrapping the instrument")),
-                              [&] { return int(rzConfigNetBootstrapDevice(handle, image)); });
+                              [&] { return int(Api::rzConfigNetBootstrapDevice(handle, image)); });
 }
 
 int serialFromFlash(int handle, int* serial)
 {
     return Call::query("reading the serial number from flash",
-                       [&] { return rzConfigNetGetSerialFromFlash(handle, serial); });
+                       [&] { return Api::rzConfigNetGetSerialFromFlash(handle, serial); });
 }
 
 } // namespace
@@ -137,16 +138,16 @@ const DeviceFamily& DeviceFamily::network()
          .serialFromFlash = serialFromFlash,
          .close = closeDevice},
         {{.component = "fx3",
-          .clear = C::clearing<rzConfigNetClearFx3>,
-          .write = C::writing<rzConfigNetWriteFx3>,
+          .clear = C::clearing<&Api::rzConfigNetClearFx3>,
+          .write = C::writing<&Api::rzConfigNetWriteFx3>,
           .label = "FX3",
           .updateEstimate = S(20),
           .restoreLabel = "FX3 program",
           .restoreEstimate = S(10),
           .restoreClearFailed = "Failed clearing boot FX3 device."},
          {.component = "fpga",
-          .clear = C::clearing<rzConfigNetClearFPGA>,
-          .write = C::writing<rzConfigNetWriteFGPA>,
+          .clear = C::clearing<&Api::rzConfigNetClearFPGA>,
+          .write = C::writing<&Api::rzConfigNetWriteFGPA>,
           .label = "FPGA",
           .updateEstimate = S(600),
           .restoreLabel = "FPGA",

@@ -6,7 +6,7 @@
 #include "families/DeviceFamily.h"
 
 #include "catalogue/Catalogue.h"
-#include "device/rz_api.h"
+#include "families/RecordedLibrary.h"
 #include "families/LibraryThread.h"
 #include "families/OpenedInstrument.h"
 
@@ -14,21 +14,22 @@ namespace {
 
 using Opened = DeviceFamily::Opened;
 using Call = LibraryThread;
+using Api = RecordedLibrary;
 
 int closeConfigured(int handle)
 {
-    return Call::query("closing the instrument", [handle] { return rzConfigUSBCloseDevice(handle); });
+    return Call::query("closing the instrument", [handle] { return Api::rzConfigUSBCloseDevice(handle); });
 }
 
 int closePlain(int handle)
 {
-    return Call::query("closing the instrument", [handle] { return rzCloseDevice(handle); });
+    return Call::query("closing the instrument", [handle] { return Api::rzCloseDevice(handle); });
 }
 
 int readType(int handle, int* type)
 {
     RzDeviceType found = RzDeviceType(-1);
-    const int status = Call::query("reading the device type", [&] { return rzConfigUSBGetDeviceType(handle, &found); });
+    const int status = Call::query("reading the device type", [&] { return Api::rzConfigUSBGetDeviceType(handle, &found); });
     *type = int(found);
     return status;
 }
@@ -37,13 +38,13 @@ int readType(int handle, int* type)
 bool detectOperational(DeviceState& found, const DeviceFamily::LineSink& say)
 {
     OpenedInstrument instrument(closePlain);
-    if (Call::query("opening the instrument", [&] { return rzOpenDevice(instrument.handleOut()); }) != 0)
+    if (Call::query("opening the instrument", [&] { return Api::rzOpenDevice(instrument.handleOut()); }) != 0)
         return false;
     instrument.closeWhenDone();
     const int handle = instrument.handle();
     FirmwareVersion& current = found.currentVersion;
     if (Call::query("reading the firmware versions", [&] {
-            return rzGetFirmwareVersion(handle, &current.bootVersion, &current.runVersion, &current.fpgaVersion);
+            return Api::rzGetFirmwareVersion(handle, &current.bootVersion, &current.runVersion, &current.fpgaVersion);
         }) != 0) {
         instrument.close();
         say(QStringLiteral("Failed to retrieve firmware versions."));
@@ -52,7 +53,7 @@ bool detectOperational(DeviceState& found, const DeviceFamily::LineSink& say)
     }
     RzDeviceType type = RzDeviceType(0);
     if (Call::query("reading the serial number",
-                    [&] { return rzGetDeviceInfo(handle, &type, &found.serialNumber); })
+                    [&] { return Api::rzGetDeviceInfo(handle, &type, &found.serialNumber); })
         != 0) {
         instrument.close();
         say(QStringLiteral("Failed to retrieve serial number."));
@@ -70,12 +71,12 @@ bool detectOperational(DeviceState& found, const DeviceFamily::LineSink& say)
 bool detectBootMode(DeviceState& found, const DeviceFamily::LineSink& say)
 {
     OpenedInstrument instrument(closeConfigured);
-    if (Call::query("opening the instrument", [&] { return rzConfigUSBOpenDevice(instrument.handleOut()); }) != 0)
+    if (Call::query("opening the instrument", [&] { return Api::rzConfigUSBOpenDevice(instrument.handleOut()); }) != 0)
         return false;
     instrument.closeWhenDone();
     const int handle = instrument.handle();
     const bool serialRead = Call::query("reading the serial number", [&] {
-                                return rzConfigUSBGetDeviceSerial(handle, &found.serialNumber);
+                                return Api::rzConfigUSBGetDeviceSerial(handle, &found.serialNumber);
                             }) == 0;
     const bool typeRead = readType(handle, &found.deviceType) == 0;
     instrument.close();
@@ -93,7 +94,7 @@ bool detectBootMode(DeviceState& found, const DeviceFamily::LineSink& say)
 
 Opened openBySerial(int* handle, int serial, int type, QString* line)
 {
-    if (Call::query("opening the instrument", [&] { return rzConfigUSBOpenDeviceBySerial(handle, serial); }) != 0) {
+    if (Call::query("opening the instrument", [&] { return Api::rzConfigUSBOpenDeviceBySerial(handle, serial); }) != 0) {
         *line = QStringLiteral("Cannot Find Device");
         return Opened::Failed;
     }
@@ -105,13 +106,13 @@ Opened openBySerial(int* handle, int serial, int type, QString* line)
 int bootstrapDevice(int* handle, const char* image)
 {
     return LibraryThread::run(CallBudget::bootstrap(QStringLiteral("bootstrapping the instrument")),
-                              [&] { return int(rzConfigUSBBootstrapDevice(handle, image)); });
+                              [&] { return int(Api::rzConfigUSBBootstrapDevice(handle, image)); });
 }
 
 int serialFromFlash(int handle, int* serial)
 {
     return Call::query("reading the serial number from flash",
-                       [&] { return rzConfigUSBGetSerialFromFlash(handle, serial); });
+                       [&] { return Api::rzConfigUSBGetSerialFromFlash(handle, serial); });
 }
 
 // Bootstrapped, the instrument is known by the serial number in its flash
@@ -119,10 +120,10 @@ int serialFromFlash(int handle, int* serial)
 Opened openInBootLoader(int* handle, int serial, int type, const char* bootImage, QString* line)
 {
     int foundSerial = 0;
-    if (Call::query("opening the instrument", [&] { return rzConfigUSBOpenDevice(handle); }) == 0) {
+    if (Call::query("opening the instrument", [&] { return Api::rzConfigUSBOpenDevice(handle); }) == 0) {
         int foundType = -1;
         const bool answered = Call::query("reading the serial number", [&] {
-                                  return rzConfigUSBGetDeviceSerial(*handle, &foundSerial);
+                                  return Api::rzConfigUSBGetDeviceSerial(*handle, &foundSerial);
                               }) == 0
                               && readType(*handle, &foundType) == 0;
         return answered && foundSerial == serial && foundType == type ? Opened::Yes : Opened::NotChecked;
@@ -157,16 +158,16 @@ const DeviceFamily& DeviceFamily::usb()
          .serialFromFlash = serialFromFlash,
          .close = closeConfigured},
         {{.component = "boot",
-          .clear = C::clearing<rzConfigUSBClearBootSector>,
-          .write = C::writing<rzConfigUSBWriteBootSector>,
+          .clear = C::clearing<&Api::rzConfigUSBClearBootSector>,
+          .write = C::writing<&Api::rzConfigUSBWriteBootSector>,
           .label = "boot Fx3",
           .updateEstimate = S(10),
           .restoreLabel = "boot Fx3",
           .restoreEstimate = S(10),
           .restoreClearFailed = "Failed clearing boot Fx3 device."},
          {.component = "run",
-          .clear = C::clearing<rzConfigUSBClearRunSector>,
-          .write = C::writing<rzConfigUSBWriteRunSector>,
+          .clear = C::clearing<&Api::rzConfigUSBClearRunSector>,
+          .write = C::writing<&Api::rzConfigUSBWriteRunSector>,
           .updatePassesSerial = false,
           .label = "run Fx3",
           .updateEstimate = S(10),
@@ -174,8 +175,8 @@ const DeviceFamily& DeviceFamily::usb()
           .restoreEstimate = S(10),
           .restoreClearFailed = "Failed clearing run Fx3."},
          {.component = "fpga",
-          .clear = C::clearing<rzConfigUSBClearFPGAProgram>,
-          .write = C::writing<rzConfigUSBWriteFPGAProgram>,
+          .clear = C::clearing<&Api::rzConfigUSBClearFPGAProgram>,
+          .write = C::writing<&Api::rzConfigUSBWriteFPGAProgram>,
           .showsProgress = true,
           .label = "FPGA",
           .updateEstimate = S(360),

@@ -1,8 +1,10 @@
 #include "simulator/CallTrace.h"
 
+#include "catalogue/ImageFingerprint.h"
 #include "simulator/InstrumentState.h"
 
 #include <QFile>
+#include <QJsonArray>
 
 #include <cstdio>
 #include <mutex>
@@ -42,26 +44,72 @@ CallTrace::CallTrace(const char* call) : m_call(call)
 CallTrace& CallTrace::arg(const char* name, int value)
 {
     m_args << named(name, QByteArray::number(value));
+    m_inputs.insert(QLatin1String(name), value);
     return *this;
 }
 
+// Every text argument of the library is an image path.
 CallTrace& CallTrace::arg(const char* name, const char* text)
 {
     m_args << named(name, quoted(text));
+    m_images.emplace_back(QLatin1String(name), text);
     return *this;
 }
 
-CallTrace& CallTrace::inOut(const char* name, const int* value)
+// A recording has a null pointer's entry value as -1.
+CallTrace& CallTrace::inOut(const char* name, int* value)
 {
     m_args << named(name, value ? QByteArray::number(*value) : QByteArrayLiteral("null"));
-    return *this;
+    m_inputs.insert(QLatin1String(name), value ? *value : -1);
+    return outPointer(name, value);
 }
 
-CallTrace& CallTrace::outPointer(const char* name, const void* pointer)
+CallTrace& CallTrace::outPointer(const char* name, int* pointer)
 {
     if (!pointer)
         m_args << named(name, QByteArrayLiteral("null"));
+    else
+        m_outputs.emplace_back(QLatin1String(name), [pointer](const QJsonValue& value) { *pointer = value.toInt(); });
     return *this;
+}
+
+CallTrace& CallTrace::outPointer(const char* name, double* pointer)
+{
+    if (!pointer)
+        m_args << named(name, QByteArrayLiteral("null"));
+    else
+        m_outputs.emplace_back(QLatin1String(name), [pointer](const QJsonValue& value) { *pointer = value.toDouble(); });
+    return *this;
+}
+
+CallTrace& CallTrace::outList(const char* name, int* values, int room)
+{
+    if (!values) {
+        m_args << named(name, QByteArrayLiteral("null"));
+        return *this;
+    }
+    m_outputs.emplace_back(QLatin1String(name), [values, room](const QJsonValue& value) {
+        const QJsonArray list = value.toArray();
+        for (int index = 0; index < room && index < list.size(); ++index)
+            values[index] = list.at(index).toInt();
+    });
+    return *this;
+}
+
+QJsonObject CallTrace::inputs() const
+{
+    QJsonObject all = m_inputs;
+    for (const auto& [name, path] : m_images)
+        all.insert(name, ImageFingerprint::of(path));
+    return all;
+}
+
+void CallTrace::answer(const QJsonObject& outputs) const
+{
+    for (const auto& [name, write] : m_outputs) {
+        if (outputs.contains(name))
+            write(outputs.value(name));
+    }
 }
 
 CallTrace& CallTrace::out(const char* name, int value)

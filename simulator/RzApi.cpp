@@ -1,10 +1,12 @@
 // The maker's C API, answered by the simulated instrument. Each call traces
-// itself and hands the work to VirtualInstrument under its lock.
+// itself and hands the work to VirtualInstrument under its lock, or, when
+// replaying a recording, to CallReplay.
 // The library is built with hidden visibility; only these calls are exported.
 #pragma GCC visibility push(default)
 #include "device/rz_api.h"
 #pragma GCC visibility pop
 
+#include "simulator/CallReplay.h"
 #include "simulator/CallTrace.h"
 #include "simulator/VirtualInstrument.h"
 
@@ -20,6 +22,8 @@ const char apiVersion[] = RZ_API_VERSION_TEXT;
 template <typename Body>
 int perform(CallTrace& trace, Body body)
 {
+    if (CallReplay* replay = CallReplay::active())
+        return replay->answer(trace);
     VirtualInstrument& instrument = VirtualInstrument::instance();
     QString reason;
     const int status = instrument.perform(
@@ -105,8 +109,10 @@ extern "C" {
 
 const char* rzGetAPIVersion(void)
 {
-    CallTrace("rzGetAPIVersion").finish(apiVersion);
-    return apiVersion;
+    const CallReplay* replay = CallReplay::active();
+    const char* version = replay && replay->libraryVersion() ? replay->libraryVersion() : apiVersion;
+    CallTrace("rzGetAPIVersion").finish(version);
+    return version;
 }
 
 int rzOpenDevice(int* handle)
@@ -126,8 +132,8 @@ int rzCloseDevice(int handle)
 int rzGetDeviceInfo(int handle, RzDeviceType* type, int* serial)
 {
     CallTrace trace("rzGetDeviceInfo");
-    trace.arg("handle", handle).outPointer("type", type).outPointer("serial", serial);
     int model = 0;
+    trace.arg("handle", handle).outPointer("type", type ? &model : nullptr).outPointer("serial", serial);
     const int status = perform(trace, [&](VirtualInstrument& instrument, InstrumentState& state) {
         return instrument.deviceInfo(state, handle, type ? &model : nullptr, serial);
     });
@@ -181,8 +187,8 @@ RzInitStatus rzConfigUSBGetDeviceSerial(int handle, int* serial)
 RzInitStatus rzConfigUSBGetDeviceType(int handle, RzDeviceType* type)
 {
     CallTrace trace("rzConfigUSBGetDeviceType");
-    trace.arg("handle", handle).outPointer("type", type);
     int model = 0;
+    trace.arg("handle", handle).outPointer("type", type ? &model : nullptr);
     const int status = perform(trace, [&](VirtualInstrument& instrument, InstrumentState& state) {
         return instrument.deviceType(state, handle, type ? &model : nullptr);
     });
@@ -244,8 +250,8 @@ RzInitStatus rzConfigUSBWriteFPGAProgram(int handle, const char* imagePath, doub
 RzStatus rzConfigNetGetDeviceList(int* serials, int* count)
 {
     CallTrace trace("rzConfigNetGetDeviceList");
-    trace.inOut("count", count).outPointer("serials", serials);
     const int room = count ? *count : 0;
+    trace.inOut("count", count).outList("serials", serials, room);
     const int status = perform(trace, [&](VirtualInstrument& instrument, InstrumentState& state) {
         return instrument.listNetwork(state, serials, count);
     });

@@ -22,7 +22,7 @@ Updater::Updater(QWidget* parent)
     new LogMenu(log, SessionLog::folder(), [this](const QString& line) { addLine(line); });
     transcript = std::make_unique<Transcript>(
         [this](const QStringList& lines, Transcript::Kind kind) { showLines(lines, colourOf(kind)); });
-    transcript->begin(true);
+    transcript->begin(true, QStringLiteral("window"));
 }
 
 Updater::~Updater() = default;

@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/ModelTable.h"
+#include "families/CallRecorder.h"
 #include "families/DeviceFamily.h"
 #include "host/StateFolder.h"
 
@@ -12,10 +13,12 @@ Transcript::Transcript(Show show)
 {
 }
 
-void Transcript::begin(bool showBanner)
+void Transcript::begin(bool showBanner, const QString& action)
 {
+    CallRecorder::setAction(action);
     writeBanner(showBanner);
     reportLostLog();
+    reportLostRecording();
     const QString notShared = stateFolderNotSharedLine();
     if (!notShared.isEmpty())
         add(notShared);
@@ -79,6 +82,7 @@ void Transcript::keep(const QStringList& lines, Kind kind)
     show(lines, kind);
     log.write(lines);
     reportLostLog();
+    reportLostRecording();
 }
 
 void Transcript::sync()
@@ -99,4 +103,13 @@ void Transcript::reportLostLog()
         return;
     lossReported = true;
     add(QStringLiteral("Could not keep a log file: ") + log.errorString());
+}
+
+// Said once, whenever the recording file stops taking lines; the run goes on
+// unrecorded.
+void Transcript::reportLostRecording()
+{
+    const QString line = CallRecorder::takeLostLine();
+    if (!line.isEmpty())
+        add(line);
 }

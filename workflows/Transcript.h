@@ -24,8 +24,10 @@ public:
     // log always, and shown when `showBanner` (the window; a terminal keeps
     // its output to the flows'). Then what the log and the state folder
     // cannot do. Once the updater lock is held, for no second updater asks
-    // the library anything.
-    void begin(bool showBanner);
+    // the library anything. `action` is what the run is for (the command
+    // and its options, or "window"), as a recording of the library's calls
+    // names it.
+    void begin(bool showBanner, const QString& action);
 
     void add(const QString& line, Kind kind = Kind::Plain);
     void add(const QStringList& lines);
@@ -42,6 +44,7 @@ private:
     static QStringList connectionLines();
     void keep(const QStringList& lines, Kind kind);
     void reportLostLog();
+    void reportLostRecording();
 
     Show show;
     QString library;

@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/ModelTable.h"
+#include "families/CallRecorder.h"
 #include "host/WriteGuard.h"
 #include "workflows/CheckVersionsFlow.h"
 #include "workflows/FirmwareWriteFlow.h"
@@ -26,6 +27,7 @@ UpdaterSession::UpdaterSession(FrontEnd& frontEnd)
 
 FlowOutcome UpdaterSession::check()
 {
+    CallRecorder::noteAction(QStringLiteral("check"));
     CheckVersionsFlow flow(frontEnd);
     outcome = flow.run();
     found = flow.state();
@@ -37,6 +39,7 @@ FlowOutcome UpdaterSession::check()
 
 FlowOutcome UpdaterSession::update()
 {
+    CallRecorder::noteAction(QStringLiteral("update"));
     outcome = FirmwareWriteFlow::update(frontEnd, found, &attemptId);
     written = outcome == FlowOutcome::Done;
     commandExit = exitFor(outcome);
@@ -45,6 +48,7 @@ FlowOutcome UpdaterSession::update()
 
 FlowOutcome UpdaterSession::restore()
 {
+    CallRecorder::noteAction(QStringLiteral("restore"));
     outcome = FirmwareWriteFlow::restore(frontEnd, found, &attemptId);
     written = outcome == FlowOutcome::Done;
     commandExit = exitFor(outcome);

@@ -5,10 +5,13 @@
 #include "catalogue/ModelTable.h"
 #include "catalogue/SignedRelease.h"
 #include "simulator/FirmwareImage.h"
+#include "simulator/Recording.h"
 #include "simulator/tool/SigningKey.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonObject>
+#include <QMap>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -22,7 +25,8 @@ const char usage[] = "Commands:\n"
                      "                SHA256SUMS and its signature SHA256SUMS.minisig (by --key)\n"
                      "  keygen DIR    make a key pair to sign firmware with: DIR/rzsim.key, DIR/rzsim.pub\n"
                      "  plug    plug the instrument back in\n"
-                     "  unplug  unplug the instrument";
+                     "  unplug  unplug the instrument\n"
+                     "  replay FILE   summarize a recording of the device library's calls (RZ_API_RECORD)";
 
 const char* const componentOptions[] = {"boot", "run", "fpga", "fx3"};
 
@@ -107,7 +111,10 @@ int SimTool::run(const QStringList& arguments)
     }
     const QStringList positional = m_parser.positionalArguments();
     const QString command = positional.value(0);
-    const int expectedCount = command == QLatin1String("firmware") || command == QLatin1String("keygen") ? 2 : 1;
+    const int expectedCount = command == QLatin1String("firmware") || command == QLatin1String("keygen")
+                                      || command == QLatin1String("replay")
+                                  ? 2
+                                  : 1;
     if (positional.size() != expectedCount) {
         m_err << usage << '\n';
         return exitWith(command.isEmpty() ? QStringLiteral("no command given")
@@ -124,6 +131,8 @@ int SimTool::run(const QStringList& arguments)
         return makeSigningKey(positional.at(1));
     if (command == QLatin1String("plug") || command == QLatin1String("unplug"))
         return setPlugged(command == QLatin1String("plug"));
+    if (command == QLatin1String("replay"))
+        return summarizeRecording(positional.at(1));
     m_err << usage << '\n';
     return exitWith(QStringLiteral("unknown command %1").arg(command), 2);
 }
@@ -436,4 +445,53 @@ int SimTool::exitWith(const QString& message, int status)
 {
     fail(message);
     return status;
+}
+
+// For a support engineer: what was run, how many calls, how each function
+// answered, and how long it all took.
+int SimTool::summarizeRecording(const QString& path)
+{
+    Recording recording;
+    QString error;
+    if (!recording.load(path, &error))
+        return exitWith(error, 1);
+    const QJsonObject& header = recording.header();
+    m_out << "Library:    " << header.value("library").toString(QStringLiteral("(not recorded)")) << '\n'
+          << "Updater:    " << header.value("updater").toString() << '\n'
+          << "Action:     " << header.value("action").toString() << '\n';
+    struct Tally
+    {
+        int calls = 0;
+        qint64 milliseconds = 0;
+        QMap<QString, int> statuses; // "0", "5", "never returned"
+    };
+    QMap<QString, Tally> byFunction;
+    QMap<QString, int> statuses;
+    qint64 total = 0;
+    for (const QJsonObject& call : recording.calls()) {
+        const QString status = Recording::returned(call) ? QString::number(call.value("status").toInt())
+                                                         : QStringLiteral("never returned");
+        Tally& tally = byFunction[call.value("function").toString()];
+        ++tally.calls;
+        tally.milliseconds += qint64(call.value("durationMs").toDouble());
+        ++tally.statuses[status];
+        ++statuses[status];
+        total = qint64(call.value("sinceFirstCallMs").toDouble() + call.value("durationMs").toDouble());
+    }
+    const auto describe = [](const QMap<QString, int>& counts) {
+        QStringList parts;
+        for (auto count = counts.cbegin(); count != counts.cend(); ++count)
+            parts << QStringLiteral("%1 x%2").arg(count.key()).arg(count.value());
+        return parts.join(QStringLiteral(", "));
+    };
+    m_out << "Calls:      " << recording.calls().size() << " (status " << describe(statuses) << ")\n"
+          << "Total time: " << total << " ms\n";
+    for (auto entry = byFunction.cbegin(); entry != byFunction.cend(); ++entry) {
+        m_out << QStringLiteral("  %1 calls %2, %3 ms, status %4\n")
+                     .arg(entry.key(), -32)
+                     .arg(entry.value().calls, 3)
+                     .arg(entry.value().milliseconds, 8)
+                     .arg(describe(entry.value().statuses));
+    }
+    return 0;
 }

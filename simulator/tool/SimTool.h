@@ -30,6 +30,7 @@ private:
     int writeFirmware(const QString& folder);
     int makeSigningKey(const QString& folder);
     int setPlugged(bool plugged);
+    int summarizeRecording(const QString& path);
 
     bool applyComponents(InstrumentState* state);
     bool applyFaults(InstrumentState* state);

@@ -1,0 +1,202 @@
+#include "families/CallRecorder.h"
+
+#include "catalogue/ImageFingerprint.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <atomic>
+#include <chrono>
+#include <mutex>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+qint64 millisecondsBetween(Clock::time_point from, Clock::time_point to)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(to - from).count();
+}
+
+// The file, opened at the first line and flushed after every line: a run
+// that ends without returning from a stuck call leaves whole lines.
+class Recording
+{
+public:
+    static Recording& get()
+    {
+        static Recording recording;
+        return recording;
+    }
+
+    std::atomic<bool> on{!qEnvironmentVariableIsEmpty("RZ_API_RECORD")};
+    std::mutex mutex;
+    QString action;
+    QString lostLine;
+    bool headerWritten = false;
+    qint64 calls = 0;
+    Clock::time_point firstCall;
+    // The call the library is working on.
+    bool inFlight = false;
+    qint64 flightNumber = 0;
+    QJsonObject flight;
+    Clock::time_point flightStarted;
+
+    // Under the mutex: false once the file cannot be written.
+    bool ready(const QString& libraryVersion = QString())
+    {
+        if (!on)
+            return false;
+        if (!file.isOpen()) {
+            file.setFileName(qEnvironmentVariable("RZ_API_RECORD"));
+            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+                lose();
+                return false;
+            }
+        }
+        if (!headerWritten) {
+            headerWritten = true;
+            write({{"format", 1},
+                   {"library", libraryVersion.isNull() ? QJsonValue() : QJsonValue(libraryVersion)},
+                   {"updater", QCoreApplication::applicationVersion()},
+                   {"action", action.isEmpty() ? QJsonValue() : QJsonValue(action)}});
+        }
+        return on;
+    }
+
+    void write(const QJsonObject& line)
+    {
+        const QByteArray text = QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
+        if (file.write(text) != text.size() || !file.flush())
+            lose();
+    }
+
+private:
+    void lose()
+    {
+        on = false;
+        lostLine = QStringLiteral("Could not record the device library's calls: %1: %2")
+                       .arg(file.fileName(), file.errorString());
+        file.close();
+    }
+
+    QFile file;
+};
+
+} // namespace
+
+CallRecorder::Call& CallRecorder::Call::in(const char* name, int value)
+{
+    if (recording())
+        inputs.insert(QLatin1String(name), value);
+    return *this;
+}
+
+CallRecorder::Call& CallRecorder::Call::image(const char* name, const char* path)
+{
+    if (recording())
+        inputs.insert(QLatin1String(name), ImageFingerprint::of(path));
+    return *this;
+}
+
+CallRecorder::Call& CallRecorder::Call::outList(const char* name, const int* values, int room, const int* count)
+{
+    if (recording()) {
+        outputs.emplace_back(name, [values, room, count] {
+            QJsonArray list;
+            for (int index = 0; values && count && index < std::min(room, *count); ++index)
+                list.append(values[index]);
+            return QJsonValue(list);
+        });
+    }
+    return *this;
+}
+
+qint64 CallRecorder::Call::started()
+{
+    Recording& recording = Recording::get();
+    const std::lock_guard<std::mutex> lock(recording.mutex);
+    if (!recording.ready())
+        return 0;
+    const Clock::time_point now = Clock::now();
+    if (++recording.calls == 1)
+        recording.firstCall = now;
+    recording.inFlight = true;
+    recording.flightNumber = recording.calls;
+    recording.flightStarted = now;
+    recording.flight = QJsonObject{{"call", recording.calls},
+                                   {"function", QLatin1String(function)},
+                                   {"inputs", inputs},
+                                   {"sinceFirstCallMs", millisecondsBetween(recording.firstCall, now)}};
+    return recording.calls;
+}
+
+// A call recorded as abandoned is not recorded again: its caller has moved
+// on, and what it pointed to is no longer there to read.
+void CallRecorder::Call::finished(qint64 number, int status)
+{
+    Recording& recording = Recording::get();
+    const std::lock_guard<std::mutex> lock(recording.mutex);
+    if (!number || !recording.inFlight || recording.flightNumber != number)
+        return;
+    recording.inFlight = false;
+    QJsonObject answered;
+    for (const auto& [name, read] : outputs)
+        answered.insert(name, read());
+    QJsonObject line = recording.flight;
+    line.insert("outputs", answered);
+    line.insert("status", status);
+    line.insert("durationMs", millisecondsBetween(recording.flightStarted, Clock::now()));
+    if (recording.ready())
+        recording.write(line);
+}
+
+void CallRecorder::setAction(const QString& action)
+{
+    Recording& recording = Recording::get();
+    const std::lock_guard<std::mutex> lock(recording.mutex);
+    recording.action = action;
+}
+
+void CallRecorder::begin(const QString& libraryVersion)
+{
+    Recording& recording = Recording::get();
+    const std::lock_guard<std::mutex> lock(recording.mutex);
+    recording.ready(libraryVersion);
+}
+
+void CallRecorder::noteAction(const QString& step)
+{
+    Recording& recording = Recording::get();
+    const std::lock_guard<std::mutex> lock(recording.mutex);
+    if (recording.ready())
+        recording.write({{"action", step}});
+}
+
+void CallRecorder::abandoned()
+{
+    Recording& recording = Recording::get();
+    const std::lock_guard<std::mutex> lock(recording.mutex);
+    if (!recording.inFlight)
+        return;
+    recording.inFlight = false;
+    QJsonObject line = recording.flight;
+    line.insert("returned", false);
+    line.insert("durationMs", millisecondsBetween(recording.flightStarted, Clock::now()));
+    if (recording.ready())
+        recording.write(line);
+}
+
+bool CallRecorder::recording()
+{
+    return Recording::get().on;
+}
+
+QString CallRecorder::takeLostLine()
+{
+    Recording& recording = Recording::get();
+    const std::lock_guard<std::mutex> lock(recording.mutex);
+    return std::exchange(recording.lostLine, QString());
+}

@@ -2,7 +2,6 @@
 
 #include "catalogue/ImageFingerprint.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -33,6 +32,7 @@ public:
 
     std::atomic<bool> on{!qEnvironmentVariableIsEmpty("RZ_API_RECORD")};
     std::mutex mutex;
+    QString updaterVersion;
     QString action;
     QString lostLine;
     bool headerWritten = false;
@@ -60,7 +60,7 @@ public:
             headerWritten = true;
             write({{"format", 1},
                    {"library", libraryVersion.isNull() ? QJsonValue() : QJsonValue(libraryVersion)},
-                   {"updater", QCoreApplication::applicationVersion()},
+                   {"updater", updaterVersion.isEmpty() ? QJsonValue() : QJsonValue(updaterVersion)},
                    {"action", action.isEmpty() ? QJsonValue() : QJsonValue(action)}});
         }
         return on;
@@ -153,10 +153,11 @@ void CallRecorder::Call::finished(qint64 number, int status)
         recording.write(line);
 }
 
-void CallRecorder::setAction(const QString& action)
+void CallRecorder::describeRun(const QString& updaterVersion, const QString& action)
 {
     Recording& recording = Recording::get();
     const std::lock_guard<std::mutex> lock(recording.mutex);
+    recording.updaterVersion = updaterVersion;
     recording.action = action;
 }
 

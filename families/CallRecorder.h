@@ -70,9 +70,9 @@ public:
         std::vector<std::pair<QString, std::function<QJsonValue()>>> outputs;
     };
 
-    // What the run is for, before the first line: the command and its
-    // options, or "window".
-    static void setAction(const QString& action);
+    // Before the first line: the updater's version, and what the run is
+    // for (the command and its options, or "window").
+    static void describeRun(const QString& updaterVersion, const QString& action);
     // The first line, once the library named its version; calls made
     // before then are recorded under an unknown version.
     static void begin(const QString& libraryVersion);

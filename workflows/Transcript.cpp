@@ -15,7 +15,7 @@ Transcript::Transcript(Show show)
 
 void Transcript::begin(bool showBanner, const QString& action)
 {
-    CallRecorder::setAction(action);
+    CallRecorder::describeRun(QStringLiteral(RZ_UPDATER_VERSION), action);
     writeBanner(showBanner);
     reportLostLog();
     reportLostRecording();

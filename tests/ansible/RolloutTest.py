@@ -63,6 +63,7 @@ class RolloutTest(unittest.TestCase):
             inventory["benches"]["hosts"][bench] = {
                 "rz_release_dir": folder,
                 "rz_state_dir": os.path.join(folder, "state"),
+                "rz_record": os.path.join(folder, "calls.jsonl"),
                 "rz_environment": {
                     "RZ_SIM_DEVICE": os.path.join(folder, "rzsim-device.json"),
                     "RZ_SIM_TRACE": os.path.join(folder, "trace.txt"),
@@ -161,6 +162,11 @@ class RolloutTest(unittest.TestCase):
                          ("failed", "Firmware updated unsuccessfully."))
         for bench in ("bench3", "bench4"):
             self.assertEqual(self.trace(bench), "", bench)
+        # The failed bench's recording ends with the write that failed.
+        with open(os.path.join(self.bench("bench2"), "calls.jsonl")) as recording:
+            calls = [json.loads(line) for line in recording]
+        self.assertEqual(calls[0]["action"], "--json update")
+        self.assertEqual((calls[-1]["function"], calls[-1]["status"]), ("rzConfigUSBWriteRunSector", 5))
 
 
 if __name__ == "__main__":

@@ -47,6 +47,15 @@ options:
       - Where the updater keeps its state (pending records, session logs),
         passed as C(RZ_STATE_DIR). By default the machine's shared state folder.
     type: path
+  record:
+    description:
+      - Records every call the updater makes to the device library, with its
+        answer and timing, into this file on the bench (JSON Lines, passed as
+        C(RZ_API_RECORD)), with serial numbers and timings, no firmware. A support
+        engineer summarizes it with C(rzsim replay FILE); it replays without
+        the instrument. A file that cannot be written is said in the log and
+        the run goes on unrecorded.
+    type: path
   allow_downgrade:
     description:
       - Write even where the instrument holds newer firmware than the release.
@@ -157,6 +166,7 @@ MODULE_OPTIONS = dict(
     chdir=dict(type="path", required=True),
     updater=dict(type="str", default="rz-firmware-updater"),
     state_dir=dict(type="path"),
+    record=dict(type="path"),
     allow_downgrade=dict(type="bool", default=False),
     # The updater knows its models and refuses any other name (exit 2, its
     # reason on stderr), so the module keeps no list of them.
@@ -309,6 +319,8 @@ def main():
     environment = dict(os.environ)
     if params["state_dir"]:
         environment["RZ_STATE_DIR"] = params["state_dir"]
+    if params["record"]:
+        environment["RZ_API_RECORD"] = params["record"]
     rc, stdout, stderr, timed_out = run_updater(
         executable, command_line(params, module.check_mode), params["chdir"], environment, params["timeout"]
     )

@@ -10,7 +10,7 @@
 namespace {
 
 volatile std::sig_atomic_t writing = 0;
-volatile std::sig_atomic_t stopAsked = 0;
+volatile std::sig_atomic_t stopAsked = 0; // the first stop signal's number
 // Written once by the handler, read by the guard on its own thread.
 int noticePipe[2] = {-1, -1};
 
@@ -23,7 +23,7 @@ void onStopSignal(int signalNumber)
         return;
     }
     if (!stopAsked) {
-        stopAsked = 1;
+        stopAsked = signalNumber;
         const ssize_t ignored = ::write(noticePipe[1], "!", 1);
         (void)ignored;
     }
@@ -71,7 +71,7 @@ void WriteGuard::install()
     // Restarted system calls: the event loop and the device library go on
     // as if nothing had happened.
     action.sa_flags = SA_RESTART;
-    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP})
+    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
         sigaction(signalNumber, &action, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
 }
@@ -79,4 +79,9 @@ void WriteGuard::install()
 bool WriteGuard::stopRequested()
 {
     return stopAsked != 0;
+}
+
+int WriteGuard::stopExitCode()
+{
+    return 128 + stopAsked;
 }

@@ -8,7 +8,7 @@
 
 class QSocketNotifier;
 
-// Ctrl-C, SIGTERM and SIGHUP (a closed terminal, a logout) while firmware is
+// Ctrl-C, SIGTERM, SIGHUP (a closed terminal, a logout) and SIGQUIT while firmware is
 // written would end the program with the instrument half programmed. While a
 // guard lives they are recorded instead, and the first is announced through
 // the guard's callback on the thread that made it; the program acts on them
@@ -30,6 +30,9 @@ public:
     static void install();
     // Whether a stop was asked for while a guard lived.
     static bool stopRequested();
+    // How a shell tells that the first of those signals ended the program:
+    // 128 + its number (130 for Ctrl-C, 143 for SIGTERM).
+    static int stopExitCode();
 
     static QString noticeLine()
     {

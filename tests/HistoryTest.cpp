@@ -239,7 +239,7 @@ void HistoryTest::filtersAndFormats_data()
     QTest::newRow("bad date") << QStringList{"--since", "2024-13-01"} << "table" << 2 << QStringList()
                               << "--since: expected a date as YYYY-MM-DD, not 2024-13-01.";
     QTest::newRow("bad serial") << QStringList{"--serial", "one"} << "table" << 2 << QStringList()
-                                << "--serial: expected a serial number, not one.";
+                                << "rz-firmware-updater: --serial: expected a serial number above 0, not one.";
     QTest::newRow("two formats") << QStringList{"--json", "--csv"} << "table" << 2 << QStringList()
                                  << "--json and --csv cannot be combined.";
     QTest::newRow("window") << QStringList{""} << "window" << 0 << QStringList{"4", "3", "2", "1"} << "";

@@ -10,7 +10,6 @@
 #include "workflows/FirmwareWriteFlow.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -40,12 +39,16 @@ const char description[] =
     "      needs a restore)\n"
     "  10  check: an update is available\n"
     "  11  check: a restore is needed\n"
-    "  130 stopped by a signal once the firmware being written was written\n"
+    "  128+N  stopped by signal N (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,\n"
+    "      143 SIGTERM) once the firmware being written was written\n"
     "      successfully (a stop during a write that failed exits 1)\n"
+    "\n"
+    "A command that fails or refuses prints its reason on standard error too,\n"
+    "after the program's name.\n"
     "\n"
     "Without a command the window opens.";
 
-const char* const outcomeNames[] = {"done", "refused", "nothing found", "failed", "cancelled"};
+const char programName[] = "rz-firmware-updater";
 
 // Qt's own options for the window, which still open the window.
 bool isWindowOption(const char* argument)
@@ -58,9 +61,18 @@ bool isWindowOption(const char* argument)
     return false;
 }
 
-QJsonValue versionOrNull(const FirmwareVersion& version, bool known)
+// An error or a reason on standard error, after the program's name, as
+// other commands give theirs.
+void printError(const QString& line)
 {
-    return known ? QJsonValue(version.versionString()) : QJsonValue();
+    std::fprintf(stderr, "%s: %s\n", programName, qPrintable(line));
+}
+
+// Serial numbers are positive; a minus sign or a word is a typing error.
+bool isSerialNumber(const QString& text)
+{
+    bool number = false;
+    return text.toInt(&number) > 0 && number;
 }
 
 } // namespace
@@ -86,7 +98,8 @@ int CommandLine::run(const QStringList& arguments)
         HistoryCommand history;
         return history.readOptions(parser, model) ? history.run() : int(ExitUsage);
     }
-    terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout);
+    report.emplace(command);
+    terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout, *report);
     terminal->allowDowngrade = parser.isSet(QStringLiteral("allow-downgrade"));
     terminal->model = model;
     UpdaterLock lock;
@@ -96,10 +109,13 @@ int CommandLine::run(const QStringList& arguments)
     } else {
         exitCode = refuse(lock.errorLine());
     }
-    // A stop was put off until the write ended: 130 says the program was
-    // stopped, but only after a write that succeeded.
+    // A stop was put off until the write ended: 128 + the signal's number
+    // says the program was stopped, but only after a write that succeeded.
     if (WriteGuard::stopRequested() && exitCode == ExitDone)
-        exitCode = ExitInterrupted;
+        exitCode = WriteGuard::stopExitCode();
+    const QString reason = report->reason(outcome);
+    if (!reason.isNull())
+        printError(reason);
     if (json)
         printJson(exitCode);
     return exitCode;
@@ -123,31 +139,47 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
          QStringLiteral("YYYY-MM-DD")},
         {QStringLiteral("csv"), QStringLiteral("history: the attempts as CSV, a header row first.")},
     });
-    if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
-        *exitCode = ExitUsage;
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText(), exitCode);
+    if (parser.isSet(QStringLiteral("help"))) {
+        showHelp();
+        *exitCode = ExitDone;
         return false;
     }
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(ExitDone);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
     const QStringList positional = parser.positionalArguments();
     command = positional.value(0);
     json = parser.isSet(QStringLiteral("json"));
-    if (positional.size() != 1 || !QStringList({"check", "update", "restore", "history"}).contains(command)) {
-        std::fprintf(stderr, "Expected one command: check, update, restore or history (see --help).\n");
-        *exitCode = ExitUsage;
-        return false;
-    }
+    if (positional.size() != 1 || !QStringList({"check", "update", "restore", "history"}).contains(command))
+        return usageError(QStringLiteral("Expected one command: check, update, restore or history (see --help)."),
+                          exitCode);
     if (command != QLatin1String("history")
         && (parser.isSet(QStringLiteral("serial")) || parser.isSet(QStringLiteral("since"))
-            || parser.isSet(QStringLiteral("csv")))) {
-        std::fprintf(stderr, "--serial, --since and --csv go with history only.\n");
-        *exitCode = ExitUsage;
-        return false;
-    }
+            || parser.isSet(QStringLiteral("csv"))))
+        return usageError(QStringLiteral("--serial, --since and --csv go with history only."), exitCode);
+    const QString serial = parser.value(QStringLiteral("serial"));
+    if (parser.isSet(QStringLiteral("serial")) && !isSerialNumber(serial))
+        return usageError(QStringLiteral("--serial: expected a serial number above 0, not %1.").arg(serial), exitCode);
     return true;
+}
+
+bool CommandLine::usageError(const QString& line, int* exitCode)
+{
+    printError(line);
+    *exitCode = ExitUsage;
+    return false;
+}
+
+// Qt's help names the program by the path it was started with; the usage
+// line names it as a user types it.
+void CommandLine::showHelp() const
+{
+    QString help = parser.helpText();
+    const QString startedAs = QStringLiteral("Usage: ") + QCoreApplication::arguments().value(0);
+    if (help.startsWith(startedAs))
+        help.replace(0, startedAs.size(), QStringLiteral("Usage: ") + QLatin1String(programName));
+    std::fputs(qPrintable(help), stdout);
 }
 
 bool CommandLine::readModel(std::optional<int>* model, int* exitCode)
@@ -160,10 +192,9 @@ bool CommandLine::readModel(std::optional<int>* model, int* exitCode)
         *model = type;
         return true;
     }
-    std::fprintf(stderr, "--model: expected one of %s, not %s.\n", qPrintable(ModelTable::names(QStringLiteral(", "))),
-                 qPrintable(name));
-    *exitCode = ExitUsage;
-    return false;
+    return usageError(
+        QStringLiteral("--model: expected one of %1, not %2.").arg(ModelTable::names(QStringLiteral(", ")), name),
+        exitCode);
 }
 
 int CommandLine::runCommand()
@@ -213,7 +244,7 @@ std::optional<int> CommandLine::checkFirst()
     outcome = flow.run();
     found = flow.state();
     offered = flow.offered();
-    release = flow.release();
+    report->setFound(found, flow.release());
     if (outcome == FlowOutcome::Done)
         return std::nullopt;
     if (outcome != FlowOutcome::Cancelled)
@@ -221,22 +252,26 @@ std::optional<int> CommandLine::checkFirst()
     if (command == QLatin1String("restore"))
         return refuse(QStringLiteral("No instrument answers. To bootstrap it, name its model: restore --model %1.")
                           .arg(ModelTable::names(QStringLiteral("|"))));
-    terminal->addLine(QStringLiteral("No instrument answers. If one is connected, "
-                                     "restore --model MODEL can bootstrap it."));
+    const QString line = QStringLiteral("No instrument answers. If one is connected, "
+                                        "restore --model MODEL can bootstrap it.");
+    terminal->addLine(line);
+    terminal->noteReason(line);
     outcome = FlowOutcome::NothingFound;
     return ExitNothingFound;
 }
 
 int CommandLine::write(FlowOutcome (*flow)(FrontEnd&, const DeviceState&, qint64*))
 {
+    qint64 attemptId = 0;
     outcome = flow(*terminal, found, &attemptId);
-    written = outcome == FlowOutcome::Done;
+    report->setWrite(attemptId, outcome == FlowOutcome::Done);
     return exitFor(outcome);
 }
 
 int CommandLine::refuse(const QString& line)
 {
     terminal->addLine(line);
+    terminal->noteReason(line);
     outcome = FlowOutcome::Refused;
     return ExitRefused;
 }
@@ -257,34 +292,9 @@ int CommandLine::exitFor(FlowOutcome outcome)
     return ExitFailed;
 }
 
-void CommandLine::printJson(int exitCode) const
+void CommandLine::printJson(int exitCode)
 {
-    const bool identified = found.status != NotDetected;
-    const bool versionsRead = found.status == Operational;
-    const QString logFile = terminal->sessionLogPath();
-    QJsonObject report{
-        {"command", command},
-        {"outcome", QString::fromLatin1(outcomeNames[int(outcome)])},
-        {"exitCode", exitCode},
-        {"model", identified ? QJsonValue(deviceTypeName(found.deviceType)) : QJsonValue()},
-        {"serial", identified ? QJsonValue(found.serialNumber) : QJsonValue()},
-        {"firmwareBefore", versionOrNull(found.currentVersion, versionsRead)},
-        // Only what is known: the target once written, the same firmware when
-        // nothing was written, nothing after a write that failed.
-        {"firmwareAfter", written ? QJsonValue(found.targetVersion.versionString())
-                                  : versionOrNull(found.currentVersion, versionsRead && outcome != FlowOutcome::Failed)},
-        {"target", versionOrNull(found.targetVersion, identified && isKnownDeviceType(found.deviceType))},
-        // True only after a successful write: a script can tell an update
-        // from an instrument that was already current.
-        {"written", written},
-        {"logFile", logFile.isEmpty() ? QJsonValue() : QJsonValue(logFile)},
-        {"release", release ? QJsonValue(QJsonObject{{"key", release->keyId()}, {"comment", release->comment()}})
-                            : QJsonValue()},
-        {"lines", QJsonArray::fromStringList(terminal->writtenLines())},
-        // The history's row of the write, for `history` and the window.
-        {"attemptId", attemptId ? QJsonValue(attemptId) : QJsonValue()},
-        {"libraryVersion", terminal->libraryVersion().isNull() ? QJsonValue() : QJsonValue(terminal->libraryVersion())},
-    };
-    std::fputs(QJsonDocument(report).toJson(QJsonDocument::Indented).constData(), stdout);
+    const QJsonObject json = report->finish(outcome, exitCode, *terminal, terminal->writtenLines());
+    std::fputs(QJsonDocument(json).toJson(QJsonDocument::Indented).constData(), stdout);
     std::fflush(stdout);
 }

@@ -1,9 +1,9 @@
 #ifndef COMMANDLINE_H
 #define COMMANDLINE_H
 
-#include "catalogue/SignedRelease.h"
 #include "workflows/DeviceState.h"
 #include "workflows/FrontEnd.h"
+#include "workflows/RunReport.h"
 
 #include <QCommandLineParser>
 #include <QString>
@@ -28,7 +28,7 @@ public:
         ExitRefused = 4,         // stopped before anything was written
         ExitUpdateAvailable = 10, // check: an update is offered
         ExitRestoreNeeded = 11,  // check: a restore is offered
-        ExitInterrupted = 130,   // asked to stop while firmware was written
+        // 128 + a signal's number: asked to stop while firmware was written
     };
 
     CommandLine();
@@ -41,6 +41,8 @@ public:
 
 private:
     bool parse(const QStringList& arguments, int* exitCode);
+    static bool usageError(const QString& line, int* exitCode);
+    void showHelp() const;
     bool readModel(std::optional<int>* model, int* exitCode);
     int runCommand();
     int check();
@@ -50,18 +52,16 @@ private:
     int write(FlowOutcome (*flow)(FrontEnd&, const DeviceState&, qint64*));
     int refuse(const QString& line);
     static int exitFor(FlowOutcome outcome);
-    void printJson(int exitCode) const;
+    void printJson(int exitCode);
 
     QCommandLineParser parser;
     QString command;
     bool json = false;
+    std::optional<RunReport> report; // before the terminal, which writes to it
     std::unique_ptr<TerminalFrontEnd> terminal;
     DeviceState found;
-    std::optional<SignedRelease> release; // who signed ./firmware, by the check
     FlowOutcome outcome = FlowOutcome::Done;
     int offered = FrontEnd::NoAction;
-    bool written = false;
-    qint64 attemptId = 0;
 };
 
 #endif

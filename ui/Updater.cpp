@@ -180,11 +180,11 @@ void Updater::restoreDevice()
 }
 
 // A stop asked for during the write was put off until its verdict, which
-// the log now shows; 130 only after a write that succeeded.
+// the log now shows; 128 + the signal's number only after a write that succeeded.
 void Updater::quitIfStopped(FlowOutcome outcome)
 {
     if (WriteGuard::stopRequested())
-        QCoreApplication::exit(outcome == FlowOutcome::Done ? 130 : 1);
+        QCoreApplication::exit(outcome == FlowOutcome::Done ? WriteGuard::stopExitCode() : 1);
 }
 
 void Updater::beginBusy(const QString& text)

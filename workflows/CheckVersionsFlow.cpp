@@ -64,6 +64,7 @@ FlowOutcome CheckVersionsFlow::refuseRelease()
 {
     for (const QString& line : qAsConst(releaseRefusal))
         frontEnd.addLine(line);
+    frontEnd.noteReason(releaseRefusal.value(0));
     return FlowOutcome::Refused;
 }
 
@@ -123,7 +124,9 @@ void CheckVersionsFlow::bootstrapAs(int deviceType)
 FlowOutcome CheckVersionsFlow::report()
 {
     if (found.status == NotDetected) {
-        frontEnd.addLine(QStringLiteral("Failed to detect device."));
+        const QString notFound = QStringLiteral("Failed to detect device.");
+        frontEnd.addLine(notFound);
+        frontEnd.noteReason(notFound);
         frontEnd.addLine(QStringLiteral(
             "Cycle the power on the device, restart the firmware updater,  and try again."));
         frontEnd.addLine(QStringLiteral("If you continue to receive this message, contact Pellanor."));
@@ -149,7 +152,9 @@ FlowOutcome CheckVersionsFlow::reportOperational()
                      + found.currentVersion.versionString());
     // Nothing can be written to a model this release has no images for.
     if (!isKnownDeviceType(found.deviceType)) {
-        frontEnd.addLine(QStringLiteral("This release has no firmware for this device type."));
+        const QString noFirmware = QStringLiteral("This release has no firmware for this device type.");
+        frontEnd.addLine(noFirmware);
+        frontEnd.noteReason(noFirmware);
         return FlowOutcome::Refused;
     }
     QString recordProblem;
@@ -188,6 +193,8 @@ FlowOutcome CheckVersionsFlow::askAboutDowngrade()
 {
     if (!frontEnd.confirmDowngrade()) {
         frontEnd.addLine(QStringLiteral("Cancelling operation."));
+        frontEnd.noteReason(QStringLiteral("The instrument holds newer firmware than this release; "
+                                           "the downgrade was declined."));
         return FlowOutcome::Refused;
     }
     offer(FrontEnd::UpdateAction);

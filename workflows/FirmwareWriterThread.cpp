@@ -4,7 +4,7 @@
 #include "workflows/UpdateHistory.h"
 
 FirmwareWriterThread::FirmwareWriterThread()
-    : QThread(nullptr), images([this](const QString& line) { emit addLine(line); })
+    : QThread(nullptr), images([this](const QString& line) { reportFailure(line); })
 {
 }
 
@@ -62,7 +62,7 @@ bool FirmwareWriterThread::recordPending(const std::vector<WriteStep>& steps)
         || PendingUpdate(state.deviceType, state.serialNumber)
                .write(componentsWritten(steps), state.targetVersion.versionString(), &reason))
         return true;
-    emit addLine(QStringLiteral("Cannot record the update before writing: ") + reason);
+    reportFailure(QStringLiteral("Cannot record the update before writing: ") + reason);
     refused = true;
     return false;
 }
@@ -162,11 +162,12 @@ bool FirmwareWriterThread::hasOpened(DeviceFamily::Opened opened, const QString&
     if (opened == DeviceFamily::Opened::Yes)
         return true;
     if (opened == DeviceFamily::Opened::NotChecked) {
-        emit addLine(QStringLiteral("The connected instrument is not the one checked; nothing was written."));
+        reportFailure(QStringLiteral("The connected instrument is not the one checked; nothing was written."));
         refused = true;
         return false;
     }
-    emitAndPause(line);
+    reportFailure(line);
+    QThread::msleep(32);
     return false;
 }
 
@@ -174,9 +175,15 @@ bool FirmwareWriterThread::failed(int status, const QString& line)
 {
     if (status == 0)
         return false;
-    failureLine = line;
-    emit addLine(line);
+    reportFailure(line);
     return true;
+}
+
+void FirmwareWriterThread::reportFailure(const QString& line)
+{
+    if (failureLine.isEmpty())
+        failureLine = line;
+    emit addLine(line);
 }
 
 void FirmwareWriterThread::emitAndPause(const QString& line)

@@ -30,7 +30,9 @@ public:
     bool success = false; // read once the thread has finished
     bool refused = false; // stopped before anything on the instrument was erased
     qint64 attemptId = 0; // the history's row once recorded; read once the thread has finished
-    QString failureLine;  // the line that reported the failure, for the history
+    QString failureLine;  // the first line that reported a failure or refusal, for the history
+    // Whether a clear was sent to the instrument; read once the thread has finished.
+    bool erasedAny() const { return erased; }
     FpgaProgress progress;
 
 signals:
@@ -55,6 +57,9 @@ protected:
     bool hasOpened(DeviceFamily::Opened opened, const QString& line);
     // True for a non-zero status, after emitting the line that reports it.
     bool failed(int status, const QString& line);
+    // Emits the line that says why the write stops, kept as the failure line
+    // unless an earlier one said why.
+    void reportFailure(const QString& line);
     // Emits the line, then gives the log a moment to show it.
     void emitAndPause(const QString& line);
 

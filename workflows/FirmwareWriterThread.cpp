@@ -15,6 +15,7 @@ bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, int& ha
                                            const std::function<int(int)>& finish)
 {
     const bool resuming = unskipUnfinished(steps);
+    erased = false;
     if (!imagesUsable(steps) || !openWithCopies(handle, open) || !recordPending(steps))
         return false;
     if (componentsWritten(steps).isEmpty())
@@ -112,6 +113,7 @@ bool FirmwareWriterThread::write(int handle, const WriteStep& step)
     }
     emit addLine(step.announce);
     double* percent = step.showsProgress ? progress.begin() : nullptr;
+    erased = true;
     const bool written = !failed(step.clear(handle, percent), step.clearFailed)
                          && !failed(step.write(handle, step.image.c_str(), percent), step.writeFailed);
     if (step.showsProgress)

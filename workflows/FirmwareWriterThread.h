@@ -82,6 +82,7 @@ private:
     bool write(int handle, const WriteStep& step);
 
     ImageCheck images;
+    bool erased = false; // a clear was sent to the instrument
 };
 
 #endif

@@ -16,6 +16,7 @@ bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, int& ha
                                            const std::function<int(int)>& finish)
 {
     const bool resuming = unskipUnfinished(steps);
+    erased = false;
     if (!imagesUsable(steps) || !openWithCopies(handle, open) || !recordPending(steps))
         return false;
     if (componentsWritten(steps).isEmpty())

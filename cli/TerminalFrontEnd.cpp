@@ -2,8 +2,9 @@
 
 #include <unistd.h>
 
-TerminalFrontEnd::TerminalFrontEnd(std::FILE* lines)
+TerminalFrontEnd::TerminalFrontEnd(std::FILE* lines, RunReport& report)
     : out(lines),
+      report(report),
       statusOnTerminal(isatty(STDERR_FILENO) == 1),
       transcript([this](const QStringList& shown, Transcript::Kind) { printAll(shown); })
 {

@@ -1,8 +1,11 @@
 # Shared by run.sh and test.sh: install what is missing, then build.
 
 # libsodium-dev verifies release signatures; minisign makes the tests'
-# throw-away keys and signatures, as a maker's release engineer does.
-PACKAGES=(cmake g++ make pkg-config qtbase5-dev libqt5sql5-sqlite dbus-daemon libsodium-dev minisign ansible-core)
+# throw-away keys and signatures, as a maker's release engineer does;
+# dpkg-dev gives Debian's hardening flags (dpkg-buildflags); librsvg2-bin
+# draws the PNG icons from the SVG (rsvg-convert).
+PACKAGES=(cmake g++ make pkg-config qtbase5-dev libqt5sql5-sqlite dbus-daemon libsodium-dev minisign ansible-core
+          dpkg-dev librsvg2-bin)
 
 install_missing_packages() {
     local missing=()

@@ -22,7 +22,7 @@ FlowOutcome CheckVersionsFlow::run()
     offer(FrontEnd::NoAction);
     detect();
     if (LibraryThread::abandoned())
-        return FlowOutcome::Stalled;
+        return stalled();
     verifyRelease();
     if (found.status == NotDetected) {
         frontEnd.addLine(QStringLiteral("Failed to open boot device."));
@@ -31,9 +31,16 @@ FlowOutcome CheckVersionsFlow::run()
         if (!bootstrap())
             return FlowOutcome::Cancelled;
         if (LibraryThread::abandoned())
-            return FlowOutcome::Stalled;
+            return stalled();
     }
     return report();
+}
+
+// The call's own line said so; nothing more is asked of the instrument.
+FlowOutcome CheckVersionsFlow::stalled()
+{
+    frontEnd.noteReason(LibraryThread::abandonLine());
+    return FlowOutcome::Stalled;
 }
 
 void CheckVersionsFlow::offer(int actions)
@@ -68,6 +75,7 @@ FlowOutcome CheckVersionsFlow::refuseRelease()
 {
     for (const QString& line : qAsConst(releaseRefusal))
         frontEnd.addLine(line);
+    frontEnd.noteReason(releaseRefusal.value(0));
     return FlowOutcome::Refused;
 }
 
@@ -127,7 +135,9 @@ void CheckVersionsFlow::bootstrapAs(int deviceType)
 FlowOutcome CheckVersionsFlow::report()
 {
     if (found.status == NotDetected) {
-        frontEnd.addLine(QStringLiteral("Failed to detect device."));
+        const QString notFound = QStringLiteral("Failed to detect device.");
+        frontEnd.addLine(notFound);
+        frontEnd.noteReason(notFound);
         frontEnd.addLine(QStringLiteral(
             "Cycle the power on the device, restart the firmware updater,  and try again."));
         frontEnd.addLine(QStringLiteral("If you continue to receive this message, contact Pellanor."));
@@ -153,7 +163,9 @@ FlowOutcome CheckVersionsFlow::reportOperational()
                      + found.currentVersion.versionString());
     // Nothing can be written to a model this release has no images for.
     if (!isKnownDeviceType(found.deviceType)) {
-        frontEnd.addLine(QStringLiteral("This release has no firmware for this device type."));
+        const QString noFirmware = QStringLiteral("This release has no firmware for this device type.");
+        frontEnd.addLine(noFirmware);
+        frontEnd.noteReason(noFirmware);
         return FlowOutcome::Refused;
     }
     QString recordProblem;
@@ -192,6 +204,8 @@ FlowOutcome CheckVersionsFlow::askAboutDowngrade()
 {
     if (!frontEnd.confirmDowngrade()) {
         frontEnd.addLine(QStringLiteral("Cancelling operation."));
+        frontEnd.noteReason(QStringLiteral("The instrument holds newer firmware than this release; "
+                                           "the downgrade was declined."));
         return FlowOutcome::Refused;
     }
     offer(FrontEnd::UpdateAction);

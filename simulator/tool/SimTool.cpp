@@ -484,10 +484,10 @@ int SimTool::summarizeRecording(const QString& path)
             parts << QStringLiteral("%1 x%2").arg(count.key()).arg(count.value());
         return parts.join(QStringLiteral(", "));
     };
-    m_out << "Calls:      " << recording.calls().size() << " (status " << describe(statuses) << ")\n"
+    m_out << "Calls:      " << recording.calls().size() << " (by status: " << describe(statuses) << ")\n"
           << "Total time: " << total << " ms\n";
     for (auto entry = byFunction.cbegin(); entry != byFunction.cend(); ++entry) {
-        m_out << QStringLiteral("  %1 calls %2, %3 ms, status %4\n")
+        m_out << QStringLiteral("  %1 calls %2, %3 ms, by status: %4\n")
                      .arg(entry.key(), -32)
                      .arg(entry.value().calls, 3)
                      .arg(entry.value().milliseconds, 8)

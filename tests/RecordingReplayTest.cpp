@@ -78,6 +78,7 @@ private slots:
     void divergenceFailsTheRun_data();
     void divergenceFailsTheRun();
     void unwritableRecordingIsSaidOnce();
+    void windowRecordsAsTheCommandLine();
 };
 
 void RecordingReplayTest::corpusReplays_data()
@@ -167,6 +168,25 @@ void RecordingReplayTest::unwritableRecordingIsSaidOnce()
     QCOMPARE(shownLines(*run),
              QStringList{"Could not record the device library's calls: " + nowhere + ": No such file or directory"}
                  + expected.value("lines").toVariant().toStringList());
+}
+
+// The window's operator presses "Check Versions", then "Update": the same
+// calls as the command line's update, recorded alike.
+void RecordingReplayTest::windowRecordsAsTheCommandLine()
+{
+    SimulatedInstrument instrument;
+    const QString recording = corpus + "/update-usb.jsonl";
+    QProcess window;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("RZ_SIM_REPLAY", recording);
+    environment.insert("RZ_SIM_TIME_SCALE", "0");
+    environment.insert("RZ_API_RECORD", instrument.path("window.jsonl"));
+    window.setProcessEnvironment(environment);
+    window.start(QCoreApplication::applicationDirPath() + "/WindowExitProbe", {"update-close"});
+    QVERIFY(window.waitForFinished(60000));
+    QCOMPARE(window.exitCode(), 0);
+    QCOMPARE(callsOf(instrument.path("window.jsonl")), callsOf(recording));
+    QCOMPARE(jsonOf(linesOf(instrument.path("window.jsonl")).value(0)).value("action").toString(), "window");
 }
 
 QTEST_GUILESS_MAIN(RecordingReplayTest)

@@ -66,7 +66,7 @@ int main(int argc, char* argv[])
     if (CommandLine::wanted(argc, argv))
         return runCommandLine(argc, argv);
     if (!displayAvailable()) {
-        std::fprintf(stderr, "No display to open the window on; use a command instead: "
+        std::fprintf(stderr, "rz-firmware-updater: No display to open the window on; use a command instead: "
                              "rz-firmware-updater check | update | restore (see --help).\n");
         return CommandLine::ExitUsage;
     }

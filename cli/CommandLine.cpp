@@ -8,7 +8,6 @@
 #include "host/WriteGuard.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -41,11 +40,16 @@ const char description[] =
     "      the next run\n"
     "  10  check: an update is available\n"
     "  11  check: a restore is needed\n"
-    "  130 stopped by a signal once the firmware being written was written\n"
+    "  128+N  stopped by signal N (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,\n"
+    "      143 SIGTERM) once the firmware being written was written\n"
     "      successfully (a stop during a write that failed exits 1)\n"
+    "\n"
+    "A command that fails or refuses prints its reason on standard error too,\n"
+    "after the program's name.\n"
     "\n"
     "Without a command the window opens.";
 
+const char programName[] = "rz-firmware-updater";
 
 // Qt's own options for the window, which still open the window.
 bool isWindowOption(const char* argument)
@@ -56,6 +60,20 @@ bool isWindowOption(const char* argument)
             return true;
     }
     return false;
+}
+
+// An error or a reason on standard error, after the program's name, as
+// other commands give theirs.
+void printError(const QString& line)
+{
+    std::fprintf(stderr, "%s: %s\n", programName, qPrintable(line));
+}
+
+// Serial numbers are positive; a minus sign or a word is a typing error.
+bool isSerialNumber(const QString& text)
+{
+    bool number = false;
+    return text.toInt(&number) > 0 && number;
 }
 
 } // namespace
@@ -81,10 +99,11 @@ int CommandLine::run(const QStringList& arguments)
         HistoryCommand history;
         return history.readOptions(parser, model) ? history.run() : int(ExitUsage);
     }
-    terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout);
+    report.emplace(command);
+    terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout, *report);
     terminal->allowDowngrade = parser.isSet(QStringLiteral("allow-downgrade"));
     terminal->model = model;
-    UpdaterSession session(*terminal);
+    UpdaterSession session(*terminal, &*report);
     UpdaterLock lock;
     if (lock.acquire()) {
         terminal->begin();
@@ -94,6 +113,10 @@ int CommandLine::run(const QStringList& arguments)
     } else {
         session.refuse(lock.errorLine());
     }
+    // The reason a failed or refused run ended, on standard error too.
+    const QString reason = session.reason();
+    if (!reason.isNull())
+        printError(reason);
     if (json)
         printJson(session);
     return session.exitCode();
@@ -117,31 +140,47 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
          QStringLiteral("YYYY-MM-DD")},
         {QStringLiteral("csv"), QStringLiteral("history: the attempts as CSV, a header row first.")},
     });
-    if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
-        *exitCode = ExitUsage;
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText(), exitCode);
+    if (parser.isSet(QStringLiteral("help"))) {
+        showHelp();
+        *exitCode = ExitDone;
         return false;
     }
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(ExitDone);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
     const QStringList positional = parser.positionalArguments();
     command = positional.value(0);
     json = parser.isSet(QStringLiteral("json"));
-    if (positional.size() != 1 || !QStringList({"check", "update", "restore", "history"}).contains(command)) {
-        std::fprintf(stderr, "Expected one command: check, update, restore or history (see --help).\n");
-        *exitCode = ExitUsage;
-        return false;
-    }
+    if (positional.size() != 1 || !QStringList({"check", "update", "restore", "history"}).contains(command))
+        return usageError(QStringLiteral("Expected one command: check, update, restore or history (see --help)."),
+                          exitCode);
     if (command != QLatin1String("history")
         && (parser.isSet(QStringLiteral("serial")) || parser.isSet(QStringLiteral("since"))
-            || parser.isSet(QStringLiteral("csv")))) {
-        std::fprintf(stderr, "--serial, --since and --csv go with history only.\n");
-        *exitCode = ExitUsage;
-        return false;
-    }
+            || parser.isSet(QStringLiteral("csv"))))
+        return usageError(QStringLiteral("--serial, --since and --csv go with history only."), exitCode);
+    const QString serial = parser.value(QStringLiteral("serial"));
+    if (parser.isSet(QStringLiteral("serial")) && !isSerialNumber(serial))
+        return usageError(QStringLiteral("--serial: expected a serial number above 0, not %1.").arg(serial), exitCode);
     return true;
+}
+
+bool CommandLine::usageError(const QString& line, int* exitCode)
+{
+    printError(line);
+    *exitCode = ExitUsage;
+    return false;
+}
+
+// Qt's help names the program by the path it was started with; the usage
+// line names it as a user types it.
+void CommandLine::showHelp() const
+{
+    QString help = parser.helpText();
+    const QString startedAs = QStringLiteral("Usage: ") + QCoreApplication::arguments().value(0);
+    if (help.startsWith(startedAs))
+        help.replace(0, startedAs.size(), QStringLiteral("Usage: ") + QLatin1String(programName));
+    std::fputs(qPrintable(help), stdout);
 }
 
 bool CommandLine::readModel(std::optional<int>* model, int* exitCode)
@@ -154,15 +193,14 @@ bool CommandLine::readModel(std::optional<int>* model, int* exitCode)
         *model = type;
         return true;
     }
-    std::fprintf(stderr, "--model: expected one of %s, not %s.\n", qPrintable(ModelTable::names(QStringLiteral(", "))),
-                 qPrintable(name));
-    *exitCode = ExitUsage;
-    return false;
+    return usageError(
+        QStringLiteral("--model: expected one of %1, not %2.").arg(ModelTable::names(QStringLiteral(", ")), name),
+        exitCode);
 }
 
-void CommandLine::printJson(const UpdaterSession& session) const
+void CommandLine::printJson(UpdaterSession& session) const
 {
-    const QJsonObject report = session.report(command, terminal->writtenLines());
+    const QJsonObject report = session.finishReport(terminal->writtenLines());
     std::fputs(QJsonDocument(report).toJson(QJsonDocument::Indented).constData(), stdout);
     std::fflush(stdout);
 }

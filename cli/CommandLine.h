@@ -1,6 +1,7 @@
 #ifndef COMMANDLINE_H
 #define COMMANDLINE_H
 
+#include "workflows/RunReport.h"
 #include "workflows/UpdaterSession.h"
 
 #include <QCommandLineParser>
@@ -36,12 +37,15 @@ public:
 
 private:
     bool parse(const QStringList& arguments, int* exitCode);
+    static bool usageError(const QString& line, int* exitCode);
+    void showHelp() const;
     bool readModel(std::optional<int>* model, int* exitCode);
-    void printJson(const UpdaterSession& session) const;
+    void printJson(UpdaterSession& session) const;
 
     QCommandLineParser parser;
     QString command;
     bool json = false;
+    std::optional<RunReport> report; // before the terminal, which writes to it
     std::unique_ptr<TerminalFrontEnd> terminal;
 };
 

@@ -154,7 +154,7 @@ bool HistoryCommand::readOptions(const QCommandLineParser& parser, const std::op
         const QString text = parser.value(QStringLiteral("serial"));
         filter.serial = text.toInt(&number);
         if (!number) {
-            std::fprintf(stderr, "--serial: expected a serial number, not %s.\n", qPrintable(text));
+            complain(QStringLiteral("--serial: expected a serial number above 0, not %1.").arg(text));
             return false;
         }
     }
@@ -162,14 +162,14 @@ bool HistoryCommand::readOptions(const QCommandLineParser& parser, const std::op
         const QString text = parser.value(QStringLiteral("since"));
         filter.since = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
         if (!filter.since.isValid()) {
-            std::fprintf(stderr, "--since: expected a date as YYYY-MM-DD, not %s.\n", qPrintable(text));
+            complain(QStringLiteral("--since: expected a date as YYYY-MM-DD, not %1.").arg(text));
             return false;
         }
     }
     const bool json = parser.isSet(QStringLiteral("json"));
     const bool csv = parser.isSet(QStringLiteral("csv"));
     if (json && csv) {
-        std::fprintf(stderr, "--json and --csv cannot be combined.\n");
+        complain(QStringLiteral("--json and --csv cannot be combined."));
         return false;
     }
     format = json ? Json : csv ? Csv : Table;

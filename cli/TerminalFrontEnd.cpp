@@ -3,8 +3,9 @@
 #include "catalogue/OperatorText.h"
 #include <unistd.h>
 
-TerminalFrontEnd::TerminalFrontEnd(std::FILE* lines)
+TerminalFrontEnd::TerminalFrontEnd(std::FILE* lines, RunReport& report)
     : out(lines),
+      report(report),
       statusOnTerminal(isatty(STDERR_FILENO) == 1),
       transcript([this](const QStringList& lines, Transcript::Kind) { printAll(lines); })
 {

@@ -2,6 +2,7 @@
 #define TERMINALFRONTEND_H
 
 #include "workflows/FrontEnd.h"
+#include "workflows/RunReport.h"
 #include "workflows/Transcript.h"
 
 #include <QElapsedTimer>
@@ -14,12 +15,13 @@
 // questions are answered by the command's options, and on a terminal the
 // FPGA percentage and the time of a long step are redrawn on one line of
 // standard error. The transcript keeps every line, after the banner, in the
-// run's session log; the terminal shows the flows' lines alone.
+// run's session log; the terminal shows the flows' lines alone. Why a flow
+// failed, and whether it erased anything, go to the run's report.
 class TerminalFrontEnd : public FrontEnd
 {
 public:
     // Lines go to `lines`; the status line to stderr when it is a terminal.
-    explicit TerminalFrontEnd(std::FILE* lines);
+    TerminalFrontEnd(std::FILE* lines, RunReport& report);
     ~TerminalFrontEnd() override;
 
     bool allowDowngrade = false;
@@ -36,6 +38,8 @@ public:
     bool confirmDowngrade() override;
     std::optional<int> chooseModel() override;
     void offerActions(int actions) override;
+    void noteReason(const QString& line) override { report.setReason(line); }
+    void noteErased() override { report.setErased(); }
     void syncLog() override;
     QString sessionLogPath() const override;
     QString libraryVersion() const override { return transcript.libraryVersion(); }
@@ -50,6 +54,7 @@ private:
     void clearStatus();
 
     std::FILE* out;
+    RunReport& report;
     bool outputLost = false;
     QStringList written;
     bool statusShown = false;

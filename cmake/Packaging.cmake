@@ -20,22 +20,28 @@ if(NOT RZ_API_LIBRARY)
   install(TARGETS rz_api LIBRARY DESTINATION ${RZ_INSTALL_LIBDIR})
 endif()
 
-# This release's firmware images, written and signed with the demo key by the
-# built rzsim.
-set(RZ_RELEASE_FIRMWARE_DIR ${CMAKE_BINARY_DIR}/release/firmware)
-add_custom_command(
-  OUTPUT ${CMAKE_BINARY_DIR}/release/firmware.stamp
-  COMMAND ${CMAKE_COMMAND} -E remove_directory ${RZ_RELEASE_FIRMWARE_DIR}
-  COMMAND rzsim firmware ${RZ_RELEASE_FIRMWARE_DIR}
-  COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/release/firmware.stamp
-  DEPENDS rzsim ${RZ_DEMO_KEY_DIR}/rzsim.key
-  COMMENT "Writing this release's firmware images"
-  VERBATIM)
-add_custom_target(rz_release_firmware ALL DEPENDS ${CMAKE_BINARY_DIR}/release/firmware.stamp)
-# The key's rule belongs to rz_release_keys alone: without this, a parallel
-# build may run it from both targets at once, and the second keygen fails.
-add_dependencies(rz_release_firmware rz_release_keys)
-install(DIRECTORY ${RZ_RELEASE_FIRMWARE_DIR}/ DESTINATION ${RZ_INSTALL_SHAREDIR}/firmware)
+# This release's firmware images. Built with the simulated instrument: written
+# and signed with the demo key by the built rzsim. Built against the maker's
+# library: the maker's release, checked by cmake/MakerRelease.cmake.
+include(${CMAKE_CURRENT_LIST_DIR}/MakerRelease.cmake)
+if(RZ_API_LIBRARY)
+  install(FILES ${rz_maker_release_files} DESTINATION ${RZ_INSTALL_SHAREDIR}/firmware)
+else()
+  set(RZ_RELEASE_FIRMWARE_DIR ${CMAKE_BINARY_DIR}/release/firmware)
+  add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/release/firmware.stamp
+    COMMAND ${CMAKE_COMMAND} -E remove_directory ${RZ_RELEASE_FIRMWARE_DIR}
+    COMMAND rzsim firmware ${RZ_RELEASE_FIRMWARE_DIR}
+    COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/release/firmware.stamp
+    DEPENDS rzsim ${RZ_DEMO_KEY_DIR}/rzsim.key
+    COMMENT "Writing this release's firmware images"
+    VERBATIM)
+  add_custom_target(rz_release_firmware ALL DEPENDS ${CMAKE_BINARY_DIR}/release/firmware.stamp)
+  # The key's rule belongs to rz_release_keys alone: without this, a parallel
+  # build may run it from both targets at once, and the second keygen fails.
+  add_dependencies(rz_release_firmware rz_release_keys)
+  install(DIRECTORY ${RZ_RELEASE_FIRMWARE_DIR}/ DESTINATION ${RZ_INSTALL_SHAREDIR}/firmware)
+endif()
 
 # The keys the build trusts (cmake/ReleaseKeys.cmake), and the revoked-keys
 # file when one was given.
@@ -75,18 +81,72 @@ install(FILES ${rz_doc_dir}/rz-firmware-updater.1.gz ${rz_doc_dir}/rzsim.1.gz
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/rz-firmware-updater.tmpfiles
   DESTINATION lib/tmpfiles.d RENAME rz-firmware-updater.conf)
 
+# The desktop's view of the updater: the icon, as drawn and as the two PNG
+# sizes the icon theme asks for (drawn from the SVG by rsvg-convert, from
+# librsvg2-bin); the menu entry and the software centre's entry, both named
+# by the one reverse-DNS id.
+set(RZ_APPSTREAM_ID com.example.rz_firmware_updater)
+set(RZ_HOMEPAGE "https://updater.example.com/" CACHE STRING
+    "The updater's home page, ending in /, for the software centre; its docs/ holds the screenshots")
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/rz-firmware-updater.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+find_program(RZ_RSVG_CONVERT rsvg-convert)
+if(NOT RZ_RSVG_CONVERT)
+  message(FATAL_ERROR "rsvg-convert (package librsvg2-bin) draws the PNG icons; install it")
+endif()
+set(rz_icons)
+foreach(size IN ITEMS 48 256)
+  set(icon ${CMAKE_BINARY_DIR}/release/icons/${size}x${size}/rz-firmware-updater.png)
+  add_custom_command(
+    OUTPUT ${icon}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/release/icons/${size}x${size}
+    COMMAND ${RZ_RSVG_CONVERT} --width ${size} --height ${size} --output ${icon}
+            ${CMAKE_SOURCE_DIR}/packaging/rz-firmware-updater.svg
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/rz-firmware-updater.svg
+    VERBATIM)
+  list(APPEND rz_icons ${icon})
+  install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+add_custom_target(rz_release_icons ALL DEPENDS ${rz_icons})
+configure_file(${CMAKE_SOURCE_DIR}/packaging/rz-firmware-updater.metainfo.xml.in
+  ${CMAKE_BINARY_DIR}/release/${RZ_APPSTREAM_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/release/${RZ_APPSTREAM_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # The menu entry starts the updater in the folder holding the shipped firmware/.
 # That folder depends on the prefix given at install time (cmake --install
 # --prefix, or CPack's /usr), so the entry is written then.
 install(CODE "
   set(RZ_SHARE_DIR \"\${CMAKE_INSTALL_PREFIX}/${RZ_INSTALL_SHAREDIR}\")
   configure_file(\"${CMAKE_SOURCE_DIR}/packaging/rz-firmware-updater.desktop.in\"
-                 \"${CMAKE_BINARY_DIR}/release/rz-firmware-updater.desktop\" @ONLY)
-  file(INSTALL \"${CMAKE_BINARY_DIR}/release/rz-firmware-updater.desktop\"
+                 \"${CMAKE_BINARY_DIR}/release/${RZ_APPSTREAM_ID}.desktop\" @ONLY)
+  file(INSTALL \"${CMAKE_BINARY_DIR}/release/${RZ_APPSTREAM_ID}.desktop\"
        DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")
 ")
+
+# USB access for the operator: Debian's udev gives USB device nodes to root
+# alone. Built with the maker's run-mode and boot-mode IDs, -DRZ_USB_IDS=
+# VID:PID,VID:PID (hex), the package ships a rule giving those devices to
+# plugdev and to the user at the seat; postinst has udev read it.
+set(RZ_USB_IDS "" CACHE STRING "The instruments' USB IDs, VID:PID in hex, comma-separated, for the udev rule")
+if(RZ_USB_IDS)
+  set(rz_udev_rules "# The RZ610R, RZ610S and RZ870S instruments, in run and boot mode, for\n")
+  string(APPEND rz_udev_rules "# the plugdev group and the user at the seat.\n")
+  string(REPLACE "," ";" rz_usb_ids "${RZ_USB_IDS}")
+  foreach(id IN LISTS rz_usb_ids)
+    string(STRIP "${id}" id)
+    if(NOT id MATCHES "^([0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f]):([0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f])$")
+      message(FATAL_ERROR "RZ_USB_IDS: '${id}' is not VID:PID, four hex digits each")
+    endif()
+    string(TOLOWER "${CMAKE_MATCH_1}" vendor)
+    string(TOLOWER "${CMAKE_MATCH_2}" product)
+    string(APPEND rz_udev_rules "SUBSYSTEM==\"usb\", ATTR{idVendor}==\"${vendor}\", ATTR{idProduct}==\"${product}\", "
+                                "GROUP=\"plugdev\", MODE=\"0660\", TAG+=\"uaccess\"\n")
+  endforeach()
+  file(WRITE ${CMAKE_BINARY_DIR}/release/60-rz-firmware-updater.rules "${rz_udev_rules}")
+  install(FILES ${CMAKE_BINARY_DIR}/release/60-rz-firmware-updater.rules DESTINATION lib/udev/rules.d)
+else()
+  file(REMOVE ${CMAKE_BINARY_DIR}/release/60-rz-firmware-updater.rules)
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME rz-firmware-updater)

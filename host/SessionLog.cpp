@@ -19,9 +19,11 @@ constexpr int maxCopiesPerSecond = 99;
 const QString stemFormat = QStringLiteral("yyyy-MM-dd_HH-mm-ss");
 constexpr int stemLength = 19;
 
+// Named in UTC, as the history's times are: a change of time zone or of
+// daylight saving time neither reorders the names nor repeats one.
 QString nameFor(const QDateTime& start, int copy)
 {
-    const QString stem = start.toString(stemFormat);
+    const QString stem = start.toUTC().toString(stemFormat);
     return copy == 1 ? stem + QStringLiteral(".log") : QStringLiteral("%1_%2.log").arg(stem).arg(copy, 2, 10, QLatin1Char('0'));
 }
 
@@ -120,14 +122,21 @@ void SessionLog::write(const QStringList& lines)
         fail(writer->failure());
 }
 
-// The local time as "HH:mm:ss ", worked out once a second: that reads the
+// The local date and time with its UTC offset (ISO 8601,
+// "2026-12-07T15:03:22+01:00 "), worked out once a second: that reads the
 // time zone each time, which costs more than the rest of a write.
 QByteArray SessionLog::timeStamp()
 {
     const qint64 second = QDateTime::currentSecsSinceEpoch();
     if (second != stampSecond) {
         stampSecond = second;
-        stamp = QDateTime::fromSecsSinceEpoch(second).toString(QStringLiteral("HH:mm:ss ")).toUtf8();
+        const QDateTime local = QDateTime::fromSecsSinceEpoch(second);
+        const int offset = local.offsetFromUtc() / 60;
+        stamp = QStringLiteral("%1%2%3:%4 ")
+                    .arg(local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")), QLatin1String(offset < 0 ? "-" : "+"))
+                    .arg(qAbs(offset) / 60, 2, 10, QLatin1Char('0'))
+                    .arg(qAbs(offset) % 60, 2, 10, QLatin1Char('0'))
+                    .toUtf8();
     }
     return stamp;
 }

@@ -13,7 +13,8 @@ class FileSyncThread;
 
 // The log of one run of the program kept on disk, so a failure report
 // outlives the window: one file per run in folder(), named by the run's start
-// time, each line prefixed with the local time it was written. Only the
+// time in UTC, each line prefixed with the local date and time it was
+// written and their UTC offset. Only the
 // filesKept most recently written files are kept.
 //
 // A folder that cannot be written leaves the log closed, with the reason in
@@ -23,7 +24,7 @@ class SessionLog
 public:
     static constexpr int filesKept = 50;
 
-    explicit SessionLog(const QDateTime& start = QDateTime::currentDateTime());
+    explicit SessionLog(const QDateTime& start = QDateTime::currentDateTimeUtc());
     ~SessionLog();
 
     Q_DISABLE_COPY(SessionLog)

@@ -11,7 +11,7 @@
 namespace {
 
 volatile std::sig_atomic_t writing = 0;
-volatile std::sig_atomic_t stopAsked = 0;
+volatile std::sig_atomic_t stopAsked = 0; // the first stop signal's number
 volatile std::sig_atomic_t pauseAsked = 0;
 // Written by the handlers, once per kind of notice; read by the guard on
 // its own thread.
@@ -38,7 +38,7 @@ void onStopSignal(int signalNumber)
         return;
     }
     if (!stopAsked) {
-        stopAsked = 1;
+        stopAsked = signalNumber;
         notify(stopNotice);
     }
 }
@@ -124,4 +124,9 @@ void WriteGuard::install()
 bool WriteGuard::stopRequested()
 {
     return stopAsked != 0;
+}
+
+int WriteGuard::stopExitCode()
+{
+    return 128 + stopAsked;
 }

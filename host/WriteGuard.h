@@ -38,6 +38,9 @@ public:
     static void install();
     // Whether a stop was asked for while a guard lived.
     static bool stopRequested();
+    // How a shell tells that the first of those signals ended the program:
+    // 128 + its number (130 for Ctrl-C, 143 for SIGTERM).
+    static int stopExitCode();
 
     static QString noticeLine()
     {

@@ -124,6 +124,7 @@ void CommandLineTest::exitCodes_data()
                                                   << "4.5.10" << QString();
     QTest::newRow("unknown command") << old << QStringList{"frobnicate"} << 2 << "" << QString();
     QTest::newRow("unknown model") << silent << QStringList{"restore", "--model", "RZ999"} << 2 << "" << QString();
+    QTest::newRow("serial number below 1") << old << QStringList{"history", "--serial", "-5"} << 2 << "" << QString();
     QTest::newRow("no display, no command") << old << QStringList() << 2 << "" << QString();
 }
 
@@ -154,9 +155,14 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines_data()
     QTest::addColumn<QString>("after");
     QTest::addColumn<bool>("written");
     QTest::addColumn<bool>("signedRelease");
-    QTest::newRow("check") << "check" << "4.5.9" << "4.5.9" << false << true;
-    QTest::newRow("update") << "update" << "4.5.9" << "4.5.10" << true << true;
-    QTest::newRow("update, not signed") << "update" << "4.5.9" << "4.5.9" << false << false;
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("reason"); // also on standard error; empty: none
+    QTest::newRow("check") << "check" << "4.5.9" << "4.5.9" << false << true << QString() << QString();
+    QTest::newRow("update") << "update" << "4.5.9" << "4.5.10" << true << true << QString() << QString();
+    QTest::newRow("update, not signed") << "update" << "4.5.9" << "4.5.9" << false << false << QString()
+                                        << "The firmware in ./firmware is not signed; nothing will be written.";
+    QTest::newRow("update, FPGA write fails") << "update" << "4.5.9" << QString() << false << true
+                                              << "rzConfigUSBWriteFPGAProgram:5" << "Failed Writing";
 }
 
 void CommandLineTest::jsonReportHoldsThePlainRunsLines()
@@ -166,15 +172,23 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines()
     QFETCH(QString, after);
     QFETCH(bool, written);
     QFETCH(bool, signedRelease);
+    QFETCH(QString, fault);
+    QFETCH(QString, reason);
+    const QStringList device = usbModel("RZ610R", 4, 5, 9) + (fault.isEmpty() ? QStringList() : QStringList{"--fault", fault});
     SimulatedInstrument instrument;
-    instrument.create(usbModel("RZ610R", 4, 5, 9));
+    instrument.create(device);
     if (!signedRelease)
         QVERIFY(QFile::remove("./firmware/SHA256SUMS.minisig"));
     UpdaterRun plain({command});
     const int plainExit = plain.finish();
-    instrument.create(usbModel("RZ610R", 4, 5, 9));
-    UpdaterRun json({command, "--json"});
+    const QByteArray reasonLine = reason.isEmpty() ? QByteArray() : "rz-firmware-updater: " + reason.toUtf8() + '\n';
+    QCOMPARE(plain.errors, reasonLine);
+    instrument.create(device);
+    const QDateTime started = QDateTime::currentDateTimeUtc().addMSecs(-999);
+    // A state folder of its own: the plain run's failure left a record there.
+    UpdaterRun json({command, "--json"}, true, {{"RZ_STATE_DIR", instrument.path("json-state")}});
     QCOMPARE(json.finish(), plainExit);
+    const QDateTime finished = QDateTime::currentDateTimeUtc();
     QJsonParseError error;
     const QJsonObject report = QJsonDocument::fromJson(json.output, &error).object();
     QCOMPARE(error.error, QJsonParseError::NoError);
@@ -183,13 +197,20 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines()
         reported << line.toString();
     QCOMPARE(reported, plain.lines());
     // Standard error is no terminal here: the lines and nothing redrawn.
-    QCOMPARE(QString::fromLocal8Bit(json.errors), reported.join('\n') + '\n');
+    QCOMPARE(json.errors, (reported.join('\n') + '\n').toLocal8Bit() + reasonLine);
+    QCOMPARE(report.value("reason"), reason.isEmpty() ? QJsonValue() : QJsonValue(reason));
+    const QDateTime reportedStart = QDateTime::fromString(report.value("started").toString(), Qt::ISODate);
+    const QDateTime reportedEnd = QDateTime::fromString(report.value("finished").toString(), Qt::ISODate);
+    QVERIFY2(report.value("finished").toString().endsWith('Z') && started <= reportedStart
+                 && reportedStart <= reportedEnd && reportedEnd <= finished,
+             qPrintable(report.value("started").toString() + " " + report.value("finished").toString()));
+    QCOMPARE(report.value("erased").toBool(), written || !fault.isEmpty());
     QCOMPARE(report.value("command").toString(), command);
     QCOMPARE(report.value("exitCode").toInt(), plainExit);
     QCOMPARE(report.value("model").toString(), "RZ610R");
     QCOMPARE(report.value("serial").toInt(), 12345);
     QCOMPARE(report.value("firmwareBefore").toString(), before);
-    QCOMPARE(report.value("firmwareAfter").toString(), after);
+    QCOMPARE(report.value("firmwareAfter"), after.isNull() ? QJsonValue() : QJsonValue(after));
     QCOMPARE(report.value("target").toString(), "4.5.10");
     QCOMPARE(report.value("written"), QJsonValue(written));
     QFile logFile(report.value("logFile").toString());
@@ -209,9 +230,9 @@ void CommandLineTest::writesOutlastStopsAndLostOutput_data()
     QTest::addColumn<QString>("fault");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("versionsAfter");
-    QTest::newRow("SIGTERM and Ctrl-C") << QList<int>{SIGTERM, SIGINT} << false << QString() << 130 << "4.5.10";
-    QTest::newRow("SIGHUP") << QList<int>{SIGHUP} << false << QString() << 130 << "4.5.10";
-    QTest::newRow("Ctrl-\\") << QList<int>{SIGQUIT} << false << QString() << 130 << "4.5.10";
+    QTest::newRow("SIGTERM and Ctrl-C") << QList<int>{SIGTERM, SIGINT} << false << QString() << 143 << "4.5.10";
+    QTest::newRow("SIGHUP") << QList<int>{SIGHUP} << false << QString() << 129 << "4.5.10";
+    QTest::newRow("Ctrl-\\") << QList<int>{SIGQUIT} << false << QString() << 131 << "4.5.10";
     QTest::newRow("Ctrl-Z, SIGTTIN, SIGTTOU: ignored")
         << QList<int>{SIGTSTP, SIGTTIN, SIGTTOU, SIGTSTP} << false << QString() << 0 << "4.5.10";
     QTest::newRow("reader gone") << QList<int>() << true << QString() << 0 << "4.5.10";
@@ -313,7 +334,7 @@ void CommandLineTest::windowPutsOffAStopUntilTheVerdict()
     ::kill(window.processId(), SIGHUP);
     QVERIFY(window.waitForFinished(60000));
     QCOMPARE(window.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(window.exitCode(), 130);
+    QCOMPARE(window.exitCode(), 128 + SIGHUP);
     const QStringList log = QString::fromUtf8(window.readAllStandardOutput()).split('\n');
     const int notice = log.indexOf(
         "Firmware is being written; stopping now could leave the instrument unusable. "

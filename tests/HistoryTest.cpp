@@ -254,11 +254,11 @@ void HistoryTest::filtersAndFormats_data()
                                     << "csv" << 0 << QStringList{"3"} << "" << QByteArray();
     QTest::newRow("none match") << QStringList{"--serial", "999"} << "table" << 0 << QStringList() << "" << QByteArray();
     QTest::newRow("bad date") << QStringList{"--since", "2024-13-01"} << "table" << 2 << QStringList()
-                              << "--since: expected a date as YYYY-MM-DD, not 2024-13-01." << QByteArray();
+                              << "rz-firmware-updater: --since: expected a date as YYYY-MM-DD, not 2024-13-01." << QByteArray();
     QTest::newRow("bad serial") << QStringList{"--serial", "one"} << "table" << 2 << QStringList()
-                                << "--serial: expected a serial number, not one." << QByteArray();
+                                << "rz-firmware-updater: --serial: expected a serial number above 0, not one." << QByteArray();
     QTest::newRow("two formats") << QStringList{"--json", "--csv"} << "table" << 2 << QStringList()
-                                 << "--json and --csv cannot be combined." << QByteArray();
+                                 << "rz-firmware-updater: --json and --csv cannot be combined." << QByteArray();
     QTest::newRow("window") << QStringList{""} << "window" << 0 << QStringList{"4", "3", "2", "1"} << ""
                             << QByteArray("failed: =HYPERLINK(\"http://x\")\\x1B]0;owned\\x07");
     QTest::newRow("window, serial filter") << QStringList{"111"} << "window" << 0 << QStringList{"3", "1"} << "" << QByteArray();

@@ -10,11 +10,14 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <ctime>
 #include <sys/stat.h>
 
 namespace {
 
 const QString nameFormat = "yyyy-MM-dd_HH-mm-ss";
+// Each line starts with the local date and time and its UTC offset, then a space.
+constexpr int stampLength = 26;
 
 // The session log files of the folder, oldest first.
 QStringList logFiles()
@@ -54,7 +57,7 @@ public:
         Updater::syncLog();
         QStringList kept;
         for (const QString& line : linesOfFile(sessionLogPath()))
-            kept << line.mid(9); // after the time
+            kept << line.mid(stampLength);
         syncs.append({instrument.calledFunctions().filter("Clear"), PanelDriver::linesOf(findChild<QTextEdit*>()), kept});
     }
 
@@ -64,7 +67,9 @@ private:
 
 QDateTime startOf(const QString& name)
 {
-    return QDateTime::fromString(name.left(nameFormat.size()), nameFormat);
+    QDateTime start = QDateTime::fromString(name.left(nameFormat.size()), nameFormat);
+    start.setTimeSpec(Qt::UTC);
+    return start;
 }
 
 QDateTime nowToTheSecond()
@@ -116,6 +121,9 @@ void SessionLogTest::cleanup()
 // on disk.
 void SessionLogTest::fileHoldsTheWindowsLinesWithTheirTime()
 {
+    // A zone whose offset has minutes, west of UTC.
+    qputenv("TZ", "America/St_Johns");
+    tzset();
     SimulatedInstrument instrument;
     instrument.create(SimulatedInstrument::usbModel("RZ610R", 4, 4, 10));
     PanelDriver driver;
@@ -126,10 +134,15 @@ void SessionLogTest::fileHoldsTheWindowsLinesWithTheirTime()
     QCOMPARE(logFiles().size(), 1);
     const QStringList kept = linesOfFile(logFiles().first());
     QStringList withoutTime;
+    const int offset = QDateTime::currentDateTime().offsetFromUtc();
     for (const QString& line : kept) {
-        QVERIFY2(QTime::fromString(line.left(8), "HH:mm:ss").isValid() && line.mid(8, 1) == " ", qPrintable(line));
-        withoutTime << line.mid(9);
+        const QDateTime written = QDateTime::fromString(line.left(stampLength - 1), Qt::ISODate);
+        QVERIFY2(written.isValid() && written.offsetFromUtc() == offset && line.at(stampLength - 1) == ' ',
+                 qPrintable(line));
+        withoutTime << line.mid(stampLength);
     }
+    qunsetenv("TZ");
+    tzset();
     QCOMPARE(withoutTime, driver.logLines());
 }
 
@@ -174,11 +187,11 @@ void SessionLogTest::eachRunHasAFileOfItsOwn()
     QCOMPARE(names.size(), 2);
     for (const QString& name : names) {
         QVERIFY2(startOf(name) >= before && startOf(name) <= after, qPrintable(name));
-        QCOMPARE(linesOfFile(name).value(0).mid(9), QStringLiteral("RZ610/RZ870 firmware updater"));
+        QCOMPARE(linesOfFile(name).value(0).mid(stampLength), QStringLiteral("RZ610/RZ870 firmware updater"));
     }
 
-    // Two runs started in the same second.
-    const QDateTime start(QDate(2026, 12, 7), QTime(14, 3, 22));
+    // Two runs started in the same second, named in UTC.
+    const QDateTime start(QDate(2026, 12, 7), QTime(15, 3, 22), Qt::OffsetFromUTC, 3600);
     const SessionLog first(start);
     const SessionLog second(start);
     QVERIFY(first.isOpen() && second.isOpen());

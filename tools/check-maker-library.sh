@@ -3,13 +3,17 @@
 # that the stand-in, not the simulated instrument, is what runs, with no
 # LD_LIBRARY_PATH. The stand-in is the simulated instrument built as
 # build-standin/standin/librz_api.so under its own version string and without
-# a SONAME; the updater is built in build-maker with -DRZ_API_LIBRARY naming it
-# and -DRZ_RELEASE_KEYS naming a folder with a throw-away release key made by
-# minisign in build-standin/release-keys (its secret half beside it).
+# a SONAME; the updater is built in build-maker with -DRZ_API_LIBRARY naming it,
+# -DRZ_RELEASE_KEYS naming a folder with a throw-away release key made by
+# minisign in build-standin/release-keys (its secret half beside it),
+# -DRZ_RELEASE_FIRMWARE naming the maker's release (images written by the
+# stand-in build's rzsim, their list signed with that key by minisign) in
+# build-standin/release, and -DRZ_USB_IDS with made-up IDs.
 #
 #   tools/check-maker-library.sh
 #
-# Checks: without RZ_RELEASE_KEYS the build does not configure; bin/ holds no
+# Checks: without RZ_RELEASE_KEYS the build does not configure, nor without
+# RZ_RELEASE_FIRMWARE, nor with a release the demo key signed; bin/ holds no
 # librz_api.so; the updater and the walk-through record librz_api.so by name,
 # have the stand-in's folder in their RUNPATH and ldd resolves it there; the
 # stand-in answers the updater's first call and its version is on the banner;
@@ -25,6 +29,8 @@ standin_version="maker stand-in 2.7 (check build)"
 standin=$PWD/build-standin/standin/librz_api.so
 release_keys=$PWD/build-standin/release-keys
 release_secret=$PWD/build-standin/release-key/release.key
+release=$PWD/build-standin/release
+usb_ids=abcd:0610,ABCD:0611
 maker=build-maker
 
 fail() { echo "FAILED: $*" >&2; exit 1; }
@@ -40,7 +46,7 @@ trap cleanup EXIT
 
 cmake -S . -B build-standin -DBUILD_TESTING=OFF -DRZ_BUILD_BENCH=OFF \
     "-DRZ_STANDIN_API_VERSION=$standin_version" >/dev/null
-cmake --build build-standin -j "$(nproc)" --target rz_api_standin >/dev/null
+cmake --build build-standin -j "$(nproc)" --target rz_api_standin rz_release_keys >/dev/null
 readelf -d "$standin" | grep -q SONAME && fail "the stand-in has a SONAME"
 
 # The maker's release key, a throw-away one; kept while build-maker uses it.
@@ -48,6 +54,24 @@ rm -rf "$release_keys" "$(dirname "$release_secret")"
 mkdir -p "$release_keys" "$(dirname "$release_secret")"
 minisign -G -W -p "$release_keys/release.pub" -s "$release_secret" >/dev/null
 release_id=$(head -n1 "$release_keys/release.pub" | awk '{ print $NF }')
+
+# The maker's release: images signed first by the stand-in build's demo key,
+# which the maker's build must refuse, then by the release key.
+rm -rf "$release"
+build-standin/bin/rzsim firmware "$release" >/dev/null
+maker_options=("-DRZ_API_LIBRARY=$standin" "-DRZ_RELEASE_KEYS=$release_keys" "-DRZ_USB_IDS=$usb_ids" -DRZ_BUILD_BENCH=OFF)
+for attempt in no-release demo-signed; do
+    folder=()
+    [ "$attempt" = demo-signed ] && folder=("-DRZ_RELEASE_FIRMWARE=$release")
+    if cmake -S . -B "$work/$attempt" "${maker_options[@]}" "${folder[@]}" -DBUILD_TESTING=OFF \
+        >/dev/null 2>"$work/$attempt.log"; then
+        fail "built against the maker's library, the build configures with $attempt firmware"
+    fi
+    grep -q 'RZ_RELEASE_FIRMWARE' "$work/$attempt.log" || fail "the configure error does not name RZ_RELEASE_FIRMWARE"
+done
+passed "without RZ_RELEASE_FIRMWARE, or with a release the demo key signed, the maker's build does not configure"
+rm "$release/SHA256SUMS.minisig"
+minisign -S -s "$release_secret" -m "$release/SHA256SUMS" -t "maker release for the check" >/dev/null
 
 if cmake -S . -B "$work/no-keys" "-DRZ_API_LIBRARY=$standin" -DBUILD_TESTING=OFF -DRZ_BUILD_BENCH=OFF \
     >/dev/null 2>"$work/no-keys.log"; then
@@ -58,7 +82,7 @@ passed "without RZ_RELEASE_KEYS, a build against the maker's library does not co
 
 # From scratch: what bin/ holds must be what this configuration made.
 rm -rf "$maker"
-cmake -S . -B "$maker" "-DRZ_API_LIBRARY=$standin" "-DRZ_RELEASE_KEYS=$release_keys" -DRZ_BUILD_BENCH=OFF >/dev/null
+cmake -S . -B "$maker" "${maker_options[@]}" "-DRZ_RELEASE_FIRMWARE=$release" >/dev/null
 cmake --build "$maker" -j "$(nproc)" >/dev/null
 
 found=$(find "$maker/bin" -name 'librz_api.so*')
@@ -109,8 +133,9 @@ mkdir -p "$work/trust/runtime"
     "$OLDPWD/$maker/bin/rzsim" firmware firmware >/dev/null
     "$OLDPWD/$maker/bin/rzsim" device --model RZ610R --serial 12345 --boot 4 --run 5 --fpga 9 --fast >/dev/null
     status=0
-    "$updater" check >check.log || status=$?
+    "$updater" check >check.log 2>check.err || status=$?
     [ "$status" -eq 4 ] && grep -qx 'The firmware in ./firmware is not signed by a trusted key; nothing will be written.' check.log \
+        && grep -qx 'rz-firmware-updater: The firmware in ./firmware is not signed by a trusted key; nothing will be written.' check.err \
         || fail "the maker's build took the demo key's signature (exit $status)"
     rm firmware/SHA256SUMS.minisig
     minisign -S -s "$release_secret" -m firmware/SHA256SUMS -t "maker release for the check" >/dev/null

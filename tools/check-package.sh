@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
-# Makes the Debian package of a built tree and checks it: lintian reports no
-# error and the README has a note on every warning left; built with the
-# simulated instrument, the package carries librz_api.so only in the private
-# /usr/lib/rz-firmware-updater/, where the packaged updater finds it; built
-# against the maker's library, it carries none. Either way the release's
-# images come with a checksum list that holds for them, and the package
-# carries the keys the build trusts: with the simulated instrument the demo
-# key, whose signature of the shipped list minisign accepts; against the
-# maker's library only the keys RZ_RELEASE_KEYS named.
+# Makes the Debian package of a built tree and checks it with the tools of
+# Debian and the desktop: lintian reports no error and no hardening tag
+# (informational and pedantic tags shown too), and the README has a note on
+# every warning left; the software centre's entry passes appstreamcli
+# --pedantic with nothing to say, the menu entry desktop-file-validate, the
+# manual pages mandoc's lint at warning level; the PNG icons have their sizes.
+# Built with the simulated instrument, the package carries librz_api.so only
+# in the private /usr/lib/rz-firmware-updater/, where the packaged updater
+# finds it; built against the maker's library, it carries none. Either way the
+# release's images come with a checksum list that holds for them, signed by a
+# key the package carries: the demo key with the simulated instrument, one of
+# the keys RZ_RELEASE_KEYS named (and only those) against the maker's library.
+# Built with RZ_USB_IDS the package carries a udev rule for each ID, else
+# none.
 #
-#   tools/check-package.sh [BUILD_DIR]     (default: build; needs dpkg-dev, file, lintian, minisign)
+#   tools/check-package.sh [BUILD_DIR]     (default: build; needs dpkg-dev, file, lintian, minisign,
+#                                           appstream, desktop-file-utils, mandoc)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -21,7 +27,7 @@ rm -f "$build"/rz-firmware-updater_*.deb
 package=$(echo "$build"/rz-firmware-updater_*.deb)
 [ -f "$package" ] || fail "cpack made no package in $build"
 
-if ! report=$(lintian --fail-on error "$package" 2> >(grep -v 'root privileges' >&2)); then
+if ! report=$(lintian --fail-on error --display-info --pedantic "$package" 2> >(grep -v 'root privileges' >&2)); then
     echo "$report"
     fail "lintian reports errors on $package"
 fi
@@ -29,7 +35,9 @@ fi
 for tag in $(echo "$report" | awk '$1 == "W:" { print $3 }' | sort -u); do
     grep -q -- "$tag" README.md || fail "lintian warns '$tag' and the README has no note on it"
 done
-echo "ok: lintian reports no error on $package, and the README explains each warning"
+hardening=$(echo "$report" | grep -E '^[A-Z]: [^ ]+: hardening-' || true)
+[ -z "$hardening" ] || fail "lintian finds binaries built without hardening: $hardening"
+echo "ok: lintian reports no error and no hardening tag on $package, and the README explains each warning"
 
 contents=$(mktemp -d)
 trap 'rm -rf "$contents"' EXIT
@@ -37,6 +45,41 @@ dpkg-deb -x "$package" "$contents"
 (cd "$contents/usr/share/rz-firmware-updater/firmware" && sha256sum --check --strict --quiet SHA256SUMS) \
     || fail "the packaged images do not match their SHA256SUMS"
 echo "ok: the packaged images match the SHA256SUMS shipped with them"
+
+application=$(cd "$contents/usr/share/applications" && ls)
+metainfo=$(cd "$contents/usr/share/metainfo" && ls)
+[ "${application%.desktop}" = "${metainfo%.metainfo.xml}" ] \
+    || fail "the menu entry $application and the software centre's entry $metainfo have different ids"
+grep -q "<launchable type=\"desktop-id\">$application</launchable>" "$contents/usr/share/metainfo/$metainfo" \
+    || fail "$metainfo does not launch $application"
+validation=$(appstreamcli validate --pedantic --no-net --strict "$contents/usr/share/metainfo/$metainfo" 2>&1) \
+    || fail "appstreamcli: $validation"
+echo "$validation" | grep -qE '^[EWIP]: ' && fail "appstreamcli has something to say: $validation"
+desktop-file-validate "$contents/usr/share/applications/$application" || fail "desktop-file-validate: $application"
+grep -q '^Keywords=.' "$contents/usr/share/applications/$application" || fail "$application has no Keywords"
+for page in "$contents"/usr/share/man/man1/*.1.gz; do
+    mandoc -T lint -W warning "$page" || fail "mandoc warns on $(basename "$page")"
+done
+for size in 48 256; do
+    icon=$contents/usr/share/icons/hicolor/${size}x$size/apps/rz-firmware-updater.png
+    file "$icon" | grep -q "PNG image data, $size x $size," || fail "no $size x $size PNG icon: $(file "$icon")"
+done
+echo "ok: $metainfo passes appstreamcli --pedantic, $application desktop-file-validate, the manual pages mandoc; icons 48x48 and 256x256"
+
+rules=$contents/usr/lib/udev/rules.d/60-rz-firmware-updater.rules
+usb_ids=$(sed -n 's/^RZ_USB_IDS:[A-Z]*=//p' "$build/CMakeCache.txt")
+if [ -n "$usb_ids" ]; then
+    [ -f "$rules" ] || fail "built with RZ_USB_IDS=$usb_ids, the package has no udev rule"
+    for id in ${usb_ids//,/ }; do
+        vendor=$(echo "${id%%:*}" | tr A-F a-f) product=$(echo "${id##*:}" | tr A-F a-f)
+        grep -qx "SUBSYSTEM==\"usb\", ATTR{idVendor}==\"$vendor\", ATTR{idProduct}==\"$product\", GROUP=\"plugdev\", MODE=\"0660\", TAG+=\"uaccess\"" "$rules" \
+            || fail "the udev rule does not give $id to plugdev: $(cat "$rules")"
+    done
+    echo "ok: the udev rule gives $usb_ids to plugdev"
+else
+    [ ! -e "$rules" ] || fail "built without RZ_USB_IDS, the package carries a udev rule"
+    echo "ok: built without RZ_USB_IDS, the package carries no udev rule"
+fi
 
 keys=$contents/usr/share/rz-firmware-updater/keys
 shipped_keys=$(cd "$keys" && ls)
@@ -50,6 +93,13 @@ if [ -n "$maker_library" ]; then
     expected_keys=$(cd "$release_keys" && ls -- *.pub)
     [ "$shipped_keys" = "$expected_keys" ] || fail "the package's keys are '$shipped_keys', not those of $release_keys"
     echo "ok: the package carries only the release keys of $release_keys: $(echo $shipped_keys)"
+    signer=
+    for key in "$keys"/*.pub; do
+        (cd "$contents/usr/share/rz-firmware-updater/firmware" && minisign -Vqm SHA256SUMS -p "$key") 2>/dev/null \
+            && signer=$(basename "$key")
+    done
+    [ -n "$signer" ] || fail "the packaged SHA256SUMS is signed by none of the packaged release keys"
+    echo "ok: the packaged release is the maker's, signed by the packaged release key $signer"
 else
     expected=$'./usr/lib/rz-firmware-updater/\n./usr/lib/rz-firmware-updater/librz_api.so'
     [ "$libraries" = "$expected" ] || fail "the package's device library: $libraries"

@@ -23,7 +23,7 @@ FlowOutcome CheckVersionsFlow::run()
     offer(FrontEnd::NoAction);
     detect();
     if (LibraryThread::abandoned())
-        return FlowOutcome::Stalled;
+        return stalled();
     verifyRelease();
     if (found.status == NotDetected) {
         frontEnd.addLine(OperatorText::tr("Failed to open boot device."));
@@ -32,9 +32,16 @@ FlowOutcome CheckVersionsFlow::run()
         if (!bootstrap())
             return FlowOutcome::Cancelled;
         if (LibraryThread::abandoned())
-            return FlowOutcome::Stalled;
+            return stalled();
     }
     return report();
+}
+
+// The call's own line said so; nothing more is asked of the instrument.
+FlowOutcome CheckVersionsFlow::stalled()
+{
+    frontEnd.noteReason(LibraryThread::abandonLine());
+    return FlowOutcome::Stalled;
 }
 
 void CheckVersionsFlow::offer(int actions)
@@ -69,6 +76,7 @@ FlowOutcome CheckVersionsFlow::refuseRelease()
 {
     for (const QString& line : qAsConst(releaseRefusal))
         frontEnd.addLine(line);
+    frontEnd.noteReason(releaseRefusal.value(0));
     return FlowOutcome::Refused;
 }
 
@@ -128,7 +136,9 @@ void CheckVersionsFlow::bootstrapAs(int deviceType)
 FlowOutcome CheckVersionsFlow::report()
 {
     if (found.status == NotDetected) {
-        frontEnd.addLine(OperatorText::tr("Failed to detect device."));
+        const QString notFound = OperatorText::tr("Failed to detect device.");
+        frontEnd.addLine(notFound);
+        frontEnd.noteReason(notFound);
         frontEnd.addLine(OperatorText::tr(
             "Cycle the power on the device, restart the firmware updater,  and try again."));
         frontEnd.addLine(OperatorText::tr("If you continue to receive this message, contact Pellanor."));
@@ -155,7 +165,9 @@ FlowOutcome CheckVersionsFlow::reportOperational()
                          .arg(found.currentVersion.versionString()));
     // Nothing can be written to a model this release has no images for.
     if (!isKnownDeviceType(found.deviceType)) {
-        frontEnd.addLine(OperatorText::tr("This release has no firmware for this device type."));
+        const QString noFirmware = OperatorText::tr("This release has no firmware for this device type.");
+        frontEnd.addLine(noFirmware);
+        frontEnd.noteReason(noFirmware);
         return FlowOutcome::Refused;
     }
     QString recordProblem;
@@ -194,6 +206,8 @@ FlowOutcome CheckVersionsFlow::askAboutDowngrade()
 {
     if (!frontEnd.confirmDowngrade()) {
         frontEnd.addLine(OperatorText::tr("Cancelling operation."));
+        frontEnd.noteReason(OperatorText::tr("The instrument holds newer firmware than this release; "
+                                           "the downgrade was declined."));
         return FlowOutcome::Refused;
     }
     offer(FrontEnd::UpdateAction);

@@ -34,6 +34,7 @@ private:
     void verifyRelease();
     // Says why the release is refused, in place of an offer.
     FlowOutcome refuseRelease();
+    FlowOutcome stalled();
     bool bootstrap(); // false when the operator chose to stop
     bool bootstrapFromRecord();
     void bootstrapAs(int deviceType);

@@ -77,6 +77,10 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceSta
     }
     if (attemptId)
         *attemptId = worker.attemptId;
+    if (worker.erasedAny())
+        frontEnd.noteErased();
+    if (!worker.success)
+        frontEnd.noteReason(worker.failureLine);
     reportVerdict(worker.success);
     // Only a finished operation clears the record; any other end leaves it
     // for the next check to find.

@@ -6,7 +6,7 @@
 #include "workflows/UpdateHistory.h"
 
 FirmwareWriterThread::FirmwareWriterThread()
-    : QThread(nullptr), images([this](const QString& line) { emit addLine(line); })
+    : QThread(nullptr), images([this](const QString& line) { reportFailure(line); })
 {
 }
 
@@ -17,6 +17,7 @@ bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, int& ha
                                            const std::function<int(int)>& finish)
 {
     const bool resuming = unskipUnfinished(steps);
+    erased = false;
     if (!imagesUsable(steps) || !openWithCopies(handle, open) || !recordPending(steps))
         return false;
     if (componentsWritten(steps).isEmpty())
@@ -69,7 +70,7 @@ bool FirmwareWriterThread::recordPending(const std::vector<WriteStep>& steps)
         || PendingUpdate(state.deviceType, state.serialNumber)
                .write(componentsWritten(steps), state.targetVersion.versionString(), &reason))
         return true;
-    emit addLine(OperatorText::tr("Cannot record the update before writing: %1").arg(reason));
+    reportFailure(OperatorText::tr("Cannot record the update before writing: %1").arg(reason));
     refused = true;
     return false;
 }
@@ -119,6 +120,7 @@ bool FirmwareWriterThread::write(int handle, const WriteStep& step)
     }
     emit addLine(step.announce);
     double* percent = step.showsProgress ? progress.begin() : nullptr;
+    erased = true;
     const bool written = !failed(step.clear(handle, percent), step.clearFailed)
                          && !failed(step.write(handle, step.image.c_str(), percent), step.writeFailed);
     if (step.showsProgress)
@@ -174,11 +176,12 @@ bool FirmwareWriterThread::hasOpened(DeviceFamily::Opened opened, const QString&
     if (stoppedAnswering())
         return false;
     if (opened == DeviceFamily::Opened::NotChecked) {
-        emit addLine(OperatorText::tr("The connected instrument is not the one checked; nothing was written."));
+        reportFailure(OperatorText::tr("The connected instrument is not the one checked; nothing was written."));
         refused = true;
         return false;
     }
-    emitAndPause(line);
+    reportFailure(line);
+    QThread::msleep(32);
     return false;
 }
 
@@ -188,9 +191,15 @@ bool FirmwareWriterThread::failed(int status, const QString& line)
         return false;
     if (stoppedAnswering())
         return true;
-    failureLine = line;
-    emit addLine(line);
+    reportFailure(line);
     return true;
+}
+
+void FirmwareWriterThread::reportFailure(const QString& line)
+{
+    if (failureLine.isEmpty())
+        failureLine = line;
+    emit addLine(line);
 }
 
 // The line that said so was the call's own; it is the failure on record.

@@ -30,7 +30,9 @@ public:
     bool success = false; // read once the thread has finished
     bool refused = false; // stopped before anything on the instrument was erased
     qint64 attemptId = 0; // the history's row once recorded; read once the thread has finished
-    QString failureLine;  // the line that reported the failure, for the history
+    QString failureLine;  // the first line that reported a failure or refusal, for the history
+    // Whether a clear was sent to the instrument; read once the thread has finished.
+    bool erasedAny() const { return erased; }
     FpgaProgress progress;
 
 signals:
@@ -58,6 +60,9 @@ protected:
     // A call was abandoned: the instrument stopped answering, which its
     // line said; true, with that line as the failure.
     bool stoppedAnswering();
+    // Emits the line that says why the write stops, kept as the failure line
+    // unless an earlier one said why.
+    void reportFailure(const QString& line);
     // Emits the line, then gives the log a moment to show it.
     void emitAndPause(const QString& line);
 
@@ -80,6 +85,7 @@ private:
     bool write(int handle, const WriteStep& step);
 
     ImageCheck images;
+    bool erased = false; // a clear was sent to the instrument
 };
 
 #endif

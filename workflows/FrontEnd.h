@@ -47,6 +47,13 @@ public:
     // not survive, or its outcome, is still on record.
     virtual void syncLog() {}
 
+    // Why the flow failed or refused, in one line (usually one already
+    // shown), for a report a script reads instead of the lines.
+    virtual void noteReason(const QString& line) { Q_UNUSED(line) }
+    // A component of the instrument was erased: what a script must know
+    // whatever the write's outcome, since the instrument is no longer as it was.
+    virtual void noteErased() {}
+
     // The file this run's lines are kept in, for the update history; empty
     // when there is none.
     virtual QString sessionLogPath() const { return QString(); }

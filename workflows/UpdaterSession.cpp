@@ -7,21 +7,8 @@
 #include "workflows/CheckVersionsFlow.h"
 #include "workflows/FirmwareWriteFlow.h"
 
-#include <QJsonArray>
-
-namespace {
-
-const char* const outcomeNames[] = {"done", "refused", "nothing found", "failed", "cancelled", "stopped answering"};
-
-QJsonValue versionOrNull(const FirmwareVersion& version, bool known)
-{
-    return known ? QJsonValue(version.versionString()) : QJsonValue();
-}
-
-} // namespace
-
-UpdaterSession::UpdaterSession(FrontEnd& frontEnd)
-    : frontEnd(frontEnd)
+UpdaterSession::UpdaterSession(FrontEnd& frontEnd, RunReport* report)
+    : frontEnd(frontEnd), runReport(report)
 {
 }
 
@@ -31,25 +18,34 @@ FlowOutcome UpdaterSession::check()
     outcome = flow.run();
     found = flow.state();
     offeredActions = flow.offered();
-    release = flow.release();
+    if (runReport)
+        runReport->setFound(found, flow.release());
     commandExit = exitFor(outcome);
     return outcome;
 }
 
 FlowOutcome UpdaterSession::update()
 {
-    outcome = FirmwareWriteFlow::update(frontEnd, found, &attemptId);
-    written = outcome == FlowOutcome::Done;
-    commandExit = exitFor(outcome);
+    qint64 attemptId = 0;
+    const FlowOutcome ended = FirmwareWriteFlow::update(frontEnd, found, &attemptId);
+    noteWrite(ended, attemptId);
     return outcome;
 }
 
 FlowOutcome UpdaterSession::restore()
 {
-    outcome = FirmwareWriteFlow::restore(frontEnd, found, &attemptId);
-    written = outcome == FlowOutcome::Done;
-    commandExit = exitFor(outcome);
+    qint64 attemptId = 0;
+    const FlowOutcome ended = FirmwareWriteFlow::restore(frontEnd, found, &attemptId);
+    noteWrite(ended, attemptId);
     return outcome;
+}
+
+void UpdaterSession::noteWrite(FlowOutcome ended, qint64 attemptId)
+{
+    outcome = ended;
+    if (runReport)
+        runReport->setWrite(attemptId, outcome == FlowOutcome::Done);
+    commandExit = exitFor(outcome);
 }
 
 int UpdaterSession::run(Command command)
@@ -89,8 +85,10 @@ std::optional<int> UpdaterSession::checkFirst(Command command)
     if (command == Command::Restore)
         return refuse(OperatorText::tr("No instrument answers. To bootstrap it, name its model: restore --model %1.")
                           .arg(ModelTable::names(QStringLiteral("|"))));
-    frontEnd.addLine(OperatorText::tr("No instrument answers. If one is connected, "
-                                      "restore --model MODEL can bootstrap it."));
+    const QString line = OperatorText::tr("No instrument answers. If one is connected, "
+                                        "restore --model MODEL can bootstrap it.");
+    frontEnd.addLine(line);
+    frontEnd.noteReason(line);
     outcome = FlowOutcome::NothingFound;
     return ExitNothingFound;
 }
@@ -98,6 +96,7 @@ std::optional<int> UpdaterSession::checkFirst(Command command)
 int UpdaterSession::refuse(const QString& line)
 {
     frontEnd.addLine(line);
+    frontEnd.noteReason(line);
     outcome = FlowOutcome::Refused;
     return commandExit = ExitRefused;
 }
@@ -120,43 +119,21 @@ int UpdaterSession::exitFor(FlowOutcome outcome)
     return ExitFailed;
 }
 
-// A stop was put off until the write ended: 130 says the program was
-// stopped, but only after a write that succeeded.
+// A stop was put off until the write ended: 128 + the signal's number
+// says the program was stopped, but only after a write that succeeded.
 int UpdaterSession::exitCode() const
 {
     if (WriteGuard::stopRequested() && commandExit == ExitDone)
-        return ExitInterrupted;
+        return WriteGuard::stopExitCode();
     return commandExit;
 }
 
-QJsonObject UpdaterSession::report(const QString& command, const QStringList& lines) const
+QString UpdaterSession::reason() const
 {
-    const bool identified = found.status != NotDetected;
-    const bool versionsRead = found.status == Operational;
-    const QString logFile = frontEnd.sessionLogPath();
-    const QString library = frontEnd.libraryVersion();
-    return QJsonObject{
-        {"command", command},
-        {"outcome", QString::fromLatin1(outcomeNames[int(outcome)])},
-        {"exitCode", exitCode()},
-        {"model", identified ? QJsonValue(deviceTypeName(found.deviceType)) : QJsonValue()},
-        {"serial", identified ? QJsonValue(found.serialNumber) : QJsonValue()},
-        {"firmwareBefore", versionOrNull(found.currentVersion, versionsRead)},
-        // Only what is known: the target once written, the same firmware when
-        // nothing was written, nothing after a write that failed.
-        {"firmwareAfter", written ? QJsonValue(found.targetVersion.versionString())
-                                  : versionOrNull(found.currentVersion, versionsRead && outcome != FlowOutcome::Failed
-                                                                            && outcome != FlowOutcome::Stalled)},
-        {"target", versionOrNull(found.targetVersion, identified && isKnownDeviceType(found.deviceType))},
-        // True only after a successful write: a script can tell an update
-        // from an instrument that was already current.
-        {"written", written},
-        {"logFile", logFile.isEmpty() ? QJsonValue() : QJsonValue(logFile)},
-        {"release", release ? QJsonValue(QJsonObject{{"key", release->keyId()}, {"comment", release->comment()}})
-                            : QJsonValue()},
-        {"lines", QJsonArray::fromStringList(lines)},
-        // The history's row of the write, for `history` and the window.
-        {"attemptId", attemptId ? QJsonValue(attemptId) : QJsonValue()},
-        {"libraryVersion", library.isNull() ? QJsonValue() : QJsonValue(library)},
-    };
+    return runReport ? runReport->reason(outcome) : QString();
+}
+
+QJsonObject UpdaterSession::finishReport(const QStringList& lines)
+{
+    return runReport ? runReport->finish(outcome, exitCode(), frontEnd, lines) : QJsonObject();
 }

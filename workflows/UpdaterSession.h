@@ -1,9 +1,9 @@
 #ifndef UPDATERSESSION_H
 #define UPDATERSESSION_H
 
-#include "catalogue/SignedRelease.h"
 #include "families/DeviceState.h"
 #include "workflows/FrontEnd.h"
+#include "workflows/RunReport.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -13,9 +13,9 @@
 
 // One run of the updater, whatever shows it: the check, the operator's
 // answer, the write it offers, and how it all ended (the exit code, the
-// report, the history's row). The window runs it a button at a time; the
-// command line a command at once. Front ends only show what it says and
-// answer its questions.
+// report and its reason, the history's row). The window runs it a button at
+// a time; the command line a command at once. Front ends only show what it
+// says and answer its questions.
 class UpdaterSession
 {
 public:
@@ -28,11 +28,12 @@ public:
         ExitStalled = 5,          // the instrument stopped answering a call
         ExitUpdateAvailable = 10, // check: an update is offered
         ExitRestoreNeeded = 11,   // check: a restore is offered
-        ExitInterrupted = 130,    // asked to stop while firmware was written
+        // 128 + a signal's number: asked to stop while firmware was written
     };
     enum class Command { Check, Update, Restore };
 
-    explicit UpdaterSession(FrontEnd& frontEnd);
+    // What it finds and writes goes to `report` too, when there is one.
+    explicit UpdaterSession(FrontEnd& frontEnd, RunReport* report = nullptr);
 
     // "Check Versions": what was found, and the actions offered.
     FlowOutcome check();
@@ -46,10 +47,14 @@ public:
     int refuse(const QString& line);
 
     // How the run ended so far, for a script: a stop that was put off until
-    // the write ended gives 130 after a write that succeeded.
+    // the write ended gives 128 + its signal after a write that succeeded.
     int exitCode() const;
-    // Everything a script needs to know of the run, with the lines shown.
-    QJsonObject report(const QString& command, const QStringList& lines) const;
+    // The line that says why a run that failed or refused did; null for a
+    // run that ended as it should, or without a report.
+    QString reason() const;
+    // Everything a script needs to know of the run, with the lines shown;
+    // stops the report's clock.
+    QJsonObject finishReport(const QStringList& lines);
 
     const DeviceState& state() const { return found; }
     int offered() const { return offeredActions; }
@@ -58,14 +63,14 @@ private:
     std::optional<int> checkFirst(Command command);
     static int exitFor(FlowOutcome outcome);
 
+    void noteWrite(FlowOutcome ended, qint64 attemptId);
+
     FrontEnd& frontEnd;
+    RunReport* runReport;
     DeviceState found;
-    std::optional<SignedRelease> release; // who signed ./firmware, by the check
     FlowOutcome outcome = FlowOutcome::Done;
     int offeredActions = FrontEnd::NoAction;
     int commandExit = ExitDone;
-    bool written = false;
-    qint64 attemptId = 0;
 };
 
 #endif

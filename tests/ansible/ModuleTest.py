@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-# The rz_firmware module without a play: how it reads the updater's report
-# and exit code, and that ansible-doc shows what the module takes and returns.
+# The rz.firmware collection's rz_firmware module without a play: how it reads
+# the updater's report and exit code, and that ansible-doc shows what the
+# module takes and returns.
 
 import json
 import os
@@ -10,7 +11,7 @@ import tempfile
 import unittest
 
 LIBRARY = os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))),
-                       "contrib", "ansible", "library")
+                       "contrib", "ansible", "plugins", "modules")
 sys.path.insert(0, LIBRARY)
 sys.dont_write_bytecode = True  # no cache folder in the source tree
 
@@ -33,48 +34,59 @@ STUCK = "The instrument stopped answering while writing FPGA: no answer for 18 m
 def report(lines, written=False, **members):
     return json.dumps({"command": "update", "outcome": "done", "model": "RZ610R", "serial": 12345,
                        "firmwareBefore": "4.5.9", "firmwareAfter": "4.5.10" if written else "4.5.9",
-                       "written": written, "lines": lines, **members})
+                       "target": "4.5.10", "written": written, "erased": written, "reason": None, "lines": lines,
+                       **members})
 
 
 class ModuleTest(unittest.TestCase):
     def test_report_to_result(self):
-        # state, check mode, exit code, stdout, stderr -> failed, changed, msg
+        # state, check mode, model, exit code, stdout, stderr -> failed, changed, msg
+        failed_write = report(FAILED_WRITE, outcome="failed", firmwareAfter=None, erased=True, reason="Failed Writing")
+        not_opened = report(CHECK_LINES, outcome="failed", reason="Cannot Find Device")
+        nothing = report(NOTHING_ANSWERS, command="restore", outcome="nothing found", firmwareBefore=None,
+                         reason="Failed to detect device.")
+        stuck = report(CHECK_LINES, outcome="stopped answering", firmwareAfter=None, erased=True, reason=STUCK)
+        current = "The instrument has firmware 4.5.9."
+        available = "An update to firmware 4.5.10 is available."
         cases = [
-            ("updated", False, 0, report(CHECK_LINES + ["Firmware updated successfully."], written=True), "",
-             False, True, "Firmware updated successfully."),
-            ("updated", False, 0, report(CHECK_LINES + ["Firmware does not require update."]), "",
-             False, False, "Firmware does not require update."),
-            ("updated", False, 1, report(FAILED_WRITE, outcome="failed"), "",
-             True, False, "Firmware updated unsuccessfully."),
-            ("restored", False, 3, report(NOTHING_ANSWERS, command="restore", outcome="nothing found"), "",
-             True, False, "Failed to detect device."),
-            ("restored", False, 4, report(CHECK_LINES + ["The instrument answers normally; use update."]), "",
-             True, False, "The instrument answers normally; use update."),
-            ("restored", False, 2, "", "--model: expected one of RZ610R, RZ610S, RZ610T, RZ870S, not RZ999.\n",
-             True, False, "--model: expected one of RZ610R, RZ610S, RZ610T, RZ870S, not RZ999."),
-            ("updated", False, 5, report(CHECK_LINES + [STUCK] + FAILED_WRITE[-4:], outcome="stopped answering"), "",
-             True, False, STUCK),
-            ("updated", False, 0, "not json", "", True, False, "The updater printed no JSON report."),
-            ("updated", False, -15, "", "", True, False, ""),
-            ("updated", False, 130, report(CHECK_LINES + ["Firmware updated successfully."], written=True), "",
-             True, True, "Firmware updated successfully."),
-            ("checked", False, 10, report(CHECK_LINES + ["Firmware requires update."]), "",
-             False, False, "Firmware requires update."),
-            ("updated", True, 10, report(CHECK_LINES + ["Press Update to continue."]), "",
-             False, True, "Press Update to continue."),
-            ("updated", True, 0, report(CHECK_LINES), "", False, False, "Serial 12345, with firmware 4.5.9"),
-            ("updated", True, 11, report(CHECK_LINES), "", True, False, "The instrument needs a restore; use restore."),
-            ("restored", True, 11, report(CHECK_LINES), "", False, True, "Serial 12345, with firmware 4.5.9"),
-            ("restored", True, 10, report(CHECK_LINES), "", True, False, "The instrument answers normally; use update."),
-            ("updated", True, 3, report(CHECK_LINES + ["No instrument answers."], outcome="nothing found"), "",
-             True, False, "No instrument answers."),
+            ("updated", False, None, 0, report(CHECK_LINES, written=True), "",
+             False, True, "The instrument now has firmware 4.5.10."),
+            ("updated", False, None, 0, report(CHECK_LINES), "", False, False, current),
+            ("updated", False, None, 1, failed_write, "", True, True, "Failed Writing"),
+            ("updated", False, None, 1, not_opened, "", True, False, "Cannot Find Device"),
+            ("updated", False, None, 5, stuck, "", True, True, STUCK),
+            ("restored", False, "RZ610R", 3, nothing, "", True, False, "Failed to detect device."),
+            ("restored", False, "RZ999", 2, "", "rz-firmware-updater: --model: expected one of RZ610R, RZ610S, "
+             "RZ610T, RZ870S, not RZ999.\n", True, False,
+             "--model: expected one of RZ610R, RZ610S, RZ610T, RZ870S, not RZ999."),
+            ("updated", False, None, 0, "not json", "", True, False, "The updater printed no JSON report."),
+            ("updated", False, None, -15, "", "", True, False, ""),
+            ("updated", False, None, 143, report(CHECK_LINES, written=True), "",
+             True, True, "The instrument now has firmware 4.5.10."),
+            ("checked", False, None, 10, report(CHECK_LINES), "", False, False, available),
+            ("updated", True, None, 10, report(CHECK_LINES), "", False, True, available),
+            ("updated", True, None, 0, report(CHECK_LINES), "", False, False, current),
+            ("updated", True, None, 11, report(CHECK_LINES), "", True, False,
+             "The instrument needs a restore: use state=restored."),
+            ("restored", True, None, 11, report(CHECK_LINES), "", False, True,
+             "The instrument needs a restore to firmware 4.5.10."),
+            ("restored", True, None, 10, report(CHECK_LINES), "", False, True, available),
+            ("restored", True, None, 0, report(CHECK_LINES), "", False, False, current),
+            ("restored", True, "RZ610R", 3, nothing, "", False, True, "Failed to detect device."),
+            ("restored", True, None, 3, nothing, "", True, False, "Failed to detect device."),
         ]
-        for state, check_mode, rc, stdout, stderr, failed, changed, msg in cases:
+        for state, check_mode, model, rc, stdout, stderr, failed, changed, msg in cases:
             with self.subTest(state=state, check_mode=check_mode, rc=rc, stdout=stdout[-60:]):
-                is_failed, result = rz_firmware.interpret(state, check_mode, rc, stdout, stderr)
+                is_failed, result = rz_firmware.interpret(state, check_mode, rc, stdout, stderr, model)
                 self.assertEqual((is_failed, result["changed"], result["msg"]), (failed, changed, msg))
                 self.assertEqual(result["updater_rc"], rc)
                 self.assertNotIn("rc", result) # Ansible fails any task with a non-zero rc
+
+    def test_restore_of_a_working_instrument_becomes_an_update(self):
+        refused = json.loads(report(CHECK_LINES, command="restore", outcome="refused",
+                                    reason="The instrument answers normally; use update."))
+        self.assertTrue(rz_firmware.answers_normally(refused))
+        self.assertFalse(rz_firmware.answers_normally(dict(refused, firmwareBefore=None)))
 
     def test_returned_values(self):
         _, result = rz_firmware.interpret("updated", False, 0, report([], written=True, attemptId=42,

@@ -1,6 +1,13 @@
-#!/usr/bin/python3
+#!/usr/bin/python
+# -*- coding: utf-8 -*-
+# Copyright: 2026 RZ updater team
+# Distributed with the RZ610/RZ870 firmware updater under its licence (see the
+# package's copyright file); not under the GPL.
 # Brings the instrument on a bench to the firmware of the release found there,
 # through the firmware updater's command line and its JSON report.
+
+from __future__ import (absolute_import, division, print_function)
+__metaclass__ = type
 
 DOCUMENTATION = r"""
 ---
@@ -16,10 +23,13 @@ description:
     an instrument that answers nothing either, so that one is reported as not
     found, unless the updater's history names an update of it that did not
     finish; the check then bootstraps it as the model on record.
-  - A refusal or a failure of the updater fails the task with the updater's last
-    line as C(msg), and stops a rolling play that sets C(max_fail_percentage).
+  - A refusal or a failure of the updater fails the task with the reason the
+    updater's report gives as C(msg), and stops a rolling play that sets
+    C(max_fail_percentage).
+  - The task reports C(changed) whenever the updater erased a component of the
+    instrument, also when the write that followed failed.
 author:
-  - RZ firmware updater developers
+  - RZ updater team (@rz-updater)
 options:
   state:
     description:
@@ -27,8 +37,11 @@ options:
         never changes anything.
       - C(updated) rewrites the components that differ from the release; an
         instrument already at this release is left alone.
-      - C(restored) rewrites every component of an instrument that answers only in
-        its boot mode, bootstrapping it first as I(model) when nothing answers.
+      - C(restored) brings the instrument to this release's firmware even from its
+        boot mode. An instrument that answers only in its boot mode is restored
+        (every component rewritten), one that answers nothing is bootstrapped
+        first as I(model), a working one with older firmware is updated, and one
+        already at this release is left unchanged.
     type: str
     choices: [checked, updated, restored]
     default: updated
@@ -40,7 +53,7 @@ options:
   updater:
     description:
       - The updater to run, by name on the C(PATH) or by path.
-    type: str
+    type: path
     default: rz-firmware-updater
   state_dir:
     description:
@@ -60,9 +73,10 @@ options:
     type: str
   timeout:
     description:
-      - Seconds to wait for the updater. When they have passed, the updater is
-        asked to stop; it finishes the component it is writing first, so the
-        task can take longer than this.
+      - Seconds to wait for each run of the updater. When they have passed, the
+        updater is sent SIGTERM; it puts the stop off until the component it is
+        writing is finished, so the task can take longer than this, and the task
+        then fails, reporting whether anything was written.
     type: int
     default: 3600
 attributes:
@@ -79,17 +93,17 @@ notes:
 
 EXAMPLES = r"""
 - name: Bring the instrument to the release in /usr/share/rz-firmware-updater
-  rz_firmware:
+  rz.firmware.rz_firmware:
     chdir: /usr/share/rz-firmware-updater
   register: rz
 
 - name: Only report what an update would do
-  rz_firmware:
+  rz.firmware.rz_firmware:
     chdir: /srv/rz-release
     state: checked
 
-- name: Restore an instrument that answers only in boot mode, or nothing at all
-  rz_firmware:
+- name: Bring the instrument to the release, from boot mode or from nothing at all
+  rz.firmware.rz_firmware:
     chdir: /srv/rz-release
     state: restored
     model: RZ610R
@@ -133,12 +147,15 @@ log_file:
   type: str
   sample: /var/lib/rz-bench/2026-12-07_14-03-22.log
 updater_rc:
-  description: The updater's exit code (5 is "the instrument stopped answering"; 10 and 11 are check's "update available" and "restore needed").
+  description: The updater's exit code (5 is "the instrument stopped answering"; 10 and 11 are check's
+    "update available" and "restore needed"; 128 and a signal's number a run stopped by that signal after a
+    successful write).
   returned: always
   type: int
   sample: 0
 report:
-  description: The updater's whole JSON report, null when it printed none.
+  description: The updater's whole JSON report (of the last run, when I(state=restored) updated a
+    working instrument), null when it printed none.
   returned: always
   type: dict
 """
@@ -155,7 +172,7 @@ COMMANDS = {"checked": "check", "updated": "update", "restored": "restore"}
 MODULE_OPTIONS = dict(
     state=dict(type="str", default="updated", choices=list(COMMANDS)),
     chdir=dict(type="path", required=True),
-    updater=dict(type="str", default="rz-firmware-updater"),
+    updater=dict(type="path", default="rz-firmware-updater"),
     state_dir=dict(type="path"),
     allow_downgrade=dict(type="bool", default=False),
     # The updater knows its models and refuses any other name (exit 2, its
@@ -164,46 +181,53 @@ MODULE_OPTIONS = dict(
     timeout=dict(type="int", default=3600),
 )
 
-# The check's exit codes for "an update is available" and "a restore is needed".
+# The check's exit codes for "no instrument found", "an update is available"
+# and "a restore is needed".
+NOTHING_FOUND = 3
 UPDATE_AVAILABLE = 10
 RESTORE_NEEDED = 11
-# A call to the instrument did not return within its time; the updater ended
-# without it, and its line names the step. The next run finishes the update.
-STOPPED_ANSWERING = 5
-STOPPED_ANSWERING_LINE = "The instrument stopped answering"
 
-# The updater ends a failed write, and a check that found nothing even after
-# a bootstrap, with advice for the person at the window; the line before the
-# advice says what happened. These are the updater's own lines, word for word.
-ADVICE = (
-    "You may now close the software.",
-    "Check device connections and re-run the software.",
-    "If problem persists, contact Pellanor.",
-    "Cycle the power on the device, restart the firmware updater,  and try again.",
-    "If you continue to receive this message, contact Pellanor.",
-)
+# What a failed or refused run of the updater says on standard error before
+# its reason, when it printed no report.
+PROGRAM_PREFIX = "rz-firmware-updater: "
 
 
-def last_line(lines):
-    """The last line that says something about this run."""
-    for line in reversed(lines):
-        if line.strip() and line not in ADVICE:
-            return line
-    return ""
-
-
-def interpret(state, check_mode, rc, stdout, stderr):
-    """Turns one run of the updater into the task's result.
-
-    Returns (failed, result): result holds changed, msg and the returned values.
-    """
+def parse_report(stdout):
+    """The updater's JSON report, or None when it printed none."""
     try:
         report = json.loads(stdout) if stdout.strip() else None
     except ValueError:
         report = None
-    if not isinstance(report, dict):
-        report = None
-    lines = report.get("lines", []) if report else stderr.splitlines()
+    return report if isinstance(report, dict) else None
+
+
+def reason_on_stderr(stderr):
+    """The reason the updater gave on standard error, when it printed no report."""
+    for line in reversed(stderr.splitlines()):
+        if line.startswith(PROGRAM_PREFIX):
+            return line[len(PROGRAM_PREFIX):]
+    return stderr.strip().splitlines()[-1] if stderr.strip() else ""
+
+
+def summary(report, rc):
+    """The task's message from the report's members, never from its lines."""
+    if report.get("reason"):
+        return report["reason"]
+    if report.get("written"):
+        return "The instrument now has firmware %s." % report.get("firmwareAfter")
+    if rc == UPDATE_AVAILABLE:
+        return "An update to firmware %s is available." % report.get("target")
+    if rc == RESTORE_NEEDED:
+        return "The instrument needs a restore to firmware %s." % report.get("target")
+    return "The instrument has firmware %s." % report.get("firmwareBefore")
+
+
+def interpret(state, check_mode, rc, stdout, stderr, model=None):
+    """Turns one run of the updater into the task's result.
+
+    Returns (failed, result): result holds changed, msg and the returned values.
+    """
+    report = parse_report(stdout)
     get = report.get if report else (lambda key: None)
     result = {
         "changed": False,
@@ -216,14 +240,12 @@ def interpret(state, check_mode, rc, stdout, stderr):
         "log_file": get("logFile"),
         "updater_rc": rc,
         "report": report,
-        "msg": last_line(lines),
+        "msg": summary(report, rc) if report else reason_on_stderr(stderr),
     }
-    if rc == STOPPED_ANSWERING:
-        result["msg"] = next((line for line in lines if line.startswith(STOPPED_ANSWERING_LINE)), result["msg"])
     if check_mode or state == "checked":
-        return predict(state, rc, result)
-    # Also when the run ends badly after its write, stopped by a signal.
-    result["changed"] = report is not None and report.get("written") is True
+        return predict(state, rc, result, model)
+    # Whatever the outcome: an erased component is a changed instrument.
+    result["changed"] = report is not None and (report.get("erased") is True or report.get("written") is True)
     if rc != 0:
         return True, result
     if report is None:
@@ -232,27 +254,34 @@ def interpret(state, check_mode, rc, stdout, stderr):
     return False, result
 
 
-def predict(state, rc, result):
+def predict(state, rc, result, model=None):
     """What the update or restore would do, from the exit code of check."""
     if state == "checked":
         return rc not in (0, UPDATE_AVAILABLE, RESTORE_NEEDED), result
     if rc == RESTORE_NEEDED:
         if state == "updated":
-            result["msg"] = "The instrument needs a restore; use restore."
+            result["msg"] = "The instrument needs a restore: use state=restored."
             return True, result
         result["changed"] = True
         return False, result
     if rc in (0, UPDATE_AVAILABLE):
-        if state == "restored":
-            result["msg"] = "The instrument answers normally; use update."
-            return True, result
+        # state=restored updates a working instrument, as state=updated does.
         result["changed"] = rc == UPDATE_AVAILABLE
+        return False, result
+    if rc == NOTHING_FOUND and state == "restored" and model:
+        # The restore would bootstrap it as the model named; check never does.
+        result["changed"] = True
         return False, result
     return True, result
 
 
-def command_line(params, check_mode):
-    command = "check" if check_mode else COMMANDS[params["state"]]
+def answers_normally(report):
+    """A restore refused because the instrument works: the check read its versions."""
+    return report is not None and report.get("outcome") == "refused" and report.get("firmwareBefore") is not None
+
+
+def command_line(params, check_mode, command=None):
+    command = command or ("check" if check_mode else COMMANDS[params["state"]])
     arguments = ["--json", command]
     if params["allow_downgrade"] and command != "restore":
         arguments.append("--allow-downgrade")
@@ -298,9 +327,10 @@ def main():
         module.fail_json(msg="timeout must be a number of seconds above 0.")
     if not os.path.isdir(params["chdir"]):
         module.fail_json(msg="chdir: no such folder: %s" % params["chdir"])
+    # A path, which Ansible has expanded (~, variables), or a name on the PATH.
     updater = params["updater"]
     if "/" in updater:
-        executable = os.path.abspath(os.path.expanduser(updater))
+        executable = os.path.abspath(updater)
         if not os.access(executable, os.X_OK):
             module.fail_json(msg="updater: not an executable file: %s" % executable)
     else:
@@ -309,16 +339,25 @@ def main():
     environment = dict(os.environ)
     if params["state_dir"]:
         environment["RZ_STATE_DIR"] = params["state_dir"]
-    rc, stdout, stderr, timed_out = run_updater(
-        executable, command_line(params, module.check_mode), params["chdir"], environment, params["timeout"]
-    )
-    failed, result = interpret(params["state"], module.check_mode, rc, stdout, stderr)
-    if timed_out:
-        failed = True
-        result["msg"] = "The updater did not finish within the timeout (%d s) and was stopped: %s" % (
-            params["timeout"],
-            result["msg"],
+
+    def run(command=None):
+        rc, stdout, stderr, timed_out = run_updater(
+            executable, command_line(params, module.check_mode, command), params["chdir"], environment,
+            params["timeout"]
         )
+        failed, result = interpret(params["state"], module.check_mode, rc, stdout, stderr, params["model"])
+        if timed_out:
+            failed = True
+            result["msg"] = "The updater did not finish within the timeout (%d s) and was stopped: %s" % (
+                params["timeout"],
+                result["msg"],
+            )
+        return failed, result
+
+    failed, result = run()
+    if params["state"] == "restored" and not module.check_mode and failed and answers_normally(result["report"]):
+        # A working instrument reaches this release's firmware by an update.
+        failed, result = run("update")
     if failed:
         module.fail_json(**result)
     module.exit_json(**result)

@@ -1,0 +1,93 @@
+#include "workflows/RunReport.h"
+
+#include "catalogue/Catalogue.h"
+
+#include <QJsonArray>
+
+namespace {
+
+const char* const outcomeNames[] = {"done", "refused", "nothing found", "failed", "cancelled", "stopped answering"};
+
+QJsonValue versionOrNull(const FirmwareVersion& version, bool known)
+{
+    return known ? QJsonValue(version.versionString()) : QJsonValue();
+}
+
+QJsonValue textOrNull(const QString& text)
+{
+    return text.isEmpty() ? QJsonValue() : QJsonValue(text);
+}
+
+// RFC 3339 in UTC, to the second: "2026-12-07T14:03:22Z".
+QString utcTime(const QDateTime& time)
+{
+    return time.toUTC().toString(Qt::ISODate);
+}
+
+} // namespace
+
+RunReport::RunReport(const QString& command)
+    : command(command), started(QDateTime::currentDateTimeUtc())
+{
+}
+
+void RunReport::setFound(const DeviceState& state, const std::optional<SignedRelease>& signedRelease)
+{
+    found = state;
+    release = signedRelease;
+}
+
+void RunReport::setWrite(qint64 id, bool succeeded)
+{
+    attemptId = id;
+    written = succeeded;
+}
+
+// Every way a run can end badly notes its reason; should one ever not, a
+// script still gets a reason rather than a null it would take for success.
+QString RunReport::reason(FlowOutcome outcome) const
+{
+    if (outcome == FlowOutcome::Done)
+        return QString();
+    if (!reasonLine.isEmpty())
+        return reasonLine;
+    return QStringLiteral("The %1 ended as %2; the log says why.").arg(command, outcomeNames[int(outcome)]);
+}
+
+QJsonObject RunReport::finish(FlowOutcome outcome, int exitCode, const FrontEnd& frontEnd, const QStringList& lines)
+{
+    const QDateTime finished = QDateTime::currentDateTimeUtc();
+    const bool identified = found.status != NotDetected;
+    const bool versionsRead = found.status == Operational;
+    return QJsonObject{
+        {"command", command},
+        {"outcome", QString::fromLatin1(outcomeNames[int(outcome)])},
+        {"exitCode", exitCode},
+        {"reason", textOrNull(reason(outcome))},
+        {"started", utcTime(started)},
+        {"finished", utcTime(finished)},
+        {"model", identified ? QJsonValue(deviceTypeName(found.deviceType)) : QJsonValue()},
+        {"serial", identified ? QJsonValue(found.serialNumber) : QJsonValue()},
+        {"firmwareBefore", versionOrNull(found.currentVersion, versionsRead)},
+        // Only what is known: the target once written, the same firmware when
+        // nothing was written, nothing after a write that failed or never
+        // returned.
+        {"firmwareAfter", written ? QJsonValue(found.targetVersion.versionString())
+                                  : versionOrNull(found.currentVersion, versionsRead && outcome != FlowOutcome::Failed
+                                                                            && outcome != FlowOutcome::Stalled)},
+        {"target", versionOrNull(found.targetVersion, identified && isKnownDeviceType(found.deviceType))},
+        // True only after a successful write: a script can tell an update
+        // from an instrument that was already current.
+        {"written", written},
+        // True once any component was erased, even when its write then
+        // failed: the instrument was changed.
+        {"erased", erased},
+        {"logFile", textOrNull(frontEnd.sessionLogPath())},
+        {"release", release ? QJsonValue(QJsonObject{{"key", release->keyId()}, {"comment", release->comment()}})
+                            : QJsonValue()},
+        {"lines", QJsonArray::fromStringList(lines)},
+        // The history's row of the write, for `history` and the window.
+        {"attemptId", attemptId ? QJsonValue(attemptId) : QJsonValue()},
+        {"libraryVersion", textOrNull(frontEnd.libraryVersion())},
+    };
+}

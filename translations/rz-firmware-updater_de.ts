@@ -695,6 +695,14 @@ Bitte warten...</translation>
         <source>%1, line %2</source>
         <translation>%1, Zeile %2</translation>
     </message>
+    <message>
+        <source>The instrument holds newer firmware than this release; the downgrade was declined.</source>
+        <translation>Das Gerät hat eine neuere Firmware als diese Version; das Zurückstufen wurde abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The %1 ended as %2; the log says why.</source>
+        <translation>Der Befehl %1 endete mit „%2“; der Grund steht im Protokoll.</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

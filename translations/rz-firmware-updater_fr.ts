@@ -695,6 +695,14 @@ Veuillez patienter...</translation>
         <source>%1, line %2</source>
         <translation>%1, ligne %2</translation>
     </message>
+    <message>
+        <source>The instrument holds newer firmware than this release; the downgrade was declined.</source>
+        <translation>L&apos;instrument contient un micrologiciel plus récent que cette version ; la rétrogradation a été refusée.</translation>
+    </message>
+    <message>
+        <source>The %1 ended as %2; the log says why.</source>
+        <translation>La commande %1 s&apos;est terminée ainsi : %2 ; le journal en donne la raison.</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

@@ -693,6 +693,14 @@ Please Wait...</source>
         <source>%1, line %2</source>
         <translation>%1、%2 行目</translation>
     </message>
+    <message>
+        <source>The instrument holds newer firmware than this release; the downgrade was declined.</source>
+        <translation>機器にはこのリリースより新しいファームウェアが入っています。ダウングレードは拒否されました。</translation>
+    </message>
+    <message>
+        <source>The %1 ended as %2; the log says why.</source>
+        <translation>コマンド %1 は「%2」で終了しました。理由はログを参照してください。</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

@@ -693,6 +693,14 @@ Please Wait...</source>
         <source>%1, line %2</source>
         <translation>%1，第 %2 行</translation>
     </message>
+    <message>
+        <source>The instrument holds newer firmware than this release; the downgrade was declined.</source>
+        <translation>仪器中的固件比此版本新；已拒绝降级。</translation>
+    </message>
+    <message>
+        <source>The %1 ended as %2; the log says why.</source>
+        <translation>命令 %1 以“%2”结束；原因见日志。</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

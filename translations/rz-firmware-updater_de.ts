@@ -703,6 +703,10 @@ Bitte warten...</translation>
         <source>The %1 ended as %2; the log says why.</source>
         <translation>Der Befehl %1 endete mit „%2“; der Grund steht im Protokoll.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

@@ -703,6 +703,10 @@ Veuillez patienter...</translation>
         <source>The %1 ended as %2; the log says why.</source>
         <translation>La commande %1 s&apos;est terminée ainsi : %2 ; le journal en donne la raison.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

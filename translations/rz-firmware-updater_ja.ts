@@ -701,6 +701,10 @@ Please Wait...</source>
         <source>The %1 ended as %2; the log says why.</source>
         <translation>コマンド %1 は「%2」で終了しました。理由はログを参照してください。</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

@@ -483,23 +483,23 @@ Please Wait...</source>
     </message>
     <message>
         <source>clearing %1</source>
-        <translation>擦除%1</translation>
+        <translation>擦除 %1</translation>
     </message>
     <message>
         <source>writing %1</source>
-        <translation>写入%1</translation>
+        <translation>写入 %1</translation>
     </message>
     <message>
         <source>Skipping %1, already current version.</source>
-        <translation>跳过%1，已是当前版本。</translation>
+        <translation>跳过 %1，已是当前版本。</translation>
     </message>
     <message>
         <source>Failed writing %1.</source>
-        <translation>写入%1失败。</translation>
+        <translation>写入 %1 失败。</translation>
     </message>
     <message>
         <source>Updating %1, estimated %2.</source>
-        <translation>正在更新%1，预计 %2。</translation>
+        <translation>正在更新 %1，预计 %2。</translation>
     </message>
     <message>
         <source>asking the device library its version</source>
@@ -507,11 +507,11 @@ Please Wait...</source>
     </message>
     <message>
         <source>The instrument stopped answering while %1: no answer for %2, and a stop was asked for.</source>
-        <translation>仪器在%1时停止响应：%2 无响应，且已请求停止。</translation>
+        <translation>仪器在 %1 时停止响应：%2 无响应，且已请求停止。</translation>
     </message>
     <message>
         <source>The instrument stopped answering while %1: no answer for %2.</source>
-        <translation>仪器在%1时停止响应：%2 无响应。</translation>
+        <translation>仪器在 %1 时停止响应：%2 无响应。</translation>
     </message>
     <message>
         <source>Still working: %1 for %2, estimated %3; keep the instrument connected.</source>
@@ -700,6 +700,10 @@ Please Wait...</source>
     <message>
         <source>The %1 ended as %2; the log says why.</source>
         <translation>命令 %1 以“%2”结束；原因见日志。</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
     </message>
 </context>
 <context>

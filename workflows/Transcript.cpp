@@ -57,11 +57,15 @@ QStringList Transcript::connectionLines()
     QStringList lines;
     for (const QString& cable : qAsConst(cables)) {
         QStringList names = models.value(cable);
-        QString listed = names.takeLast();
-        if (names.size() == 1)
-            listed = OperatorText::tr("%1 and %2").arg(names.first()).arg(listed);
-        else if (names.size() > 1)
-            listed = OperatorText::tr("%1, and %2").arg(names.join(QStringLiteral(", "))).arg(listed);
+        QString listed = names.takeFirst();
+        // "A", "A and B", "A, B, and C"; each language joins them its way.
+        const QString last = names.isEmpty() ? QString() : names.takeLast();
+        for (const QString& name : qAsConst(names))
+            listed = OperatorText::tr("%1, %2").arg(listed).arg(name);
+        if (!last.isEmpty()) {
+            listed = names.isEmpty() ? OperatorText::tr("%1 and %2").arg(listed).arg(last)
+                                     : OperatorText::tr("%1, and %2").arg(listed).arg(last);
+        }
         lines << OperatorText::tr("Connect %1 devices over %2.").arg(listed).arg(cable);
     }
     return lines;

@@ -34,13 +34,11 @@ void TerminalFrontEnd::printAll(const QStringList& lines)
         print(line);
 }
 
-// What a script reads stays English (the report's lines); the operator
-// reads the line in the desktop's language.
-
 // Flushed at once: a script, or the operator, sees each step as it happens.
 // Once the output cannot take a line (a reader that went away, a full disk)
 // nothing more is printed there; the lines still reach the session log and
-// the report, and the work goes on.
+// the report, and the work goes on. The report keeps the English line; the
+// terminal shows it in the desktop's language.
 void TerminalFrontEnd::print(const QString& s)
 {
     clearStatus();

@@ -8,6 +8,6 @@ MainWindow::MainWindow(QWidget* parent)
 {
     updater = new Updater(this);
     setCentralWidget(updater);
-    setWindowTitle(productLine() + QStringLiteral(" Firmware Updater"));
+    setWindowTitle(tr("%1 Firmware Updater").arg(productLine()));
     resize(800, 400);
 }

@@ -1,6 +1,8 @@
 #include "app/MainWindow.h"
 #include "app/StartupEnvironment.h"
+#include "app/Translations.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/OperatorText.h"
 #include "cli/CommandLine.h"
 #include "families/LibraryThread.h"
 #include "host/UpdaterLock.h"
@@ -24,6 +26,7 @@ int runCommandLine(int argc, char* argv[])
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("rz-firmware-updater"));
     QCoreApplication::setApplicationVersion(QStringLiteral(RZ_UPDATER_VERSION));
+    Translations::install();
     const int exitCode = CommandLine().run(QCoreApplication::arguments());
     // Its records are complete; a call stuck in the device library is not
     // waited for.
@@ -34,11 +37,17 @@ int runCommandLine(int argc, char* argv[])
 int runWindow(int argc, char* argv[])
 {
     StartupEnvironment::skipOpenGlIntegration();
+    // Only before the application object: scaled by the screen's device
+    // pixel ratio, with pictures sharp at it.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication application(argc, argv);
+    Translations::install();
     // Before the window's first library call.
     UpdaterLock lock;
     if (!lock.acquire()) {
-        QMessageBox::warning(nullptr, productLine() + QStringLiteral(" Firmware Updater"), lock.errorLine());
+        QMessageBox::warning(nullptr, MainWindow::tr("%1 Firmware Updater").arg(productLine()),
+                             OperatorText::shown(lock.errorLine()));
         return CommandLine::ExitRefused;
     }
     MainWindow window(nullptr);

@@ -1,5 +1,6 @@
 #include "catalogue/Catalogue.h"
 
+#include "catalogue/OperatorText.h"
 #include "catalogue/ModelTable.h"
 
 #include <iterator>
@@ -58,7 +59,7 @@ QStringList componentNames(int deviceType)
 QString deviceTypeName(int deviceType)
 {
     const Model* model = ModelTable::find(deviceType);
-    return model ? model->name : QStringLiteral("Invalid device type");
+    return model ? model->name : QString(OperatorText::tr("Invalid device type"));
 }
 
 int deviceTypeNamed(const QString& name)

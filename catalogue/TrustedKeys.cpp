@@ -1,5 +1,6 @@
 #include "catalogue/TrustedKeys.h"
 
+#include "catalogue/OperatorText.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -60,13 +61,13 @@ void TrustedKeys::loadKeys(const QString& folder)
     for (const QString& name : dir.entryList({QStringLiteral("*.pub")}, QDir::Files, QDir::Name)) {
         QFile file(dir.filePath(name));
         if (file.size() > longestFile) {
-            unusable << QStringLiteral("%1: it is larger than a key file can be").arg(file.fileName());
+            unusable << OperatorText::tr("%1: it is larger than a key file can be").arg(file.fileName());
         } else if (!file.open(QIODevice::ReadOnly)) {
             unusable << QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
         } else if (const std::optional<MinisignPublicKey> key = MinisignPublicKey::parse(file.readAll())) {
             keys.append(*key);
         } else {
-            unusable << QStringLiteral("%1: it is not a minisign public key").arg(file.fileName());
+            unusable << OperatorText::tr("%1: it is not a minisign public key").arg(file.fileName());
         }
     }
 }
@@ -91,7 +92,7 @@ void TrustedKeys::loadRevocations(const QString& path)
         if (line.isEmpty())
             continue;
         if (!keyId.match(QString::fromLatin1(line)).hasMatch()) {
-            unreadable = QStringLiteral("%1, line %2").arg(path).arg(index + 1);
+            unreadable = OperatorText::tr("%1, line %2").arg(path).arg(index + 1);
             return;
         }
         revoked.append(line.toULongLong(nullptr, 16));

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ModelTable.h"
 #include "cli/HistoryCommand.h"
@@ -113,10 +114,11 @@ int CommandLine::run(const QStringList& arguments)
     } else {
         session.refuse(lock.errorLine());
     }
-    // The reason a failed or refused run ended, on standard error too.
+    // The reason a failed or refused run ended, on standard error too, in
+    // the operator's language; the report keeps it English.
     const QString reason = session.reason();
     if (!reason.isNull())
-        printError(reason);
+        printError(OperatorText::shown(reason));
     if (json)
         printJson(session);
     return session.exitCode();

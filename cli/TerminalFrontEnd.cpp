@@ -1,12 +1,13 @@
 #include "cli/TerminalFrontEnd.h"
 
+#include "catalogue/OperatorText.h"
 #include <unistd.h>
 
 TerminalFrontEnd::TerminalFrontEnd(std::FILE* lines, RunReport& report)
     : out(lines),
       report(report),
       statusOnTerminal(isatty(STDERR_FILENO) == 1),
-      transcript([this](const QStringList& shown, Transcript::Kind) { printAll(shown); })
+      transcript([this](const QStringList& lines, Transcript::Kind) { printAll(lines); })
 {
     statusTicker.setInterval(1000);
     QObject::connect(&statusTicker, &QTimer::timeout, [this] { drawStatus(); });
@@ -36,13 +37,14 @@ void TerminalFrontEnd::printAll(const QStringList& lines)
 // Flushed at once: a script, or the operator, sees each step as it happens.
 // Once the output cannot take a line (a reader that went away, a full disk)
 // nothing more is printed there; the lines still reach the session log and
-// the report, and the work goes on.
+// the report, and the work goes on. The report keeps the English line; the
+// terminal shows it in the desktop's language.
 void TerminalFrontEnd::print(const QString& s)
 {
     clearStatus();
     written << s;
     if (!outputLost) {
-        std::fputs(s.toLocal8Bit().constData(), out);
+        std::fputs(OperatorText::shown(s).toLocal8Bit().constData(), out);
         std::fputc('\n', out);
         outputLost = std::fflush(out) != 0 || std::ferror(out);
     }
@@ -97,7 +99,8 @@ void TerminalFrontEnd::drawStatus()
     if (!statusOnTerminal || !busyFor.isValid())
         return;
     const qint64 seconds = busyFor.elapsed() / 1000;
-    QString status = QStringLiteral("Elapsed %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    const QString clock = QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    QString status = OperatorText::tr("Elapsed %1").arg(clock).translated();
     if (percent >= 0)
         status = QStringLiteral("FPGA %1%  ").arg(percent) + status;
     std::fprintf(stderr, "\r\033[K%s", status.toLocal8Bit().constData());

@@ -3,22 +3,22 @@
 #include <algorithm>
 #include <cmath>
 
-CallBudget::CallBudget(const QString& step, Seconds estimated, Seconds allowed)
+CallBudget::CallBudget(const OperatorText& step, Seconds estimated, Seconds allowed)
     : what(step), estimated(estimated), allowed(allowed)
 {
 }
 
-CallBudget CallBudget::query(const QString& step)
+CallBudget CallBudget::query(const OperatorText& step)
 {
     return CallBudget(step, Seconds(0), Seconds(60));
 }
 
-CallBudget CallBudget::bootstrap(const QString& step)
+CallBudget CallBudget::bootstrap(const OperatorText& step)
 {
     return CallBudget(step, Seconds(0), Seconds(180));
 }
 
-CallBudget CallBudget::erasing(const QString& step, Seconds announced)
+CallBudget CallBudget::erasing(const OperatorText& step, Seconds announced)
 {
     return CallBudget(step, announced, std::max(3 * announced, Seconds(120)));
 }
@@ -42,9 +42,11 @@ CallBudget::Milliseconds CallBudget::scaled(Seconds unscaled)
 QString CallBudget::describe(Seconds unscaled)
 {
     const long long seconds = unscaled.count();
+    if (seconds == 1)
+        return OperatorText::tr("1 second");
     if (seconds < 120)
-        return seconds == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(seconds);
-    return QStringLiteral("%1 minutes").arg(seconds / 60);
+        return OperatorText::tr("%n seconds", nullptr, int(seconds));
+    return OperatorText::tr("%n minutes", nullptr, int(seconds / 60));
 }
 
 QString CallBudget::describeElapsed(Milliseconds scaledElapsed)

@@ -1,6 +1,8 @@
 #ifndef CALLBUDGET_H
 #define CALLBUDGET_H
 
+#include "catalogue/OperatorText.h"
+
 #include <QString>
 
 #include <chrono>
@@ -17,13 +19,13 @@ public:
     using Seconds = std::chrono::seconds;
     using Milliseconds = std::chrono::milliseconds;
 
-    static CallBudget query(const QString& step);
-    static CallBudget bootstrap(const QString& step);
+    static CallBudget query(const OperatorText& step);
+    static CallBudget bootstrap(const OperatorText& step);
     // A clear or write whose line announced `announced`.
-    static CallBudget erasing(const QString& step, Seconds announced);
+    static CallBudget erasing(const OperatorText& step, Seconds announced);
 
     // What the call does, for the operator: "writing FPGA".
-    const QString& step() const { return what; }
+    const OperatorText& step() const { return what; }
     // Scaled; an estimate of zero was never announced.
     Milliseconds estimate() const { return scaled(estimated); }
     Milliseconds budget() const { return scaled(allowed); }
@@ -38,10 +40,10 @@ public:
     static double scale();
 
 private:
-    CallBudget(const QString& step, Seconds estimated, Seconds allowed);
+    CallBudget(const OperatorText& step, Seconds estimated, Seconds allowed);
     static Milliseconds scaled(Seconds unscaled);
 
-    QString what;
+    OperatorText what;
     Seconds estimated;
     Seconds allowed;
 };

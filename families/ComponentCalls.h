@@ -34,8 +34,8 @@ struct ComponentCalls
 
     QString updateAnnounce() const { return announce(label, updateEstimate); }
     QString restoreAnnounce() const { return announce(restoreLabel, restoreEstimate); }
-    QString updateSkip() const { return QStringLiteral("Skipping %1, already current version.").arg(label); }
-    QString restoreWriteFailed() const { return QStringLiteral("Failed writing %1.").arg(label); }
+    QString updateSkip() const { return OperatorText::tr("Skipping %1, already current version.").arg(label); }
+    QString restoreWriteFailed() const { return OperatorText::tr("Failed writing %1.").arg(label); }
 
     // The clear and write, each timed against what the line announced.
     int timedClear(int handle, double* progress, Seconds announced) const;
@@ -52,7 +52,7 @@ struct ComponentCalls
 private:
     static QString announce(const QString& what, Seconds estimate)
     {
-        return QStringLiteral("Updating %1, estimated %2.").arg(what, CallBudget::describe(estimate));
+        return OperatorText::tr("Updating %1, estimated %2.").arg(what).arg(CallBudget::describe(estimate));
     }
 };
 

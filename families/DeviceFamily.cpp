@@ -69,7 +69,7 @@ DeviceState DeviceFamily::detect(const LineSink& say)
 QString DeviceFamily::libraryVersion()
 {
     const char* version = nullptr;
-    LibraryThread::query("asking the device library its version", [&version] {
+    LibraryThread::query(QT_TRANSLATE_NOOP("OperatorText", "asking the device library its version"), [&version] {
         version = rzGetAPIVersion();
         return 0;
     });

@@ -115,9 +115,13 @@ bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget
         const Clock::time_point now = Clock::now();
         const bool stopping = stopRequested && now >= late;
         if (stopping || now >= deadline) {
-            abandonedLine = QStringLiteral("The instrument stopped answering while %1: no answer for %2%3.")
-                                .arg(budget.step(), describeSince(started, now),
-                                     stopping ? QStringLiteral(", and a stop was asked for") : QString());
+            abandonedLine = stopping ? OperatorText::tr("The instrument stopped answering while %1: no answer for %2, "
+                                                        "and a stop was asked for.")
+                                           .arg(budget.step())
+                                           .arg(describeSince(started, now))
+                                     : OperatorText::tr("The instrument stopped answering while %1: no answer for %2.")
+                                           .arg(budget.step())
+                                           .arg(describeSince(started, now));
             const QString line = abandonedLine;
             lock.unlock();
             CallRecorder::abandoned();
@@ -126,10 +130,8 @@ bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget
         }
         if (budget.estimate().count() && now >= nextNotice) {
             nextNotice += CallBudget::noticeInterval();
-            const QString line = LibraryThread::stillWorkingPrefix()
-                                 + QStringLiteral("%1 for %2, estimated %3; keep the instrument connected.")
-                                       .arg(budget.step(), describeSince(started, now),
-                                            CallBudget::describe(budget.announced()));
+            const QString line = LibraryThread::stillWorkingLine(budget.step(), describeSince(started, now),
+                                                                 CallBudget::describe(budget.announced()));
             lock.unlock();
             say(line);
             lock.lock();
@@ -170,6 +172,15 @@ void CallQueue::serve()
         done = true;
         callDone.notify_all();
     }
+}
+
+// Its English begins with stillWorkingPrefix(), which the window looks for.
+QString LibraryThread::stillWorkingLine(const OperatorText& step, const QString& since, const QString& estimated)
+{
+    return OperatorText::tr("Still working: %1 for %2, estimated %3; keep the instrument connected.")
+        .arg(step)
+        .arg(since)
+        .arg(estimated);
 }
 
 int LibraryThread::run(const CallBudget& budget, const std::function<int()>& call)

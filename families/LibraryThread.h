@@ -26,9 +26,10 @@ public:
     static int run(const CallBudget& budget, const std::function<int()>& call);
     // A call with no announced estimate: a query, an open, a close.
     template <typename Call>
+    // `step` is marked with QT_TRANSLATE_NOOP("OperatorText", ...).
     static int query(const char* step, Call call)
     {
-        return run(CallBudget::query(QString::fromLatin1(step)), [&call] { return int(call()); });
+        return run(CallBudget::query(OperatorText::marked(step)), [&call] { return int(call()); });
     }
 
     // While one lives, the lines about calls made on its thread go to it.
@@ -48,6 +49,7 @@ public:
     // Whether the line is a call's "Still working: " notice.
     static bool isStillWorkingLine(const QString& line) { return line.startsWith(stillWorkingPrefix()); }
     static QString stillWorkingPrefix() { return QStringLiteral("Still working: "); }
+    static QString stillWorkingLine(const OperatorText& step, const QString& since, const QString& estimated);
 
     static bool abandoned();
     // "The instrument stopped answering ..." naming the step; empty while

@@ -5,9 +5,9 @@
 #include "families/DeviceFamily.h"
 
 #include "catalogue/Catalogue.h"
-#include "families/RecordedLibrary.h"
 #include "families/LibraryThread.h"
 #include "families/OpenedInstrument.h"
+#include "families/RecordedLibrary.h"
 
 namespace {
 
@@ -17,12 +17,12 @@ using Api = RecordedLibrary;
 
 int closeDevice(int handle)
 {
-    return Call::query("closing the instrument", [handle] { return Api::rzConfigNetCloseDevice(handle); });
+    return Call::query(QT_TRANSLATE_NOOP("OperatorText", "closing the instrument"), [handle] { return Api::rzConfigNetCloseDevice(handle); });
 }
 
 int openDevice(int* handle, int serial)
 {
-    return Call::query("opening the instrument", [&] { return Api::rzConfigNetOpenDevice(handle, serial); });
+    return Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), [&] { return Api::rzConfigNetOpenDevice(handle, serial); });
 }
 
 // The first serial number the listing gives; `count`, how many it found.
@@ -30,7 +30,7 @@ int firstListedSerial(int* count)
 {
     int serials[1] = {0};
     *count = 1;
-    Call::query("listing the instruments", [&] { return Api::rzConfigNetGetDeviceList(serials, count); });
+    Call::query(QT_TRANSLATE_NOOP("OperatorText", "listing the instruments"), [&] { return Api::rzConfigNetGetDeviceList(serials, count); });
     return serials[0];
 }
 
@@ -49,16 +49,16 @@ bool detectListed(DeviceState& found, const DeviceFamily::LineSink& say)
     int fpgaState = 0;
     const auto readNumber = [&] { return Api::rzConfigNetGetFirmwareVersion(handle, &firmwareNumber); };
     const auto readFpgaState = [&] { return Api::rzConfigNetGetFPGAStatus(handle, &fpgaState); };
-    const bool answered = Call::query("reading the firmware number", readNumber) == 0 && firmwareNumber > 0
-                          && Call::query("reading the FPGA status", readFpgaState) == 0;
+    const bool answered = Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the firmware number"), readNumber) == 0 && firmwareNumber > 0
+                          && Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the FPGA status"), readFpgaState) == 0;
     instrument.close();
     if (!answered) {
-        say(QStringLiteral("Failed to retrieve firmware versions."));
+        say(OperatorText::tr("Failed to retrieve firmware versions."));
         found.status = NotDetected;
         return true;
     }
     if (fpgaState == RZ_FPGA_FAILED_TO_LOAD) {
-        say(QStringLiteral("FPGA failed to load."));
+        say(OperatorText::tr("FPGA failed to load."));
         found.status = NeedsRestore;
     } else {
         found.status = Operational;
@@ -78,7 +78,7 @@ Opened openListed(int* handle, int serial, int, QString* line)
     if (count >= 1 && listed != serial)
         return Opened::NotChecked;
     if (openDevice(handle, serial) != 0) {
-        *line = QStringLiteral("Cannot Find Device");
+        *line = OperatorText::tr("Cannot Find Device");
         return Opened::Failed;
     }
     return Opened::Yes;
@@ -90,13 +90,13 @@ Opened openTheOnlyListed(int* handle, int serial, int, const char*, QString* lin
     int count = 0;
     const int listed = firstListedSerial(&count);
     if (count != 1) {
-        *line = QStringLiteral("Unable to find device.");
+        *line = OperatorText::tr("Unable to find device.");
         return Opened::Failed;
     }
     if (listed != serial)
         return Opened::NotChecked;
     if (openDevice(handle, listed) != 0) {
-        *line = QStringLiteral("Failed to open device.");
+        *line = OperatorText::tr("Failed to open device.");
         return Opened::Failed;
     }
     return Opened::Yes;
@@ -106,18 +106,18 @@ Opened openTheOnlyListed(int* handle, int serial, int, const char*, QString* lin
 // firmware only once preset: a failed preset is a failed write.
 int preset(int handle)
 {
-    return Call::query("presetting the instrument", [handle] { return Api::rzConfigNetPreset(handle); });
+    return Call::query(QT_TRANSLATE_NOOP("OperatorText", "presetting the instrument"), [handle] { return Api::rzConfigNetPreset(handle); });
 }
 
 int bootstrapDevice(int* handle, const char* image)
 {
-    return LibraryThread::run(CallBudget::bootstrap(QStringLiteral("bootstrapping the instrument")),
+    return LibraryThread::run(CallBudget::bootstrap(OperatorText::tr("bootstrapping the instrument")),
                               [&] { return int(Api::rzConfigNetBootstrapDevice(handle, image)); });
 }
 
 int serialFromFlash(int handle, int* serial)
 {
-    return Call::query("reading the serial number from flash",
+    return Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the serial number from flash"),
                        [&] { return Api::rzConfigNetGetSerialFromFlash(handle, serial); });
 }
 
@@ -140,19 +140,19 @@ const DeviceFamily& DeviceFamily::network()
         {{.component = "fx3",
           .clear = C::clearing<&Api::rzConfigNetClearFx3>,
           .write = C::writing<&Api::rzConfigNetWriteFx3>,
-          .label = "FX3",
+          .label = OperatorText::tr("FX3"),
           .updateEstimate = S(20),
-          .restoreLabel = "FX3 program",
+          .restoreLabel = OperatorText::tr("FX3 program"),
           .restoreEstimate = S(10),
-          .restoreClearFailed = "Failed clearing boot FX3 device."},
+          .restoreClearFailed = OperatorText::tr("Failed clearing boot FX3 device.")},
          {.component = "fpga",
           .clear = C::clearing<&Api::rzConfigNetClearFPGA>,
           .write = C::writing<&Api::rzConfigNetWriteFGPA>,
-          .label = "FPGA",
+          .label = OperatorText::tr("FPGA"),
           .updateEstimate = S(600),
-          .restoreLabel = "FPGA",
+          .restoreLabel = OperatorText::tr("FPGA"),
           .restoreEstimate = S(600),
-          .restoreClearFailed = "Failed clearing FPGA."}},
+          .restoreClearFailed = OperatorText::tr("Failed clearing FPGA.")}},
         Connection::Network, {{detectListed, {}}});
     return family;
 }

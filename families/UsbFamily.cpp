@@ -6,9 +6,9 @@
 #include "families/DeviceFamily.h"
 
 #include "catalogue/Catalogue.h"
-#include "families/RecordedLibrary.h"
 #include "families/LibraryThread.h"
 #include "families/OpenedInstrument.h"
+#include "families/RecordedLibrary.h"
 
 namespace {
 
@@ -18,18 +18,18 @@ using Api = RecordedLibrary;
 
 int closeConfigured(int handle)
 {
-    return Call::query("closing the instrument", [handle] { return Api::rzConfigUSBCloseDevice(handle); });
+    return Call::query(QT_TRANSLATE_NOOP("OperatorText", "closing the instrument"), [handle] { return Api::rzConfigUSBCloseDevice(handle); });
 }
 
 int closePlain(int handle)
 {
-    return Call::query("closing the instrument", [handle] { return Api::rzCloseDevice(handle); });
+    return Call::query(QT_TRANSLATE_NOOP("OperatorText", "closing the instrument"), [handle] { return Api::rzCloseDevice(handle); });
 }
 
 int readType(int handle, int* type)
 {
     RzDeviceType found = RzDeviceType(-1);
-    const int status = Call::query("reading the device type", [&] { return Api::rzConfigUSBGetDeviceType(handle, &found); });
+    const int status = Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the device type"), [&] { return Api::rzConfigUSBGetDeviceType(handle, &found); });
     *type = int(found);
     return status;
 }
@@ -38,25 +38,25 @@ int readType(int handle, int* type)
 bool detectOperational(DeviceState& found, const DeviceFamily::LineSink& say)
 {
     OpenedInstrument instrument(closePlain);
-    if (Call::query("opening the instrument", [&] { return Api::rzOpenDevice(instrument.handleOut()); }) != 0)
+    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), [&] { return Api::rzOpenDevice(instrument.handleOut()); }) != 0)
         return false;
     instrument.closeWhenDone();
     const int handle = instrument.handle();
     FirmwareVersion& current = found.currentVersion;
-    if (Call::query("reading the firmware versions", [&] {
+    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the firmware versions"), [&] {
             return Api::rzGetFirmwareVersion(handle, &current.bootVersion, &current.runVersion, &current.fpgaVersion);
         }) != 0) {
         instrument.close();
-        say(QStringLiteral("Failed to retrieve firmware versions."));
+        say(OperatorText::tr("Failed to retrieve firmware versions."));
         found.status = NotDetected;
         return true;
     }
     RzDeviceType type = RzDeviceType(0);
-    if (Call::query("reading the serial number",
+    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the serial number"),
                     [&] { return Api::rzGetDeviceInfo(handle, &type, &found.serialNumber); })
         != 0) {
         instrument.close();
-        say(QStringLiteral("Failed to retrieve serial number."));
+        say(OperatorText::tr("Failed to retrieve serial number."));
         found.status = NotDetected;
         return true;
     }
@@ -71,11 +71,11 @@ bool detectOperational(DeviceState& found, const DeviceFamily::LineSink& say)
 bool detectBootMode(DeviceState& found, const DeviceFamily::LineSink& say)
 {
     OpenedInstrument instrument(closeConfigured);
-    if (Call::query("opening the instrument", [&] { return Api::rzConfigUSBOpenDevice(instrument.handleOut()); }) != 0)
+    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), [&] { return Api::rzConfigUSBOpenDevice(instrument.handleOut()); }) != 0)
         return false;
     instrument.closeWhenDone();
     const int handle = instrument.handle();
-    const bool serialRead = Call::query("reading the serial number", [&] {
+    const bool serialRead = Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the serial number"), [&] {
                                 return Api::rzConfigUSBGetDeviceSerial(handle, &found.serialNumber);
                             }) == 0;
     const bool typeRead = readType(handle, &found.deviceType) == 0;
@@ -83,7 +83,7 @@ bool detectBootMode(DeviceState& found, const DeviceFamily::LineSink& say)
     // A restore from unread answers would write another model's images, or
     // serial 0; the operator names the model instead.
     if (!serialRead || !typeRead || !isKnownDeviceType(found.deviceType)) {
-        say(QStringLiteral("Failed to read the boot device's serial number or type."));
+        say(OperatorText::tr("Failed to read the boot device's serial number or type."));
         found.status = NotDetected;
         return true;
     }
@@ -94,8 +94,8 @@ bool detectBootMode(DeviceState& found, const DeviceFamily::LineSink& say)
 
 Opened openBySerial(int* handle, int serial, int type, QString* line)
 {
-    if (Call::query("opening the instrument", [&] { return Api::rzConfigUSBOpenDeviceBySerial(handle, serial); }) != 0) {
-        *line = QStringLiteral("Cannot Find Device");
+    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), [&] { return Api::rzConfigUSBOpenDeviceBySerial(handle, serial); }) != 0) {
+        *line = OperatorText::tr("Cannot Find Device");
         return Opened::Failed;
     }
     int found = -1;
@@ -105,13 +105,13 @@ Opened openBySerial(int* handle, int serial, int type, QString* line)
 
 int bootstrapDevice(int* handle, const char* image)
 {
-    return LibraryThread::run(CallBudget::bootstrap(QStringLiteral("bootstrapping the instrument")),
+    return LibraryThread::run(CallBudget::bootstrap(OperatorText::tr("bootstrapping the instrument")),
                               [&] { return int(Api::rzConfigUSBBootstrapDevice(handle, image)); });
 }
 
 int serialFromFlash(int handle, int* serial)
 {
-    return Call::query("reading the serial number from flash",
+    return Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the serial number from flash"),
                        [&] { return Api::rzConfigUSBGetSerialFromFlash(handle, serial); });
 }
 
@@ -120,9 +120,9 @@ int serialFromFlash(int handle, int* serial)
 Opened openInBootLoader(int* handle, int serial, int type, const char* bootImage, QString* line)
 {
     int foundSerial = 0;
-    if (Call::query("opening the instrument", [&] { return Api::rzConfigUSBOpenDevice(handle); }) == 0) {
+    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), [&] { return Api::rzConfigUSBOpenDevice(handle); }) == 0) {
         int foundType = -1;
-        const bool answered = Call::query("reading the serial number", [&] {
+        const bool answered = Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the serial number"), [&] {
                                   return Api::rzConfigUSBGetDeviceSerial(*handle, &foundSerial);
                               }) == 0
                               && readType(*handle, &foundType) == 0;
@@ -132,7 +132,7 @@ Opened openInBootLoader(int* handle, int serial, int type, const char* bootImage
         const bool answered = serialFromFlash(*handle, &foundSerial) == 0;
         return answered && foundSerial == serial ? Opened::Yes : Opened::NotChecked;
     }
-    *line = QStringLiteral("Failed to open device.");
+    *line = OperatorText::tr("Failed to open device.");
     return Opened::Failed;
 }
 
@@ -160,31 +160,31 @@ const DeviceFamily& DeviceFamily::usb()
         {{.component = "boot",
           .clear = C::clearing<&Api::rzConfigUSBClearBootSector>,
           .write = C::writing<&Api::rzConfigUSBWriteBootSector>,
-          .label = "boot Fx3",
+          .label = OperatorText::tr("boot Fx3"),
           .updateEstimate = S(10),
-          .restoreLabel = "boot Fx3",
+          .restoreLabel = OperatorText::tr("boot Fx3"),
           .restoreEstimate = S(10),
-          .restoreClearFailed = "Failed clearing boot Fx3 device."},
+          .restoreClearFailed = OperatorText::tr("Failed clearing boot Fx3 device.")},
          {.component = "run",
           .clear = C::clearing<&Api::rzConfigUSBClearRunSector>,
           .write = C::writing<&Api::rzConfigUSBWriteRunSector>,
           .updatePassesSerial = false,
-          .label = "run Fx3",
+          .label = OperatorText::tr("run Fx3"),
           .updateEstimate = S(10),
-          .restoreLabel = "run Fx3 device",
+          .restoreLabel = OperatorText::tr("run Fx3 device"),
           .restoreEstimate = S(10),
-          .restoreClearFailed = "Failed clearing run Fx3."},
+          .restoreClearFailed = OperatorText::tr("Failed clearing run Fx3.")},
          {.component = "fpga",
           .clear = C::clearing<&Api::rzConfigUSBClearFPGAProgram>,
           .write = C::writing<&Api::rzConfigUSBWriteFPGAProgram>,
           .showsProgress = true,
-          .label = "FPGA",
+          .label = OperatorText::tr("FPGA"),
           .updateEstimate = S(360),
-          .restoreLabel = "FPGA",
+          .restoreLabel = OperatorText::tr("FPGA"),
           .restoreEstimate = S(360),
-          .restoreClearFailed = "Failed clearing FPGA."}},
+          .restoreClearFailed = OperatorText::tr("Failed clearing FPGA.")}},
         Connection::Usb,
-        {{detectOperational, {"Failed to open RZ.", "Looking for RZ boot device..."}},
-         {detectBootMode, {"Failed to open RZ boot device."}}});
+        {{detectOperational, {OperatorText::tr("Failed to open RZ."), OperatorText::tr("Looking for RZ boot device...")}},
+         {detectBootMode, {OperatorText::tr("Failed to open RZ boot device.")}}});
     return family;
 }

@@ -1,5 +1,6 @@
 #include "host/PendingUpdate.h"
 
+#include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
 #include "host/StateFiles.h"
 #include "host/StateFolder.h"
@@ -85,7 +86,7 @@ QStringList PendingUpdate::components(QString* problem) const
         if (found == StateFiles::Found::None)
             continue;
         if (found == StateFiles::Found::Unusable && problem)
-            *problem = QStringLiteral("Cannot read the update record: %1; every component will be rewritten.")
+            *problem = OperatorText::tr("Cannot read the update record: %1; every component will be rewritten.")
                            .arg(reason);
         QStringList names;
         for (const QJsonValue& name : QJsonDocument::fromJson(contents).object().value("components").toArray())

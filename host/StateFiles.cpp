@@ -1,5 +1,6 @@
 #include "host/StateFiles.h"
 
+#include "catalogue/OperatorText.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,14 +26,14 @@ QString systemReason(int error)
 QString kindOf(mode_t mode)
 {
     if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe");
+        return OperatorText::tr("a named pipe");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
+        return OperatorText::tr("a device");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
+        return OperatorText::tr("a socket");
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
-    return QStringLiteral("not a regular file");
+        return OperatorText::tr("a folder");
+    return OperatorText::tr("not a regular file");
 }
 
 // A name only the updater that made it knows, for a file renamed into place.
@@ -104,7 +105,7 @@ QString StateFiles::whyUnusable(int descriptor, const QString& path, qint64 long
     if (::fstat(descriptor, &status) != 0)
         return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), systemReason(errno));
     if (!S_ISREG(status.st_mode))
-        return QStringLiteral("%1 is %2").arg(QDir::toNativeSeparators(path), kindOf(status.st_mode));
+        return OperatorText::tr("%1 is %2").arg(QDir::toNativeSeparators(path)).arg(kindOf(status.st_mode));
     if (status.st_size > longest)
         return QStringLiteral("%1 is larger than %2 KiB").arg(QDir::toNativeSeparators(path)).arg(longest / 1024);
     return QString();

@@ -1,5 +1,6 @@
 #include "host/StateFolder.h"
 
+#include "catalogue/OperatorText.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,7 +48,7 @@ QString stateFolderNotShared()
 QString stateFolderNotSharedLine()
 {
     const QString reason = stateFolderNotShared();
-    return reason.isEmpty() ? QString() : QStringLiteral("Updates are recorded for this account only: ") + reason;
+    return reason.isEmpty() ? QString() : QString(OperatorText::tr("Updates are recorded for this account only: %1").arg(reason));
 }
 
 // Qt 5 has no standard location for state; this follows the XDG rule, which
@@ -67,7 +68,7 @@ bool makeStateFolder(const QString& folder, QString* reason)
         if (QFileInfo(level).isDir())
             continue;
         if (!QDir().mkpath(level)) {
-            *reason = QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(level));
+            *reason = OperatorText::tr("cannot create the folder %1").arg(QDir::toNativeSeparators(level));
             return false;
         }
         ::chmod(QFile::encodeName(level).constData(), 02770);

@@ -1,5 +1,6 @@
 #include "host/UpdaterLock.h"
 
+#include "catalogue/OperatorText.h"
 #include "host/StateFiles.h"
 
 #include <QFile>
@@ -51,7 +52,7 @@ bool UpdaterLock::acquire()
 
 void UpdaterLock::fail(const QString& reason)
 {
-    error = QStringLiteral("Cannot take the updater lock: ") + reason;
+    error = OperatorText::tr("Cannot take the updater lock: %1").arg(reason);
 }
 
 // /run/lock is open to every account: whatever is found under the name is

@@ -3,6 +3,7 @@
 
 #include "host/FileDescriptor.h"
 
+#include "catalogue/OperatorText.h"
 #include <QString>
 
 // One updater per machine, whatever the account and whatever its state
@@ -26,7 +27,7 @@ public:
     QString errorLine() const { return error; }
 
     static QString path();
-    static QString heldElsewhereLine() { return QStringLiteral("Another firmware updater is already running."); }
+    static QString heldElsewhereLine() { return OperatorText::tr("Another firmware updater is already running."); }
 
 private:
     FileDescriptor openLockFile();

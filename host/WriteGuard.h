@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include "catalogue/OperatorText.h"
 #include <functional>
 #include <memory>
 
@@ -43,12 +44,12 @@ public:
 
     static QString noticeLine()
     {
-        return QStringLiteral("Firmware is being written; stopping now could leave the instrument unusable. "
-                              "The updater will stop when this step ends.");
+        return OperatorText::tr("Firmware is being written; stopping now could leave the instrument unusable. "
+                                "The updater will stop when this step ends.");
     }
     static QString pauseIgnoredLine()
     {
-        return QStringLiteral("Firmware is being written; the updater cannot be paused now. The write goes on.");
+        return OperatorText::tr("Firmware is being written; the updater cannot be paused now. The write goes on.");
     }
 
 private:

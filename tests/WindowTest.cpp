@@ -5,6 +5,7 @@
 #include "ui/DeviceSelectorDialog.h"
 #include "ui/LogMenu.h"
 #include "ui/PLProgressDialog.h"
+#include "ui/ReadableColour.h"
 #include "ui/Updater.h"
 #include "workflows/FpgaProgress.h"
 #include "workflows/WorkerRunner.h"
@@ -76,6 +77,7 @@ private slots:
     void windowTitleSizeAndPanel();
     void bannerTextsInOrder();
     void bannerColours();
+    void darkLogColoursKeepTheirHuesAndRead();
     void onlyCheckVersionsIsEnabledAtStart();
     void buttonsStandInAColumnRightOfTheLog();
     void statusLinesAreColouredAndTheNextLineIsNot();
@@ -146,6 +148,28 @@ void WindowTest::bannerColours()
     // The colour is restored for what comes next.
     QMetaObject::invokeMethod(&panel, "addLine", Q_ARG(QString, "next"));
     QCOMPARE(lineColour(log, lines), defaultColour);
+}
+
+// The log's background darker than its text: red and green reach 4.5:1
+// against it, their hues kept.
+void WindowTest::darkLogColoursKeepTheirHuesAndRead()
+{
+    Updater panel;
+    auto* log = panel.findChild<QTextEdit*>();
+    QPalette dark = log->palette();
+    dark.setColor(QPalette::Base, QColor(0x23, 0x26, 0x29));
+    dark.setColor(QPalette::Text, QColor(0xef, 0xf0, 0xf1));
+    log->setPalette(dark);
+    QMetaObject::invokeMethod(&panel, "addStatusLine", Q_ARG(QString, "good"), Q_ARG(bool, true));
+    QMetaObject::invokeMethod(&panel, "addStatusLine", Q_ARG(QString, "bad"), Q_ARG(bool, false));
+    const int lines = log->document()->blockCount();
+    const QList<QPair<QColor, QColor>> shownAndLight{{lineColour(log, lines - 2), green},
+                                                     {lineColour(log, lines - 1), QColor(Qt::red)}};
+    for (const auto& [shown, light] : shownAndLight) {
+        QVERIFY(ReadableColour::contrast(shown, dark.color(QPalette::Base)) >= 4.5);
+        QVERIFY(qAbs(shown.hslHueF() - light.hslHueF()) < 0.01);
+    }
+    QVERIFY(shownAndLight.last().first != QColor(Qt::red)); // under 4.5:1 as it was
 }
 
 void WindowTest::onlyCheckVersionsIsEnabledAtStart()

@@ -11,6 +11,7 @@
 // each dialog the operator meets as well.
 
 #include "app/MainWindow.h"
+#include "app/Translations.h"
 #include "ui/DeviceSelectorDialog.h"
 #include "ui/PLProgressDialog.h"
 
@@ -149,10 +150,11 @@ Script readScript(const QApplication& application)
 // Presses the button the panel offers next, or ends the walk-through.
 void pressWhatIsOffered(MainWindow& window, const Script& script)
 {
-    for (const QString label : {"  Check Versions  ", "  Update  ", "  Restore  "}) {
-        QPushButton* button = buttonWithText(&window, label);
+    // By what each does: their texts are in the desktop's language.
+    for (const char* name : {"checkButton", "updateButton", "restoreButton"}) {
+        auto* button = window.findChild<QPushButton*>(QLatin1String(name));
         if (button && button->isEnabled()) {
-            std::printf("[operator] presses \"%s\"\n", qPrintable(label.trimmed()));
+            std::printf("[operator] presses \"%s\"\n", qPrintable(button->text().trimmed()));
             std::fflush(stdout);
             button->click();
             QTimer::singleShot(300, &window, [&window, script] { pressWhatIsOffered(window, script); });
@@ -167,7 +169,12 @@ void pressWhatIsOffered(MainWindow& window, const Script& script)
 
 int main(int argc, char* argv[])
 {
+    // As the updater starts: scaled by QT_SCALE_FACTOR or the screen, in the
+    // desktop's language.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication application(argc, argv);
+    Translations::install();
     const Script script = readScript(application);
     MainWindow window(nullptr);
     window.show();

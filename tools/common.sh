@@ -3,9 +3,11 @@
 # libsodium-dev verifies release signatures; minisign makes the tests'
 # throw-away keys and signatures, as a maker's release engineer does;
 # dpkg-dev gives Debian's hardening flags (dpkg-buildflags); librsvg2-bin
-# draws the PNG icons from the SVG (rsvg-convert).
+# draws the PNG icons from the SVG (rsvg-convert); qttools5-dev(-tools)
+# compile the translations; qttranslations5-l10n holds Qt's own, for its
+# dialogs' buttons in the operator's language.
 PACKAGES=(cmake g++ make pkg-config qtbase5-dev libqt5sql5-sqlite dbus-daemon libsodium-dev minisign ansible-core
-          dpkg-dev librsvg2-bin)
+          dpkg-dev librsvg2-bin qttools5-dev qttools5-dev-tools qttranslations5-l10n)
 
 install_missing_packages() {
     local missing=()

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Remakes the pictures in docs/ on a virtual X display: the window after
 # start-up, the busy dialog while the FPGA is programmed, a successful and a
-# failed update, the downgrade question and the device selector.
-# Needs xvfb (installed when missing).
+# failed update, the downgrade question and the device selector; the window
+# after an update in each language it speaks, and at twice the pixels.
+# Needs xvfb and, for Japanese and Chinese, fonts-noto-cjk (installed when
+# missing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/common.sh
-install_missing_packages "${PACKAGES[@]}" xvfb
+install_missing_packages "${PACKAGES[@]}" xvfb fonts-noto-cjk
 build_project build >/dev/null
 
 root=$PWD
@@ -16,6 +18,10 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$docs"
 # The walk-throughs' session logs stay out of the home folder.
 export RZ_STATE_DIR=$work/state RZ_LOCK_FILE=$work/updater.lock
+# English, whatever the desktop speaks, unless a story says otherwise.
+export LANG=C.UTF-8 LANGUAGE= LC_ALL= LC_MESSAGES=
+# The virtual screen; twice as large for the picture at twice the pixels.
+screen=1280x800
 
 # story NAME WALKTHROUGH-OPTIONS... -- RZSIM-DEVICE-OPTIONS...
 story() {
@@ -29,7 +35,7 @@ story() {
     mkdir -p "$dir"
     "$root/build/bin/rzsim" firmware "$dir/firmware" >/dev/null
     "$root/build/bin/rzsim" device --file "$dir/rzsim-device.json" --serial 12345 "${device[@]}" >/dev/null
-    (cd "$dir" && xvfb-run -a -s "-screen 0 1280x800x24" \
+    (cd "$dir" && xvfb-run -a -s "-screen 0 ${screen}x24" \
         "$root/build/bin/rz-walkthrough" --pictures "$dir/pictures" --final "$dir/final.png" "${walk[@]}" \
         >/dev/null 2>&1)
 }
@@ -47,5 +53,17 @@ cp "$work/downgrade/pictures/downgrade-question.png" "$docs/downgrade-question.p
 
 story bootstrap --model RZ610R -- --model RZ610R --invalid boot --fast
 cp "$work/bootstrap/pictures/selector.png" "$docs/device-selector.png"
+
+# The window after an update, in each language of translations/.
+for language in de fr ja zh_CN; do
+    (export LANG=$language.UTF-8
+     story "update-$language" -- --model RZ610R --boot 4 --run 4 --fpga 9 --fast)
+    cp "$work/update-$language/final.png" "$docs/window-$language.png"
+done
+
+# High DPI: the window scaled by two, as on a screen of twice the density.
+(export QT_SCALE_FACTOR=2 screen=2560x1600
+ story update-scaled -- --model RZ610R --boot 4 --run 4 --fpga 9 --fast)
+cp "$work/update-scaled/final.png" "$docs/window-scale2.png"
 
 ls -1 "$docs"/*.png

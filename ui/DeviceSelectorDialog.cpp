@@ -10,7 +10,7 @@
 DeviceSelectorDialog::DeviceSelectorDialog(QWidget* parent)
     : QDialog(parent, Qt::WindowFlags())
 {
-    setWindowTitle(QStringLiteral("Device Select"));
+    setWindowTitle(tr("Device Select"));
     auto* outer = new QVBoxLayout;
     auto* buttonRow = new QHBoxLayout;
     // One button a model, in the catalogue's order.
@@ -18,12 +18,12 @@ DeviceSelectorDialog::DeviceSelectorDialog(QWidget* parent)
         QPushButton* button = addButton(buttonRow, model.name);
         connect(button, &QPushButton::clicked, this, [this, type = model.deviceType] { choose(type); });
     }
-    QPushButton* cancel = addButton(buttonRow, QStringLiteral("Cancel"));
+    QPushButton* cancel = addButton(buttonRow, tr("Cancel"));
 
     auto* explanation = new QLabel(
-        QStringLiteral("Unable to open device. If the device is not connected to the PC, please connect the "
-                       "device and restart this application. If you want to bootstrap your device, please "
-                       "select your device type below."),
+        tr("Unable to open device. If the device is not connected to the PC, please connect the "
+           "device and restart this application. If you want to bootstrap your device, please "
+           "select your device type below."),
         nullptr, Qt::WindowFlags());
     explanation->setWordWrap(true);
     outer->addWidget(explanation, 0, Qt::Alignment());

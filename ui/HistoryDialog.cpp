@@ -1,5 +1,6 @@
 #include "ui/HistoryDialog.h"
 
+#include "catalogue/OperatorText.h"
 #include "host/StateFolder.h"
 
 #include <QBoxLayout>
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,10 +52,26 @@ public:
         case VersionBefore:
             return attempt.versionBefore.isEmpty() ? QStringLiteral("-") : UpdateAttempt::printable(attempt.versionBefore);
         case State:
-            return UpdateAttempt::printable(attempt.result());
+            return UpdateAttempt::printable(shownResult(attempt));
         default:
             return UpdateAttempt::printable(QSqlQueryModel::data(index, role).toString());
         }
+    }
+
+    // The history keeps English; the dialog shows the state, and the error
+    // where this run said it, in the operator's language.
+    static QString shownResult(const UpdateAttempt& attempt)
+    {
+        static const QHash<QString, const char*> states{
+            {QStringLiteral("pending"), QT_TRANSLATE_NOOP("HistoryDialog", "pending")},
+            {QStringLiteral("succeeded"), QT_TRANSLATE_NOOP("HistoryDialog", "succeeded")},
+            {QStringLiteral("failed"), QT_TRANSLATE_NOOP("HistoryDialog", "failed")},
+            {QStringLiteral("interrupted"), QT_TRANSLATE_NOOP("HistoryDialog", "interrupted")},
+        };
+        const char* known = states.value(attempt.state);
+        const QString state = known ? HistoryDialog::tr(known) : attempt.state;
+        return attempt.error.isEmpty() ? state
+                                       : HistoryDialog::tr("%1: %2").arg(state, OperatorText::shown(attempt.error));
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override

@@ -10,10 +10,10 @@
 PLProgressDialog::PLProgressDialog(const QString& labelText, QWidget* parent)
     : QProgressDialog(labelText, QString(), 0, 0, parent, Qt::WindowFlags()), text(labelText)
 {
-    setWindowTitle(QStringLiteral("Please Wait"));
+    setWindowTitle(tr("Please Wait"));
     setModal(true);
     textLabel = findChild<QLabel*>();
-    elapsedLine = new QLabel(QStringLiteral("Elapsed 0:00"), this);
+    elapsedLine = new QLabel(elapsedText(0), this);
     elapsedLine->setAlignment(Qt::AlignCenter);
     ticker.setTimerType(Qt::PreciseTimer); // never early, so each second is shown
     ticker.setInterval(1000);
@@ -44,7 +44,12 @@ void PLProgressDialog::hideEvent(QHideEvent* event)
 void PLProgressDialog::showElapsed()
 {
     const qint64 seconds = sinceShown.elapsed() / 1000;
-    elapsedLine->setText(QStringLiteral("Elapsed %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0')));
+    elapsedLine->setText(elapsedText(seconds));
+}
+
+QString PLProgressDialog::elapsedText(qint64 seconds)
+{
+    return tr("Elapsed %1").arg(QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0')));
 }
 
 // QProgressDialog places its text and bar itself, the bar at the bottom when

@@ -39,6 +39,7 @@ protected:
 
 private:
     void showElapsed();
+    static QString elapsedText(qint64 seconds);
     void placeElapsedLine();
     int elapsedLineSpace() const;
 

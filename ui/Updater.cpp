@@ -1,14 +1,17 @@
 #include "ui/Updater.h"
 
+#include "catalogue/OperatorText.h"
 #include "host/WriteGuard.h"
 #include "ui/DeviceSelectorDialog.h"
 #include "ui/LogMenu.h"
 #include "ui/PLProgressDialog.h"
+#include "ui/ReadableColour.h"
 
 #include <QBoxLayout>
 #include <QColor>
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -20,8 +23,10 @@ Updater::Updater(QWidget* parent)
     buildPanel();
     makeAccessible();
     new LogMenu(log, SessionLog::folder(), [this](const QString& line) { addLine(line); });
-    transcript = std::make_unique<Transcript>(
-        [this](const QStringList& lines, Transcript::Kind kind) { showLines(lines, colourOf(kind)); });
+    // The log keeps the English lines; the operator reads them translated.
+    transcript = std::make_unique<Transcript>([this](const QStringList& lines, Transcript::Kind kind) {
+        showLines(OperatorText::shown(lines), colourOf(kind));
+    });
     transcript->begin(true, QStringLiteral("window"));
 }
 
@@ -31,10 +36,10 @@ void Updater::buildPanel()
 {
     log = new QTextEdit;
     log->setReadOnly(true);
-    checkButton = new QPushButton(QStringLiteral("  Check Versions  "));
-    updateButton = new QPushButton(QStringLiteral("  Update  "));
+    checkButton = newButton(QStringLiteral("checkButton"), tr("Check Versions"));
+    updateButton = newButton(QStringLiteral("updateButton"), tr("Update"));
     updateButton->setEnabled(false);
-    restoreButton = new QPushButton(QStringLiteral("  Restore  "));
+    restoreButton = newButton(QStringLiteral("restoreButton"), tr("Restore"));
     restoreButton->setEnabled(false);
 
     auto* outer = new QBoxLayout(QBoxLayout::LeftToRight);
@@ -54,29 +59,46 @@ void Updater::buildPanel()
     connect(restoreButton, SIGNAL(clicked()), this, SLOT(restoreDevice()));
 }
 
+// Two spaces either side of its words, in every language; named for what it
+// does, which stays when its text is translated.
+QPushButton* Updater::newButton(const QString& name, const QString& text)
+{
+    auto* button = new QPushButton(QStringLiteral("  %1  ").arg(text));
+    button->setObjectName(name);
+    return button;
+}
+
 // Screen readers name controls by these, and an operator without a mouse
 // tabs from the log to the buttons.
 void Updater::makeAccessible()
 {
-    log->setAccessibleName(QStringLiteral("Log"));
+    log->setAccessibleName(tr("Log"));
     log->setTabChangesFocus(true);
     for (QPushButton* button : {checkButton, updateButton, restoreButton})
         button->setAccessibleName(button->text().trimmed());
 }
 
-// Green for success, red for a failure or a warning.
-QColor Updater::colourOf(Transcript::Kind kind)
+// Green for success, red for a failure or a warning. On a dark log the
+// same hues, lightened until they read against its background.
+QColor Updater::colourOf(Transcript::Kind kind) const
 {
+    QColor colour;
     switch (kind) {
     case Transcript::Kind::Success:
-        return QColor(34, 177, 76, 255);
+        colour = QColor(34, 177, 76, 255);
+        break;
     case Transcript::Kind::Warning:
     case Transcript::Kind::Failure:
-        return QColor(Qt::red);
-    case Transcript::Kind::Plain:
+        colour = QColor(Qt::red);
         break;
+    case Transcript::Kind::Plain:
+        return QColor();
     }
-    return QColor();
+    const QPalette& palette = log->palette();
+    const QColor background = palette.color(QPalette::Base);
+    if (background.lightnessF() >= palette.color(QPalette::Text).lightnessF())
+        return colour;
+    return ReadableColour::against(colour, background);
 }
 
 void Updater::addLine(const QString& s)
@@ -189,7 +211,7 @@ void Updater::endOfWrite(FlowOutcome outcome)
 
 void Updater::beginBusy(const QString& text)
 {
-    busy = std::make_unique<PLProgressDialog>(text);
+    busy = std::make_unique<PLProgressDialog>(OperatorText::shown(text));
     busy->show();
 }
 
@@ -202,7 +224,7 @@ void Updater::showPercent(int percent)
 void Updater::showBusyNote(const QString& note)
 {
     if (busy)
-        busy->showNote(note);
+        busy->showNote(OperatorText::shown(note));
 }
 
 void Updater::endBusy()
@@ -213,10 +235,10 @@ void Updater::endBusy()
 bool Updater::confirmDowngrade()
 {
     const QMessageBox::StandardButton answer = QMessageBox::question(
-        this, QStringLiteral("Warning"),
-        QStringLiteral("Your device appears to have a newer firmware version.\n"
-                       "Installing this will overwrite your firmware with an older version.\n"
-                       "Are you sure you wish to continue?"),
+        this, tr("Warning"),
+        tr("Your device appears to have a newer firmware version.\n"
+           "Installing this will overwrite your firmware with an older version.\n"
+           "Are you sure you wish to continue?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
     return answer == QMessageBox::Yes;
 }

@@ -51,7 +51,8 @@ private slots:
 private:
     void buildPanel();
     void makeAccessible();
-    static QColor colourOf(Transcript::Kind kind);
+    static QPushButton* newButton(const QString& name, const QString& text);
+    QColor colourOf(Transcript::Kind kind) const;
     // An invalid colour is the log's default one.
     void showLines(const QStringList& lines, const QColor& colour);
     void insertAtEnd(const QStringList& lines, const QColor& colour);

@@ -1,5 +1,6 @@
 #include "workflows/CheckVersionsFlow.h"
 
+#include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
 #include "families/LibraryThread.h"
 #include "host/PendingUpdate.h"
@@ -17,7 +18,7 @@ CheckVersionsFlow::CheckVersionsFlow(FrontEnd& frontEnd)
 FlowOutcome CheckVersionsFlow::run()
 {
     frontEnd.addLine(QString());
-    frontEnd.addLine(QStringLiteral("Checking Firmware Versions..."));
+    frontEnd.addLine(OperatorText::tr("Checking Firmware Versions..."));
     frontEnd.addLine(QString());
     offer(FrontEnd::NoAction);
     detect();
@@ -25,7 +26,7 @@ FlowOutcome CheckVersionsFlow::run()
         return stalled();
     verifyRelease();
     if (found.status == NotDetected) {
-        frontEnd.addLine(QStringLiteral("Failed to open boot device."));
+        frontEnd.addLine(OperatorText::tr("Failed to open boot device."));
         if (!signedRelease)
             return refuseRelease();
         if (!bootstrap())
@@ -51,7 +52,7 @@ void CheckVersionsFlow::offer(int actions)
 
 void CheckVersionsFlow::detect()
 {
-    frontEnd.beginBusy(QStringLiteral("Checking firmware version\nEstimated 30 seconds\nPlease Wait"));
+    frontEnd.beginBusy(OperatorText::tr("Checking firmware version\nEstimated 30 seconds\nPlease Wait"));
     CheckVersionThread worker;
     LineRelay relay(frontEnd);
     QObject::connect(&worker, SIGNAL(updateText(QString)), &relay, SLOT(addLine(QString)));
@@ -84,7 +85,7 @@ FlowOutcome CheckVersionsFlow::refuseRelease()
 // operator, and without either nothing is bootstrapped.
 bool CheckVersionsFlow::bootstrap()
 {
-    frontEnd.addLine(QStringLiteral("Looking to bootstrap device."));
+    frontEnd.addLine(OperatorText::tr("Looking to bootstrap device."));
     if (bootstrapFromRecord())
         return true;
     const std::optional<int> model = frontEnd.chooseModel();
@@ -106,13 +107,13 @@ bool CheckVersionsFlow::bootstrapFromRecord()
     const std::optional<PendingUpdate> record = PendingUpdate::newest();
     if (!record)
         return false;
-    frontEnd.addLine(QStringLiteral("The last update of %1 serial %2 did not finish.")
+    frontEnd.addLine(OperatorText::tr("The last update of %1 serial %2 did not finish.")
                          .arg(deviceTypeName(record->deviceType()))
                          .arg(record->serialNumber()));
     bootstrapAs(record->deviceType());
     if (LibraryThread::abandoned() || (found.status == NeedsRestore && found.serialNumber == record->serialNumber()))
         return true;
-    frontEnd.addLine(QStringLiteral("The instrument that answers is not the one whose update did not finish."));
+    frontEnd.addLine(OperatorText::tr("The instrument that answers is not the one whose update did not finish."));
     return false;
 }
 
@@ -121,7 +122,7 @@ void CheckVersionsFlow::bootstrapAs(int deviceType)
     found.status = NotDetected;
     found.deviceType = deviceType;
     found.targetVersion = targetVersion(deviceType);
-    frontEnd.beginBusy(QStringLiteral("Bootstrapping Device\nPlease Wait..."));
+    frontEnd.beginBusy(OperatorText::tr("Bootstrapping Device\nPlease Wait..."));
     BootstrapThread worker(deviceType);
     LineRelay relay(frontEnd);
     QObject::connect(&worker, SIGNAL(addLine(QString)), &relay, SLOT(addLine(QString)));
@@ -135,21 +136,21 @@ void CheckVersionsFlow::bootstrapAs(int deviceType)
 FlowOutcome CheckVersionsFlow::report()
 {
     if (found.status == NotDetected) {
-        const QString notFound = QStringLiteral("Failed to detect device.");
+        const QString notFound = OperatorText::tr("Failed to detect device.");
         frontEnd.addLine(notFound);
         frontEnd.noteReason(notFound);
-        frontEnd.addLine(QStringLiteral(
+        frontEnd.addLine(OperatorText::tr(
             "Cycle the power on the device, restart the firmware updater,  and try again."));
-        frontEnd.addLine(QStringLiteral("If you continue to receive this message, contact Pellanor."));
+        frontEnd.addLine(OperatorText::tr("If you continue to receive this message, contact Pellanor."));
         return FlowOutcome::NothingFound;
     }
     if (found.status == NeedsRestore) {
-        frontEnd.addLine(QStringLiteral("Attempting to bootstrap firmware."));
-        frontEnd.addLine(QString::asprintf("Found serial %d", found.serialNumber));
+        frontEnd.addLine(OperatorText::tr("Attempting to bootstrap firmware."));
+        frontEnd.addLine(OperatorText::tr("Found serial %1").arg(found.serialNumber));
         if (!signedRelease)
             return refuseRelease();
-        frontEnd.addLine(QStringLiteral("Firmware can now be restored."));
-        frontEnd.addLine(QStringLiteral("Press Restore to continue."));
+        frontEnd.addLine(OperatorText::tr("Firmware can now be restored."));
+        frontEnd.addLine(OperatorText::tr("Press Restore to continue."));
         offer(FrontEnd::RestoreAction);
         return FlowOutcome::Done;
     }
@@ -158,12 +159,13 @@ FlowOutcome CheckVersionsFlow::report()
 
 FlowOutcome CheckVersionsFlow::reportOperational()
 {
-    frontEnd.addLine(QStringLiteral("Found ") + deviceTypeName(found.deviceType));
-    frontEnd.addLine(QString::asprintf("Serial %d, with firmware ", found.serialNumber)
-                     + found.currentVersion.versionString());
+    frontEnd.addLine(OperatorText::tr("Found %1").arg(deviceTypeName(found.deviceType)));
+    frontEnd.addLine(OperatorText::tr("Serial %1, with firmware %2")
+                         .arg(found.serialNumber)
+                         .arg(found.currentVersion.versionString()));
     // Nothing can be written to a model this release has no images for.
     if (!isKnownDeviceType(found.deviceType)) {
-        const QString noFirmware = QStringLiteral("This release has no firmware for this device type.");
+        const QString noFirmware = OperatorText::tr("This release has no firmware for this device type.");
         frontEnd.addLine(noFirmware);
         frontEnd.noteReason(noFirmware);
         return FlowOutcome::Refused;
@@ -173,7 +175,7 @@ FlowOutcome CheckVersionsFlow::reportOperational()
     if (!recordProblem.isEmpty())
         frontEnd.addLine(recordProblem);
     if (unfinished)
-        frontEnd.addLine(QStringLiteral("The last update of this instrument did not finish."));
+        frontEnd.addLine(OperatorText::tr("The last update of this instrument did not finish."));
     return giveVerdict(unfinished);
 }
 
@@ -189,13 +191,13 @@ FlowOutcome CheckVersionsFlow::giveVerdict(bool unfinished)
         return signedRelease ? askAboutDowngrade() : refuseRelease();
     if (unfinished || target.bootVersion > current.bootVersion || target.runVersion > current.runVersion
         || target.fpgaVersion > current.fpgaVersion) {
-        frontEnd.addLine(QStringLiteral("Firmware requires update."));
+        frontEnd.addLine(OperatorText::tr("Firmware requires update."));
         if (!signedRelease)
             return refuseRelease();
-        frontEnd.addLine(QStringLiteral("Press Update to continue."));
+        frontEnd.addLine(OperatorText::tr("Press Update to continue."));
         offer(FrontEnd::UpdateAction);
     } else {
-        frontEnd.addLine(QStringLiteral("Firmware does not require update."));
+        frontEnd.addLine(OperatorText::tr("Firmware does not require update."));
     }
     return FlowOutcome::Done;
 }
@@ -203,13 +205,13 @@ FlowOutcome CheckVersionsFlow::giveVerdict(bool unfinished)
 FlowOutcome CheckVersionsFlow::askAboutDowngrade()
 {
     if (!frontEnd.confirmDowngrade()) {
-        frontEnd.addLine(QStringLiteral("Cancelling operation."));
-        frontEnd.noteReason(QStringLiteral("The instrument holds newer firmware than this release; "
+        frontEnd.addLine(OperatorText::tr("Cancelling operation."));
+        frontEnd.noteReason(OperatorText::tr("The instrument holds newer firmware than this release; "
                                            "the downgrade was declined."));
         return FlowOutcome::Refused;
     }
     offer(FrontEnd::UpdateAction);
-    frontEnd.addLine(QStringLiteral("Firmware can now be updated."));
-    frontEnd.addLine(QStringLiteral("Press Update to continue."));
+    frontEnd.addLine(OperatorText::tr("Firmware can now be updated."));
+    frontEnd.addLine(OperatorText::tr("Press Update to continue."));
     return FlowOutcome::Done;
 }

@@ -1,5 +1,6 @@
 #include "workflows/FirmwareWriteFlow.h"
 
+#include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
 #include "families/LibraryThread.h"
 #include "host/PendingUpdate.h"
@@ -20,11 +21,14 @@ struct Procedure
     const char* busyText;
 };
 
-const Procedure updating{"update", "Updating Firmware",
-                         "Updating Device\nDO NOT UNPLUG THE DEVICE\nThis process can take several minutes\nPlease Wait..."};
-const Procedure restoring{"restore", "Restoring Device",
-                          "Performing Device Restore\nDO NOT UNPLUG DEVICE\nThis process will take up to 10 minutes\n"
-                          "Please Wait..."};
+const Procedure updating{
+    "update", QT_TRANSLATE_NOOP("OperatorText", "Updating Firmware"),
+    QT_TRANSLATE_NOOP("OperatorText",
+                      "Updating Device\nDO NOT UNPLUG THE DEVICE\nThis process can take several minutes\nPlease Wait...")};
+const Procedure restoring{
+    "restore", QT_TRANSLATE_NOOP("OperatorText", "Restoring Device"),
+    QT_TRANSLATE_NOOP("OperatorText", "Performing Device Restore\nDO NOT UNPLUG DEVICE\nThis process will take up to 10 "
+                                      "minutes\nPlease Wait...")};
 
 } // namespace
 
@@ -42,8 +46,8 @@ FlowOutcome FirmwareWriteFlow::restore(FrontEnd& frontEnd, const DeviceState& st
 }
 
 FirmwareWriteFlow::FirmwareWriteFlow(FrontEnd& frontEnd, const char* action, const char* heading, const char* busyText)
-    : frontEnd(frontEnd), action(QString::fromLatin1(action)), heading(QString::fromLatin1(heading)),
-      busyText(QString::fromLatin1(busyText))
+    : frontEnd(frontEnd), action(QString::fromLatin1(action)), heading(OperatorText::tr(heading)),
+      busyText(OperatorText::tr(busyText))
 {
 }
 
@@ -96,7 +100,7 @@ void FirmwareWriteFlow::clearRecord(const DeviceState& state)
 {
     const QString left = PendingUpdate(state.deviceType, state.serialNumber).remove();
     if (!left.isEmpty())
-        frontEnd.addLine(QStringLiteral("Could not clear the update record: ") + left);
+        frontEnd.addLine(OperatorText::tr("Could not clear the update record: %1").arg(left));
 }
 
 // The worker adds what it alone knows: when it came to the first erase, and
@@ -119,11 +123,11 @@ void FirmwareWriteFlow::describeAttempt(FirmwareWriterThread& worker, const Devi
 void FirmwareWriteFlow::reportVerdict(bool success)
 {
     if (success) {
-        frontEnd.addStatusLine(QStringLiteral("Firmware updated successfully."), true);
+        frontEnd.addStatusLine(OperatorText::tr("Firmware updated successfully."), true);
     } else {
-        frontEnd.addStatusLine(QStringLiteral("Firmware updated unsuccessfully."), false);
-        frontEnd.addLine(QStringLiteral("Check device connections and re-run the software."));
-        frontEnd.addLine(QStringLiteral("If problem persists, contact Pellanor."));
+        frontEnd.addStatusLine(OperatorText::tr("Firmware updated unsuccessfully."), false);
+        frontEnd.addLine(OperatorText::tr("Check device connections and re-run the software."));
+        frontEnd.addLine(OperatorText::tr("If problem persists, contact Pellanor."));
     }
-    frontEnd.addLine(QStringLiteral("You may now close the software."));
+    frontEnd.addLine(OperatorText::tr("You may now close the software."));
 }

@@ -1,5 +1,6 @@
 #include "workflows/FirmwareWriterThread.h"
 
+#include "catalogue/OperatorText.h"
 #include "families/LibraryThread.h"
 #include "host/PendingUpdate.h"
 #include "workflows/UpdateHistory.h"
@@ -69,7 +70,7 @@ bool FirmwareWriterThread::recordPending(const std::vector<WriteStep>& steps)
         || PendingUpdate(state.deviceType, state.serialNumber)
                .write(componentsWritten(steps), state.targetVersion.versionString(), &reason))
         return true;
-    reportFailure(QStringLiteral("Cannot record the update before writing: ") + reason);
+    reportFailure(OperatorText::tr("Cannot record the update before writing: %1").arg(reason));
     refused = true;
     return false;
 }
@@ -108,7 +109,7 @@ bool FirmwareWriterThread::writeAll(int handle, const std::vector<WriteStep>& st
         if (!write(handle, step))
             return false;
     }
-    return !failed(finish(handle), QStringLiteral("Failed presetting the instrument."));
+    return !failed(finish(handle), OperatorText::tr("Failed presetting the instrument."));
 }
 
 bool FirmwareWriterThread::write(int handle, const WriteStep& step)
@@ -153,8 +154,8 @@ std::vector<WriteStep> FirmwareWriterThread::steps(const DeviceFamily& family, P
             row.announce = calls->updateAnnounce();
             row.skipLine = calls->updateSkip();
             row.skipped = state.currentVersion.*component.version == state.targetVersion.*component.version;
-            row.clearFailed = QStringLiteral("Failed Clearing");
-            row.writeFailed = QStringLiteral("Failed Writing");
+            row.clearFailed = OperatorText::tr("Failed Clearing");
+            row.writeFailed = OperatorText::tr("Failed Writing");
         } else {
             row.announce = calls->restoreAnnounce();
             row.clearFailed = calls->restoreClearFailed;
@@ -175,7 +176,7 @@ bool FirmwareWriterThread::hasOpened(DeviceFamily::Opened opened, const QString&
     if (stoppedAnswering())
         return false;
     if (opened == DeviceFamily::Opened::NotChecked) {
-        reportFailure(QStringLiteral("The connected instrument is not the one checked; nothing was written."));
+        reportFailure(OperatorText::tr("The connected instrument is not the one checked; nothing was written."));
         refused = true;
         return false;
     }

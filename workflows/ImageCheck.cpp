@@ -1,5 +1,6 @@
 #include "workflows/ImageCheck.h"
 
+#include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
 
 #include <QFileInfo>
@@ -19,22 +20,22 @@ bool ImageCheck::releaseIsTrusted()
     const TrustedKeys keys = TrustedKeys::installed();
     keyLines.clear();
     for (const QString& problem : keys.unusableKeys())
-        keyLines << QStringLiteral("Cannot use the key file %1.").arg(problem);
+        keyLines << OperatorText::tr("Cannot use the key file %1.").arg(problem);
     const SignedRelease release = SignedRelease::verify(firmwareFolder(), keys);
     switch (release.verdict()) {
     case SignedRelease::Verdict::Verified:
         verified = release;
         return true;
     case SignedRelease::Verdict::Unsigned:
-        emitLine(QStringLiteral("The firmware in %1 is not signed; nothing will be written.").arg(firmwareFolder()));
+        emitLine(OperatorText::tr("The firmware in %1 is not signed; nothing will be written.").arg(firmwareFolder()));
         return false;
     case SignedRelease::Verdict::Untrusted:
         break;
     }
     if (!keys.unreadableRevocations().isEmpty())
-        emitLine(QStringLiteral("Cannot read the revoked keys in %1; no key is trusted.")
+        emitLine(OperatorText::tr("Cannot read the revoked keys in %1; no key is trusted.")
                      .arg(keys.unreadableRevocations()));
-    emitLine(QStringLiteral("The firmware in %1 is not signed by a trusted key; nothing will be written.")
+    emitLine(OperatorText::tr("The firmware in %1 is not signed by a trusted key; nothing will be written.")
                  .arg(firmwareFolder()));
     return false;
 }
@@ -49,7 +50,7 @@ bool ImageCheck::passes(const std::vector<std::string>& imagePaths)
         return false;
     auto taken = std::make_unique<VerifiedImages>();
     if (!taken->isValid()) {
-        emitLine(QStringLiteral("Cannot keep a private copy of the firmware: ") + taken->errorString());
+        emitLine(OperatorText::tr("Cannot keep a private copy of the firmware: %1").arg(taken->errorString()));
         return false;
     }
     std::vector<std::pair<QString, QByteArray>> digests;
@@ -58,7 +59,7 @@ bool ImageCheck::passes(const std::vector<std::string>& imagePaths)
         const QString path = QString::fromLocal8Bit(image.c_str());
         QByteArray digest;
         if (path.isEmpty() || taken->take(path, &digest) != VerifiedImages::Taken::Copied) {
-            emitLine(QStringLiteral("Missing firmware image: ") + path);
+            emitLine(OperatorText::tr("Missing firmware image: %1").arg(path));
             present = false;
         }
         digests.emplace_back(path, digest);
@@ -83,6 +84,6 @@ bool ImageCheck::matches(const QString& path, const QByteArray& digest) const
                                   : QByteArray();
     if (!listed.isEmpty() && listed == digest)
         return true;
-    emitLine(QStringLiteral("Firmware image does not match the release checksum: ") + path);
+    emitLine(OperatorText::tr("Firmware image does not match the release checksum: %1").arg(path));
     return false;
 }

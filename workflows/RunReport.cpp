@@ -1,5 +1,6 @@
 #include "workflows/RunReport.h"
 
+#include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
 
 #include <QJsonArray>
@@ -51,7 +52,7 @@ QString RunReport::reason(FlowOutcome outcome) const
         return QString();
     if (!reasonLine.isEmpty())
         return reasonLine;
-    return QStringLiteral("The %1 ended as %2; the log says why.").arg(command, outcomeNames[int(outcome)]);
+    return OperatorText::tr("The %1 ended as %2; the log says why.").arg(command).arg(QString::fromLatin1(outcomeNames[int(outcome)]));
 }
 
 QJsonObject RunReport::finish(FlowOutcome outcome, int exitCode, const FrontEnd& frontEnd, const QStringList& lines)

@@ -1,5 +1,6 @@
 #include "workflows/Transcript.h"
 
+#include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ModelTable.h"
 #include "families/CallRecorder.h"
@@ -27,16 +28,16 @@ void Transcript::begin(bool showBanner, const QString& action)
 void Transcript::writeBanner(bool showBanner)
 {
     library = DeviceFamily::libraryVersion();
-    QStringList lines{productLine() + QStringLiteral(" firmware updater"), QStringLiteral("Using RZ API version ") + library,
+    QStringList lines{OperatorText::tr("%1 firmware updater").arg(productLine()), OperatorText::tr("Using RZ API version %1").arg(library),
                       QString(),
-                      QStringLiteral("Please read below before continuing."), QString()};
+                      OperatorText::tr("Please read below before continuing."), QString()};
     for (const Model& model : ModelTable::models())
-        lines << QStringLiteral("Updates %1 to firmware version %2").arg(model.name, model.target.versionString());
-    lines << QString() << QStringLiteral("Ensure only one Pellanor device is connected to the PC.")
+        lines << OperatorText::tr("Updates %1 to firmware version %2").arg(model.name).arg(model.target.versionString());
+    lines << QString() << OperatorText::tr("Ensure only one Pellanor device is connected to the PC.")
           << connectionLines();
-    const QString warning = QStringLiteral("Do NOT disconnect the device at any time during the update.");
+    const QString warning = OperatorText::tr("Do NOT disconnect the device at any time during the update.");
     const QString consequence =
-        QStringLiteral("Disconnecting the device during an update can leave your device in an unoperable state.");
+        OperatorText::tr("Disconnecting the device during an update can leave your device in an unoperable state.");
     log.write(lines + QStringList{warning, consequence});
     if (!showBanner)
         return;
@@ -59,10 +60,16 @@ QStringList Transcript::connectionLines()
     QStringList lines;
     for (const QString& cable : qAsConst(cables)) {
         QStringList names = models.value(cable);
-        if (names.size() > 2)
-            names.last().prepend(QStringLiteral("and "));
-        const QString listed = names.size() == 2 ? names.join(QStringLiteral(" and ")) : names.join(QStringLiteral(", "));
-        lines << QStringLiteral("Connect %1 devices over %2.").arg(listed, cable);
+        QString listed = names.takeFirst();
+        // "A", "A and B", "A, B, and C"; each language joins them its way.
+        const QString last = names.isEmpty() ? QString() : names.takeLast();
+        for (const QString& name : qAsConst(names))
+            listed = OperatorText::tr("%1, %2").arg(listed).arg(name);
+        if (!last.isEmpty()) {
+            listed = names.isEmpty() ? OperatorText::tr("%1 and %2").arg(listed).arg(last)
+                                     : OperatorText::tr("%1, and %2").arg(listed).arg(last);
+        }
+        lines << OperatorText::tr("Connect %1 devices over %2.").arg(listed).arg(cable);
     }
     return lines;
 }
@@ -102,7 +109,7 @@ void Transcript::reportLostLog()
     if (log.isOpen() || lossReported)
         return;
     lossReported = true;
-    add(QStringLiteral("Could not keep a log file: ") + log.errorString());
+    add(OperatorText::tr("Could not keep a log file: %1").arg(log.errorString()));
 }
 
 // Said once, whenever the recording file stops taking lines; the run goes on

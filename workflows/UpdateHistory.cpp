@@ -1,5 +1,6 @@
 #include "workflows/UpdateHistory.h"
 
+#include "catalogue/OperatorText.h"
 #include "host/StateFolder.h"
 
 #include <QAtomicInt>
@@ -114,19 +115,19 @@ QString inStateFolder(const char* name)
 QString kindOf(mode_t mode)
 {
     if (S_ISLNK(mode))
-        return QStringLiteral("a symbolic link");
+        return OperatorText::tr("a symbolic link");
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return OperatorText::tr("a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe");
+        return OperatorText::tr("a named pipe");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
-    return QStringLiteral("a socket");
+        return OperatorText::tr("a device");
+    return OperatorText::tr("a socket");
 }
 
 QString notAFile(const char* name, mode_t mode)
 {
-    return QStringLiteral("%1 is %2, not a file.").arg(inStateFolder(name), kindOf(mode));
+    return OperatorText::tr("%1 is %2, not a file.").arg(inStateFolder(name)).arg(kindOf(mode));
 }
 
 QString systemError(const QString& path, int error)
@@ -236,7 +237,7 @@ UpdateHistory::UpdateHistory(LineSink lineSink, Access access)
     if (!open && damaged && access == Access::Writer)
         open = startOver(&error);
     if (!open)
-        say(QStringLiteral("The update history could not be read: ") + error);
+        say(OperatorText::tr("The update history could not be read: %1").arg(error));
 }
 
 UpdateHistory::~UpdateHistory()
@@ -282,7 +283,7 @@ bool UpdateHistory::openFile(QString* error, bool* damaged)
     struct stat openedFile {}, checkedFile {};
     if (::lstat(QFile::encodeName(opened).constData(), &openedFile) != 0 || ::fstat(fileHandle, &checkedFile) != 0
         || openedFile.st_dev != checkedFile.st_dev || openedFile.st_ino != checkedFile.st_ino) {
-        *error = QStringLiteral("%1 was replaced while it was being opened.").arg(QDir::toNativeSeparators(path()));
+        *error = OperatorText::tr("%1 was replaced while it was being opened.").arg(QDir::toNativeSeparators(path()));
         return false;
     }
     return true;
@@ -380,7 +381,7 @@ bool UpdateHistory::checkedToday(QString* error, bool* damaged)
     if (!query.exec(QStringLiteral("PRAGMA quick_check")))
         return failed(query.lastError(), error, damaged);
     if (!query.next() || query.value(0).toString() != QLatin1String("ok")) {
-        *error = QStringLiteral("it fails its integrity check");
+        *error = OperatorText::tr("it fails its integrity check");
         *damaged = true;
         return false;
     }
@@ -403,7 +404,7 @@ bool UpdateHistory::keepIdsAboveMark(QString* error, bool* damaged)
     const qint64 mark = readIdMark();
     QString why;
     if (recorded > mark && !writeIdMark(recorded, &why))
-        say(QStringLiteral("The update history's highest attempt id could not be kept: ") + why);
+        say(OperatorText::tr("The update history's highest attempt id could not be kept: %1").arg(why));
     if (mark <= recorded)
         return true;
     query.prepare(recorded > 0 ? QStringLiteral("UPDATE sqlite_sequence SET seq = ? WHERE name = 'attempts'")
@@ -420,7 +421,7 @@ bool UpdateHistory::startOver(QString* error)
     bool damaged = false;
     if (!openFile(error, &damaged) || !prepare(error, &damaged))
         return false;
-    say(QStringLiteral("The update history could not be read; it was kept as %1 and a new one started.")
+    say(OperatorText::tr("The update history could not be read; it was kept as %1 and a new one started.")
             .arg(QDir::toNativeSeparators(kept)));
     return true;
 }
@@ -481,13 +482,13 @@ qint64 UpdateHistory::begin(const UpdateAttempt& attempt, bool resuming)
         QString error;
         open = startOver(&error);
         if (!open) {
-            say(QStringLiteral("The update history could not be read: ") + error);
+            say(OperatorText::tr("The update history could not be read: %1").arg(error));
             return 0;
         }
         id = insertAttempt(attempt, resuming, &why);
     }
     if (id == 0)
-        say(QStringLiteral("The update history could not be written: ") + why.text());
+        say(OperatorText::tr("The update history could not be written: %1").arg(why.text()));
     return id;
 }
 
@@ -524,7 +525,7 @@ qint64 UpdateHistory::insertAttempt(const UpdateAttempt& attempt, bool resuming,
     // Before the commit: a mark ahead of the history skips an id, one behind could repeat it.
     QString markError;
     if (!writeIdMark(id, &markError))
-        say(QStringLiteral("The update history's highest attempt id could not be kept: ") + markError);
+        say(OperatorText::tr("The update history's highest attempt id could not be kept: %1").arg(markError));
     if (!db.commit())
         return failed(db.lastError());
     return id;
@@ -570,7 +571,7 @@ void UpdateHistory::settle(qint64 id, const QString& state, const QString& error
     query.addBindValue(error.isEmpty() ? QVariant() : QVariant(error));
     query.addBindValue(id);
     if (!query.exec())
-        say(QStringLiteral("The update history could not be written: ") + query.lastError().text());
+        say(OperatorText::tr("The update history could not be written: %1").arg(query.lastError().text()));
 }
 
 // Each filter has its index; newest first is the table's own order.
@@ -604,7 +605,7 @@ QSqlQuery UpdateHistory::select(const Filter& filter, bool updaterRunsElsewhere,
     for (const QVariant& value : values)
         query.addBindValue(value);
     if (!query.exec())
-        say(QStringLiteral("The update history could not be read: ") + query.lastError().text());
+        say(OperatorText::tr("The update history could not be read: %1").arg(query.lastError().text()));
     return query;
 }
 

@@ -1,5 +1,6 @@
 #include "workflows/UpdaterSession.h"
 
+#include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ModelTable.h"
 #include "families/CallRecorder.h"
@@ -62,7 +63,7 @@ int UpdaterSession::run(Command command)
         return commandExit = (offeredActions & FrontEnd::UpdateAction) ? int(ExitUpdateAvailable) : int(ExitDone);
     case Command::Update:
         if (offeredActions & FrontEnd::RestoreAction)
-            return refuse(QStringLiteral("The instrument needs a restore; use restore."));
+            return refuse(OperatorText::tr("The instrument needs a restore; use restore."));
         if (!(offeredActions & FrontEnd::UpdateAction))
             return ExitDone;
         update();
@@ -80,15 +81,15 @@ std::optional<int> UpdaterSession::checkFirst(Command command)
 {
     check();
     if (command == Command::Restore && found.status == Operational)
-        return refuse(QStringLiteral("The instrument answers normally; use update."));
+        return refuse(OperatorText::tr("The instrument answers normally; use update."));
     if (outcome == FlowOutcome::Done)
         return std::nullopt;
     if (outcome != FlowOutcome::Cancelled)
         return exitFor(outcome);
     if (command == Command::Restore)
-        return refuse(QStringLiteral("No instrument answers. To bootstrap it, name its model: restore --model %1.")
+        return refuse(OperatorText::tr("No instrument answers. To bootstrap it, name its model: restore --model %1.")
                           .arg(ModelTable::names(QStringLiteral("|"))));
-    const QString line = QStringLiteral("No instrument answers. If one is connected, "
+    const QString line = OperatorText::tr("No instrument answers. If one is connected, "
                                         "restore --model MODEL can bootstrap it.");
     frontEnd.addLine(line);
     frontEnd.noteReason(line);

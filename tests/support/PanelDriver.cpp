@@ -50,17 +50,17 @@ QTextEdit* PanelDriver::log() const
 
 QPushButton* PanelDriver::checkButton() const
 {
-    return buttonWithText(panel(), "  Check Versions  ");
+    return panel()->findChild<QPushButton*>("checkButton");
 }
 
 QPushButton* PanelDriver::updateButton() const
 {
-    return buttonWithText(panel(), "  Update  ");
+    return panel()->findChild<QPushButton*>("updateButton");
 }
 
 QPushButton* PanelDriver::restoreButton() const
 {
-    return buttonWithText(panel(), "  Restore  ");
+    return panel()->findChild<QPushButton*>("restoreButton");
 }
 
 void PanelDriver::pressCheckVersions()

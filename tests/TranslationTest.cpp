@@ -1,0 +1,117 @@
+#include "app/Translations.h"
+#include "tests/support/PanelDriver.h"
+#include "ui/Updater.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextEdit>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+// "%1".."%99" and "%n", each once however often it appears.
+QStringList placeholdersOf(const QString& text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%(\\d{1,2}|n)"));
+    QStringList found;
+    for (auto match = placeholder.globalMatch(text); match.hasNext();)
+        found << match.next().captured();
+    found.removeDuplicates();
+    found.sort();
+    return found;
+}
+
+struct Message
+{
+    QString source;
+    QString translationType; // "unfinished", "obsolete", "vanished" or empty
+    QStringList forms;       // one, or one a plural form
+};
+
+QList<Message> messagesIn(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader xml(&file);
+    QList<Message> messages;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("source")) {
+            messages.append({xml.readElementText(), QString(), {}});
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("translation") && !messages.isEmpty()) {
+            Message& message = messages.last();
+            message.translationType = xml.attributes().value(QLatin1String("type")).toString();
+            QString text; // plain, or numerusform elements
+            while (!xml.atEnd() && !(xml.readNext() == QXmlStreamReader::EndElement
+                                     && xml.name() == QLatin1String("translation"))) {
+                if (xml.isCharacters())
+                    text += xml.text();
+                else if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+                    message.forms << xml.readElementText();
+            }
+            if (message.forms.isEmpty())
+                message.forms << text;
+        }
+    }
+    return xml.hasError() ? QList<Message>() : messages;
+}
+
+} // namespace
+
+class TranslationTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyTranslationIsFinishedAndKeepsItsPlaceholders_data();
+    void everyTranslationIsFinishedAndKeepsItsPlaceholders();
+    void germanDesktopReadsGermanWhileTheSessionLogKeepsEnglish();
+};
+
+void TranslationTest::everyTranslationIsFinishedAndKeepsItsPlaceholders_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const char* language : {"de", "fr", "ja", "zh_CN"})
+        QTest::newRow(language) << QStringLiteral(RZ_TRANSLATIONS_SOURCE_DIR "/rz-firmware-updater_%1.ts").arg(language);
+}
+
+void TranslationTest::everyTranslationIsFinishedAndKeepsItsPlaceholders()
+{
+    QFETCH(QString, file);
+    const QList<Message> messages = messagesIn(file);
+    QVERIFY2(messages.size() > 100, qPrintable(file));
+    for (const Message& message : messages) {
+        const QByteArray what = message.source.toUtf8();
+        QVERIFY2(message.translationType.isEmpty(), what + " is " + message.translationType.toUtf8());
+        QVERIFY2(!message.forms.isEmpty(), what);
+        for (const QString& form : message.forms) {
+            QVERIFY2(!form.trimmed().isEmpty(), what);
+            QCOMPARE(placeholdersOf(form), placeholdersOf(message.source));
+        }
+    }
+}
+
+// The test runs with LANG=de_DE.UTF-8 (tests/CMakeLists.txt).
+void TranslationTest::germanDesktopReadsGermanWhileTheSessionLogKeepsEnglish()
+{
+    Translations::install();
+    PanelDriver driver;
+    QCOMPARE(driver.checkButton()->text(), QStringLiteral("  Versionen prüfen  "));
+    QCOMPARE(driver.updateButton()->text(), QStringLiteral("  Aktualisieren  "));
+    QCOMPARE(driver.restoreButton()->text(), QStringLiteral("  Wiederherstellen  "));
+    QVERIFY(driver.logLines().contains(QStringLiteral("Bitte lesen Sie die folgenden Hinweise, bevor Sie fortfahren.")));
+    QVERIFY(!driver.logLines().contains(QStringLiteral("Please read below before continuing.")));
+
+    QFile sessionLog(driver.panel()->sessionLogPath());
+    QVERIFY(sessionLog.open(QIODevice::ReadOnly));
+    const QString kept = QString::fromUtf8(sessionLog.readAll());
+    QVERIFY(kept.contains(QStringLiteral("Please read below before continuing.")));
+    QVERIFY(!kept.contains(QStringLiteral("Bitte lesen")));
+}
+
+QTEST_MAIN(TranslationTest)
+#include "TranslationTest.moc"

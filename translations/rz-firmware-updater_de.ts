@@ -1,0 +1,753 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>DeviceSelectorDialog</name>
+    <message>
+        <source>Device Select</source>
+        <translation>Geräteauswahl</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Unable to open device. If the device is not connected to the PC, please connect the device and restart this application. If you want to bootstrap your device, please select your device type below.</source>
+        <translation>Das Gerät kann nicht geöffnet werden. Wenn das Gerät nicht mit dem PC verbunden ist, schließen Sie es bitte an und starten Sie diese Anwendung neu. Wenn Sie das Gerät per Bootstrap starten möchten, wählen Sie unten bitte den Gerätetyp aus.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Auf</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Update History</source>
+        <translation>Aktualisierungsverlauf</translation>
+    </message>
+    <message>
+        <source>Update history</source>
+        <translation>Aktualisierungsverlauf</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <source>&amp;Serial number:</source>
+        <translation>&amp;Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Open Session Log</source>
+        <translation>Sitzungsprotokoll öffnen</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Als CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>The history could not be read.</source>
+        <translation>Der Verlauf konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>The history could not be saved to %1.
+
+%2</source>
+        <translation>Der Verlauf konnte nicht in %1 gespeichert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>pending</source>
+        <translation>ausstehend</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>erfolgreich</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>unterbrochen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LogMenu</name>
+    <message>
+        <source>Update History...</source>
+        <translation>Aktualisierungsverlauf...</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Alles kopieren</translation>
+    </message>
+    <message>
+        <source>Save Log As...</source>
+        <translation>Protokoll speichern unter...</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>Protokollordner öffnen</translation>
+    </message>
+    <message>
+        <source>Save Log As</source>
+        <translation>Protokoll speichern unter</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>Protokoll speichern</translation>
+    </message>
+    <message>
+        <source>The log could not be saved to %1.
+
+%2</source>
+        <translation>Das Protokoll konnte nicht in %1 gespeichert werden.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>%1 Firmware Updater</source>
+        <translation>%1 Firmware-Aktualisierung</translation>
+    </message>
+</context>
+<context>
+    <name>OperatorText</name>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Vergangen: %1</translation>
+    </message>
+    <message>
+        <source>Checking Firmware Versions...</source>
+        <translation>Firmware-Versionen werden geprüft...</translation>
+    </message>
+    <message>
+        <source>Failed to open boot device.</source>
+        <translation>Boot-Gerät konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Checking firmware version
+Estimated 30 seconds
+Please Wait</source>
+        <translation>Firmware-Version wird geprüft
+Geschätzt 30 Sekunden
+Bitte warten</translation>
+    </message>
+    <message>
+        <source>Looking to bootstrap device.</source>
+        <translation>Gerät soll per Bootstrap gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The last update of %1 serial %2 did not finish.</source>
+        <translation>Die letzte Aktualisierung von %1 mit Seriennummer %2 wurde nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>The instrument that answers is not the one whose update did not finish.</source>
+        <translation>Das antwortende Gerät ist nicht das Gerät, dessen Aktualisierung nicht abgeschlossen wurde.</translation>
+    </message>
+    <message>
+        <source>Bootstrapping Device
+Please Wait...</source>
+        <translation>Gerät wird per Bootstrap gestartet
+Bitte warten...</translation>
+    </message>
+    <message>
+        <source>Failed to detect device.</source>
+        <translation>Gerät wurde nicht erkannt.</translation>
+    </message>
+    <message>
+        <source>Cycle the power on the device, restart the firmware updater,  and try again.</source>
+        <translation>Schalten Sie das Gerät aus und wieder ein, starten Sie die Firmware-Aktualisierung neu und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>If you continue to receive this message, contact Pellanor.</source>
+        <translation>Wenn diese Meldung weiterhin erscheint, wenden Sie sich an Pellanor.</translation>
+    </message>
+    <message>
+        <source>Attempting to bootstrap firmware.</source>
+        <translation>Firmware wird per Bootstrap gestartet.</translation>
+    </message>
+    <message>
+        <source>Found serial %1</source>
+        <translation>Seriennummer %1 gefunden</translation>
+    </message>
+    <message>
+        <source>Firmware can now be restored.</source>
+        <translation>Die Firmware kann jetzt wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Press Restore to continue.</source>
+        <translation>Klicken Sie auf „Wiederherstellen“, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>Found %1</source>
+        <translation>%1 gefunden</translation>
+    </message>
+    <message>
+        <source>Serial %1, with firmware %2</source>
+        <translation>Seriennummer %1, Firmware %2</translation>
+    </message>
+    <message>
+        <source>This release has no firmware for this device type.</source>
+        <translation>Diese Version enthält keine Firmware für diesen Gerätetyp.</translation>
+    </message>
+    <message>
+        <source>The last update of this instrument did not finish.</source>
+        <translation>Die letzte Aktualisierung dieses Geräts wurde nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Firmware requires update.</source>
+        <translation>Die Firmware muss aktualisiert werden.</translation>
+    </message>
+    <message>
+        <source>Press Update to continue.</source>
+        <translation>Klicken Sie auf „Aktualisieren“, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>Firmware does not require update.</source>
+        <translation>Die Firmware muss nicht aktualisiert werden.</translation>
+    </message>
+    <message>
+        <source>Cancelling operation.</source>
+        <translation>Vorgang wird abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Firmware can now be updated.</source>
+        <translation>Die Firmware kann jetzt aktualisiert werden.</translation>
+    </message>
+    <message>
+        <source>Updating Firmware</source>
+        <translation>Firmware wird aktualisiert</translation>
+    </message>
+    <message>
+        <source>Updating Device
+DO NOT UNPLUG THE DEVICE
+This process can take several minutes
+Please Wait...</source>
+        <translation>Gerät wird aktualisiert
+GERÄT NICHT TRENNEN
+Dieser Vorgang kann mehrere Minuten dauern
+Bitte warten...</translation>
+    </message>
+    <message>
+        <source>Restoring Device</source>
+        <translation>Gerät wird wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Performing Device Restore
+DO NOT UNPLUG DEVICE
+This process will take up to 10 minutes
+Please Wait...</source>
+        <translation>Gerät wird wiederhergestellt
+GERÄT NICHT TRENNEN
+Dieser Vorgang dauert bis zu 10 Minuten
+Bitte warten...</translation>
+    </message>
+    <message>
+        <source>Could not clear the update record: %1</source>
+        <translation>Der Aktualisierungsdatensatz konnte nicht gelöscht werden: %1</translation>
+    </message>
+    <message>
+        <source>Firmware updated successfully.</source>
+        <translation>Firmware erfolgreich aktualisiert.</translation>
+    </message>
+    <message>
+        <source>Firmware updated unsuccessfully.</source>
+        <translation>Firmware-Aktualisierung fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Check device connections and re-run the software.</source>
+        <translation>Prüfen Sie die Geräteverbindungen und starten Sie die Software erneut.</translation>
+    </message>
+    <message>
+        <source>If problem persists, contact Pellanor.</source>
+        <translation>Wenn das Problem weiterhin besteht, wenden Sie sich an Pellanor.</translation>
+    </message>
+    <message>
+        <source>You may now close the software.</source>
+        <translation>Sie können die Software jetzt schließen.</translation>
+    </message>
+    <message>
+        <source>Cannot record the update before writing: %1</source>
+        <translation>Die Aktualisierung kann vor dem Schreiben nicht aufgezeichnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Failed presetting the instrument.</source>
+        <translation>Voreinstellen des Geräts fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Failed Clearing</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed Writing</source>
+        <translation>Schreiben fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The connected instrument is not the one checked; nothing was written.</source>
+        <translation>Das angeschlossene Gerät ist nicht das geprüfte; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cannot use the key file %1.</source>
+        <translation>Die Schlüsseldatei %1 kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>The firmware in %1 is not signed; nothing will be written.</source>
+        <translation>Die Firmware in %1 ist nicht signiert; es wird nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cannot read the revoked keys in %1; no key is trusted.</source>
+        <translation>Die widerrufenen Schlüssel in %1 können nicht gelesen werden; keinem Schlüssel wird vertraut.</translation>
+    </message>
+    <message>
+        <source>The firmware in %1 is not signed by a trusted key; nothing will be written.</source>
+        <translation>Die Firmware in %1 ist nicht mit einem vertrauenswürdigen Schlüssel signiert; es wird nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cannot keep a private copy of the firmware: %1</source>
+        <translation>Es kann keine private Kopie der Firmware angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Missing firmware image: %1</source>
+        <translation>Firmware-Abbild fehlt: %1</translation>
+    </message>
+    <message>
+        <source>Firmware image does not match the release checksum: %1</source>
+        <translation>Das Firmware-Abbild stimmt nicht mit der Prüfsumme der Version überein: %1</translation>
+    </message>
+    <message>
+        <source>%1 firmware updater</source>
+        <translation>%1 Firmware-Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Using RZ API version %1</source>
+        <translation>Verwendet RZ-API-Version %1</translation>
+    </message>
+    <message>
+        <source>Please read below before continuing.</source>
+        <translation>Bitte lesen Sie die folgenden Hinweise, bevor Sie fortfahren.</translation>
+    </message>
+    <message>
+        <source>Updates %1 to firmware version %2</source>
+        <translation>Aktualisiert %1 auf Firmware-Version %2</translation>
+    </message>
+    <message>
+        <source>Ensure only one Pellanor device is connected to the PC.</source>
+        <translation>Stellen Sie sicher, dass nur ein Pellanor-Gerät mit dem PC verbunden ist.</translation>
+    </message>
+    <message>
+        <source>Do NOT disconnect the device at any time during the update.</source>
+        <translation>Trennen Sie das Gerät während der Aktualisierung zu KEINEM Zeitpunkt.</translation>
+    </message>
+    <message>
+        <source>Disconnecting the device during an update can leave your device in an unoperable state.</source>
+        <translation>Wird das Gerät während einer Aktualisierung getrennt, kann es danach unbrauchbar sein.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>Connect %1 devices over %2.</source>
+        <translation>Schließen Sie %1-Geräte über %2 an.</translation>
+    </message>
+    <message>
+        <source>Could not keep a log file: %1</source>
+        <translation>Es konnte keine Protokolldatei angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>eine symbolische Verknüpfung</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>eine Gerätedatei</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a file.</source>
+        <translation>%1 ist %2, keine Datei.</translation>
+    </message>
+    <message>
+        <source>The update history could not be read: %1</source>
+        <translation>Der Aktualisierungsverlauf konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 was replaced while it was being opened.</source>
+        <translation>%1 wurde ersetzt, während es geöffnet wurde.</translation>
+    </message>
+    <message>
+        <source>it fails its integrity check</source>
+        <translation>die Integritätsprüfung schlägt fehl</translation>
+    </message>
+    <message>
+        <source>The update history&apos;s highest attempt id could not be kept: %1</source>
+        <translation>Die höchste Vorgangsnummer des Aktualisierungsverlaufs konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The update history could not be read; it was kept as %1 and a new one started.</source>
+        <translation>Der Aktualisierungsverlauf konnte nicht gelesen werden; er wurde als %1 aufbewahrt und ein neuer begonnen.</translation>
+    </message>
+    <message>
+        <source>The update history could not be written: %1</source>
+        <translation>Der Aktualisierungsverlauf konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The instrument needs a restore; use restore.</source>
+        <translation>Das Gerät muss wiederhergestellt werden; verwenden Sie restore.</translation>
+    </message>
+    <message>
+        <source>The instrument answers normally; use update.</source>
+        <translation>Das Gerät antwortet normal; verwenden Sie update.</translation>
+    </message>
+    <message>
+        <source>No instrument answers. To bootstrap it, name its model: restore --model %1.</source>
+        <translation>Kein Gerät antwortet. Um es per Bootstrap zu starten, geben Sie sein Modell an: restore --model %1.</translation>
+    </message>
+    <message>
+        <source>No instrument answers. If one is connected, restore --model MODEL can bootstrap it.</source>
+        <translation>Kein Gerät antwortet. Ist eines angeschlossen, kann restore --model MODEL es per Bootstrap starten.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 Sekunde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>clearing %1</source>
+        <translation>dem Löschen von %1</translation>
+    </message>
+    <message>
+        <source>writing %1</source>
+        <translation>dem Schreiben von %1</translation>
+    </message>
+    <message>
+        <source>Skipping %1, already current version.</source>
+        <translation>%1 wird übersprungen, bereits aktuelle Version.</translation>
+    </message>
+    <message>
+        <source>Failed writing %1.</source>
+        <translation>Schreiben von %1 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Updating %1, estimated %2.</source>
+        <translation>%1 wird aktualisiert, geschätzt %2.</translation>
+    </message>
+    <message>
+        <source>asking the device library its version</source>
+        <translation>der Abfrage der Version der Gerätebibliothek</translation>
+    </message>
+    <message>
+        <source>The instrument stopped answering while %1: no answer for %2, and a stop was asked for.</source>
+        <translation>Das Gerät antwortet nicht mehr bei %1: seit %2 keine Antwort, und ein Abbruch wurde angefordert.</translation>
+    </message>
+    <message>
+        <source>The instrument stopped answering while %1: no answer for %2.</source>
+        <translation>Das Gerät antwortet nicht mehr bei %1: seit %2 keine Antwort.</translation>
+    </message>
+    <message>
+        <source>Still working: %1 for %2, estimated %3; keep the instrument connected.</source>
+        <translation>Noch beschäftigt mit %1 seit %2, geschätzt %3; lassen Sie das Gerät angeschlossen.</translation>
+    </message>
+    <message>
+        <source>closing the instrument</source>
+        <translation>dem Schließen des Geräts</translation>
+    </message>
+    <message>
+        <source>opening the instrument</source>
+        <translation>dem Öffnen des Geräts</translation>
+    </message>
+    <message>
+        <source>listing the instruments</source>
+        <translation>dem Auflisten der Geräte</translation>
+    </message>
+    <message>
+        <source>reading the firmware number</source>
+        <translation>dem Lesen der Firmware-Nummer</translation>
+    </message>
+    <message>
+        <source>reading the FPGA status</source>
+        <translation>dem Lesen des FPGA-Status</translation>
+    </message>
+    <message>
+        <source>Failed to retrieve firmware versions.</source>
+        <translation>Firmware-Versionen konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>FPGA failed to load.</source>
+        <translation>FPGA konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot Find Device</source>
+        <translation>Gerät nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Unable to find device.</source>
+        <translation>Gerät wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Failed to open device.</source>
+        <translation>Gerät konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>presetting the instrument</source>
+        <translation>dem Voreinstellen des Geräts</translation>
+    </message>
+    <message>
+        <source>bootstrapping the instrument</source>
+        <translation>dem Bootstrap des Geräts</translation>
+    </message>
+    <message>
+        <source>reading the serial number from flash</source>
+        <translation>dem Lesen der Seriennummer aus dem Flash-Speicher</translation>
+    </message>
+    <message>
+        <source>FX3</source>
+        <translation>FX3</translation>
+    </message>
+    <message>
+        <source>FX3 program</source>
+        <translation>FX3-Programm</translation>
+    </message>
+    <message>
+        <source>Failed clearing boot FX3 device.</source>
+        <translation>Löschen des Boot-FX3 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>FPGA</source>
+        <translation>FPGA</translation>
+    </message>
+    <message>
+        <source>Failed clearing FPGA.</source>
+        <translation>Löschen des FPGA fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>reading the device type</source>
+        <translation>dem Lesen des Gerätetyps</translation>
+    </message>
+    <message>
+        <source>reading the firmware versions</source>
+        <translation>dem Lesen der Firmware-Versionen</translation>
+    </message>
+    <message>
+        <source>reading the serial number</source>
+        <translation>dem Lesen der Seriennummer</translation>
+    </message>
+    <message>
+        <source>Failed to retrieve serial number.</source>
+        <translation>Seriennummer konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Failed to read the boot device&apos;s serial number or type.</source>
+        <translation>Seriennummer oder Typ des Boot-Geräts konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>boot Fx3</source>
+        <translation>Boot-Fx3</translation>
+    </message>
+    <message>
+        <source>Failed clearing boot Fx3 device.</source>
+        <translation>Löschen des Boot-Fx3 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>run Fx3</source>
+        <translation>Run-Fx3</translation>
+    </message>
+    <message>
+        <source>run Fx3 device</source>
+        <translation>Run-Fx3</translation>
+    </message>
+    <message>
+        <source>Failed clearing run Fx3.</source>
+        <translation>Löschen des Run-Fx3 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Failed to open RZ.</source>
+        <translation>RZ konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Looking for RZ boot device...</source>
+        <translation>RZ-Boot-Gerät wird gesucht...</translation>
+    </message>
+    <message>
+        <source>Failed to open RZ boot device.</source>
+        <translation>RZ-Boot-Gerät konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Cannot read the update record: %1; every component will be rewritten.</source>
+        <translation>Der Aktualisierungsdatensatz kann nicht gelesen werden: %1; alle Komponenten werden neu geschrieben.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 ist %2</translation>
+    </message>
+    <message>
+        <source>Updates are recorded for this account only: %1</source>
+        <translation>Aktualisierungen werden nur für dieses Konto aufgezeichnet: %1</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Cannot take the updater lock: %1</source>
+        <translation>Die Sperre der Firmware-Aktualisierung kann nicht gesetzt werden: %1</translation>
+    </message>
+    <message>
+        <source>Another firmware updater is already running.</source>
+        <translation>Eine andere Firmware-Aktualisierung läuft bereits.</translation>
+    </message>
+    <message>
+        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when this step ends.</source>
+        <translation>Die Firmware wird geschrieben; ein Abbruch jetzt könnte das Gerät unbrauchbar machen. Die Aktualisierung wird beendet, sobald dieser Schritt abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>Firmware is being written; the updater cannot be paused now. The write goes on.</source>
+        <translation>Die Firmware wird geschrieben; die Aktualisierung kann jetzt nicht angehalten werden. Der Schreibvorgang läuft weiter.</translation>
+    </message>
+    <message>
+        <source>Invalid device type</source>
+        <translation>Ungültiger Gerätetyp</translation>
+    </message>
+    <message>
+        <source>%1: it is larger than a key file can be</source>
+        <translation>%1: größer, als eine Schlüsseldatei sein kann</translation>
+    </message>
+    <message>
+        <source>%1: it is not a minisign public key</source>
+        <translation>%1: kein öffentlicher minisign-Schlüssel</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>The instrument holds newer firmware than this release; the downgrade was declined.</source>
+        <translation>Das Gerät hat eine neuere Firmware als diese Version; das Zurückstufen wurde abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The %1 ended as %2; the log says why.</source>
+        <translation>Der Befehl %1 endete mit „%2“; der Grund steht im Protokoll.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>PLProgressDialog</name>
+    <message>
+        <source>Please Wait</source>
+        <translation>Bitte warten</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Vergangen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Check Versions</source>
+        <translation>Versionen prüfen</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Your device appears to have a newer firmware version.
+Installing this will overwrite your firmware with an older version.
+Are you sure you wish to continue?</source>
+        <translation>Ihr Gerät scheint eine neuere Firmware-Version zu haben.
+Die Installation überschreibt Ihre Firmware mit einer älteren Version.
+Möchten Sie wirklich fortfahren?</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,753 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>DeviceSelectorDialog</name>
+    <message>
+        <source>Device Select</source>
+        <translation>Sélection de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Unable to open device. If the device is not connected to the PC, please connect the device and restart this application. If you want to bootstrap your device, please select your device type below.</source>
+        <translation>Impossible d&apos;ouvrir l&apos;appareil. Si l&apos;appareil n&apos;est pas connecté au PC, connectez-le puis redémarrez cette application. Si vous souhaitez amorcer l&apos;appareil, sélectionnez son type ci-dessous.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Vers</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Update History</source>
+        <translation>Historique des mises à jour</translation>
+    </message>
+    <message>
+        <source>Update history</source>
+        <translation>Historique des mises à jour</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>toutes</translation>
+    </message>
+    <message>
+        <source>&amp;Serial number:</source>
+        <translation>&amp;Numéro de série :</translation>
+    </message>
+    <message>
+        <source>Open Session Log</source>
+        <translation>Ouvrir le journal de session</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>The history could not be read.</source>
+        <translation>L&apos;historique n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>The history could not be saved to %1.
+
+%2</source>
+        <translation>L&apos;historique n&apos;a pas pu être enregistré dans %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>pending</source>
+        <translation>en attente</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>réussie</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échouée</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>interrompue</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>LogMenu</name>
+    <message>
+        <source>Update History...</source>
+        <translation>Historique des mises à jour...</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Tout copier</translation>
+    </message>
+    <message>
+        <source>Save Log As...</source>
+        <translation>Enregistrer le journal sous...</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>Ouvrir le dossier des journaux</translation>
+    </message>
+    <message>
+        <source>Save Log As</source>
+        <translation>Enregistrer le journal sous</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Fichiers texte (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>Enregistrer le journal</translation>
+    </message>
+    <message>
+        <source>The log could not be saved to %1.
+
+%2</source>
+        <translation>Le journal n&apos;a pas pu être enregistré dans %1.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>%1 Firmware Updater</source>
+        <translation>Mise à jour du micrologiciel %1</translation>
+    </message>
+</context>
+<context>
+    <name>OperatorText</name>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Écoulé : %1</translation>
+    </message>
+    <message>
+        <source>Checking Firmware Versions...</source>
+        <translation>Vérification des versions du micrologiciel...</translation>
+    </message>
+    <message>
+        <source>Failed to open boot device.</source>
+        <translation>Impossible d&apos;ouvrir l&apos;appareil en mode d&apos;amorçage.</translation>
+    </message>
+    <message>
+        <source>Checking firmware version
+Estimated 30 seconds
+Please Wait</source>
+        <translation>Vérification de la version du micrologiciel
+Environ 30 secondes
+Veuillez patienter</translation>
+    </message>
+    <message>
+        <source>Looking to bootstrap device.</source>
+        <translation>Recherche d&apos;un appareil à amorcer.</translation>
+    </message>
+    <message>
+        <source>The last update of %1 serial %2 did not finish.</source>
+        <translation>La dernière mise à jour de %1 numéro de série %2 ne s&apos;est pas terminée.</translation>
+    </message>
+    <message>
+        <source>The instrument that answers is not the one whose update did not finish.</source>
+        <translation>L&apos;instrument qui répond n&apos;est pas celui dont la mise à jour ne s&apos;est pas terminée.</translation>
+    </message>
+    <message>
+        <source>Bootstrapping Device
+Please Wait...</source>
+        <translation>Amorçage de l&apos;appareil
+Veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Failed to detect device.</source>
+        <translation>Aucun appareil détecté.</translation>
+    </message>
+    <message>
+        <source>Cycle the power on the device, restart the firmware updater,  and try again.</source>
+        <translation>Éteignez puis rallumez l&apos;appareil, redémarrez le programme de mise à jour et réessayez.</translation>
+    </message>
+    <message>
+        <source>If you continue to receive this message, contact Pellanor.</source>
+        <translation>Si ce message persiste, contactez Pellanor.</translation>
+    </message>
+    <message>
+        <source>Attempting to bootstrap firmware.</source>
+        <translation>Tentative d&apos;amorçage du micrologiciel.</translation>
+    </message>
+    <message>
+        <source>Found serial %1</source>
+        <translation>Numéro de série %1 trouvé</translation>
+    </message>
+    <message>
+        <source>Firmware can now be restored.</source>
+        <translation>Le micrologiciel peut maintenant être restauré.</translation>
+    </message>
+    <message>
+        <source>Press Restore to continue.</source>
+        <translation>Appuyez sur « Restaurer » pour continuer.</translation>
+    </message>
+    <message>
+        <source>Found %1</source>
+        <translation>%1 trouvé</translation>
+    </message>
+    <message>
+        <source>Serial %1, with firmware %2</source>
+        <translation>Numéro de série %1, micrologiciel %2</translation>
+    </message>
+    <message>
+        <source>This release has no firmware for this device type.</source>
+        <translation>Cette version ne contient aucun micrologiciel pour ce type d&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>The last update of this instrument did not finish.</source>
+        <translation>La dernière mise à jour de cet instrument ne s&apos;est pas terminée.</translation>
+    </message>
+    <message>
+        <source>Firmware requires update.</source>
+        <translation>Le micrologiciel doit être mis à jour.</translation>
+    </message>
+    <message>
+        <source>Press Update to continue.</source>
+        <translation>Appuyez sur « Mettre à jour » pour continuer.</translation>
+    </message>
+    <message>
+        <source>Firmware does not require update.</source>
+        <translation>Le micrologiciel n&apos;a pas besoin d&apos;être mis à jour.</translation>
+    </message>
+    <message>
+        <source>Cancelling operation.</source>
+        <translation>Annulation de l&apos;opération.</translation>
+    </message>
+    <message>
+        <source>Firmware can now be updated.</source>
+        <translation>Le micrologiciel peut maintenant être mis à jour.</translation>
+    </message>
+    <message>
+        <source>Updating Firmware</source>
+        <translation>Mise à jour du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Updating Device
+DO NOT UNPLUG THE DEVICE
+This process can take several minutes
+Please Wait...</source>
+        <translation>Mise à jour de l&apos;appareil
+NE DÉBRANCHEZ PAS L&apos;APPAREIL
+Cette opération peut prendre plusieurs minutes
+Veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Restoring Device</source>
+        <translation>Restauration de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Performing Device Restore
+DO NOT UNPLUG DEVICE
+This process will take up to 10 minutes
+Please Wait...</source>
+        <translation>Restauration de l&apos;appareil en cours
+NE DÉBRANCHEZ PAS L&apos;APPAREIL
+Cette opération peut prendre jusqu&apos;à 10 minutes
+Veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Could not clear the update record: %1</source>
+        <translation>Impossible d&apos;effacer l&apos;enregistrement de la mise à jour : %1</translation>
+    </message>
+    <message>
+        <source>Firmware updated successfully.</source>
+        <translation>Micrologiciel mis à jour avec succès.</translation>
+    </message>
+    <message>
+        <source>Firmware updated unsuccessfully.</source>
+        <translation>Échec de la mise à jour du micrologiciel.</translation>
+    </message>
+    <message>
+        <source>Check device connections and re-run the software.</source>
+        <translation>Vérifiez les connexions de l&apos;appareil et relancez le logiciel.</translation>
+    </message>
+    <message>
+        <source>If problem persists, contact Pellanor.</source>
+        <translation>Si le problème persiste, contactez Pellanor.</translation>
+    </message>
+    <message>
+        <source>You may now close the software.</source>
+        <translation>Vous pouvez maintenant fermer le logiciel.</translation>
+    </message>
+    <message>
+        <source>Cannot record the update before writing: %1</source>
+        <translation>Impossible d&apos;enregistrer la mise à jour avant l&apos;écriture : %1</translation>
+    </message>
+    <message>
+        <source>Failed presetting the instrument.</source>
+        <translation>Échec du préréglage de l&apos;instrument.</translation>
+    </message>
+    <message>
+        <source>Failed Clearing</source>
+        <translation>Échec de l&apos;effacement</translation>
+    </message>
+    <message>
+        <source>Failed Writing</source>
+        <translation>Échec de l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>The connected instrument is not the one checked; nothing was written.</source>
+        <translation>L&apos;instrument connecté n&apos;est pas celui qui a été vérifié ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Cannot use the key file %1.</source>
+        <translation>Impossible d&apos;utiliser le fichier de clé %1.</translation>
+    </message>
+    <message>
+        <source>The firmware in %1 is not signed; nothing will be written.</source>
+        <translation>Le micrologiciel dans %1 n&apos;est pas signé ; rien ne sera écrit.</translation>
+    </message>
+    <message>
+        <source>Cannot read the revoked keys in %1; no key is trusted.</source>
+        <translation>Impossible de lire les clés révoquées dans %1 ; aucune clé n&apos;est considérée comme fiable.</translation>
+    </message>
+    <message>
+        <source>The firmware in %1 is not signed by a trusted key; nothing will be written.</source>
+        <translation>Le micrologiciel dans %1 n&apos;est pas signé par une clé de confiance ; rien ne sera écrit.</translation>
+    </message>
+    <message>
+        <source>Cannot keep a private copy of the firmware: %1</source>
+        <translation>Impossible de conserver une copie privée du micrologiciel : %1</translation>
+    </message>
+    <message>
+        <source>Missing firmware image: %1</source>
+        <translation>Image du micrologiciel manquante : %1</translation>
+    </message>
+    <message>
+        <source>Firmware image does not match the release checksum: %1</source>
+        <translation>L&apos;image du micrologiciel ne correspond pas à la somme de contrôle de la version : %1</translation>
+    </message>
+    <message>
+        <source>%1 firmware updater</source>
+        <translation>Mise à jour du micrologiciel %1</translation>
+    </message>
+    <message>
+        <source>Using RZ API version %1</source>
+        <translation>Version de l&apos;API RZ utilisée : %1</translation>
+    </message>
+    <message>
+        <source>Please read below before continuing.</source>
+        <translation>Veuillez lire ce qui suit avant de continuer.</translation>
+    </message>
+    <message>
+        <source>Updates %1 to firmware version %2</source>
+        <translation>Met à jour %1 vers la version %2 du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Ensure only one Pellanor device is connected to the PC.</source>
+        <translation>Assurez-vous qu&apos;un seul appareil Pellanor est connecté au PC.</translation>
+    </message>
+    <message>
+        <source>Do NOT disconnect the device at any time during the update.</source>
+        <translation>Ne débranchez JAMAIS l&apos;appareil pendant la mise à jour.</translation>
+    </message>
+    <message>
+        <source>Disconnecting the device during an update can leave your device in an unoperable state.</source>
+        <translation>Débrancher l&apos;appareil pendant une mise à jour peut le rendre inutilisable.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1, and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>Connect %1 devices over %2.</source>
+        <translation>Connectez les appareils %1 en %2.</translation>
+    </message>
+    <message>
+        <source>Could not keep a log file: %1</source>
+        <translation>Impossible de conserver un fichier journal : %1</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>un lien symbolique</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>un tube nommé</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un fichier de périphérique</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a file.</source>
+        <translation>%1 est %2, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>The update history could not be read: %1</source>
+        <translation>L&apos;historique des mises à jour n&apos;a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>%1 was replaced while it was being opened.</source>
+        <translation>%1 a été remplacé pendant son ouverture.</translation>
+    </message>
+    <message>
+        <source>it fails its integrity check</source>
+        <translation>la vérification d&apos;intégrité échoue</translation>
+    </message>
+    <message>
+        <source>The update history&apos;s highest attempt id could not be kept: %1</source>
+        <translation>Le plus grand identifiant de tentative de l&apos;historique des mises à jour n&apos;a pas pu être conservé : %1</translation>
+    </message>
+    <message>
+        <source>The update history could not be read; it was kept as %1 and a new one started.</source>
+        <translation>L&apos;historique des mises à jour n&apos;a pas pu être lu ; il a été conservé sous %1 et un nouvel historique a été commencé.</translation>
+    </message>
+    <message>
+        <source>The update history could not be written: %1</source>
+        <translation>L&apos;historique des mises à jour n&apos;a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>The instrument needs a restore; use restore.</source>
+        <translation>L&apos;instrument doit être restauré ; utilisez restore.</translation>
+    </message>
+    <message>
+        <source>The instrument answers normally; use update.</source>
+        <translation>L&apos;instrument répond normalement ; utilisez update.</translation>
+    </message>
+    <message>
+        <source>No instrument answers. To bootstrap it, name its model: restore --model %1.</source>
+        <translation>Aucun instrument ne répond. Pour l&apos;amorcer, indiquez son modèle : restore --model %1.</translation>
+    </message>
+    <message>
+        <source>No instrument answers. If one is connected, restore --model MODEL can bootstrap it.</source>
+        <translation>Aucun instrument ne répond. Si un instrument est connecté, restore --model MODEL peut l&apos;amorcer.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 seconde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>clearing %1</source>
+        <translation>l&apos;effacement de %1</translation>
+    </message>
+    <message>
+        <source>writing %1</source>
+        <translation>l&apos;écriture de %1</translation>
+    </message>
+    <message>
+        <source>Skipping %1, already current version.</source>
+        <translation>%1 ignoré : version déjà à jour.</translation>
+    </message>
+    <message>
+        <source>Failed writing %1.</source>
+        <translation>Échec de l&apos;écriture de %1.</translation>
+    </message>
+    <message>
+        <source>Updating %1, estimated %2.</source>
+        <translation>Mise à jour de %1, durée estimée : %2.</translation>
+    </message>
+    <message>
+        <source>asking the device library its version</source>
+        <translation>l&apos;interrogation de la bibliothèque de l&apos;appareil sur sa version</translation>
+    </message>
+    <message>
+        <source>The instrument stopped answering while %1: no answer for %2, and a stop was asked for.</source>
+        <translation>L&apos;instrument a cessé de répondre pendant %1 : aucune réponse depuis %2, et un arrêt a été demandé.</translation>
+    </message>
+    <message>
+        <source>The instrument stopped answering while %1: no answer for %2.</source>
+        <translation>L&apos;instrument a cessé de répondre pendant %1 : aucune réponse depuis %2.</translation>
+    </message>
+    <message>
+        <source>Still working: %1 for %2, estimated %3; keep the instrument connected.</source>
+        <translation>Toujours en cours : %1 depuis %2, durée estimée : %3 ; laissez l&apos;instrument connecté.</translation>
+    </message>
+    <message>
+        <source>closing the instrument</source>
+        <translation>la fermeture de l&apos;instrument</translation>
+    </message>
+    <message>
+        <source>opening the instrument</source>
+        <translation>l&apos;ouverture de l&apos;instrument</translation>
+    </message>
+    <message>
+        <source>listing the instruments</source>
+        <translation>l&apos;énumération des instruments</translation>
+    </message>
+    <message>
+        <source>reading the firmware number</source>
+        <translation>la lecture du numéro du micrologiciel</translation>
+    </message>
+    <message>
+        <source>reading the FPGA status</source>
+        <translation>la lecture de l&apos;état du FPGA</translation>
+    </message>
+    <message>
+        <source>Failed to retrieve firmware versions.</source>
+        <translation>Impossible de lire les versions du micrologiciel.</translation>
+    </message>
+    <message>
+        <source>FPGA failed to load.</source>
+        <translation>Le FPGA n&apos;a pas pu être chargé.</translation>
+    </message>
+    <message>
+        <source>Cannot Find Device</source>
+        <translation>Appareil introuvable</translation>
+    </message>
+    <message>
+        <source>Unable to find device.</source>
+        <translation>Impossible de trouver l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Failed to open device.</source>
+        <translation>Impossible d&apos;ouvrir l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>presetting the instrument</source>
+        <translation>le préréglage de l&apos;instrument</translation>
+    </message>
+    <message>
+        <source>bootstrapping the instrument</source>
+        <translation>l&apos;amorçage de l&apos;instrument</translation>
+    </message>
+    <message>
+        <source>reading the serial number from flash</source>
+        <translation>la lecture du numéro de série en mémoire flash</translation>
+    </message>
+    <message>
+        <source>FX3</source>
+        <translation>FX3</translation>
+    </message>
+    <message>
+        <source>FX3 program</source>
+        <translation>programme FX3</translation>
+    </message>
+    <message>
+        <source>Failed clearing boot FX3 device.</source>
+        <translation>Échec de l&apos;effacement du FX3 d&apos;amorçage.</translation>
+    </message>
+    <message>
+        <source>FPGA</source>
+        <translation>FPGA</translation>
+    </message>
+    <message>
+        <source>Failed clearing FPGA.</source>
+        <translation>Échec de l&apos;effacement du FPGA.</translation>
+    </message>
+    <message>
+        <source>reading the device type</source>
+        <translation>la lecture du type d&apos;appareil</translation>
+    </message>
+    <message>
+        <source>reading the firmware versions</source>
+        <translation>la lecture des versions du micrologiciel</translation>
+    </message>
+    <message>
+        <source>reading the serial number</source>
+        <translation>la lecture du numéro de série</translation>
+    </message>
+    <message>
+        <source>Failed to retrieve serial number.</source>
+        <translation>Impossible de lire le numéro de série.</translation>
+    </message>
+    <message>
+        <source>Failed to read the boot device&apos;s serial number or type.</source>
+        <translation>Impossible de lire le numéro de série ou le type de l&apos;appareil en mode d&apos;amorçage.</translation>
+    </message>
+    <message>
+        <source>boot Fx3</source>
+        <translation>Fx3 d&apos;amorçage</translation>
+    </message>
+    <message>
+        <source>Failed clearing boot Fx3 device.</source>
+        <translation>Échec de l&apos;effacement du Fx3 d&apos;amorçage.</translation>
+    </message>
+    <message>
+        <source>run Fx3</source>
+        <translation>Fx3 d&apos;exécution</translation>
+    </message>
+    <message>
+        <source>run Fx3 device</source>
+        <translation>Fx3 d&apos;exécution</translation>
+    </message>
+    <message>
+        <source>Failed clearing run Fx3.</source>
+        <translation>Échec de l&apos;effacement du Fx3 d&apos;exécution.</translation>
+    </message>
+    <message>
+        <source>Failed to open RZ.</source>
+        <translation>Impossible d&apos;ouvrir le RZ.</translation>
+    </message>
+    <message>
+        <source>Looking for RZ boot device...</source>
+        <translation>Recherche d&apos;un RZ en mode d&apos;amorçage...</translation>
+    </message>
+    <message>
+        <source>Failed to open RZ boot device.</source>
+        <translation>Impossible d&apos;ouvrir le RZ en mode d&apos;amorçage.</translation>
+    </message>
+    <message>
+        <source>Cannot read the update record: %1; every component will be rewritten.</source>
+        <translation>Impossible de lire l&apos;enregistrement de la mise à jour : %1 ; tous les composants seront réécrits.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 est %2</translation>
+    </message>
+    <message>
+        <source>Updates are recorded for this account only: %1</source>
+        <translation>Les mises à jour ne sont enregistrées que pour ce compte : %1</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>Cannot take the updater lock: %1</source>
+        <translation>Impossible de prendre le verrou du programme de mise à jour : %1</translation>
+    </message>
+    <message>
+        <source>Another firmware updater is already running.</source>
+        <translation>Un autre programme de mise à jour du micrologiciel est déjà en cours d&apos;exécution.</translation>
+    </message>
+    <message>
+        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when this step ends.</source>
+        <translation>Le micrologiciel est en cours d&apos;écriture ; un arrêt maintenant pourrait rendre l&apos;instrument inutilisable. Le programme s&apos;arrêtera à la fin de cette étape.</translation>
+    </message>
+    <message>
+        <source>Firmware is being written; the updater cannot be paused now. The write goes on.</source>
+        <translation>Le micrologiciel est en cours d&apos;écriture ; le programme ne peut pas être suspendu maintenant. L&apos;écriture continue.</translation>
+    </message>
+    <message>
+        <source>Invalid device type</source>
+        <translation>Type d&apos;appareil non valide</translation>
+    </message>
+    <message>
+        <source>%1: it is larger than a key file can be</source>
+        <translation>%1 : plus grand qu&apos;un fichier de clé ne peut l&apos;être</translation>
+    </message>
+    <message>
+        <source>%1: it is not a minisign public key</source>
+        <translation>%1 : ce n&apos;est pas une clé publique minisign</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, ligne %2</translation>
+    </message>
+    <message>
+        <source>The instrument holds newer firmware than this release; the downgrade was declined.</source>
+        <translation>L&apos;instrument contient un micrologiciel plus récent que cette version ; la rétrogradation a été refusée.</translation>
+    </message>
+    <message>
+        <source>The %1 ended as %2; the log says why.</source>
+        <translation>La commande %1 s&apos;est terminée ainsi : %2 ; le journal en donne la raison.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>PLProgressDialog</name>
+    <message>
+        <source>Please Wait</source>
+        <translation>Veuillez patienter</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Écoulé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Check Versions</source>
+        <translation>Vérifier les versions</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Your device appears to have a newer firmware version.
+Installing this will overwrite your firmware with an older version.
+Are you sure you wish to continue?</source>
+        <translation>Votre appareil semble avoir une version plus récente du micrologiciel.
+L&apos;installation remplacera votre micrologiciel par une version plus ancienne.
+Voulez-vous vraiment continuer ?</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,751 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>DeviceSelectorDialog</name>
+    <message>
+        <source>Device Select</source>
+        <translation>デバイスの選択</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Unable to open device. If the device is not connected to the PC, please connect the device and restart this application. If you want to bootstrap your device, please select your device type below.</source>
+        <translation>デバイスを開けません。デバイスが PC に接続されていない場合は、接続してからこのアプリケーションを再起動してください。デバイスをブートストラップする場合は、下からデバイスの種類を選択してください。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>モデル</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>シリアル番号</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>更新前</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>更新後</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Update History</source>
+        <translation>更新履歴</translation>
+    </message>
+    <message>
+        <source>Update history</source>
+        <translation>更新履歴</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>&amp;Serial number:</source>
+        <translation>シリアル番号(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Open Session Log</source>
+        <translation>セッションログを開く</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV に書き出す...</translation>
+    </message>
+    <message>
+        <source>The history could not be read.</source>
+        <translation>履歴を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV に書き出す</translation>
+    </message>
+    <message>
+        <source>The history could not be saved to %1.
+
+%2</source>
+        <translation>履歴を %1 に保存できませんでした。
+
+%2</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV ファイル (*.csv);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>pending</source>
+        <translation>未完了</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>中断</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LogMenu</name>
+    <message>
+        <source>Update History...</source>
+        <translation>更新履歴...</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>すべてコピー</translation>
+    </message>
+    <message>
+        <source>Save Log As...</source>
+        <translation>ログに名前を付けて保存...</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>ログフォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Save Log As</source>
+        <translation>ログに名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>テキストファイル (*.txt);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>ログの保存</translation>
+    </message>
+    <message>
+        <source>The log could not be saved to %1.
+
+%2</source>
+        <translation>ログを %1 に保存できませんでした。
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>%1 Firmware Updater</source>
+        <translation>%1 ファームウェア更新ツール</translation>
+    </message>
+</context>
+<context>
+    <name>OperatorText</name>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>経過時間 %1</translation>
+    </message>
+    <message>
+        <source>Checking Firmware Versions...</source>
+        <translation>ファームウェアのバージョンを確認しています...</translation>
+    </message>
+    <message>
+        <source>Failed to open boot device.</source>
+        <translation>ブートデバイスを開けませんでした。</translation>
+    </message>
+    <message>
+        <source>Checking firmware version
+Estimated 30 seconds
+Please Wait</source>
+        <translation>ファームウェアのバージョンを確認しています
+所要時間の目安 30 秒
+お待ちください</translation>
+    </message>
+    <message>
+        <source>Looking to bootstrap device.</source>
+        <translation>デバイスのブートストラップを試みます。</translation>
+    </message>
+    <message>
+        <source>The last update of %1 serial %2 did not finish.</source>
+        <translation>%1 (シリアル番号 %2) の前回の更新は完了していません。</translation>
+    </message>
+    <message>
+        <source>The instrument that answers is not the one whose update did not finish.</source>
+        <translation>応答している機器は、更新が完了しなかった機器ではありません。</translation>
+    </message>
+    <message>
+        <source>Bootstrapping Device
+Please Wait...</source>
+        <translation>デバイスをブートストラップしています
+お待ちください...</translation>
+    </message>
+    <message>
+        <source>Failed to detect device.</source>
+        <translation>デバイスを検出できませんでした。</translation>
+    </message>
+    <message>
+        <source>Cycle the power on the device, restart the firmware updater,  and try again.</source>
+        <translation>デバイスの電源を入れ直し、ファームウェア更新ツールを再起動してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>If you continue to receive this message, contact Pellanor.</source>
+        <translation>このメッセージが繰り返し表示される場合は、Pellanor にお問い合わせください。</translation>
+    </message>
+    <message>
+        <source>Attempting to bootstrap firmware.</source>
+        <translation>ファームウェアのブートストラップを試みています。</translation>
+    </message>
+    <message>
+        <source>Found serial %1</source>
+        <translation>シリアル番号 %1 を検出しました</translation>
+    </message>
+    <message>
+        <source>Firmware can now be restored.</source>
+        <translation>ファームウェアを復元できるようになりました。</translation>
+    </message>
+    <message>
+        <source>Press Restore to continue.</source>
+        <translation>続行するには「復元」を押してください。</translation>
+    </message>
+    <message>
+        <source>Found %1</source>
+        <translation>%1 を検出しました</translation>
+    </message>
+    <message>
+        <source>Serial %1, with firmware %2</source>
+        <translation>シリアル番号 %1、ファームウェア %2</translation>
+    </message>
+    <message>
+        <source>This release has no firmware for this device type.</source>
+        <translation>このリリースには、この種類のデバイス用のファームウェアがありません。</translation>
+    </message>
+    <message>
+        <source>The last update of this instrument did not finish.</source>
+        <translation>この機器の前回の更新は完了していません。</translation>
+    </message>
+    <message>
+        <source>Firmware requires update.</source>
+        <translation>ファームウェアの更新が必要です。</translation>
+    </message>
+    <message>
+        <source>Press Update to continue.</source>
+        <translation>続行するには「更新」を押してください。</translation>
+    </message>
+    <message>
+        <source>Firmware does not require update.</source>
+        <translation>ファームウェアの更新は不要です。</translation>
+    </message>
+    <message>
+        <source>Cancelling operation.</source>
+        <translation>操作を取り消します。</translation>
+    </message>
+    <message>
+        <source>Firmware can now be updated.</source>
+        <translation>ファームウェアを更新できるようになりました。</translation>
+    </message>
+    <message>
+        <source>Updating Firmware</source>
+        <translation>ファームウェアを更新しています</translation>
+    </message>
+    <message>
+        <source>Updating Device
+DO NOT UNPLUG THE DEVICE
+This process can take several minutes
+Please Wait...</source>
+        <translation>デバイスを更新しています
+デバイスを取り外さないでください
+この処理には数分かかることがあります
+お待ちください...</translation>
+    </message>
+    <message>
+        <source>Restoring Device</source>
+        <translation>デバイスを復元しています</translation>
+    </message>
+    <message>
+        <source>Performing Device Restore
+DO NOT UNPLUG DEVICE
+This process will take up to 10 minutes
+Please Wait...</source>
+        <translation>デバイスを復元しています
+デバイスを取り外さないでください
+この処理には最大 10 分かかります
+お待ちください...</translation>
+    </message>
+    <message>
+        <source>Could not clear the update record: %1</source>
+        <translation>更新記録を消去できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Firmware updated successfully.</source>
+        <translation>ファームウェアの更新に成功しました。</translation>
+    </message>
+    <message>
+        <source>Firmware updated unsuccessfully.</source>
+        <translation>ファームウェアの更新に失敗しました。</translation>
+    </message>
+    <message>
+        <source>Check device connections and re-run the software.</source>
+        <translation>デバイスの接続を確認し、ソフトウェアを再実行してください。</translation>
+    </message>
+    <message>
+        <source>If problem persists, contact Pellanor.</source>
+        <translation>問題が解決しない場合は、Pellanor にお問い合わせください。</translation>
+    </message>
+    <message>
+        <source>You may now close the software.</source>
+        <translation>ソフトウェアを終了してかまいません。</translation>
+    </message>
+    <message>
+        <source>Cannot record the update before writing: %1</source>
+        <translation>書き込み前に更新を記録できません: %1</translation>
+    </message>
+    <message>
+        <source>Failed presetting the instrument.</source>
+        <translation>機器のプリセットに失敗しました。</translation>
+    </message>
+    <message>
+        <source>Failed Clearing</source>
+        <translation>消去に失敗しました</translation>
+    </message>
+    <message>
+        <source>Failed Writing</source>
+        <translation>書き込みに失敗しました</translation>
+    </message>
+    <message>
+        <source>The connected instrument is not the one checked; nothing was written.</source>
+        <translation>接続されている機器は確認した機器ではありません。何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>Cannot use the key file %1.</source>
+        <translation>鍵ファイル %1 を使用できません。</translation>
+    </message>
+    <message>
+        <source>The firmware in %1 is not signed; nothing will be written.</source>
+        <translation>%1 のファームウェアは署名されていません。何も書き込みません。</translation>
+    </message>
+    <message>
+        <source>Cannot read the revoked keys in %1; no key is trusted.</source>
+        <translation>%1 の失効した鍵を読み込めません。どの鍵も信頼しません。</translation>
+    </message>
+    <message>
+        <source>The firmware in %1 is not signed by a trusted key; nothing will be written.</source>
+        <translation>%1 のファームウェアは信頼できる鍵で署名されていません。何も書き込みません。</translation>
+    </message>
+    <message>
+        <source>Cannot keep a private copy of the firmware: %1</source>
+        <translation>ファームウェアの専用コピーを保持できません: %1</translation>
+    </message>
+    <message>
+        <source>Missing firmware image: %1</source>
+        <translation>ファームウェアイメージがありません: %1</translation>
+    </message>
+    <message>
+        <source>Firmware image does not match the release checksum: %1</source>
+        <translation>ファームウェアイメージがリリースのチェックサムと一致しません: %1</translation>
+    </message>
+    <message>
+        <source>%1 firmware updater</source>
+        <translation>%1 ファームウェア更新ツール</translation>
+    </message>
+    <message>
+        <source>Using RZ API version %1</source>
+        <translation>RZ API バージョン %1 を使用</translation>
+    </message>
+    <message>
+        <source>Please read below before continuing.</source>
+        <translation>続行する前に、以下をお読みください。</translation>
+    </message>
+    <message>
+        <source>Updates %1 to firmware version %2</source>
+        <translation>%1 をファームウェア バージョン %2 に更新します</translation>
+    </message>
+    <message>
+        <source>Ensure only one Pellanor device is connected to the PC.</source>
+        <translation>PC に接続されている Pellanor デバイスが 1 台だけであることを確認してください。</translation>
+    </message>
+    <message>
+        <source>Do NOT disconnect the device at any time during the update.</source>
+        <translation>更新中は、どの時点でもデバイスを絶対に取り外さないでください。</translation>
+    </message>
+    <message>
+        <source>Disconnecting the device during an update can leave your device in an unoperable state.</source>
+        <translation>更新中にデバイスを取り外すと、デバイスが動作しなくなることがあります。</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 と %2</translation>
+    </message>
+    <message>
+        <source>%1, and %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>Connect %1 devices over %2.</source>
+        <translation>%1 デバイスは %2 で接続してください。</translation>
+    </message>
+    <message>
+        <source>Could not keep a log file: %1</source>
+        <translation>ログファイルを保持できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>シンボリックリンク</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>名前付きパイプ</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>デバイスファイル</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ソケット</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a file.</source>
+        <translation>%1 はファイルではなく、%2 です。</translation>
+    </message>
+    <message>
+        <source>The update history could not be read: %1</source>
+        <translation>更新履歴を読み込めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>%1 was replaced while it was being opened.</source>
+        <translation>%1 は開いている間に置き換えられました。</translation>
+    </message>
+    <message>
+        <source>it fails its integrity check</source>
+        <translation>整合性チェックに失敗しました</translation>
+    </message>
+    <message>
+        <source>The update history&apos;s highest attempt id could not be kept: %1</source>
+        <translation>更新履歴の最大の試行 ID を保持できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The update history could not be read; it was kept as %1 and a new one started.</source>
+        <translation>更新履歴を読み込めませんでした。%1 として保管し、新しい履歴を開始しました。</translation>
+    </message>
+    <message>
+        <source>The update history could not be written: %1</source>
+        <translation>更新履歴に書き込めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The instrument needs a restore; use restore.</source>
+        <translation>機器の復元が必要です。restore を使用してください。</translation>
+    </message>
+    <message>
+        <source>The instrument answers normally; use update.</source>
+        <translation>機器は正常に応答しています。update を使用してください。</translation>
+    </message>
+    <message>
+        <source>No instrument answers. To bootstrap it, name its model: restore --model %1.</source>
+        <translation>応答する機器がありません。ブートストラップするには、モデルを指定してください: restore --model %1。</translation>
+    </message>
+    <message>
+        <source>No instrument answers. If one is connected, restore --model MODEL can bootstrap it.</source>
+        <translation>応答する機器がありません。機器が接続されている場合は、restore --model MODEL でブートストラップできます。</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 秒</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n 秒</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n 分</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>clearing %1</source>
+        <translation>%1 の消去</translation>
+    </message>
+    <message>
+        <source>writing %1</source>
+        <translation>%1 の書き込み</translation>
+    </message>
+    <message>
+        <source>Skipping %1, already current version.</source>
+        <translation>%1 は最新のバージョンのため、スキップします。</translation>
+    </message>
+    <message>
+        <source>Failed writing %1.</source>
+        <translation>%1 の書き込みに失敗しました。</translation>
+    </message>
+    <message>
+        <source>Updating %1, estimated %2.</source>
+        <translation>%1 を更新しています (所要時間の目安 %2)。</translation>
+    </message>
+    <message>
+        <source>asking the device library its version</source>
+        <translation>デバイスライブラリのバージョンの問い合わせ</translation>
+    </message>
+    <message>
+        <source>The instrument stopped answering while %1: no answer for %2, and a stop was asked for.</source>
+        <translation>%1中に機器が応答しなくなりました: %2 応答がなく、停止が要求されました。</translation>
+    </message>
+    <message>
+        <source>The instrument stopped answering while %1: no answer for %2.</source>
+        <translation>%1中に機器が応答しなくなりました: %2 応答がありません。</translation>
+    </message>
+    <message>
+        <source>Still working: %1 for %2, estimated %3; keep the instrument connected.</source>
+        <translation>処理中: %1 (経過 %2、目安 %3)。機器を接続したままにしてください。</translation>
+    </message>
+    <message>
+        <source>closing the instrument</source>
+        <translation>機器を閉じる処理</translation>
+    </message>
+    <message>
+        <source>opening the instrument</source>
+        <translation>機器を開く処理</translation>
+    </message>
+    <message>
+        <source>listing the instruments</source>
+        <translation>機器の一覧取得</translation>
+    </message>
+    <message>
+        <source>reading the firmware number</source>
+        <translation>ファームウェア番号の読み取り</translation>
+    </message>
+    <message>
+        <source>reading the FPGA status</source>
+        <translation>FPGA の状態の読み取り</translation>
+    </message>
+    <message>
+        <source>Failed to retrieve firmware versions.</source>
+        <translation>ファームウェアのバージョンを取得できませんでした。</translation>
+    </message>
+    <message>
+        <source>FPGA failed to load.</source>
+        <translation>FPGA を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Cannot Find Device</source>
+        <translation>デバイスが見つかりません</translation>
+    </message>
+    <message>
+        <source>Unable to find device.</source>
+        <translation>デバイスが見つかりません。</translation>
+    </message>
+    <message>
+        <source>Failed to open device.</source>
+        <translation>デバイスを開けませんでした。</translation>
+    </message>
+    <message>
+        <source>presetting the instrument</source>
+        <translation>機器のプリセット</translation>
+    </message>
+    <message>
+        <source>bootstrapping the instrument</source>
+        <translation>機器のブートストラップ</translation>
+    </message>
+    <message>
+        <source>reading the serial number from flash</source>
+        <translation>フラッシュからのシリアル番号の読み取り</translation>
+    </message>
+    <message>
+        <source>FX3</source>
+        <translation>FX3</translation>
+    </message>
+    <message>
+        <source>FX3 program</source>
+        <translation>FX3 プログラム</translation>
+    </message>
+    <message>
+        <source>Failed clearing boot FX3 device.</source>
+        <translation>ブート FX3 の消去に失敗しました。</translation>
+    </message>
+    <message>
+        <source>FPGA</source>
+        <translation>FPGA</translation>
+    </message>
+    <message>
+        <source>Failed clearing FPGA.</source>
+        <translation>FPGA の消去に失敗しました。</translation>
+    </message>
+    <message>
+        <source>reading the device type</source>
+        <translation>デバイスの種類の読み取り</translation>
+    </message>
+    <message>
+        <source>reading the firmware versions</source>
+        <translation>ファームウェアのバージョンの読み取り</translation>
+    </message>
+    <message>
+        <source>reading the serial number</source>
+        <translation>シリアル番号の読み取り</translation>
+    </message>
+    <message>
+        <source>Failed to retrieve serial number.</source>
+        <translation>シリアル番号を取得できませんでした。</translation>
+    </message>
+    <message>
+        <source>Failed to read the boot device&apos;s serial number or type.</source>
+        <translation>ブートデバイスのシリアル番号または種類を読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>boot Fx3</source>
+        <translation>ブート Fx3</translation>
+    </message>
+    <message>
+        <source>Failed clearing boot Fx3 device.</source>
+        <translation>ブート Fx3 の消去に失敗しました。</translation>
+    </message>
+    <message>
+        <source>run Fx3</source>
+        <translation>実行 Fx3</translation>
+    </message>
+    <message>
+        <source>run Fx3 device</source>
+        <translation>実行 Fx3</translation>
+    </message>
+    <message>
+        <source>Failed clearing run Fx3.</source>
+        <translation>実行 Fx3 の消去に失敗しました。</translation>
+    </message>
+    <message>
+        <source>Failed to open RZ.</source>
+        <translation>RZ を開けませんでした。</translation>
+    </message>
+    <message>
+        <source>Looking for RZ boot device...</source>
+        <translation>RZ ブートデバイスを探しています...</translation>
+    </message>
+    <message>
+        <source>Failed to open RZ boot device.</source>
+        <translation>RZ ブートデバイスを開けませんでした。</translation>
+    </message>
+    <message>
+        <source>Cannot read the update record: %1; every component will be rewritten.</source>
+        <translation>更新記録を読み込めません: %1。すべてのコンポーネントを書き直します。</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 は %2 です</translation>
+    </message>
+    <message>
+        <source>Updates are recorded for this account only: %1</source>
+        <translation>更新はこのアカウントにのみ記録されます: %1</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>フォルダー %1 を作成できません</translation>
+    </message>
+    <message>
+        <source>Cannot take the updater lock: %1</source>
+        <translation>更新ツールのロックを取得できません: %1</translation>
+    </message>
+    <message>
+        <source>Another firmware updater is already running.</source>
+        <translation>別のファームウェア更新ツールが既に実行中です。</translation>
+    </message>
+    <message>
+        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when this step ends.</source>
+        <translation>ファームウェアを書き込み中です。今停止すると機器が使用できなくなるおそれがあります。この手順が終わった時点で更新ツールを停止します。</translation>
+    </message>
+    <message>
+        <source>Firmware is being written; the updater cannot be paused now. The write goes on.</source>
+        <translation>ファームウェアを書き込み中のため、今は更新ツールを一時停止できません。書き込みを続けます。</translation>
+    </message>
+    <message>
+        <source>Invalid device type</source>
+        <translation>無効なデバイスの種類</translation>
+    </message>
+    <message>
+        <source>%1: it is larger than a key file can be</source>
+        <translation>%1: 鍵ファイルとしては大きすぎます</translation>
+    </message>
+    <message>
+        <source>%1: it is not a minisign public key</source>
+        <translation>%1: minisign の公開鍵ではありません</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1、%2 行目</translation>
+    </message>
+    <message>
+        <source>The instrument holds newer firmware than this release; the downgrade was declined.</source>
+        <translation>機器にはこのリリースより新しいファームウェアが入っています。ダウングレードは拒否されました。</translation>
+    </message>
+    <message>
+        <source>The %1 ended as %2; the log says why.</source>
+        <translation>コマンド %1 は「%2」で終了しました。理由はログを参照してください。</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+</context>
+<context>
+    <name>PLProgressDialog</name>
+    <message>
+        <source>Please Wait</source>
+        <translation>お待ちください</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>経過時間 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Check Versions</source>
+        <translation>バージョン確認</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>復元</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>ログ</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Your device appears to have a newer firmware version.
+Installing this will overwrite your firmware with an older version.
+Are you sure you wish to continue?</source>
+        <translation>お使いのデバイスには、より新しいファームウェアが入っているようです。
+インストールすると、ファームウェアが古いバージョンで上書きされます。
+続行してもよろしいですか?</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,751 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>DeviceSelectorDialog</name>
+    <message>
+        <source>Device Select</source>
+        <translation>选择设备</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Unable to open device. If the device is not connected to the PC, please connect the device and restart this application. If you want to bootstrap your device, please select your device type below.</source>
+        <translation>无法打开设备。如果设备未连接到电脑，请连接设备并重新启动本程序。如果要引导设备，请在下方选择设备型号。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>原版本</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>目标版本</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Update History</source>
+        <translation>更新历史记录</translation>
+    </message>
+    <message>
+        <source>Update history</source>
+        <translation>更新历史记录</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>&amp;Serial number:</source>
+        <translation>序列号(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Open Session Log</source>
+        <translation>打开会话日志</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>导出 CSV...</translation>
+    </message>
+    <message>
+        <source>The history could not be read.</source>
+        <translation>无法读取历史记录。</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>导出 CSV</translation>
+    </message>
+    <message>
+        <source>The history could not be saved to %1.
+
+%2</source>
+        <translation>无法将历史记录保存到 %1。
+
+%2</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>pending</source>
+        <translation>未完成</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>已中断</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>LogMenu</name>
+    <message>
+        <source>Update History...</source>
+        <translation>更新历史记录...</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>全部复制</translation>
+    </message>
+    <message>
+        <source>Save Log As...</source>
+        <translation>日志另存为...</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>打开日志文件夹</translation>
+    </message>
+    <message>
+        <source>Save Log As</source>
+        <translation>日志另存为</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>文本文件 (*.txt);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>保存日志</translation>
+    </message>
+    <message>
+        <source>The log could not be saved to %1.
+
+%2</source>
+        <translation>无法将日志保存到 %1。
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>%1 Firmware Updater</source>
+        <translation>%1 固件更新程序</translation>
+    </message>
+</context>
+<context>
+    <name>OperatorText</name>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>已用时间 %1</translation>
+    </message>
+    <message>
+        <source>Checking Firmware Versions...</source>
+        <translation>正在检查固件版本...</translation>
+    </message>
+    <message>
+        <source>Failed to open boot device.</source>
+        <translation>无法打开引导模式下的设备。</translation>
+    </message>
+    <message>
+        <source>Checking firmware version
+Estimated 30 seconds
+Please Wait</source>
+        <translation>正在检查固件版本
+预计 30 秒
+请稍候</translation>
+    </message>
+    <message>
+        <source>Looking to bootstrap device.</source>
+        <translation>准备引导设备。</translation>
+    </message>
+    <message>
+        <source>The last update of %1 serial %2 did not finish.</source>
+        <translation>%1（序列号 %2）的上次更新未完成。</translation>
+    </message>
+    <message>
+        <source>The instrument that answers is not the one whose update did not finish.</source>
+        <translation>响应的仪器不是上次更新未完成的那台。</translation>
+    </message>
+    <message>
+        <source>Bootstrapping Device
+Please Wait...</source>
+        <translation>正在引导设备
+请稍候...</translation>
+    </message>
+    <message>
+        <source>Failed to detect device.</source>
+        <translation>未能检测到设备。</translation>
+    </message>
+    <message>
+        <source>Cycle the power on the device, restart the firmware updater,  and try again.</source>
+        <translation>请将设备断电后重新上电，重新启动固件更新程序，然后重试。</translation>
+    </message>
+    <message>
+        <source>If you continue to receive this message, contact Pellanor.</source>
+        <translation>如果仍然出现此消息，请联系 Pellanor。</translation>
+    </message>
+    <message>
+        <source>Attempting to bootstrap firmware.</source>
+        <translation>正在尝试引导固件。</translation>
+    </message>
+    <message>
+        <source>Found serial %1</source>
+        <translation>找到序列号 %1</translation>
+    </message>
+    <message>
+        <source>Firmware can now be restored.</source>
+        <translation>现在可以恢复固件。</translation>
+    </message>
+    <message>
+        <source>Press Restore to continue.</source>
+        <translation>按“恢复”继续。</translation>
+    </message>
+    <message>
+        <source>Found %1</source>
+        <translation>找到 %1</translation>
+    </message>
+    <message>
+        <source>Serial %1, with firmware %2</source>
+        <translation>序列号 %1，固件 %2</translation>
+    </message>
+    <message>
+        <source>This release has no firmware for this device type.</source>
+        <translation>此版本不包含适用于该设备型号的固件。</translation>
+    </message>
+    <message>
+        <source>The last update of this instrument did not finish.</source>
+        <translation>该仪器的上次更新未完成。</translation>
+    </message>
+    <message>
+        <source>Firmware requires update.</source>
+        <translation>固件需要更新。</translation>
+    </message>
+    <message>
+        <source>Press Update to continue.</source>
+        <translation>按“更新”继续。</translation>
+    </message>
+    <message>
+        <source>Firmware does not require update.</source>
+        <translation>固件无需更新。</translation>
+    </message>
+    <message>
+        <source>Cancelling operation.</source>
+        <translation>正在取消操作。</translation>
+    </message>
+    <message>
+        <source>Firmware can now be updated.</source>
+        <translation>现在可以更新固件。</translation>
+    </message>
+    <message>
+        <source>Updating Firmware</source>
+        <translation>正在更新固件</translation>
+    </message>
+    <message>
+        <source>Updating Device
+DO NOT UNPLUG THE DEVICE
+This process can take several minutes
+Please Wait...</source>
+        <translation>正在更新设备
+请勿拔下设备
+此过程可能需要几分钟
+请稍候...</translation>
+    </message>
+    <message>
+        <source>Restoring Device</source>
+        <translation>正在恢复设备</translation>
+    </message>
+    <message>
+        <source>Performing Device Restore
+DO NOT UNPLUG DEVICE
+This process will take up to 10 minutes
+Please Wait...</source>
+        <translation>正在恢复设备
+请勿拔下设备
+此过程最多需要 10 分钟
+请稍候...</translation>
+    </message>
+    <message>
+        <source>Could not clear the update record: %1</source>
+        <translation>无法清除更新记录：%1</translation>
+    </message>
+    <message>
+        <source>Firmware updated successfully.</source>
+        <translation>固件更新成功。</translation>
+    </message>
+    <message>
+        <source>Firmware updated unsuccessfully.</source>
+        <translation>固件更新失败。</translation>
+    </message>
+    <message>
+        <source>Check device connections and re-run the software.</source>
+        <translation>请检查设备连接，然后重新运行本软件。</translation>
+    </message>
+    <message>
+        <source>If problem persists, contact Pellanor.</source>
+        <translation>如果问题仍然存在，请联系 Pellanor。</translation>
+    </message>
+    <message>
+        <source>You may now close the software.</source>
+        <translation>现在可以关闭本软件。</translation>
+    </message>
+    <message>
+        <source>Cannot record the update before writing: %1</source>
+        <translation>写入前无法记录本次更新：%1</translation>
+    </message>
+    <message>
+        <source>Failed presetting the instrument.</source>
+        <translation>仪器预设失败。</translation>
+    </message>
+    <message>
+        <source>Failed Clearing</source>
+        <translation>擦除失败</translation>
+    </message>
+    <message>
+        <source>Failed Writing</source>
+        <translation>写入失败</translation>
+    </message>
+    <message>
+        <source>The connected instrument is not the one checked; nothing was written.</source>
+        <translation>连接的仪器不是已检查的那台；未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Cannot use the key file %1.</source>
+        <translation>无法使用密钥文件 %1。</translation>
+    </message>
+    <message>
+        <source>The firmware in %1 is not signed; nothing will be written.</source>
+        <translation>%1 中的固件未签名；不会写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Cannot read the revoked keys in %1; no key is trusted.</source>
+        <translation>无法读取 %1 中已吊销的密钥；不信任任何密钥。</translation>
+    </message>
+    <message>
+        <source>The firmware in %1 is not signed by a trusted key; nothing will be written.</source>
+        <translation>%1 中的固件未经受信任的密钥签名；不会写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Cannot keep a private copy of the firmware: %1</source>
+        <translation>无法保留固件的私有副本：%1</translation>
+    </message>
+    <message>
+        <source>Missing firmware image: %1</source>
+        <translation>缺少固件映像：%1</translation>
+    </message>
+    <message>
+        <source>Firmware image does not match the release checksum: %1</source>
+        <translation>固件映像与发布版本的校验和不符：%1</translation>
+    </message>
+    <message>
+        <source>%1 firmware updater</source>
+        <translation>%1 固件更新程序</translation>
+    </message>
+    <message>
+        <source>Using RZ API version %1</source>
+        <translation>使用 RZ API 版本 %1</translation>
+    </message>
+    <message>
+        <source>Please read below before continuing.</source>
+        <translation>继续之前，请阅读以下内容。</translation>
+    </message>
+    <message>
+        <source>Updates %1 to firmware version %2</source>
+        <translation>将 %1 更新到固件版本 %2</translation>
+    </message>
+    <message>
+        <source>Ensure only one Pellanor device is connected to the PC.</source>
+        <translation>请确保只有一台 Pellanor 设备连接到电脑。</translation>
+    </message>
+    <message>
+        <source>Do NOT disconnect the device at any time during the update.</source>
+        <translation>更新期间的任何时候都切勿断开设备。</translation>
+    </message>
+    <message>
+        <source>Disconnecting the device during an update can leave your device in an unoperable state.</source>
+        <translation>更新期间断开设备可能导致设备无法使用。</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 和 %2</translation>
+    </message>
+    <message>
+        <source>%1, and %2</source>
+        <translation>%1 和 %2</translation>
+    </message>
+    <message>
+        <source>Connect %1 devices over %2.</source>
+        <translation>%1 设备请通过 %2 连接。</translation>
+    </message>
+    <message>
+        <source>Could not keep a log file: %1</source>
+        <translation>无法保留日志文件：%1</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>符号链接</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>命名管道</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>设备文件</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>套接字</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a file.</source>
+        <translation>%1 是%2，不是文件。</translation>
+    </message>
+    <message>
+        <source>The update history could not be read: %1</source>
+        <translation>无法读取更新历史记录：%1</translation>
+    </message>
+    <message>
+        <source>%1 was replaced while it was being opened.</source>
+        <translation>%1 在打开过程中被替换。</translation>
+    </message>
+    <message>
+        <source>it fails its integrity check</source>
+        <translation>完整性检查未通过</translation>
+    </message>
+    <message>
+        <source>The update history&apos;s highest attempt id could not be kept: %1</source>
+        <translation>无法保留更新历史记录中最大的尝试编号：%1</translation>
+    </message>
+    <message>
+        <source>The update history could not be read; it was kept as %1 and a new one started.</source>
+        <translation>无法读取更新历史记录；已将其保存为 %1，并开始新的记录。</translation>
+    </message>
+    <message>
+        <source>The update history could not be written: %1</source>
+        <translation>无法写入更新历史记录：%1</translation>
+    </message>
+    <message>
+        <source>The instrument needs a restore; use restore.</source>
+        <translation>该仪器需要恢复；请使用 restore。</translation>
+    </message>
+    <message>
+        <source>The instrument answers normally; use update.</source>
+        <translation>该仪器响应正常；请使用 update。</translation>
+    </message>
+    <message>
+        <source>No instrument answers. To bootstrap it, name its model: restore --model %1.</source>
+        <translation>没有仪器响应。要引导仪器，请指定其型号：restore --model %1。</translation>
+    </message>
+    <message>
+        <source>No instrument answers. If one is connected, restore --model MODEL can bootstrap it.</source>
+        <translation>没有仪器响应。如果已连接仪器，可用 restore --model MODEL 引导它。</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 秒</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n 秒</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n 分钟</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>clearing %1</source>
+        <translation>擦除 %1</translation>
+    </message>
+    <message>
+        <source>writing %1</source>
+        <translation>写入 %1</translation>
+    </message>
+    <message>
+        <source>Skipping %1, already current version.</source>
+        <translation>跳过 %1，已是当前版本。</translation>
+    </message>
+    <message>
+        <source>Failed writing %1.</source>
+        <translation>写入 %1 失败。</translation>
+    </message>
+    <message>
+        <source>Updating %1, estimated %2.</source>
+        <translation>正在更新 %1，预计 %2。</translation>
+    </message>
+    <message>
+        <source>asking the device library its version</source>
+        <translation>查询设备库版本</translation>
+    </message>
+    <message>
+        <source>The instrument stopped answering while %1: no answer for %2, and a stop was asked for.</source>
+        <translation>仪器在 %1 时停止响应：%2 无响应，且已请求停止。</translation>
+    </message>
+    <message>
+        <source>The instrument stopped answering while %1: no answer for %2.</source>
+        <translation>仪器在 %1 时停止响应：%2 无响应。</translation>
+    </message>
+    <message>
+        <source>Still working: %1 for %2, estimated %3; keep the instrument connected.</source>
+        <translation>仍在进行：%1 已用 %2，预计 %3；请保持仪器连接。</translation>
+    </message>
+    <message>
+        <source>closing the instrument</source>
+        <translation>关闭仪器</translation>
+    </message>
+    <message>
+        <source>opening the instrument</source>
+        <translation>打开仪器</translation>
+    </message>
+    <message>
+        <source>listing the instruments</source>
+        <translation>列出仪器</translation>
+    </message>
+    <message>
+        <source>reading the firmware number</source>
+        <translation>读取固件编号</translation>
+    </message>
+    <message>
+        <source>reading the FPGA status</source>
+        <translation>读取 FPGA 状态</translation>
+    </message>
+    <message>
+        <source>Failed to retrieve firmware versions.</source>
+        <translation>无法读取固件版本。</translation>
+    </message>
+    <message>
+        <source>FPGA failed to load.</source>
+        <translation>FPGA 加载失败。</translation>
+    </message>
+    <message>
+        <source>Cannot Find Device</source>
+        <translation>找不到设备</translation>
+    </message>
+    <message>
+        <source>Unable to find device.</source>
+        <translation>找不到设备。</translation>
+    </message>
+    <message>
+        <source>Failed to open device.</source>
+        <translation>无法打开设备。</translation>
+    </message>
+    <message>
+        <source>presetting the instrument</source>
+        <translation>预设仪器</translation>
+    </message>
+    <message>
+        <source>bootstrapping the instrument</source>
+        <translation>引导仪器</translation>
+    </message>
+    <message>
+        <source>reading the serial number from flash</source>
+        <translation>从闪存读取序列号</translation>
+    </message>
+    <message>
+        <source>FX3</source>
+        <translation>FX3</translation>
+    </message>
+    <message>
+        <source>FX3 program</source>
+        <translation>FX3 程序</translation>
+    </message>
+    <message>
+        <source>Failed clearing boot FX3 device.</source>
+        <translation>擦除引导 FX3 失败。</translation>
+    </message>
+    <message>
+        <source>FPGA</source>
+        <translation>FPGA</translation>
+    </message>
+    <message>
+        <source>Failed clearing FPGA.</source>
+        <translation>擦除 FPGA 失败。</translation>
+    </message>
+    <message>
+        <source>reading the device type</source>
+        <translation>读取设备型号</translation>
+    </message>
+    <message>
+        <source>reading the firmware versions</source>
+        <translation>读取固件版本</translation>
+    </message>
+    <message>
+        <source>reading the serial number</source>
+        <translation>读取序列号</translation>
+    </message>
+    <message>
+        <source>Failed to retrieve serial number.</source>
+        <translation>无法读取序列号。</translation>
+    </message>
+    <message>
+        <source>Failed to read the boot device&apos;s serial number or type.</source>
+        <translation>无法读取引导模式下设备的序列号或型号。</translation>
+    </message>
+    <message>
+        <source>boot Fx3</source>
+        <translation>引导 Fx3</translation>
+    </message>
+    <message>
+        <source>Failed clearing boot Fx3 device.</source>
+        <translation>擦除引导 Fx3 失败。</translation>
+    </message>
+    <message>
+        <source>run Fx3</source>
+        <translation>运行 Fx3</translation>
+    </message>
+    <message>
+        <source>run Fx3 device</source>
+        <translation>运行 Fx3</translation>
+    </message>
+    <message>
+        <source>Failed clearing run Fx3.</source>
+        <translation>擦除运行 Fx3 失败。</translation>
+    </message>
+    <message>
+        <source>Failed to open RZ.</source>
+        <translation>无法打开 RZ。</translation>
+    </message>
+    <message>
+        <source>Looking for RZ boot device...</source>
+        <translation>正在查找引导模式下的 RZ...</translation>
+    </message>
+    <message>
+        <source>Failed to open RZ boot device.</source>
+        <translation>无法打开引导模式下的 RZ。</translation>
+    </message>
+    <message>
+        <source>Cannot read the update record: %1; every component will be rewritten.</source>
+        <translation>无法读取更新记录：%1；将重写所有组件。</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 是%2</translation>
+    </message>
+    <message>
+        <source>Updates are recorded for this account only: %1</source>
+        <translation>更新仅记录在此账户下：%1</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
+    <message>
+        <source>Cannot take the updater lock: %1</source>
+        <translation>无法获取更新程序锁：%1</translation>
+    </message>
+    <message>
+        <source>Another firmware updater is already running.</source>
+        <translation>另一个固件更新程序已在运行。</translation>
+    </message>
+    <message>
+        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when this step ends.</source>
+        <translation>正在写入固件；现在停止可能导致仪器无法使用。本步骤结束后更新程序将停止。</translation>
+    </message>
+    <message>
+        <source>Firmware is being written; the updater cannot be paused now. The write goes on.</source>
+        <translation>正在写入固件，现在无法暂停更新程序。写入将继续。</translation>
+    </message>
+    <message>
+        <source>Invalid device type</source>
+        <translation>无效的设备型号</translation>
+    </message>
+    <message>
+        <source>%1: it is larger than a key file can be</source>
+        <translation>%1：超出密钥文件的最大大小</translation>
+    </message>
+    <message>
+        <source>%1: it is not a minisign public key</source>
+        <translation>%1：不是 minisign 公钥</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1，第 %2 行</translation>
+    </message>
+    <message>
+        <source>The instrument holds newer firmware than this release; the downgrade was declined.</source>
+        <translation>仪器中的固件比此版本新；已拒绝降级。</translation>
+    </message>
+    <message>
+        <source>The %1 ended as %2; the log says why.</source>
+        <translation>命令 %1 以“%2”结束；原因见日志。</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+</context>
+<context>
+    <name>PLProgressDialog</name>
+    <message>
+        <source>Please Wait</source>
+        <translation>请稍候</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>已用时间 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Check Versions</source>
+        <translation>检查版本</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>日志</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Your device appears to have a newer firmware version.
+Installing this will overwrite your firmware with an older version.
+Are you sure you wish to continue?</source>
+        <translation>您的设备似乎装有较新版本的固件。
+安装会用较旧的版本覆盖设备上的固件。
+确定要继续吗？</translation>
+    </message>
+</context>
+</TS>

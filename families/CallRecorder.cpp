@@ -1,6 +1,7 @@
 #include "families/CallRecorder.h"
 
 #include "catalogue/ImageFingerprint.h"
+#include "catalogue/OperatorText.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -77,8 +78,9 @@ private:
     void lose()
     {
         on = false;
-        lostLine = QStringLiteral("Could not record the device library's calls: %1: %2")
-                       .arg(file.fileName(), file.errorString());
+        lostLine = OperatorText::tr("Could not record the device library's calls: %1: %2")
+                       .arg(file.fileName())
+                       .arg(file.errorString());
         file.close();
     }
 

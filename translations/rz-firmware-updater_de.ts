@@ -707,6 +707,10 @@ Bitte warten...</translation>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>Could not record the device library&apos;s calls: %1: %2</source>
+        <translation>Die Aufrufe der Gerätebibliothek konnten nicht aufgezeichnet werden: %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

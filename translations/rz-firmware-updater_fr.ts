@@ -707,6 +707,10 @@ Veuillez patienter...</translation>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>Could not record the device library&apos;s calls: %1: %2</source>
+        <translation>Impossible d&apos;enregistrer les appels à la bibliothèque de l&apos;appareil : %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

@@ -705,6 +705,10 @@ Please Wait...</source>
         <source>%1, %2</source>
         <translation>%1、%2</translation>
     </message>
+    <message>
+        <source>Could not record the device library&apos;s calls: %1: %2</source>
+        <translation>无法记录设备库的调用：%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

@@ -24,7 +24,9 @@ story() {
     # shellcheck disable=SC2086 # the options are words
     "$bin/rzsim" device --file "$work/rzsim-device.json" --fast $device >/dev/null
     status=0
-    (cd "$work" && RZ_SIM_DEVICE="$work/rzsim-device.json" RZ_STATE_DIR="$work/state" \
+    # The lines in English, as the test reads them.
+    (cd "$work" && LANG=C.UTF-8 LANGUAGE= LC_ALL= LC_MESSAGES= \
+        RZ_SIM_DEVICE="$work/rzsim-device.json" RZ_STATE_DIR="$work/state" \
         RZ_LOCK_FILE="$work/updater.lock" RZ_STALL_SCALE=0.01 RZ_API_RECORD="$here/$name.jsonl" \
         LD_LIBRARY_PATH="$bin" "$bin/rz-firmware-updater" "$@" >"$work/lines") || status=$?
     python3 - "$work/lines" "$status" >"$here/$name.expected.json" <<'PY'

@@ -4,6 +4,9 @@
 # (Xvfb) when one can be started, else the offscreen platform.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/common.sh
+# sqlite3 prints the history's baseline; Xvfb gives a real X server.
+install_missing_packages "${PACKAGES[@]}" sqlite3 xvfb
 seconds=${1:-5}
 cmake -S . -B build >/dev/null && cmake --build build -j "$(nproc)" --target wait_cpu_bench updater_bench history_bench rz-firmware-updater rzsim rz_release_keys >/dev/null
 bin=$PWD/build/bin

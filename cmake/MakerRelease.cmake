@@ -2,8 +2,8 @@
 # maker's signed release, named with RZ_RELEASE_FIRMWARE (a folder with the
 # images, SHA256SUMS and SHA256SUMS.minisig). It is checked here, when the
 # build is configured, as the updater will check it: the list signed by one
-# of the keys RZ_RELEASE_KEYS names, every image it lists matching its
-# digest. Such a build never packages the demo-signed images rzsim writes,
+# of the keys RZ_RELEASE_KEYS names and not revoked by RZ_REVOKED_KEYS, every
+# image it lists matching its digest. Such a build never packages the demo-signed images rzsim writes,
 # which it would refuse.
 #
 # Sets rz_maker_release_files: the files to install, the two of the list and
@@ -11,6 +11,28 @@
 
 set(RZ_RELEASE_FIRMWARE "" CACHE PATH
     "The maker's signed release (images, SHA256SUMS, SHA256SUMS.minisig) to package; required with RZ_API_LIBRARY")
+
+# The key ID minisign prints for a public key file: the 8 bytes after "Ed"
+# in its key line, a little-endian number, in 16 capital hex digits.
+function(rz_key_id result key_file)
+  file(STRINGS "${key_file}" key_lines REGEX "^RW")
+  set(encoded "${CMAKE_CURRENT_BINARY_DIR}/key-id.b64")
+  set(decoded "${CMAKE_CURRENT_BINARY_DIR}/key-id.bin")
+  file(WRITE "${encoded}" "${key_lines}\n")
+  execute_process(COMMAND base64 --decode "${encoded}" OUTPUT_FILE "${decoded}" RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "Cannot read the key ID of ${key_file}")
+  endif()
+  file(READ "${decoded}" id_bytes OFFSET 2 LIMIT 8 HEX)
+  file(REMOVE "${encoded}" "${decoded}")
+  set(id "")
+  foreach(at RANGE 14 0 -2)
+    string(SUBSTRING "${id_bytes}" ${at} 2 byte)
+    string(APPEND id "${byte}")
+  endforeach()
+  string(TOUPPER "${id}" id)
+  set(${result} "${id}" PARENT_SCOPE)
+endfunction()
 
 set(rz_maker_release_files)
 if(RZ_API_LIBRARY)
@@ -43,6 +65,12 @@ if(RZ_API_LIBRARY)
   endforeach()
   if(NOT signed_by)
     message(FATAL_ERROR "RZ_RELEASE_FIRMWARE: ${list_file} is not signed by a key of RZ_RELEASE_KEYS")
+  endif()
+  rz_key_id(signed_id "${signed_by}")
+  string(REGEX REPLACE "^0+" "" signed_id_digits "${signed_id}")
+  if(signed_id_digits IN_LIST rz_revoked_key_ids)
+    message(FATAL_ERROR "RZ_RELEASE_FIRMWARE: ${list_file} is signed by key ${signed_id}, "
+                        "which RZ_REVOKED_KEYS revokes: the updater would refuse it")
   endif()
 
   # Lines as sha256sum writes them: the digest, two spaces (or a space and

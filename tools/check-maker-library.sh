@@ -13,7 +13,8 @@
 #   tools/check-maker-library.sh
 #
 # Checks: without RZ_RELEASE_KEYS the build does not configure, nor without
-# RZ_RELEASE_FIRMWARE, nor with a release the demo key signed; bin/ holds no
+# RZ_RELEASE_FIRMWARE, nor with a release the demo key signed or signed by a
+# key RZ_REVOKED_KEYS revokes; bin/ holds no
 # librz_api.so; the updater and the walk-through record librz_api.so by name,
 # have the stand-in's folder in their RUNPATH and ldd resolves it there; the
 # stand-in answers the updater's first call and its version is on the banner;
@@ -79,6 +80,18 @@ if cmake -S . -B "$work/no-keys" "-DRZ_API_LIBRARY=$standin" -DBUILD_TESTING=OFF
 fi
 grep -q 'RZ_RELEASE_KEYS' "$work/no-keys.log" || fail "the configure error does not name RZ_RELEASE_KEYS"
 passed "without RZ_RELEASE_KEYS, a build against the maker's library does not configure"
+
+# A release signed by a key the build itself revokes would be refused by
+# the package that carries it.
+printf '# revoked for the check\n%s\n' "$release_id" >"$work/revoked-keys"
+if cmake -S . -B "$work/revoked" "${maker_options[@]}" "-DRZ_RELEASE_FIRMWARE=$release" \
+    "-DRZ_REVOKED_KEYS=$work/revoked-keys" -DBUILD_TESTING=OFF >/dev/null 2>"$work/revoked.log"; then
+    fail "the maker's build configures with a release signed by a key it revokes"
+fi
+# cmake folds its messages' lines.
+tr -s '\n ' '  ' <"$work/revoked.log" | grep -q "by key $release_id, which RZ_REVOKED_KEYS revokes" \
+    || fail "the configure error does not name the revoked key $release_id"
+passed "with its release key revoked, the maker's build does not configure"
 
 # From scratch: what bin/ holds must be what this configuration made.
 rm -rf "$maker"

@@ -11,6 +11,8 @@
 #include "workflows/UpdateDeviceThread.h"
 #include "workflows/WorkerRunner.h"
 
+#include <memory>
+
 namespace {
 
 // What the operator is told of each procedure.
@@ -30,19 +32,33 @@ const Procedure restoring{
     QT_TRANSLATE_NOOP("OperatorText", "Performing Device Restore\nDO NOT UNPLUG DEVICE\nThis process will take up to 10 "
                                       "minutes\nPlease Wait...")};
 
+// A call the library never returned from may still write the FPGA's
+// progress figure into the worker, and read the verified copies it holds:
+// once a call was abandoned, the worker stays until the program ends.
+void keepIfAbandoned(std::unique_ptr<FirmwareWriterThread> worker)
+{
+    if (LibraryThread::abandoned())
+        (void)worker.release();
+}
+
 } // namespace
 
 FlowOutcome FirmwareWriteFlow::update(FrontEnd& frontEnd, const DeviceState& state, qint64* attemptId)
 {
-    UpdateDeviceThread worker;
-    return FirmwareWriteFlow(frontEnd, updating.action, updating.heading, updating.busyText).run(worker, state, attemptId);
+    auto worker = std::make_unique<UpdateDeviceThread>();
+    const FlowOutcome outcome = FirmwareWriteFlow(frontEnd, updating.action, updating.heading, updating.busyText)
+                                    .run(*worker, state, attemptId);
+    keepIfAbandoned(std::move(worker));
+    return outcome;
 }
 
 FlowOutcome FirmwareWriteFlow::restore(FrontEnd& frontEnd, const DeviceState& state, qint64* attemptId)
 {
-    RestoreDeviceThread worker;
-    return FirmwareWriteFlow(frontEnd, restoring.action, restoring.heading, restoring.busyText)
-        .run(worker, state, attemptId);
+    auto worker = std::make_unique<RestoreDeviceThread>();
+    const FlowOutcome outcome = FirmwareWriteFlow(frontEnd, restoring.action, restoring.heading, restoring.busyText)
+                                    .run(*worker, state, attemptId);
+    keepIfAbandoned(std::move(worker));
+    return outcome;
 }
 
 FirmwareWriteFlow::FirmwareWriteFlow(FrontEnd& frontEnd, const char* action, const char* heading, const char* busyText)

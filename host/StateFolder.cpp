@@ -60,24 +60,3 @@ QString userStateFolder()
         base = QDir::homePath() + QStringLiteral("/.local/state");
     return base + QStringLiteral("/rz-firmware-updater");
 }
-
-// The state folder first, so that it too gets its modes when it is new.
-bool makeStateFolder(const QString& folder, QString* reason)
-{
-    for (const QString& level : {stateFolder(), folder}) {
-        if (QFileInfo(level).isDir())
-            continue;
-        if (!QDir().mkpath(level)) {
-            *reason = OperatorText::tr("cannot create the folder %1").arg(QDir::toNativeSeparators(level));
-            return false;
-        }
-        ::chmod(QFile::encodeName(level).constData(), 02770);
-    }
-    return true;
-}
-
-void restrictStateFile(const QString& path)
-{
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser
-                                    | QFile::ReadGroup | QFile::WriteGroup);
-}

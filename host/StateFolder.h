@@ -25,12 +25,4 @@ QString stateFolderNotSharedLine();
 // The account's own folder, where earlier releases kept their records.
 QString userStateFolder();
 
-// Creates the state folder, or a folder directly in it, open to its owner
-// and group only (setgid, so files keep the folder's group). False, with
-// the reason, when it cannot be made.
-bool makeStateFolder(const QString& folder, QString* reason);
-
-// A file in the state folder: read and written by its owner and group only.
-void restrictStateFile(const QString& path);
-
 #endif

@@ -1,6 +1,7 @@
 #include "workflows/UpdateHistory.h"
 
 #include "catalogue/OperatorText.h"
+#include "host/StateFiles.h"
 #include "host/StateFolder.h"
 
 #include <QAtomicInt>
@@ -180,35 +181,27 @@ QString plainOrMissing(const char* name)
     return notAFile(name, seen.st_mode);
 }
 
+// The mark goes through the open state folder like the pending records: a
+// link, a pipe or a huge file planted under its name is never read or
+// written through, and a new mark is renamed into place.
 qint64 readIdMark()
 {
-    QString why;
-    const int file = openStateFile(idMarkName, O_RDONLY, &why);
-    if (file < 0)
+    QByteArray text;
+    QString unusable;
+    const StateFiles folder(stateFolder(), QString(), false);
+    if (folder.read(QString::fromLatin1(idMarkName), 32, &text, &unusable) != StateFiles::Found::File)
         return 0;
-    char text[32] = {};
-    const ssize_t got = ::read(file, text, sizeof text - 1);
-    ::close(file);
-    return got > 0 ? QByteArray(text, int(got)).trimmed().toLongLong() : 0;
+    return text.trimmed().toLongLong();
 }
 
-// Written over the old mark, which has no more digits, then cut to length:
-// a mark cut short by a crash is never lower than the last one.
 bool writeIdMark(qint64 id, QString* why)
 {
-    const int file = openStateFile(idMarkName, O_WRONLY | O_CREAT, why);
-    if (file < 0) {
-        if (why->isEmpty())
-            *why = systemError(inStateFolder(idMarkName), ENOENT);
+    const StateFiles folder(stateFolder(), QString(), true);
+    if (!folder.isOpen()) {
+        *why = folder.errorString();
         return false;
     }
-    const QByteArray text = QByteArray::number(id) + '\n';
-    const bool written = ::pwrite(file, text.constData(), size_t(text.size()), 0) == text.size()
-                         && ::ftruncate(file, text.size()) == 0;
-    if (!written)
-        *why = systemError(inStateFolder(idMarkName), errno);
-    ::close(file);
-    return written;
+    return folder.replace(QString::fromLatin1(idMarkName), QByteArray::number(id) + '\n', why);
 }
 
 template <typename Row>
@@ -257,8 +250,13 @@ QString UpdateHistory::path()
 bool UpdateHistory::openFile(QString* error, bool* damaged)
 {
     *damaged = false;
-    if (access == Access::Writer && !makeStateFolder(stateFolder(), error))
-        return false;
+    if (access == Access::Writer) {
+        const StateFiles folder(stateFolder(), QString(), true);
+        if (!folder.isOpen()) {
+            *error = folder.errorString();
+            return false;
+        }
+    }
     fileHandle = openStateFile(historyName, access == Access::Writer ? O_RDONLY | O_CREAT : O_RDONLY, error);
     if (fileHandle < 0 && error->isEmpty() && access == Access::Reader)
         return openConnection(QStringLiteral(":memory:"), QString(), error) && createSchema(0, error, damaged);

@@ -38,10 +38,15 @@ VerifiedImages::Taken VerifiedImages::take(const QString& path, QByteArray* sha2
     if (!folder.isValid() || !image.isOpen() || ::fstat(image.get(), &status) != 0 || !S_ISREG(status.st_mode)
         || status.st_size == 0)
         return Taken::Missing;
+    // A new file of this process's own (nothing else has the private
+    // folder), in place of an earlier copy of the same image.
+    drop(path);
+    const FileDescriptor made(::open(QFile::encodeName(copyPath(path)).constData(),
+                                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     QFile source;
-    QFile copy(copyPath(path));
-    if (!source.open(image.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)
-        || !copy.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    QFile copy;
+    if (!made.isOpen() || !source.open(image.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)
+        || !copy.open(made.get(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
         return Taken::Missing;
     QCryptographicHash hash(QCryptographicHash::Sha256);
     qint64 copied = 0;

@@ -4,6 +4,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/OperatorText.h"
 #include "cli/CommandLine.h"
+#include "families/CallBudget.h"
 #include "families/LibraryThread.h"
 #include "host/UpdaterLock.h"
 
@@ -43,6 +44,12 @@ int runWindow(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication application(argc, argv);
     Translations::install();
+    const QString scaleProblem = CallBudget::scaleProblem();
+    if (!scaleProblem.isNull()) {
+        QMessageBox::warning(nullptr, MainWindow::tr("%1 Firmware Updater").arg(productLine()),
+                             OperatorText::shown(scaleProblem));
+        return CommandLine::ExitUsage;
+    }
     // Before the window's first library call.
     UpdaterLock lock;
     if (!lock.acquire()) {

@@ -5,6 +5,7 @@
 #include "catalogue/ModelTable.h"
 #include "cli/HistoryCommand.h"
 #include "cli/TerminalFrontEnd.h"
+#include "families/CallBudget.h"
 #include "host/UpdaterLock.h"
 #include "host/WriteGuard.h"
 
@@ -95,6 +96,13 @@ int CommandLine::run(const QStringList& arguments)
     std::optional<int> model;
     if (!readModel(&model, &exitCode))
         return exitCode;
+    // Before any work: budgets from an unusable factor would give up every
+    // call at once, or never.
+    const QString scaleProblem = CallBudget::scaleProblem();
+    if (!scaleProblem.isNull()) {
+        printError(OperatorText::shown(scaleProblem));
+        return ExitUsage;
+    }
     WriteGuard::install();
     if (command == QLatin1String("history")) {
         HistoryCommand history;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 CallBudget::CallBudget(const OperatorText& step, Seconds estimated, Seconds allowed)
     : what(step), estimated(estimated), allowed(allowed)
@@ -23,15 +24,49 @@ CallBudget CallBudget::erasing(const OperatorText& step, Seconds announced)
     return CallBudget(step, announced, std::max(3 * announced, Seconds(120)));
 }
 
+namespace {
+
+// Within these a budget in milliseconds neither rounds to nothing nor
+// overflows the clock's arithmetic.
+constexpr double smallestScale = 0.001;
+constexpr double largestScale = 1000.0;
+
+std::optional<double> scaleSet()
+{
+    if (!qEnvironmentVariableIsSet("RZ_STALL_SCALE"))
+        return 1.0;
+    bool ok = false;
+    const double value = qEnvironmentVariable("RZ_STALL_SCALE").trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value < smallestScale || value > largestScale)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
 // Read once: a budget must not change under a call that is running.
 double CallBudget::scale()
 {
-    static const double factor = [] {
-        bool ok = false;
-        const double value = qEnvironmentVariable("RZ_STALL_SCALE").toDouble(&ok);
-        return ok && std::isfinite(value) && value > 0 ? value : 1.0;
-    }();
+    static const double factor = scaleSet().value_or(1.0);
     return factor;
+}
+
+QString CallBudget::scaleProblem()
+{
+    if (scaleSet())
+        return QString();
+    return OperatorText::tr("RZ_STALL_SCALE must be a number from 0.001 to 1000, not \"%1\".")
+        .arg(qEnvironmentVariable("RZ_STALL_SCALE"));
+}
+
+QString CallBudget::describeAtMost(Milliseconds scaledLeft)
+{
+    const double unscaled = double(scaledLeft.count()) / 1000.0 / scale();
+    long long seconds = std::llround(std::ceil(unscaled));
+    // Whole minutes are said of a long step: rounded up, never promising less.
+    if (seconds >= 120)
+        seconds = (seconds + 59) / 60 * 60;
+    return describe(Seconds(std::max(1LL, seconds)));
 }
 
 CallBudget::Milliseconds CallBudget::scaled(Seconds unscaled)

@@ -11,8 +11,9 @@
 // long it may take before the instrument counts as no longer answering. A
 // clear or write may take three times what its line announced, and at least
 // two minutes; a bootstrap three minutes; any other call one minute.
-// RZ_STALL_SCALE (a positive factor, default 1) multiplies every estimate
-// and budget, so that tests and benches need not wait for minutes.
+// RZ_STALL_SCALE (a factor from 0.001 to 1000, default 1) multiplies every
+// estimate and budget, so that tests and benches need not wait for minutes;
+// the front ends refuse to start with any other value.
 class CallBudget
 {
 public:
@@ -35,9 +36,13 @@ public:
     // The time as the lines give it, unscaled: "20 seconds", "6 minutes".
     static QString describe(Seconds unscaled);
     static QString describeElapsed(Milliseconds scaledElapsed);
+    // What is left of a budget, as the lines give it, rounded up.
+    static QString describeAtMost(Milliseconds scaledLeft);
     Seconds announced() const { return estimated; }
 
     static double scale();
+    // The line that refuses RZ_STALL_SCALE; null when it is unset or usable.
+    static QString scaleProblem();
 
 private:
     CallBudget(const OperatorText& step, Seconds estimated, Seconds allowed);

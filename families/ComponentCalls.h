@@ -6,6 +6,8 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+#include <string>
 #include <type_traits>
 
 // How one configuration family of the device library clears and writes one
@@ -17,6 +19,9 @@ struct ComponentCalls
     using Clear = std::function<int(int handle, double* progress)>;
     using Write = std::function<int(int handle, const char* image, int serial, double* progress)>;
     using Seconds = CallBudget::Seconds;
+    // The figure the library raises, shared with the call: a call given up
+    // on may still write it.
+    using Progress = std::shared_ptr<double>;
 
     QString component; // "boot", "run", "fx3" or "fpga", as the catalogue names it
     Clear clear;       // the library's calls themselves, untimed
@@ -37,9 +42,11 @@ struct ComponentCalls
     QString updateSkip() const { return OperatorText::tr("Skipping %1, already current version.").arg(label); }
     QString restoreWriteFailed() const { return OperatorText::tr("Failed writing %1.").arg(label); }
 
-    // The clear and write, each timed against what the line announced.
-    int timedClear(int handle, double* progress, Seconds announced) const;
-    int timedWrite(int handle, const char* image, int serial, double* progress, Seconds announced) const;
+    // The clear and write, each timed against what the line announced. The
+    // call takes its own copy of the image's name; `progress` may be null.
+    int timedClear(int handle, const Progress& progress, Seconds announced) const;
+    int timedWrite(int handle, const std::string& image, int serial, const Progress& progress,
+                   Seconds announced) const;
 
     // A clear or write call of the device library as a row takes it: its
     // status as an int, given the progress pointer or the serial number only

@@ -69,10 +69,12 @@ DeviceState DeviceFamily::detect(const LineSink& say)
 QString DeviceFamily::libraryVersion()
 {
     const char* version = nullptr;
-    LibraryThread::query(QT_TRANSLATE_NOOP("OperatorText", "asking the device library its version"), [&version] {
-        version = rzGetAPIVersion();
-        return 0;
-    });
+    // The text is the library's own, not the call's: it outlives the call.
+    LibraryThread::query(QT_TRANSLATE_NOOP("OperatorText", "asking the device library its version"), &version,
+                         [](const char*& named) {
+                             named = rzGetAPIVersion();
+                             return 0;
+                         });
     const QString named = QString::fromLocal8Bit(version ? version : "");
     CallRecorder::begin(named);
     return named;

@@ -25,6 +25,16 @@ QString describeSince(Clock::time_point started, Clock::time_point now)
     return CallBudget::describeElapsed(std::chrono::duration_cast<CallBudget::Milliseconds>(now - started));
 }
 
+// The figure a call raises, read while the library may be writing it: an
+// atomic load never sees half a value.
+double figureOf(const LibraryThread::Progress& progress)
+{
+    double value = 0.0;
+    if (progress)
+        __atomic_load(progress.get(), &value, __ATOMIC_RELAXED);
+    return value;
+}
+
 // The thread the library's calls run on, and the one call handed to it.
 class CallQueue
 {
@@ -37,7 +47,7 @@ public:
         {
             std::lock_guard<std::mutex> lock(mutex);
             quitting = true;
-            stuck = !abandonedLine.isEmpty() && !done;
+            stuck = ended != Ended::Answered && !done;
         }
         callReady.notify_all();
         if (stuck)
@@ -46,12 +56,19 @@ public:
             worker.join();
     }
 
-    int run(const CallBudget& budget, const std::function<int()>& call);
-    void stop();
+    int run(const CallBudget& budget, LibraryThread::Call call, const LibraryThread::Progress& progress);
+    bool stop();
+    bool beginErasing();
+    std::optional<CallBudget::Milliseconds> timeLeft();
     bool isAbandoned()
     {
         std::lock_guard<std::mutex> lock(mutex);
-        return !abandonedLine.isEmpty();
+        return ended != Ended::Answered;
+    }
+    bool gaveUpOnStop()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return ended == Ended::GivenUpOnStop;
     }
     QString abandonLine()
     {
@@ -60,20 +77,27 @@ public:
     }
 
 private:
+    enum class Ended { Answered, StoppedAnswering, GivenUpOnStop };
+
     void serve();
-    bool waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget& budget);
+    bool waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget& budget,
+                     const LibraryThread::Progress& progress);
+    void abandon(std::unique_lock<std::mutex>& lock, Ended why, const QString& line);
 
     std::mutex callers;
     std::mutex mutex;
     std::condition_variable callReady;
     std::condition_variable callDone;
-    std::function<int()> pending;
+    LibraryThread::Call pending;
     bool hasCall = false;
     bool done = false;
     int status = 0;
     bool stopRequested = false;
+    bool erasing = false;
     bool quitting = false;
+    Ended ended = Ended::Answered;
     QString abandonedLine;
+    std::optional<Clock::time_point> deadline; // of the call waited for
     std::thread worker;
 };
 
@@ -85,47 +109,51 @@ CallQueue& queue()
 
 } // namespace
 
-int CallQueue::run(const CallBudget& budget, const std::function<int()>& call)
+int CallQueue::run(const CallBudget& budget, LibraryThread::Call call, const LibraryThread::Progress& progress)
 {
     // The library takes one call at a time.
     const std::lock_guard<std::mutex> oneCaller(callers);
     std::unique_lock<std::mutex> lock(mutex);
-    if (!abandonedLine.isEmpty())
+    if (ended != Ended::Answered)
         return LibraryThread::abandonedStatus;
     if (!worker.joinable())
         worker = std::thread([this] { serve(); });
-    pending = call;
+    pending = std::move(call);
     hasCall = true;
     done = false;
     callReady.notify_one();
-    if (!waitForCall(lock, budget))
-        return LibraryThread::abandonedStatus;
-    return status;
+    const bool answered = waitForCall(lock, budget, progress);
+    deadline.reset();
+    return answered ? status : LibraryThread::abandonedStatus;
 }
 
-// Wakes for a notice, for the budget's end, for a stop, or when the call
-// returns; never in between.
-bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget& budget)
+// Wakes for a notice, for the budget's end, for a stop, when the call
+// returns, and, while the call raises a figure, eight times a budget to see
+// whether it still moves; never in between.
+bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget& budget,
+                            const LibraryThread::Progress& progress)
 {
     const Clock::time_point started = Clock::now();
     const Clock::time_point late = started + (budget.estimate().count() ? budget.estimate() : budget.budget());
-    const Clock::time_point deadline = started + budget.budget();
     Clock::time_point nextNotice = late + CallBudget::noticeInterval();
+    Clock::time_point lastMoved = started;
+    double figure = figureOf(progress);
     while (!done) {
         const Clock::time_point now = Clock::now();
-        const bool stopping = stopRequested && now >= late;
-        if (stopping || now >= deadline) {
-            abandonedLine = stopping ? OperatorText::tr("The instrument stopped answering while %1: no answer for %2, "
-                                                        "and a stop was asked for.")
-                                           .arg(budget.step())
-                                           .arg(describeSince(started, now))
-                                     : OperatorText::tr("The instrument stopped answering while %1: no answer for %2.")
-                                           .arg(budget.step())
-                                           .arg(describeSince(started, now));
-            const QString line = abandonedLine;
-            lock.unlock();
-            CallRecorder::abandoned();
-            say(line);
+        if (progress && figureOf(progress) != figure) {
+            figure = figureOf(progress);
+            lastMoved = now;
+        }
+        deadline = lastMoved + budget.budget();
+        if (stopRequested && !erasing) {
+            abandon(lock, Ended::GivenUpOnStop, QString());
+            return false;
+        }
+        if (now >= *deadline) {
+            abandon(lock, Ended::StoppedAnswering,
+                    OperatorText::tr("The instrument stopped answering while %1: no answer for %2.")
+                        .arg(budget.step())
+                        .arg(describeSince(lastMoved, now)));
             return false;
         }
         if (budget.estimate().count() && now >= nextNotice) {
@@ -137,21 +165,50 @@ bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget
             lock.lock();
             continue;
         }
-        Clock::time_point wake = std::min(deadline, budget.estimate().count() ? nextNotice : deadline);
-        if (stopRequested)
-            wake = std::min(wake, late);
+        Clock::time_point wake = budget.estimate().count() ? std::min(*deadline, nextNotice) : *deadline;
+        if (progress)
+            wake = std::min(wake, now + budget.budget() / 8);
         callDone.wait_until(lock, wake);
     }
     return true;
 }
 
-void CallQueue::stop()
+void CallQueue::abandon(std::unique_lock<std::mutex>& lock, Ended why, const QString& line)
 {
+    ended = why;
+    abandonedLine = line;
+    lock.unlock();
+    CallRecorder::abandoned();
+    if (!line.isEmpty())
+        say(line);
+}
+
+bool CallQueue::stop()
+{
+    bool waitForWrite = false;
     {
         std::lock_guard<std::mutex> lock(mutex);
         stopRequested = true;
+        waitForWrite = erasing;
     }
     callDone.notify_all();
+    return waitForWrite;
+}
+
+bool CallQueue::beginErasing()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    erasing = erasing || !stopRequested;
+    return erasing;
+}
+
+std::optional<CallBudget::Milliseconds> CallQueue::timeLeft()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!deadline)
+        return std::nullopt;
+    return std::max(CallBudget::Milliseconds(0),
+                    std::chrono::duration_cast<CallBudget::Milliseconds>(*deadline - Clock::now()));
 }
 
 // A call abandoned and still running keeps this thread: it never takes
@@ -163,7 +220,8 @@ void CallQueue::serve()
         callReady.wait(lock, [this] { return hasCall || quitting; });
         if (!hasCall)
             return;
-        const std::function<int()> call = std::move(pending);
+        const LibraryThread::Call call = std::move(pending);
+        pending = nullptr;
         hasCall = false;
         lock.unlock();
         const int result = call();
@@ -183,9 +241,9 @@ QString LibraryThread::stillWorkingLine(const OperatorText& step, const QString&
         .arg(estimated);
 }
 
-int LibraryThread::run(const CallBudget& budget, const std::function<int()>& call)
+int LibraryThread::run(const CallBudget& budget, Call call, Progress progress)
 {
-    return queue().run(budget, call);
+    return queue().run(budget, std::move(call), progress);
 }
 
 LibraryThread::Listener::Listener(LineSink sink)
@@ -209,9 +267,24 @@ QString LibraryThread::abandonLine()
     return queue().abandonLine();
 }
 
-void LibraryThread::stopAsked()
+bool LibraryThread::stoppedBeforeErasing()
 {
-    queue().stop();
+    return queue().gaveUpOnStop();
+}
+
+bool LibraryThread::beginErasing()
+{
+    return queue().beginErasing();
+}
+
+bool LibraryThread::stopAsked()
+{
+    return queue().stop();
+}
+
+std::optional<CallBudget::Milliseconds> LibraryThread::timeLeft()
+{
+    return queue().timeLeft();
 }
 
 void LibraryThread::endIfAbandoned(int exitCode)

@@ -6,30 +6,62 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 // Every call into the device library runs here, one at a time, on a thread
 // of its own, while the thread that asked waits for it against the call's
 // budget. A call past its estimate says once a minute that it is still
-// working; past its budget, or past its estimate once a stop was asked
-// for, it is abandoned: the instrument stopped answering. A call that never
-// returns cannot be taken back from the library, so from then on every call
-// fails at once without reaching the library, and the program ends by
-// endIfAbandoned() once its records are complete, without waiting for it.
-// Should such a call return after all, it may still write into the
-// arguments of a caller that has moved on; the program ends first.
+// working; past its budget it is abandoned: the instrument stopped
+// answering. An estimate is not a budget: a call past its estimate is waited
+// for, a stop or not, since cutting a write that is still alive is what
+// leaves an instrument unusable. Only before anything was erased does a stop
+// give up the call under way at once. A call that never returns cannot be
+// taken back from the library, so from then on every call fails at once
+// without reaching the library, and the program ends by endIfAbandoned()
+// once its records are complete, without waiting for it.
+//
+// A call given up on may still return: everything it reads or writes is its
+// own. The callable is moved to the library's thread and captures only
+// values; out-arguments live in a copy shared with the library's thread and
+// are copied back to the caller only when the call answered in time.
 class LibraryThread
 {
 public:
     using LineSink = std::function<void(const QString&)>;
+    // Captures only what it owns: never a reference into its caller.
+    using Call = std::function<int()>;
+    // A figure the library raises while it works (an FPGA's percentage); it
+    // belongs to the call as much as to whoever shows it.
+    using Progress = std::shared_ptr<const double>;
 
-    // The status of the call, or a failure once abandoned.
-    static int run(const CallBudget& budget, const std::function<int()>& call);
-    // A call with no announced estimate: a query, an open, a close.
-    template <typename Call>
-    // `step` is marked with QT_TRANSLATE_NOOP("OperatorText", ...).
-    static int query(const char* step, Call call)
+    // The status of the call, or abandonedStatus. While `progress` still
+    // moves the call is alive: its budget counts from the last movement.
+    static int run(const CallBudget& budget, Call call, Progress progress = nullptr);
+
+    // A call whose out-arguments are `*out`: `call(Out&)` is handed a copy
+    // of its own, and `*out` gets what it wrote once it answered in time.
+    template <typename Out, typename Function>
+    static int runInto(const CallBudget& budget, Out* out, Function call)
     {
-        return run(CallBudget::query(OperatorText::marked(step)), [&call] { return int(call()); });
+        const auto shared = std::make_shared<Out>(*out);
+        const int status = run(budget, [shared, call = std::move(call)] { return int(call(*shared)); });
+        if (status != abandonedStatus)
+            *out = *shared;
+        return status;
+    }
+
+    // A call with no announced estimate: a query, an open, a close. `step`
+    // is marked with QT_TRANSLATE_NOOP("OperatorText", ...).
+    template <typename Function>
+    static int query(const char* step, Function call)
+    {
+        return run(CallBudget::query(OperatorText::marked(step)), [call = std::move(call)] { return int(call()); });
+    }
+    template <typename Out, typename Function>
+    static int query(const char* step, Out* out, Function call)
+    {
+        return runInto(CallBudget::query(OperatorText::marked(step)), out, std::move(call));
     }
 
     // While one lives, the lines about calls made on its thread go to it.
@@ -53,12 +85,23 @@ public:
 
     static bool abandoned();
     // "The instrument stopped answering ..." naming the step; empty while
-    // no call was abandoned.
+    // no call was abandoned, and for a call given up on a stop before
+    // anything was erased.
     static QString abandonLine();
+    // A call was given up because a stop came before anything was erased.
+    static bool stoppedBeforeErasing();
 
-    // A stop signal arrived: a call past its estimate is abandoned at once
-    // rather than waited for, as is one that passes its estimate later.
-    static void stopAsked();
+    // The first component is about to be erased: false, and nothing may be
+    // erased, when a stop came first. From then on a stop never gives up a
+    // call; each is waited for until it returns or its budget runs out.
+    static bool beginErasing();
+    // A stop signal arrived. Before anything was erased the call under way
+    // is given up at once; after, nothing changes. True once erasing began,
+    // when the stop must wait for the write.
+    static bool stopAsked();
+    // How long the call under way may still take before it counts as dead;
+    // none between calls.
+    static std::optional<CallBudget::Milliseconds> timeLeft();
 
     // Once a call was abandoned the program cannot end as usual (its
     // thread would be waited for): flushes the standard streams and ends

@@ -9,6 +9,9 @@
 #include "families/OpenedInstrument.h"
 #include "families/RecordedLibrary.h"
 
+#include <string>
+#include <utility>
+
 namespace {
 
 using Opened = DeviceFamily::Opened;
@@ -22,16 +25,19 @@ int closeDevice(int handle)
 
 int openDevice(int* handle, int serial)
 {
-    return Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), [&] { return Api::rzConfigNetOpenDevice(handle, serial); });
+    return Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), handle,
+                       [serial](int& opened) { return Api::rzConfigNetOpenDevice(&opened, serial); });
 }
 
 // The first serial number the listing gives; `count`, how many it found.
 int firstListedSerial(int* count)
 {
-    int serials[1] = {0};
-    *count = 1;
-    Call::query(QT_TRANSLATE_NOOP("OperatorText", "listing the instruments"), [&] { return Api::rzConfigNetGetDeviceList(serials, count); });
-    return serials[0];
+    // Room for one serial number, and the count of them.
+    std::pair<int, int> listed{0, 1};
+    Call::query(QT_TRANSLATE_NOOP("OperatorText", "listing the instruments"), &listed,
+                [](std::pair<int, int>& list) { return Api::rzConfigNetGetDeviceList(&list.first, &list.second); });
+    *count = listed.second;
+    return listed.first;
 }
 
 // Both answers are tested as the USB queries are: an FPGA that did not load,
@@ -47,10 +53,12 @@ bool detectListed(DeviceState& found, const DeviceFamily::LineSink& say)
     const int handle = instrument.handle();
     int firmwareNumber = 0;
     int fpgaState = 0;
-    const auto readNumber = [&] { return Api::rzConfigNetGetFirmwareVersion(handle, &firmwareNumber); };
-    const auto readFpgaState = [&] { return Api::rzConfigNetGetFPGAStatus(handle, &fpgaState); };
-    const bool answered = Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the firmware number"), readNumber) == 0 && firmwareNumber > 0
-                          && Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the FPGA status"), readFpgaState) == 0;
+    const auto readNumber = [handle](int& number) { return Api::rzConfigNetGetFirmwareVersion(handle, &number); };
+    const auto readFpgaState = [handle](int& state) { return Api::rzConfigNetGetFPGAStatus(handle, &state); };
+    const bool answered =
+        Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the firmware number"), &firmwareNumber, readNumber) == 0
+        && firmwareNumber > 0
+        && Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the FPGA status"), &fpgaState, readFpgaState) == 0;
     instrument.close();
     if (!answered) {
         say(OperatorText::tr("Failed to retrieve firmware versions."));
@@ -111,14 +119,16 @@ int preset(int handle)
 
 int bootstrapDevice(int* handle, const char* image)
 {
-    return LibraryThread::run(CallBudget::bootstrap(OperatorText::tr("bootstrapping the instrument")),
-                              [&] { return int(Api::rzConfigNetBootstrapDevice(handle, image)); });
+    return LibraryThread::runInto(CallBudget::bootstrap(OperatorText::tr("bootstrapping the instrument")), handle,
+                                  [image = std::string(image)](int& opened) {
+                                      return Api::rzConfigNetBootstrapDevice(&opened, image.c_str());
+                                  });
 }
 
 int serialFromFlash(int handle, int* serial)
 {
-    return Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the serial number from flash"),
-                       [&] { return Api::rzConfigNetGetSerialFromFlash(handle, serial); });
+    return Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the serial number from flash"), serial,
+                       [handle](int& read) { return Api::rzConfigNetGetSerialFromFlash(handle, &read); });
 }
 
 } // namespace

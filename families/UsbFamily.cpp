@@ -10,6 +10,9 @@
 #include "families/OpenedInstrument.h"
 #include "families/RecordedLibrary.h"
 
+#include <string>
+#include <utility>
+
 namespace {
 
 using Opened = DeviceFamily::Opened;
@@ -29,31 +32,44 @@ int closePlain(int handle)
 int readType(int handle, int* type)
 {
     RzDeviceType found = RzDeviceType(-1);
-    const int status = Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the device type"), [&] { return Api::rzConfigUSBGetDeviceType(handle, &found); });
+    const int status = Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the device type"), &found,
+                                   [handle](RzDeviceType& type) { return Api::rzConfigUSBGetDeviceType(handle, &type); });
     *type = int(found);
     return status;
+}
+
+int readSerial(int handle, int* serial)
+{
+    return Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the serial number"), serial,
+                       [handle](int& read) { return Api::rzConfigUSBGetDeviceSerial(handle, &read); });
 }
 
 // An operational instrument: its versions and its identity, then closed.
 bool detectOperational(DeviceState& found, const DeviceFamily::LineSink& say)
 {
     OpenedInstrument instrument(closePlain);
-    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), [&] { return Api::rzOpenDevice(instrument.handleOut()); }) != 0)
+    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), instrument.handleOut(),
+                    [](int& handle) { return Api::rzOpenDevice(&handle); })
+        != 0)
         return false;
     instrument.closeWhenDone();
     const int handle = instrument.handle();
     FirmwareVersion& current = found.currentVersion;
-    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the firmware versions"), [&] {
-            return Api::rzGetFirmwareVersion(handle, &current.bootVersion, &current.runVersion, &current.fpgaVersion);
-        }) != 0) {
+    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the firmware versions"), &current,
+                    [handle](FirmwareVersion& read) {
+                        return Api::rzGetFirmwareVersion(handle, &read.bootVersion, &read.runVersion, &read.fpgaVersion);
+                    })
+        != 0) {
         instrument.close();
         say(OperatorText::tr("Failed to retrieve firmware versions."));
         found.status = NotDetected;
         return true;
     }
-    RzDeviceType type = RzDeviceType(0);
-    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the serial number"),
-                    [&] { return Api::rzGetDeviceInfo(handle, &type, &found.serialNumber); })
+    std::pair<RzDeviceType, int> info{RzDeviceType(0), found.serialNumber};
+    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the serial number"), &info,
+                    [handle](std::pair<RzDeviceType, int>& read) {
+                        return Api::rzGetDeviceInfo(handle, &read.first, &read.second);
+                    })
         != 0) {
         instrument.close();
         say(OperatorText::tr("Failed to retrieve serial number."));
@@ -61,7 +77,8 @@ bool detectOperational(DeviceState& found, const DeviceFamily::LineSink& say)
         return true;
     }
     instrument.close();
-    found.deviceType = int(type);
+    found.serialNumber = info.second;
+    found.deviceType = int(info.first);
     found.status = Operational;
     found.targetVersion = targetVersion(found.deviceType);
     return true;
@@ -71,13 +88,13 @@ bool detectOperational(DeviceState& found, const DeviceFamily::LineSink& say)
 bool detectBootMode(DeviceState& found, const DeviceFamily::LineSink& say)
 {
     OpenedInstrument instrument(closeConfigured);
-    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), [&] { return Api::rzConfigUSBOpenDevice(instrument.handleOut()); }) != 0)
+    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), instrument.handleOut(),
+                    [](int& handle) { return Api::rzConfigUSBOpenDevice(&handle); })
+        != 0)
         return false;
     instrument.closeWhenDone();
     const int handle = instrument.handle();
-    const bool serialRead = Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the serial number"), [&] {
-                                return Api::rzConfigUSBGetDeviceSerial(handle, &found.serialNumber);
-                            }) == 0;
+    const bool serialRead = readSerial(handle, &found.serialNumber) == 0;
     const bool typeRead = readType(handle, &found.deviceType) == 0;
     instrument.close();
     // A restore from unread answers would write another model's images, or
@@ -94,7 +111,9 @@ bool detectBootMode(DeviceState& found, const DeviceFamily::LineSink& say)
 
 Opened openBySerial(int* handle, int serial, int type, QString* line)
 {
-    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), [&] { return Api::rzConfigUSBOpenDeviceBySerial(handle, serial); }) != 0) {
+    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), handle,
+                    [serial](int& opened) { return Api::rzConfigUSBOpenDeviceBySerial(&opened, serial); })
+        != 0) {
         *line = OperatorText::tr("Cannot Find Device");
         return Opened::Failed;
     }
@@ -105,14 +124,16 @@ Opened openBySerial(int* handle, int serial, int type, QString* line)
 
 int bootstrapDevice(int* handle, const char* image)
 {
-    return LibraryThread::run(CallBudget::bootstrap(OperatorText::tr("bootstrapping the instrument")),
-                              [&] { return int(Api::rzConfigUSBBootstrapDevice(handle, image)); });
+    return LibraryThread::runInto(CallBudget::bootstrap(OperatorText::tr("bootstrapping the instrument")), handle,
+                                  [image = std::string(image)](int& opened) {
+                                      return Api::rzConfigUSBBootstrapDevice(&opened, image.c_str());
+                                  });
 }
 
 int serialFromFlash(int handle, int* serial)
 {
-    return Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the serial number from flash"),
-                       [&] { return Api::rzConfigUSBGetSerialFromFlash(handle, serial); });
+    return Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the serial number from flash"), serial,
+                       [handle](int& read) { return Api::rzConfigUSBGetSerialFromFlash(handle, &read); });
 }
 
 // Bootstrapped, the instrument is known by the serial number in its flash
@@ -120,12 +141,11 @@ int serialFromFlash(int handle, int* serial)
 Opened openInBootLoader(int* handle, int serial, int type, const char* bootImage, QString* line)
 {
     int foundSerial = 0;
-    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), [&] { return Api::rzConfigUSBOpenDevice(handle); }) == 0) {
+    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), handle,
+                    [](int& opened) { return Api::rzConfigUSBOpenDevice(&opened); })
+        == 0) {
         int foundType = -1;
-        const bool answered = Call::query(QT_TRANSLATE_NOOP("OperatorText", "reading the serial number"), [&] {
-                                  return Api::rzConfigUSBGetDeviceSerial(*handle, &foundSerial);
-                              }) == 0
-                              && readType(*handle, &foundType) == 0;
+        const bool answered = readSerial(*handle, &foundSerial) == 0 && readType(*handle, &foundType) == 0;
         return answered && foundSerial == serial && foundType == type ? Opened::Yes : Opened::NotChecked;
     }
     if (bootstrapDevice(handle, bootImage) == 0) {

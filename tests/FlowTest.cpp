@@ -6,6 +6,7 @@
 #include "workflows/FirmwareWriteFlow.h"
 #include "workflows/UpdaterSession.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <cstdio>
@@ -34,6 +35,9 @@ DeviceFamily fakeFamily(DeviceFamily::Opened opening, const QString& failing)
         calls.updateEstimate = ComponentCalls::Seconds(1);
         calls.clear = [component, failing](int, double*) {
             record("clear " + component);
+            // A cleaner of the temporary folder, while the library works in it.
+            if (failing == "vanish at clear " + component)
+                QDir(QDir::currentPath()).removeRecursively();
             return failing == "clear " + component ? 5 : 0;
         };
         calls.write = [component, failing](int, const char* image, int serial, double*) {
@@ -46,8 +50,10 @@ DeviceFamily fakeFamily(DeviceFamily::Opened opening, const QString& failing)
         components.push_back(calls);
     }
     DeviceFamily::Calls calls;
-    calls.openForUpdate = [opening](int* handle, int serial, int type, QString* line) {
+    calls.openForUpdate = [opening, failing](int* handle, int serial, int type, QString* line) {
         record(QStringLiteral("open %1 %2").arg(serial).arg(type));
+        if (failing == "vanish at open")
+            QDir(QDir::currentPath()).removeRecursively();
         *handle = 7;
         *line = QStringLiteral("Cannot Find Device");
         return opening;
@@ -111,6 +117,17 @@ void FlowTest::updateThroughTheFamily_data()
         << int(DeviceFamily::Opened::Yes) << "clear boot"
         << QStringList{"Updating boot, estimated 1 second.", "Failed Clearing"} + failureLines << QStringList{"open 12345 0", "clear boot"}
         << 1;
+    const QString unusable = "The verified copy of the firmware cannot be used (%1 is gone); "
+                             "the device library was not called.";
+    QTest::newRow("private copies gone before the first erase")
+        << int(DeviceFamily::Opened::Yes) << "vanish at open"
+        << QStringList{unusable.arg("PRIVATE")} + failureLines << QStringList{"open 12345 0"} << 4;
+    QTest::newRow("private copies gone after an erase")
+        << int(DeviceFamily::Opened::Yes) << "vanish at clear fpga"
+        << QStringList{"Updating boot, estimated 1 second.", "Skipping run, already current version.",
+                       "Updating fpga, estimated 1 second.",
+                       unusable.arg("PRIVATE/firmware/RZ610R-FPGA-v10.rbf")} + failureLines
+        << QStringList{"open 12345 0", "clear boot", boot, "clear fpga"} << 1;
 }
 
 // The session checks, then the worker builds its steps from the catalogue's
@@ -131,7 +148,10 @@ void FlowTest::updateThroughTheFamily()
     UpdaterSession session(frontEnd);
     const int ended = session.run(UpdaterSession::Command::Update);
     DeviceFamily::replace(Connection::Usb, nullptr);
-    QCOMPARE(frontEnd.linesAfter("Updating Firmware"), lines);
+    // The private folder's name is the process's own.
+    const QStringList shown = frontEnd.linesAfter("Updating Firmware")
+                                  .replaceInStrings(QRegularExpression("/[^ ]*/rz-firmware-updater-\\d+-\\w{6}"), "PRIVATE");
+    QCOMPARE(shown, lines);
     QCOMPARE(familyCalls, calls);
     QCOMPARE(ended, exitCode);
 }

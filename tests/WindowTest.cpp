@@ -393,7 +393,7 @@ void WindowTest::fpgaProgressIsShownOnlyWhileAStepRuns()
 {
     FpgaProgress progress;
     QCOMPARE(progress.percent(), -1);
-    double* value = progress.begin();
+    double* value = progress.begin().get();
     QCOMPARE(*value, 0.0);
     *value = 37.9;
     QCOMPARE(progress.percent(), 37);

@@ -11,7 +11,7 @@
 #include "workflows/UpdateDeviceThread.h"
 #include "workflows/WorkerRunner.h"
 
-#include <memory>
+#include <optional>
 
 namespace {
 
@@ -32,33 +32,35 @@ const Procedure restoring{
     QT_TRANSLATE_NOOP("OperatorText", "Performing Device Restore\nDO NOT UNPLUG DEVICE\nThis process will take up to 10 "
                                       "minutes\nPlease Wait...")};
 
-// A call the library never returned from may still write the FPGA's
-// progress figure into the worker, and read the verified copies it holds:
-// once a call was abandoned, the worker stays until the program ends.
-void keepIfAbandoned(std::unique_ptr<FirmwareWriterThread> worker)
+// The notice of a stop that waits for the write: how long the step under
+// way may still take, when a call is under way.
+QString stopNotice()
 {
-    if (LibraryThread::abandoned())
-        (void)worker.release();
+    const std::optional<CallBudget::Milliseconds> left = LibraryThread::timeLeft();
+    if (!left)
+        return WriteGuard::noticeLine();
+    return OperatorText::tr("Firmware is being written; stopping now could leave the instrument unusable. "
+                            "The updater will stop when this step ends, in at most %1.")
+        .arg(CallBudget::describeAtMost(*left));
 }
 
 } // namespace
 
+// A call the library never returned from owns what it touches, and the
+// worker's private copies are removed with it: the worker goes whatever
+// the outcome.
 FlowOutcome FirmwareWriteFlow::update(FrontEnd& frontEnd, const DeviceState& state, qint64* attemptId)
 {
-    auto worker = std::make_unique<UpdateDeviceThread>();
-    const FlowOutcome outcome = FirmwareWriteFlow(frontEnd, updating.action, updating.heading, updating.busyText)
-                                    .run(*worker, state, attemptId);
-    keepIfAbandoned(std::move(worker));
-    return outcome;
+    UpdateDeviceThread worker;
+    return FirmwareWriteFlow(frontEnd, updating.action, updating.heading, updating.busyText)
+        .run(worker, state, attemptId);
 }
 
 FlowOutcome FirmwareWriteFlow::restore(FrontEnd& frontEnd, const DeviceState& state, qint64* attemptId)
 {
-    auto worker = std::make_unique<RestoreDeviceThread>();
-    const FlowOutcome outcome = FirmwareWriteFlow(frontEnd, restoring.action, restoring.heading, restoring.busyText)
-                                    .run(*worker, state, attemptId);
-    keepIfAbandoned(std::move(worker));
-    return outcome;
+    RestoreDeviceThread worker;
+    return FirmwareWriteFlow(frontEnd, restoring.action, restoring.heading, restoring.busyText)
+        .run(worker, state, attemptId);
 }
 
 FirmwareWriteFlow::FirmwareWriteFlow(FrontEnd& frontEnd, const char* action, const char* heading, const char* busyText)
@@ -69,6 +71,19 @@ FirmwareWriteFlow::FirmwareWriteFlow(FrontEnd& frontEnd, const char* action, con
 
 FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceState& state, qint64* attemptId)
 {
+    // Suspending, powering off or stopping the program while an image is
+    // written could leave the instrument unusable.
+    const SleepInhibitor noSleep;
+    // From the heading to the record's end, a stop is the flow's to act on.
+    // Before the first erase it ends the write at once, and the worker says
+    // so; after it, the stop waits for the last write or a call's budget,
+    // and the notice says how long that may be.
+    const WriteGuard noStop([this](const QString& line) {
+        if (line != WriteGuard::noticeLine())
+            frontEnd.addLine(line);
+        else if (LibraryThread::stopAsked())
+            frontEnd.addLine(stopNotice());
+    });
     frontEnd.addLine(QString());
     frontEnd.addLine(heading);
     frontEnd.addLine(QString());
@@ -77,20 +92,8 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceSta
     describeAttempt(worker, state);
     LineRelay relay(frontEnd);
     QObject::connect(&worker, SIGNAL(addLine(QString)), &relay, SLOT(addLine(QString)));
-    {
-        // Suspending, powering off or stopping the program while an image is
-        // written could leave the instrument unusable.
-        const SleepInhibitor noSleep;
-        // A call already past its estimate may never return: once a stop is
-        // asked for, it is abandoned rather than waited for.
-        const WriteGuard noStop([this](const QString& line) {
-            frontEnd.addLine(line);
-            if (WriteGuard::stopRequested())
-                LibraryThread::stopAsked();
-        });
-        frontEnd.syncLog();
-        WorkerRunner::run(worker, &relay, [&] { frontEnd.showPercent(worker.progress.percent()); });
-    }
+    frontEnd.syncLog();
+    WorkerRunner::run(worker, &relay, [&] { frontEnd.showPercent(worker.progress.percent()); });
     if (attemptId)
         *attemptId = worker.attemptId;
     if (worker.erasedAny())
@@ -107,9 +110,9 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceSta
     frontEnd.endBusy();
     if (worker.success)
         return FlowOutcome::Done;
-    if (LibraryThread::abandoned())
-        return FlowOutcome::Stalled;
-    return worker.refused ? FlowOutcome::Refused : FlowOutcome::Failed;
+    if (worker.refused)
+        return FlowOutcome::Refused;
+    return LibraryThread::abandoned() ? FlowOutcome::Stalled : FlowOutcome::Failed;
 }
 
 void FirmwareWriteFlow::clearRecord(const DeviceState& state)

@@ -3,6 +3,7 @@
 #include "catalogue/OperatorText.h"
 #include "families/LibraryThread.h"
 #include "host/PendingUpdate.h"
+#include "host/WriteGuard.h"
 #include "workflows/UpdateHistory.h"
 
 FirmwareWriterThread::FirmwareWriterThread()
@@ -18,8 +19,11 @@ bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, int& ha
 {
     const bool resuming = unskipUnfinished(steps);
     erased = false;
-    if (!imagesUsable(steps) || !openWithCopies(handle, open) || !recordPending(steps))
+    if (!imagesUsable(steps) || stopHonoured() || !openWithCopies(handle, open) || !recordPending(steps)) {
+        if (stopped)
+            recordStop(steps, resuming);
         return false;
+    }
     if (componentsWritten(steps).isEmpty())
         return writeAll(handle, steps, finish);
     UpdateHistory history([this](const QString& line) { emit addLine(line); });
@@ -27,11 +31,64 @@ bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, int& ha
     const bool written = writeAll(handle, steps, finish);
     // A call that never returned leaves the instrument as it was then:
     // neither written nor failed, and the record stays for the next run.
-    if (LibraryThread::abandoned())
+    if (LibraryThread::abandoned() && erased)
         history.interrupt(attemptId, failureLine);
     else
         history.finish(attemptId, written, failureLine);
+    // Nothing was erased: the instrument is as it was, and a record this run
+    // made would only send the next one to rewrite it.
+    if (!erased && !resuming)
+        forgetPending();
     return written;
+}
+
+// A stop is an end the history keeps, like a write's: the attempt was
+// started, and ended before anything was erased.
+void FirmwareWriterThread::recordStop(const std::vector<WriteStep>& steps, bool resuming)
+{
+    if (componentsWritten(steps).isEmpty())
+        return;
+    UpdateHistory history([this](const QString& line) { emit addLine(line); });
+    attemptId = history.begin(describeAttempt(steps), resuming);
+    history.finish(attemptId, false, failureLine);
+}
+
+void FirmwareWriterThread::forgetPending()
+{
+    const QString left = PendingUpdate(state.deviceType, state.serialNumber).remove();
+    if (!left.isEmpty())
+        emit addLine(OperatorText::tr("Could not clear the update record: %1").arg(left));
+}
+
+// Checked between the steps that come before the first erase, and by the
+// library's door during a call: a stop then erases nothing.
+bool FirmwareWriterThread::stopHonoured()
+{
+    if (erased || !(WriteGuard::stopRequested() || LibraryThread::stoppedBeforeErasing()))
+        return false;
+    honourStop();
+    return true;
+}
+
+void FirmwareWriterThread::honourStop()
+{
+    if (stopped)
+        return;
+    stopped = true;
+    refused = true;
+    reportFailure(OperatorText::tr("Stopped before anything was erased."));
+}
+
+// The first erase is where a stop stops being honoured at once: from then
+// on it waits for the procedure's last write.
+bool FirmwareWriterThread::mayErase()
+{
+    if (erased)
+        return true;
+    if (!WriteGuard::stopRequested() && LibraryThread::beginErasing())
+        return true;
+    honourStop();
+    return false;
 }
 
 // The open may bootstrap the instrument with the boot image, which the
@@ -39,7 +96,27 @@ bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, int& ha
 bool FirmwareWriterThread::openWithCopies(int& handle, const std::function<bool(int&)>& open)
 {
     const VerifiedImages::Inside copies(*images.images());
+    if (!copiesIntact(copies, QString()))
+        return false;
     return open(handle);
+}
+
+// Only bytes that were verified reach the library: when the private folder
+// could not be entered or a copy is no longer the file that was made (a
+// cleaner of the temporary folder, say), the call is not made. Before the
+// first erase that refuses the write; after it, the step fails.
+bool FirmwareWriterThread::copiesIntact(const VerifiedImages::Inside& inside, const QString& image)
+{
+    QString problem = inside.problem();
+    if (problem.isEmpty())
+        problem = images.images()->problemWith(image);
+    if (problem.isEmpty())
+        return true;
+    reportFailure(OperatorText::tr("The verified copy of the firmware cannot be used (%1); "
+                                   "the device library was not called.")
+                      .arg(problem));
+    refused = refused || !erased;
+    return false;
 }
 
 bool FirmwareWriterThread::imagesUsable(const std::vector<WriteStep>& steps)
@@ -105,24 +182,29 @@ bool FirmwareWriterThread::writeAll(int handle, const std::vector<WriteStep>& st
                                     const std::function<int(int)>& finish)
 {
     const VerifiedImages::Inside copies(*images.images());
+    if (!copiesIntact(copies, QString()))
+        return false;
     for (const WriteStep& step : steps) {
-        if (!write(handle, step))
+        if (!write(handle, step, copies))
             return false;
     }
     return !failed(finish(handle), OperatorText::tr("Failed presetting the instrument."));
 }
 
-bool FirmwareWriterThread::write(int handle, const WriteStep& step)
+bool FirmwareWriterThread::write(int handle, const WriteStep& step, const VerifiedImages::Inside& copies)
 {
     if (step.skipped) {
         emitAndPause(step.skipLine);
         return true;
     }
+    if (!mayErase())
+        return false;
     emit addLine(step.announce);
-    double* percent = step.showsProgress ? progress.begin() : nullptr;
+    const WriteStep::Progress percent = step.showsProgress ? progress.begin() : nullptr;
     erased = true;
     const bool written = !failed(step.clear(handle, percent), step.clearFailed)
-                         && !failed(step.write(handle, step.image.c_str(), percent), step.writeFailed);
+                         && copiesIntact(copies, QString::fromStdString(step.image))
+                         && !failed(step.write(handle, step.image, percent), step.writeFailed);
     if (step.showsProgress)
         progress.end();
     return written;
@@ -143,10 +225,11 @@ std::vector<WriteStep> FirmwareWriterThread::steps(const DeviceFamily& family, P
         row.image = component.imagePath(state.targetVersion);
         const int serial = procedure == Restore || calls->updatePassesSerial ? state.serialNumber : -1;
         const CallBudget::Seconds estimate = procedure == Update ? calls->updateEstimate : calls->restoreEstimate;
-        row.clear = [calls, estimate](int handle, double* progress) {
+        row.clear = [calls, estimate](int handle, const WriteStep::Progress& progress) {
             return calls->timedClear(handle, progress, estimate);
         };
-        row.write = [calls, serial, estimate](int handle, const char* image, double* progress) {
+        row.write = [calls, serial, estimate](int handle, const std::string& image,
+                                              const WriteStep::Progress& progress) {
             return calls->timedWrite(handle, image, serial, progress, estimate);
         };
         row.showsProgress = calls->showsProgress;
@@ -171,6 +254,8 @@ std::vector<WriteStep> FirmwareWriterThread::steps(const DeviceFamily& family, P
 // it would give it another's identity.
 bool FirmwareWriterThread::hasOpened(DeviceFamily::Opened opened, const QString& line)
 {
+    if (stopHonoured())
+        return false;
     if (opened == DeviceFamily::Opened::Yes)
         return true;
     if (stoppedAnswering())
@@ -189,7 +274,7 @@ bool FirmwareWriterThread::failed(int status, const QString& line)
 {
     if (status == 0)
         return false;
-    if (stoppedAnswering())
+    if (stopHonoured() || stoppedAnswering())
         return true;
     reportFailure(line);
     return true;

@@ -82,10 +82,24 @@ private:
     UpdateAttempt describeAttempt(const std::vector<WriteStep>& steps) const;
     static QStringList componentsWritten(const std::vector<WriteStep>& steps);
     bool writeAll(int handle, const std::vector<WriteStep>& steps, const std::function<int(int)>& finish);
-    bool write(int handle, const WriteStep& step);
+    bool write(int handle, const WriteStep& step, const VerifiedImages::Inside& copies);
+    // False, after its line, when the private folder was not entered or the
+    // copy of `image` (every copy, for an empty name) is not what was verified.
+    bool copiesIntact(const VerifiedImages::Inside& inside, const QString& image);
+    // A stop before the first erase ends the write there, erasing nothing:
+    // true, after its line, when one was asked for.
+    bool stopHonoured();
+    void honourStop();
+    // Whether the first erase may begin: false, after the stop's line, when a
+    // stop came first. Always true once something was erased.
+    bool mayErase();
+    void recordStop(const std::vector<WriteStep>& steps, bool resuming);
+    // The pending record this run made, for an instrument nothing was erased on.
+    void forgetPending();
 
     ImageCheck images;
-    bool erased = false; // a clear was sent to the instrument
+    bool erased = false;  // a clear was sent to the instrument
+    bool stopped = false; // a stop ended the write before the first erase
 };
 
 #endif

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-double* FpgaProgress::begin()
+std::shared_ptr<double> FpgaProgress::begin()
 {
     const double zero = 0.0;
-    __atomic_store(&value, &zero, __ATOMIC_RELAXED);
+    __atomic_store(value.get(), &zero, __ATOMIC_RELAXED);
     running.store(true);
-    return &value;
+    return value;
 }
 
 void FpgaProgress::end()
@@ -22,7 +22,7 @@ int FpgaProgress::percent() const
     // The library writes the double while the GUI reads it: an atomic load
     // never sees half a value. An odd value is shown as a plausible one.
     double current = 0.0;
-    __atomic_load(&value, &current, __ATOMIC_RELAXED);
+    __atomic_load(value.get(), &current, __ATOMIC_RELAXED);
     if (!std::isfinite(current) || current < 0.0)
         return 0;
     return current > 100.0 ? 100 : static_cast<int>(current);

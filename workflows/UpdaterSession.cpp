@@ -123,11 +123,12 @@ int UpdaterSession::exitFor(FlowOutcome outcome)
     return ExitFailed;
 }
 
-// A stop was put off until the write ended: 128 + the signal's number
-// says the program was stopped, but only after a write that succeeded.
+// 128 + the signal's number says the program was stopped: after a write
+// that succeeded, or before anything was erased. A write that failed or a
+// call that stopped answering says so instead.
 int UpdaterSession::exitCode() const
 {
-    if (WriteGuard::stopRequested() && commandExit == ExitDone)
+    if (WriteGuard::stopRequested() && (commandExit == ExitDone || outcome == FlowOutcome::Refused))
         return WriteGuard::stopExitCode();
     return commandExit;
 }

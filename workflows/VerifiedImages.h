@@ -4,8 +4,11 @@
 #include "host/FileDescriptor.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
+
+#include <sys/types.h>
 
 // Copies of the images that passed the check, where nobody else can change
 // them: a folder only this process's account can enter (0700), removed with
@@ -13,7 +16,8 @@
 // is opened once; the bytes hashed are the bytes copied. The device library
 // still gets the names it always gets (./firmware/NAME, relative to the
 // working folder) while an Inside lives, so a release folder changed after
-// the check changes nothing that is written.
+// the check changes nothing that is written. The folder's name carries the
+// process's id, so that a later run can remove one whose process is gone.
 class VerifiedImages
 {
 public:
@@ -24,7 +28,7 @@ public:
     Q_DISABLE_COPY(VerifiedImages)
 
     // False, with the reason, when the folder could not be made.
-    bool isValid() const { return folder.isValid(); }
+    bool isValid() const { return folder.isValid() && handle.isOpen(); }
     QString errorString() const { return folder.errorString(); }
 
     // Copies the image at `path` (a name under ./firmware) and gives the
@@ -34,10 +38,16 @@ public:
     // Removes the copy of an image that did not pass.
     void drop(const QString& path);
 
+    // Empty while the copy of `path` (every copy, for an empty path) is the
+    // very file that was made and verified; otherwise what is wrong.
+    QString problemWith(const QString& path) const;
+
     // While one lives, the process's working folder is the private folder,
     // so the library reads the copies by the usual names. The working folder
     // is the whole process's: no other thread may use a relative path
     // meanwhile (the GUI thread only relays lines, through open files).
+    // Once a call was abandoned the working folder stays there: the call
+    // may still open an image by name, and must find the copy or nothing.
     class Inside
     {
     public:
@@ -46,14 +56,30 @@ public:
 
         Q_DISABLE_COPY(Inside)
 
+        // Empty once the private folder is the working folder; otherwise why not.
+        QString problem() const { return why; }
+
     private:
         FileDescriptor previous;
+        QString why;
     };
 
 private:
+    struct Copy
+    {
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = 0;
+    };
+
     QString copyPath(const QString& path) const;
+    QString problemWithCopy(const QString& path, const Copy& made) const;
+    // Folders of earlier runs whose process no longer exists.
+    static void removeLeftBehind();
 
     QTemporaryDir folder;
+    FileDescriptor handle; // the folder made, whatever its name comes to hold
+    QMap<QString, Copy> copies;
 };
 
 #endif

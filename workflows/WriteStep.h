@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 // One component's clear-then-write, as a row: the update and the restore
@@ -12,8 +13,10 @@
 // the library reads the copies.
 struct WriteStep
 {
-    using Clear = std::function<int(int handle, double* progress)>;
-    using Write = std::function<int(int handle, const char* image, double* progress)>;
+    // The progress figure is shared with the call; null where none is shown.
+    using Progress = std::shared_ptr<double>;
+    using Clear = std::function<int(int handle, const Progress& progress)>;
+    using Write = std::function<int(int handle, const std::string& image, const Progress& progress)>;
 
     QString component;   // "boot", "run", "fx3" or "fpga", as records name it
     QString announce;    // the line before the clear

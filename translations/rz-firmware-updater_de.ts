@@ -508,10 +508,6 @@ Bitte warten...</translation>
         <translation>der Abfrage der Version der Gerätebibliothek</translation>
     </message>
     <message>
-        <source>The instrument stopped answering while %1: no answer for %2, and a stop was asked for.</source>
-        <translation>Das Gerät antwortet nicht mehr bei %1: seit %2 keine Antwort, und ein Abbruch wurde angefordert.</translation>
-    </message>
-    <message>
         <source>The instrument stopped answering while %1: no answer for %2.</source>
         <translation>Das Gerät antwortet nicht mehr bei %1: seit %2 keine Antwort.</translation>
     </message>
@@ -660,10 +656,6 @@ Bitte warten...</translation>
         <translation>Aktualisierungen werden nur für dieses Konto aufgezeichnet: %1</translation>
     </message>
     <message>
-        <source>cannot create the folder %1</source>
-        <translation>Ordner %1 kann nicht angelegt werden</translation>
-    </message>
-    <message>
         <source>Cannot take the updater lock: %1</source>
         <translation>Die Sperre der Firmware-Aktualisierung kann nicht gesetzt werden: %1</translation>
     </message>
@@ -710,6 +702,34 @@ Bitte warten...</translation>
     <message>
         <source>Could not record the device library&apos;s calls: %1: %2</source>
         <translation>Die Aufrufe der Gerätebibliothek konnten nicht aufgezeichnet werden: %1: %2</translation>
+    </message>
+    <message>
+        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when this step ends, in at most %1.</source>
+        <translation>Die Firmware wird geschrieben; ein Abbruch jetzt könnte das Gerät unbrauchbar machen. Die Aktualisierung wird beendet, sobald dieser Schritt abgeschlossen ist, spätestens in %1.</translation>
+    </message>
+    <message>
+        <source>Stopped before anything was erased.</source>
+        <translation>Abgebrochen, bevor etwas gelöscht wurde.</translation>
+    </message>
+    <message>
+        <source>The verified copy of the firmware cannot be used (%1); the device library was not called.</source>
+        <translation>Die geprüfte Kopie der Firmware kann nicht verwendet werden (%1); die Gerätebibliothek wurde nicht aufgerufen.</translation>
+    </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1 ist verschwunden</translation>
+    </message>
+    <message>
+        <source>%1 was changed</source>
+        <translation>%1 wurde verändert</translation>
+    </message>
+    <message>
+        <source>cannot enter %1: %2</source>
+        <translation>%1 kann nicht betreten werden: %2</translation>
+    </message>
+    <message>
+        <source>RZ_STALL_SCALE must be a number from 0.001 to 1000, not &quot;%1&quot;.</source>
+        <translation>RZ_STALL_SCALE muss eine Zahl von 0,001 bis 1000 sein, nicht „%1“.</translation>
     </message>
 </context>
 <context>

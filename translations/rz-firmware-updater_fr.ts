@@ -508,10 +508,6 @@ Veuillez patienter...</translation>
         <translation>l&apos;interrogation de la bibliothèque de l&apos;appareil sur sa version</translation>
     </message>
     <message>
-        <source>The instrument stopped answering while %1: no answer for %2, and a stop was asked for.</source>
-        <translation>L&apos;instrument a cessé de répondre pendant %1 : aucune réponse depuis %2, et un arrêt a été demandé.</translation>
-    </message>
-    <message>
         <source>The instrument stopped answering while %1: no answer for %2.</source>
         <translation>L&apos;instrument a cessé de répondre pendant %1 : aucune réponse depuis %2.</translation>
     </message>
@@ -660,10 +656,6 @@ Veuillez patienter...</translation>
         <translation>Les mises à jour ne sont enregistrées que pour ce compte : %1</translation>
     </message>
     <message>
-        <source>cannot create the folder %1</source>
-        <translation>impossible de créer le dossier %1</translation>
-    </message>
-    <message>
         <source>Cannot take the updater lock: %1</source>
         <translation>Impossible de prendre le verrou du programme de mise à jour : %1</translation>
     </message>
@@ -710,6 +702,34 @@ Veuillez patienter...</translation>
     <message>
         <source>Could not record the device library&apos;s calls: %1: %2</source>
         <translation>Impossible d&apos;enregistrer les appels à la bibliothèque de l&apos;appareil : %1 : %2</translation>
+    </message>
+    <message>
+        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when this step ends, in at most %1.</source>
+        <translation>Le micrologiciel est en cours d&apos;écriture ; l&apos;arrêter maintenant pourrait rendre l&apos;instrument inutilisable. Le programme s&apos;arrêtera à la fin de cette étape, dans %1 au plus.</translation>
+    </message>
+    <message>
+        <source>Stopped before anything was erased.</source>
+        <translation>Arrêté avant que quoi que ce soit ne soit effacé.</translation>
+    </message>
+    <message>
+        <source>The verified copy of the firmware cannot be used (%1); the device library was not called.</source>
+        <translation>La copie vérifiée du micrologiciel ne peut pas être utilisée (%1) ; la bibliothèque de l&apos;appareil n&apos;a pas été appelée.</translation>
+    </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1 a disparu</translation>
+    </message>
+    <message>
+        <source>%1 was changed</source>
+        <translation>%1 a été modifié</translation>
+    </message>
+    <message>
+        <source>cannot enter %1: %2</source>
+        <translation>impossible d&apos;entrer dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>RZ_STALL_SCALE must be a number from 0.001 to 1000, not &quot;%1&quot;.</source>
+        <translation>RZ_STALL_SCALE doit être un nombre de 0,001 à 1000, et non « %1 ».</translation>
     </message>
 </context>
 <context>

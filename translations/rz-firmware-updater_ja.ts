@@ -506,10 +506,6 @@ Please Wait...</source>
         <translation>デバイスライブラリのバージョンの問い合わせ</translation>
     </message>
     <message>
-        <source>The instrument stopped answering while %1: no answer for %2, and a stop was asked for.</source>
-        <translation>%1中に機器が応答しなくなりました: %2 応答がなく、停止が要求されました。</translation>
-    </message>
-    <message>
         <source>The instrument stopped answering while %1: no answer for %2.</source>
         <translation>%1中に機器が応答しなくなりました: %2 応答がありません。</translation>
     </message>
@@ -658,10 +654,6 @@ Please Wait...</source>
         <translation>更新はこのアカウントにのみ記録されます: %1</translation>
     </message>
     <message>
-        <source>cannot create the folder %1</source>
-        <translation>フォルダー %1 を作成できません</translation>
-    </message>
-    <message>
         <source>Cannot take the updater lock: %1</source>
         <translation>更新ツールのロックを取得できません: %1</translation>
     </message>
@@ -708,6 +700,34 @@ Please Wait...</source>
     <message>
         <source>Could not record the device library&apos;s calls: %1: %2</source>
         <translation>デバイスライブラリの呼び出しを記録できませんでした: %1: %2</translation>
+    </message>
+    <message>
+        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when this step ends, in at most %1.</source>
+        <translation>ファームウェアを書き込み中です。今停止すると機器が使用できなくなるおそれがあります。この手順が終わった時点で更新ツールを停止します（最長で残り%1）。</translation>
+    </message>
+    <message>
+        <source>Stopped before anything was erased.</source>
+        <translation>何も消去する前に停止しました。</translation>
+    </message>
+    <message>
+        <source>The verified copy of the firmware cannot be used (%1); the device library was not called.</source>
+        <translation>検証済みのファームウェアのコピーを使用できません（%1）。デバイスライブラリは呼び出されませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1 がなくなりました</translation>
+    </message>
+    <message>
+        <source>%1 was changed</source>
+        <translation>%1 が変更されました</translation>
+    </message>
+    <message>
+        <source>cannot enter %1: %2</source>
+        <translation>%1 に入れません: %2</translation>
+    </message>
+    <message>
+        <source>RZ_STALL_SCALE must be a number from 0.001 to 1000, not &quot;%1&quot;.</source>
+        <translation>RZ_STALL_SCALE は 0.001 から 1000 までの数値でなければなりません（「%1」は使えません）。</translation>
     </message>
 </context>
 <context>

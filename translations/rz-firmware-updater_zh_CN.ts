@@ -506,10 +506,6 @@ Please Wait...</source>
         <translation>查询设备库版本</translation>
     </message>
     <message>
-        <source>The instrument stopped answering while %1: no answer for %2, and a stop was asked for.</source>
-        <translation>仪器在 %1 时停止响应：%2 无响应，且已请求停止。</translation>
-    </message>
-    <message>
         <source>The instrument stopped answering while %1: no answer for %2.</source>
         <translation>仪器在 %1 时停止响应：%2 无响应。</translation>
     </message>
@@ -658,10 +654,6 @@ Please Wait...</source>
         <translation>更新仅记录在此账户下：%1</translation>
     </message>
     <message>
-        <source>cannot create the folder %1</source>
-        <translation>无法创建文件夹 %1</translation>
-    </message>
-    <message>
         <source>Cannot take the updater lock: %1</source>
         <translation>无法获取更新程序锁：%1</translation>
     </message>
@@ -708,6 +700,34 @@ Please Wait...</source>
     <message>
         <source>Could not record the device library&apos;s calls: %1: %2</source>
         <translation>无法记录设备库的调用：%1：%2</translation>
+    </message>
+    <message>
+        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when this step ends, in at most %1.</source>
+        <translation>正在写入固件；现在停止可能导致仪器无法使用。此步骤结束后更新程序将停止，最多还需 %1。</translation>
+    </message>
+    <message>
+        <source>Stopped before anything was erased.</source>
+        <translation>已在擦除任何内容之前停止。</translation>
+    </message>
+    <message>
+        <source>The verified copy of the firmware cannot be used (%1); the device library was not called.</source>
+        <translation>无法使用已校验的固件副本（%1）；未调用设备库。</translation>
+    </message>
+    <message>
+        <source>%1 is gone</source>
+        <translation>%1 已不存在</translation>
+    </message>
+    <message>
+        <source>%1 was changed</source>
+        <translation>%1 已被更改</translation>
+    </message>
+    <message>
+        <source>cannot enter %1: %2</source>
+        <translation>无法进入 %1：%2</translation>
+    </message>
+    <message>
+        <source>RZ_STALL_SCALE must be a number from 0.001 to 1000, not &quot;%1&quot;.</source>
+        <translation>RZ_STALL_SCALE 必须是 0.001 到 1000 之间的数字，而不是“%1”。</translation>
     </message>
 </context>
 <context>

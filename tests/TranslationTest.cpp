@@ -106,6 +106,7 @@ void TranslationTest::germanDesktopReadsGermanWhileTheSessionLogKeepsEnglish()
     QVERIFY(driver.logLines().contains(QStringLiteral("Bitte lesen Sie die folgenden Hinweise, bevor Sie fortfahren.")));
     QVERIFY(!driver.logLines().contains(QStringLiteral("Please read below before continuing.")));
 
+    driver.panel()->syncLog(); // lines are written on the log's own thread
     QFile sessionLog(driver.panel()->sessionLogPath());
     QVERIFY(sessionLog.open(QIODevice::ReadOnly));
     const QString kept = QString::fromUtf8(sessionLog.readAll());

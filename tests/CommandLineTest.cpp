@@ -340,7 +340,8 @@ void CommandLineTest::stopsWaitForTheWriteOrItsBudget()
     SimulatedInstrument instrument;
     instrument.create(usbModel("RZ610R", 4, 5, 9) + device);
     const QString temporary = instrument.path("tmp");
-    QVERIFY(QDir().mkpath(temporary));
+    // Left by a run whose process is gone (no process has that id).
+    QVERIFY(QDir().mkpath(temporary + "/rz-firmware-updater-999999999-a1B2c3/firmware"));
     UpdaterRun run({"update"}, true, {{"RZ_STALL_SCALE", "0.01"}, {"TMPDIR", temporary}});
     QByteArray seen;
     if (when.startsWith("line ")) {

@@ -1,5 +1,7 @@
 #include "catalogue/ChecksumList.h"
 
+#include "catalogue/PlantedFile.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -8,6 +10,9 @@
 namespace {
 
 constexpr int hexDigestLength = 64;
+
+// A release's list names a dozen images; a larger file is no such list.
+constexpr qint64 longestList = 1024 * 1024;
 
 bool isHexDigest(const QByteArray& text)
 {
@@ -24,10 +29,11 @@ bool isHexDigest(const QByteArray& text)
 
 bool ChecksumList::load(const QString& folder)
 {
-    QFile file(QDir(folder).filePath(fileName()));
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray text;
+    QString ignored;
+    if (PlantedFile::read(QDir(folder).filePath(fileName()), longestList, &text, &ignored) != PlantedFile::Found::File)
         return false;
-    parse(file.readAll());
+    parse(text);
     return true;
 }
 

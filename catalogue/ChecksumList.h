@@ -13,8 +13,9 @@ class ChecksumList
 public:
     static QString fileName() { return QStringLiteral("SHA256SUMS"); }
 
-    // Reads FOLDER/SHA256SUMS. False when it cannot be read; lines that are
-    // not digest lines are left out, so they never match an image.
+    // Reads FOLDER/SHA256SUMS. False when it cannot be read, or is no
+    // regular file of sane size (see PlantedFile); lines that are not digest
+    // lines are left out, so they never match an image.
     bool load(const QString& folder);
     // The same from the list's text, as read once for its signature.
     void parse(const QByteArray& text);

@@ -1,10 +1,10 @@
 #include "catalogue/SignedRelease.h"
 
 #include "catalogue/MinisignSignature.h"
+#include "catalogue/PlantedFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 
 #include <sodium.h>
 
@@ -16,17 +16,6 @@ namespace {
 // is not read into memory.
 constexpr qint64 longestFile = 1024 * 1024;
 
-enum class Read { Done, Missing, TooLong };
-
-Read readSmallFile(const QString& path, QByteArray* contents)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Read::Missing;
-    *contents = file.read(longestFile + 1);
-    return contents->size() > longestFile ? Read::TooLong : Read::Done;
-}
-
 } // namespace
 
 SignedRelease SignedRelease::verify(const QString& folder, const TrustedKeys& keys)
@@ -34,12 +23,19 @@ SignedRelease SignedRelease::verify(const QString& folder, const TrustedKeys& ke
     const QDir dir(folder);
     QByteArray listText;
     QByteArray signatureText;
-    const Read list = readSmallFile(dir.filePath(ChecksumList::fileName()), &listText);
-    const Read signatureFile = readSmallFile(dir.filePath(signatureFileName()), &signatureText);
-    if (list == Read::Missing || signatureFile == Read::Missing)
+    QString problem;
+    const PlantedFile::Found list =
+        PlantedFile::read(dir.filePath(ChecksumList::fileName()), longestFile, &listText, &problem);
+    if (list == PlantedFile::Found::Unusable)
+        return unreadable(problem);
+    const PlantedFile::Found signatureFile =
+        PlantedFile::read(dir.filePath(signatureFileName()), longestFile, &signatureText, &problem);
+    if (signatureFile == PlantedFile::Found::Unusable)
+        return unreadable(problem);
+    if (list == PlantedFile::Found::None || signatureFile == PlantedFile::Found::None)
         return SignedRelease(Verdict::Unsigned);
     const std::optional<MinisignSignature> signature = MinisignSignature::parse(signatureText);
-    if (list == Read::TooLong || !signature || sodium_init() < 0)
+    if (!signature || sodium_init() < 0)
         return SignedRelease(Verdict::Untrusted);
     for (const MinisignPublicKey& key : keys.withId(signature->keyId())) {
         if (!signature->holdsFor(listText, key))
@@ -52,4 +48,11 @@ SignedRelease SignedRelease::verify(const QString& folder, const TrustedKeys& ke
         return release;
     }
     return SignedRelease(Verdict::Untrusted);
+}
+
+SignedRelease SignedRelease::unreadable(const QString& problem)
+{
+    SignedRelease release(Verdict::Unreadable);
+    release.unreadableFile = problem;
+    return release;
 }

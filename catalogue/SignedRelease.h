@@ -15,8 +15,9 @@ class SignedRelease
 public:
     enum class Verdict {
         Verified,
-        Unsigned,  // no list, or no signature
-        Untrusted, // a bad or unknown signature, or a list changed since signing
+        Unsigned,   // no list, or no signature
+        Untrusted,  // a bad or unknown signature, or a list changed since signing
+        Unreadable, // the list or the signature is no regular file of sane size, see problem()
     };
 
     static QString signatureFileName() { return ChecksumList::fileName() + QStringLiteral(".minisig"); }
@@ -31,15 +32,19 @@ public:
     const ChecksumList& checksums() const { return list; }
     // Lowercase hex SHA-256 of the very list bytes that were verified.
     const QByteArray& checksumsDigest() const { return listDigest; }
+    // Once unreadable: which file, and what it is or why it cannot be read.
+    const QString& problem() const { return unreadableFile; }
 
 private:
     explicit SignedRelease(Verdict verdict) : result(verdict) {}
+    static SignedRelease unreadable(const QString& problem);
 
     Verdict result;
     QString signer;
     QString trustedComment;
     ChecksumList list;
     QByteArray listDigest;
+    QString unreadableFile;
 };
 
 #endif

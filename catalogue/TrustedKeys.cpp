@@ -1,9 +1,9 @@
 #include "catalogue/TrustedKeys.h"
 
 #include "catalogue/OperatorText.h"
+#include "catalogue/PlantedFile.h"
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QMutex>
 #include <QRegularExpression>
 
@@ -13,6 +13,9 @@ namespace {
 
 // Far above any key or revocation list; larger files are not read into memory.
 constexpr qint64 longestFile = 1024 * 1024;
+
+// As the other reasons a key file is not used are given.
+const char* const notAKeyFile = QT_TRANSLATE_NOOP("OperatorText", "%1: it is %2");
 
 QMutex chosenLocationsLock;
 std::optional<TrustedKeys::Locations> chosenLocations;
@@ -55,35 +58,38 @@ TrustedKeys TrustedKeys::load(const Locations& locations)
 
 // A file that is not a public key trusts nothing; it is named, with why, so
 // that a key the administrator meant to trust is not missed in silence.
+// Whatever else is named like a key (a pipe, a link) is named too, never
+// opened as one.
 void TrustedKeys::loadKeys(const QString& folder)
 {
     const QDir dir(folder);
-    for (const QString& name : dir.entryList({QStringLiteral("*.pub")}, QDir::Files, QDir::Name)) {
-        QFile file(dir.filePath(name));
-        if (file.size() > longestFile) {
-            unusable << OperatorText::tr("%1: it is larger than a key file can be").arg(file.fileName());
-        } else if (!file.open(QIODevice::ReadOnly)) {
-            unusable << QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
-        } else if (const std::optional<MinisignPublicKey> key = MinisignPublicKey::parse(file.readAll())) {
+    for (const QString& name : dir.entryList({QStringLiteral("*.pub")}, QDir::Files | QDir::System, QDir::Name)) {
+        const QString path = dir.filePath(name);
+        QByteArray text;
+        QString problem;
+        if (PlantedFile::read(path, longestFile, &text, &problem, notAKeyFile) != PlantedFile::Found::File)
+            unusable << problem;
+        else if (const std::optional<MinisignPublicKey> key = MinisignPublicKey::parse(text))
             keys.append(*key);
-        } else {
-            unusable << OperatorText::tr("%1: it is not a minisign public key").arg(file.fileName());
-        }
+        else
+            unusable << OperatorText::tr("%1: it is not a minisign public key").arg(path);
     }
 }
 
 void TrustedKeys::loadRevocations(const QString& path)
 {
-    QFile file(path);
-    if (!file.exists())
+    QByteArray text;
+    QString ignored;
+    const PlantedFile::Found found = PlantedFile::read(path, longestFile, &text, &ignored);
+    if (found == PlantedFile::Found::None)
         return;
-    if (file.size() > longestFile || !file.open(QIODevice::ReadOnly)) {
+    if (found == PlantedFile::Found::Unusable) {
         unreadable = path;
         return;
     }
     // Any number of leading zeros, then at most the 16 digits of 64 bits.
     static const QRegularExpression keyId(QStringLiteral("^0*[0-9A-Fa-f]{1,16}$"));
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QList<QByteArray> lines = text.split('\n');
     for (int index = 0; index < lines.size(); ++index) {
         QByteArray line = lines.at(index);
         if (line.contains('#'))

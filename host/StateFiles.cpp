@@ -1,6 +1,5 @@
 #include "host/StateFiles.h"
 
-#include "catalogue/OperatorText.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,19 +20,6 @@ constexpr mode_t fileMode = 0660;
 QString systemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
-}
-
-QString kindOf(mode_t mode)
-{
-    if (S_ISFIFO(mode))
-        return OperatorText::tr("a named pipe");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return OperatorText::tr("a device");
-    if (S_ISSOCK(mode))
-        return OperatorText::tr("a socket");
-    if (S_ISDIR(mode))
-        return OperatorText::tr("a folder");
-    return OperatorText::tr("not a regular file");
 }
 
 // A name only the updater that made it knows, for a file renamed into place.
@@ -101,41 +87,14 @@ bool StateFiles::open(const QString& base, const QString& subfolder, bool create
 
 QString StateFiles::whyUnusable(int descriptor, const QString& path, qint64 longest)
 {
-    struct stat status;
-    if (::fstat(descriptor, &status) != 0)
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), systemReason(errno));
-    if (!S_ISREG(status.st_mode))
-        return OperatorText::tr("%1 is %2").arg(QDir::toNativeSeparators(path)).arg(kindOf(status.st_mode));
-    if (status.st_size > longest)
-        return QStringLiteral("%1 is larger than %2 KiB").arg(QDir::toNativeSeparators(path)).arg(longest / 1024);
-    return QString();
+    return PlantedFile::whyUnusable(descriptor, QDir::toNativeSeparators(path), longest);
 }
 
-// Never waits: a pipe opened for reading without O_NONBLOCK would block
-// until a writer came, and a device could do anything.
 StateFiles::Found StateFiles::read(const QString& name, qint64 longest, QByteArray* contents, QString* reason) const
 {
     if (!folder.isOpen())
         return Found::None;
-    const FileDescriptor file(::openat(folder.get(), QFile::encodeName(name).constData(),
-                                       O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    if (!file.isOpen()) {
-        if (errno == ENOENT)
-            return Found::None;
-        *reason = errno == ELOOP ? QStringLiteral("%1 is a symbolic link").arg(pathOf(name))
-                                 : QStringLiteral("%1: %2").arg(pathOf(name), systemReason(errno));
-        return Found::Unusable;
-    }
-    *reason = whyUnusable(file.get(), pathOf(name), longest);
-    if (!reason->isEmpty())
-        return Found::Unusable;
-    QFile reader;
-    if (!reader.open(file.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
-        *reason = QStringLiteral("%1: %2").arg(pathOf(name), reader.errorString());
-        return Found::Unusable;
-    }
-    *contents = reader.read(longest + 1);
-    return Found::File;
+    return PlantedFile::read(folder.get(), name, pathOf(name), longest, contents, reason);
 }
 
 bool StateFiles::replace(const QString& name, const QByteArray& contents, QString* reason) const

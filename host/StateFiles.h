@@ -1,6 +1,7 @@
 #ifndef STATEFILES_H
 #define STATEFILES_H
 
+#include "catalogue/PlantedFile.h"
 #include "host/FileDescriptor.h"
 
 #include <QByteArray>
@@ -16,7 +17,7 @@
 class StateFiles
 {
 public:
-    enum class Found { File, None, Unusable };
+    using Found = PlantedFile::Found;
 
     // `base` (the state folder, or the account's own), or the folder
     // `subfolder` directly in it, which is never reached through a link.

@@ -241,6 +241,7 @@ void CatalogueTest::signedReleaseVerdicts_data()
     const int verified = int(SignedRelease::Verdict::Verified);
     const int untrusted = int(SignedRelease::Verdict::Untrusted);
     const int unsigned_ = int(SignedRelease::Verdict::Unsigned);
+    const int unreadable = int(SignedRelease::Verdict::Unreadable);
     QTest::newRow("prehashed, as made") << false << "" << QByteArray() << verified;
     QTest::newRow("legacy, as made") << true << "" << QByteArray() << verified;
     QTest::newRow("CRLF line ends") << false << "CRLF line ends" << QByteArray() << verified;
@@ -257,8 +258,11 @@ void CatalogueTest::signedReleaseVerdicts_data()
          {"empty", "truncated to three lines", "truncated in the signature", "wrong algorithm",
           "key ID of no trusted key", "signature bit flipped", "bad base64", "base64 without padding",
           "an extra line", "a second signature appended", "trusted comment edited", "no trusted comment prefix",
-          "a NUL byte", "a megabyte of comment"})
+          "a NUL byte"})
         QTest::newRow(alteration) << false << alteration << QByteArray() << untrusted;
+    // Refused unread, the file named: the signature, or the list behind a link.
+    QTest::newRow("a megabyte of comment") << false << "a megabyte of comment" << QByteArray() << unreadable;
+    QTest::newRow("list a symbolic link") << false << "list a symbolic link" << QByteArray() << unreadable;
     QTest::newRow("revoked, file still there") << false << "" << QByteArray("{id}\n") << untrusted;
     QTest::newRow("revoked, lower case, leading zeros, comments")
         << false << "" << QByteArray("# rotated out\n\n  0000{id} # leaked\n") << untrusted;
@@ -277,6 +281,7 @@ void CatalogueTest::signedReleaseVerdicts()
     const ThrowAwayKey signer;
     const ThrowAwayKey other;
     QTemporaryDir folder;
+    QTemporaryDir elsewhere;
     QVERIFY(QFile::copy(other.publicKeyFile(), signer.keyFolder() + "/other.pub"));
     const QString list = folder.filePath("SHA256SUMS");
     writeFile(list, releaseList);
@@ -289,6 +294,9 @@ void CatalogueTest::signedReleaseVerdicts()
         QVERIFY(QFile::remove(list));
     else if (alteration == "list changed")
         writeFile(list, QByteArray(releaseList).replace("v10", "v11"));
+    else if (alteration == "list a symbolic link")
+        QVERIFY(QFile::rename(list, elsewhere.filePath("SHA256SUMS"))
+                && QFile::link(elsewhere.filePath("SHA256SUMS"), list));
     else if (alteration == "broken key files") {
         const QByteArray key = readFile(signer.publicKeyFile());
         writeFile(signer.keyFolder() + "/empty.pub", QByteArray());
@@ -304,6 +312,7 @@ void CatalogueTest::signedReleaseVerdicts()
 
     const SignedRelease release = SignedRelease::verify(folder.path(), keys);
     QCOMPARE(int(release.verdict()), verdict);
+    QCOMPARE(release.problem().startsWith(list), verdict == int(SignedRelease::Verdict::Unreadable));
     QCOMPARE(keys.unreadableRevocations().isEmpty(), !revoked.contains("not a key"));
     // A key file that cannot be used is named, never passed over in silence.
     const QStringList unusable = keys.unusableKeys();

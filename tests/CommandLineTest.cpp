@@ -69,6 +69,8 @@ private slots:
     void stallScaleIsChecked_data();
     void stallScaleIsChecked();
     void oneUpdaterPerMachine();
+    void plantedReleaseFilesAreRefusedAtOnce_data();
+    void plantedReleaseFilesAreRefusedAtOnce();
     void windowPutsOffAStopUntilTheVerdict();
     void windowEndsAfterAStuckCall();
     void unfinishedUpdateIsFinished_data();
@@ -430,6 +432,32 @@ void CommandLineTest::oneUpdaterPerMachine()
     }
     QCOMPARE(readFile(target), targetBefore);
     QVERIFY(!QFileInfo::exists(instrument.path("nowhere")));
+}
+
+void CommandLineTest::plantedReleaseFilesAreRefusedAtOnce_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("check, a named pipe at the signature") << "check" << "./firmware/SHA256SUMS.minisig";
+    QTest::newRow("update, a named pipe at the list") << "update" << "./firmware/SHA256SUMS";
+}
+
+// Nothing ever writes to the pipe: an updater that opened it to read would
+// wait for ever, and is given up on.
+void CommandLineTest::plantedReleaseFilesAreRefusedAtOnce()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, file);
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 9));
+    QVERIFY(QFile::remove(file));
+    QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0660), 0);
+    UpdaterRun run({command});
+    QVERIFY2(run.process.waitForFinished(30000), "the updater waits on the pipe");
+    QCOMPARE(run.finish(), 4);
+    QCOMPARE(run.lines().last(), "The firmware in ./firmware cannot be checked: " + file
+                                     + " is a named pipe; nothing will be written.");
+    QCOMPARE(writeCalls(instrument), QStringList());
 }
 
 // The window puts a stop off as the command line does: it says so in the

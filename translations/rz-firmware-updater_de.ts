@@ -676,10 +676,6 @@ Bitte warten...</translation>
         <translation>Ungültiger Gerätetyp</translation>
     </message>
     <message>
-        <source>%1: it is larger than a key file can be</source>
-        <translation>%1: größer, als eine Schlüsseldatei sein kann</translation>
-    </message>
-    <message>
         <source>%1: it is not a minisign public key</source>
         <translation>%1: kein öffentlicher minisign-Schlüssel</translation>
     </message>
@@ -730,6 +726,18 @@ Bitte warten...</translation>
     <message>
         <source>RZ_STALL_SCALE must be a number from 0.001 to 1000, not &quot;%1&quot;.</source>
         <translation>RZ_STALL_SCALE muss eine Zahl von 0,001 bis 1000 sein, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>The firmware in %1 cannot be checked: %2; nothing will be written.</source>
+        <translation>Die Firmware in %1 kann nicht geprüft werden: %2; es wird nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB</source>
+        <translation>größer als %1 KiB</translation>
+    </message>
+    <message>
+        <source>%1: it is %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

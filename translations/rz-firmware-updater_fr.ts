@@ -676,10 +676,6 @@ Veuillez patienter...</translation>
         <translation>Type d&apos;appareil non valide</translation>
     </message>
     <message>
-        <source>%1: it is larger than a key file can be</source>
-        <translation>%1 : plus grand qu&apos;un fichier de clé ne peut l&apos;être</translation>
-    </message>
-    <message>
         <source>%1: it is not a minisign public key</source>
         <translation>%1 : ce n&apos;est pas une clé publique minisign</translation>
     </message>
@@ -730,6 +726,18 @@ Veuillez patienter...</translation>
     <message>
         <source>RZ_STALL_SCALE must be a number from 0.001 to 1000, not &quot;%1&quot;.</source>
         <translation>RZ_STALL_SCALE doit être un nombre de 0,001 à 1000, et non « %1 ».</translation>
+    </message>
+    <message>
+        <source>The firmware in %1 cannot be checked: %2; nothing will be written.</source>
+        <translation>Le micrologiciel dans %1 ne peut pas être vérifié : %2 ; rien ne sera écrit.</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB</source>
+        <translation>plus grand que %1 Kio</translation>
+    </message>
+    <message>
+        <source>%1: it is %2</source>
+        <translation>%1 : c&apos;est %2</translation>
     </message>
 </context>
 <context>

@@ -674,10 +674,6 @@ Please Wait...</source>
         <translation>無効なデバイスの種類</translation>
     </message>
     <message>
-        <source>%1: it is larger than a key file can be</source>
-        <translation>%1: 鍵ファイルとしては大きすぎます</translation>
-    </message>
-    <message>
         <source>%1: it is not a minisign public key</source>
         <translation>%1: minisign の公開鍵ではありません</translation>
     </message>
@@ -728,6 +724,18 @@ Please Wait...</source>
     <message>
         <source>RZ_STALL_SCALE must be a number from 0.001 to 1000, not &quot;%1&quot;.</source>
         <translation>RZ_STALL_SCALE は 0.001 から 1000 までの数値でなければなりません（「%1」は使えません）。</translation>
+    </message>
+    <message>
+        <source>The firmware in %1 cannot be checked: %2; nothing will be written.</source>
+        <translation>%1 のファームウェアを検証できません: %2。何も書き込みません。</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB</source>
+        <translation>%1 KiB を超えるファイル</translation>
+    </message>
+    <message>
+        <source>%1: it is %2</source>
+        <translation>%1: %2 です</translation>
     </message>
 </context>
 <context>

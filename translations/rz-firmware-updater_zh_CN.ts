@@ -674,10 +674,6 @@ Please Wait...</source>
         <translation>无效的设备型号</translation>
     </message>
     <message>
-        <source>%1: it is larger than a key file can be</source>
-        <translation>%1：超出密钥文件的最大大小</translation>
-    </message>
-    <message>
         <source>%1: it is not a minisign public key</source>
         <translation>%1：不是 minisign 公钥</translation>
     </message>
@@ -728,6 +724,18 @@ Please Wait...</source>
     <message>
         <source>RZ_STALL_SCALE must be a number from 0.001 to 1000, not &quot;%1&quot;.</source>
         <translation>RZ_STALL_SCALE 必须是 0.001 到 1000 之间的数字，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>The firmware in %1 cannot be checked: %2; nothing will be written.</source>
+        <translation>无法检查 %1 中的固件：%2；不会写入任何内容。</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB</source>
+        <translation>大于 %1 KiB 的文件</translation>
+    </message>
+    <message>
+        <source>%1: it is %2</source>
+        <translation>%1：是%2</translation>
     </message>
 </context>
 <context>

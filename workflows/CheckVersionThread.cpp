@@ -4,7 +4,7 @@
 #include "families/LibraryThread.h"
 
 CheckVersionThread::CheckVersionThread()
-    : QThread(nullptr)
+    : QThread(nullptr), releaseCheck([this](const QString& line) { refusal << line; })
 {
 }
 
@@ -15,4 +15,5 @@ void CheckVersionThread::run()
     const auto say = [this](const QString& line) { emit updateText(line); };
     const LibraryThread::Listener listener(say);
     found = DeviceFamily::detect(say);
+    releaseCheck.releaseIsTrusted();
 }

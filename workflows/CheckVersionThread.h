@@ -2,12 +2,17 @@
 #define CHECKVERSIONTHREAD_H
 
 #include "families/DeviceState.h"
+#include "workflows/ImageCheck.h"
 
+#include <QStringList>
 #include <QThread>
 
 // Finds the one connected instrument and reads what the version check needs:
 // first over the network family, then by the plain open of an operational
-// USB instrument, then by the boot-mode open. Each way is tried once.
+// USB instrument, then by the boot-mode open. Each way is tried once. Then
+// checks the release's signature, here rather than on the thread that shows
+// the window: its files are read, and whatever was put in their place must
+// not hold up the window.
 class CheckVersionThread : public QThread
 {
     Q_OBJECT
@@ -18,6 +23,10 @@ public:
 
     // Written by run(); read only once the thread has finished.
     const DeviceState& result() const { return found; }
+    // Who signed the release, and the lines that refuse it when no trusted
+    // key did.
+    const ImageCheck& release() const { return releaseCheck; }
+    const QStringList& releaseRefusal() const { return refusal; }
 
 signals:
     void updateText(const QString& s);
@@ -27,6 +36,8 @@ protected:
 
 private:
     DeviceState found;
+    QStringList refusal;
+    ImageCheck releaseCheck;
 };
 
 #endif

@@ -6,7 +6,6 @@
 #include "host/PendingUpdate.h"
 #include "workflows/BootstrapThread.h"
 #include "workflows/CheckVersionThread.h"
-#include "workflows/ImageCheck.h"
 #include "workflows/LineRelay.h"
 #include "workflows/WorkerRunner.h"
 
@@ -24,7 +23,8 @@ FlowOutcome CheckVersionsFlow::run()
     detect();
     if (LibraryThread::abandoned())
         return stalled();
-    verifyRelease();
+    for (const QString& line : qAsConst(keyLines))
+        frontEnd.addLine(line);
     if (found.status == NotDetected) {
         frontEnd.addLine(OperatorText::tr("Failed to open boot device."));
         if (!signedRelease)
@@ -50,6 +50,9 @@ void CheckVersionsFlow::offer(int actions)
     frontEnd.offerActions(actions);
 }
 
+// The signature of the list is checked by the worker too, once the
+// instrument is found; the images are hashed by the update or restore that
+// writes them.
 void CheckVersionsFlow::detect()
 {
     frontEnd.beginBusy(OperatorText::tr("Checking firmware version\nEstimated 30 seconds\nPlease Wait"));
@@ -59,17 +62,9 @@ void CheckVersionsFlow::detect()
     WorkerRunner::run(worker, &relay);
     frontEnd.endBusy();
     found = worker.result();
-}
-
-// The signature of the list only: the images are hashed by the update or
-// restore that writes them.
-void CheckVersionsFlow::verifyRelease()
-{
-    ImageCheck check([this](const QString& line) { releaseRefusal << line; });
-    if (check.releaseIsTrusted())
-        signedRelease = check.release();
-    for (const QString& line : check.unusableKeyLines())
-        frontEnd.addLine(line);
+    signedRelease = worker.release().release();
+    releaseRefusal = worker.releaseRefusal();
+    keyLines = worker.release().unusableKeyLines();
 }
 
 FlowOutcome CheckVersionsFlow::refuseRelease()

@@ -31,7 +31,6 @@ public:
 
 private:
     void detect();
-    void verifyRelease();
     // Says why the release is refused, in place of an offer.
     FlowOutcome refuseRelease();
     FlowOutcome stalled();
@@ -49,6 +48,7 @@ private:
     int offeredActions = FrontEnd::NoAction;
     std::optional<SignedRelease> signedRelease;
     QStringList releaseRefusal;
+    QStringList keyLines;
 };
 
 #endif

@@ -29,6 +29,11 @@ bool ImageCheck::releaseIsTrusted()
     case SignedRelease::Verdict::Unsigned:
         emitLine(OperatorText::tr("The firmware in %1 is not signed; nothing will be written.").arg(firmwareFolder()));
         return false;
+    case SignedRelease::Verdict::Unreadable:
+        emitLine(OperatorText::tr("The firmware in %1 cannot be checked: %2; nothing will be written.")
+                     .arg(firmwareFolder())
+                     .arg(release.problem()));
+        return false;
     case SignedRelease::Verdict::Untrusted:
         break;
     }

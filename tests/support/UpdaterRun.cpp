@@ -24,7 +24,7 @@ UpdaterRun::UpdaterRun(const QStringList& arguments, bool withDisplayVariables,
 
 int UpdaterRun::finish()
 {
-    if (!process.waitForFinished(60000))
+    if (process.state() != QProcess::NotRunning && !process.waitForFinished(60000))
         qFatal("the updater did not finish");
     output = process.readAllStandardOutput();
     errors = process.readAllStandardError();

@@ -21,7 +21,8 @@ public:
     explicit UpdaterRun(const QStringList& arguments, bool withDisplayVariables = true,
                         const QMap<QString, QString>& variables = {}, const QStringList& readerCommand = {});
 
-    // Waits for the end; the exit code, or -1 when the updater crashed or was killed.
+    // Waits for the end, if it has not come yet; the exit code, or -1 when
+    // the updater crashed or was killed.
     int finish();
     // Standard output by lines, once finished.
     QStringList lines() const;

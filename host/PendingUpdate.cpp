@@ -2,6 +2,7 @@
 
 #include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
+#include "host/SessionLog.h"
 #include "host/StateFiles.h"
 #include "host/StateFolder.h"
 
@@ -73,6 +74,22 @@ std::optional<PendingUpdate> PendingUpdate::newest()
     return found;
 }
 
+QStringList PendingUpdate::namedLogs()
+{
+    QStringList logs;
+    for (const QString& base : recordBases()) {
+        const StateFiles folder(base, recordFolder, false);
+        for (const QString& name : folder.names()) {
+            QByteArray contents;
+            QString ignored;
+            if (folder.read(name, longestRecord, &contents, &ignored) == StateFiles::Found::File)
+                logs << QJsonDocument::fromJson(contents).object().value("log").toString();
+        }
+    }
+    logs.removeAll(QString());
+    return logs;
+}
+
 // A record that cannot be read, or that names a component this release does
 // not know for the model, still says an operation did not finish: every
 // component is rewritten.
@@ -113,6 +130,7 @@ bool PendingUpdate::write(const QStringList& components, const QString& targetVe
         {"components", QJsonArray::fromStringList(components)},
         {"target", targetVersion},
         {"started", QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
+        {"log", SessionLog::ofThisRun()},
     };
     return folder.replace(fileName(), QJsonDocument(record).toJson(), reason);
 }

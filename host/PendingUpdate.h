@@ -25,6 +25,9 @@ public:
     // finish on this machine, whatever instrument it was for; none when
     // every operation finished.
     static std::optional<PendingUpdate> newest();
+    // The session logs the records name: each record names the log of the
+    // run that wrote it, which tells what happened to the instrument.
+    static QStringList namedLogs();
 
     int deviceType() const { return type; }
     int serialNumber() const { return serial; }

@@ -6,9 +6,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMutex>
+#include <QVector>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <functional>
+#include <sys/file.h>
 
 namespace {
 
@@ -27,6 +32,25 @@ QString nameFor(const QDateTime& start, int copy)
     return copy == 1 ? stem + QStringLiteral(".log") : QStringLiteral("%1_%2.log").arg(stem).arg(copy, 2, 10, QLatin1Char('0'));
 }
 
+bool isLogName(const QString& name)
+{
+    return name.endsWith(QLatin1String(".log")) && QDateTime::fromString(name.left(stemLength), stemFormat).isValid();
+}
+
+// Set on the thread that opens the log, read by the worker that writes the
+// pending record.
+struct RunLog
+{
+    QMutex mutex;
+    QString path;
+};
+
+RunLog& runLog()
+{
+    static RunLog instance;
+    return instance;
+}
+
 } // namespace
 
 SessionLog::SessionLog(const QDateTime& start)
@@ -34,10 +58,22 @@ SessionLog::SessionLog(const QDateTime& start)
     if (!open(start))
         return;
     writer = std::make_unique<FileSyncThread>(file.handle());
-    removeOldFiles();
+    const QMutexLocker locked(&runLog().mutex);
+    runLog().path = path;
 }
 
-SessionLog::~SessionLog() = default;
+SessionLog::~SessionLog()
+{
+    const QMutexLocker locked(&runLog().mutex);
+    if (!path.isEmpty() && runLog().path == path)
+        runLog().path.clear();
+}
+
+QString SessionLog::ofThisRun()
+{
+    const QMutexLocker locked(&runLog().mutex);
+    return runLog().path;
+}
 
 QString SessionLog::folder()
 {
@@ -75,6 +111,8 @@ bool SessionLog::open(const QDateTime& start)
         path = folder.pathOf(name);
         FileDescriptor made = folder.create(name, &reason);
         if (made.isOpen()) {
+            // In use as long as it is open: no other updater removes it.
+            ::flock(made.get(), LOCK_SH | LOCK_NB);
             if (file.open(made.get(), QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
                 made.release();
                 return true;
@@ -88,20 +126,26 @@ bool SessionLog::open(const QDateTime& start)
     return false;
 }
 
-// Only files named like ours are counted, newest first by when they were
-// last written, not by their names: a clock set back must not make the
+// Only regular files named like ours are counted, newest first by when they
+// were last written, not by their names: a clock set back must not make the
 // newest look oldest. The file of this run is kept whatever the clock did.
-void SessionLog::removeOldFiles() const
+void SessionLog::removeOldFiles(const QStringList& named) const
 {
-    QDir dir(folder());
-    QStringList logs;
-    for (const QString& name : dir.entryList({QStringLiteral("*.log")}, QDir::Files, QDir::Time)) {
-        if (QDateTime::fromString(name.left(stemLength), stemFormat).isValid())
-            logs << name;
+    if (!isOpen())
+        return;
+    QStringList spared{QFileInfo(path).fileName()};
+    for (const QString& log : named)
+        spared << QFileInfo(log).fileName();
+    const StateFiles folder(SessionLog::folder(), QString(), false);
+    QVector<QPair<qint64, QString>> logs;
+    for (const QString& name : folder.names()) {
+        const qint64 written = isLogName(name) && !spared.contains(name) ? folder.lastWritten(name) : -1;
+        if (written >= 0)
+            logs.append({written, name});
     }
-    logs.removeOne(QFileInfo(path).fileName());
-    while (logs.size() > filesKept - 1)
-        dir.remove(logs.takeLast());
+    std::sort(logs.begin(), logs.end(), std::greater<>());
+    for (int index = filesKept - 1; index < logs.size(); ++index)
+        folder.removeUnlessLocked(logs.at(index).second);
 }
 
 void SessionLog::write(const QString& line)

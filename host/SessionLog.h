@@ -14,8 +14,14 @@ class FileSyncThread;
 // The log of one run of the program kept on disk, so a failure report
 // outlives the window: one file per run in folder(), named by the run's start
 // time in UTC, each line prefixed with the local date and time it was
-// written and their UTC offset. Only the
-// filesKept most recently written files are kept.
+// written and their UTC offset.
+//
+// Only the filesKept most recently written files are kept, less those that
+// still matter, which are never removed: a log that a pending record or one
+// of the attemptsKept newest attempts in the history names, and a log that
+// another running updater writes (each holds a shared flock on its own for
+// as long as it runs). So the logs of checks give way to one another, never
+// to the log of an update or a restore on record.
 //
 // A folder that cannot be written leaves the log closed, with the reason in
 // errorString(); writing to a closed log does nothing.
@@ -23,6 +29,7 @@ class SessionLog
 {
 public:
     static constexpr int filesKept = 50;
+    static constexpr int attemptsKept = 200;
 
     explicit SessionLog(const QDateTime& start = QDateTime::currentDateTimeUtc());
     ~SessionLog();
@@ -35,6 +42,14 @@ public:
     bool isOpen() const;
     QString errorString() const;
     QString filePath() const;
+    // The file of the log this program keeps open, for a record to name;
+    // empty when none is.
+    static QString ofThisRun();
+
+    // Removes the files of earlier runs beyond filesKept, sparing those
+    // named in `named` (paths, as the records give them) and those in use.
+    // Nothing is removed when this run has no log of its own.
+    void removeOldFiles(const QStringList& named) const;
 
     // Queues the line for another thread, which writes what has queued up
     // and syncs it to the disk, batch by batch: the caller never waits for
@@ -48,7 +63,6 @@ public:
 
 private:
     bool open(const QDateTime& start);
-    void removeOldFiles() const;
     void fail(const QString& reason); // closes the log
     QByteArray timeStamp();
 

@@ -9,6 +9,7 @@
 #include <dirent.h>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -159,4 +160,26 @@ bool StateFiles::remove(const QString& name) const
     if (!folder.isOpen())
         return true;
     return ::unlinkat(folder.get(), QFile::encodeName(name).constData(), 0) == 0 || errno == ENOENT;
+}
+
+qint64 StateFiles::lastWritten(const QString& name) const
+{
+    struct stat status;
+    if (!folder.isOpen()
+        || ::fstatat(folder.get(), QFile::encodeName(name).constData(), &status, AT_SYMLINK_NOFOLLOW) != 0
+        || !S_ISREG(status.st_mode))
+        return -1;
+    return qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+}
+
+// The lock is held until the name is gone.
+bool StateFiles::removeUnlessLocked(const QString& name) const
+{
+    if (!folder.isOpen())
+        return false;
+    const QByteArray file = QFile::encodeName(name);
+    const FileDescriptor opened(::openat(folder.get(), file.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat status;
+    return opened.isOpen() && ::fstat(opened.get(), &status) == 0 && S_ISREG(status.st_mode)
+           && ::flock(opened.get(), LOCK_EX | LOCK_NB) == 0 && ::unlinkat(folder.get(), file.constData(), 0) == 0;
 }

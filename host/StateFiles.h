@@ -44,6 +44,13 @@ public:
     QStringList names() const;
     // True once no file has the name; a link is removed, never its target.
     bool remove(const QString& name) const;
+    // When the regular file of that name was last written, in nanoseconds
+    // since the epoch; -1 when no regular file has the name.
+    qint64 lastWritten(const QString& name) const;
+    // Removes the regular file of that name unless another holds a lock
+    // (flock) on it, as a running updater does on the log it writes. False
+    // when it was left.
+    bool removeUnlessLocked(const QString& name) const;
 
     // A file opened elsewhere in the state folder, checked the same way:
     // empty when it is a regular file of at most `longest` bytes, else the

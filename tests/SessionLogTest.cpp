@@ -1,7 +1,12 @@
 #include "tests/support/PanelDriver.h"
+#include "catalogue/Catalogue.h"
+#include "host/PendingUpdate.h"
 #include "host/SessionLog.h"
+#include "host/UpdaterLock.h"
 #include "tests/support/SimulatedInstrument.h"
+#include "tests/support/UpdaterRun.h"
 #include "ui/Updater.h"
+#include "workflows/UpdateHistory.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -72,6 +77,14 @@ QDateTime startOf(const QString& name)
     return start;
 }
 
+// As if last written `minutes` ago.
+bool age(const QString& path, int minutes)
+{
+    QFile file(path);
+    return file.open(QIODevice::Append)
+           && file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutes), QFileDevice::FileModificationTime);
+}
+
 QDateTime nowToTheSecond()
 {
     const QDateTime now = QDateTime::currentDateTime();
@@ -97,6 +110,8 @@ private slots:
     void eachRunHasAFileOfItsOwn();
     void unwritableFolderIsSaidOnceAndTheWindowWorksOn();
     void onlyTheNewestFiftyAreKept();
+    void logsThatMatterOutliveChecks_data();
+    void logsThatMatterOutliveChecks();
     void openLogFolderOpensTheFolderOfTheLogs();
 
 private:
@@ -261,10 +276,67 @@ void SessionLogTest::onlyTheNewestFiftyAreKept()
     }
     const SessionLog newest;
     QVERIFY(newest.isOpen());
+    newest.removeOldFiles({});
     QStringList expected = older.mid(0, older.size() - 1) + QStringList{QFileInfo(newest.filePath()).fileName(), "notes.log"};
     expected.sort();
     QCOMPARE(logFiles(), expected);
     QVERIFY(folder.exists("readme.txt"));
+}
+
+void SessionLogTest::logsThatMatterOutliveChecks_data()
+{
+    QTest::addColumn<QString>("keeper"); // of the oldest log
+    QTest::newRow("refused by the lock: no log written, none removed") << "lock";
+    QTest::newRow("named by a history row") << "history";
+    QTest::newRow("named by a pending record") << "pending record";
+    QTest::newRow("written by another updater") << "writer";
+}
+
+// The logs of checks fill the folder beyond what is kept; the oldest log of
+// all, an update's, still matters. A check beside it keeps its own and the
+// newest others, and leaves that one alone.
+void SessionLogTest::logsThatMatterOutliveChecks()
+{
+    QFETCH(QString, keeper);
+    SimulatedInstrument instrument; // nothing connected
+    auto update = std::make_unique<SessionLog>(QDateTime(QDate(2024, 12, 31), QTime(23, 0), Qt::UTC));
+    const QString updateLog = update->filePath();
+    QString reason;
+    const PendingUpdate record(deviceTypeNamed("RZ610R"), 12345);
+    if (keeper == "pending record")
+        QVERIFY2(record.write({"fpga"}, "4.5.10", &reason), qPrintable(reason));
+    if (keeper == "history") {
+        UpdateHistory history([](const QString& line) { QFAIL(qPrintable(line)); });
+        UpdateAttempt attempt = UpdateAttempt::onThisMachine();
+        attempt.started = QDateTime::currentDateTimeUtc();
+        attempt.action = "update";
+        attempt.model = "RZ610R";
+        attempt.versionTarget = "4.5.10";
+        attempt.components = QStringList{"fpga"};
+        attempt.log = updateLog;
+        history.finish(history.begin(attempt, false), false, "Failed Writing");
+    }
+    if (keeper != "writer")
+        update.reset();
+    QVERIFY(age(updateLog, SessionLog::filesKept + 10));
+    for (int minute = 1; minute <= SessionLog::filesKept + 5; ++minute) {
+        const QString check = QDir(SessionLog::folder()).filePath(
+            QDateTime(QDate(2025, 1, 1), QTime(0, minute)).toString(nameFormat) + ".log");
+        QVERIFY(QFile(check).open(QIODevice::WriteOnly) && age(check, minute));
+    }
+    const QStringList before = logFiles();
+    UpdaterLock lock;
+    QVERIFY(keeper != "lock" || lock.acquire());
+
+    UpdaterRun check({"check"});
+    QCOMPARE(check.finish(), keeper == "lock" ? 4 : 3);
+    const QStringList after = logFiles();
+    if (keeper == "lock") {
+        QCOMPARE(after, before);
+    } else {
+        QVERIFY(after.contains(QFileInfo(updateLog).fileName()));
+        QCOMPARE(after.size(), SessionLog::filesKept + 1); // and the check's own
+    }
 }
 
 void SessionLogTest::openLogFolderOpensTheFolderOfTheLogs()

@@ -5,7 +5,9 @@
 #include "catalogue/ModelTable.h"
 #include "families/CallRecorder.h"
 #include "families/DeviceFamily.h"
+#include "host/PendingUpdate.h"
 #include "host/StateFolder.h"
+#include "workflows/UpdateHistory.h"
 
 #include <QMap>
 
@@ -16,6 +18,7 @@ Transcript::Transcript(Show show)
 
 void Transcript::begin(bool showBanner, const QString& action)
 {
+    openLog();
     CallRecorder::describeRun(QStringLiteral(RZ_UPDATER_VERSION), action);
     writeBanner(showBanner);
     reportLostLog();
@@ -23,6 +26,26 @@ void Transcript::begin(bool showBanner, const QString& action)
     const QString notShared = stateFolderNotSharedLine();
     if (!notShared.isEmpty())
         add(notShared);
+}
+
+void Transcript::openLog()
+{
+    log = std::make_unique<SessionLog>();
+    if (const std::optional<QStringList> named = logsOnRecord())
+        log->removeOldFiles(*named);
+}
+
+// The logs that tell what happened to an instrument: those the pending
+// records and the newest attempts name. While the history cannot be read,
+// which ones it names is not known, and no log is removed; the update that
+// next records an attempt says why it cannot be read.
+std::optional<QStringList> Transcript::logsOnRecord()
+{
+    const UpdateHistory history([](const QString&) {}, UpdateHistory::Access::Reader);
+    std::optional<QStringList> named = history.recentLogs(SessionLog::attemptsKept);
+    if (named)
+        *named += PendingUpdate::namedLogs();
+    return named;
 }
 
 void Transcript::writeBanner(bool showBanner)
@@ -38,7 +61,7 @@ void Transcript::writeBanner(bool showBanner)
     const QString warning = OperatorText::tr("Do NOT disconnect the device at any time during the update.");
     const QString consequence =
         OperatorText::tr("Disconnecting the device during an update can leave your device in an unoperable state.");
-    log.write(lines + QStringList{warning, consequence});
+    log->write(lines + QStringList{warning, consequence});
     if (!showBanner)
         return;
     show(lines, Kind::Plain);
@@ -87,29 +110,31 @@ void Transcript::add(const QStringList& lines)
 void Transcript::keep(const QStringList& lines, Kind kind)
 {
     show(lines, kind);
-    log.write(lines);
+    if (log)
+        log->write(lines);
     reportLostLog();
     reportLostRecording();
 }
 
 void Transcript::sync()
 {
-    log.sync();
+    if (log)
+        log->sync();
     reportLostLog();
 }
 
 QString Transcript::logPath() const
 {
-    return log.isOpen() ? log.filePath() : QString();
+    return log && log->isOpen() ? log->filePath() : QString();
 }
 
 // Said once; the work goes on without the file.
 void Transcript::reportLostLog()
 {
-    if (log.isOpen() || lossReported)
+    if (!log || log->isOpen() || lossReported)
         return;
     lossReported = true;
-    add(OperatorText::tr("Could not keep a log file: %1").arg(log.errorString()));
+    add(OperatorText::tr("Could not keep a log file: %1").arg(log->errorString()));
 }
 
 // Said once, whenever the recording file stops taking lines; the run goes on

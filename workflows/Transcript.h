@@ -6,11 +6,15 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 // One run's account of what the operator is told, for every front end: the
 // banner (which device library answered, what this release carries), then
 // each line, kept in the run's session log and handed to the front end to
 // show. A log that cannot be kept is said once; the run goes on without it.
+// The log is made by begin(): a run the updater lock refuses keeps none, and
+// removes none of another run's.
 class Transcript
 {
 public:
@@ -40,6 +44,8 @@ public:
     QString libraryVersion() const { return library; }
 
 private:
+    void openLog();
+    static std::optional<QStringList> logsOnRecord();
     void writeBanner(bool showBanner);
     static QStringList connectionLines();
     void keep(const QStringList& lines, Kind kind);
@@ -48,7 +54,7 @@ private:
 
     Show show;
     QString library;
-    SessionLog log;
+    std::unique_ptr<SessionLog> log; // made by begin()
     bool lossReported = false;
 };
 

@@ -611,3 +611,21 @@ UpdateAttempt UpdateHistory::attemptIn(const QSqlRecord& record)
 {
     return attemptFrom(record);
 }
+
+std::optional<QStringList> UpdateHistory::recentLogs(int attempts) const
+{
+    if (!open)
+        return std::nullopt;
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT log FROM attempts ORDER BY id DESC LIMIT ?"));
+    query.addBindValue(attempts);
+    if (!query.exec())
+        return std::nullopt;
+    QStringList logs;
+    while (query.next()) {
+        if (!query.value(0).isNull())
+            logs << query.value(0).toString();
+    }
+    return logs;
+}

@@ -72,6 +72,9 @@ public:
     QSqlQuery select(const Filter& filter, bool updaterRunsElsewhere, bool forwardOnly) const;
     // The attempt in a row of a model over that query.
     static UpdateAttempt attemptIn(const QSqlRecord& record);
+    // The session logs the newest `attempts` attempts name; none when they
+    // could not be read.
+    std::optional<QStringList> recentLogs(int attempts) const;
 
 private:
     bool openFile(QString* error, bool* damaged);

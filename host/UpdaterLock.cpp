@@ -23,6 +23,8 @@ QString reasonFor(int error)
 // Nothing is ever read from the file, so its size does not matter.
 constexpr qint64 anySize = std::numeric_limits<qint64>::max();
 
+constexpr mode_t lockMode = 0660;
+
 } // namespace
 
 UpdaterLock::UpdaterLock() = default;
@@ -59,8 +61,9 @@ void UpdaterLock::fail(const QString& reason)
 // opened without following a link and without waiting (a pipe would hang
 // the open), and used only when it is a regular file. An existing file is
 // opened read-only, which is enough for flock and works whoever made it.
-// Where the package did not make it, the first updater does, readable by
-// every account.
+// Where the package did not make it, the first updater does, open to its
+// owner and group only (0660, whatever the umask), as the package's is: an
+// account that could open it could flock it and hold every updater off.
 FileDescriptor UpdaterLock::openLockFile()
 {
     const QByteArray file = QFile::encodeName(path());
@@ -70,9 +73,9 @@ FileDescriptor UpdaterLock::openLockFile()
         if (opened.isOpen() || errno != ENOENT)
             break;
         opened = FileDescriptor(
-            ::open(file.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644));
+            ::open(file.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, lockMode));
         if (opened.isOpen())
-            ::fchmod(opened.get(), 0644);
+            ::fchmod(opened.get(), lockMode);
         else if (errno != EEXIST) // made by another updater in between: open that one
             break;
     }

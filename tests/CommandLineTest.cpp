@@ -432,6 +432,12 @@ void CommandLineTest::oneUpdaterPerMachine()
     }
     QCOMPARE(readFile(target), targetBefore);
     QVERIFY(!QFileInfo::exists(instrument.path("nowhere")));
+    // One it makes itself is no other group's to flock, whatever the umask.
+    const QString made = instrument.path("made.lock");
+    QCOMPARE(UpdaterRun({"check"}, true, {{"RZ_LOCK_FILE", made}}).finish(), 11);
+    struct stat madeStatus {};
+    QCOMPARE(::stat(QFile::encodeName(made).constData(), &madeStatus), 0);
+    QCOMPARE(madeStatus.st_mode & 07777, mode_t(0660));
 }
 
 void CommandLineTest::plantedReleaseFilesAreRefusedAtOnce_data()

@@ -346,8 +346,20 @@ void HistoryTest::filtersAndFormats()
 void HistoryTest::damagedHistoryIsSetAside_data()
 {
     QTest::addColumn<QString>("damage");
-    QTest::newRow("not a database") << "not a database";
-    QTest::newRow("a damaged page") << "a damaged page";
+    QTest::addColumn<QString>("file"); // in the state folder: what is damaged, then set aside
+    QTest::addColumn<bool>("readable"); // by `history`
+    QTest::addColumn<QString>("said"); // "{file}" and "{kept}" stand for the paths
+    QTest::addColumn<QStringList>("ids"); // on record after the update, newest first
+    const QString newHistory = "The update history could not be read; it was kept as {kept} and a new one started.";
+    QTest::newRow("not a database") << "not a database" << "history.db" << false << newHistory << QStringList{"5"};
+    QTest::newRow("a damaged page") << "a damaged page" << "history.db" << false << newHistory << QStringList{"5"};
+    // Every later attempt would fail to be recorded, as "database or disk is full".
+    QTest::newRow("an id mark beyond any id")
+        << "9223372036854775807\n" << "history.db.last-id" << true
+        << "The update history's highest attempt id in {file} is beyond any it can hold; it was kept as {kept}."
+        << QStringList{"5", "4", "3", "2", "1"};
+    QTest::newRow("its ids used up") << "UPDATE sqlite_sequence SET seq = 9223372036854775807" << "history.db" << true
+                                     << newHistory << QStringList{"5"};
 }
 
 // `history` leaves it alone; the update goes on, the damaged file is kept
@@ -356,32 +368,51 @@ void HistoryTest::damagedHistoryIsSetAside_data()
 void HistoryTest::damagedHistoryIsSetAside()
 {
     QFETCH(QString, damage);
+    QFETCH(QString, file);
+    QFETCH(bool, readable);
+    QFETCH(QString, said);
+    QFETCH(QStringList, ids);
     SimulatedInstrument instrument;
     seedHistory();
-    {
-        QFile file(UpdateHistory::path());
-        QVERIFY(file.size() > 4 * 4096);
+    const QDir folder = QFileInfo(UpdateHistory::path()).dir();
+    const QString path = folder.filePath(file);
+    if (damage.startsWith("UPDATE")) {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "damage");
+            db.setDatabaseName(path);
+            QVERIFY(db.open() && QSqlQuery(db).exec(damage));
+        }
+        QSqlDatabase::removeDatabase("damage");
+    } else {
+        QFile damaged(path);
+        QVERIFY(damaged.size() > 4 * 4096 || file != "history.db");
         // The second page holds the attempts, which every reader reads and every write reaches.
         if (damage == "a damaged page")
-            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(4096) && file.write(QByteArray(4096, '\x55')) == 4096);
+            QVERIFY(damaged.open(QIODevice::ReadWrite) && damaged.seek(4096) && damaged.write(QByteArray(4096, '\x55')) == 4096);
+        else if (damage == "not a database")
+            QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray("serial,firmware\n").repeated(500)) > 0);
         else
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray("serial,firmware\n").repeated(500)) > 0);
+            QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate) && damaged.write(damage.toLatin1()) > 0);
     }
-    const QByteArray damaged = contentsOf(UpdateHistory::path());
+    const QByteArray damaged = contentsOf(path);
     UpdaterRun reading({"history"}); // beside an updater that may be writing: said, left alone
-    QCOMPARE(reading.finish(), 1);
-    QVERIFY(QString::fromLocal8Bit(reading.errors).startsWith("rz-firmware-updater: The update history could not be read: "));
-    QCOMPARE(contentsOf(UpdateHistory::path()), damaged);
+    QCOMPARE(reading.finish(), readable ? 0 : 1);
+    QCOMPARE(QString::fromLocal8Bit(reading.errors).startsWith("rz-firmware-updater: The update history could not be read: "),
+             !readable);
+    QCOMPARE(contentsOf(path), damaged);
     instrument.create(usbModel("RZ610R", 4, 5, 9));
     UpdaterRun run({"update"});
     QCOMPARE(run.finish(), 0);
-    const QDir folder = QFileInfo(UpdateHistory::path()).dir();
-    const QStringList kept = folder.entryList({"history.db.broken-*"}, QDir::Files);
+    const QStringList kept = folder.entryList({file + ".broken-*"}, QDir::Files);
     QCOMPARE(kept.size(), 1);
-    QVERIFY(run.lines().contains("The update history could not be read; it was kept as " + folder.filePath(kept.first())
-                                 + " and a new one started."));
+    QVERIFY2(run.lines().contains(QString(said).replace("{file}", path).replace("{kept}", folder.filePath(kept.first()))),
+             qPrintable(run.lines().join('\n')));
     QCOMPARE(contentsOf(folder.filePath(kept.first())), damaged);
-    QCOMPARE(summary(historyJson()), QStringList{"5 update succeeded - -"});
+    QStringList recorded;
+    for (const QJsonValue& attempt : historyJson())
+        recorded << QString::number(attempt.toObject().value("id").toInt());
+    QCOMPARE(recorded, ids);
+    QCOMPARE(summary(historyJson()).value(0), ids.first() + " update succeeded - -");
 }
 
 void HistoryTest::plantedFilesAreLeftAlone_data()

@@ -732,6 +732,18 @@ Bitte warten...</translation>
         <translation>Die Firmware in %1 kann nicht geprüft werden: %2; es wird nichts geschrieben.</translation>
     </message>
     <message>
+        <source>its attempt ids are used up</source>
+        <translation>seine Vorgangsnummern sind aufgebraucht</translation>
+    </message>
+    <message>
+        <source>The update history&apos;s highest attempt id in %1 is beyond any it can hold; it is left out.</source>
+        <translation>Die höchste Vorgangsnummer des Aktualisierungsverlaufs in %1 liegt jenseits jeder Nummer, die er fassen kann; sie wird nicht beachtet.</translation>
+    </message>
+    <message>
+        <source>The update history&apos;s highest attempt id in %1 is beyond any it can hold; it was kept as %2.</source>
+        <translation>Die höchste Vorgangsnummer des Aktualisierungsverlaufs in %1 liegt jenseits jeder Nummer, die er fassen kann; sie wurde als %2 aufbewahrt.</translation>
+    </message>
+    <message>
         <source>larger than %1 KiB</source>
         <translation>größer als %1 KiB</translation>
     </message>

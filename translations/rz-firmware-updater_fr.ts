@@ -732,6 +732,18 @@ Veuillez patienter...</translation>
         <translation>Le micrologiciel dans %1 ne peut pas être vérifié : %2 ; rien ne sera écrit.</translation>
     </message>
     <message>
+        <source>its attempt ids are used up</source>
+        <translation>ses identifiants de tentative sont épuisés</translation>
+    </message>
+    <message>
+        <source>The update history&apos;s highest attempt id in %1 is beyond any it can hold; it is left out.</source>
+        <translation>Le plus grand identifiant de tentative de l&apos;historique des mises à jour dans %1 dépasse tout identifiant qu&apos;il peut contenir ; il est ignoré.</translation>
+    </message>
+    <message>
+        <source>The update history&apos;s highest attempt id in %1 is beyond any it can hold; it was kept as %2.</source>
+        <translation>Le plus grand identifiant de tentative de l&apos;historique des mises à jour dans %1 dépasse tout identifiant qu&apos;il peut contenir ; il a été conservé sous %2.</translation>
+    </message>
+    <message>
         <source>larger than %1 KiB</source>
         <translation>plus grand que %1 Kio</translation>
     </message>

@@ -730,6 +730,18 @@ Please Wait...</source>
         <translation>%1 のファームウェアを検証できません: %2。何も書き込みません。</translation>
     </message>
     <message>
+        <source>its attempt ids are used up</source>
+        <translation>試行 ID を使い切っています</translation>
+    </message>
+    <message>
+        <source>The update history&apos;s highest attempt id in %1 is beyond any it can hold; it is left out.</source>
+        <translation>%1 にある更新履歴の最大の試行 ID は、履歴が扱える範囲を超えています。無視します。</translation>
+    </message>
+    <message>
+        <source>The update history&apos;s highest attempt id in %1 is beyond any it can hold; it was kept as %2.</source>
+        <translation>%1 にある更新履歴の最大の試行 ID は、履歴が扱える範囲を超えています。%2 として保管しました。</translation>
+    </message>
+    <message>
         <source>larger than %1 KiB</source>
         <translation>%1 KiB を超えるファイル</translation>
     </message>

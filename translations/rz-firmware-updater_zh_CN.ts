@@ -730,6 +730,18 @@ Please Wait...</source>
         <translation>无法检查 %1 中的固件：%2；不会写入任何内容。</translation>
     </message>
     <message>
+        <source>its attempt ids are used up</source>
+        <translation>其尝试编号已用尽</translation>
+    </message>
+    <message>
+        <source>The update history&apos;s highest attempt id in %1 is beyond any it can hold; it is left out.</source>
+        <translation>%1 中更新历史记录的最大尝试编号超出了其所能容纳的范围；已忽略。</translation>
+    </message>
+    <message>
+        <source>The update history&apos;s highest attempt id in %1 is beyond any it can hold; it was kept as %2.</source>
+        <translation>%1 中更新历史记录的最大尝试编号超出了其所能容纳的范围；已将其保存为 %2。</translation>
+    </message>
+    <message>
         <source>larger than %1 KiB</source>
         <translation>大于 %1 KiB 的文件</translation>
     </message>

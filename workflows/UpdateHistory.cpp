@@ -69,6 +69,14 @@ const char historyName[] = "history.db";
 // above it.
 const char idMarkName[] = "history.db.last-id";
 
+// Beyond any id this history hands out. Ids reach scripts as JSON numbers
+// (the report's attemptId, `history --json`), which hold integers exactly
+// only below 2^53; and at SQLite's own end, 2^63 - 1, every later attempt
+// would fail as "database or disk is full". No machine comes near either: a
+// mark or a sequence there was put there by hand or by a fault, and is set
+// aside like a damaged history.
+constexpr qint64 idsEnd = qint64(1) << 53;
+
 // The columns in the order of UpdateAttempt::fieldNames().
 enum Column {
     Id, Started, Finished, Host, User, Action, Model, Serial, VersionBefore, VersionTarget, Components, State,
@@ -202,6 +210,29 @@ bool writeIdMark(qint64 id, QString* why)
         return false;
     }
     return folder.replace(QString::fromLatin1(idMarkName), QByteArray::number(id) + '\n', why);
+}
+
+// Renamed within the state folder, never over another file.
+bool movedAside(const QString& from, const QString& to)
+{
+    return ::renameat2(AT_FDCWD, QFile::encodeName(from).constData(), AT_FDCWD, QFile::encodeName(to).constData(),
+                       RENAME_NOREPLACE)
+           == 0;
+}
+
+// The name a file set aside was kept as, stamped with the time; empty when
+// it could not be moved.
+QString keptAside(const QString& path)
+{
+    const QString stem = path + QStringLiteral(".broken-")
+                         + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    QString kept = stem;
+    for (int copy = 2; !movedAside(path, kept); ++copy) {
+        if (errno != EEXIST)
+            return QString();
+        kept = stem + QStringLiteral("-%1").arg(copy);
+    }
+    return kept;
 }
 
 template <typename Row>
@@ -399,7 +430,12 @@ bool UpdateHistory::keepIdsAboveMark(QString* error, bool* damaged)
         return failed(query.lastError(), error, damaged);
     const qint64 recorded = query.next() ? query.value(0).toLongLong() : 0;
     query.finish();
-    const qint64 mark = readIdMark();
+    if (recorded >= idsEnd) {
+        *error = OperatorText::tr("its attempt ids are used up");
+        *damaged = true;
+        return false;
+    }
+    const qint64 mark = usableIdMark();
     QString why;
     if (recorded > mark && !writeIdMark(recorded, &why))
         say(OperatorText::tr("The update history's highest attempt id could not be kept: %1").arg(why));
@@ -409,6 +445,27 @@ bool UpdateHistory::keepIdsAboveMark(QString* error, bool* damaged)
                                : QStringLiteral("INSERT INTO sqlite_sequence (seq, name) VALUES (?, 'attempts')"));
     query.addBindValue(mark);
     return query.exec() || failed(query.lastError(), error, damaged);
+}
+
+// The mark, or none once a mark beyond any id is set aside, with a line.
+qint64 UpdateHistory::usableIdMark()
+{
+    const qint64 mark = readIdMark();
+    if (mark < idsEnd)
+        return mark;
+    const QString markPath = inStateFolder(idMarkName);
+    const QString kept = keptAside(markPath);
+    if (kept.isEmpty()) {
+        say(OperatorText::tr("The update history's highest attempt id in %1 is beyond any it can hold; "
+                             "it is left out.")
+                .arg(markPath));
+    } else {
+        say(OperatorText::tr("The update history's highest attempt id in %1 is beyond any it can hold; "
+                             "it was kept as %2.")
+                .arg(markPath)
+                .arg(QDir::toNativeSeparators(kept)));
+    }
+    return 0;
 }
 
 bool UpdateHistory::startOver(QString* error)
@@ -429,22 +486,12 @@ bool UpdateHistory::startOver(QString* error)
 QString UpdateHistory::setAside()
 {
     closeConnection();
-    const QString stem = path() + QStringLiteral(".broken-")
-                         + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
-    const auto moved = [](const QString& from, const QString& to) {
-        return ::renameat2(AT_FDCWD, QFile::encodeName(from).constData(), AT_FDCWD, QFile::encodeName(to).constData(),
-                           RENAME_NOREPLACE)
-               == 0;
-    };
-    QString kept = stem;
-    for (int copy = 2; !moved(path(), kept); ++copy) {
-        if (errno != EEXIST)
-            return QString();
-        kept = stem + QStringLiteral("-%1").arg(copy);
-    }
+    const QString kept = keptAside(path());
     // Left beside a new history.db, they would be taken for its own.
-    for (const char* suffix : {"-wal", "-shm"})
-        moved(path() + QLatin1String(suffix), kept + QLatin1String(suffix));
+    if (!kept.isEmpty()) {
+        for (const char* suffix : {"-wal", "-shm"})
+            movedAside(path() + QLatin1String(suffix), kept + QLatin1String(suffix));
+    }
     return kept;
 }
 

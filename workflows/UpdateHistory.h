@@ -86,6 +86,7 @@ private:
     bool createSchema(int version, QString* error, bool* damaged);
     bool checkedToday(QString* error, bool* damaged);
     bool keepIdsAboveMark(QString* error, bool* damaged);
+    qint64 usableIdMark();
     // The damaged file set aside and a new history started, with a line.
     bool startOver(QString* error);
     // The name the damaged file was kept as; empty when it could not be moved.

@@ -1,6 +1,7 @@
 #include "cli/HistoryCommand.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/PrintableText.h"
 #include "cli/CommandLine.h"
 #include "host/StateFolder.h"
 #include "host/UpdaterLock.h"
@@ -81,7 +82,7 @@ QStringList cellsOf(const QSqlQuery& row)
                       fieldOf(row, VersionTarget).toString(),
                       result};
     for (QString& cell : cells)
-        cell = UpdateAttempt::printable(cell);
+        cell = PrintableText::of(cell);
     return cells;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/HistoryDialog.h"
 
 #include "catalogue/OperatorText.h"
+#include "catalogue/PrintableText.h"
 #include "host/StateFolder.h"
 
 #include <QBoxLayout>
@@ -50,11 +51,11 @@ public:
         case Started:
             return attempt.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         case VersionBefore:
-            return attempt.versionBefore.isEmpty() ? QStringLiteral("-") : UpdateAttempt::printable(attempt.versionBefore);
+            return attempt.versionBefore.isEmpty() ? QStringLiteral("-") : PrintableText::of(attempt.versionBefore);
         case State:
-            return UpdateAttempt::printable(shownResult(attempt));
+            return PrintableText::of(shownResult(attempt));
         default:
-            return UpdateAttempt::printable(QSqlQueryModel::data(index, role).toString());
+            return PrintableText::of(QSqlQueryModel::data(index, role).toString());
         }
     }
 

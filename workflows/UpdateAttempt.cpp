@@ -1,5 +1,7 @@
 #include "workflows/UpdateAttempt.h"
 
+#include "catalogue/PrintableText.h"
+
 #include <QSysInfo>
 #include <QVector>
 
@@ -33,13 +35,15 @@ QVariant timeOrNull(const QDateTime& time)
     return time.isValid() ? QVariant(time.toUTC().toString(Qt::ISODate)) : QVariant();
 }
 
+// A tab, a carriage return or a line break is escaped like any control
+// character, so none can begin a field or end a row early.
 QString csvField(const QVariant& value)
 {
-    QString text = value.toString();
-    if (!text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front()))
+    QString text = PrintableText::of(value.toString());
+    if (!text.isEmpty() && QStringLiteral("=+-@").contains(text.front()))
         text.prepend(QLatin1Char('\''));
     const bool needsQuotes = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c == QLatin1Char(',') || c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+        return c == QLatin1Char(',') || c == QLatin1Char('"');
     });
     if (needsQuotes)
         text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
@@ -190,21 +194,4 @@ QByteArray UpdateAttempt::csvRow(const StoredRow& field)
         row += csvField(field(i));
     }
     return row.toUtf8() + '\n';
-}
-
-// Cc and Cf: C0 and C1 controls, DEL, and the invisible marks that change
-// the direction or the joining of text.
-QString UpdateAttempt::printable(const QString& text)
-{
-    QString shown;
-    for (const QChar c : text) {
-        const QChar::Category category = c.category();
-        if (category != QChar::Other_Control && category != QChar::Other_Format)
-            shown += c;
-        else if (c.unicode() <= 0xff)
-            shown += QStringLiteral("\\x") + QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
-        else
-            shown += QStringLiteral("\\u") + QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0'));
-    }
-    return shown;
 }

@@ -56,16 +56,12 @@ struct UpdateAttempt
     // Every field by its name, as one JSON object on one line.
     static QByteArray jsonRow(const StoredRow& field);
     // CSV: a header row of the field names, then one row an attempt, quoted
-    // where a value needs it (RFC 4180); nulls are empty. A value that a
-    // spreadsheet would take for a formula (=, +, -, @, a tab or a carriage
-    // return first) begins with a quote.
+    // where a value needs it (RFC 4180); nulls are empty. Control characters
+    // are escaped as the history's table shows them (PrintableText), and a
+    // value that a spreadsheet would take for a formula (=, +, -, @ first)
+    // begins with a quote.
     static QByteArray csvHeader();
     static QByteArray csvRow(const StoredRow& field);
-
-    // The text with its control characters written as escapes (\x1B,
-    // \u202E), so that a history edited by hand cannot drive a terminal or
-    // reorder what a table shows.
-    static QString printable(const QString& text);
 };
 
 #endif

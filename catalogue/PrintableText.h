@@ -1,0 +1,16 @@
+#ifndef PRINTABLETEXT_H
+#define PRINTABLETEXT_H
+
+#include <QString>
+
+// Text that came from a file anyone could have edited (the history, a
+// recording of the device library's calls), made safe to print: its
+// control characters written as escapes (\x1B, \u202E), so that it cannot
+// drive a terminal, ring its bell or reorder what a table or a line shows.
+class PrintableText
+{
+public:
+    static QString of(const QString& text);
+};
+
+#endif

@@ -1,5 +1,6 @@
 #include "simulator/CallReplay.h"
 
+#include "catalogue/PrintableText.h"
 #include "simulator/InstrumentState.h"
 #include "simulator/VirtualInstrument.h"
 
@@ -22,7 +23,7 @@ CallReplay::CallReplay()
 {
     const QString path = InstrumentState::inStartFolder(qEnvironmentVariable("RZ_SIM_REPLAY"));
     if (!recording.load(path, &unreadable)) {
-        std::fprintf(stderr, "rzsim replay: %s\n", qPrintable(unreadable));
+        std::fprintf(stderr, "rzsim replay: %s\n", qPrintable(PrintableText::of(unreadable)));
     } else if (recording.header().value("library").isString()) {
         version = recording.header().value("library").toString().toLocal8Bit();
     }
@@ -53,16 +54,18 @@ int CallReplay::answer(CallTrace& trace)
         for (;;)
             std::this_thread::sleep_for(std::chrono::hours(1));
     }
-    const double milliseconds = expected.value("durationMs").toDouble() * timeScale;
-    if (milliseconds > 0)
-        std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(milliseconds));
+    // An absurd duration waits about forever rather than wrapping to none.
+    const double microseconds = expected.value("durationMs").toDouble() * timeScale * 1000;
+    if (microseconds > 0)
+        std::this_thread::sleep_for(std::chrono::microseconds(Recording::saturated(microseconds)));
     trace.answer(expected.value("outputs").toObject());
-    return expected.value("status").toInt();
+    return Recording::status(expected);
 }
 
 int CallReplay::diverge(CallTrace& trace, qint64 number, const QString& what)
 {
-    const QString line = QStringLiteral("rzsim replay: diverged at call %1: %2").arg(number).arg(what);
+    const QString line =
+        QStringLiteral("rzsim replay: diverged at call %1: %2").arg(number).arg(PrintableText::of(what));
     std::fprintf(stderr, "%s\n", qPrintable(line));
     std::fflush(stderr);
     trace.setReason(line);

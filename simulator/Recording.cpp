@@ -3,6 +3,10 @@
 #include <QFile>
 #include <QJsonDocument>
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 bool Recording::load(const QString& path, QString* error)
 {
     QFile file(path);
@@ -34,4 +38,28 @@ bool Recording::load(const QString& path, QString* error)
 QString Recording::describe(const QString& function, const QJsonObject& inputs)
 {
     return function + QLatin1Char(' ') + QString::fromUtf8(QJsonDocument(inputs).toJson(QJsonDocument::Compact));
+}
+
+qint64 Recording::milliseconds(const QJsonObject& call, const char* name)
+{
+    return std::max<qint64>(0, saturated(call.value(QLatin1String(name)).toDouble()));
+}
+
+int Recording::status(const QJsonObject& call)
+{
+    return int(qBound<qint64>(std::numeric_limits<int>::min(), saturated(call.value("status").toDouble()),
+                              std::numeric_limits<int>::max()));
+}
+
+// 2^63 is exact as a double; every double below it converts.
+qint64 Recording::saturated(double figure)
+{
+    constexpr double past = 9223372036854775808.0;
+    if (std::isnan(figure))
+        return 0;
+    if (figure >= past)
+        return std::numeric_limits<qint64>::max();
+    if (figure <= -past)
+        return std::numeric_limits<qint64>::min();
+    return qint64(figure);
 }

@@ -25,6 +25,16 @@ public:
     static QString describe(const QString& function, const QJsonObject& inputs);
     static bool returned(const QJsonObject& call) { return call.value("returned").toBool(true); }
 
+    // A recording may have been edited by hand, so its figures are taken
+    // saturated, never wrapped: a call's "durationMs" or "sinceFirstCallMs"
+    // in whole milliseconds (none, a negative one or not a number is 0), and
+    // its status within the library's int.
+    static qint64 milliseconds(const QJsonObject& call, const char* name);
+    static int status(const QJsonObject& call);
+    // Any figure as a whole number: not a number is 0, one past what 64 bits
+    // hold is the end it passed.
+    static qint64 saturated(double figure);
+
 private:
     QJsonObject first;
     std::vector<QJsonObject> recorded;

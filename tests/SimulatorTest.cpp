@@ -90,6 +90,8 @@ private slots:
     void toolWritesReleaseAndRequestedImages();
     void toolRejectsBadArguments_data();
     void toolRejectsBadArguments();
+    void toolSummarizesEditedRecordings_data();
+    void toolSummarizesEditedRecordings();
 
 private:
     void writeState(const QJsonObject& state) const;
@@ -696,6 +698,37 @@ void SimulatorTest::toolRejectsBadArguments()
     QVERIFY(runTool(arguments + QStringList{"--file", file}) != 0);
     QVERIFY(!QFile::exists(file));
     QVERIFY(!QFile::exists(m_dir.filePath("more")));
+}
+
+// A recording edited by hand: `rzsim replay` prints its texts escaped and its
+// figures saturated, never wrapped round to a negative number.
+void SimulatorTest::toolSummarizesEditedRecordings_data()
+{
+    QTest::addColumn<QByteArray>("recording");
+    QTest::addColumn<QStringList>("summary");
+    QTest::newRow("control and direction characters")
+        << QByteArray(R"({"action":"update\u001b[2J","library":"rzsim\u001b]0;owned\u0007","updater":"1.0\u202e"}
+{"call":1,"durationMs":3,"function":"rzOpenDevice\u0007","inputs":{},"outputs":{},"sinceFirstCallMs":0,"status":0}
+)") << QStringList{"Library:    rzsim\\x1B]0;owned\\x07", "Updater:    1.0\\u202E", "Action:     update\\x1B[2J",
+                   "Calls:      1 (by status: 0 x1)", "Total time: 3 ms",
+                   "  rzOpenDevice\\x07                 calls   1,        3 ms, by status: 0 x1"};
+    QTest::newRow("absurd figures")
+        << QByteArray(R"({"action":"update","library":"rzsim 1.0","updater":"1.0"}
+{"call":1,"durationMs":1e300,"function":"rzOpenDevice","inputs":{},"outputs":{},"sinceFirstCallMs":5,"status":1e20}
+{"call":2,"durationMs":1e300,"function":"rzOpenDevice","inputs":{},"outputs":{},"sinceFirstCallMs":1e300,"status":-1e20}
+)") << QStringList{"Library:    rzsim 1.0", "Updater:    1.0", "Action:     update",
+                   "Calls:      2 (by status: -2147483648 x1, 2147483647 x1)", "Total time: 9223372036854775807 ms",
+                   "  rzOpenDevice                     calls   2, 9223372036854775807 ms, by status: -2147483648 x1, "
+                   "2147483647 x1"};
+}
+
+void SimulatorTest::toolSummarizesEditedRecordings()
+{
+    QFETCH(QByteArray, recording);
+    QFETCH(QStringList, summary);
+    QString shown;
+    QCOMPARE(runTool({"replay", writeFile("edited.jsonl", recording)}, &shown), 0);
+    QCOMPARE(shown.split('\n', Qt::SkipEmptyParts), summary);
 }
 
 void SimulatorTest::writeState(const QJsonObject& state) const

@@ -3,6 +3,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/ChecksumList.h"
 #include "catalogue/ModelTable.h"
+#include "catalogue/PrintableText.h"
 #include "catalogue/SignedRelease.h"
 #include "simulator/FirmwareImage.h"
 #include "simulator/Recording.h"
@@ -15,6 +16,7 @@
 #include <QSaveFile>
 
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -53,6 +55,12 @@ QString answerText(const InstrumentState& state)
         break;
     }
     return QStringLiteral("not at all");
+}
+
+// Both are durations, 0 or more.
+qint64 saturatedSum(qint64 a, qint64 b)
+{
+    return b > std::numeric_limits<qint64>::max() - a ? std::numeric_limits<qint64>::max() : a + b;
 }
 
 std::string catalogueImagePath(int model, Component component, int version)
@@ -448,37 +456,40 @@ int SimTool::exitWith(const QString& message, int status)
 }
 
 // For a support engineer: what was run, how many calls, how each function
-// answered, and how long it all took.
+// answered, and how long it all took. Whatever it prints of the recording
+// is escaped, and its figures saturate, however the file was edited.
 int SimTool::summarizeRecording(const QString& path)
 {
     Recording recording;
     QString error;
     if (!recording.load(path, &error))
-        return exitWith(error, 1);
+        return exitWith(PrintableText::of(error), 1);
     const QJsonObject& header = recording.header();
-    m_out << "Library:    " << header.value("library").toString(QStringLiteral("(not recorded)")) << '\n'
-          << "Updater:    " << header.value("updater").toString() << '\n'
-          << "Action:     " << header.value("action").toString() << '\n';
+    const QString library = header.value("library").toString(QStringLiteral("(not recorded)"));
+    m_out << "Library:    " << PrintableText::of(library) << '\n'
+          << "Updater:    " << PrintableText::of(header.value("updater").toString()) << '\n'
+          << "Action:     " << PrintableText::of(header.value("action").toString()) << '\n';
     struct Tally
     {
-        int calls = 0;
+        qint64 calls = 0;
         qint64 milliseconds = 0;
-        QMap<QString, int> statuses; // "0", "5", "never returned"
+        QMap<QString, qint64> statuses; // "0", "5", "never returned"
     };
     QMap<QString, Tally> byFunction;
-    QMap<QString, int> statuses;
+    QMap<QString, qint64> statuses;
     qint64 total = 0;
     for (const QJsonObject& call : recording.calls()) {
-        const QString status = Recording::returned(call) ? QString::number(call.value("status").toInt())
+        const QString status = Recording::returned(call) ? QString::number(Recording::status(call))
                                                          : QStringLiteral("never returned");
+        const qint64 duration = Recording::milliseconds(call, "durationMs");
         Tally& tally = byFunction[call.value("function").toString()];
         ++tally.calls;
-        tally.milliseconds += qint64(call.value("durationMs").toDouble());
+        tally.milliseconds = saturatedSum(tally.milliseconds, duration);
         ++tally.statuses[status];
         ++statuses[status];
-        total = qint64(call.value("sinceFirstCallMs").toDouble() + call.value("durationMs").toDouble());
+        total = saturatedSum(Recording::milliseconds(call, "sinceFirstCallMs"), duration);
     }
-    const auto describe = [](const QMap<QString, int>& counts) {
+    const auto describe = [](const QMap<QString, qint64>& counts) {
         QStringList parts;
         for (auto count = counts.cbegin(); count != counts.cend(); ++count)
             parts << QStringLiteral("%1 x%2").arg(count.key()).arg(count.value());
@@ -488,7 +499,7 @@ int SimTool::summarizeRecording(const QString& path)
           << "Total time: " << total << " ms\n";
     for (auto entry = byFunction.cbegin(); entry != byFunction.cend(); ++entry) {
         m_out << QStringLiteral("  %1 calls %2, %3 ms, by status: %4\n")
-                     .arg(entry.key(), -32)
+                     .arg(PrintableText::of(entry.key()), -32)
                      .arg(entry.value().calls, 3)
                      .arg(entry.value().milliseconds, 8)
                      .arg(describe(entry.value().statuses));

@@ -97,6 +97,19 @@ class ModuleTest(unittest.TestCase):
                           "attempt_id": 42, "log_file": "/var/log/x.log", "outcome": "done"})
         self.assertEqual(result["report"]["written"], True)
 
+    def test_check_mode_records_nowhere(self):
+        # check mode, record, RZ_API_RECORD of the task's environment -> the updater's RZ_API_RECORD
+        cases = [
+            (False, "/srv/calls.jsonl", None, "/srv/calls.jsonl"),
+            (True, "/srv/calls.jsonl", None, None),
+            (True, None, "/srv/calls.jsonl", None),
+        ]
+        for check_mode, record, inherited, recorded in cases:
+            with self.subTest(check_mode=check_mode, record=record, inherited=inherited):
+                task = {"RZ_API_RECORD": inherited} if inherited else {}
+                environment = rz_firmware.updater_environment(task, {"state_dir": None, "record": record}, check_mode)
+                self.assertEqual(environment.get("RZ_API_RECORD"), recorded)
+
     def test_ansible_doc_shows_every_option_and_return_value(self):
         with tempfile.TemporaryDirectory() as home:  # ansible's own files stay out of the home folder
             run = subprocess.run(["ansible-doc", "--json", "-M", LIBRARY, "rz_firmware"], stdout=subprocess.PIPE,

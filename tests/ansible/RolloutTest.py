@@ -133,6 +133,14 @@ class RolloutTest(unittest.TestCase):
     def writes(self, bench):
         return WRITE_CALL.findall(self.trace(bench))
 
+    def recorded_command(self, bench):
+        """The command the bench's recording of the library's calls was made by; None without one."""
+        try:
+            with open(os.path.join(self.bench(bench), "calls.jsonl")) as recording:
+                return json.loads(recording.readline())["action"]
+        except FileNotFoundError:
+            return None
+
     def test_check_then_update_then_nothing_left(self):
         self.make_instruments({**CURRENT, "bench1": OUTDATED["bench1"], "bench3": OUTDATED["bench3"]})
         outdated = {"bench1", "bench3"}
@@ -152,6 +160,8 @@ class RolloutTest(unittest.TestCase):
                     self.assertEqual(row["serial"], CURRENT[bench][3])
                     self.assertEqual(bool(self.writes(bench)), writes)
                     self.assertNotEqual(self.trace(bench), "")
+                    # A check records nowhere, so never over the real run's recording.
+                    self.assertEqual(self.recorded_command(bench), None if mode == "check" else "--json update")
                     # Its own state folder, as set in the inventory.
                     self.assertEqual(os.path.dirname(row["log_file"]), os.path.join(self.bench(bench), "state"))
                     self.assertTrue(os.path.isfile(row["log_file"]))

@@ -68,6 +68,9 @@ options:
         engineer summarizes it with C(rzsim replay FILE); it replays without
         the instrument. A file that cannot be written is said in the log and
         the run goes on unrecorded.
+      - In check mode nothing is recorded, not even where C(RZ_API_RECORD) is
+        set in the task's environment, so a check never overwrites the
+        recording of the run it stands for.
     type: path
   allow_downgrade:
     description:
@@ -303,6 +306,22 @@ def command_line(params, check_mode, command=None):
     return arguments
 
 
+def updater_environment(inherited, params, check_mode):
+    """The updater's variables: the task's, with the state folder and the recording.
+
+    A check records nowhere: the updater would truncate the file the real
+    run recorded into, whether the task or its environment names it.
+    """
+    environment = dict(inherited)
+    if params["state_dir"]:
+        environment["RZ_STATE_DIR"] = params["state_dir"]
+    if check_mode:
+        environment.pop("RZ_API_RECORD", None)
+    elif params["record"]:
+        environment["RZ_API_RECORD"] = params["record"]
+    return environment
+
+
 def run_updater(executable, arguments, chdir, environment, timeout):
     """Runs the updater; returns (rc, stdout, stderr, timed_out).
 
@@ -346,11 +365,7 @@ def main():
     else:
         executable = module.get_bin_path(updater, required=True)
 
-    environment = dict(os.environ)
-    if params["state_dir"]:
-        environment["RZ_STATE_DIR"] = params["state_dir"]
-    if params["record"]:
-        environment["RZ_API_RECORD"] = params["record"]
+    environment = updater_environment(os.environ, params, module.check_mode)
 
     def run(command=None):
         rc, stdout, stderr, timed_out = run_updater(

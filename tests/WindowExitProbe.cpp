@@ -3,11 +3,13 @@
 // "escape"), or presses "Update" ("update"), whose write puts off stop
 // signals as the updater's does, and then closes the window ("update-close").
 // At exit it prints the log, one line each (then, after "update-close",
-// whether the panel was enabled), so a test can see how the program ended.
+// what the operator could still reach once the write ended), so a test can
+// see how the program ended.
 
 #include "app/MainWindow.h"
 #include "catalogue/TrustedKeys.h"
 #include "families/LibraryThread.h"
+#include "tests/support/PanelDriver.h"
 #include "ui/DeviceSelectorDialog.h"
 
 #include <QApplication>
@@ -18,6 +20,25 @@
 #include <QtTest>
 
 #include <cstdio>
+
+namespace {
+
+// Whether the log is enabled, the entries its menu offers, and the buttons
+// left enabled.
+QStringList reachable(const MainWindow& window)
+{
+    auto* log = window.findChild<QTextEdit*>();
+    QStringList buttons;
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->isEnabled())
+            buttons << button->text().trimmed();
+    }
+    return {QStringLiteral("Log enabled: ") + (log->isEnabled() ? "yes" : "no"),
+            QStringLiteral("Log menu: ") + PanelDriver::chooseFromLogMenu(log, QString()).join(QStringLiteral(", ")),
+            QStringLiteral("Buttons enabled: ") + (buttons.isEmpty() ? QStringLiteral("none") : buttons.join(", "))};
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -52,19 +73,22 @@ int main(int argc, char* argv[])
                 button->click();
         }
     };
+    QStringList afterWrite;
     QTimer::singleShot(0, [&] {
         press("  Check Versions  ");
         if (script.startsWith(QLatin1String("update")))
             press("  Update  ");
-        if (script == QLatin1String("update-close"))
+        if (script == QLatin1String("update-close")) {
+            afterWrite = reachable(window);
             window.close();
+        }
     });
     QObject::connect(&application, &QCoreApplication::aboutToQuit, [&] {
         const QTextEdit* log = window.findChild<QTextEdit*>();
         for (QTextBlock block = log->document()->begin(); block.isValid(); block = block.next())
             std::printf("%s\n", block.text().toUtf8().constData());
-        if (script == QLatin1String("update-close"))
-            std::printf("Panel enabled: %s\n", window.centralWidget()->isEnabled() ? "yes" : "no");
+        for (const QString& line : qAsConst(afterWrite))
+            std::printf("%s\n", line.toUtf8().constData());
     });
     const int exitCode = QApplication::exec();
     // As the updater's own entry ends.

@@ -182,8 +182,7 @@ void Updater::keepSelection(int anchor, int position)
 void Updater::checkVersions()
 {
     const FlowOutcome outcome = session.check();
-    if (outcome == FlowOutcome::Stalled)
-        setEnabled(false);
+    withdrawAfterStall(outcome);
     // The operator chose to stop rather than name the model: the program ends.
     if (outcome == FlowOutcome::Cancelled)
         QCoreApplication::exit(0);
@@ -203,10 +202,18 @@ void Updater::restoreDevice()
 // the log now shows; the program ends with the command line's exit code.
 void Updater::endOfWrite(FlowOutcome outcome)
 {
-    if (outcome == FlowOutcome::Stalled)
-        setEnabled(false);
+    withdrawAfterStall(outcome);
     if (WriteGuard::stopRequested())
         QCoreApplication::exit(session.exitCode());
+}
+
+// Once a call was abandoned the library takes no other, so nothing is left
+// to press; the log stays readable, and its menu copies or saves it for a
+// support request.
+void Updater::withdrawAfterStall(FlowOutcome outcome)
+{
+    if (outcome == FlowOutcome::Stalled)
+        offerActions(NoAction);
 }
 
 void Updater::beginBusy(const QString& text)

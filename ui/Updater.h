@@ -58,6 +58,7 @@ private:
     void insertAtEnd(const QStringList& lines, const QColor& colour);
     void keepSelection(int anchor, int position);
     void endOfWrite(FlowOutcome outcome);
+    void withdrawAfterStall(FlowOutcome outcome);
 
     std::unique_ptr<Transcript> transcript; // made once the log is there to show it
     UpdaterSession session{*this}; // the check, and the update or restore it offers

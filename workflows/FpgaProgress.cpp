@@ -4,7 +4,7 @@
 
 std::shared_ptr<double> FpgaProgress::begin()
 {
-    const double zero = 0.0;
+    double zero = 0.0; // clang's __atomic_store takes no pointer to const
     __atomic_store(value.get(), &zero, __ATOMIC_RELAXED);
     running.store(true);
     return value;

@@ -92,23 +92,11 @@ bool CommandLine::wanted(int argc, char* argv[])
 int CommandLine::run(const QStringList& arguments)
 {
     int exitCode = ExitDone;
-    if (!parse(arguments, &exitCode))
+    if (!validate(arguments, &exitCode))
         return exitCode;
-    std::optional<int> model;
-    if (!readModel(&model, &exitCode))
-        return exitCode;
-    // Before any work: budgets from an unusable factor would give up every
-    // call at once, or never.
-    const QString scaleProblem = CallBudget::scaleProblem();
-    if (!scaleProblem.isNull()) {
-        printError(OperatorText::shown(scaleProblem));
-        return ExitUsage;
-    }
     WriteGuard::install();
-    if (command == QLatin1String("history")) {
-        HistoryCommand history;
-        return history.readOptions(parser, model) ? history.run() : int(ExitUsage);
-    }
+    if (history)
+        return history->run();
     report.emplace(command);
     terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout, *report);
     terminal->allowDowngrade = parser.isSet(QStringLiteral("allow-downgrade"));
@@ -131,6 +119,27 @@ int CommandLine::run(const QStringList& arguments)
     if (json)
         printJson(session);
     return session.exitCode();
+}
+
+bool CommandLine::validate(const QStringList& arguments, int* exitCode)
+{
+    if (!parse(arguments, exitCode) || !readModel(exitCode))
+        return false;
+    // Before any work: budgets from an unusable factor would give up every
+    // call at once, or never.
+    const QString scaleProblem = CallBudget::scaleProblem();
+    if (!scaleProblem.isNull()) {
+        printError(OperatorText::shown(scaleProblem));
+        *exitCode = ExitUsage;
+        return false;
+    }
+    if (command != QLatin1String("history"))
+        return true;
+    history = std::make_unique<HistoryCommand>();
+    if (history->readOptions(parser, model))
+        return true;
+    *exitCode = ExitUsage;
+    return false;
 }
 
 bool CommandLine::parse(const QStringList& arguments, int* exitCode)
@@ -158,8 +167,13 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
         *exitCode = ExitDone;
         return false;
     }
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
+    // Not Qt's showVersion(), which ends the process there and then.
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        *exitCode = ExitDone;
+        return false;
+    }
     const QStringList positional = parser.positionalArguments();
     command = positional.value(0);
     json = parser.isSet(QStringLiteral("json"));
@@ -194,14 +208,14 @@ void CommandLine::showHelp() const
     std::fputs(qPrintable(help), stdout);
 }
 
-bool CommandLine::readModel(std::optional<int>* model, int* exitCode)
+bool CommandLine::readModel(int* exitCode)
 {
     if (!parser.isSet(QStringLiteral("model")))
         return true;
     const QString name = parser.value(QStringLiteral("model"));
     const int type = deviceTypeNamed(name);
     if (type >= 0) {
-        *model = type;
+        model = type;
         return true;
     }
     return usageError(

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class HistoryCommand;
 class TerminalFrontEnd;
 
 // `rz-firmware-updater check | update | restore`: the window's work for
@@ -35,16 +36,26 @@ public:
 
     int run(const QStringList& arguments);
 
+    // The arguments and the environment, checked before any work: true when
+    // the command may run. Else false with the exit code, once --help or
+    // --version was printed, or a line on standard error said what is
+    // wrong. Opens no instrument, lock, file or window.
+    bool validate(const QStringList& arguments, int* exitCode);
+    // The command validate() accepted.
+    QString chosenCommand() const { return command; }
+
 private:
     bool parse(const QStringList& arguments, int* exitCode);
     static bool usageError(const QString& line, int* exitCode);
     void showHelp() const;
-    bool readModel(std::optional<int>* model, int* exitCode);
+    bool readModel(int* exitCode);
     void printJson(UpdaterSession& session) const;
 
     QCommandLineParser parser;
     QString command;
     bool json = false;
+    std::optional<int> model;
+    std::unique_ptr<HistoryCommand> history;
     std::optional<RunReport> report; // before the terminal, which writes to it
     std::unique_ptr<TerminalFrontEnd> terminal;
 };

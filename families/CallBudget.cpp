@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 CallBudget::CallBudget(const OperatorText& step, Seconds estimated, Seconds allowed)
     : what(step), estimated(estimated), allowed(allowed)
@@ -35,14 +34,19 @@ std::optional<double> scaleSet()
 {
     if (!qEnvironmentVariableIsSet("RZ_STALL_SCALE"))
         return 1.0;
+    return CallBudget::parseScale(qEnvironmentVariable("RZ_STALL_SCALE"));
+}
+
+} // namespace
+
+std::optional<double> CallBudget::parseScale(const QString& text)
+{
     bool ok = false;
-    const double value = qEnvironmentVariable("RZ_STALL_SCALE").trimmed().toDouble(&ok);
+    const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value) || value < smallestScale || value > largestScale)
         return std::nullopt;
     return value;
 }
-
-} // namespace
 
 // Read once: a budget must not change under a call that is running.
 double CallBudget::scale()

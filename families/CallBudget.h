@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <chrono>
+#include <optional>
 
 // How long one call into the device library is expected to take, and how
 // long it may take before the instrument counts as no longer answering. A
@@ -43,6 +44,8 @@ public:
     static double scale();
     // The line that refuses RZ_STALL_SCALE; null when it is unset or usable.
     static QString scaleProblem();
+    // The factor a value of RZ_STALL_SCALE gives; none for a value refused.
+    static std::optional<double> parseScale(const QString& text);
 
 private:
     CallBudget(const OperatorText& step, Seconds estimated, Seconds allowed);

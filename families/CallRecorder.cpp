@@ -31,7 +31,8 @@ public:
         return recording;
     }
 
-    std::atomic<bool> on{!qEnvironmentVariableIsEmpty("RZ_API_RECORD")};
+    const QString fileName = CallRecorder::fileName();
+    std::atomic<bool> on{!fileName.isEmpty()};
     std::mutex mutex;
     QString updaterVersion;
     QString action;
@@ -51,7 +52,7 @@ public:
         if (!on)
             return false;
         if (!file.isOpen()) {
-            file.setFileName(qEnvironmentVariable("RZ_API_RECORD"));
+            file.setFileName(fileName);
             if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
                 lose();
                 return false;
@@ -195,6 +196,11 @@ void CallRecorder::abandoned()
 bool CallRecorder::recording()
 {
     return Recording::get().on;
+}
+
+QString CallRecorder::fileName()
+{
+    return qEnvironmentVariable("RZ_API_RECORD");
 }
 
 QString CallRecorder::takeLostLine()

@@ -82,6 +82,8 @@ public:
     static void abandoned();
 
     static bool recording();
+    // The file RZ_API_RECORD names; empty when no file is named.
+    static QString fileName();
     // Once, when FILE could not be written: the line for the log.
     static QString takeLostLine();
 };

@@ -1,0 +1,80 @@
+// The history's id mark, history.db.last-id, as anyone with write access to
+// the state folder can shape it: the input is the mark's contents, beside a
+// history the updater starts anew for each input. An update is then begun
+// and finished as the writer does. Invariant: nothing crashes or hangs; the
+// attempt is recorded as succeeded under an id above 0 and below 2^53, which
+// the mark then holds; a mark set aside is named by a line, and no line
+// says the history is full.
+
+#include "workflows/UpdateHistory.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+QString stateFolder;
+
+UpdateAttempt anUpdate()
+{
+    UpdateAttempt attempt = UpdateAttempt::onThisMachine();
+    attempt.started = QDateTime::currentDateTimeUtc();
+    attempt.action = QStringLiteral("update");
+    attempt.model = QStringLiteral("RZ610R");
+    attempt.serial = 1234;
+    attempt.versionTarget = QStringLiteral("4.5.10");
+    attempt.components = QStringList{QStringLiteral("fpga")};
+    return attempt;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    static QCoreApplication application(*argc, *argv);
+    // In memory where there is such a folder: the history syncs every commit.
+    static QTemporaryDir state(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/id-mark-fuzz-XXXXXX")
+                                                         : QDir::tempPath() + QStringLiteral("/id-mark-fuzz-XXXXXX"));
+    stateFolder = state.path();
+    qputenv("RZ_STATE_DIR", QFile::encodeName(stateFolder));
+    return state.isValid() ? 0 : 1;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    QDir(stateFolder).removeRecursively();
+    QDir().mkpath(stateFolder);
+    QFile mark(stateFolder + QStringLiteral("/history.db.last-id"));
+    if (!mark.open(QIODevice::WriteOnly) || mark.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
+        return 0;
+    mark.close();
+    QStringList lines;
+    qint64 id = 0;
+    {
+        UpdateHistory history([&lines](const QString& line) { lines << line; });
+        id = history.begin(anUpdate(), false);
+        history.finish(id, true, QString());
+        QSqlQuery newest = history.select(UpdateHistory::Filter{}, false, false);
+        if (id <= 0 || id >= (qint64(1) << 53) || !newest.next())
+            std::abort();
+        const UpdateAttempt recorded = UpdateHistory::attemptIn(newest.record());
+        if (recorded.id != id || recorded.state != QLatin1String("succeeded"))
+            std::abort();
+    }
+    if (!mark.open(QIODevice::ReadOnly) || mark.readAll() != QByteArray::number(id) + '\n')
+        std::abort();
+    const QString joined = lines.join(QLatin1Char('\n'));
+    for (const QString& kept : QDir(stateFolder).entryList({QStringLiteral("history.db.last-id.broken-*")})) {
+        if (!joined.contains(kept))
+            std::abort();
+    }
+    if (joined.contains(QLatin1String("database or disk is full")))
+        std::abort();
+    return 0;
+}

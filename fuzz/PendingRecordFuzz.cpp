@@ -1,0 +1,73 @@
+// A pending record as anyone with write access to the state folder's
+// pending/ can plant it: the input's first line is the file's name, the rest
+// its contents. It is read back as a check and a restore read it (newest(),
+// components(), namedLogs()). Invariant: nothing crashes or hangs; a record
+// newest() names is of a known model, its components are known ones of that
+// model or "all", and it is the very file remove() clears, so no record
+// outlives the run that finishes it.
+
+#include "catalogue/Catalogue.h"
+#include "host/PendingUpdate.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray pendingFolder;
+
+bool isFileName(const QByteArray& name)
+{
+    return !name.isEmpty() && name.size() < 256 && name != "." && name != ".." && !name.contains('/')
+           && !name.contains('\0');
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    static QTemporaryDir state;
+    // The account's own folder is read too: it must not be the real one.
+    qputenv("RZ_STATE_DIR", QFile::encodeName(state.filePath("machine")));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.filePath("account")));
+    pendingFolder = QFile::encodeName(state.filePath("machine/pending"));
+    return state.isValid() && QDir().mkpath(state.filePath("machine/pending")) ? 0 : 1;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray input(reinterpret_cast<const char*>(data), int(size));
+    const int lineEnd = input.indexOf('\n');
+    const QByteArray name = input.left(lineEnd);
+    if (lineEnd < 0 || !isFileName(name))
+        return 0;
+    const QByteArray path = pendingFolder + '/' + name;
+    const int file = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (file < 0)
+        return 0;
+    const QByteArray contents = input.mid(lineEnd + 1);
+    const bool written = ::write(file, contents.constData(), size_t(contents.size())) == ssize_t(contents.size());
+    ::close(file);
+    PendingUpdate::namedLogs();
+    const std::optional<PendingUpdate> record = written ? PendingUpdate::newest() : std::nullopt;
+    if (record) {
+        const QStringList components = record->components();
+        const QStringList known = componentNames(record->deviceType());
+        for (const QString& component : components) {
+            if (!known.contains(component) && components != QStringList{QStringLiteral("all")})
+                std::abort();
+        }
+        if (!isKnownDeviceType(record->deviceType()) || components.isEmpty() || !record->remove().isEmpty()
+            || PendingUpdate::newest())
+            std::abort();
+    }
+    ::unlink(path.constData());
+    return 0;
+}

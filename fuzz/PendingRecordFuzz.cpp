@@ -23,13 +23,20 @@ namespace {
 
 QByteArray pendingFolder;
 
-bool isFileName(const QByteArray& name)
+} // namespace
+
+// Qt 5.15's JSON parser leaks an array whose key comes again later in the
+// object ({"a": 1, "b": [], "b": 2}): Qt's leak, left out by where it is
+// made, which the allocations' stacks show when taken through Qt's frames.
+extern "C" const char* __asan_default_options()
 {
-    return !name.isEmpty() && name.size() < 256 && name != "." && name != ".." && !name.contains('/')
-           && !name.contains('\0');
+    return "fast_unwind_on_malloc=0";
 }
 
-} // namespace
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:QJsonDocument::fromJson\n";
+}
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -46,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray input(reinterpret_cast<const char*>(data), int(size));
     const int lineEnd = input.indexOf('\n');
     const QByteArray name = input.left(lineEnd);
-    if (lineEnd < 0 || !isFileName(name))
+    // Nothing is written outside the folder; ".." and the like do not open.
+    if (lineEnd < 0 || name.contains('/') || name.contains('\0'))
         return 0;
     const QByteArray path = pendingFolder + '/' + name;
     const int file = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);

@@ -62,7 +62,11 @@ std::optional<PendingUpdate> PendingUpdate::newest()
             bool isNumber = false;
             const int serial = match.hasMatch() ? match.captured(2).toInt(&isNumber) : 0;
             const int deviceType = deviceTypeNamed(match.captured(1));
-            if (!isNumber || deviceType < 0)
+            // Only a record under the very name the updater gives it is one
+            // components() reads and remove() clears: one under another name
+            // for the same instrument ("RZ610R-0617.json") would name a model
+            // to every later bootstrap, and never be cleared.
+            if (!isNumber || deviceType < 0 || PendingUpdate(deviceType, serial).fileName() != name)
                 continue;
             const QDateTime started = startOf(base, name);
             if (!found || started > foundStart) {

@@ -371,6 +371,13 @@ void HistoryTest::damagedHistoryIsSetAside_data()
         << QStringList{"5", "4", "3", "2", "1"};
     QTest::newRow("its ids used up") << "UPDATE sqlite_sequence SET seq = 9223372036854775807" << "history.db" << true
                                      << newHistory << QStringList{"5"};
+    // The next id would be 2^53, which a JSON report does not hold exactly.
+    QTest::newRow("an id mark at the last id")
+        << "9007199254740991\n" << "history.db.last-id" << true
+        << "The update history's highest attempt id in {file} is beyond any it can hold; it was kept as {kept}."
+        << QStringList{"5", "4", "3", "2", "1"};
+    QTest::newRow("its ids at the last") << "UPDATE sqlite_sequence SET seq = 9007199254740991" << "history.db" << true
+                                         << newHistory << QStringList{"5"};
 }
 
 // `history` leaves it alone; the update goes on, the damaged file is kept

@@ -76,6 +76,8 @@ const char idMarkName[] = "history.db.last-id";
 // mark or a sequence there was put there by hand or by a fault, and is set
 // aside like a damaged history.
 constexpr qint64 idsEnd = qint64(1) << 53;
+// The highest id handed out: a mark or a sequence there leaves no next one.
+constexpr qint64 lastId = idsEnd - 1;
 
 // The columns in the order of UpdateAttempt::fieldNames().
 enum Column {
@@ -430,7 +432,7 @@ bool UpdateHistory::keepIdsAboveMark(QString* error, bool* damaged)
         return failed(query.lastError(), error, damaged);
     const qint64 recorded = query.next() ? query.value(0).toLongLong() : 0;
     query.finish();
-    if (recorded >= idsEnd) {
+    if (recorded >= lastId) {
         *error = OperatorText::tr("its attempt ids are used up");
         *damaged = true;
         return false;
@@ -447,11 +449,12 @@ bool UpdateHistory::keepIdsAboveMark(QString* error, bool* damaged)
     return query.exec() || failed(query.lastError(), error, damaged);
 }
 
-// The mark, or none once a mark beyond any id is set aside, with a line.
+// The mark, or none once a mark that leaves no next id is set aside, with a
+// line.
 qint64 UpdateHistory::usableIdMark()
 {
     const qint64 mark = readIdMark();
-    if (mark < idsEnd)
+    if (mark < lastId)
         return mark;
     const QString markPath = inStateFolder(idMarkName);
     const QString kept = keptAside(markPath);

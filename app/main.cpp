@@ -4,9 +4,9 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/OperatorText.h"
 #include "cli/CommandLine.h"
-#include "families/CallBudget.h"
 #include "families/LibraryThread.h"
 #include "host/UpdaterLock.h"
+#include "workflows/UpdaterSession.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -44,10 +44,10 @@ int runWindow(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication application(argc, argv);
     Translations::install();
-    const QString scaleProblem = CallBudget::scaleProblem();
-    if (!scaleProblem.isNull()) {
+    const QString environmentProblem = UpdaterSession::environmentProblem();
+    if (!environmentProblem.isNull()) {
         QMessageBox::warning(nullptr, MainWindow::tr("%1 Firmware Updater").arg(productLine()),
-                             OperatorText::shown(scaleProblem));
+                             OperatorText::shown(environmentProblem));
         return CommandLine::ExitUsage;
     }
     // Before the window's first library call.

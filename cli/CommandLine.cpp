@@ -5,7 +5,6 @@
 #include "catalogue/ModelTable.h"
 #include "cli/HistoryCommand.h"
 #include "cli/TerminalFrontEnd.h"
-#include "families/CallBudget.h"
 #include "host/UpdaterLock.h"
 #include "host/WriteGuard.h"
 
@@ -125,11 +124,9 @@ bool CommandLine::validate(const QStringList& arguments, int* exitCode)
 {
     if (!parse(arguments, exitCode) || !readModel(exitCode))
         return false;
-    // Before any work: budgets from an unusable factor would give up every
-    // call at once, or never.
-    const QString scaleProblem = CallBudget::scaleProblem();
-    if (!scaleProblem.isNull()) {
-        printError(OperatorText::shown(scaleProblem));
+    const QString environmentProblem = UpdaterSession::environmentProblem();
+    if (!environmentProblem.isNull()) {
+        printError(OperatorText::shown(environmentProblem));
         *exitCode = ExitUsage;
         return false;
     }

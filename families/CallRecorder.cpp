@@ -3,6 +3,7 @@
 #include "catalogue/ImageFingerprint.h"
 #include "catalogue/OperatorText.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -200,7 +201,8 @@ bool CallRecorder::recording()
 
 QString CallRecorder::fileName()
 {
-    return qEnvironmentVariable("RZ_API_RECORD");
+    const QString named = qEnvironmentVariable("RZ_API_RECORD");
+    return named.isEmpty() ? QString() : QDir::cleanPath(QDir::current().absoluteFilePath(named));
 }
 
 QString CallRecorder::takeLostLine()

@@ -82,7 +82,11 @@ public:
     static void abandoned();
 
     static bool recording();
-    // The file RZ_API_RECORD names; empty when no file is named.
+    // The file RZ_API_RECORD names, absolute and clean: a relative name is
+    // taken in the working folder. Empty when no file is named. The
+    // recording takes it once, when the run starts, so that its file stays
+    // in the folder the updater was started in whatever folder a write
+    // later works in.
     static QString fileName();
     // Once, when FILE could not be written: the line for the log.
     static QString takeLostLine();

@@ -1,15 +1,17 @@
 // The environment variables the updater reads, as whoever starts it may set
 // them: the input's first byte picks the variable, the rest (up to a NUL) is
-// its value; the others keep values of a test's. Only the choices are made:
-// no lock is taken, no recording written. Invariant: nothing crashes or
-// hangs; a stall scale is accepted only finite and from 0.001 to 1000, and
-// refused with a line otherwise; the state folder, the lock file and the
-// recording are absolute, clean paths, or refused with a line.
+// its value; the others are unset, but HOME, a temporary folder. Only the
+// choices are made: no lock is taken, no recording written. Invariant:
+// nothing crashes or hangs; a stall scale is accepted only finite and from
+// 0.001 to 1000, and refused with the front ends' line otherwise; the lock
+// file and the recording are absolute, clean paths, and so is the state
+// folder unless the front ends refuse to start with a line.
 
 #include "families/CallBudget.h"
 #include "families/CallRecorder.h"
 #include "host/StateFolder.h"
 #include "host/UpdaterLock.h"
+#include "workflows/UpdaterSession.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,14 +54,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int end = value.indexOf('\0');
     qputenv(chosen, end < 0 ? value : value.left(end));
 
+    const bool refused = !UpdaterSession::environmentProblem().isEmpty();
     if (qEnvironmentVariableIsSet("RZ_STALL_SCALE")) {
         const std::optional<double> scale = CallBudget::parseScale(qEnvironmentVariable("RZ_STALL_SCALE"));
-        if ((scale && (!std::isfinite(*scale) || *scale < 0.001 || *scale > 1000))
-            || scale.has_value() != CallBudget::scaleProblem().isNull())
+        if ((scale && (!std::isfinite(*scale) || *scale < 0.001 || *scale > 1000)) || scale.has_value() == refused)
             std::abort();
     }
     const QString recording = CallRecorder::fileName();
-    if (!isCleanAbsolute(stateFolder()) || !isCleanAbsolute(UpdaterLock::path())
+    if ((!refused && !isCleanAbsolute(stateFolder())) || !isCleanAbsolute(UpdaterLock::path())
         || (!recording.isEmpty() && !isCleanAbsolute(recording)))
         std::abort();
     return 0;

@@ -29,8 +29,20 @@ QString stateFolder()
 {
     const QString chosen = qEnvironmentVariable("RZ_STATE_DIR");
     if (!chosen.isEmpty())
-        return chosen;
+        return QDir::cleanPath(chosen);
     return stateFolderNotShared().isEmpty() ? QString::fromLatin1(machineFolder) : userStateFolder();
+}
+
+// Only a relative $HOME makes the account's own folder relative: a relative
+// XDG_STATE_HOME is ignored.
+QString stateFolderProblem()
+{
+    if (QDir::isAbsolutePath(stateFolder()))
+        return QString();
+    const char* const variable = qEnvironmentVariableIsEmpty("RZ_STATE_DIR") ? "HOME" : "RZ_STATE_DIR";
+    return OperatorText::tr("%1 must be an absolute path, not \"%2\".")
+        .arg(QLatin1String(variable))
+        .arg(qEnvironmentVariable(variable));
 }
 
 QString machineStateFolder()
@@ -58,5 +70,5 @@ QString userStateFolder()
     QString base = qEnvironmentVariable("XDG_STATE_HOME");
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.local/state");
-    return base + QStringLiteral("/rz-firmware-updater");
+    return QDir::cleanPath(base + QStringLiteral("/rz-firmware-updater"));
 }

@@ -10,8 +10,15 @@
 // $RZ_STATE_DIR when set (tests, benches, several benches on one machine);
 // else /var/lib/rz-firmware-updater, which the package makes root:plugdev
 // 2770; else, where that cannot be written, the account's own folder
-// ($XDG_STATE_HOME, default ~/.local/state, /rz-firmware-updater).
+// ($XDG_STATE_HOME, default ~/.local/state, /rz-firmware-updater). Clean.
 QString stateFolder();
+
+// The line that refuses a state folder named by a relative path; null when
+// the folder is named by an absolute one. The folder is reached by its path
+// all through a run, and the process's working folder is not where it
+// started while a write runs (the library reads the verified copies from
+// theirs), so a relative one would lead anywhere.
+QString stateFolderProblem();
 
 // The folder the package makes for the whole machine.
 QString machineStateFolder();

@@ -3,6 +3,7 @@
 #include "catalogue/OperatorText.h"
 #include "host/StateFiles.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -34,7 +35,8 @@ UpdaterLock::~UpdaterLock() = default;
 QString UpdaterLock::path()
 {
     const QString chosen = qEnvironmentVariable("RZ_LOCK_FILE");
-    return chosen.isEmpty() ? QStringLiteral("/run/lock/rz-firmware-updater.lock") : chosen;
+    return chosen.isEmpty() ? QStringLiteral("/run/lock/rz-firmware-updater.lock")
+                            : QDir::cleanPath(QDir::current().absoluteFilePath(chosen));
 }
 
 bool UpdaterLock::acquire()

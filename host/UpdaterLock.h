@@ -12,8 +12,10 @@
 // its erases and writes. A kernel lock (flock) on
 // /run/lock/rz-firmware-updater.lock, which the package makes at boot
 // (root:plugdev, 0660), held for the whole run; $RZ_LOCK_FILE names another
-// for tests and benches. The kernel frees it when the holder ends, however
-// it ends, so no lock is ever stale.
+// for tests and benches (a relative name is taken in the working folder,
+// which is the one the updater was started in when the lock is taken). The
+// kernel frees it when the holder ends, however it ends, so no lock is ever
+// stale.
 class UpdaterLock
 {
 public:
@@ -26,6 +28,7 @@ public:
     bool acquire();
     QString errorLine() const { return error; }
 
+    // Absolute and clean.
     static QString path();
     static QString heldElsewhereLine() { return OperatorText::tr("Another firmware updater is already running."); }
 

@@ -66,8 +66,8 @@ private slots:
     void writesOutlastStopsAndLostOutput();
     void stopsWaitForTheWriteOrItsBudget_data();
     void stopsWaitForTheWriteOrItsBudget();
-    void stallScaleIsChecked_data();
-    void stallScaleIsChecked();
+    void environmentIsChecked_data();
+    void environmentIsChecked();
     void oneUpdaterPerMachine();
     void plantedReleaseFilesAreRefusedAtOnce_data();
     void plantedReleaseFilesAreRefusedAtOnce();
@@ -368,29 +368,35 @@ void CommandLineTest::stopsWaitForTheWriteOrItsBudget()
              qPrintable(newest.value("state").toString() + ' ' + newest.value("error").toString()));
 }
 
-void CommandLineTest::stallScaleIsChecked_data()
+void CommandLineTest::environmentIsChecked_data()
 {
-    QTest::addColumn<QString>("scale");
-    QTest::addColumn<int>("exitCode");
-    QTest::newRow("too small: every call would be given up at once") << "1e-12" << 2;
-    QTest::newRow("too large: budgets would overflow") << "1e20" << 2;
-    QTest::newRow("not a number") << "fast" << 2;
-    QTest::newRow("the smallest usable") << "0.001" << 10;
-    QTest::newRow("the largest usable") << "1000" << 10;
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("refusal"); // empty: the check runs
+    const QString scale = "RZ_STALL_SCALE must be a number from 0.001 to 1000, not \"%1\".";
+    QTest::newRow("too small: every call would be given up at once") << "RZ_STALL_SCALE" << "1e-12" << scale.arg("1e-12");
+    QTest::newRow("too large: budgets would overflow") << "RZ_STALL_SCALE" << "1e20" << scale.arg("1e20");
+    QTest::newRow("not a number") << "RZ_STALL_SCALE" << "fast" << scale.arg("fast");
+    QTest::newRow("the smallest usable") << "RZ_STALL_SCALE" << "0.001" << "";
+    QTest::newRow("the largest usable") << "RZ_STALL_SCALE" << "1000" << "";
+    // Reached wherever the process is, which during a write is the verified copies' folder.
+    QTest::newRow("a relative state folder") << "RZ_STATE_DIR" << "state"
+                                             << "RZ_STATE_DIR must be an absolute path, not \"state\".";
 }
 
-// A factor out of range is refused before any call, with the variable named.
-void CommandLineTest::stallScaleIsChecked()
+// A value that cannot be used is refused before any call, with the variable named.
+void CommandLineTest::environmentIsChecked()
 {
-    QFETCH(QString, scale);
-    QFETCH(int, exitCode);
+    QFETCH(QString, variable);
+    QFETCH(QString, value);
+    QFETCH(QString, refusal);
     SimulatedInstrument instrument;
     instrument.create(usbModel("RZ610R", 4, 5, 9));
-    UpdaterRun run({"check"}, true, {{"RZ_STALL_SCALE", scale}});
-    QCOMPARE(run.finish(), exitCode);
-    QCOMPARE(instrument.trace().isEmpty(), exitCode == 2);
-    QCOMPARE(QString::fromUtf8(run.errors).trimmed() == "rz-firmware-updater: RZ_STALL_SCALE must be a number from 0.001 to 1000, not \"" + scale + "\".",
-             exitCode == 2);
+    UpdaterRun run({"check"}, true, {{variable, value}});
+    QCOMPARE(run.finish(), refusal.isEmpty() ? 10 : 2);
+    QCOMPARE(instrument.trace().isEmpty(), !refusal.isEmpty());
+    if (!refusal.isEmpty())
+        QCOMPARE(QString::fromUtf8(run.errors).trimmed(), "rz-firmware-updater: " + refusal);
 }
 
 // One updater at a time: a second one beside a running one makes no

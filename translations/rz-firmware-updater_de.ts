@@ -751,6 +751,10 @@ Bitte warten...</translation>
         <source>%1: it is %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1 must be an absolute path, not &quot;%2&quot;.</source>
+        <translation>%1 muss ein absoluter Pfad sein, nicht „%2“.</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

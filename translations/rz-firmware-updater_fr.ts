@@ -751,6 +751,10 @@ Veuillez patienter...</translation>
         <source>%1: it is %2</source>
         <translation>%1 : c&apos;est %2</translation>
     </message>
+    <message>
+        <source>%1 must be an absolute path, not &quot;%2&quot;.</source>
+        <translation>%1 doit être un chemin absolu, et non « %2 ».</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

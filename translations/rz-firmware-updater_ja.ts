@@ -749,6 +749,10 @@ Please Wait...</source>
         <source>%1: it is %2</source>
         <translation>%1: %2 です</translation>
     </message>
+    <message>
+        <source>%1 must be an absolute path, not &quot;%2&quot;.</source>
+        <translation>%1 は絶対パスでなければなりません（「%2」は使えません）。</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

@@ -749,6 +749,10 @@ Please Wait...</source>
         <source>%1: it is %2</source>
         <translation>%1：是%2</translation>
     </message>
+    <message>
+        <source>%1 must be an absolute path, not &quot;%2&quot;.</source>
+        <translation>%1 必须是绝对路径，而不是“%2”。</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

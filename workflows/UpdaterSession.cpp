@@ -3,7 +3,9 @@
 #include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ModelTable.h"
+#include "families/CallBudget.h"
 #include "families/CallRecorder.h"
+#include "host/StateFolder.h"
 #include "host/WriteGuard.h"
 #include "workflows/CheckVersionsFlow.h"
 #include "workflows/FirmwareWriteFlow.h"
@@ -11,6 +13,14 @@
 UpdaterSession::UpdaterSession(FrontEnd& frontEnd, RunReport* report)
     : frontEnd(frontEnd), runReport(report)
 {
+}
+
+// Budgets from an unusable factor would give up every call at once, or
+// never.
+QString UpdaterSession::environmentProblem()
+{
+    const QString scaleProblem = CallBudget::scaleProblem();
+    return scaleProblem.isNull() ? stateFolderProblem() : scaleProblem;
 }
 
 FlowOutcome UpdaterSession::check()

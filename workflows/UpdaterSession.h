@@ -45,6 +45,10 @@ public:
     int run(Command command);
     // Refuses with the line, before anything was written or asked.
     int refuse(const QString& line);
+    // The line that refuses the environment the updater was started with
+    // (RZ_STALL_SCALE, a state folder named by a relative path); null when
+    // it is usable. Front ends check it before any work.
+    static QString environmentProblem();
 
     // How the run ended so far, for a script: a stop that was put off until
     // the write ended gives 128 + its signal after a write that succeeded.

@@ -159,7 +159,9 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
     });
     if (!parser.parse(arguments))
         return usageError(parser.errorText(), exitCode);
-    if (parser.isSet(QStringLiteral("help"))) {
+    // Qt's help lists --help-all beside --help; this program has no Qt
+    // options to add, so both print the same.
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         showHelp();
         *exitCode = ExitDone;
         return false;

@@ -1,41 +1,39 @@
 #include "catalogue/PrintableText.h"
 
+#include <QVector>
+
 #include <algorithm>
 
 namespace {
 
-// Cc and Cf: C0 and C1 controls, DEL, and the invisible marks that change
-// the direction or the joining of text. Printable ASCII, nearly all of what
-// is printed, is let through before Unicode is asked.
-bool needsEscape(QChar c)
+QString escaped(uint c)
 {
-    if (c.unicode() >= 0x20 && c.unicode() < 0x7f)
-        return false;
-    const QChar::Category category = c.category();
-    return category == QChar::Other_Control || category == QChar::Other_Format;
-}
-
-QString escaped(QChar c)
-{
-    if (c.unicode() <= 0xff)
-        return QStringLiteral("\\x") + QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
-    return QStringLiteral("\\u") + QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    const auto hex = [c](int digits) { return QString::number(c, 16).toUpper().rightJustified(digits, QLatin1Char('0')); };
+    if (c <= 0xff)
+        return QStringLiteral("\\x") + hex(2);
+    return c <= 0xffff ? QStringLiteral("\\u") + hex(4) : QStringLiteral("\\U") + hex(8);
 }
 
 } // namespace
 
-// A text with nothing to escape is handed back as it is, uncopied.
+// Cc and Cf: C0 and C1 controls, DEL, and the invisible marks that change
+// the direction or the joining of text, or tag it, beyond the BMP too.
+bool PrintableText::isControl(uint character)
+{
+    const QChar::Category category = QChar::category(character);
+    return category == QChar::Other_Control || category == QChar::Other_Format;
+}
+
+// Printable ASCII, nearly all of what is printed, is handed back as it is,
+// uncopied, before Unicode is asked. Beyond it a character is a code point:
+// a surrogate pair is one character, escaped or kept whole.
 QString PrintableText::of(const QString& text)
 {
-    const QString::const_iterator first = std::find_if(text.cbegin(), text.cend(), needsEscape);
-    if (first == text.cend())
+    const auto plain = [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; };
+    if (std::all_of(text.cbegin(), text.cend(), plain))
         return text;
-    QString shown = text.left(int(first - text.cbegin()));
-    for (QString::const_iterator c = first; c != text.cend(); ++c) {
-        if (needsEscape(*c))
-            shown += escaped(*c);
-        else
-            shown += *c;
-    }
+    QString shown;
+    for (const uint c : text.toUcs4())
+        shown += isControl(c) ? escaped(c) : QString::fromUcs4(&c, 1);
     return shown;
 }

@@ -700,16 +700,17 @@ void SimulatorTest::toolRejectsBadArguments()
     QVERIFY(!QFile::exists(m_dir.filePath("more")));
 }
 
-// A recording edited by hand: `rzsim replay` prints its texts escaped and its
-// figures saturated, never wrapped round to a negative number.
+// A recording edited by hand: `rzsim replay` prints its texts escaped (a tag
+// character beyond the BMP too) and its figures saturated, never wrapped
+// round to a negative number.
 void SimulatorTest::toolSummarizesEditedRecordings_data()
 {
     QTest::addColumn<QByteArray>("recording");
     QTest::addColumn<QStringList>("summary");
     QTest::newRow("control and direction characters")
-        << QByteArray(R"({"action":"update\u001b[2J","library":"rzsim\u001b]0;owned\u0007","updater":"1.0\u202e"}
+        << QByteArray(R"({"action":"update\u001b[2J","library":"rzsim\u001b]0;owned\u0007","updater":"1.0\u202e\udb40\udc01"}
 {"call":1,"durationMs":3,"function":"rzOpenDevice\u0007","inputs":{},"outputs":{},"sinceFirstCallMs":0,"status":0}
-)") << QStringList{"Library:    rzsim\\x1B]0;owned\\x07", "Updater:    1.0\\u202E", "Action:     update\\x1B[2J",
+)") << QStringList{"Library:    rzsim\\x1B]0;owned\\x07", "Updater:    1.0\\u202E\\U000E0001", "Action:     update\\x1B[2J",
                    "Calls:      1 (by status: 0 x1)", "Total time: 3 ms",
                    "  rzOpenDevice\\x07                 calls   1,        3 ms, by status: 0 x1"};
     QTest::newRow("absurd figures")

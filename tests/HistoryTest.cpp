@@ -258,6 +258,8 @@ void HistoryTest::filtersAndFormats_data()
     QTest::newRow("serial, JSON") << QStringList{"--serial", "111", "--json"} << "json" << 0 << QStringList{"3", "1"} << "" << QByteArray();
     QTest::newRow("model, CSV") << QStringList{"--model", "RZ870S", "--csv"} << "csv" << 0 << QStringList{"4", "2"} << ""
                                 << QByteArray(",\"'=HYPERLINK(\"\"http://x\"\")\\x1B]0;owned\\x07\\u202E\",");
+    QTest::newRow("model, JSON") << QStringList{"--model", "RZ870S", "--json"} << "json" << 0 << QStringList{"4", "2"} << ""
+                                 << QByteArray(R"("error": "=HYPERLINK(\"http://x\")\u001b]0;owned\u0007\u202e")");
     QTest::newRow("since, JSON") << QStringList{"--since", "2024-03-01", "--json"} << "json" << 0
                                  << QStringList{"4", "3"} << "" << QByteArray();
     QTest::newRow("all three, CSV") << QStringList{"--serial", "111", "--model", "RZ610R", "--since", "2024-02-01", "--csv"}

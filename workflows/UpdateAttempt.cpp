@@ -50,23 +50,33 @@ QString csvField(const QVariant& value)
     return text;
 }
 
+QString unicodeEscape(ushort unit)
+{
+    return QStringLiteral("\\u") + QString::number(unit, 16).rightJustified(4, QLatin1Char('0'));
+}
+
+// What a terminal would take for more than text (PrintableText) is
+// written with JSON's own escapes, so a program still reads the value as
+// it is: a character beyond the BMP as its surrogate pair.
 void appendEscaped(QByteArray& json, const QString& text)
 {
-    json += '"';
-    for (const char byte : text.toUtf8()) {
-        if (byte == '"' || byte == '\\')
-            json += '\\';
-        if (static_cast<unsigned char>(byte) < 0x20)
-            json += "\\u00" + QByteArray::number(byte, 16).rightJustified(2, '0');
+    QString escaped;
+    for (const uint c : text.toUcs4()) {
+        if (c == '"' || c == '\\')
+            escaped += QLatin1Char('\\') + QChar(c);
+        else if (!PrintableText::isControl(c))
+            escaped += QString::fromUcs4(&c, 1);
+        else if (QChar::requiresSurrogates(c))
+            escaped += unicodeEscape(QChar::highSurrogate(c)) + unicodeEscape(QChar::lowSurrogate(c));
         else
-            json += byte;
+            escaped += unicodeEscape(ushort(c));
     }
-    json += '"';
+    json += '"' + escaped.toUtf8() + '"';
 }
 
 // Written by hand, a row at a time: a history of a million attempts is
-// printed about as fast as SQLite reads it. Plain ASCII, nearly all of a
-// history, is copied as it is.
+// printed about as fast as SQLite reads it. Printable ASCII, nearly all of
+// a history, is copied as it is; DEL is a control character.
 void appendJsonString(QByteArray& json, const QString& text)
 {
     const int start = json.size();
@@ -75,7 +85,7 @@ void appendJsonString(QByteArray& json, const QString& text)
     *out++ = '"';
     for (const QChar c : text) {
         const ushort code = c.unicode();
-        if (code >= 0x80 || code < 0x20 || code == '"' || code == '\\') {
+        if (code >= 0x7f || code < 0x20 || code == '"' || code == '\\') {
             json.resize(start);
             appendEscaped(json, text);
             return;

@@ -1,6 +1,7 @@
 #include "families/CallRecorder.h"
 
 #include "catalogue/ImageFingerprint.h"
+#include "catalogue/PlantedFile.h"
 #include "catalogue/OperatorText.h"
 
 #include <QDir>
@@ -9,8 +10,14 @@
 #include <QJsonDocument>
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <limits>
 #include <chrono>
 #include <mutex>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -52,13 +59,8 @@ public:
     {
         if (!on)
             return false;
-        if (!file.isOpen()) {
-            file.setFileName(fileName);
-            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-                lose();
-                return false;
-            }
-        }
+        if (!file.isOpen() && !openFile())
+            return false;
         if (!headerWritten) {
             headerWritten = true;
             write({{"format", 1},
@@ -77,12 +79,38 @@ public:
     }
 
 private:
-    void lose()
+    // Whatever is planted under the name: a link is not followed, a pipe
+    // not waited on, and only a regular file is emptied and written.
+    bool openFile()
+    {
+        const int opened = ::open(QFile::encodeName(fileName).constData(),
+                                  O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+        if (opened < 0) {
+            // A pipe nobody reads cannot be opened without waiting for a reader.
+            if (errno == ELOOP || errno == ENXIO)
+                lose(OperatorText::tr("%1 is %2")
+                         .arg(fileName)
+                         .arg(errno == ELOOP ? OperatorText::tr("a symbolic link") : OperatorText::tr("a named pipe")));
+            else
+                lose(QString::fromLocal8Bit(std::strerror(errno)));
+            return false;
+        }
+        const QString unusable = PlantedFile::whyUnusable(opened, fileName, std::numeric_limits<qint64>::max());
+        if (!unusable.isEmpty() || ::ftruncate(opened, 0) != 0
+            || !file.open(opened, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+            ::close(opened);
+            lose(unusable.isEmpty() ? QString::fromLocal8Bit(std::strerror(errno)) : unusable);
+            return false;
+        }
+        return true;
+    }
+
+    void lose(const QString& why = QString())
     {
         on = false;
         lostLine = OperatorText::tr("Could not record the device library's calls: %1: %2")
-                       .arg(file.fileName())
-                       .arg(file.errorString());
+                       .arg(fileName)
+                       .arg(why.isNull() ? file.errorString() : why);
         file.close();
     }
 

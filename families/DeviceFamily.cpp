@@ -50,7 +50,7 @@ void DeviceFamily::replace(Connection connection, const DeviceFamily* family)
 
 DeviceState DeviceFamily::detect(const LineSink& say)
 {
-    const LineSink answering = [&say](const QString& line) {
+    const LineSink answering = [say](const QString& line) {
         if (!LibraryThread::abandoned())
             say(line);
     };

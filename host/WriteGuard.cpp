@@ -107,7 +107,7 @@ void WriteGuard::takeNotices()
     char notice = 0;
     while (noticePipe[0] >= 0 && ::read(noticePipe[0], &notice, 1) == 1) {
         if (announce)
-            announce(notice == pauseNotice ? pauseIgnoredLine() : noticeLine());
+            announce(notice == pauseNotice ? Notice::Pause : Notice::Stop);
     }
 }
 

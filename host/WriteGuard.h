@@ -23,11 +23,13 @@ class QSocketNotifier;
 class WriteGuard
 {
 public:
-    using Announce = std::function<void(const QString& line)>;
+    enum class Notice { Stop, Pause };
+    using Announce = std::function<void(Notice notice)>;
 
-    // `announce` is given noticeLine() once, for the first stop asked for
-    // while the guard lives, and pauseIgnoredLine() once, for the first
-    // Ctrl-Z; at the latest when the guard ends.
+    // `announce` is told once of the first stop asked for while the guard
+    // lives, and once of the first Ctrl-Z; at the latest when the guard ends.
+    // What it says is the owner's: noticeLine() and pauseIgnoredLine() are
+    // the usual lines.
     explicit WriteGuard(Announce announce = {});
     ~WriteGuard();
 

@@ -69,8 +69,8 @@ private slots:
     void environmentIsChecked_data();
     void environmentIsChecked();
     void oneUpdaterPerMachine();
-    void plantedReleaseFilesAreRefusedAtOnce_data();
-    void plantedReleaseFilesAreRefusedAtOnce();
+    void plantedFilesAreNeitherFollowedNorWaitedOn_data();
+    void plantedFilesAreNeitherFollowedNorWaitedOn();
     void windowPutsOffAStopUntilTheVerdict();
     void windowEndsAfterAStuckCall();
     void unfinishedUpdateIsFinished_data();
@@ -446,30 +446,53 @@ void CommandLineTest::oneUpdaterPerMachine()
     QCOMPARE(madeStatus.st_mode & 07777, mode_t(0660));
 }
 
-void CommandLineTest::plantedReleaseFilesAreRefusedAtOnce_data()
+void CommandLineTest::plantedFilesAreNeitherFollowedNorWaitedOn_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("file");
-    QTest::newRow("check, a named pipe at the signature") << "check" << "./firmware/SHA256SUMS.minisig";
-    QTest::newRow("update, a named pipe at the list") << "update" << "./firmware/SHA256SUMS";
+    QTest::addColumn<bool>("link"); // else a named pipe
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("line");
+    const QString unchecked = "The firmware in ./firmware cannot be checked: %1 is a named pipe; nothing will be written.";
+    const QString list = "./firmware/SHA256SUMS", signature = "./firmware/SHA256SUMS.minisig";
+    const QString fpga = "./firmware/RZ610R-FPGA-v10.rbf", recording = "recording.jsonl";
+    QTest::newRow("check, a named pipe at the signature") << "check" << signature << false << 4 << unchecked.arg(signature);
+    QTest::newRow("update, a named pipe at the list") << "update" << list << false << 4 << unchecked.arg(list);
+    QTest::newRow("update, a named pipe at an image") << "update" << fpga << false << 4
+                                                      << "Missing firmware image: " + fpga;
+    QTest::newRow("update, a link at an image") << "update" << fpga << true << 4 << "Missing firmware image: " + fpga;
+    QTest::newRow("check, a named pipe at the recording")
+        << "check" << recording << false << 10
+        << "Could not record the device library's calls: %1: %1 is a named pipe";
+    QTest::newRow("check, a link at the recording")
+        << "check" << recording << true << 10
+        << "Could not record the device library's calls: %1: %1 is a symbolic link";
 }
 
-// Nothing ever writes to the pipe: an updater that opened it to read would
-// wait for ever, and is given up on.
-void CommandLineTest::plantedReleaseFilesAreRefusedAtOnce()
+// Nothing ever writes to a pipe: an updater that opened it would wait for
+// ever, and is given up on. Nothing is read or written through a link.
+void CommandLineTest::plantedFilesAreNeitherFollowedNorWaitedOn()
 {
     QFETCH(QString, command);
     QFETCH(QString, file);
+    QFETCH(bool, link);
+    QFETCH(int, exitCode);
+    QFETCH(QString, line);
     SimulatedInstrument instrument;
     instrument.create(usbModel("RZ610R", 4, 5, 9));
-    QVERIFY(QFile::remove(file));
-    QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0660), 0);
-    UpdaterRun run({command});
+    // What a link leads to: a copy of the very image, which must stay as it is.
+    const QString target = instrument.path("elsewhere");
+    QVERIFY(QFile::copy("./firmware/RZ610R-FPGA-v10.rbf", target));
+    const qint64 targetSize = QFileInfo(target).size();
+    QFile::remove(file);
+    QVERIFY(link ? QFile::link(target, file) : ::mkfifo(QFile::encodeName(file).constData(), 0660) == 0);
+    const QString recorded = QFileInfo(file).absoluteFilePath();
+    UpdaterRun run({command}, true, {{"RZ_API_RECORD", file.endsWith(".jsonl") ? recorded : instrument.path("kept.jsonl")}});
     QVERIFY2(run.process.waitForFinished(30000), "the updater waits on the pipe");
-    QCOMPARE(run.finish(), 4);
-    QCOMPARE(run.lines().last(), "The firmware in ./firmware cannot be checked: " + file
-                                     + " is a named pipe; nothing will be written.");
+    QCOMPARE(run.finish(), exitCode);
+    QVERIFY2(run.lines().contains(QString(line).replace("%1", recorded)), qPrintable(run.lines().join('\n')));
     QCOMPARE(writeCalls(instrument), QStringList());
+    QCOMPARE(QFileInfo(target).size(), targetSize);
 }
 
 // The window puts a stop off as the command line does: it says so in the

@@ -78,9 +78,9 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceSta
     // Before the first erase it ends the write at once, and the worker says
     // so; after it, the stop waits for the last write or a call's budget,
     // and the notice says how long that may be.
-    const WriteGuard noStop([this](const QString& line) {
-        if (line != WriteGuard::noticeLine())
-            frontEnd.addLine(line);
+    const WriteGuard noStop([this](WriteGuard::Notice notice) {
+        if (notice == WriteGuard::Notice::Pause)
+            frontEnd.addLine(WriteGuard::pauseIgnoredLine());
         else if (LibraryThread::stopAsked())
             frontEnd.addLine(stopNotice());
     });

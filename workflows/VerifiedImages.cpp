@@ -21,10 +21,6 @@ namespace {
 
 constexpr qint64 chunkSize = 1024 * 1024;
 
-QString folderPrefix()
-{
-    return QDir::tempPath() + QStringLiteral("/rz-firmware-updater-");
-}
 
 bool processGone(qint64 pid)
 {
@@ -34,8 +30,7 @@ bool processGone(qint64 pid)
 } // namespace
 
 VerifiedImages::VerifiedImages()
-    : folder((removeLeftBehind(), folderPrefix() + QString::number(QCoreApplication::applicationPid())
-                                      + QStringLiteral("-XXXXXX")))
+    : folder(freshFolderTemplate())
 {
     if (!folder.isValid())
         return;
@@ -43,6 +38,14 @@ VerifiedImages::VerifiedImages()
                                    O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (handle.isOpen())
         ::mkdirat(handle.get(), "firmware", 0700);
+}
+
+// Folders left by runs that were killed go before this run makes its own,
+// named after this process.
+QString VerifiedImages::freshFolderTemplate()
+{
+    removeLeftBehind();
+    return QDir::tempPath() + QStringLiteral("/rz-firmware-updater-%1-XXXXXX").arg(QCoreApplication::applicationPid());
 }
 
 // Only folders of this account, whose process is known to be gone: one
@@ -67,14 +70,17 @@ QString VerifiedImages::copyPath(const QString& path) const
     return folder.filePath(QDir::cleanPath(path));
 }
 
-// Opened without waiting, since a pipe planted under an image's name would
-// block the open; only a regular file is read.
+// Opened without waiting and without following a link, since a pipe planted
+// under an image's name would block the open and a link lead anywhere; only a
+// regular file is read. The copy is made relative to the folder that was
+// made, never by its name.
 VerifiedImages::Taken VerifiedImages::take(const QString& path, QByteArray* sha256Hex)
 {
     const QString inFolder = QDir::cleanPath(path);
     if (QDir::isAbsolutePath(inFolder) || inFolder.startsWith(QLatin1String("..")))
         return Taken::Missing; // the copy would land outside the folder
-    const FileDescriptor image(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const FileDescriptor image(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat status;
     if (!folder.isValid() || !image.isOpen() || ::fstat(image.get(), &status) != 0 || !S_ISREG(status.st_mode)
         || status.st_size == 0)
@@ -82,8 +88,8 @@ VerifiedImages::Taken VerifiedImages::take(const QString& path, QByteArray* sha2
     // A new file of this process's own (nothing else has the private
     // folder), in place of an earlier copy of the same image.
     drop(path);
-    const FileDescriptor made(::open(QFile::encodeName(copyPath(path)).constData(),
-                                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    const FileDescriptor made(::openat(handle.get(), QFile::encodeName(inFolder).constData(),
+                                       O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     QFile source;
     QFile copy;
     if (!made.isOpen() || !source.open(image.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)
@@ -114,8 +120,9 @@ VerifiedImages::Taken VerifiedImages::take(const QString& path, QByteArray* sha2
 
 void VerifiedImages::drop(const QString& path)
 {
-    copies.remove(QDir::cleanPath(path));
-    QFile::remove(copyPath(path));
+    const QString inFolder = QDir::cleanPath(path);
+    copies.remove(inFolder);
+    ::unlinkat(handle.get(), QFile::encodeName(inFolder).constData(), 0);
 }
 
 QString VerifiedImages::problemWith(const QString& path) const

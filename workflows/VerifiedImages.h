@@ -74,6 +74,7 @@ private:
 
     QString copyPath(const QString& path) const;
     QString problemWithCopy(const QString& path, const Copy& made) const;
+    static QString freshFolderTemplate();
     // Folders of earlier runs whose process no longer exists.
     static void removeLeftBehind();
 

@@ -140,8 +140,9 @@ bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget
     double figure = figureOf(progress);
     while (!done) {
         const Clock::time_point now = Clock::now();
-        if (progress && figureOf(progress) != figure) {
-            figure = figureOf(progress);
+        const double seen = figureOf(progress);
+        if (seen != figure) {
+            figure = seen;
             lastMoved = now;
         }
         deadline = lastMoved + budget.budget();

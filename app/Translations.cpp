@@ -17,10 +17,24 @@ void load(const QString& name, const QString& folder)
         delete translator;
 }
 
+// LC_ALL or LC_MESSAGES set to C or POSIX, as scripts that read the
+// program's lines set them, asks for its own words whatever LANGUAGE says.
+// Qt would go by LANGUAGE alone.
+bool untranslatedAskedFor()
+{
+    QString messages = qEnvironmentVariable("LC_ALL");
+    if (messages.isEmpty())
+        messages = qEnvironmentVariable("LC_MESSAGES");
+    const QString language = messages.section(QLatin1Char('.'), 0, 0);
+    return language == QLatin1String("C") || language == QLatin1String("POSIX");
+}
+
 } // namespace
 
 void Translations::install()
 {
+    if (untranslatedAskedFor())
+        return;
     load(QStringLiteral("qtbase"), QLibraryInfo::location(QLibraryInfo::TranslationsPath));
     load(QStringLiteral("rz-firmware-updater"), folder());
 }

@@ -16,7 +16,9 @@
 
 namespace {
 
-const char description[] =
+// Printed as it stands: its translations keep their lines within a
+// terminal's 80 columns.
+const char* const description = QT_TRANSLATE_NOOP("CommandLine",
     "Brings the one connected instrument to the firmware this release carries.\n"
     "\n"
     "Commands:\n"
@@ -49,7 +51,7 @@ const char description[] =
     "A command that fails or refuses prints its reason on standard error too,\n"
     "after the program's name.\n"
     "\n"
-    "Without a command the window opens.";
+    "Without a command the window opens.");
 
 const char programName[] = "rz-firmware-updater";
 
@@ -141,26 +143,32 @@ bool CommandLine::validate(const QStringList& arguments, int* exitCode)
 
 bool CommandLine::parse(const QStringList& arguments, int* exitCode)
 {
-    parser.setApplicationDescription(QString::fromLatin1(description));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, update, restore or history"));
+    parser.setApplicationDescription(tr(description));
+    // The program's own help and version options rather than Qt's, whose
+    // descriptions Qt's translations leave English in some languages.
+    QCommandLineOption helpAll(QStringLiteral("help-all"));
+    helpAll.setFlags(QCommandLineOption::HiddenFromHelp); // as earlier releases listed it
     parser.addOptions({
-        {QStringLiteral("allow-downgrade"), QStringLiteral("update: write even where the instrument holds newer firmware.")},
-        {QStringLiteral("model"), QStringLiteral("restore: the model to bootstrap when nothing answers; "
-                                                 "history: only this model's attempts."),
+        {{QStringLiteral("h"), QStringLiteral("help")}, tr("Print this help and exit.")},
+        {{QStringLiteral("v"), QStringLiteral("version")}, tr("Print the version and exit.")},
+        helpAll,
+    });
+    parser.addPositionalArgument(tr("command"), tr("check, update, restore or history"));
+    parser.addOptions({
+        {QStringLiteral("allow-downgrade"), tr("update: write even where the instrument holds newer firmware.")},
+        {QStringLiteral("model"), tr("restore: the model to bootstrap when nothing answers; "
+                                     "history: only this model's attempts."),
          ModelTable::names(QStringLiteral("|"))},
-        {QStringLiteral("json"), QStringLiteral("Print one JSON report on standard output at the end; the lines go "
-                                                "to standard error. history: the attempts as JSON.")},
-        {QStringLiteral("serial"), QStringLiteral("history: only this instrument's attempts."), QStringLiteral("N")},
-        {QStringLiteral("since"), QStringLiteral("history: only attempts started on this day (UTC) or later."),
+        {QStringLiteral("json"), tr("Print one JSON report on standard output at the end; the lines go "
+                                    "to standard error. history: the attempts as JSON.")},
+        {QStringLiteral("serial"), tr("history: only this instrument's attempts."), QStringLiteral("N")},
+        {QStringLiteral("since"), tr("history: only attempts started on this day (UTC) or later."),
          QStringLiteral("YYYY-MM-DD")},
-        {QStringLiteral("csv"), QStringLiteral("history: the attempts as CSV, a header row first.")},
+        {QStringLiteral("csv"), tr("history: the attempts as CSV, a header row first.")},
     });
     if (!parser.parse(arguments))
         return usageError(parser.errorText(), exitCode);
-    // Qt's help lists --help-all beside --help; this program has no Qt
-    // options to add, so both print the same.
+    // This program has no Qt options to add to the help.
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         showHelp();
         *exitCode = ExitDone;
@@ -177,15 +185,14 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
     command = positional.value(0);
     json = parser.isSet(QStringLiteral("json"));
     if (positional.size() != 1 || !QStringList({"check", "update", "restore", "history"}).contains(command))
-        return usageError(QStringLiteral("Expected one command: check, update, restore or history (see --help)."),
-                          exitCode);
+        return usageError(tr("Expected one command: check, update, restore or history (see --help)."), exitCode);
     if (command != QLatin1String("history")
         && (parser.isSet(QStringLiteral("serial")) || parser.isSet(QStringLiteral("since"))
             || parser.isSet(QStringLiteral("csv"))))
-        return usageError(QStringLiteral("--serial, --since and --csv go with history only."), exitCode);
+        return usageError(tr("--serial, --since and --csv go with history only."), exitCode);
     const QString serial = parser.value(QStringLiteral("serial"));
     if (parser.isSet(QStringLiteral("serial")) && !isSerialNumber(serial))
-        return usageError(QStringLiteral("--serial: expected a serial number above 0, not %1.").arg(serial), exitCode);
+        return usageError(tr("--serial: expected a serial number above 0, not %1.").arg(serial), exitCode);
     return true;
 }
 
@@ -197,13 +204,14 @@ bool CommandLine::usageError(const QString& line, int* exitCode)
 }
 
 // Qt's help names the program by the path it was started with; the usage
-// line names it as a user types it.
+// line, in whatever language Qt words it, names it as a user types it.
 void CommandLine::showHelp() const
 {
     QString help = parser.helpText();
-    const QString startedAs = QStringLiteral("Usage: ") + QCoreApplication::arguments().value(0);
-    if (help.startsWith(startedAs))
-        help.replace(0, startedAs.size(), QStringLiteral("Usage: ") + QLatin1String(programName));
+    const QString startedAs = QCoreApplication::arguments().value(0);
+    const int at = help.indexOf(startedAs);
+    if (!startedAs.isEmpty() && at >= 0 && at < help.indexOf(QLatin1Char('\n')))
+        help.replace(at, startedAs.size(), QLatin1String(programName));
     std::fputs(qPrintable(help), stdout);
 }
 
@@ -217,9 +225,8 @@ bool CommandLine::readModel(int* exitCode)
         model = type;
         return true;
     }
-    return usageError(
-        QStringLiteral("--model: expected one of %1, not %2.").arg(ModelTable::names(QStringLiteral(", ")), name),
-        exitCode);
+    return usageError(tr("--model: expected one of %1, not %2.").arg(ModelTable::names(QStringLiteral(", ")), name),
+                      exitCode);
 }
 
 void CommandLine::printJson(UpdaterSession& session) const

@@ -5,6 +5,7 @@
 #include "workflows/UpdaterSession.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdio>
@@ -20,6 +21,8 @@ class TerminalFrontEnd;
 // and restore.
 class CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     // The updater's exit codes, the same whatever runs the work.
     using ExitCode = UpdaterSession::ExitCode;

@@ -12,6 +12,7 @@
 #include <QVector>
 
 #include <cstdio>
+#include <cwchar>
 
 namespace {
 
@@ -86,28 +87,45 @@ QStringList cellsOf(const QSqlQuery& row)
     return cells;
 }
 
+// The columns a text takes on a terminal, where a Japanese or Chinese
+// character takes two; its length where the locale cannot tell.
+int columnsOf(const QString& text)
+{
+    const int columns = wcswidth(text.toStdWString().c_str(), size_t(-1));
+    return columns < 0 ? text.size() : columns;
+}
+
 QByteArray lineOf(const QStringList& cells, const QVector<int>& widths)
 {
     QString line;
     for (int column = 0; column < cells.size() - 1; ++column)
-        line += cells.at(column).leftJustified(widths[column] + 2);
+        line += cells.at(column) + QString(qMax(widths[column] - columnsOf(cells.at(column)), 0) + 2, QLatin1Char(' '));
     return (line + cells.last() + QLatin1Char('\n')).toLocal8Bit();
+}
+
+// The headers in the operator's language; the values as the history keeps
+// them, in English.
+QStringList headers()
+{
+    return {HistoryCommand::tr("ID"),     HistoryCommand::tr("Started (UTC)"), HistoryCommand::tr("Action"),
+            HistoryCommand::tr("Model"),  HistoryCommand::tr("Serial"),        HistoryCommand::tr("From"),
+            HistoryCommand::tr("To"),     HistoryCommand::tr("Result")};
 }
 
 void printTable(QSqlQuery& rows, Output& out)
 {
-    QList<QStringList> measured{{"ID", "Started (UTC)", "Action", "Model", "Serial", "From", "To", "Result"}};
+    QList<QStringList> measured{headers()};
     while (measured.size() <= rowsMeasured && rows.next())
         measured << cellsOf(rows);
     if (measured.size() == 1) {
         if (!rows.lastError().isValid())
-            out.write("No update attempts on record.\n");
+            out.write((HistoryCommand::tr("No update attempts on record.") + QLatin1Char('\n')).toLocal8Bit());
         return;
     }
     QVector<int> widths(measured.first().size(), 0);
     for (const QStringList& row : measured) {
         for (int column = 0; column < row.size(); ++column)
-            widths[column] = qMax(widths[column], row.at(column).size());
+            widths[column] = qMax(widths[column], columnsOf(row.at(column)));
     }
     for (const QStringList& row : measured)
         out.write(lineOf(row, widths));
@@ -155,7 +173,7 @@ bool HistoryCommand::readOptions(const QCommandLineParser& parser, const std::op
         const QString text = parser.value(QStringLiteral("serial"));
         filter.serial = text.toInt(&number);
         if (!number) {
-            complain(QStringLiteral("--serial: expected a serial number above 0, not %1.").arg(text));
+            complain(tr("--serial: expected a serial number above 0, not %1.").arg(text));
             return false;
         }
     }
@@ -163,14 +181,14 @@ bool HistoryCommand::readOptions(const QCommandLineParser& parser, const std::op
         const QString text = parser.value(QStringLiteral("since"));
         filter.since = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
         if (!filter.since.isValid()) {
-            complain(QStringLiteral("--since: expected a date as YYYY-MM-DD, not %1.").arg(text));
+            complain(tr("--since: expected a date as YYYY-MM-DD, not %1.").arg(text));
             return false;
         }
     }
     const bool json = parser.isSet(QStringLiteral("json"));
     const bool csv = parser.isSet(QStringLiteral("csv"));
     if (json && csv) {
-        complain(QStringLiteral("--json and --csv cannot be combined."));
+        complain(tr("--json and --csv cannot be combined."));
         return false;
     }
     format = json ? Json : csv ? Csv : Table;

@@ -3,6 +3,7 @@
 
 #include "workflows/UpdateHistory.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -15,6 +16,8 @@ class QCommandLineParser;
 // updater lock, so it runs beside an update.
 class HistoryCommand
 {
+    Q_DECLARE_TR_FUNCTIONS(HistoryCommand)
+
 public:
     // The filter and format options, checked; false, after a line on
     // standard error, when one is bad.

@@ -170,8 +170,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The update history needs Qt's SQLite driver, a plugin that no library
 # links, so dpkg-shlibdeps cannot find it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite")
-# Qt's own translations, for its dialogs' buttons in the operator's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qttranslations5-l10n")
+# Qt's own translations, for its dialogs' buttons in the operator's language;
+# a URL opener, for "Open Log Folder" and a session log in the history
+# (without one the window shows the path instead).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qttranslations5-l10n, xdg-utils")
 if(RZ_API_LIBRARY)
   get_filename_component(rz_api_folder "${RZ_API_LIBRARY}" DIRECTORY)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${rz_api_folder}")

@@ -2,6 +2,137 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Brings the one connected instrument to the firmware this release carries.
+
+Commands:
+  check     find the instrument and compare its firmware with this release
+  update    check, then write what differs
+  restore   check, bootstrapping the named model if nothing answers, then
+            rewrite every component of an instrument in boot mode; an
+            update on record that did not finish names the model itself
+  history   every update and restore on record, newest first
+
+Exit codes:
+   0  done: up to date, or written successfully
+   1  a write or a query failed
+   2  bad usage
+   3  no instrument found
+   4  refused before any write (firmware not signed by a trusted key,
+      newer firmware without --allow-downgrade, unknown model, missing or
+      corrupt image, restore of a working instrument, update of one that
+      needs a restore)
+   5  the instrument stopped answering: a call to it did not return within
+      its time; an update on record that did not finish is finished by
+      the next run
+  10  check: an update is available
+  11  check: a restore is needed
+  128+N  stopped by signal N (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,
+      143 SIGTERM): at once before anything was erased, otherwise once
+      the firmware being written was written successfully (a stop during
+      a write that failed exits 1)
+
+A command that fails or refuses prints its reason on standard error too,
+after the program&apos;s name.
+
+Without a command the window opens.</source>
+        <translation>Bringt das eine angeschlossene Gerät auf die Firmware dieser Version.
+
+Befehle:
+  check     das Gerät suchen und seine Firmware mit dieser Version
+            vergleichen
+  update    prüfen, dann schreiben, was abweicht
+  restore   prüfen, das genannte Modell per Bootstrap starten, wenn nichts
+            antwortet, dann jede Komponente eines Geräts im Boot-Modus neu
+            schreiben; eine nicht abgeschlossene Aktualisierung im Verlauf
+            nennt das Modell selbst
+  history   jede Aktualisierung und Wiederherstellung im Verlauf, neueste
+            zuerst
+
+Exit-Codes:
+   0  fertig: aktuell oder erfolgreich geschrieben
+   1  ein Schreibvorgang oder eine Abfrage ist fehlgeschlagen
+   2  falscher Aufruf
+   3  kein Gerät gefunden
+   4  vor jedem Schreiben abgelehnt (Firmware nicht mit einem
+      vertrauenswürdigen Schlüssel signiert, neuere Firmware ohne
+      --allow-downgrade, unbekanntes Modell, fehlendes oder beschädigtes
+      Abbild, Wiederherstellung eines funktionierenden Geräts,
+      Aktualisierung eines Geräts, das eine Wiederherstellung braucht)
+   5  das Gerät antwortet nicht mehr: ein Aufruf kehrte nicht innerhalb
+      seiner Zeit zurück; eine nicht abgeschlossene Aktualisierung im
+      Verlauf schließt der nächste Lauf ab
+  10  check: eine Aktualisierung ist verfügbar
+  11  check: eine Wiederherstellung ist nötig
+  128+N  durch Signal N beendet (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,
+      143 SIGTERM): sofort, solange nichts gelöscht wurde, sonst sobald
+      die gerade geschriebene Firmware erfolgreich geschrieben ist (ein
+      Stopp während eines fehlschlagenden Schreibvorgangs endet mit 1)
+
+Ein Befehl, der fehlschlägt oder ablehnt, gibt seinen Grund auch auf der
+Standardfehlerausgabe aus, nach dem Namen des Programms.
+
+Ohne Befehl öffnet sich das Fenster.</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>check, update, restore or history</source>
+        <translation>check, update, restore oder history</translation>
+    </message>
+    <message>
+        <source>update: write even where the instrument holds newer firmware.</source>
+        <translation>update: auch schreiben, wenn das Gerät eine neuere Firmware hat.</translation>
+    </message>
+    <message>
+        <source>restore: the model to bootstrap when nothing answers; history: only this model&apos;s attempts.</source>
+        <translation>restore: das Modell, das per Bootstrap gestartet wird, wenn nichts antwortet; history: nur die Versuche dieses Modells.</translation>
+    </message>
+    <message>
+        <source>Print one JSON report on standard output at the end; the lines go to standard error. history: the attempts as JSON.</source>
+        <translation>Am Ende einen JSON-Bericht auf der Standardausgabe ausgeben; die Zeilen gehen auf die Standardfehlerausgabe. history: die Versuche als JSON.</translation>
+    </message>
+    <message>
+        <source>history: only this instrument&apos;s attempts.</source>
+        <translation>history: nur die Versuche dieses Geräts.</translation>
+    </message>
+    <message>
+        <source>history: only attempts started on this day (UTC) or later.</source>
+        <translation>history: nur Versuche, die an diesem Tag (UTC) oder später begonnen haben.</translation>
+    </message>
+    <message>
+        <source>history: the attempts as CSV, a header row first.</source>
+        <translation>history: die Versuche als CSV, zuerst eine Kopfzeile.</translation>
+    </message>
+    <message>
+        <source>Expected one command: check, update, restore or history (see --help).</source>
+        <translation>Genau ein Befehl erwartet: check, update, restore oder history (siehe --help).</translation>
+    </message>
+    <message>
+        <source>--serial, --since and --csv go with history only.</source>
+        <translation>--serial, --since und --csv gehören nur zu history.</translation>
+    </message>
+    <message>
+        <source>--serial: expected a serial number above 0, not %1.</source>
+        <translation>--serial: Seriennummer größer als 0 erwartet, nicht %1.</translation>
+    </message>
+    <message>
+        <source>--model: expected one of %1, not %2.</source>
+        <translation>--model: einer von %1 erwartet, nicht %2.</translation>
+    </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>Diese Hilfe ausgeben und beenden.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>Die Version ausgeben und beenden.</translation>
+    </message>
+</context>
+<context>
     <name>DeviceSelectorDialog</name>
     <message>
         <source>Device Select</source>
@@ -14,6 +145,57 @@
     <message>
         <source>Unable to open device. If the device is not connected to the PC, please connect the device and restart this application. If you want to bootstrap your device, please select your device type below.</source>
         <translation>Das Gerät kann nicht geöffnet werden. Wenn das Gerät nicht mit dem PC verbunden ist, schließen Sie es bitte an und starten Sie diese Anwendung neu. Wenn Sie das Gerät per Bootstrap starten möchten, wählen Sie unten bitte den Gerätetyp aus.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Started (UTC)</source>
+        <translation>Beginn (UTC)</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Auf</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>No update attempts on record.</source>
+        <translation>Keine Aktualisierungsversuche im Verlauf.</translation>
+    </message>
+    <message>
+        <source>--serial: expected a serial number above 0, not %1.</source>
+        <translation>--serial: Seriennummer größer als 0 erwartet, nicht %1.</translation>
+    </message>
+    <message>
+        <source>--since: expected a date as YYYY-MM-DD, not %1.</source>
+        <translation>--since: Datum als YYYY-MM-DD erwartet, nicht %1.</translation>
+    </message>
+    <message>
+        <source>--json and --csv cannot be combined.</source>
+        <translation>--json und --csv können nicht kombiniert werden.</translation>
     </message>
 </context>
 <context>
@@ -106,6 +288,26 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>update</source>
+        <translation>Aktualisierung</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>Wiederherstellung</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>The session log could not be opened. It is:
+
+%1</source>
+        <translation>Das Sitzungsprotokoll konnte nicht geöffnet werden. Es liegt hier:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>LogMenu</name>
@@ -144,6 +346,14 @@
         <translation>Das Protokoll konnte nicht in %1 gespeichert werden.
 
 %2</translation>
+    </message>
+    <message>
+        <source>The log folder could not be opened. It is:
+
+%1</source>
+        <translation>Der Protokollordner konnte nicht geöffnet werden. Er liegt hier:
+
+%1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,136 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Brings the one connected instrument to the firmware this release carries.
+
+Commands:
+  check     find the instrument and compare its firmware with this release
+  update    check, then write what differs
+  restore   check, bootstrapping the named model if nothing answers, then
+            rewrite every component of an instrument in boot mode; an
+            update on record that did not finish names the model itself
+  history   every update and restore on record, newest first
+
+Exit codes:
+   0  done: up to date, or written successfully
+   1  a write or a query failed
+   2  bad usage
+   3  no instrument found
+   4  refused before any write (firmware not signed by a trusted key,
+      newer firmware without --allow-downgrade, unknown model, missing or
+      corrupt image, restore of a working instrument, update of one that
+      needs a restore)
+   5  the instrument stopped answering: a call to it did not return within
+      its time; an update on record that did not finish is finished by
+      the next run
+  10  check: an update is available
+  11  check: a restore is needed
+  128+N  stopped by signal N (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,
+      143 SIGTERM): at once before anything was erased, otherwise once
+      the firmware being written was written successfully (a stop during
+      a write that failed exits 1)
+
+A command that fails or refuses prints its reason on standard error too,
+after the program&apos;s name.
+
+Without a command the window opens.</source>
+        <translation>Met l&apos;instrument connecté au micrologiciel que contient cette version.
+
+Commandes :
+  check     trouver l&apos;instrument et comparer son micrologiciel avec cette
+            version
+  update    vérifier, puis écrire ce qui diffère
+  restore   vérifier, en amorçant le modèle nommé si rien ne répond, puis
+            réécrire chaque composant d&apos;un instrument en mode d&apos;amorçage ;
+            une mise à jour enregistrée qui ne s&apos;est pas terminée nomme
+            elle-même le modèle
+  history   chaque mise à jour et restauration enregistrée, la plus récente
+            d&apos;abord
+
+Codes de sortie :
+   0  terminé : à jour, ou écrit avec succès
+   1  une écriture ou une requête a échoué
+   2  mauvaise utilisation
+   3  aucun instrument trouvé
+   4  refusé avant toute écriture (micrologiciel non signé par une clé de
+      confiance, micrologiciel plus récent sans --allow-downgrade, modèle
+      inconnu, image manquante ou corrompue, restauration d&apos;un instrument
+      qui fonctionne, mise à jour d&apos;un instrument qui doit être restauré)
+   5  l&apos;instrument a cessé de répondre : un appel n&apos;est pas revenu dans
+      son délai ; une mise à jour enregistrée qui ne s&apos;est pas terminée
+      est terminée par l&apos;exécution suivante
+  10  check : une mise à jour est disponible
+  11  check : une restauration est nécessaire
+  128+N  arrêté par le signal N (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,
+      143 SIGTERM) : aussitôt si rien n&apos;a encore été effacé, sinon une
+      fois le micrologiciel en cours d&apos;écriture écrit avec succès (un
+      arrêt pendant une écriture qui échoue sort avec 1)
+
+Une commande qui échoue ou refuse affiche aussi sa raison sur la sortie
+d&apos;erreur standard, après le nom du programme.
+
+Sans commande, la fenêtre s&apos;ouvre.</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation>commande</translation>
+    </message>
+    <message>
+        <source>check, update, restore or history</source>
+        <translation>check, update, restore ou history</translation>
+    </message>
+    <message>
+        <source>update: write even where the instrument holds newer firmware.</source>
+        <translation>update : écrire même si l&apos;instrument contient un micrologiciel plus récent.</translation>
+    </message>
+    <message>
+        <source>restore: the model to bootstrap when nothing answers; history: only this model&apos;s attempts.</source>
+        <translation>restore : le modèle à amorcer si rien ne répond ; history : seulement les tentatives de ce modèle.</translation>
+    </message>
+    <message>
+        <source>Print one JSON report on standard output at the end; the lines go to standard error. history: the attempts as JSON.</source>
+        <translation>Afficher un rapport JSON sur la sortie standard à la fin ; les lignes vont sur la sortie d&apos;erreur standard. history : les tentatives en JSON.</translation>
+    </message>
+    <message>
+        <source>history: only this instrument&apos;s attempts.</source>
+        <translation>history : seulement les tentatives de cet instrument.</translation>
+    </message>
+    <message>
+        <source>history: only attempts started on this day (UTC) or later.</source>
+        <translation>history : seulement les tentatives commencées ce jour (UTC) ou après.</translation>
+    </message>
+    <message>
+        <source>history: the attempts as CSV, a header row first.</source>
+        <translation>history : les tentatives en CSV, précédées d&apos;une ligne d&apos;en-tête.</translation>
+    </message>
+    <message>
+        <source>Expected one command: check, update, restore or history (see --help).</source>
+        <translation>Une commande attendue : check, update, restore ou history (voir --help).</translation>
+    </message>
+    <message>
+        <source>--serial, --since and --csv go with history only.</source>
+        <translation>--serial, --since et --csv ne vont qu&apos;avec history.</translation>
+    </message>
+    <message>
+        <source>--serial: expected a serial number above 0, not %1.</source>
+        <translation>--serial : numéro de série supérieur à 0 attendu, et non %1.</translation>
+    </message>
+    <message>
+        <source>--model: expected one of %1, not %2.</source>
+        <translation>--model : l&apos;un de %1 attendu, et non %2.</translation>
+    </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+</context>
+<context>
     <name>DeviceSelectorDialog</name>
     <message>
         <source>Device Select</source>
@@ -14,6 +144,57 @@
     <message>
         <source>Unable to open device. If the device is not connected to the PC, please connect the device and restart this application. If you want to bootstrap your device, please select your device type below.</source>
         <translation>Impossible d&apos;ouvrir l&apos;appareil. Si l&apos;appareil n&apos;est pas connecté au PC, connectez-le puis redémarrez cette application. Si vous souhaitez amorcer l&apos;appareil, sélectionnez son type ci-dessous.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Started (UTC)</source>
+        <translation>Début (UTC)</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Vers</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>No update attempts on record.</source>
+        <translation>Aucune tentative de mise à jour enregistrée.</translation>
+    </message>
+    <message>
+        <source>--serial: expected a serial number above 0, not %1.</source>
+        <translation>--serial : numéro de série supérieur à 0 attendu, et non %1.</translation>
+    </message>
+    <message>
+        <source>--since: expected a date as YYYY-MM-DD, not %1.</source>
+        <translation>--since : date attendue au format YYYY-MM-DD, et non %1.</translation>
+    </message>
+    <message>
+        <source>--json and --csv cannot be combined.</source>
+        <translation>--json et --csv ne peuvent pas être combinés.</translation>
     </message>
 </context>
 <context>
@@ -106,6 +287,26 @@
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
+    <message>
+        <source>update</source>
+        <translation>mise à jour</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>restauration</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>The session log could not be opened. It is:
+
+%1</source>
+        <translation>Le journal de session n&apos;a pas pu être ouvert. Il se trouve ici :
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>LogMenu</name>
@@ -144,6 +345,14 @@
         <translation>Le journal n&apos;a pas pu être enregistré dans %1.
 
 %2</translation>
+    </message>
+    <message>
+        <source>The log folder could not be opened. It is:
+
+%1</source>
+        <translation>Le dossier des journaux n&apos;a pas pu être ouvert. Il se trouve ici :
+
+%1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,139 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Brings the one connected instrument to the firmware this release carries.
+
+Commands:
+  check     find the instrument and compare its firmware with this release
+  update    check, then write what differs
+  restore   check, bootstrapping the named model if nothing answers, then
+            rewrite every component of an instrument in boot mode; an
+            update on record that did not finish names the model itself
+  history   every update and restore on record, newest first
+
+Exit codes:
+   0  done: up to date, or written successfully
+   1  a write or a query failed
+   2  bad usage
+   3  no instrument found
+   4  refused before any write (firmware not signed by a trusted key,
+      newer firmware without --allow-downgrade, unknown model, missing or
+      corrupt image, restore of a working instrument, update of one that
+      needs a restore)
+   5  the instrument stopped answering: a call to it did not return within
+      its time; an update on record that did not finish is finished by
+      the next run
+  10  check: an update is available
+  11  check: a restore is needed
+  128+N  stopped by signal N (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,
+      143 SIGTERM): at once before anything was erased, otherwise once
+      the firmware being written was written successfully (a stop during
+      a write that failed exits 1)
+
+A command that fails or refuses prints its reason on standard error too,
+after the program&apos;s name.
+
+Without a command the window opens.</source>
+        <translation>接続されている 1 台の機器を、このリリースのファームウェアにします。
+
+コマンド:
+  check     機器を探し、そのファームウェアをこのリリースと比較する
+  update    確認してから、異なる部分を書き込む
+  restore   確認し、何も応答しなければ指定したモデルをブートストラップ
+            してから、ブートモードの機器の全コンポーネントを書き直す。
+            完了しなかった更新が記録にあれば、モデルはその記録から分かる
+  history   記録にあるすべての更新と復元 (新しい順)
+
+終了コード:
+   0  完了: 最新、または書き込みに成功
+   1  書き込みまたは問い合わせに失敗
+   2  使い方の誤り
+   3  機器が見つからない
+   4  書き込み前に拒否 (信頼できる鍵で署名されていないファームウェア、
+      --allow-downgrade なしの新しいファームウェア、不明なモデル、
+      イメージの欠落または破損、正常な機器の復元、復元が必要な機器の
+      更新)
+   5  機器が応答しなくなった: 呼び出しが時間内に戻らなかった。完了
+      しなかった更新は記録に残り、次の実行で完了する
+  10  check: 更新がある
+  11  check: 復元が必要
+  128+N  シグナル N で停止 (130 SIGINT、129 SIGHUP、131 SIGQUIT、
+      143 SIGTERM): 何も消去していなければ直ちに、そうでなければ
+      書き込み中のファームウェアの書き込みが成功した時点で (失敗する
+      書き込み中の停止は 1 で終了)
+
+失敗または拒否したコマンドは、その理由を標準エラー出力にも
+プログラム名に続けて出力します。
+
+コマンドなしではウィンドウが開きます。</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation>コマンド</translation>
+    </message>
+    <message>
+        <source>check, update, restore or history</source>
+        <translation>check、update、restore または history</translation>
+    </message>
+    <message>
+        <source>update: write even where the instrument holds newer firmware.</source>
+        <translation>update: 機器により新しい
+ファームウェアが入っていても書き込む。</translation>
+    </message>
+    <message>
+        <source>restore: the model to bootstrap when nothing answers; history: only this model&apos;s attempts.</source>
+        <translation>restore: 何も応答しないときに
+ブートストラップするモデル。
+history: このモデルの試行のみ。</translation>
+    </message>
+    <message>
+        <source>Print one JSON report on standard output at the end; the lines go to standard error. history: the attempts as JSON.</source>
+        <translation>最後に JSON レポートを 1 つ標準出力に
+出力する。各行は標準エラー出力に出る。
+history: 試行を JSON で出力。</translation>
+    </message>
+    <message>
+        <source>history: only this instrument&apos;s attempts.</source>
+        <translation>history: この機器の試行のみ。</translation>
+    </message>
+    <message>
+        <source>history: only attempts started on this day (UTC) or later.</source>
+        <translation>history: この日 (UTC) 以降に開始した
+試行のみ。</translation>
+    </message>
+    <message>
+        <source>history: the attempts as CSV, a header row first.</source>
+        <translation>history: 試行を CSV で出力
+(先頭に見出し行)。</translation>
+    </message>
+    <message>
+        <source>Expected one command: check, update, restore or history (see --help).</source>
+        <translation>コマンドを 1 つ指定してください: check、update、restore または history (--help を参照)。</translation>
+    </message>
+    <message>
+        <source>--serial, --since and --csv go with history only.</source>
+        <translation>--serial、--since、--csv は history でのみ使えます。</translation>
+    </message>
+    <message>
+        <source>--serial: expected a serial number above 0, not %1.</source>
+        <translation>--serial: 0 より大きいシリアル番号を指定してください (%1 ではなく)。</translation>
+    </message>
+    <message>
+        <source>--model: expected one of %1, not %2.</source>
+        <translation>--model: %1 のいずれかを指定してください (%2 ではなく)。</translation>
+    </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>このヘルプを表示して終了する。</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>バージョンを表示して終了する。</translation>
+    </message>
+</context>
+<context>
     <name>DeviceSelectorDialog</name>
     <message>
         <source>Device Select</source>
@@ -14,6 +147,57 @@
     <message>
         <source>Unable to open device. If the device is not connected to the PC, please connect the device and restart this application. If you want to bootstrap your device, please select your device type below.</source>
         <translation>デバイスを開けません。デバイスが PC に接続されていない場合は、接続してからこのアプリケーションを再起動してください。デバイスをブートストラップする場合は、下からデバイスの種類を選択してください。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Started (UTC)</source>
+        <translation>開始 (UTC)</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>モデル</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>シリアル番号</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>更新前</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>更新後</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>No update attempts on record.</source>
+        <translation>記録された更新の試行はありません。</translation>
+    </message>
+    <message>
+        <source>--serial: expected a serial number above 0, not %1.</source>
+        <translation>--serial: 0 より大きいシリアル番号を指定してください (%1 ではなく)。</translation>
+    </message>
+    <message>
+        <source>--since: expected a date as YYYY-MM-DD, not %1.</source>
+        <translation>--since: 日付を YYYY-MM-DD で指定してください (%1 ではなく)。</translation>
+    </message>
+    <message>
+        <source>--json and --csv cannot be combined.</source>
+        <translation>--json と --csv は同時に指定できません。</translation>
     </message>
 </context>
 <context>
@@ -106,6 +290,26 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>復元</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>The session log could not be opened. It is:
+
+%1</source>
+        <translation>セッションログを開けませんでした。場所:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>LogMenu</name>
@@ -144,6 +348,14 @@
         <translation>ログを %1 に保存できませんでした。
 
 %2</translation>
+    </message>
+    <message>
+        <source>The log folder could not be opened. It is:
+
+%1</source>
+        <translation>ログフォルダーを開けませんでした。場所:
+
+%1</translation>
     </message>
 </context>
 <context>

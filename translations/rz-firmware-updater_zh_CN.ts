@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Brings the one connected instrument to the firmware this release carries.
+
+Commands:
+  check     find the instrument and compare its firmware with this release
+  update    check, then write what differs
+  restore   check, bootstrapping the named model if nothing answers, then
+            rewrite every component of an instrument in boot mode; an
+            update on record that did not finish names the model itself
+  history   every update and restore on record, newest first
+
+Exit codes:
+   0  done: up to date, or written successfully
+   1  a write or a query failed
+   2  bad usage
+   3  no instrument found
+   4  refused before any write (firmware not signed by a trusted key,
+      newer firmware without --allow-downgrade, unknown model, missing or
+      corrupt image, restore of a working instrument, update of one that
+      needs a restore)
+   5  the instrument stopped answering: a call to it did not return within
+      its time; an update on record that did not finish is finished by
+      the next run
+  10  check: an update is available
+  11  check: a restore is needed
+  128+N  stopped by signal N (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,
+      143 SIGTERM): at once before anything was erased, otherwise once
+      the firmware being written was written successfully (a stop during
+      a write that failed exits 1)
+
+A command that fails or refuses prints its reason on standard error too,
+after the program&apos;s name.
+
+Without a command the window opens.</source>
+        <translation>将所连接的那一台仪器更新为此版本所带的固件。
+
+命令：
+  check     查找仪器，并将其固件与此版本比较
+  update    检查，然后写入不同的部分
+  restore   检查；若无任何应答，则引导指定的型号；然后重写处于引导模式
+            的仪器的每个组件；记录中未完成的更新会自行指明型号
+  history   记录中的每次更新和恢复，最新的在前
+
+退出代码：
+   0  完成：已是最新，或已成功写入
+   1  写入或查询失败
+   2  用法错误
+   3  未找到仪器
+   4  在任何写入之前被拒绝（固件未由受信任的密钥签名、没有
+      --allow-downgrade 时的较新固件、未知型号、映像缺失或损坏、
+      恢复正常工作的仪器、更新需要恢复的仪器）
+   5  仪器停止应答：对它的调用未在限定时间内返回；记录中未完成的
+      更新由下一次运行完成
+  10  check：有可用更新
+  11  check：需要恢复
+  128+N  被信号 N 停止（130 SIGINT、129 SIGHUP、131 SIGQUIT、
+      143 SIGTERM）：若尚未擦除任何内容则立即停止，否则在正在写入
+      的固件成功写入后停止（写入失败期间的停止以 1 退出）
+
+失败或拒绝的命令也会在标准错误输出上、程序名之后打印其原因。
+
+不带命令时打开窗口。</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <source>check, update, restore or history</source>
+        <translation>check、update、restore 或 history</translation>
+    </message>
+    <message>
+        <source>update: write even where the instrument holds newer firmware.</source>
+        <translation>update：即使仪器中的固件较新也写入。</translation>
+    </message>
+    <message>
+        <source>restore: the model to bootstrap when nothing answers; history: only this model&apos;s attempts.</source>
+        <translation>restore：无应答时要引导的型号；
+history：仅此型号的尝试。</translation>
+    </message>
+    <message>
+        <source>Print one JSON report on standard output at the end; the lines go to standard error. history: the attempts as JSON.</source>
+        <translation>结束时在标准输出上打印一份 JSON 报告；
+各行输出到标准错误。
+history：以 JSON 输出尝试记录。</translation>
+    </message>
+    <message>
+        <source>history: only this instrument&apos;s attempts.</source>
+        <translation>history：仅此仪器的尝试。</translation>
+    </message>
+    <message>
+        <source>history: only attempts started on this day (UTC) or later.</source>
+        <translation>history：仅此日（UTC）或之后
+开始的尝试。</translation>
+    </message>
+    <message>
+        <source>history: the attempts as CSV, a header row first.</source>
+        <translation>history：以 CSV 输出尝试记录，
+首行为表头。</translation>
+    </message>
+    <message>
+        <source>Expected one command: check, update, restore or history (see --help).</source>
+        <translation>需要一个命令：check、update、restore 或 history（参见 --help）。</translation>
+    </message>
+    <message>
+        <source>--serial, --since and --csv go with history only.</source>
+        <translation>--serial、--since 和 --csv 仅用于 history。</translation>
+    </message>
+    <message>
+        <source>--serial: expected a serial number above 0, not %1.</source>
+        <translation>--serial：需要大于 0 的序列号，而不是 %1。</translation>
+    </message>
+    <message>
+        <source>--model: expected one of %1, not %2.</source>
+        <translation>--model：需要 %1 之一，而不是 %2。</translation>
+    </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>打印此帮助并退出。</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>打印版本并退出。</translation>
+    </message>
+</context>
+<context>
     <name>DeviceSelectorDialog</name>
     <message>
         <source>Device Select</source>
@@ -14,6 +141,57 @@
     <message>
         <source>Unable to open device. If the device is not connected to the PC, please connect the device and restart this application. If you want to bootstrap your device, please select your device type below.</source>
         <translation>无法打开设备。如果设备未连接到电脑，请连接设备并重新启动本程序。如果要引导设备，请在下方选择设备型号。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Started (UTC)</source>
+        <translation>开始时间 (UTC)</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>原版本</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>目标版本</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>No update attempts on record.</source>
+        <translation>没有更新尝试记录。</translation>
+    </message>
+    <message>
+        <source>--serial: expected a serial number above 0, not %1.</source>
+        <translation>--serial：需要大于 0 的序列号，而不是 %1。</translation>
+    </message>
+    <message>
+        <source>--since: expected a date as YYYY-MM-DD, not %1.</source>
+        <translation>--since：需要 YYYY-MM-DD 格式的日期，而不是 %1。</translation>
+    </message>
+    <message>
+        <source>--json and --csv cannot be combined.</source>
+        <translation>--json 和 --csv 不能同时使用。</translation>
     </message>
 </context>
 <context>
@@ -106,6 +284,26 @@
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
+    <message>
+        <source>update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>The session log could not be opened. It is:
+
+%1</source>
+        <translation>无法打开会话日志。其位置：
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>LogMenu</name>
@@ -144,6 +342,14 @@
         <translation>无法将日志保存到 %1。
 
 %2</translation>
+    </message>
+    <message>
+        <source>The log folder could not be opened. It is:
+
+%1</source>
+        <translation>无法打开日志文件夹。其位置：
+
+%1</translation>
     </message>
 </context>
 <context>

@@ -3,9 +3,9 @@
 #include "catalogue/OperatorText.h"
 #include "catalogue/PrintableText.h"
 #include "host/StateFolder.h"
+#include "ui/DesktopFiles.h"
 
 #include <QBoxLayout>
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -24,18 +24,31 @@
 #include <QSqlRecord>
 #include <QTableView>
 #include <QTimer>
-#include <QUrl>
 
 namespace {
 
 // The history's columns that the table shows, in its order.
-enum Column { Started = 1, Model = 6, Serial = 7, VersionBefore = 8, VersionTarget = 9, State = 11 };
-constexpr int shownColumns[] = {Started, Model, Serial, VersionBefore, VersionTarget, State};
+enum Column { Started = 1, Action = 5, Model = 6, Serial = 7, VersionBefore = 8, VersionTarget = 9, State = 11 };
+constexpr int shownColumns[] = {Started, Action, Model, Serial, VersionBefore, VersionTarget, State};
 
 constexpr int rowsExportedAtOnce = 2000;
 
-// The attempts as the table shows them, times in local time as the session
-// logs have them; the model fetches them from the query a page at a time.
+// Local time as the session logs have it, with its offset from UTC, which
+// `history` prints: an abbreviation such as CST names more than one zone.
+QString shownTime(const QDateTime& time)
+{
+    const QDateTime local = time.toLocalTime();
+    const int offset = local.offsetFromUtc();
+    const int minutes = qAbs(offset) / 60;
+    return local.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss "))
+           + QStringLiteral("%1%2:%3")
+                 .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                 .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+                 .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The attempts as the table shows them; the model fetches them from the
+// query a page at a time.
 class ShownRows : public QSqlQueryModel
 {
 public:
@@ -49,7 +62,9 @@ public:
         const UpdateAttempt attempt = UpdateHistory::attemptIn(record(index.row()));
         switch (index.column()) {
         case Started:
-            return attempt.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+            return shownTime(attempt.started);
+        case Action:
+            return PrintableText::of(shownAction(attempt.action));
         case VersionBefore:
             return attempt.versionBefore.isEmpty() ? QStringLiteral("-") : PrintableText::of(attempt.versionBefore);
         case State:
@@ -57,6 +72,13 @@ public:
         default:
             return PrintableText::of(QSqlQueryModel::data(index, role).toString());
         }
+    }
+
+    static QString shownAction(const QString& action)
+    {
+        if (action == QLatin1String("update"))
+            return HistoryDialog::tr("update");
+        return action == QLatin1String("restore") ? HistoryDialog::tr("restore") : action;
     }
 
     // The history keeps English; the dialog shows the state, and the error
@@ -81,6 +103,7 @@ public:
             return QSqlQueryModel::headerData(section, orientation, role);
         switch (section) {
         case Started: return HistoryDialog::tr("Time");
+        case Action: return HistoryDialog::tr("Action");
         case Model: return HistoryDialog::tr("Model");
         case Serial: return HistoryDialog::tr("Serial");
         case VersionBefore: return HistoryDialog::tr("From");
@@ -205,7 +228,7 @@ void HistoryDialog::openSessionLog()
 {
     const QString log = selectedLog();
     if (isSessionLog(log))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(log));
+        DesktopFiles::open(this, log, tr("Open Session Log"), tr("The session log could not be opened. It is:\n\n%1"));
 }
 
 // QSaveFile leaves an existing file untouched unless the whole export was
@@ -257,6 +280,7 @@ void HistoryDialog::endExport(bool saved)
 
 QString HistoryDialog::askWithDialog(QWidget* parent)
 {
-    return QFileDialog::getSaveFileName(parent, tr("Export CSV"), QStringLiteral("update-history.csv"),
+    return QFileDialog::getSaveFileName(parent, tr("Export CSV"),
+                                        QDir(DesktopFiles::saveFolder()).filePath(QStringLiteral("update-history.csv")),
                                         tr("CSV files (*.csv);;All files (*)"));
 }

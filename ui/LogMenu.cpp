@@ -1,10 +1,10 @@
 #include "ui/LogMenu.h"
 
+#include "ui/DesktopFiles.h"
 #include "ui/HistoryDialog.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QTextEdit>
-#include <QUrl>
 
 #include <utility>
 
@@ -56,7 +55,8 @@ void LogMenu::saveAs()
 
 void LogMenu::openLogFolder()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(logFolder));
+    DesktopFiles::open(log->window(), logFolder, tr("Open Log Folder"),
+                       tr("The log folder could not be opened. It is:\n\n%1"));
 }
 
 void LogMenu::showHistory()
@@ -67,7 +67,8 @@ void LogMenu::showHistory()
 
 QString LogMenu::askWithDialog(QWidget* parent)
 {
-    return QFileDialog::getSaveFileName(parent, tr("Save Log As"), QStringLiteral("rz-updater-log.txt"),
+    return QFileDialog::getSaveFileName(parent, tr("Save Log As"),
+                                        QDir(DesktopFiles::saveFolder()).filePath(QStringLiteral("rz-updater-log.txt")),
                                         tr("Text files (*.txt);;All files (*)"));
 }
 

@@ -35,6 +35,17 @@ int runCommandLine(int argc, char* argv[])
     return exitCode;
 }
 
+// Said in the operator's language, as the command line's usage errors are.
+int refuseWithoutDisplay(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    Translations::install();
+    std::fprintf(stderr, "rz-firmware-updater: %s\n",
+                 qPrintable(CommandLine::tr("No display to open the window on; use a command instead: "
+                                            "rz-firmware-updater check | update | restore (see --help).")));
+    return CommandLine::ExitUsage;
+}
+
 int runWindow(int argc, char* argv[])
 {
     StartupEnvironment::skipOpenGlIntegration();
@@ -72,10 +83,7 @@ int main(int argc, char* argv[])
 {
     if (CommandLine::wanted(argc, argv))
         return runCommandLine(argc, argv);
-    if (!displayAvailable()) {
-        std::fprintf(stderr, "rz-firmware-updater: No display to open the window on; use a command instead: "
-                             "rz-firmware-updater check | update | restore (see --help).\n");
-        return CommandLine::ExitUsage;
-    }
+    if (!displayAvailable())
+        return refuseWithoutDisplay(argc, argv);
     return runWindow(argc, argv);
 }

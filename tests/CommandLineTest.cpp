@@ -79,6 +79,8 @@ private slots:
     void trustsTheKeysOfItsOwnPrefix();
     void windowAndCommandLineAgree_data();
     void windowAndCommandLineAgree();
+    void speaksTheOperatorsLanguage_data();
+    void speaksTheOperatorsLanguage();
 };
 
 void CommandLineTest::exitCodes_data()
@@ -645,6 +647,30 @@ void CommandLineTest::windowAndCommandLineAgree()
     QCOMPARE(run.finish(), 0);
     QCOMPARE(run.lines(), windowLines);
     QCOMPARE(instrument.calledFunctions(), windowCalls);
+}
+
+void CommandLineTest::speaksTheOperatorsLanguage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("lcAll");
+    QTest::addColumn<QString>("line"); // on standard output or standard error
+    QTest::newRow("--help") << QStringList{"--help"} << "" << "Ohne Befehl öffnet sich das Fenster.";
+    QTest::newRow("a usage error") << QStringList{"history", "--since", "gestern"} << ""
+                                   << "rz-firmware-updater: --since: Datum als YYYY-MM-DD erwartet, nicht gestern.";
+    QTest::newRow("LC_ALL=C.UTF-8, as scripts set it") << QStringList{"frobnicate"} << "C.UTF-8"
+        << "rz-firmware-updater: Expected one command: check, update, restore or history (see --help).";
+}
+
+// LANGUAGE=de, as a German desktop sets it.
+void CommandLineTest::speaksTheOperatorsLanguage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, lcAll);
+    QFETCH(QString, line);
+    UpdaterRun run(arguments, true, {{"LANGUAGE", "de"}, {"LC_ALL", lcAll}});
+    run.finish();
+    const QStringList lines = QString::fromUtf8(run.output + run.errors).split('\n');
+    QVERIFY2(lines.contains(line), qPrintable(lines.join('\n')));
 }
 
 QTEST_MAIN(CommandLineTest)

@@ -3,6 +3,7 @@
 #include "device/rz_api.h"
 #include "tests/support/PanelDriver.h"
 #include "ui/DeviceSelectorDialog.h"
+#include "ui/HistoryDialog.h"
 #include "ui/LogMenu.h"
 #include "ui/PLProgressDialog.h"
 #include "ui/ReadableColour.h"
@@ -12,12 +13,14 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <limits>
 
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -97,6 +100,8 @@ private slots:
     void copyAllCopiesEveryLine();
     void saveLogAsWritesEveryLine();
     void failedSaveWarnsAndWritesNothing();
+    void fileDialogsStartInTheDocumentsFolder_data();
+    void fileDialogsStartInTheDocumentsFolder();
     void controlsHaveAccessibleNames();
     void tabVisitsTheLogAndTheEnabledButtons();
     void spacePressesTheFocusedButton();
@@ -542,6 +547,44 @@ void WindowTest::failedSaveWarnsAndWritesNothing()
     saveThroughLogMenu(panel, log, path);
     QVERIFY2(warning.startsWith("The log could not be saved to " + path), qPrintable(warning));
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+void WindowTest::fileDialogsStartInTheDocumentsFolder_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<bool>("documents"); // whether the home folder has one
+    QTest::newRow("Save Log As, in Documents") << "Save Log As..." << true;
+    QTest::newRow("Export CSV, in the home folder without one") << "Export CSV..." << false;
+}
+
+// Not in the folder the updater was started in, which the menu entry makes
+// one the operator cannot write.
+void WindowTest::fileDialogsStartInTheDocumentsFolder()
+{
+    QFETCH(QString, dialog);
+    QFETCH(bool, documents);
+    QTemporaryDir home;
+    QVERIFY(home.isValid() && (!documents || QDir(home.path()).mkdir("Documents")));
+    const QByteArray homeBefore = qgetenv("HOME");
+    const auto restoreHome = qScopeGuard([&] { qputenv("HOME", homeBefore); });
+    qputenv("HOME", home.path().toUtf8());
+    QString startFolder;
+    QTimer answerer;
+    connect(&answerer, &QTimer::timeout, [&] {
+        if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            startFolder = files->directory().absolutePath();
+            files->reject();
+        }
+    });
+    answerer.start(10);
+    Updater panel;
+    QTextEdit* log = shownLog(panel);
+    QVERIFY(log);
+    if (dialog == "Save Log As...")
+        chooseFromLogMenu(log, dialog);
+    else
+        HistoryDialog(&panel, [](const QString&) {}).exportCsv();
+    QCOMPARE(startFolder, home.path() + (documents ? "/Documents" : ""));
 }
 
 void WindowTest::controlsHaveAccessibleNames()

@@ -8,11 +8,14 @@
 //                  [--pictures DIR]
 //
 // --model is the answer to the device selector, --pictures saves a picture of
-// each dialog the operator meets as well.
+// each dialog the operator meets as well, and of the update history at the
+// end.
 
 #include "app/MainWindow.h"
 #include "app/Translations.h"
 #include "ui/DeviceSelectorDialog.h"
+#include "ui/HistoryDialog.h"
+#include "ui/LogMenu.h"
 #include "ui/PLProgressDialog.h"
 
 #include <QApplication>
@@ -96,6 +99,14 @@ private:
             answerQuestion(question);
         else if (auto* busy = qobject_cast<PLProgressDialog*>(modal))
             watchProgress(busy);
+        else if (auto* history = qobject_cast<HistoryDialog*>(modal))
+            closeHistory(history);
+    }
+
+    void closeHistory(HistoryDialog* history)
+    {
+        picture(history, "history.png");
+        history->reject();
     }
 
     void answerSelector(DeviceSelectorDialog* selector)
@@ -161,6 +172,9 @@ void pressWhatIsOffered(MainWindow& window, const Script& script)
             return;
         }
     }
+    // Ctrl+H, answered by the operator's hand once it is shown.
+    if (!script.pictureFolder.isEmpty())
+        window.findChild<LogMenu*>()->showHistory();
     savePicture(&window, script.finalPicture);
     QCoreApplication::quit();
 }

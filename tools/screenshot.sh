@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Remakes the pictures in docs/ on a virtual X display: the window after
 # start-up, the busy dialog while the FPGA is programmed, a successful and a
-# failed update, the downgrade question and the device selector; the window
-# after an update in each language it speaks, and at twice the pixels.
+# failed update, the downgrade question, the device selector and the update
+# history; the window after an update in each language it speaks, and at
+# twice the pixels.
 # Needs xvfb and, for Japanese and Chinese, fonts-noto-cjk (installed when
 # missing).
 set -euo pipefail
@@ -44,6 +45,7 @@ story update -- --model RZ610R --boot 4 --run 4 --fpga 9 --write-ms 300 --fpga-w
 cp "$work/update/pictures/start.png" "$docs/window.png"
 cp "$work/update/pictures/busy-fpga-progress.png" "$docs/busy-fpga-progress.png"
 cp "$work/update/final.png" "$docs/update-succeeded.png"
+cp "$work/update/pictures/history.png" "$docs/update-history.png"
 
 story failed -- --model RZ610S --boot 4 --run 8 --fpga 13 --fast --fault rzConfigUSBWriteFPGAProgram:4
 cp "$work/failed/final.png" "$docs/update-failed.png"

@@ -131,6 +131,10 @@ Ohne Befehl öffnet sich das Fenster.</translation>
         <source>Print the version and exit.</source>
         <translation>Die Version ausgeben und beenden.</translation>
     </message>
+    <message>
+        <source>No display to open the window on; use a command instead: rz-firmware-updater check | update | restore (see --help).</source>
+        <translation>Kein Bildschirm, auf dem sich das Fenster öffnen kann; verwenden Sie stattdessen einen Befehl: rz-firmware-updater check | update | restore (siehe --help).</translation>
+    </message>
 </context>
 <context>
     <name>DeviceSelectorDialog</name>

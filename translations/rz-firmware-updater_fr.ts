@@ -130,6 +130,10 @@ Sans commande, la fenêtre s&apos;ouvre.</translation>
         <source>Print the version and exit.</source>
         <translation>Afficher la version et quitter.</translation>
     </message>
+    <message>
+        <source>No display to open the window on; use a command instead: rz-firmware-updater check | update | restore (see --help).</source>
+        <translation>Aucun écran où ouvrir la fenêtre ; utilisez plutôt une commande : rz-firmware-updater check | update | restore (voir --help).</translation>
+    </message>
 </context>
 <context>
     <name>DeviceSelectorDialog</name>

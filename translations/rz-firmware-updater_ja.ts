@@ -133,6 +133,10 @@ history: 試行を JSON で出力。</translation>
         <source>Print the version and exit.</source>
         <translation>バージョンを表示して終了する。</translation>
     </message>
+    <message>
+        <source>No display to open the window on; use a command instead: rz-firmware-updater check | update | restore (see --help).</source>
+        <translation>ウィンドウを開くディスプレイがありません。代わりにコマンドを使ってください: rz-firmware-updater check | update | restore (--help を参照)。</translation>
+    </message>
 </context>
 <context>
     <name>DeviceSelectorDialog</name>

@@ -127,6 +127,10 @@ history：以 JSON 输出尝试记录。</translation>
         <source>Print the version and exit.</source>
         <translation>打印版本并退出。</translation>
     </message>
+    <message>
+        <source>No display to open the window on; use a command instead: rz-firmware-updater check | update | restore (see --help).</source>
+        <translation>没有可打开窗口的显示器；请改用命令：rz-firmware-updater check | update | restore（参见 --help）。</translation>
+    </message>
 </context>
 <context>
     <name>DeviceSelectorDialog</name>

@@ -7,7 +7,8 @@
 // The updater installed, as the package would, into a prefix of the test's
 // own: it trusts the keys in PREFIX/share/rz-firmware-updater beside its
 // bin/, here the build's demo key, whatever keys the build itself trusts
-// (a build against the maker's library trusts only the maker's).
+// (a build against the maker's library trusts only the maker's), and reads
+// its translations there.
 class InstalledUpdater
 {
 public:

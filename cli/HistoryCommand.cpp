@@ -107,9 +107,9 @@ QByteArray lineOf(const QStringList& cells, const QVector<int>& widths)
 // them, in English.
 QStringList headers()
 {
-    return {HistoryCommand::tr("ID"),     HistoryCommand::tr("Started (UTC)"), HistoryCommand::tr("Action"),
-            HistoryCommand::tr("Model"),  HistoryCommand::tr("Serial"),        HistoryCommand::tr("From"),
-            HistoryCommand::tr("To"),     HistoryCommand::tr("Result")};
+    return {HistoryCommand::tr("ID"),    HistoryCommand::tr("Started (UTC)"), HistoryCommand::tr("Action"),
+            HistoryCommand::tr("Model"), HistoryCommand::tr("Serial"),        HistoryCommand::tr("From"),
+            HistoryCommand::tr("To"),    HistoryCommand::tr("Result")};
 }
 
 void printTable(QSqlQuery& rows, Output& out)

@@ -33,8 +33,9 @@ constexpr int shownColumns[] = {Started, Action, Model, Serial, VersionBefore, V
 
 constexpr int rowsExportedAtOnce = 2000;
 
-// Local time as the session logs have it, with its offset from UTC, which
-// `history` prints: an abbreviation such as CST names more than one zone.
+// Local time as the session logs have it, with its offset from UTC, so that
+// it reads unambiguously beside `history`'s UTC; an abbreviation such as CST
+// would name more than one zone.
 QString shownTime(const QDateTime& time)
 {
     const QDateTime local = time.toLocalTime();

@@ -33,7 +33,7 @@ public:
     ~HistoryDialog() override;
 
     // Where "Export CSV..." writes; an empty answer means cancelled.
-    // A file dialog unless replaced.
+    // A file dialog starting in the documents folder unless replaced.
     std::function<QString(QWidget* parent)> askFileName;
 
 public slots:

@@ -26,7 +26,7 @@ public:
     LogMenu(QTextEdit* log, const QString& logFolder, LineSink addLine);
 
     // Where "Save Log As..." writes; an empty answer means cancelled.
-    // A file dialog unless replaced.
+    // A file dialog starting in the documents folder unless replaced.
     std::function<QString(QWidget* parent)> askFileName;
 
 public slots:

@@ -3,6 +3,9 @@
 #include "catalogue/OperatorText.h"
 #include "catalogue/ModelTable.h"
 
+#include <QCoreApplication>
+#include <QDir>
+
 #include <iterator>
 
 namespace {
@@ -20,6 +23,11 @@ QString productLine()
 QString firmwareFolder()
 {
     return QStringLiteral("./firmware");
+}
+
+QString installedDataFolder()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/rz-firmware-updater"));
 }
 
 bool isKnownDeviceType(int deviceType)

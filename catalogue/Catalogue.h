@@ -15,6 +15,11 @@ QString productLine();
 // the working folder: "./firmware".
 QString firmwareFolder();
 
+// What the package installs beside the program, read at run time:
+// PREFIX/share/rz-firmware-updater, PREFIX being the folder above the
+// program's own. In the build tree PREFIX is the build folder.
+QString installedDataFolder();
+
 // The firmware this release carries for a device type; versions 0.0.0 for a
 // type outside the catalogue, whose device type field is kept as given.
 FirmwareVersion targetVersion(int deviceType);

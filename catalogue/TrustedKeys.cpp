@@ -1,8 +1,9 @@
 #include "catalogue/TrustedKeys.h"
 
+#include "catalogue/Catalogue.h"
 #include "catalogue/OperatorText.h"
 #include "catalogue/PlantedFile.h"
-#include <QCoreApplication>
+
 #include <QDir>
 #include <QMutex>
 #include <QRegularExpression>
@@ -24,10 +25,10 @@ std::optional<TrustedKeys::Locations> chosenLocations;
 
 TrustedKeys::Locations TrustedKeys::installedLocations()
 {
-    const QString package = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/rz-firmware-updater");
+    const QString package = installedDataFolder();
     const QString site = QStringLiteral("/etc/rz-firmware-updater");
-    return {{QDir::cleanPath(package + QStringLiteral("/keys")), site + QStringLiteral("/keys.d")},
-            {QDir::cleanPath(package + QStringLiteral("/revoked-keys")), site + QStringLiteral("/revoked-keys")}};
+    return {{package + QStringLiteral("/keys"), site + QStringLiteral("/keys.d")},
+            {package + QStringLiteral("/revoked-keys"), site + QStringLiteral("/revoked-keys")}};
 }
 
 TrustedKeys::Locations TrustedKeys::locations()

@@ -102,6 +102,7 @@ int CommandLine::run(const QStringList& arguments)
     terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout, *report);
     terminal->allowDowngrade = parser.isSet(QStringLiteral("allow-downgrade"));
     terminal->model = model;
+    terminal->writesAfterCheck = command != QLatin1String("check");
     UpdaterSession session(*terminal, &*report);
     UpdaterLock lock;
     if (lock.acquire()) {

@@ -81,6 +81,7 @@ void TerminalFrontEnd::endBusy()
 
 bool TerminalFrontEnd::confirmDowngrade()
 {
+    downgradeConfirmed = allowDowngrade;
     return allowDowngrade;
 }
 
@@ -92,6 +93,25 @@ std::optional<int> TerminalFrontEnd::chooseModel()
 // Nothing to show: the command decides what follows from the outcome.
 void TerminalFrontEnd::offerActions(int)
 {
+}
+
+// The command that writes what the check offered; an update that was
+// allowed to downgrade needs leave to do so again.
+QString TerminalFrontEnd::continueLine(Action offered) const
+{
+    if (writesAfterCheck)
+        return QString();
+    if (offered == RestoreAction)
+        return OperatorText::tr("Run `rz-firmware-updater restore` to continue.");
+    if (downgradeConfirmed)
+        return OperatorText::tr("Run `rz-firmware-updater update --allow-downgrade` to continue.");
+    return OperatorText::tr("Run `rz-firmware-updater update` to continue.");
+}
+
+QString TerminalFrontEnd::downgradeDeclinedLine() const
+{
+    return OperatorText::tr("The instrument holds newer firmware than this release; to write this release anyway, "
+                            "run `rz-firmware-updater update --allow-downgrade`.");
 }
 
 void TerminalFrontEnd::drawStatus()

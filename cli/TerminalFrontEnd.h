@@ -16,7 +16,8 @@
 // FPGA percentage and the time of a long step are redrawn on one line of
 // standard error. The transcript keeps every line, after the banner, in the
 // run's session log; the terminal shows the flows' lines alone. Why a flow
-// failed, and whether it erased anything, go to the run's report.
+// failed, and whether it erased anything, go to the run's report. What to
+// do next is said as the command to run: there are no buttons to press.
 class TerminalFrontEnd : public FrontEnd
 {
 public:
@@ -26,6 +27,9 @@ public:
 
     bool allowDowngrade = false;
     std::optional<int> model; // the model to bootstrap when nothing answers
+    // update or restore: the command writes after its check by itself, so
+    // there is no next command to name.
+    bool writesAfterCheck = false;
 
     // Once the updater lock is held: the session log's banner.
     void begin(const QString& action);
@@ -38,6 +42,9 @@ public:
     bool confirmDowngrade() override;
     std::optional<int> chooseModel() override;
     void offerActions(int actions) override;
+    QString continueLine(Action offered) const override;
+    QString closingLine() const override { return QString(); }
+    QString downgradeDeclinedLine() const override;
     void noteReason(const QString& line) override { report.setReason(line); }
     void noteErased() override { report.setErased(); }
     void syncLog() override;
@@ -56,6 +63,7 @@ private:
     std::FILE* out;
     RunReport& report;
     bool outputLost = false;
+    bool downgradeConfirmed = false;
     QStringList written;
     bool statusShown = false;
     const bool statusOnTerminal;

@@ -22,7 +22,11 @@ endif()
 
 # This release's firmware images. Built with the simulated instrument: written
 # and signed with the demo key by the built rzsim. Built against the maker's
-# library: the maker's release, checked by cmake/MakerRelease.cmake.
+# library: the maker's release, checked by cmake/MakerRelease.cmake. The
+# updater uses the installed release where its working folder has no
+# firmware/; the build keeps its own in release/, never in the build tree's
+# share/rz-firmware-updater/, where the build's programs, tests and benches
+# would take it for an installed one.
 include(${CMAKE_CURRENT_LIST_DIR}/MakerRelease.cmake)
 if(RZ_API_LIBRARY)
   install(FILES ${rz_maker_release_files} DESTINATION ${RZ_INSTALL_SHAREDIR}/firmware)

@@ -23,7 +23,7 @@ FlowOutcome CheckVersionsFlow::run()
     detect();
     if (LibraryThread::abandoned())
         return stalled();
-    for (const QString& line : qAsConst(keyLines))
+    for (const QString& line : qAsConst(notes))
         frontEnd.addLine(line);
     if (found.status == NotDetected) {
         frontEnd.addLine(OperatorText::tr("Failed to open boot device."));
@@ -64,7 +64,7 @@ void CheckVersionsFlow::detect()
     found = worker.result();
     signedRelease = worker.release().release();
     releaseRefusal = worker.releaseRefusal();
-    keyLines = worker.release().unusableKeyLines();
+    notes = worker.release().notes();
 }
 
 FlowOutcome CheckVersionsFlow::refuseRelease()
@@ -145,7 +145,7 @@ FlowOutcome CheckVersionsFlow::report()
         if (!signedRelease)
             return refuseRelease();
         frontEnd.addLine(OperatorText::tr("Firmware can now be restored."));
-        frontEnd.addLine(OperatorText::tr("Press Restore to continue."));
+        sayWhatNext(FrontEnd::RestoreAction);
         offer(FrontEnd::RestoreAction);
         return FlowOutcome::Done;
     }
@@ -189,7 +189,7 @@ FlowOutcome CheckVersionsFlow::giveVerdict(bool unfinished)
         frontEnd.addLine(OperatorText::tr("Firmware requires update."));
         if (!signedRelease)
             return refuseRelease();
-        frontEnd.addLine(OperatorText::tr("Press Update to continue."));
+        sayWhatNext(FrontEnd::UpdateAction);
         offer(FrontEnd::UpdateAction);
     } else {
         frontEnd.addLine(OperatorText::tr("Firmware does not require update."));
@@ -201,12 +201,19 @@ FlowOutcome CheckVersionsFlow::askAboutDowngrade()
 {
     if (!frontEnd.confirmDowngrade()) {
         frontEnd.addLine(OperatorText::tr("Cancelling operation."));
-        frontEnd.noteReason(OperatorText::tr("The instrument holds newer firmware than this release; "
-                                           "the downgrade was declined."));
+        frontEnd.noteReason(frontEnd.downgradeDeclinedLine());
         return FlowOutcome::Refused;
     }
     offer(FrontEnd::UpdateAction);
     frontEnd.addLine(OperatorText::tr("Firmware can now be updated."));
-    frontEnd.addLine(OperatorText::tr("Press Update to continue."));
+    sayWhatNext(FrontEnd::UpdateAction);
     return FlowOutcome::Done;
+}
+
+// In the front end's words; a command that goes on by itself says nothing.
+void CheckVersionsFlow::sayWhatNext(FrontEnd::Action offered)
+{
+    const QString line = frontEnd.continueLine(offered);
+    if (!line.isEmpty())
+        frontEnd.addLine(line);
 }

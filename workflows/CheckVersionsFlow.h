@@ -42,13 +42,14 @@ private:
     FlowOutcome giveVerdict(bool unfinished);
     FlowOutcome askAboutDowngrade();
     void offer(int actions);
+    void sayWhatNext(FrontEnd::Action offered);
 
     FrontEnd& frontEnd;
     DeviceState found;
     int offeredActions = FrontEnd::NoAction;
     std::optional<SignedRelease> signedRelease;
     QStringList releaseRefusal;
-    QStringList keyLines;
+    QStringList notes; // where the release was found, keys that could not be used
 };
 
 #endif

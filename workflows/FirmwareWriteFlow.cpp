@@ -148,5 +148,7 @@ void FirmwareWriteFlow::reportVerdict(bool success)
         frontEnd.addLine(OperatorText::tr("Check device connections and re-run the software."));
         frontEnd.addLine(OperatorText::tr("If problem persists, contact Pellanor."));
     }
-    frontEnd.addLine(OperatorText::tr("You may now close the software."));
+    const QString closing = frontEnd.closingLine();
+    if (!closing.isEmpty())
+        frontEnd.addLine(closing);
 }

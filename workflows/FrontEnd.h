@@ -43,6 +43,16 @@ public:
     // A combination of Action values; the others are withdrawn.
     virtual void offerActions(int actions) = 0;
 
+    // What the operator is told to do next, in this front end's words: the
+    // window names its buttons. Empty where nothing is to be said.
+    // After a check that offers the action (UpdateAction or RestoreAction):
+    virtual QString continueLine(Action offered) const;
+    // After a write's verdict:
+    virtual QString closingLine() const;
+    // Why nothing is written to an instrument with newer firmware once
+    // confirmDowngrade() said no, for the report:
+    virtual QString downgradeDeclinedLine() const;
+
     // Puts every line so far on the disk, so a write the instrument does
     // not survive, or its outcome, is still on record.
     virtual void syncLog() {}

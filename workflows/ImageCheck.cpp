@@ -13,25 +13,36 @@ ImageCheck::ImageCheck(LineSink emitLine)
 }
 
 // Read anew each time: a key revoked or added by the administrator counts
-// from the next check on.
+// from the next check on, and so does a ./firmware made meanwhile. A
+// release that is not there is said to be missing, never to be unsigned.
 bool ImageCheck::releaseIsTrusted()
 {
     verified.reset();
+    folder = ReleaseFolder::find();
     const TrustedKeys keys = TrustedKeys::installed();
-    keyLines.clear();
+    noteLines.clear();
+    if (folder.isInstalled())
+        noteLines << OperatorText::tr("Using the firmware installed with the updater: %1").arg(folder.path());
     for (const QString& problem : keys.unusableKeys())
-        keyLines << OperatorText::tr("Cannot use the key file %1.").arg(problem);
-    const SignedRelease release = SignedRelease::verify(firmwareFolder(), keys);
+        noteLines << OperatorText::tr("Cannot use the key file %1.").arg(problem);
+    if (!folder.isFound()) {
+        const QStringList searched = ReleaseFolder::searched();
+        emitLine(OperatorText::tr("No firmware found in %1 or in %2; nothing will be written.")
+                     .arg(searched.value(0))
+                     .arg(searched.value(1)));
+        return false;
+    }
+    const SignedRelease release = SignedRelease::verify(folder.path(), keys);
     switch (release.verdict()) {
     case SignedRelease::Verdict::Verified:
         verified = release;
         return true;
     case SignedRelease::Verdict::Unsigned:
-        emitLine(OperatorText::tr("The firmware in %1 is not signed; nothing will be written.").arg(firmwareFolder()));
+        emitLine(OperatorText::tr("The firmware in %1 is not signed; nothing will be written.").arg(folder.path()));
         return false;
     case SignedRelease::Verdict::Unreadable:
         emitLine(OperatorText::tr("The firmware in %1 cannot be checked: %2; nothing will be written.")
-                     .arg(firmwareFolder())
+                     .arg(folder.path())
                      .arg(release.problem()));
         return false;
     case SignedRelease::Verdict::Untrusted:
@@ -41,13 +52,14 @@ bool ImageCheck::releaseIsTrusted()
         emitLine(OperatorText::tr("Cannot read the revoked keys in %1; no key is trusted.")
                      .arg(keys.unreadableRevocations()));
     emitLine(OperatorText::tr("The firmware in %1 is not signed by a trusted key; nothing will be written.")
-                 .arg(firmwareFolder()));
+                 .arg(folder.path()));
     return false;
 }
 
 // Every image is taken before any is matched, so that all missing ones are
 // named at once. An empty name is an image the catalogue has none of, for
-// this model.
+// this model. Each is read from the release folder in use and copied under
+// the catalogue's name, by which the library reads the copy.
 bool ImageCheck::passes(const std::vector<std::string>& imagePaths)
 {
     copies.reset();
@@ -58,22 +70,24 @@ bool ImageCheck::passes(const std::vector<std::string>& imagePaths)
         emitLine(OperatorText::tr("Cannot keep a private copy of the firmware: %1").arg(taken->errorString()));
         return false;
     }
-    std::vector<std::pair<QString, QByteArray>> digests;
+    std::vector<Image> read;
     bool present = true;
-    for (const std::string& image : imagePaths) {
-        const QString path = QString::fromLocal8Bit(image.c_str());
-        QByteArray digest;
-        if (path.isEmpty() || taken->take(path, &digest) != VerifiedImages::Taken::Copied) {
-            emitLine(OperatorText::tr("Missing firmware image: %1").arg(path));
+    for (const std::string& name : imagePaths) {
+        Image image;
+        image.path = QString::fromLocal8Bit(name.c_str());
+        image.source = folder.imagePath(image.path);
+        if (image.path.isEmpty()
+            || taken->take(image.path, image.source, &image.digest) != VerifiedImages::Taken::Copied) {
+            emitLine(OperatorText::tr("Missing firmware image: %1").arg(image.source));
             present = false;
         }
-        digests.emplace_back(path, digest);
+        read.push_back(image);
     }
     if (!present)
         return false;
     bool match = true;
-    for (const auto& [path, digest] : digests)
-        match = matches(path, digest) && match;
+    for (const Image& image : read)
+        match = matches(image) && match;
     if (match)
         copies = std::move(taken);
     return match;
@@ -81,14 +95,14 @@ bool ImageCheck::passes(const std::vector<std::string>& imagePaths)
 
 // An image the signed list does not name, or names with another digest, is
 // not the release's.
-bool ImageCheck::matches(const QString& path, const QByteArray& digest) const
+bool ImageCheck::matches(const Image& image) const
 {
-    const QFileInfo file(path);
+    const QFileInfo file(image.path);
     const QByteArray listed = verified && file.path() == firmwareFolder()
                                   ? verified->checksums().digestOf(file.fileName())
                                   : QByteArray();
-    if (!listed.isEmpty() && listed == digest)
+    if (!listed.isEmpty() && listed == image.digest)
         return true;
-    emitLine(OperatorText::tr("Firmware image does not match the release checksum: %1").arg(path));
+    emitLine(OperatorText::tr("Firmware image does not match the release checksum: %1").arg(image.source));
     return false;
 }

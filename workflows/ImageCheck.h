@@ -1,6 +1,7 @@
 #ifndef IMAGECHECK_H
 #define IMAGECHECK_H
 
+#include "catalogue/ReleaseFolder.h"
 #include "catalogue/SignedRelease.h"
 #include "workflows/VerifiedImages.h"
 
@@ -14,11 +15,11 @@
 #include <vector>
 
 // What every image must pass before the device library is handed it: the
-// release in ./firmware is signed by a trusted key, and the image is there,
-// not empty, and the one the signed list names. The images that pass are
-// copied as they were hashed, and only the copies are written (see
-// VerifiedImages). Runs on the worker's thread, since hashing an FPGA image
-// takes a moment.
+// release (see ReleaseFolder) is there and signed by a trusted key, and the
+// image is there, not empty, and the one the signed list names. The images
+// that pass are copied as they were hashed, and only the copies are written
+// (see VerifiedImages). Runs on the worker's thread, since hashing an FPGA
+// image takes a moment.
 class ImageCheck
 {
 public:
@@ -37,17 +38,28 @@ public:
     const std::optional<SignedRelease>& release() const { return verified; }
     // The copies of the images passes() verified; null before.
     const VerifiedImages* images() const { return copies.get(); }
-    // One line for each key file in a trusted folder that could not be used,
-    // as the last releaseIsTrusted() found them.
-    const QStringList& unusableKeyLines() const { return keyLines; }
+    // What the last releaseIsTrusted() found worth saying whatever its
+    // verdict: the installed release's folder when that is the one used,
+    // and each key file in a trusted folder that could not be used.
+    const QStringList& notes() const { return noteLines; }
 
 private:
-    bool matches(const QString& path, const QByteArray& digest) const;
+    // An image as the library will ask for it, where it is read from, and
+    // the digest of what was copied.
+    struct Image
+    {
+        QString path;
+        QString source;
+        QByteArray digest;
+    };
+
+    bool matches(const Image& image) const;
 
     LineSink emitLine;
+    ReleaseFolder folder;
     std::optional<SignedRelease> verified;
     std::unique_ptr<VerifiedImages> copies;
-    QStringList keyLines;
+    QStringList noteLines;
 };
 
 #endif

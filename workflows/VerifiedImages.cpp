@@ -74,13 +74,13 @@ QString VerifiedImages::copyPath(const QString& path) const
 // under an image's name would block the open and a link lead anywhere; only a
 // regular file is read. The copy is made relative to the folder that was
 // made, never by its name.
-VerifiedImages::Taken VerifiedImages::take(const QString& path, QByteArray* sha256Hex)
+VerifiedImages::Taken VerifiedImages::take(const QString& path, const QString& readFrom, QByteArray* sha256Hex)
 {
     const QString inFolder = QDir::cleanPath(path);
     if (QDir::isAbsolutePath(inFolder) || inFolder.startsWith(QLatin1String("..")))
         return Taken::Missing; // the copy would land outside the folder
     const FileDescriptor image(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        ::open(QFile::encodeName(readFrom).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat status;
     if (!folder.isValid() || !image.isOpen() || ::fstat(image.get(), &status) != 0 || !S_ISREG(status.st_mode)
         || status.st_size == 0)

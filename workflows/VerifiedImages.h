@@ -31,10 +31,11 @@ public:
     bool isValid() const { return folder.isValid() && handle.isOpen(); }
     QString errorString() const { return folder.errorString(); }
 
-    // Copies the image at `path` (a name under ./firmware) and gives the
-    // lowercase hex SHA-256 of what was copied. Missing when it is not a
-    // readable, non-empty regular file.
-    Taken take(const QString& path, QByteArray* sha256Hex);
+    // Copies the image read from `readFrom` as `path` (a name under
+    // ./firmware, where the library will look for it) and gives the
+    // lowercase hex SHA-256 of what was copied. Missing when `readFrom` is
+    // not a readable, non-empty regular file.
+    Taken take(const QString& path, const QString& readFrom, QByteArray* sha256Hex);
     // Removes the copy of an image that did not pass.
     void drop(const QString& path);
 

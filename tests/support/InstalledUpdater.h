@@ -18,6 +18,8 @@ public:
     QString program() const { return prefix.filePath("bin/rz-firmware-updater"); }
     QString keyFile() const { return prefix.filePath("share/rz-firmware-updater/keys/rzsim-demo.pub"); }
     QString revokedFile() const { return prefix.filePath("share/rz-firmware-updater/revoked-keys"); }
+    // The release installed with it: none unless a test puts one there.
+    QString releaseFolder() const { return prefix.filePath("share/rz-firmware-updater/firmware"); }
 
 private:
     InstalledUpdater();

@@ -1,0 +1,38 @@
+#include "catalogue/ReleaseFolder.h"
+
+#include "catalogue/Catalogue.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+// A ./firmware that is no folder (a file, a link to nothing) holds no
+// release; the installed one is used then, and the line that says so names it.
+ReleaseFolder ReleaseFolder::find()
+{
+    ReleaseFolder found;
+    if (QFileInfo(firmwareFolder()).isDir()) {
+        found.folder = firmwareFolder();
+    } else if (QFileInfo(installedPath()).isDir()) {
+        found.folder = installedPath();
+        found.installed = true;
+    }
+    return found;
+}
+
+QString ReleaseFolder::installedPath()
+{
+    return installedDataFolder() + QStringLiteral("/firmware");
+}
+
+QString ReleaseFolder::imagePath(const QString& catalogueName) const
+{
+    const QFileInfo image(catalogueName);
+    if (!installed || catalogueName.isEmpty() || image.path() != firmwareFolder())
+        return catalogueName;
+    return QDir(folder).filePath(image.fileName());
+}
+
+QStringList ReleaseFolder::searched()
+{
+    return {QDir::cleanPath(QDir::current().absoluteFilePath(firmwareFolder())), installedPath()};
+}

@@ -1,0 +1,20 @@
+#include "workflows/FrontEnd.h"
+
+#include "catalogue/OperatorText.h"
+
+QString FrontEnd::continueLine(Action offered) const
+{
+    if (offered == RestoreAction)
+        return OperatorText::tr("Press Restore to continue.");
+    return OperatorText::tr("Press Update to continue.");
+}
+
+QString FrontEnd::closingLine() const
+{
+    return OperatorText::tr("You may now close the software.");
+}
+
+QString FrontEnd::downgradeDeclinedLine() const
+{
+    return OperatorText::tr("The instrument holds newer firmware than this release; the downgrade was declined.");
+}

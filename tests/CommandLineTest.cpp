@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <csignal>
@@ -89,71 +90,115 @@ void CommandLineTest::exitCodes_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("versionsAfter"); // empty: no write call at all
-    QTest::addColumn<QString>("damagedFile");
+    // Empty: ./firmware as made; a file of it: that file cut short; "none":
+    // no ./firmware; "installed": ./firmware moved to the installed release.
+    QTest::addColumn<QString>("release");
+    // Printed, or given as the reason on standard error; empty: none
+    // checked. {here} is ./firmware's absolute path, {installed} the
+    // installed release's. A "Run `...` to continue." line is the only one
+    // of its kind the run prints.
+    QTest::addColumn<QString>("line");
     const QStringList old = usbModel("RZ610R", 4, 5, 9);
     const QStringList newer = usbModel("RZ610R", 4, 5, 11);
     const QStringList bootMode = usbModel("RZ610S", 4, 8, 14) + QStringList{"--invalid", "fpga"};
     const QStringList silent = usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "boot"};
-    QTest::newRow("check, up to date") << usbModel("RZ610R", 4, 5, 10) << QStringList{"check"} << 0 << "" << QString();
-    QTest::newRow("check, update available") << old << QStringList{"check"} << 10 << "" << QString();
-    QTest::newRow("check, restore needed") << bootMode << QStringList{"check"} << 11 << "" << QString();
-    QTest::newRow("check, nothing connected") << QStringList() << QStringList{"check"} << 3 << "" << QString();
-    QTest::newRow("check, newer firmware") << newer << QStringList{"check"} << 4 << "" << QString();
-    QTest::newRow("update") << old << QStringList{"update"} << 0 << "4.5.10" << QString();
-    QTest::newRow("update, newer refused") << newer << QStringList{"update"} << 4 << "" << QString();
-    QTest::newRow("update, newer allowed") << newer << QStringList{"update", "--allow-downgrade"} << 0 << "4.5.10" << QString();
+    const QString asMade, unchecked;
+    const QString declined = "The instrument holds newer firmware than this release; to write this release anyway, "
+                             "run `rz-firmware-updater update --allow-downgrade`.";
+    QTest::newRow("check, up to date") << usbModel("RZ610R", 4, 5, 10) << QStringList{"check"} << 0 << "" << asMade
+                                       << unchecked;
+    QTest::newRow("check, update available") << old << QStringList{"check"} << 10 << "" << asMade
+                                             << "Run `rz-firmware-updater update` to continue.";
+    QTest::newRow("check, restore needed") << bootMode << QStringList{"check"} << 11 << "" << asMade
+                                           << "Run `rz-firmware-updater restore` to continue.";
+    QTest::newRow("check, nothing connected") << QStringList() << QStringList{"check"} << 3 << "" << asMade
+                                              << unchecked;
+    QTest::newRow("check, newer firmware") << newer << QStringList{"check"} << 4 << "" << asMade << declined;
+    QTest::newRow("check, newer allowed") << newer << QStringList{"check", "--allow-downgrade"} << 10 << "" << asMade
+                                          << "Run `rz-firmware-updater update --allow-downgrade` to continue.";
+    QTest::newRow("update") << old << QStringList{"update"} << 0 << "4.5.10" << asMade
+                            << "Firmware updated successfully.";
+    QTest::newRow("update, newer refused") << newer << QStringList{"update"} << 4 << "" << asMade << declined;
+    QTest::newRow("update, newer allowed") << newer << QStringList{"update", "--allow-downgrade"} << 0 << "4.5.10"
+                                           << asMade << unchecked;
     QTest::newRow("update, unknown model") << old + QStringList{"--reported-type", "7"} << QStringList{"update"} << 4
-                                           << "" << QString();
-    QTest::newRow("update, needs a restore") << bootMode << QStringList{"update"} << 4 << "" << QString();
+                                           << "" << asMade << unchecked;
+    QTest::newRow("update, needs a restore") << bootMode << QStringList{"update"} << 4 << "" << asMade << unchecked;
     QTest::newRow("update, write fails") << old + QStringList{"--fault", "rzConfigUSBWriteFPGAProgram:5"}
-                                         << QStringList{"update"} << 1 << "4.5.9!" << QString();
+                                         << QStringList{"update"} << 1 << "4.5.9!" << asMade << unchecked;
     QTest::newRow("update, corrupt image") << old << QStringList{"update"} << 4 << ""
-                                           << "./firmware/RZ610R-FPGA-v10.rbf";
+                                           << "./firmware/RZ610R-FPGA-v10.rbf" << unchecked;
     QTest::newRow("update, RZ610T firmware query fails")
         << rz610t(8, 6) + QStringList{"--fault", "rzConfigNetGetFirmwareVersion:3"} << QStringList{"update"} << 3 << ""
-        << QString();
+        << asMade << unchecked;
     QTest::newRow("update, RZ610T FPGA query fails")
         << rz610t(8, 6) + QStringList{"--fault", "rzConfigNetGetFPGAStatus:3"} << QStringList{"update"} << 3 << ""
-        << QString();
-    QTest::newRow("update, RZ610T firmware number 0") << rz610t(0, 6) << QStringList{"update"} << 3 << "" << QString();
+        << asMade << unchecked;
+    QTest::newRow("update, RZ610T firmware number 0") << rz610t(0, 6) << QStringList{"update"} << 3 << "" << asMade
+                                                      << unchecked;
     QTest::newRow("update, RZ610T newer firmware refused") << rz610t(10, 8) << QStringList{"update"} << 4 << ""
-                                                           << QString();
+                                                           << asMade << declined;
     QTest::newRow("update, RZ610T newer firmware allowed")
-        << rz610t(10, 8) << QStringList{"update", "--allow-downgrade"} << 0 << "9.7" << QString();
+        << rz610t(10, 8) << QStringList{"update", "--allow-downgrade"} << 0 << "9.7" << asMade << unchecked;
     QTest::newRow("update, signature cut short") << old << QStringList{"update"} << 4 << ""
-                                                 << "./firmware/SHA256SUMS.minisig";
-    QTest::newRow("check, list cut short") << old << QStringList{"check"} << 4 << "" << "./firmware/SHA256SUMS";
+                                                 << "./firmware/SHA256SUMS.minisig" << unchecked;
+    QTest::newRow("check, list cut short") << old << QStringList{"check"} << 4 << "" << "./firmware/SHA256SUMS"
+                                           << unchecked;
+    QTest::newRow("update, no release anywhere")
+        << old << QStringList{"update"} << 4 << "" << "none"
+        << "No firmware found in {here} or in {installed}; nothing will be written.";
+    QTest::newRow("update, only the installed release")
+        << old << QStringList{"update"} << 0 << "4.5.10" << "installed"
+        << "Using the firmware installed with the updater: {installed}";
     QTest::newRow("restore, silent, list cut short") << silent << QStringList{"restore", "--model", "RZ610R"} << 4
-                                                     << "" << "./firmware/SHA256SUMS";
-    QTest::newRow("restore") << bootMode << QStringList{"restore"} << 0 << "4.8.14" << QString();
-    QTest::newRow("restore, working instrument") << old << QStringList{"restore"} << 4 << "" << QString();
-    QTest::newRow("restore, silent, no model") << silent << QStringList{"restore"} << 4 << "" << QString();
+                                                     << "" << "./firmware/SHA256SUMS" << unchecked;
+    QTest::newRow("restore") << bootMode << QStringList{"restore"} << 0 << "4.8.14" << asMade << unchecked;
+    QTest::newRow("restore, working instrument") << old << QStringList{"restore"} << 4 << "" << asMade << unchecked;
+    QTest::newRow("restore, silent, no model") << silent << QStringList{"restore"} << 4 << "" << asMade << unchecked;
     QTest::newRow("restore, silent, model named") << silent << QStringList{"restore", "--model", "RZ610R"} << 0
-                                                  << "4.5.10" << QString();
-    QTest::newRow("unknown command") << old << QStringList{"frobnicate"} << 2 << "" << QString();
-    QTest::newRow("unknown model") << silent << QStringList{"restore", "--model", "RZ999"} << 2 << "" << QString();
-    QTest::newRow("serial number below 1") << old << QStringList{"history", "--serial", "-5"} << 2 << "" << QString();
-    QTest::newRow("no display, no command") << old << QStringList() << 2 << "" << QString();
+                                                  << "4.5.10" << asMade << unchecked;
+    QTest::newRow("unknown command") << old << QStringList{"frobnicate"} << 2 << "" << asMade << unchecked;
+    QTest::newRow("unknown model") << silent << QStringList{"restore", "--model", "RZ999"} << 2 << "" << asMade
+                                   << unchecked;
+    QTest::newRow("serial number below 1") << old << QStringList{"history", "--serial", "-5"} << 2 << "" << asMade
+                                           << unchecked;
+    QTest::newRow("no display, no command") << old << QStringList() << 2 << "" << asMade << unchecked;
 }
 
+// A terminal has no buttons to press and no software to close: the only
+// advice it gives is the command that writes what a check offered.
 void CommandLineTest::exitCodes()
 {
     QFETCH(QStringList, device);
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, versionsAfter);
-    QFETCH(QString, damagedFile);
+    QFETCH(QString, release);
+    QFETCH(QString, line);
     SimulatedInstrument instrument;
     if (!device.isEmpty())
         instrument.create(device);
-    if (!damagedFile.isEmpty())
-        QVERIFY(QFile(damagedFile).resize(100));
+    const QString installed = InstalledUpdater::get().releaseFolder();
+    // Nothing installed is left for the next row, whatever this one found.
+    const auto uninstall = qScopeGuard([&] { QDir(installed).removeRecursively(); });
+    if (release == "none")
+        QVERIFY(QDir("firmware").removeRecursively());
+    else if (release == "installed")
+        QVERIFY(QDir().rename("firmware", installed));
+    else if (!release.isEmpty())
+        QVERIFY(QFile(release).resize(100));
     UpdaterRun run(arguments, !arguments.isEmpty());
     QCOMPARE(run.finish(), exitCode);
     if (versionsAfter.isEmpty())
         QCOMPARE(writeCalls(instrument), QStringList());
     else
         QCOMPARE(versionsOf(instrument), versionsAfter);
+    line.replace("{here}", instrument.path("firmware")).replace("{installed}", installed);
+    const QStringList shown = run.lines() + QString::fromLocal8Bit(run.errors).split('\n').replaceInStrings(
+                                                QRegularExpression("^rz-firmware-updater: "), QString());
+    QVERIFY2(line.isEmpty() || shown.contains(line), qPrintable(shown.join('\n')));
+    const QStringList advice = shown.filter(QRegularExpression("^(Press |Run `|You may now close the software)"));
+    QCOMPARE(advice, line.startsWith("Run `") ? QStringList{line} : QStringList());
 }
 
 void CommandLineTest::jsonReportHoldsThePlainRunsLines_data()
@@ -614,7 +659,7 @@ void CommandLineTest::trustsTheKeysOfItsOwnPrefix()
     QCOMPARE(exited, exitCode);
     QCOMPARE(run.lines().last(), exitCode == 4 ? "The firmware in ./firmware is not signed by a trusted key; nothing "
                                                  "will be written."
-                                               : "Press Update to continue.");
+                                               : "Run `rz-firmware-updater update` to continue.");
 }
 
 void CommandLineTest::windowAndCommandLineAgree_data()
@@ -640,6 +685,9 @@ void CommandLineTest::windowAndCommandLineAgree()
         windowLines = driver.logLines();
         windowLines = windowLines.mid(windowLines.indexOf("Checking Firmware Versions...") - 1);
     }
+    // What the window says of its buttons and of closing it, which a terminal has not.
+    const QString pressed = command == "update" ? "Press Update to continue." : "Press Restore to continue.";
+    QCOMPARE(windowLines.removeAll(pressed) + windowLines.removeAll("You may now close the software."), 2);
     const QStringList windowCalls = instrument.calledFunctions();
     instrument.create(device);
     instrument.clearTrace();

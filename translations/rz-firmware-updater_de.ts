@@ -969,6 +969,30 @@ Bitte warten...</translation>
         <source>%1 must be an absolute path, not &quot;%2&quot;.</source>
         <translation>%1 muss ein absoluter Pfad sein, nicht „%2“.</translation>
     </message>
+    <message>
+        <source>Run `rz-firmware-updater restore` to continue.</source>
+        <translation>Führen Sie `rz-firmware-updater restore` aus, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>Run `rz-firmware-updater update --allow-downgrade` to continue.</source>
+        <translation>Führen Sie `rz-firmware-updater update --allow-downgrade` aus, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>Run `rz-firmware-updater update` to continue.</source>
+        <translation>Führen Sie `rz-firmware-updater update` aus, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>The instrument holds newer firmware than this release; to write this release anyway, run `rz-firmware-updater update --allow-downgrade`.</source>
+        <translation>Das Gerät hat eine neuere Firmware als diese Version; um diese Version trotzdem zu schreiben, führen Sie `rz-firmware-updater update --allow-downgrade` aus.</translation>
+    </message>
+    <message>
+        <source>Using the firmware installed with the updater: %1</source>
+        <translation>Die mit der Firmware-Aktualisierung installierte Firmware wird verwendet: %1</translation>
+    </message>
+    <message>
+        <source>No firmware found in %1 or in %2; nothing will be written.</source>
+        <translation>Keine Firmware in %1 oder in %2 gefunden; es wird nichts geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

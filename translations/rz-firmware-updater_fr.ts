@@ -968,6 +968,30 @@ Veuillez patienter...</translation>
         <source>%1 must be an absolute path, not &quot;%2&quot;.</source>
         <translation>%1 doit être un chemin absolu, et non « %2 ».</translation>
     </message>
+    <message>
+        <source>Run `rz-firmware-updater restore` to continue.</source>
+        <translation>Lancez `rz-firmware-updater restore` pour continuer.</translation>
+    </message>
+    <message>
+        <source>Run `rz-firmware-updater update --allow-downgrade` to continue.</source>
+        <translation>Lancez `rz-firmware-updater update --allow-downgrade` pour continuer.</translation>
+    </message>
+    <message>
+        <source>Run `rz-firmware-updater update` to continue.</source>
+        <translation>Lancez `rz-firmware-updater update` pour continuer.</translation>
+    </message>
+    <message>
+        <source>The instrument holds newer firmware than this release; to write this release anyway, run `rz-firmware-updater update --allow-downgrade`.</source>
+        <translation>L&apos;instrument contient un micrologiciel plus récent que cette version ; pour écrire cette version malgré tout, lancez `rz-firmware-updater update --allow-downgrade`.</translation>
+    </message>
+    <message>
+        <source>Using the firmware installed with the updater: %1</source>
+        <translation>Utilisation du micrologiciel installé avec le programme de mise à jour : %1</translation>
+    </message>
+    <message>
+        <source>No firmware found in %1 or in %2; nothing will be written.</source>
+        <translation>Aucun micrologiciel trouvé dans %1 ni dans %2 ; rien ne sera écrit.</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

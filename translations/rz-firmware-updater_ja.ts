@@ -969,6 +969,30 @@ Please Wait...</source>
         <source>%1 must be an absolute path, not &quot;%2&quot;.</source>
         <translation>%1 は絶対パスでなければなりません（「%2」は使えません）。</translation>
     </message>
+    <message>
+        <source>Run `rz-firmware-updater restore` to continue.</source>
+        <translation>続行するには `rz-firmware-updater restore` を実行してください。</translation>
+    </message>
+    <message>
+        <source>Run `rz-firmware-updater update --allow-downgrade` to continue.</source>
+        <translation>続行するには `rz-firmware-updater update --allow-downgrade` を実行してください。</translation>
+    </message>
+    <message>
+        <source>Run `rz-firmware-updater update` to continue.</source>
+        <translation>続行するには `rz-firmware-updater update` を実行してください。</translation>
+    </message>
+    <message>
+        <source>The instrument holds newer firmware than this release; to write this release anyway, run `rz-firmware-updater update --allow-downgrade`.</source>
+        <translation>機器にはこのリリースより新しいファームウェアが入っています。それでもこのリリースを書き込むには `rz-firmware-updater update --allow-downgrade` を実行してください。</translation>
+    </message>
+    <message>
+        <source>Using the firmware installed with the updater: %1</source>
+        <translation>ファームウェア更新ツールと共にインストールされたファームウェアを使用します: %1</translation>
+    </message>
+    <message>
+        <source>No firmware found in %1 or in %2; nothing will be written.</source>
+        <translation>%1 にも %2 にもファームウェアが見つかりません。何も書き込みません。</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

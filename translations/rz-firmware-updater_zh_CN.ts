@@ -963,6 +963,30 @@ Please Wait...</source>
         <source>%1 must be an absolute path, not &quot;%2&quot;.</source>
         <translation>%1 必须是绝对路径，而不是“%2”。</translation>
     </message>
+    <message>
+        <source>Run `rz-firmware-updater restore` to continue.</source>
+        <translation>运行 `rz-firmware-updater restore` 继续。</translation>
+    </message>
+    <message>
+        <source>Run `rz-firmware-updater update --allow-downgrade` to continue.</source>
+        <translation>运行 `rz-firmware-updater update --allow-downgrade` 继续。</translation>
+    </message>
+    <message>
+        <source>Run `rz-firmware-updater update` to continue.</source>
+        <translation>运行 `rz-firmware-updater update` 继续。</translation>
+    </message>
+    <message>
+        <source>The instrument holds newer firmware than this release; to write this release anyway, run `rz-firmware-updater update --allow-downgrade`.</source>
+        <translation>仪器中的固件比此版本新；如仍要写入此版本，请运行 `rz-firmware-updater update --allow-downgrade`。</translation>
+    </message>
+    <message>
+        <source>Using the firmware installed with the updater: %1</source>
+        <translation>使用随固件更新程序安装的固件：%1</translation>
+    </message>
+    <message>
+        <source>No firmware found in %1 or in %2; nothing will be written.</source>
+        <translation>在 %1 和 %2 中均未找到固件；不会写入任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

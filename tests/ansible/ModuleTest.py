@@ -20,7 +20,7 @@ import rz_firmware  # noqa: E402
 CHECK_LINES = ["", "Checking Firmware Versions...", "", "Found RZ610R", "Serial 12345, with firmware 4.5.9"]
 FAILED_WRITE = CHECK_LINES + ["Updating FPGA, estimated 6 minutes.", "Failed Writing", "Firmware updated unsuccessfully.",
                               "Check device connections and re-run the software.",
-                              "If problem persists, contact Pellanor.", "You may now close the software."]
+                              "If problem persists, contact Pellanor."]
 NOTHING_ANSWERS = ["", "Checking Firmware Versions...", "", "Failed to open RZ.", "Looking for RZ boot device...",
                    "Failed to open RZ boot device.", "Failed to open boot device.", "Looking to bootstrap device.",
                    "Failed to detect device.",

@@ -487,16 +487,18 @@ void HistoryTest::recoveryFromTheRecord_data()
     QTest::addColumn<QStringList>("lines"); // after the bootstrap's announcement
     const QString record = "The last update of RZ610R serial 12345 did not finish.";
     const QString other = "The instrument that answers is not the one whose update did not finish.";
+    // The restore command goes on by itself: no button to press.
     const QStringList restoreOffered = {"Attempting to bootstrap firmware.", "Found serial %1",
-                                        "Firmware can now be restored.", "Press Restore to continue."};
+                                        "Firmware can now be restored."};
+    const QStringList pressRestore = {"Press Restore to continue."};
     QTest::newRow("window") << true << 12345 << true
-                            << QStringList{record} + restoreOffered.join('\n').arg(12345).split('\n');
+                            << QStringList{record} + restoreOffered.join('\n').arg(12345).split('\n') + pressRestore;
     QTest::newRow("window, another instrument")
-        << true << 999 << true << QStringList{record, other} + restoreOffered.join('\n').arg(999).split('\n');
-    QTest::newRow("restore") << false << 12345 << true
-                             << QStringList{record} + restoreOffered.join('\n').arg(12345).split('\n');
-    QTest::newRow("restore, no usable history")
-        << false << 12345 << false << QStringList{record} + restoreOffered.join('\n').arg(12345).split('\n');
+        << true << 999 << true
+        << QStringList{record, other} + restoreOffered.join('\n').arg(999).split('\n') + pressRestore;
+    const QStringList restoring = QStringList{record} + restoreOffered.join('\n').arg(12345).split('\n') + QStringList{""};
+    QTest::newRow("restore") << false << 12345 << true << restoring;
+    QTest::newRow("restore, no usable history") << false << 12345 << false << restoring;
     QTest::newRow("restore, another instrument")
         << false << 999 << true
         << QStringList{record, other,

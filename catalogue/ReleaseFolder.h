@@ -11,7 +11,7 @@
 // catalogue's names (./firmware/NAME) of the verified copies either way.
 //
 // In the build tree the installed folder is the build folder's
-// share/rz-firmware-updater/firmware, which the build leaves empty: a test
+// share/rz-firmware-updater/firmware, which the build never makes: a test
 // or a bench started there uses the ./firmware it made, or none at all.
 class ReleaseFolder
 {

@@ -12,9 +12,9 @@
 // "Check Versions": detects the instrument while the front end shows it is
 // busy, bootstraps one that answers nothing as the model of the newest
 // pending record, or else once the operator names its model,
-// reports what was found and offers "Update" or "Restore". Nothing is
-// offered, asked or bootstrapped for a release in ./firmware that is not
-// signed by a trusted key.
+// reports what was found and offers "Update" or "Restore", saying what to
+// do next in the front end's words. Nothing is offered, asked or
+// bootstrapped without a release (see ReleaseFolder) signed by a trusted key.
 class CheckVersionsFlow
 {
 public:
@@ -26,7 +26,7 @@ public:
     const DeviceState& state() const { return found; }
     // The actions offered at the end (FrontEnd::Action values).
     int offered() const { return offeredActions; }
-    // Who signed the release in ./firmware, when a trusted key did.
+    // Who signed the release, when a trusted key did.
     const std::optional<SignedRelease>& release() const { return signedRelease; }
 
 private:

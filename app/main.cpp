@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/StartRefusal.h"
 #include "app/StartupEnvironment.h"
 #include "app/Translations.h"
 #include "catalogue/Catalogue.h"
@@ -64,8 +65,7 @@ int runWindow(int argc, char* argv[])
     // Before the window's first library call.
     UpdaterLock lock;
     if (!lock.acquire()) {
-        QMessageBox::warning(nullptr, MainWindow::tr("%1 Firmware Updater").arg(productLine()),
-                             OperatorText::shown(lock.errorLine()));
+        StartRefusal::show(lock, MainWindow::tr("%1 Firmware Updater").arg(productLine()));
         return CommandLine::ExitRefused;
     }
     MainWindow window(nullptr);

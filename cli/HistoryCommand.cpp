@@ -1,6 +1,7 @@
 #include "cli/HistoryCommand.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/OperatorText.h"
 #include "catalogue/PrintableText.h"
 #include "cli/CommandLine.h"
 #include "host/StateFolder.h"
@@ -197,8 +198,7 @@ bool HistoryCommand::readOptions(const QCommandLineParser& parser, const std::op
 
 int HistoryCommand::run() const
 {
-    if (!machineHistoryReadable())
-        return CommandLine::ExitFailed;
+    sayWhichHistory();
     // Nothing recorded yet is no reason to take the lock.
     const bool elsewhere = QFileInfo::exists(UpdateHistory::path()) && updaterRuns();
     // An updater beside it may be writing: a damaged file is its to set aside.
@@ -224,18 +224,15 @@ int HistoryCommand::run() const
     return CommandLine::ExitDone;
 }
 
-// Without the machine's folder the account's own history is all there is,
-// and the operator is told so. With it, the history is the machine's or none:
-// another account's view would mislead.
-bool HistoryCommand::machineHistoryReadable() const
+// Without the machine's folder, or outside its group, the account's own
+// history is all there is to show; which one is shown goes to standard
+// error, so that what scripts read stays the rows alone.
+void HistoryCommand::sayWhichHistory() const
 {
     const QString notShared = stateFolderNotShared();
     if (notShared.isEmpty())
-        return true;
-    if (QFileInfo::exists(machineStateFolder())) {
-        complain(QStringLiteral("The update history could not be read: ") + notShared);
-        return false;
-    }
-    complain(stateFolderNotSharedLine());
-    return true;
+        return;
+    complain(OperatorText::shown(OperatorText::tr("Showing this account's own update history, kept in %1: %2")
+                                     .arg(QFileInfo(UpdateHistory::path()).path())
+                                     .arg(notShared)));
 }

@@ -28,7 +28,7 @@ public:
 private:
     enum Format { Table, Json, Csv };
 
-    bool machineHistoryReadable() const;
+    void sayWhichHistory() const;
 
     UpdateHistory::Filter filter;
     Format format = Table;

@@ -1,5 +1,7 @@
 #include "host/StateFiles.h"
 
+#include "host/GroupRefusal.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -77,8 +79,11 @@ bool StateFiles::open(const QString& base, const QString& subfolder, bool create
     }
     if (!opened.isOpen()) {
         const int reason = errno;
+        const GroupRefusal refusal(location);
         error = reason == ELOOP || reason == ENOTDIR
                     ? QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(location))
+                : reason == EACCES && refusal.applies()
+                    ? refusal.line()
                     : QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(location), systemReason(reason));
         return false;
     }

@@ -1,6 +1,7 @@
 #include "host/StateFolder.h"
 
 #include "catalogue/OperatorText.h"
+#include "host/GroupRefusal.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,13 +15,18 @@ namespace {
 
 const char machineFolder[] = "/var/lib/rz-firmware-updater";
 
-// Empty when this process may create and remove files in the folder.
+// Empty when this process may create and remove files in the folder. An
+// account outside the folder's group is told how to join it.
 QString whyNotWritable(const QString& folder)
 {
     const QByteArray path = QFile::encodeName(folder);
     if (::access(path.constData(), W_OK | X_OK) == 0)
         return QString();
-    return QStringLiteral("%1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+    const int reason = errno;
+    const GroupRefusal refusal(folder);
+    if (reason == EACCES && refusal.applies())
+        return refusal.line();
+    return QStringLiteral("%1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(reason)));
 }
 
 } // namespace

@@ -5,11 +5,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <limits>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,16 +24,50 @@ QString reasonFor(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// Nothing is ever read from the file, so its size does not matter.
+// What the file holds is read a bounded number of bytes at a time, so its
+// size does not matter.
 constexpr qint64 anySize = std::numeric_limits<qint64>::max();
+constexpr int holderBytes = 128;
 
 constexpr mode_t lockMode = 0660;
+
+QString accountOf(uid_t user)
+{
+    const struct passwd* found = ::getpwuid(user);
+    return found ? QString::fromLocal8Bit(found->pw_name) : QString::number(user);
+}
+
+// Anyone in the group can write anything into the file, and a holder that
+// could not write leaves an earlier holder's line: a process number and an
+// account name in plain ASCII are taken only when that process runs, as
+// that account, now.
+bool holderRuns(qint64 process, const QString& account)
+{
+    struct stat status = {};
+    const QByteArray proc = "/proc/" + QByteArray::number(process);
+    return process > 0 && process <= std::numeric_limits<pid_t>::max()
+           && (::kill(pid_t(process), 0) == 0 || errno == EPERM) && ::stat(proc.constData(), &status) == 0
+           && accountOf(status.st_uid) == account;
+}
+
+// What is left of the holder's line when it cannot be cut matters little:
+// a reader checks it against the running processes.
+void cutTo(int descriptor, off_t size)
+{
+    if (::ftruncate(descriptor, size) != 0)
+        return;
+}
 
 } // namespace
 
 UpdaterLock::UpdaterLock() = default;
 
-UpdaterLock::~UpdaterLock() = default;
+// Emptied while still held, so that no later reader finds this holder.
+UpdaterLock::~UpdaterLock()
+{
+    if (held && writable)
+        cutTo(descriptor.get(), 0);
+}
 
 QString UpdaterLock::path()
 {
@@ -41,17 +78,49 @@ QString UpdaterLock::path()
 
 bool UpdaterLock::acquire()
 {
+    if (held)
+        return true;
     if (!descriptor.isOpen())
         descriptor = openLockFile();
     if (!descriptor.isOpen())
         return false;
-    if (::flock(descriptor.get(), LOCK_EX | LOCK_NB) == 0)
+    if (::flock(descriptor.get(), LOCK_EX | LOCK_NB) == 0) {
+        held = true;
+        writeHolder();
         return true;
+    }
     if (errno == EWOULDBLOCK)
         error = heldElsewhereLine();
     else
         fail(reasonFor(errno));
     return false;
+}
+
+// One line, written over the start and cut to its length, so that a reader
+// never finds the file empty in between. Where the file is not this
+// account's to write, nothing is said: the lock is what matters.
+void UpdaterLock::writeHolder() const
+{
+    if (!writable)
+        return;
+    const QByteArray line =
+        QByteArray::number(qint64(::getpid())) + ' ' + accountOf(::geteuid()).toLocal8Bit() + '\n';
+    if (::pwrite(descriptor.get(), line.constData(), size_t(line.size()), 0) == line.size())
+        cutTo(descriptor.get(), line.size());
+}
+
+QString UpdaterLock::heldElsewhereLine() const
+{
+    char bytes[holderBytes];
+    const ssize_t count = ::pread(descriptor.get(), bytes, sizeof bytes, 0);
+    const QByteArray text = count > 0 ? QByteArray(bytes, int(count)) : QByteArray();
+    static const QRegularExpression holder(QStringLiteral("^([1-9][0-9]{0,9}) ([!-~]{1,64})\n"));
+    const QRegularExpressionMatch match = holder.match(QString::fromLatin1(text));
+    if (match.hasMatch() && holderRuns(match.captured(1).toLongLong(), match.captured(2)))
+        return OperatorText::tr("Another firmware updater is already running: process %1 of the account %2.")
+            .arg(match.captured(1))
+            .arg(match.captured(2));
+    return OperatorText::tr("Another firmware updater is already running.");
 }
 
 void UpdaterLock::fail(const QString& reason)
@@ -62,7 +131,8 @@ void UpdaterLock::fail(const QString& reason)
 // /run/lock is open to every account: whatever is found under the name is
 // opened without following a link and without waiting (a pipe would hang
 // the open), and used only when it is a regular file. An existing file is
-// opened read-only, which is enough for flock and works whoever made it.
+// opened for writing where it may be, else read-only, which is enough for
+// flock and works whoever made it.
 // Where the package did not make it, the first updater does, open to its
 // owner and group only (0660, whatever the umask), as the package's is: an
 // account that could open it could flock it and hold every updater off.
@@ -71,19 +141,26 @@ FileDescriptor UpdaterLock::openLockFile()
     const QByteArray file = QFile::encodeName(path());
     FileDescriptor opened;
     for (int attempt = 0; !opened.isOpen() && attempt < 2; ++attempt) {
-        opened = FileDescriptor(::open(file.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        opened = openExisting(file);
         if (opened.isOpen() || errno != ENOENT)
             break;
         opened = FileDescriptor(
             ::open(file.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, lockMode));
+        writable = opened.isOpen();
         if (opened.isOpen())
             ::fchmod(opened.get(), lockMode);
         else if (errno != EEXIST) // made by another updater in between: open that one
             break;
     }
     if (!opened.isOpen()) {
-        fail(errno == ELOOP ? QStringLiteral("%1 is a symbolic link").arg(path())
-                            : QStringLiteral("%1: %2").arg(path(), reasonFor(errno)));
+        const int why = errno;
+        if (why == EACCES && GroupRefusal(path()).applies()) {
+            refusal.emplace(path());
+            fail(refusal->line());
+        } else {
+            fail(why == ELOOP ? QStringLiteral("%1 is a symbolic link").arg(path())
+                              : QStringLiteral("%1: %2").arg(path(), reasonFor(why)));
+        }
         return opened;
     }
     const QString unusable = StateFiles::whyUnusable(opened.get(), path(), anySize);
@@ -91,5 +168,19 @@ FileDescriptor UpdaterLock::openLockFile()
         fail(unusable);
         return FileDescriptor();
     }
+    // A second name for the file may be another file altogether, planted
+    // for the updater to overwrite.
+    struct stat status = {};
+    writable = writable && ::fstat(opened.get(), &status) == 0 && status.st_nlink == 1;
+    return opened;
+}
+
+FileDescriptor UpdaterLock::openExisting(const QByteArray& file)
+{
+    constexpr int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    FileDescriptor opened(::open(file.constData(), O_RDWR | flags));
+    writable = opened.isOpen();
+    if (!opened.isOpen() && (errno == EACCES || errno == EROFS))
+        opened = FileDescriptor(::open(file.constData(), O_RDONLY | flags));
     return opened;
 }

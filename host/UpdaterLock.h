@@ -2,9 +2,12 @@
 #define UPDATERLOCK_H
 
 #include "host/FileDescriptor.h"
+#include "host/GroupRefusal.h"
 
 #include "catalogue/OperatorText.h"
 #include <QString>
+
+#include <optional>
 
 // One updater per machine, whatever the account and whatever its state
 // folder: the USB family opens instruments without a serial number, so two
@@ -16,6 +19,10 @@
 // which is the one the updater was started in when the lock is taken). The
 // kernel frees it when the holder ends, however it ends, so no lock is ever
 // stale.
+//
+// The holder writes its process number and account into the file, so that
+// the updater it refuses can say who runs; the file is emptied again when
+// the lock is let go.
 class UpdaterLock
 {
 public:
@@ -27,17 +34,24 @@ public:
     // False when the lock is not had: errorLine() says why. Never waits.
     bool acquire();
     QString errorLine() const { return error; }
+    // Set when the lock file was refused to an account outside its group.
+    const std::optional<GroupRefusal>& groupRefusal() const { return refusal; }
 
     // Absolute and clean.
     static QString path();
-    static QString heldElsewhereLine() { return OperatorText::tr("Another firmware updater is already running."); }
 
 private:
     FileDescriptor openLockFile();
+    FileDescriptor openExisting(const QByteArray& file);
     void fail(const QString& reason);
+    void writeHolder() const;
+    QString heldElsewhereLine() const;
 
     FileDescriptor descriptor;
+    bool writable = false;
+    bool held = false;
     QString error;
+    std::optional<GroupRefusal> refusal;
 };
 
 #endif

@@ -70,6 +70,11 @@ QString deviceTypeName(int deviceType)
     return model ? model->name : QString(OperatorText::tr("Invalid device type"));
 }
 
+QString instrumentName(int deviceType, int serialNumber)
+{
+    return deviceTypeName(deviceType) + QLatin1Char(' ') + QString::number(serialNumber);
+}
+
 int deviceTypeNamed(const QString& name)
 {
     const Model* model = ModelTable::named(name);

@@ -41,6 +41,9 @@ QStringList componentNames(int deviceType);
 // "RZ610R", "RZ610S", "RZ610T", "RZ870S", or "Invalid device type".
 QString deviceTypeName(int deviceType);
 
+// An instrument as reasons name it: "RZ610R 12345".
+QString instrumentName(int deviceType, int serialNumber);
+
 // The device type a model's name stands for; -1 for any other text.
 int deviceTypeNamed(const QString& name);
 

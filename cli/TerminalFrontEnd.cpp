@@ -108,10 +108,11 @@ QString TerminalFrontEnd::continueLine(Action offered) const
     return OperatorText::tr("Run `rz-firmware-updater update` to continue.");
 }
 
-QString TerminalFrontEnd::downgradeDeclinedLine() const
+QString TerminalFrontEnd::downgradeDeclinedLine(const QString& instrument) const
 {
-    return OperatorText::tr("The instrument holds newer firmware than this release; to write this release anyway, "
-                            "run `rz-firmware-updater update --allow-downgrade`.");
+    return OperatorText::tr("%1 holds newer firmware than this release; to write this release anyway, "
+                            "run `rz-firmware-updater update --allow-downgrade`.")
+        .arg(instrument);
 }
 
 void TerminalFrontEnd::drawStatus()

@@ -44,7 +44,7 @@ public:
     void offerActions(int actions) override;
     QString continueLine(Action offered) const override;
     QString closingLine() const override { return QString(); }
-    QString downgradeDeclinedLine() const override;
+    QString downgradeDeclinedLine(const QString& instrument) const override;
     void noteReason(const QString& line) override { report.setReason(line); }
     void noteErased() override { report.setErased(); }
     void syncLog() override;

@@ -75,6 +75,16 @@ public:
         std::lock_guard<std::mutex> lock(mutex);
         return abandonedLine;
     }
+    QString abandonReason(const QString& instrument)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (abandonedLine.isEmpty())
+            return abandonedLine;
+        return OperatorText::tr("%1 stopped answering while %2: no answer for %3.")
+            .arg(instrument)
+            .arg(abandonedStep)
+            .arg(abandonedSilence);
+    }
 
 private:
     enum class Ended { Answered, StoppedAnswering, GivenUpOnStop };
@@ -97,6 +107,8 @@ private:
     bool quitting = false;
     Ended ended = Ended::Answered;
     QString abandonedLine;
+    QString abandonedStep;    // what abandonedLine says of the call
+    QString abandonedSilence;
     std::optional<Clock::time_point> deadline; // of the call waited for
     std::thread worker;
 };
@@ -151,10 +163,12 @@ bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget
             return false;
         }
         if (now >= *deadline) {
+            abandonedStep = budget.step();
+            abandonedSilence = describeSince(lastMoved, now);
             abandon(lock, Ended::StoppedAnswering,
                     OperatorText::tr("The instrument stopped answering while %1: no answer for %2.")
-                        .arg(budget.step())
-                        .arg(describeSince(lastMoved, now)));
+                        .arg(abandonedStep)
+                        .arg(abandonedSilence));
             return false;
         }
         if (budget.estimate().count() && now >= nextNotice) {
@@ -266,6 +280,11 @@ bool LibraryThread::abandoned()
 QString LibraryThread::abandonLine()
 {
     return queue().abandonLine();
+}
+
+QString LibraryThread::abandonReason(const QString& instrument)
+{
+    return queue().abandonReason(instrument);
 }
 
 bool LibraryThread::stoppedBeforeErasing()

@@ -88,6 +88,9 @@ public:
     // no call was abandoned, and for a call given up on a stop before
     // anything was erased.
     static QString abandonLine();
+    // The same, naming the instrument ("RZ610R 12345 stopped answering
+    // while ..."), for the history and the report.
+    static QString abandonReason(const QString& instrument);
     // A call was given up because a stop came before anything was erased.
     static bool stoppedBeforeErasing();
 

@@ -180,7 +180,9 @@ FileDescriptor UpdaterLock::openExisting(const QByteArray& file)
     constexpr int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
     FileDescriptor opened(::open(file.constData(), O_RDWR | flags));
     writable = opened.isOpen();
-    if (!opened.isOpen() && (errno == EACCES || errno == EROFS))
+    // Whatever else refuses writing (a folder, a read-only mount, another's
+    // file) is opened as before, and then refused or used read-only.
+    if (!opened.isOpen() && errno != ENOENT && errno != ELOOP)
         opened = FileDescriptor(::open(file.constData(), O_RDONLY | flags));
     return opened;
 }

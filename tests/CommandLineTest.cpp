@@ -15,7 +15,10 @@
 
 #include <csignal>
 #include <functional>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -70,6 +73,8 @@ private slots:
     void environmentIsChecked_data();
     void environmentIsChecked();
     void oneUpdaterPerMachine();
+    void outsidersAreToldToJoinTheGroup_data();
+    void outsidersAreToldToJoinTheGroup();
     void plantedFilesAreNeitherFollowedNorWaitedOn_data();
     void plantedFilesAreNeitherFollowedNorWaitedOn();
     void windowPutsOffAStopUntilTheVerdict();
@@ -103,7 +108,7 @@ void CommandLineTest::exitCodes_data()
     const QStringList bootMode = usbModel("RZ610S", 4, 8, 14) + QStringList{"--invalid", "fpga"};
     const QStringList silent = usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "boot"};
     const QString asMade, unchecked;
-    const QString declined = "The instrument holds newer firmware than this release; to write this release anyway, "
+    const QString declined = "RZ610R 12345 holds newer firmware than this release; to write this release anyway, "
                              "run `rz-firmware-updater update --allow-downgrade`.";
     QTest::newRow("check, up to date") << usbModel("RZ610R", 4, 5, 10) << QStringList{"check"} << 0 << "" << asMade
                                        << unchecked;
@@ -213,9 +218,11 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines_data()
     QTest::newRow("check") << "check" << "4.5.9" << "4.5.9" << false << true << QString() << QString();
     QTest::newRow("update") << "update" << "4.5.9" << "4.5.10" << true << true << QString() << QString();
     QTest::newRow("update, not signed") << "update" << "4.5.9" << "4.5.9" << false << false << QString()
-                                        << "The firmware in ./firmware is not signed; nothing will be written.";
+                                        << "Cannot write RZ610R 12345: The firmware in ./firmware is not signed; nothing will be written.";
     QTest::newRow("update, FPGA write fails") << "update" << "4.5.9" << QString() << false << true
-                                              << "rzConfigUSBWriteFPGAProgram:5" << "Failed Writing";
+                                              << "rzConfigUSBWriteFPGAProgram:5" << "Failed writing FPGA of RZ610R 12345.";
+    QTest::newRow("update, FPGA clear fails") << "update" << "4.5.9" << QString() << false << true
+                                              << "rzConfigUSBClearFPGAProgram:6" << "Failed clearing FPGA of RZ610R 12345.";
 }
 
 void CommandLineTest::jsonReportHoldsThePlainRunsLines()
@@ -357,7 +364,7 @@ void CommandLineTest::stopsWaitForTheWriteOrItsBudget_data()
         row("before the first erase") << stop << QStringList{"--stall", "rzConfigUSBOpenDeviceBySerial"}
                                       << "line Updating Firmware" << false << "4.5.9"
                                       << "Stopped before anything was erased."
-                                      << "failed Stopped before anything was erased.";
+                                      << "failed Stopped before anything was erased on RZ610R 12345.";
         row("during a clear") << stop << QStringList{"--fpga-clear-ms", "1500", "--fpga-write-ms", "300"}
                               << "line Updating FPGA" << false << "4.5.10" << notice << "succeeded ";
         row("during a write within its estimate") << stop << QStringList{"--fpga-clear-ms", "100", "--fpga-write-ms", "2000"}
@@ -369,7 +376,7 @@ void CommandLineTest::stopsWaitForTheWriteOrItsBudget_data()
         row("stuck") << stop << QStringList{"--stall", "rzConfigUSBWriteFPGAProgram"}
                      << "call rzConfigUSBClearFPGAProgram" << true << "4.5.9!"
                      << "The instrument stopped answering while writing FPGA: no answer for "
-                     << "interrupted The instrument stopped answering while writing FPGA: no answer for ";
+                     << "interrupted RZ610R 12345 stopped answering while writing FPGA: no answer for ";
     }
 }
 
@@ -460,7 +467,9 @@ void CommandLineTest::oneUpdaterPerMachine()
     const int callsBefore = instrument.trace().size();
     UpdaterRun second({"check"}, true, {{"RZ_STATE_DIR", instrument.path("another-state")}});
     QCOMPARE(second.finish(), 4);
-    QCOMPARE(second.lines(), QStringList{"Another firmware updater is already running."});
+    QCOMPARE(second.lines(), QStringList{QString("Another firmware updater is already running: process %1 of the account %2.")
+                                             .arg(first.process.processId())
+                                             .arg(QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name))});
     QCOMPARE(instrument.trace().size(), callsBefore);
     first.process.kill();
     first.finish();
@@ -491,6 +500,48 @@ void CommandLineTest::oneUpdaterPerMachine()
     struct stat madeStatus {};
     QCOMPARE(::stat(QFile::encodeName(made).constData(), &madeStatus), 0);
     QCOMPARE(madeStatus.st_mode & 07777, mode_t(0660));
+}
+
+void CommandLineTest::outsidersAreToldToJoinTheGroup_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("shared"); // made root:plugdev, open to the group alone
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("says"); // on standard error; %1 the shared path
+    const QString join = "only members of the group plugdev may use %1; add the account nobody to that group "
+                         "(sudo adduser nobody plugdev), then log out and log in again.";
+    QTest::newRow("the lock") << "check" << "updater.lock" << 4 << "Cannot take the updater lock: " + join;
+    QTest::newRow("the state folder") << "history" << "state" << 1 << "The update history could not be read: " + join;
+}
+
+// As the package makes them, the lock and the state folder refuse an account
+// outside their group; it is told what to ask for and that it must log in
+// again, as the kernel gives a process the groups of its login.
+void CommandLineTest::outsidersAreToldToJoinTheGroup()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, shared);
+    QFETCH(int, exitCode);
+    QFETCH(QString, says);
+    if (::geteuid() != 0)
+        QSKIP("Only root can run the updater as nobody, outside the group plugdev.");
+    const struct group* plugdev = ::getgrnam("plugdev");
+    if (!plugdev)
+        QSKIP("This machine has no group plugdev.");
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 9));
+    const QString path = instrument.path(shared);
+    QVERIFY(shared.endsWith(".lock") ? QFile(path).open(QIODevice::WriteOnly) : QDir().mkpath(path));
+    QVERIFY(::chown(QFile::encodeName(path).constData(), 0, plugdev->gr_gid) == 0);
+    QVERIFY(::chmod(QFile::encodeName(path).constData(), shared.endsWith(".lock") ? 0660 : 02770) == 0);
+    // Everything else nobody may reach: the installed updater and the working folder.
+    const QString prefix = QFileInfo(InstalledUpdater::get().program()).dir().absoluteFilePath("..");
+    for (const QString& folder : {prefix, instrument.path(".")})
+        QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0755) == 0);
+    UpdaterRun run({command}, true, {}, {},
+                   {"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"});
+    QCOMPARE(run.finish(), exitCode);
+    QCOMPARE(QString::fromUtf8(run.errors), "rz-firmware-updater: " + says.arg(path) + '\n');
 }
 
 void CommandLineTest::plantedFilesAreNeitherFollowedNorWaitedOn_data()

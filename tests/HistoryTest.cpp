@@ -195,7 +195,7 @@ void HistoryTest::everyWriteIsOnRecord()
     QCOMPARE(UpdaterRun({"update"}).finish(), 0);
     const QJsonArray attempts = historyJson();
     QCOMPARE(summary(attempts), QStringList({"4 update succeeded 3 -", "3 update interrupted 2 -",
-                                             "2 update failed - Failed Writing", "1 update succeeded - -"}));
+                                             "2 update failed - Failed writing FPGA of RZ610R 12345.", "1 update succeeded - -"}));
 
     const QString sums = ChecksumList::sha256Of("firmware/SHA256SUMS");
     QStringList fieldsByName = UpdateAttempt::fieldNames();
@@ -543,7 +543,7 @@ void HistoryTest::recoveryFromTheRecord()
     const QStringList restored = window || same ? QStringList{QString("2 restore succeeded %1 -").arg(same ? "1" : "-")}
                                                 : QStringList();
     if (historyUsable)
-        QCOMPARE(summary(historyJson()), restored + QStringList{"1 update failed - Failed Writing"});
+        QCOMPARE(summary(historyJson()), restored + QStringList{"1 update failed - Failed writing boot Fx3 of RZ610R 12345."});
 }
 
 void HistoryTest::stuckInstrumentEndsTheRun_data()
@@ -554,7 +554,7 @@ void HistoryTest::stuckInstrumentEndsTheRun_data()
     QTest::addColumn<QString>("says");      // a line the finishing run begins with
     QTest::addColumn<QStringList>("rows");  // the history after it, errors up to their colon
     const QStringList old = usbModel("RZ610R", 4, 5, 9);
-    const QString stopped = "The instrument stopped answering while ";
+    const QString stopped = "RZ610R 12345 stopped answering while ";
     QTest::newRow("a query in the check: nothing written or recorded")
         << old << QStringList{"update rzGetFirmwareVersion reading the firmware versions"} << "update"
         << "Firmware updated successfully." << QStringList{"1 update succeeded - -"};

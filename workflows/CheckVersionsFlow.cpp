@@ -71,7 +71,13 @@ FlowOutcome CheckVersionsFlow::refuseRelease()
 {
     for (const QString& line : qAsConst(releaseRefusal))
         frontEnd.addLine(line);
-    frontEnd.noteReason(releaseRefusal.value(0));
+    // Refused before anything answered, there is no instrument to name.
+    if (found.status == NotDetected)
+        frontEnd.noteReason(releaseRefusal.value(0));
+    else
+        frontEnd.noteReason(OperatorText::tr("Cannot write %1: %2")
+                                .arg(instrumentName(found.deviceType, found.serialNumber))
+                                .arg(releaseRefusal.value(0)));
     return FlowOutcome::Refused;
 }
 
@@ -131,9 +137,10 @@ void CheckVersionsFlow::bootstrapAs(int deviceType)
 FlowOutcome CheckVersionsFlow::report()
 {
     if (found.status == NotDetected) {
-        const QString notFound = OperatorText::tr("Failed to detect device.");
-        frontEnd.addLine(notFound);
-        frontEnd.noteReason(notFound);
+        frontEnd.addLine(OperatorText::tr("Failed to detect device."));
+        frontEnd.noteReason(OperatorText::tr("Cannot find the instrument: none answers, "
+                                             "not even to a bootstrap as %1.")
+                                .arg(deviceTypeName(found.deviceType)));
         frontEnd.addLine(OperatorText::tr(
             "Cycle the power on the device, restart the firmware updater,  and try again."));
         frontEnd.addLine(OperatorText::tr("If you continue to receive this message, contact Pellanor."));
@@ -160,9 +167,11 @@ FlowOutcome CheckVersionsFlow::reportOperational()
                          .arg(found.currentVersion.versionString()));
     // Nothing can be written to a model this release has no images for.
     if (!isKnownDeviceType(found.deviceType)) {
-        const QString noFirmware = OperatorText::tr("This release has no firmware for this device type.");
-        frontEnd.addLine(noFirmware);
-        frontEnd.noteReason(noFirmware);
+        frontEnd.addLine(OperatorText::tr("This release has no firmware for this device type."));
+        frontEnd.noteReason(OperatorText::tr("This release has no firmware for the instrument of serial %1, "
+                                             "which reports the device type %2.")
+                                .arg(found.serialNumber)
+                                .arg(found.deviceType));
         return FlowOutcome::Refused;
     }
     QString recordProblem;
@@ -201,7 +210,7 @@ FlowOutcome CheckVersionsFlow::askAboutDowngrade()
 {
     if (!frontEnd.confirmDowngrade()) {
         frontEnd.addLine(OperatorText::tr("Cancelling operation."));
-        frontEnd.noteReason(frontEnd.downgradeDeclinedLine());
+        frontEnd.noteReason(frontEnd.downgradeDeclinedLine(instrumentName(found.deviceType, found.serialNumber)));
         return FlowOutcome::Refused;
     }
     offer(FrontEnd::UpdateAction);

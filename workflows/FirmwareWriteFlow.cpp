@@ -99,7 +99,7 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceSta
     if (worker.erasedAny())
         frontEnd.noteErased();
     if (!worker.success)
-        frontEnd.noteReason(worker.failureLine);
+        frontEnd.noteReason(worker.failureReason);
     reportVerdict(worker.success);
     // Only a finished operation clears the record; any other end leaves it
     // for the next check to find.

@@ -7,7 +7,7 @@
 #include "workflows/UpdateHistory.h"
 
 FirmwareWriterThread::FirmwareWriterThread()
-    : QThread(nullptr), images([this](const QString& line) { reportFailure(line); })
+    : QThread(nullptr), images([this](const QString& line) { reportFailure(line, cannotWrite(line)); })
 {
 }
 
@@ -32,9 +32,9 @@ bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, int& ha
     // A call that never returned leaves the instrument as it was then:
     // neither written nor failed, and the record stays for the next run.
     if (LibraryThread::abandoned() && erased)
-        history.interrupt(attemptId, failureLine);
+        history.interrupt(attemptId, failureReason);
     else
-        history.finish(attemptId, written, failureLine);
+        history.finish(attemptId, written, failureReason);
     // Nothing was erased: the instrument is as it was, and a record this run
     // made would only send the next one to rewrite it.
     if (!erased && !resuming)
@@ -50,7 +50,7 @@ void FirmwareWriterThread::recordStop(const std::vector<WriteStep>& steps, bool 
         return;
     UpdateHistory history([this](const QString& line) { emit addLine(line); });
     attemptId = history.begin(describeAttempt(steps), resuming);
-    history.finish(attemptId, false, failureLine);
+    history.finish(attemptId, false, failureReason);
 }
 
 void FirmwareWriterThread::forgetPending()
@@ -76,7 +76,8 @@ void FirmwareWriterThread::honourStop()
         return;
     stopped = true;
     refused = true;
-    reportFailure(OperatorText::tr("Stopped before anything was erased."));
+    reportFailure(OperatorText::tr("Stopped before anything was erased."),
+                  OperatorText::tr("Stopped before anything was erased on %1.").arg(instrument()));
 }
 
 // The first erase is where a stop stops being honoured at once: from then
@@ -114,6 +115,10 @@ bool FirmwareWriterThread::copiesIntact(const VerifiedImages::Inside& inside, co
         return true;
     reportFailure(OperatorText::tr("The verified copy of the firmware cannot be used (%1); "
                                    "the device library was not called.")
+                      .arg(problem),
+                  OperatorText::tr("The verified copy of the firmware for %1 cannot be used (%2); "
+                                   "the device library was not called.")
+                      .arg(instrument())
                       .arg(problem));
     refused = refused || !erased;
     return false;
@@ -147,7 +152,8 @@ bool FirmwareWriterThread::recordPending(const std::vector<WriteStep>& steps)
         || PendingUpdate(state.deviceType, state.serialNumber)
                .write(componentsWritten(steps), state.targetVersion.versionString(), &reason))
         return true;
-    reportFailure(OperatorText::tr("Cannot record the update before writing: %1").arg(reason));
+    reportFailure(OperatorText::tr("Cannot record the update before writing: %1").arg(reason),
+                  OperatorText::tr("Cannot record the update of %1 before writing: %2").arg(instrument()).arg(reason));
     refused = true;
     return false;
 }
@@ -188,7 +194,8 @@ bool FirmwareWriterThread::writeAll(int handle, const std::vector<WriteStep>& st
         if (!write(handle, step, copies))
             return false;
     }
-    return !failed(finish(handle), OperatorText::tr("Failed presetting the instrument."));
+    return !failed(finish(handle), OperatorText::tr("Failed presetting the instrument."),
+                   OperatorText::tr("Failed presetting %1.").arg(instrument()));
 }
 
 bool FirmwareWriterThread::write(int handle, const WriteStep& step, const VerifiedImages::Inside& copies)
@@ -202,9 +209,9 @@ bool FirmwareWriterThread::write(int handle, const WriteStep& step, const Verifi
     emit addLine(step.announce);
     const WriteStep::Progress percent = step.showsProgress ? progress.begin() : nullptr;
     erased = true;
-    const bool written = !failed(step.clear(handle, percent), step.clearFailed)
+    const bool written = !failed(step.clear(handle, percent), step.clearFailed, step.clearReason)
                          && copiesIntact(copies, QString::fromStdString(step.image))
-                         && !failed(step.write(handle, step.image, percent), step.writeFailed);
+                         && !failed(step.write(handle, step.image, percent), step.writeFailed, step.writeReason);
     if (step.showsProgress)
         progress.end();
     return written;
@@ -233,6 +240,8 @@ std::vector<WriteStep> FirmwareWriterThread::steps(const DeviceFamily& family, P
             return calls->timedWrite(handle, image, serial, progress, estimate);
         };
         row.showsProgress = calls->showsProgress;
+        row.clearReason = OperatorText::tr("Failed clearing %1 of %2.").arg(calls->label).arg(instrument());
+        row.writeReason = OperatorText::tr("Failed writing %1 of %2.").arg(calls->label).arg(instrument());
         if (procedure == Update) {
             row.announce = calls->updateAnnounce();
             row.skipLine = calls->updateSkip();
@@ -261,38 +270,47 @@ bool FirmwareWriterThread::hasOpened(DeviceFamily::Opened opened, const QString&
     if (stoppedAnswering())
         return false;
     if (opened == DeviceFamily::Opened::NotChecked) {
-        reportFailure(OperatorText::tr("The connected instrument is not the one checked; nothing was written."));
+        reportFailure(OperatorText::tr("The connected instrument is not the one checked; nothing was written."),
+                      OperatorText::tr("The connected instrument is not %1, the one checked; nothing was written.")
+                          .arg(instrument()));
         refused = true;
         return false;
     }
-    reportFailure(line);
+    reportFailure(line, OperatorText::tr("Failed opening %1: %2").arg(instrument()).arg(line));
     QThread::msleep(32);
     return false;
 }
 
-bool FirmwareWriterThread::failed(int status, const QString& line)
+bool FirmwareWriterThread::failed(int status, const QString& line, const QString& reason)
 {
     if (status == 0)
         return false;
     if (stopHonoured() || stoppedAnswering())
         return true;
-    reportFailure(line);
+    reportFailure(line, reason);
     return true;
 }
 
-void FirmwareWriterThread::reportFailure(const QString& line)
+void FirmwareWriterThread::reportFailure(const QString& line, const QString& reason)
 {
-    if (failureLine.isEmpty())
-        failureLine = line;
+    if (failureReason.isEmpty())
+        failureReason = reason;
     emit addLine(line);
 }
 
-// The line that said so was the call's own; it is the failure on record.
+// The image checks speak of files; the history and the report are read
+// without the log, so the reason says which instrument was left alone.
+QString FirmwareWriterThread::cannotWrite(const QString& line) const
+{
+    return OperatorText::tr("Cannot write %1: %2").arg(instrument()).arg(line);
+}
+
+// The call's own line said so; the reason on record names the instrument too.
 bool FirmwareWriterThread::stoppedAnswering()
 {
     if (!LibraryThread::abandoned())
         return false;
-    failureLine = LibraryThread::abandonLine();
+    failureReason = LibraryThread::abandonReason(instrument());
     return true;
 }
 

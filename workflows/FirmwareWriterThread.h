@@ -1,6 +1,7 @@
 #ifndef FIRMWAREWRITERTHREAD_H
 #define FIRMWAREWRITERTHREAD_H
 
+#include "catalogue/Catalogue.h"
 #include "families/DeviceFamily.h"
 #include "families/DeviceState.h"
 #include "workflows/FpgaProgress.h"
@@ -30,7 +31,9 @@ public:
     bool success = false; // read once the thread has finished
     bool refused = false; // stopped before anything on the instrument was erased
     qint64 attemptId = 0; // the history's row once recorded; read once the thread has finished
-    QString failureLine;  // the first line that reported a failure or refusal, for the history
+    // Why the first failure or refusal happened, naming the step and the
+    // instrument, for the history and the report; the log has its own line.
+    QString failureReason;
     // Whether a clear was sent to the instrument; read once the thread has finished.
     bool erasedAny() const { return erased; }
     FpgaProgress progress;
@@ -56,13 +59,16 @@ protected:
     // not the one the check found (then nothing is written).
     bool hasOpened(DeviceFamily::Opened opened, const QString& line);
     // True for a non-zero status, after emitting the line that reports it.
-    bool failed(int status, const QString& line);
+    bool failed(int status, const QString& line, const QString& reason);
     // A call was abandoned: the instrument stopped answering, which its
     // line said; true, with that line as the failure.
     bool stoppedAnswering();
-    // Emits the line that says why the write stops, kept as the failure line
-    // unless an earlier one said why.
-    void reportFailure(const QString& line);
+    // Emits the line that says why the write stops, and keeps the reason
+    // unless an earlier failure gave one.
+    void reportFailure(const QString& line, const QString& reason);
+    // The reason for a line that does not name the instrument.
+    QString cannotWrite(const QString& line) const;
+    QString instrument() const { return instrumentName(state.deviceType, state.serialNumber); }
     // Emits the line, then gives the log a moment to show it.
     void emitAndPause(const QString& line);
 

@@ -14,7 +14,7 @@ QString FrontEnd::closingLine() const
     return OperatorText::tr("You may now close the software.");
 }
 
-QString FrontEnd::downgradeDeclinedLine() const
+QString FrontEnd::downgradeDeclinedLine(const QString& instrument) const
 {
-    return OperatorText::tr("The instrument holds newer firmware than this release; the downgrade was declined.");
+    return OperatorText::tr("%1 holds newer firmware than this release; the downgrade was declined.").arg(instrument);
 }

@@ -50,8 +50,9 @@ public:
     // After a write's verdict:
     virtual QString closingLine() const;
     // Why nothing is written to an instrument with newer firmware once
-    // confirmDowngrade() said no, for the report:
-    virtual QString downgradeDeclinedLine() const;
+    // confirmDowngrade() said no, for the report, naming the instrument
+    // ("RZ610R 12345"):
+    virtual QString downgradeDeclinedLine(const QString& instrument) const;
 
     // Puts every line so far on the disk, so a write the instrument does
     // not survive, or its outcome, is still on record.

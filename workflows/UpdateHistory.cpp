@@ -1,6 +1,7 @@
 #include "workflows/UpdateHistory.h"
 
 #include "catalogue/OperatorText.h"
+#include "host/GroupRefusal.h"
 #include "host/StateFiles.h"
 #include "host/StateFolder.h"
 
@@ -141,8 +142,12 @@ QString notAFile(const char* name, mode_t mode)
     return OperatorText::tr("%1 is %2, not a file.").arg(inStateFolder(name)).arg(kindOf(mode));
 }
 
+// An account outside the folder's group is told how to join it.
 QString systemError(const QString& path, int error)
 {
+    const GroupRefusal refusal(path);
+    if (error == EACCES && refusal.applies())
+        return refusal.line();
     return QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error)));
 }
 

@@ -73,7 +73,9 @@ int UpdaterSession::run(Command command)
         return commandExit = (offeredActions & FrontEnd::UpdateAction) ? int(ExitUpdateAvailable) : int(ExitDone);
     case Command::Update:
         if (offeredActions & FrontEnd::RestoreAction)
-            return refuse(OperatorText::tr("The instrument needs a restore; use restore."));
+            return refuse(OperatorText::tr("The instrument needs a restore; use restore."),
+                          OperatorText::tr("%1 needs a restore; use restore.")
+                              .arg(instrumentName(found.deviceType, found.serialNumber)));
         if (!(offeredActions & FrontEnd::UpdateAction))
             return ExitDone;
         update();
@@ -91,26 +93,32 @@ std::optional<int> UpdaterSession::checkFirst(Command command)
 {
     check();
     if (command == Command::Restore && found.status == Operational)
-        return refuse(OperatorText::tr("The instrument answers normally; use update."));
+        return refuse(OperatorText::tr("The instrument answers normally; use update."),
+                      OperatorText::tr("%1 answers normally; use update.")
+                          .arg(instrumentName(found.deviceType, found.serialNumber)));
     if (outcome == FlowOutcome::Done)
         return std::nullopt;
     if (outcome != FlowOutcome::Cancelled)
         return exitFor(outcome);
+    const QString models = ModelTable::names(QStringLiteral("|"));
     if (command == Command::Restore)
         return refuse(OperatorText::tr("No instrument answers. To bootstrap it, name its model: restore --model %1.")
-                          .arg(ModelTable::names(QStringLiteral("|"))));
-    const QString line = OperatorText::tr("No instrument answers. If one is connected, "
-                                        "restore --model MODEL can bootstrap it.");
-    frontEnd.addLine(line);
-    frontEnd.noteReason(line);
+                          .arg(models),
+                      OperatorText::tr("Cannot find the instrument: none answers. To bootstrap it, "
+                                       "name its model: restore --model %1.")
+                          .arg(models));
+    frontEnd.addLine(OperatorText::tr("No instrument answers. If one is connected, "
+                                      "restore --model MODEL can bootstrap it."));
+    frontEnd.noteReason(OperatorText::tr("Cannot find the instrument: none answers. If one is connected, "
+                                         "restore --model MODEL can bootstrap it."));
     outcome = FlowOutcome::NothingFound;
     return ExitNothingFound;
 }
 
-int UpdaterSession::refuse(const QString& line)
+int UpdaterSession::refuse(const QString& line, const QString& reason)
 {
     frontEnd.addLine(line);
-    frontEnd.noteReason(line);
+    frontEnd.noteReason(reason.isEmpty() ? line : reason);
     outcome = FlowOutcome::Refused;
     return commandExit = ExitRefused;
 }

@@ -43,8 +43,9 @@ public:
     // A whole command: the check, then the write it asks for where the
     // check offers it; the exit code.
     int run(Command command);
-    // Refuses with the line, before anything was written or asked.
-    int refuse(const QString& line);
+    // Refuses with the line, before anything was written or asked; the
+    // reason kept is `reason`, where the line does not name the instrument.
+    int refuse(const QString& line, const QString& reason = QString());
     // The line that refuses the environment the updater was started with
     // (RZ_STALL_SCALE, a state folder named by a relative path); null when
     // it is usable. Front ends check it before any work.

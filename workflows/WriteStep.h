@@ -25,8 +25,10 @@ struct WriteStep
     std::string image;
     Clear clear;
     Write write;
-    QString clearFailed;
+    QString clearFailed; // the lines that say a call failed
     QString writeFailed;
+    QString clearReason; // and the reasons kept for it, naming the instrument
+    QString writeReason;
     bool showsProgress = false; // the library raises a percentage (FPGA)
 };
 

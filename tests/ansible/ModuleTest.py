@@ -28,7 +28,8 @@ NOTHING_ANSWERS = ["", "Checking Firmware Versions...", "", "Failed to open RZ."
                    "If you continue to receive this message, contact Pellanor."]
 
 
-STUCK = "The instrument stopped answering while writing FPGA: no answer for 18 minutes."
+STUCK = "RZ610R 12345 stopped answering while writing FPGA: no answer for 18 minutes."
+NOT_FOUND = "Cannot find the instrument: none answers, not even to a bootstrap as RZ610R."
 
 
 def report(lines, written=False, **members):
@@ -41,10 +42,10 @@ def report(lines, written=False, **members):
 class ModuleTest(unittest.TestCase):
     def test_report_to_result(self):
         # state, check mode, model, exit code, stdout, stderr -> failed, changed, msg
-        failed_write = report(FAILED_WRITE, outcome="failed", firmwareAfter=None, erased=True, reason="Failed Writing")
-        not_opened = report(CHECK_LINES, outcome="failed", reason="Cannot Find Device")
+        failed_write = report(FAILED_WRITE, outcome="failed", firmwareAfter=None, erased=True, reason="Failed writing FPGA of RZ610R 12345.")
+        not_opened = report(CHECK_LINES, outcome="failed", reason="Failed opening RZ610R 12345: Cannot Find Device")
         nothing = report(NOTHING_ANSWERS, command="restore", outcome="nothing found", firmwareBefore=None,
-                         reason="Failed to detect device.")
+                         reason=NOT_FOUND)
         stuck = report(CHECK_LINES, outcome="stopped answering", firmwareAfter=None, erased=True, reason=STUCK)
         current = "The instrument has firmware 4.5.9."
         available = "An update to firmware 4.5.10 is available."
@@ -52,10 +53,10 @@ class ModuleTest(unittest.TestCase):
             ("updated", False, None, 0, report(CHECK_LINES, written=True), "",
              False, True, "The instrument now has firmware 4.5.10."),
             ("updated", False, None, 0, report(CHECK_LINES), "", False, False, current),
-            ("updated", False, None, 1, failed_write, "", True, True, "Failed Writing"),
-            ("updated", False, None, 1, not_opened, "", True, False, "Cannot Find Device"),
+            ("updated", False, None, 1, failed_write, "", True, True, "Failed writing FPGA of RZ610R 12345."),
+            ("updated", False, None, 1, not_opened, "", True, False, "Failed opening RZ610R 12345: Cannot Find Device"),
             ("updated", False, None, 5, stuck, "", True, True, STUCK),
-            ("restored", False, "RZ610R", 3, nothing, "", True, False, "Failed to detect device."),
+            ("restored", False, "RZ610R", 3, nothing, "", True, False, NOT_FOUND),
             ("restored", False, "RZ999", 2, "", "rz-firmware-updater: --model: expected one of RZ610R, RZ610S, "
              "RZ610T, RZ870S, not RZ999.\n", True, False,
              "--model: expected one of RZ610R, RZ610S, RZ610T, RZ870S, not RZ999."),
@@ -72,8 +73,8 @@ class ModuleTest(unittest.TestCase):
              "The instrument needs a restore to firmware 4.5.10."),
             ("restored", True, None, 10, report(CHECK_LINES), "", False, True, available),
             ("restored", True, None, 0, report(CHECK_LINES), "", False, False, current),
-            ("restored", True, "RZ610R", 3, nothing, "", False, True, "Failed to detect device."),
-            ("restored", True, None, 3, nothing, "", True, False, "Failed to detect device."),
+            ("restored", True, "RZ610R", 3, nothing, "", False, True, NOT_FOUND),
+            ("restored", True, None, 3, nothing, "", True, False, NOT_FOUND),
         ]
         for state, check_mode, model, rc, stdout, stderr, failed, changed, msg in cases:
             with self.subTest(state=state, check_mode=check_mode, rc=rc, stdout=stdout[-60:]):

@@ -175,7 +175,7 @@ class RolloutTest(unittest.TestCase):
         self.assertEqual(sorted(rows), ["bench1", "bench2"], output)
         self.assertEqual((rows["bench1"]["changed"], rows["bench1"]["version_after"]), ("True", "4.5.10"))
         self.assertEqual((rows["bench2"]["outcome"], rows["bench2"]["changed"], rows["bench2"]["msg"]),
-                         ("failed", "True", "Failed Writing"))
+                         ("failed", "True", "Failed writing run Fx3 of RZ610S 102."))
         for bench in ("bench3", "bench4"):
             self.assertEqual(self.trace(bench), "", bench)
         # The failed bench's recording ends with the write that failed.

@@ -4,7 +4,8 @@
 #include "tests/support/InstalledUpdater.h"
 
 UpdaterRun::UpdaterRun(const QStringList& arguments, bool withDisplayVariables,
-                       const QMap<QString, QString>& variables, const QStringList& readerCommand)
+                       const QMap<QString, QString>& variables, const QStringList& readerCommand,
+                       const QStringList& launcher)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (auto variable = variables.cbegin(); variable != variables.cend(); ++variable)
@@ -17,7 +18,10 @@ UpdaterRun::UpdaterRun(const QStringList& arguments, bool withDisplayVariables,
     process.setProcessEnvironment(environment);
     if (!readerCommand.isEmpty())
         process.setStandardOutputProcess(&reader);
-    process.start(InstalledUpdater::get().program(), arguments);
+    if (launcher.isEmpty())
+        process.start(InstalledUpdater::get().program(), arguments);
+    else
+        process.start(launcher.first(), launcher.mid(1) + QStringList{InstalledUpdater::get().program()} + arguments);
     if (!readerCommand.isEmpty())
         reader.start(readerCommand.first(), readerCommand.mid(1));
 }

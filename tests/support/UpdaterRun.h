@@ -17,9 +17,11 @@ public:
     // folder, say. A `readerCommand` (program and arguments) takes the updater's
     // standard output, as in `updater | sed`: once it quits, the updater's
     // next line meets a pipe with no reader. Closing this side's read channel
-    // would not do that, as Qt goes on draining the pipe.
+    // would not do that, as Qt goes on draining the pipe. A `launcher`
+    // (program and arguments) starts the updater, as another account, say.
     explicit UpdaterRun(const QStringList& arguments, bool withDisplayVariables = true,
-                        const QMap<QString, QString>& variables = {}, const QStringList& readerCommand = {});
+                        const QMap<QString, QString>& variables = {}, const QStringList& readerCommand = {},
+                        const QStringList& launcher = {});
 
     // Waits for the end, if it has not come yet; the exit code, or -1 when
     // the updater crashed or was killed.

@@ -898,10 +898,6 @@ Bitte warten...</translation>
         <translation>%1, Zeile %2</translation>
     </message>
     <message>
-        <source>The instrument holds newer firmware than this release; the downgrade was declined.</source>
-        <translation>Das Gerät hat eine neuere Firmware als diese Version; das Zurückstufen wurde abgelehnt.</translation>
-    </message>
-    <message>
         <source>The %1 ended as %2; the log says why.</source>
         <translation>Der Befehl %1 endete mit „%2“; der Grund steht im Protokoll.</translation>
     </message>
@@ -982,16 +978,96 @@ Bitte warten...</translation>
         <translation>Führen Sie `rz-firmware-updater update` aus, um fortzufahren.</translation>
     </message>
     <message>
-        <source>The instrument holds newer firmware than this release; to write this release anyway, run `rz-firmware-updater update --allow-downgrade`.</source>
-        <translation>Das Gerät hat eine neuere Firmware als diese Version; um diese Version trotzdem zu schreiben, führen Sie `rz-firmware-updater update --allow-downgrade` aus.</translation>
-    </message>
-    <message>
         <source>Using the firmware installed with the updater: %1</source>
         <translation>Die mit der Firmware-Aktualisierung installierte Firmware wird verwendet: %1</translation>
     </message>
     <message>
         <source>No firmware found in %1 or in %2; nothing will be written.</source>
         <translation>Keine Firmware in %1 oder in %2 gefunden; es wird nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Showing this account&apos;s own update history, kept in %1: %2</source>
+        <translation>Gezeigt wird der eigene Aktualisierungsverlauf dieses Kontos, abgelegt in %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds newer firmware than this release; to write this release anyway, run `rz-firmware-updater update --allow-downgrade`.</source>
+        <translation>%1 hat eine neuere Firmware als diese Version; um diese Version trotzdem zu schreiben, führen Sie `rz-firmware-updater update --allow-downgrade` aus.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht beschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot find the instrument: none answers, not even to a bootstrap as %1.</source>
+        <translation>Das Gerät wird nicht gefunden: keines antwortet, auch nicht auf einen Bootstrap als %1.</translation>
+    </message>
+    <message>
+        <source>This release has no firmware for the instrument of serial %1, which reports the device type %2.</source>
+        <translation>Diese Version enthält keine Firmware für das Gerät mit Seriennummer %1, das den Gerätetyp %2 meldet.</translation>
+    </message>
+    <message>
+        <source>Stopped before anything was erased on %1.</source>
+        <translation>Abgebrochen, bevor auf %1 etwas gelöscht wurde.</translation>
+    </message>
+    <message>
+        <source>The verified copy of the firmware for %1 cannot be used (%2); the device library was not called.</source>
+        <translation>Die geprüfte Kopie der Firmware für %1 kann nicht verwendet werden (%2); die Gerätebibliothek wurde nicht aufgerufen.</translation>
+    </message>
+    <message>
+        <source>Cannot record the update of %1 before writing: %2</source>
+        <translation>Die Aktualisierung von %1 kann vor dem Schreiben nicht aufgezeichnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Failed presetting %1.</source>
+        <translation>Voreinstellen von %1 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Failed clearing %1 of %2.</source>
+        <translation>Löschen von %1 auf %2 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Failed writing %1 of %2.</source>
+        <translation>Schreiben von %1 auf %2 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The connected instrument is not %1, the one checked; nothing was written.</source>
+        <translation>Das angeschlossene Gerät ist nicht %1, das geprüfte; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Failed opening %1: %2</source>
+        <translation>Öffnen von %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds newer firmware than this release; the downgrade was declined.</source>
+        <translation>%1 hat eine neuere Firmware als diese Version; das Zurückstufen wurde abgelehnt.</translation>
+    </message>
+    <message>
+        <source>%1 needs a restore; use restore.</source>
+        <translation>%1 muss wiederhergestellt werden; verwenden Sie restore.</translation>
+    </message>
+    <message>
+        <source>%1 answers normally; use update.</source>
+        <translation>%1 antwortet normal; verwenden Sie update.</translation>
+    </message>
+    <message>
+        <source>Cannot find the instrument: none answers. To bootstrap it, name its model: restore --model %1.</source>
+        <translation>Das Gerät wird nicht gefunden: keines antwortet. Um es per Bootstrap zu starten, geben Sie sein Modell an: restore --model %1.</translation>
+    </message>
+    <message>
+        <source>Cannot find the instrument: none answers. If one is connected, restore --model MODEL can bootstrap it.</source>
+        <translation>Das Gerät wird nicht gefunden: keines antwortet. Ist eines angeschlossen, kann restore --model MODEL es per Bootstrap starten.</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering while %2: no answer for %3.</source>
+        <translation>%1 antwortet nicht mehr bei %2: seit %3 keine Antwort.</translation>
+    </message>
+    <message>
+        <source>only members of the group %1 may use %2; add the account %3 to that group (sudo adduser %3 %1), then log out and log in again.</source>
+        <translation>nur Mitglieder der Gruppe %1 dürfen %2 verwenden; nehmen Sie das Konto %3 in diese Gruppe auf (sudo adduser %3 %1), melden Sie sich dann ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>Another firmware updater is already running: process %1 of the account %2.</source>
+        <translation>Eine andere Firmware-Aktualisierung läuft bereits: Prozess %1 des Kontos %2.</translation>
     </message>
 </context>
 <context>
@@ -1003,6 +1079,29 @@ Bitte warten...</translation>
     <message>
         <source>Elapsed %1</source>
         <translation>Vergangen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StartRefusal</name>
+    <message>
+        <source>The firmware updater cannot start.</source>
+        <translation>Die Firmware-Aktualisierung kann nicht starten.</translation>
+    </message>
+    <message>
+        <source>The account %1 is not in the group %2, whose members may use the firmware updater.</source>
+        <translation>Das Konto %1 gehört nicht zur Gruppe %2, deren Mitglieder die Firmware-Aktualisierung verwenden dürfen.</translation>
+    </message>
+    <message>
+        <source>Ask whoever administers this computer to add the account to the group, for example with:
+
+sudo adduser %1 %2
+
+Then log out, log in again and start the updater anew.</source>
+        <translation>Bitten Sie die Person, die diesen Computer verwaltet, das Konto in die Gruppe aufzunehmen, zum Beispiel mit:
+
+sudo adduser %1 %2
+
+Melden Sie sich dann ab und wieder an und starten Sie die Aktualisierung erneut.</translation>
     </message>
 </context>
 <context>

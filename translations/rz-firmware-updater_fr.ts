@@ -897,10 +897,6 @@ Veuillez patienter...</translation>
         <translation>%1, ligne %2</translation>
     </message>
     <message>
-        <source>The instrument holds newer firmware than this release; the downgrade was declined.</source>
-        <translation>L&apos;instrument contient un micrologiciel plus récent que cette version ; la rétrogradation a été refusée.</translation>
-    </message>
-    <message>
         <source>The %1 ended as %2; the log says why.</source>
         <translation>La commande %1 s&apos;est terminée ainsi : %2 ; le journal en donne la raison.</translation>
     </message>
@@ -981,16 +977,96 @@ Veuillez patienter...</translation>
         <translation>Lancez `rz-firmware-updater update` pour continuer.</translation>
     </message>
     <message>
-        <source>The instrument holds newer firmware than this release; to write this release anyway, run `rz-firmware-updater update --allow-downgrade`.</source>
-        <translation>L&apos;instrument contient un micrologiciel plus récent que cette version ; pour écrire cette version malgré tout, lancez `rz-firmware-updater update --allow-downgrade`.</translation>
-    </message>
-    <message>
         <source>Using the firmware installed with the updater: %1</source>
         <translation>Utilisation du micrologiciel installé avec le programme de mise à jour : %1</translation>
     </message>
     <message>
         <source>No firmware found in %1 or in %2; nothing will be written.</source>
         <translation>Aucun micrologiciel trouvé dans %1 ni dans %2 ; rien ne sera écrit.</translation>
+    </message>
+    <message>
+        <source>Showing this account&apos;s own update history, kept in %1: %2</source>
+        <translation>Affichage de l&apos;historique des mises à jour propre à ce compte, conservé dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 holds newer firmware than this release; to write this release anyway, run `rz-firmware-updater update --allow-downgrade`.</source>
+        <translation>%1 contient un micrologiciel plus récent que cette version ; pour écrire cette version malgré tout, lancez `rz-firmware-updater update --allow-downgrade`.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot find the instrument: none answers, not even to a bootstrap as %1.</source>
+        <translation>Instrument introuvable : aucun ne répond, même pas à un amorçage en tant que %1.</translation>
+    </message>
+    <message>
+        <source>This release has no firmware for the instrument of serial %1, which reports the device type %2.</source>
+        <translation>Cette version ne contient aucun micrologiciel pour l&apos;instrument de numéro de série %1, qui indique le type d&apos;appareil %2.</translation>
+    </message>
+    <message>
+        <source>Stopped before anything was erased on %1.</source>
+        <translation>Arrêté avant que quoi que ce soit ne soit effacé sur %1.</translation>
+    </message>
+    <message>
+        <source>The verified copy of the firmware for %1 cannot be used (%2); the device library was not called.</source>
+        <translation>La copie vérifiée du micrologiciel pour %1 est inutilisable (%2) ; la bibliothèque de l&apos;appareil n&apos;a pas été appelée.</translation>
+    </message>
+    <message>
+        <source>Cannot record the update of %1 before writing: %2</source>
+        <translation>Impossible d&apos;enregistrer la mise à jour de %1 avant l&apos;écriture : %2</translation>
+    </message>
+    <message>
+        <source>Failed presetting %1.</source>
+        <translation>Échec du préréglage de %1.</translation>
+    </message>
+    <message>
+        <source>Failed clearing %1 of %2.</source>
+        <translation>Échec de l&apos;effacement de %1 de %2.</translation>
+    </message>
+    <message>
+        <source>Failed writing %1 of %2.</source>
+        <translation>Échec de l&apos;écriture de %1 de %2.</translation>
+    </message>
+    <message>
+        <source>The connected instrument is not %1, the one checked; nothing was written.</source>
+        <translation>L&apos;instrument connecté n&apos;est pas %1, celui qui a été vérifié ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Failed opening %1: %2</source>
+        <translation>Échec de l&apos;ouverture de %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 holds newer firmware than this release; the downgrade was declined.</source>
+        <translation>%1 contient un micrologiciel plus récent que cette version ; la rétrogradation a été refusée.</translation>
+    </message>
+    <message>
+        <source>%1 needs a restore; use restore.</source>
+        <translation>%1 doit être restauré ; utilisez restore.</translation>
+    </message>
+    <message>
+        <source>%1 answers normally; use update.</source>
+        <translation>%1 répond normalement ; utilisez update.</translation>
+    </message>
+    <message>
+        <source>Cannot find the instrument: none answers. To bootstrap it, name its model: restore --model %1.</source>
+        <translation>Instrument introuvable : aucun ne répond. Pour l&apos;amorcer, indiquez son modèle : restore --model %1.</translation>
+    </message>
+    <message>
+        <source>Cannot find the instrument: none answers. If one is connected, restore --model MODEL can bootstrap it.</source>
+        <translation>Instrument introuvable : aucun ne répond. Si un instrument est connecté, restore --model MODEL peut l&apos;amorcer.</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering while %2: no answer for %3.</source>
+        <translation>%1 a cessé de répondre pendant %2 : aucune réponse depuis %3.</translation>
+    </message>
+    <message>
+        <source>only members of the group %1 may use %2; add the account %3 to that group (sudo adduser %3 %1), then log out and log in again.</source>
+        <translation>seuls les membres du groupe %1 peuvent utiliser %2 ; ajoutez le compte %3 à ce groupe (sudo adduser %3 %1), puis déconnectez-vous et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>Another firmware updater is already running: process %1 of the account %2.</source>
+        <translation>Un autre programme de mise à jour du micrologiciel est déjà en cours d&apos;exécution : processus %1 du compte %2.</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1078,29 @@ Veuillez patienter...</translation>
     <message>
         <source>Elapsed %1</source>
         <translation>Écoulé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>StartRefusal</name>
+    <message>
+        <source>The firmware updater cannot start.</source>
+        <translation>Le programme de mise à jour du micrologiciel ne peut pas démarrer.</translation>
+    </message>
+    <message>
+        <source>The account %1 is not in the group %2, whose members may use the firmware updater.</source>
+        <translation>Le compte %1 n&apos;appartient pas au groupe %2, dont les membres peuvent utiliser le programme de mise à jour du micrologiciel.</translation>
+    </message>
+    <message>
+        <source>Ask whoever administers this computer to add the account to the group, for example with:
+
+sudo adduser %1 %2
+
+Then log out, log in again and start the updater anew.</source>
+        <translation>Demandez à la personne qui administre cet ordinateur d&apos;ajouter le compte au groupe, par exemple avec :
+
+sudo adduser %1 %2
+
+Puis déconnectez-vous, reconnectez-vous et relancez le programme de mise à jour.</translation>
     </message>
 </context>
 <context>

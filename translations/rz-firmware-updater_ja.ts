@@ -898,10 +898,6 @@ Please Wait...</source>
         <translation>%1、%2 行目</translation>
     </message>
     <message>
-        <source>The instrument holds newer firmware than this release; the downgrade was declined.</source>
-        <translation>機器にはこのリリースより新しいファームウェアが入っています。ダウングレードは拒否されました。</translation>
-    </message>
-    <message>
         <source>The %1 ended as %2; the log says why.</source>
         <translation>コマンド %1 は「%2」で終了しました。理由はログを参照してください。</translation>
     </message>
@@ -982,16 +978,96 @@ Please Wait...</source>
         <translation>続行するには `rz-firmware-updater update` を実行してください。</translation>
     </message>
     <message>
-        <source>The instrument holds newer firmware than this release; to write this release anyway, run `rz-firmware-updater update --allow-downgrade`.</source>
-        <translation>機器にはこのリリースより新しいファームウェアが入っています。それでもこのリリースを書き込むには `rz-firmware-updater update --allow-downgrade` を実行してください。</translation>
-    </message>
-    <message>
         <source>Using the firmware installed with the updater: %1</source>
         <translation>ファームウェア更新ツールと共にインストールされたファームウェアを使用します: %1</translation>
     </message>
     <message>
         <source>No firmware found in %1 or in %2; nothing will be written.</source>
         <translation>%1 にも %2 にもファームウェアが見つかりません。何も書き込みません。</translation>
+    </message>
+    <message>
+        <source>Showing this account&apos;s own update history, kept in %1: %2</source>
+        <translation>このアカウント自身の更新履歴（%1 に保存）を表示しています: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds newer firmware than this release; to write this release anyway, run `rz-firmware-updater update --allow-downgrade`.</source>
+        <translation>%1 にはこのリリースより新しいファームウェアが入っています。それでもこのリリースを書き込むには `rz-firmware-updater update --allow-downgrade` を実行してください。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot find the instrument: none answers, not even to a bootstrap as %1.</source>
+        <translation>機器が見つかりません: %1 としてのブートストラップにも応答する機器がありません。</translation>
+    </message>
+    <message>
+        <source>This release has no firmware for the instrument of serial %1, which reports the device type %2.</source>
+        <translation>このリリースには、デバイスタイプ %2 を報告するシリアル番号 %1 の機器用のファームウェアがありません。</translation>
+    </message>
+    <message>
+        <source>Stopped before anything was erased on %1.</source>
+        <translation>%1 で何も消去しないうちに停止しました。</translation>
+    </message>
+    <message>
+        <source>The verified copy of the firmware for %1 cannot be used (%2); the device library was not called.</source>
+        <translation>%1 用のファームウェアの検証済みコピーを使用できません（%2）。デバイスライブラリは呼び出されていません。</translation>
+    </message>
+    <message>
+        <source>Cannot record the update of %1 before writing: %2</source>
+        <translation>書き込み前に %1 の更新を記録できません: %2</translation>
+    </message>
+    <message>
+        <source>Failed presetting %1.</source>
+        <translation>%1 のプリセットに失敗しました。</translation>
+    </message>
+    <message>
+        <source>Failed clearing %1 of %2.</source>
+        <translation>%2 の %1 の消去に失敗しました。</translation>
+    </message>
+    <message>
+        <source>Failed writing %1 of %2.</source>
+        <translation>%2 の %1 の書き込みに失敗しました。</translation>
+    </message>
+    <message>
+        <source>The connected instrument is not %1, the one checked; nothing was written.</source>
+        <translation>接続されている機器は確認した %1 ではありません。何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>Failed opening %1: %2</source>
+        <translation>%1 を開けませんでした: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds newer firmware than this release; the downgrade was declined.</source>
+        <translation>%1 にはこのリリースより新しいファームウェアが入っています。ダウングレードは拒否されました。</translation>
+    </message>
+    <message>
+        <source>%1 needs a restore; use restore.</source>
+        <translation>%1 は復元が必要です。restore を使用してください。</translation>
+    </message>
+    <message>
+        <source>%1 answers normally; use update.</source>
+        <translation>%1 は正常に応答しています。update を使用してください。</translation>
+    </message>
+    <message>
+        <source>Cannot find the instrument: none answers. To bootstrap it, name its model: restore --model %1.</source>
+        <translation>機器が見つかりません: 応答する機器がありません。ブートストラップするには、モデルを指定してください: restore --model %1。</translation>
+    </message>
+    <message>
+        <source>Cannot find the instrument: none answers. If one is connected, restore --model MODEL can bootstrap it.</source>
+        <translation>機器が見つかりません: 応答する機器がありません。接続されている場合は、restore --model MODEL でブートストラップできます。</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering while %2: no answer for %3.</source>
+        <translation>%2中に %1 が応答しなくなりました: %3 応答がありません。</translation>
+    </message>
+    <message>
+        <source>only members of the group %1 may use %2; add the account %3 to that group (sudo adduser %3 %1), then log out and log in again.</source>
+        <translation>%2 を使用できるのはグループ %1 のメンバーだけです。アカウント %3 をこのグループに追加し（sudo adduser %3 %1）、ログアウトしてから再度ログインしてください。</translation>
+    </message>
+    <message>
+        <source>Another firmware updater is already running: process %1 of the account %2.</source>
+        <translation>別のファームウェア更新ツールが既に実行中です: アカウント %2 のプロセス %1。</translation>
     </message>
 </context>
 <context>
@@ -1003,6 +1079,29 @@ Please Wait...</source>
     <message>
         <source>Elapsed %1</source>
         <translation>経過時間 %1</translation>
+    </message>
+</context>
+<context>
+    <name>StartRefusal</name>
+    <message>
+        <source>The firmware updater cannot start.</source>
+        <translation>ファームウェア更新ツールを起動できません。</translation>
+    </message>
+    <message>
+        <source>The account %1 is not in the group %2, whose members may use the firmware updater.</source>
+        <translation>アカウント %1 は、ファームウェア更新ツールを使用できるグループ %2 に属していません。</translation>
+    </message>
+    <message>
+        <source>Ask whoever administers this computer to add the account to the group, for example with:
+
+sudo adduser %1 %2
+
+Then log out, log in again and start the updater anew.</source>
+        <translation>このコンピューターの管理者に、アカウントをグループに追加するよう依頼してください。例:
+
+sudo adduser %1 %2
+
+その後、ログアウトして再度ログインし、更新ツールを起動し直してください。</translation>
     </message>
 </context>
 <context>

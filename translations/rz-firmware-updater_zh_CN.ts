@@ -892,10 +892,6 @@ Please Wait...</source>
         <translation>%1，第 %2 行</translation>
     </message>
     <message>
-        <source>The instrument holds newer firmware than this release; the downgrade was declined.</source>
-        <translation>仪器中的固件比此版本新；已拒绝降级。</translation>
-    </message>
-    <message>
         <source>The %1 ended as %2; the log says why.</source>
         <translation>命令 %1 以“%2”结束；原因见日志。</translation>
     </message>
@@ -976,16 +972,96 @@ Please Wait...</source>
         <translation>运行 `rz-firmware-updater update` 继续。</translation>
     </message>
     <message>
-        <source>The instrument holds newer firmware than this release; to write this release anyway, run `rz-firmware-updater update --allow-downgrade`.</source>
-        <translation>仪器中的固件比此版本新；如仍要写入此版本，请运行 `rz-firmware-updater update --allow-downgrade`。</translation>
-    </message>
-    <message>
         <source>Using the firmware installed with the updater: %1</source>
         <translation>使用随固件更新程序安装的固件：%1</translation>
     </message>
     <message>
         <source>No firmware found in %1 or in %2; nothing will be written.</source>
         <translation>在 %1 和 %2 中均未找到固件；不会写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Showing this account&apos;s own update history, kept in %1: %2</source>
+        <translation>正在显示此账户自己的更新历史（保存在 %1）：%2</translation>
+    </message>
+    <message>
+        <source>%1 holds newer firmware than this release; to write this release anyway, run `rz-firmware-updater update --allow-downgrade`.</source>
+        <translation>%1 的固件比此版本新；如仍要写入此版本，请运行 `rz-firmware-updater update --allow-downgrade`。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot find the instrument: none answers, not even to a bootstrap as %1.</source>
+        <translation>找不到仪器：没有仪器响应，即使以 %1 引导也没有。</translation>
+    </message>
+    <message>
+        <source>This release has no firmware for the instrument of serial %1, which reports the device type %2.</source>
+        <translation>此版本没有适用于序列号 %1 的仪器的固件，该仪器报告的设备类型为 %2。</translation>
+    </message>
+    <message>
+        <source>Stopped before anything was erased on %1.</source>
+        <translation>在 %1 上擦除任何内容之前已停止。</translation>
+    </message>
+    <message>
+        <source>The verified copy of the firmware for %1 cannot be used (%2); the device library was not called.</source>
+        <translation>%1 的固件的已验证副本无法使用（%2）；未调用设备库。</translation>
+    </message>
+    <message>
+        <source>Cannot record the update of %1 before writing: %2</source>
+        <translation>写入前无法记录 %1 的更新：%2</translation>
+    </message>
+    <message>
+        <source>Failed presetting %1.</source>
+        <translation>预设 %1 失败。</translation>
+    </message>
+    <message>
+        <source>Failed clearing %1 of %2.</source>
+        <translation>清除 %2 的 %1 失败。</translation>
+    </message>
+    <message>
+        <source>Failed writing %1 of %2.</source>
+        <translation>写入 %2 的 %1 失败。</translation>
+    </message>
+    <message>
+        <source>The connected instrument is not %1, the one checked; nothing was written.</source>
+        <translation>已连接的仪器不是已检查的 %1；未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Failed opening %1: %2</source>
+        <translation>打开 %1 失败：%2</translation>
+    </message>
+    <message>
+        <source>%1 holds newer firmware than this release; the downgrade was declined.</source>
+        <translation>%1 的固件比此版本新；已拒绝降级。</translation>
+    </message>
+    <message>
+        <source>%1 needs a restore; use restore.</source>
+        <translation>%1 需要恢复；请使用 restore。</translation>
+    </message>
+    <message>
+        <source>%1 answers normally; use update.</source>
+        <translation>%1 响应正常；请使用 update。</translation>
+    </message>
+    <message>
+        <source>Cannot find the instrument: none answers. To bootstrap it, name its model: restore --model %1.</source>
+        <translation>找不到仪器：没有仪器响应。要引导仪器，请指定其型号：restore --model %1。</translation>
+    </message>
+    <message>
+        <source>Cannot find the instrument: none answers. If one is connected, restore --model MODEL can bootstrap it.</source>
+        <translation>找不到仪器：没有仪器响应。如果已连接仪器，restore --model MODEL 可以引导它。</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering while %2: no answer for %3.</source>
+        <translation>%1 在 %2 时停止响应：%3 无响应。</translation>
+    </message>
+    <message>
+        <source>only members of the group %1 may use %2; add the account %3 to that group (sudo adduser %3 %1), then log out and log in again.</source>
+        <translation>只有 %1 组的成员才能使用 %2；请将账户 %3 加入该组（sudo adduser %3 %1），然后注销并重新登录。</translation>
+    </message>
+    <message>
+        <source>Another firmware updater is already running: process %1 of the account %2.</source>
+        <translation>另一个固件更新程序已在运行：账户 %2 的进程 %1。</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1073,29 @@ Please Wait...</source>
     <message>
         <source>Elapsed %1</source>
         <translation>已用时间 %1</translation>
+    </message>
+</context>
+<context>
+    <name>StartRefusal</name>
+    <message>
+        <source>The firmware updater cannot start.</source>
+        <translation>固件更新程序无法启动。</translation>
+    </message>
+    <message>
+        <source>The account %1 is not in the group %2, whose members may use the firmware updater.</source>
+        <translation>账户 %1 不在 %2 组中，只有该组成员才能使用固件更新程序。</translation>
+    </message>
+    <message>
+        <source>Ask whoever administers this computer to add the account to the group, for example with:
+
+sudo adduser %1 %2
+
+Then log out, log in again and start the updater anew.</source>
+        <translation>请让此计算机的管理员将该账户加入该组，例如：
+
+sudo adduser %1 %2
+
+然后注销、重新登录，并重新启动更新程序。</translation>
     </message>
 </context>
 <context>

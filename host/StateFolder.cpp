@@ -51,11 +51,6 @@ QString stateFolderProblem()
         .arg(qEnvironmentVariable(variable));
 }
 
-QString machineStateFolder()
-{
-    return QString::fromLatin1(machineFolder);
-}
-
 QString stateFolderNotShared()
 {
     if (!qEnvironmentVariableIsEmpty("RZ_STATE_DIR"))

@@ -20,9 +20,6 @@ QString stateFolder();
 // theirs), so a relative one would lead anywhere.
 QString stateFolderProblem();
 
-// The folder the package makes for the whole machine.
-QString machineStateFolder();
-
 // Why the account's own folder is used: empty when the folder is shared.
 QString stateFolderNotShared();
 

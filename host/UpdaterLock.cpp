@@ -154,8 +154,9 @@ FileDescriptor UpdaterLock::openLockFile()
     }
     if (!opened.isOpen()) {
         const int why = errno;
-        if (why == EACCES && GroupRefusal(path()).applies()) {
-            refusal.emplace(path());
+        const GroupRefusal refused(path());
+        if (why == EACCES && refused.applies()) {
+            refusal = refused;
             fail(refusal->line());
         } else {
             fail(why == ELOOP ? QStringLiteral("%1 is a symbolic link").arg(path())

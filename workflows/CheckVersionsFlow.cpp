@@ -38,9 +38,12 @@ FlowOutcome CheckVersionsFlow::run()
 }
 
 // The call's own line said so; nothing more is asked of the instrument.
+// The reason names it once it was found.
 FlowOutcome CheckVersionsFlow::stalled()
 {
-    frontEnd.noteReason(LibraryThread::abandonLine());
+    frontEnd.noteReason(found.status == NotDetected
+                            ? LibraryThread::abandonLine()
+                            : LibraryThread::abandonReason(instrumentName(found.deviceType, found.serialNumber)));
     return FlowOutcome::Stalled;
 }
 

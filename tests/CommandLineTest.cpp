@@ -108,7 +108,7 @@ void CommandLineTest::exitCodes_data()
     const QStringList bootMode = usbModel("RZ610S", 4, 8, 14) + QStringList{"--invalid", "fpga"};
     const QStringList silent = usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "boot"};
     const QString asMade, unchecked;
-    const QString declined = "RZ610R 12345 holds newer firmware than this release; to write this release anyway, "
+    const QString declined = "%1 holds newer firmware than this release; to write this release anyway, "
                              "run `rz-firmware-updater update --allow-downgrade`.";
     QTest::newRow("check, up to date") << usbModel("RZ610R", 4, 5, 10) << QStringList{"check"} << 0 << "" << asMade
                                        << unchecked;
@@ -118,12 +118,14 @@ void CommandLineTest::exitCodes_data()
                                            << "Run `rz-firmware-updater restore` to continue.";
     QTest::newRow("check, nothing connected") << QStringList() << QStringList{"check"} << 3 << "" << asMade
                                               << unchecked;
-    QTest::newRow("check, newer firmware") << newer << QStringList{"check"} << 4 << "" << asMade << declined;
+    QTest::newRow("check, newer firmware") << newer << QStringList{"check"} << 4 << "" << asMade
+                                           << declined.arg("RZ610R 12345");
     QTest::newRow("check, newer allowed") << newer << QStringList{"check", "--allow-downgrade"} << 10 << "" << asMade
                                           << "Run `rz-firmware-updater update --allow-downgrade` to continue.";
     QTest::newRow("update") << old << QStringList{"update"} << 0 << "4.5.10" << asMade
                             << "Firmware updated successfully.";
-    QTest::newRow("update, newer refused") << newer << QStringList{"update"} << 4 << "" << asMade << declined;
+    QTest::newRow("update, newer refused") << newer << QStringList{"update"} << 4 << "" << asMade
+                                           << declined.arg("RZ610R 12345");
     QTest::newRow("update, newer allowed") << newer << QStringList{"update", "--allow-downgrade"} << 0 << "4.5.10"
                                            << asMade << unchecked;
     QTest::newRow("update, unknown model") << old + QStringList{"--reported-type", "7"} << QStringList{"update"} << 4
@@ -142,7 +144,7 @@ void CommandLineTest::exitCodes_data()
     QTest::newRow("update, RZ610T firmware number 0") << rz610t(0, 6) << QStringList{"update"} << 3 << "" << asMade
                                                       << unchecked;
     QTest::newRow("update, RZ610T newer firmware refused") << rz610t(10, 8) << QStringList{"update"} << 4 << ""
-                                                           << asMade << declined;
+                                                           << asMade << declined.arg("RZ610T 777");
     QTest::newRow("update, RZ610T newer firmware allowed")
         << rz610t(10, 8) << QStringList{"update", "--allow-downgrade"} << 0 << "9.7" << asMade << unchecked;
     QTest::newRow("update, signature cut short") << old << QStringList{"update"} << 4 << ""
@@ -218,11 +220,14 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines_data()
     QTest::newRow("check") << "check" << "4.5.9" << "4.5.9" << false << true << QString() << QString();
     QTest::newRow("update") << "update" << "4.5.9" << "4.5.10" << true << true << QString() << QString();
     QTest::newRow("update, not signed") << "update" << "4.5.9" << "4.5.9" << false << false << QString()
-                                        << "Cannot write RZ610R 12345: The firmware in ./firmware is not signed; nothing will be written.";
+                                        << "Cannot write RZ610R 12345: The firmware in ./firmware is not signed; "
+                                           "nothing will be written.";
     QTest::newRow("update, FPGA write fails") << "update" << "4.5.9" << QString() << false << true
-                                              << "rzConfigUSBWriteFPGAProgram:5" << "Failed writing FPGA of RZ610R 12345.";
+                                              << "rzConfigUSBWriteFPGAProgram:5"
+                                              << "Failed writing FPGA of RZ610R 12345.";
     QTest::newRow("update, FPGA clear fails") << "update" << "4.5.9" << QString() << false << true
-                                              << "rzConfigUSBClearFPGAProgram:6" << "Failed clearing FPGA of RZ610R 12345.";
+                                              << "rzConfigUSBClearFPGAProgram:6"
+                                              << "Failed clearing FPGA of RZ610R 12345.";
 }
 
 void CommandLineTest::jsonReportHoldsThePlainRunsLines()
@@ -467,9 +472,10 @@ void CommandLineTest::oneUpdaterPerMachine()
     const int callsBefore = instrument.trace().size();
     UpdaterRun second({"check"}, true, {{"RZ_STATE_DIR", instrument.path("another-state")}});
     QCOMPARE(second.finish(), 4);
-    QCOMPARE(second.lines(), QStringList{QString("Another firmware updater is already running: process %1 of the account %2.")
-                                             .arg(first.process.processId())
-                                             .arg(QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name))});
+    const QString holder = QString("Another firmware updater is already running: process %1 of the account %2.")
+                               .arg(first.process.processId())
+                               .arg(QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name));
+    QCOMPARE(second.lines(), QStringList{holder});
     QCOMPARE(instrument.trace().size(), callsBefore);
     first.process.kill();
     first.finish();

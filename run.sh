@@ -39,7 +39,7 @@ mkdir -p "$demo"
 if [ ! -f "$demo/firmware/SHA256SUMS.minisig" ] \
     || ! minisign -Vqm "$demo/firmware/SHA256SUMS" -p build/demo-key/rzsim.pub 2>/dev/null; then
     rm -rf "$demo/firmware"
-    build/bin/rzsim firmware "$demo/firmware" >/dev/null
+    build/bin/rzsim firmware --key build/demo-key/rzsim.key "$demo/firmware" >/dev/null
 fi
 if $reset || [ ! -f "$demo/rzsim-device.json" ]; then
     build/bin/rzsim device --file "$demo/rzsim-device.json" \

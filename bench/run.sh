@@ -32,7 +32,7 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 # The updater's session logs stay out of the home folder.
 export RZ_STATE_DIR=$work/state RZ_LOCK_FILE=$work/updater.lock
-"$bin/rzsim" firmware firmware >/dev/null
+"$bin/rzsim" firmware --key "$bin/../demo-key/rzsim.key" firmware >/dev/null
 
 echo "Start-up to the first paint of the window, and peak memory (median of 3):"
 u=$(three "$bin/updater_bench" startup updater); b=$(three "$bin/updater_bench" startup bare)

@@ -1,9 +1,16 @@
 # Installation and the Debian package.
 #
 #   cmake --install build --prefix P    P/bin, P/lib/rz-firmware-updater, P/share/...
-#   cd build && cpack -G DEB            rz-firmware-updater_<version>_<arch>.deb (/usr)
+#   cd build && cpack -G DEB            rz-firmware-updater_<version>_<arch>.deb (/usr), and with
+#                                       the simulated instrument rz-firmware-simulator_<version>_<arch>.deb
+#
+# Two components: "updater", everything the updater needs to run (with the
+# simulated instrument, the simulated library too), and "simulator", the
+# rzsim tool and its manual page, installed only with the simulated
+# instrument: a build against the maker's library has no use for it.
 
 include(GNUInstallDirs)
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME updater)
 
 # The simulated device library is the updater's own, not one for other
 # programs: it goes to the private lib/rz-firmware-updater/, where a maker's
@@ -14,10 +21,11 @@ include(GNUInstallDirs)
 set(RZ_INSTALL_LIBDIR lib/rz-firmware-updater)
 set(RZ_INSTALL_SHAREDIR ${CMAKE_INSTALL_DATADIR}/rz-firmware-updater)
 
-install(TARGETS rz-firmware-updater rzsim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS rz-firmware-updater RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(NOT RZ_API_LIBRARY)
   set_target_properties(rz-firmware-updater PROPERTIES INSTALL_RPATH "$ORIGIN/../${RZ_INSTALL_LIBDIR}")
   install(TARGETS rz_api LIBRARY DESTINATION ${RZ_INSTALL_LIBDIR})
+  install(TARGETS rzsim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT simulator)
 endif()
 
 # This release's firmware images. Built with the simulated instrument: written
@@ -35,7 +43,7 @@ else()
   add_custom_command(
     OUTPUT ${CMAKE_BINARY_DIR}/release/firmware.stamp
     COMMAND ${CMAKE_COMMAND} -E remove_directory ${RZ_RELEASE_FIRMWARE_DIR}
-    COMMAND rzsim firmware ${RZ_RELEASE_FIRMWARE_DIR}
+    COMMAND rzsim firmware ${RZ_RELEASE_FIRMWARE_DIR} --key ${RZ_DEMO_KEY_DIR}/rzsim.key
     COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/release/firmware.stamp
     DEPENDS rzsim ${RZ_DEMO_KEY_DIR}/rzsim.key
     COMMENT "Writing this release's firmware images"
@@ -78,8 +86,13 @@ endforeach()
 add_custom_target(rz_release_docs ALL DEPENDS ${rz_compressed_docs})
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${rz_doc_dir}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(FILES ${rz_doc_dir}/rz-firmware-updater.1.gz ${rz_doc_dir}/rzsim.1.gz
-  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${rz_doc_dir}/rz-firmware-updater.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+if(NOT RZ_API_LIBRARY)
+  # Every Debian package carries its own copyright file and changelog.
+  install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${rz_doc_dir}/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/rz-firmware-simulator COMPONENT simulator)
+  install(FILES ${rz_doc_dir}/rzsim.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT simulator)
+endif()
 
 # The one-updater lock, made at boot (systemd-tmpfiles reads /usr/lib/tmpfiles.d).
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/rz-firmware-updater.tmpfiles
@@ -153,19 +166,34 @@ else()
 endif()
 
 set(CPACK_GENERATOR DEB)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+if(RZ_API_LIBRARY)
+  set(CPACK_COMPONENTS_ALL updater)
+else()
+  set(CPACK_COMPONENTS_ALL updater simulator)
+endif()
 set(CPACK_PACKAGE_NAME rz-firmware-updater)
+set(CPACK_DEBIAN_UPDATER_PACKAGE_NAME rz-firmware-updater)
+set(CPACK_DEBIAN_SIMULATOR_PACKAGE_NAME rz-firmware-simulator)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "RZ updater team <updater@example.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Firmware updater for RZ610/RZ870 RF instruments")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_PACKAGE_DESCRIPTION "Brings one connected RZ610R, RZ610S, RZ610T or RZ870S instrument to the
+# Each package's summary is the first line of its description. (CPack would
+# put one CPACK_PACKAGE_DESCRIPTION_SUMMARY above both, so none is set.)
+set(CPACK_DEBIAN_UPDATER_DESCRIPTION "Firmware updater for RZ610/RZ870 RF instruments
+Brings one connected RZ610R, RZ610S, RZ610T or RZ870S instrument to the
 firmware this release carries: check, update or restore. Ships this
 release's images and the keys that sign releases; writes only firmware
 signed by a trusted key.")
+set(CPACK_DEBIAN_SIMULATOR_DESCRIPTION "Simulated RZ610/RZ870 instrument for the firmware updater
+The rzsim tool of the demo updater's simulated instrument: creates the
+instrument, its faults and its firmware state, writes and signs simulated
+firmware releases with a key it is given, and summarizes recordings of the
+device library's calls for support engineers.")
 # Dependencies come from dpkg-shlibdeps (dpkg-dev). It does not resolve
 # $ORIGIN, so it is told where librz_api.so is: in the package's staging
 # folder, or the maker's library's own folder. The latter belongs to no
@@ -178,6 +206,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite")
 # a URL opener, for "Open Log Folder" and a session log in the history
 # (without one the window shows the path instead).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qttranslations5-l10n, xdg-utils")
+# rzsim drives the simulated library the updater's package carries.
+set(CPACK_DEBIAN_SIMULATOR_PACKAGE_DEPENDS "rz-firmware-updater (= ${PROJECT_VERSION})")
+set(CPACK_DEBIAN_SIMULATOR_PACKAGE_RECOMMENDS "")
 if(RZ_API_LIBRARY)
   get_filename_component(rz_api_folder "${RZ_API_LIBRARY}" DIRECTORY)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${rz_api_folder}")
@@ -185,6 +216,6 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ".${CPACK_PACKAGING_INSTALL_PREFIX}/${RZ_INSTALL_LIBDIR}")
 endif()
 # The machine-wide state folder is made by the package, owned root:plugdev.
-set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${CMAKE_SOURCE_DIR}/packaging/postinst;${CMAKE_SOURCE_DIR}/packaging/postrm")
+set(CPACK_DEBIAN_UPDATER_PACKAGE_CONTROL_EXTRA "${CMAKE_SOURCE_DIR}/packaging/postinst;${CMAKE_SOURCE_DIR}/packaging/postrm")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

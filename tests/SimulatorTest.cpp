@@ -109,9 +109,12 @@ private:
 void SimulatorTest::initTestCase()
 {
     QVERIFY(m_dir.isValid());
+    // The key from the environment, as a script would give it.
+    qputenv("RZ_SIM_KEY", RZ_DEMO_KEY_DIR "/rzsim.key");
     QCOMPARE(runTool({"firmware", m_dir.filePath("firmware"), "--image", "RZ610R:run:3", "--image",
                       "RZ610R:fpga:6", "--image", "RZ610T:fx3:5"}),
              0);
+    qunsetenv("RZ_SIM_KEY");
 }
 
 void SimulatorTest::init()
@@ -688,6 +691,7 @@ void SimulatorTest::toolRejectsBadArguments_data()
     QTest::newRow("firmware without folder") << QStringList{"firmware"};
     QTest::newRow("bad image") << QStringList{"firmware", m_dir.filePath("more"), "--image", "RZ610T:run:1"};
     QTest::newRow("no signing key") << QStringList{"firmware", m_dir.filePath("more"), "--key", m_dir.filePath("none.key")};
+    QTest::newRow("no key named") << QStringList{"firmware", m_dir.filePath("more")};
     QTest::newRow("key made over a key") << QStringList{"keygen", RZ_DEMO_KEY_DIR};
 }
 

@@ -59,7 +59,7 @@ release_id=$(head -n1 "$release_keys/release.pub" | awk '{ print $NF }')
 # The maker's release: images signed first by the stand-in build's demo key,
 # which the maker's build must refuse, then by the release key.
 rm -rf "$release"
-build-standin/bin/rzsim firmware "$release" >/dev/null
+build-standin/bin/rzsim firmware --key build-standin/demo-key/rzsim.key "$release" >/dev/null
 maker_options=("-DRZ_API_LIBRARY=$standin" "-DRZ_RELEASE_KEYS=$release_keys" "-DRZ_USB_IDS=$usb_ids" -DRZ_BUILD_BENCH=OFF)
 for attempt in no-release demo-signed; do
     folder=()
@@ -143,7 +143,7 @@ mkdir -p "$work/trust/runtime"
     cd "$work/trust"
     export XDG_STATE_HOME=$work/trust/state XDG_RUNTIME_DIR=$work/trust/runtime
     updater=$OLDPWD/$maker/bin/rz-firmware-updater
-    "$OLDPWD/$maker/bin/rzsim" firmware firmware >/dev/null
+    "$OLDPWD/$maker/bin/rzsim" firmware --key "$OLDPWD/$maker/demo-key/rzsim.key" firmware >/dev/null
     "$OLDPWD/$maker/bin/rzsim" device --model RZ610R --serial 12345 --boot 4 --run 5 --fpga 9 --fast >/dev/null
     status=0
     "$updater" check >check.log 2>check.err || status=$?

@@ -34,7 +34,7 @@ story() {
     device=("$@")
     local dir=$work/$name
     mkdir -p "$dir"
-    "$root/build/bin/rzsim" firmware "$dir/firmware" >/dev/null
+    "$root/build/bin/rzsim" firmware --key "$root/build/demo-key/rzsim.key" "$dir/firmware" >/dev/null
     "$root/build/bin/rzsim" device --file "$dir/rzsim-device.json" --serial 12345 "${device[@]}" >/dev/null
     (cd "$dir" && xvfb-run -a -s "-screen 0 ${screen}x24" \
         "$root/build/bin/rz-walkthrough" --pictures "$dir/pictures" --final "$dir/final.png" "${walk[@]}" \

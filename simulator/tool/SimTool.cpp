@@ -104,8 +104,7 @@ void SimTool::addOptions()
         {"reported-type", "device: the device type the instrument reports, if not its model's.", "type"},
         {"listed-count", "device: instruments the network listing reports; the others never open.", "n"},
         {"image", "firmware: also write this image. Repeatable.", "MODEL:COMPONENT:VERSION"},
-        {"key", "firmware: the secret key to sign with (default: the build's demo key, " RZSIM_DEMO_KEY ").",
-         "path"},
+        {"key", "firmware: the secret key to sign with (default: $RZ_SIM_KEY; one of the two is needed).", "path"},
     });
 }
 
@@ -240,9 +239,13 @@ int SimTool::writeFirmware(const QString& folder)
     // Every request is checked before anything is written.
     if (!requestedImages(&images))
         return 2;
-    QString reason;
+    // No key of its own: an installed rzsim knows no build's key, and a path
+    // compiled in would name a folder that exists only where it was built.
     const QString keyPath = m_parser.isSet(QStringLiteral("key")) ? m_parser.value(QStringLiteral("key"))
-                                                                  : QStringLiteral(RZSIM_DEMO_KEY);
+                                                                  : qEnvironmentVariable("RZ_SIM_KEY");
+    if (keyPath.isEmpty())
+        return exitWith(QStringLiteral("no signing key: name one with --key or RZ_SIM_KEY"), 2);
+    QString reason;
     const std::optional<SigningKey> key = SigningKey::load(keyPath, &reason);
     if (!key)
         return exitWith(reason, 1);

@@ -47,6 +47,11 @@ class ModuleTest(unittest.TestCase):
         nothing = report(NOTHING_ANSWERS, command="restore", outcome="nothing found", firmwareBefore=None,
                          reason=NOT_FOUND)
         stuck = report(CHECK_LINES, outcome="stopped answering", firmwareAfter=None, erased=True, reason=STUCK)
+        needs_restore = report(CHECK_LINES, outcome="refused", reason="The instrument needs a restore; use restore.")
+        declined = report(CHECK_LINES, outcome="refused", reason="The instrument holds newer firmware than this "
+                          "release; the downgrade was declined.")
+        no_model = report(NOTHING_ANSWERS, command="restore", outcome="refused", firmwareBefore=None,
+                          reason="No instrument answers. To bootstrap it, name its model: restore --model RZ610R|RZ870S.")
         current = "The instrument has firmware 4.5.9."
         available = "An update to firmware 4.5.10 is available."
         cases = [
@@ -59,7 +64,13 @@ class ModuleTest(unittest.TestCase):
             ("restored", False, "RZ610R", 3, nothing, "", True, False, NOT_FOUND),
             ("restored", False, "RZ999", 2, "", "rz-firmware-updater: --model: expected one of RZ610R, RZ610S, "
              "RZ610T, RZ870S, not RZ999.\n", True, False,
-             "--model: expected one of RZ610R, RZ610S, RZ610T, RZ870S, not RZ999."),
+             "model: expected one of RZ610R, RZ610S, RZ610T, RZ870S, not RZ999."),
+            ("updated", False, None, 4, needs_restore, "", True, False,
+             "The instrument needs a restore; set state: restored."),
+            ("updated", False, None, 4, declined, "", True, False, "The instrument holds newer firmware than this "
+             "release; set allow_downgrade: true to write it anyway."),
+            ("restored", False, None, 4, no_model, "", True, False,
+             "No instrument answers. To bootstrap it, set state: restored and model: one of RZ610R, RZ870S."),
             ("updated", False, None, 0, "not json", "", True, False, "The updater printed no JSON report."),
             ("updated", False, None, -15, "", "", True, False, ""),
             ("updated", False, None, 143, report(CHECK_LINES, written=True), "",
@@ -68,7 +79,7 @@ class ModuleTest(unittest.TestCase):
             ("updated", True, None, 10, report(CHECK_LINES), "", False, True, available),
             ("updated", True, None, 0, report(CHECK_LINES), "", False, False, current),
             ("updated", True, None, 11, report(CHECK_LINES), "", True, False,
-             "The instrument needs a restore: use state=restored."),
+             "The instrument needs a restore: set state: restored."),
             ("restored", True, None, 11, report(CHECK_LINES), "", False, True,
              "The instrument needs a restore to firmware 4.5.10."),
             ("restored", True, None, 10, report(CHECK_LINES), "", False, True, available),
@@ -110,6 +121,12 @@ class ModuleTest(unittest.TestCase):
                 task = {"RZ_API_RECORD": inherited} if inherited else {}
                 environment = rz_firmware.updater_environment(task, {"state_dir": None, "record": record}, check_mode)
                 self.assertEqual(environment.get("RZ_API_RECORD"), recorded)
+                self.assertEqual(environment["LC_ALL"], "C.UTF-8")  # the report it reads is English
+
+    def test_state_folder_is_passed_absolute(self):
+        environment = rz_firmware.updater_environment({}, {"chdir": "/srv/release", "state_dir": "state",
+                                                           "record": None}, False)
+        self.assertEqual(environment["RZ_STATE_DIR"], "/srv/release/state")
 
     def test_ansible_doc_shows_every_option_and_return_value(self):
         with tempfile.TemporaryDirectory() as home:  # ansible's own files stay out of the home folder

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 # The example rollout play against four benches on this machine, each with its
 # own release folder, state folder and simulated instrument: what a depot sees
-# in the play's CSV and on the instruments.
+# in the play's CSV and on the instruments. The collection is installed
+# read-only and the play started from a folder of its own, as a depot's
+# operator would.
 #
 # Needs RZ_UPDATER, RZSIM, RZ_SIMULATOR_DIR and RZ_DEMO_KEY_DIR (set by ctest),
 # ansible-playbook.
@@ -18,7 +20,6 @@ import unittest
 
 SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 COLLECTION = os.path.join(SOURCE, "contrib", "ansible")
-PLAYBOOK = os.path.join(COLLECTION, "playbooks", "rollout.yml")
 
 # rzsim device options per bench, in the play's order.
 CURRENT = {
@@ -42,7 +43,10 @@ class RolloutTest(unittest.TestCase):
     def setUp(self):
         self.work = tempfile.TemporaryDirectory(prefix="rollout-", dir=os.environ.get("RZ_TEST_WORK"))
         self.addCleanup(self.work.cleanup)
-        self.csv = os.path.join(self.work.name, "rollout.csv")
+        # The folder the play is started in, which gets the CSV.
+        self.cwd = os.path.join(self.work.name, "operator")
+        os.makedirs(self.cwd)
+        self.csv = os.path.join(self.cwd, "rz-rollout.csv")
         self.environment = dict(
             os.environ,
             ANSIBLE_CONFIG=os.path.join(self.work.name, "ansible.cfg"),
@@ -54,8 +58,15 @@ class RolloutTest(unittest.TestCase):
             # is found where a collections path would hold it.
             ANSIBLE_COLLECTIONS_PATHS=os.path.join(self.work.name, "collections"),
         )
-        os.makedirs(os.path.join(self.work.name, "collections", "ansible_collections", "rz"))
-        os.symlink(COLLECTION, os.path.join(self.work.name, "collections", "ansible_collections", "rz", "firmware"))
+        installed = os.path.join(self.work.name, "collections", "ansible_collections", "rz", "firmware")
+        shutil.copytree(COLLECTION, installed, ignore=shutil.ignore_patterns("output", "__pycache__"))
+        self.playbook = os.path.join(installed, "playbooks", "rollout.yml")
+        for folder, _, files in os.walk(installed):
+            for name in files:
+                os.chmod(os.path.join(folder, name), 0o444)
+            os.chmod(folder, 0o555)
+        # Read-only stops no one running as root: the play must not even try.
+        self.installed_files = self.files_in(installed)
         open(self.environment["ANSIBLE_CONFIG"], "w").close()
         inventory = {"benches": {"hosts": {}, "vars": {
             "ansible_connection": "local",
@@ -65,7 +76,8 @@ class RolloutTest(unittest.TestCase):
         for bench in CURRENT:
             folder = self.bench(bench)
             os.makedirs(folder)
-            self.rzsim(bench, "firmware", os.path.join(folder, "firmware"))
+            self.rzsim(bench, "firmware", os.path.join(folder, "firmware"), "--key",
+                       os.path.join(os.environ["RZ_DEMO_KEY_DIR"], "rzsim.key"))
             inventory["benches"]["hosts"][bench] = {
                 "rz_release_dir": folder,
                 "rz_state_dir": os.path.join(folder, "state"),
@@ -94,6 +106,10 @@ class RolloutTest(unittest.TestCase):
         shutil.copy(os.path.join(os.environ["RZ_DEMO_KEY_DIR"], "rzsim.pub"), keys)
         return program
 
+    @staticmethod
+    def files_in(folder):
+        return sorted(os.path.join(parent, name) for parent, _, files in os.walk(folder) for name in files)
+
     def bench(self, name):
         return os.path.join(self.work.name, name)
 
@@ -113,9 +129,10 @@ class RolloutTest(unittest.TestCase):
         for bench in CURRENT:
             if os.path.exists(self.trace_file(bench)):
                 os.remove(self.trace_file(bench))
-        run = subprocess.run(["ansible-playbook", "-i", self.inventory, PLAYBOOK, "-e", "rz_report_csv=" + self.csv,
-                              *options], env=self.environment, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                             text=True, cwd=self.work.name)
+        run = subprocess.run(["ansible-playbook", "-i", self.inventory, self.playbook, *options],
+                             env=self.environment, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
+                             cwd=self.cwd)
+        self.assertEqual(self.files_in(os.path.dirname(os.path.dirname(self.playbook))), self.installed_files)
         with open(self.csv, newline="") as file:
             rows = {row["bench"]: row for row in csv.DictReader(file)}
         return run.returncode, rows, run.stdout
@@ -165,7 +182,20 @@ class RolloutTest(unittest.TestCase):
                     # Its own state folder, as set in the inventory.
                     self.assertEqual(os.path.dirname(row["log_file"]), os.path.join(self.bench(bench), "state"))
                     self.assertTrue(os.path.isfile(row["log_file"]))
-                    self.assertEqual(row["outcome"], "done")
+                    self.assertEqual(row["outcome"], ("would update" if expect_change else "current")
+                                     if mode == "check" else "done")
+
+    def test_bench_in_boot_mode_is_restored_with_rz_state(self):
+        self.make_instruments(CURRENT)
+        self.rzsim("bench1", "device", *OUTDATED["bench1"], "--fast", "--invalid", "run")
+        rc, rows, output = self.play()
+        self.assertNotEqual(rc, 0, output)
+        self.assertRegex(rows["bench1"]["msg"], r"set state: restored\.$")
+        self.assertEqual(self.writes("bench1"), [])
+        rc, rows, output = self.play("-e", "rz_state=restored")
+        self.assertEqual(rc, 0, output)
+        self.assertEqual([(bench, row["changed"], row["version_after"]) for bench, row in sorted(rows.items())],
+                         [(bench, str(bench == "bench1"), TARGET[bench]) for bench in sorted(CURRENT)])
 
     def test_failed_write_stops_the_benches_after_it(self):
         self.make_instruments(OUTDATED)

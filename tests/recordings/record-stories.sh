@@ -11,7 +11,7 @@ build=$(cd "${1:-build}" && pwd)
 bin=$build/bin
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-"$bin/rzsim" firmware "$work/firmware" >/dev/null
+"$bin/rzsim" firmware --key "$build/demo-key/rzsim.key" "$work/firmware" >/dev/null
 
 # story NAME "rzsim device options" updater arguments...
 story() {

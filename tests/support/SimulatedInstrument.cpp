@@ -29,7 +29,7 @@ SimulatedInstrument::SimulatedInstrument()
     // The updaters of the test trust the build's demo key, which signs what
     // rzsim writes, and nothing that this computer's administrator added.
     TrustedKeys::useLocations({{RZ_DEMO_KEY_DIR}, {}});
-    runTool({"firmware", path("firmware")});
+    runTool({"firmware", path("firmware"), "--key", RZ_DEMO_KEY_DIR "/rzsim.key"});
 }
 
 SimulatedInstrument::~SimulatedInstrument()

@@ -19,13 +19,18 @@ description:
   - The bench has exactly one instrument connected, the updater installed, and a
     release folder holding C(firmware/).
   - In check mode it runs C(check) only and reports C(changed) when the update or
-    restore would write firmware; it never writes firmware. It never bootstraps
+    restore would write firmware, and as I(outcome) what it would do; it never
+    writes firmware. It never bootstraps
     an instrument that answers nothing either, so that one is reported as not
     found, unless the updater's history names an update of it that did not
     finish; the check then bootstraps it as the model on record.
   - A refusal or a failure of the updater fails the task with the reason the
     updater's report gives as C(msg), and stops a rolling play that sets
-    C(max_fail_percentage).
+    C(max_fail_percentage). Where the updater advises one of its commands or
+    options, C(msg) names this module's options instead (it says to set
+    I(state=restored), not to run the updater's C(restore)).
+  - The updater runs with C(LC_ALL=C.UTF-8), so that what it reports is
+    English whatever the language of the bench.
   - The task reports C(changed) whenever the updater erased a component of the
     instrument, also when the write that followed failed.
 author:
@@ -59,6 +64,7 @@ options:
     description:
       - Where the updater keeps its state (pending records, session logs),
         passed as C(RZ_STATE_DIR). By default the machine's shared state folder.
+        A relative path is taken in I(chdir).
     type: path
   record:
     description:
@@ -144,7 +150,9 @@ version_after:
   type: str
   sample: 4.5.10
 outcome:
-  description: How the updater ended.
+  description: How the updater ended; in check mode, and with I(state=checked), what the update or
+    restore would do instead, C(current), C(would update), C(would restore) or C(would bootstrap),
+    when the check found that out.
   returned: always
   type: str
   sample: done
@@ -174,6 +182,7 @@ report:
 
 import json
 import os
+import re
 import signal
 import subprocess
 
@@ -203,6 +212,26 @@ RESTORE_NEEDED = 11
 # What a failed or refused run of the updater says on standard error before
 # its reason, when it printed no report.
 PROGRAM_PREFIX = "rz-firmware-updater: "
+
+# The updater's advice names its own commands and options; the task's
+# message names the module's options instead. The updater runs in English
+# (LC_ALL), so its advice reads as below.
+ADVICE = [
+    (re.compile(r"name its model: restore --model (\S+)\."),
+     lambda found: "set state: restored and model: one of %s." % ", ".join(found.group(1).split("|"))),
+    (re.compile(r"\brestore --model MODEL can bootstrap it\."), lambda found: "state: restored with model can bootstrap it."),
+    (re.compile(r"\buse restore\."), lambda found: "set state: restored."),
+    (re.compile(r"\buse update\."), lambda found: "set state: updated."),
+    (re.compile(r"\bthe downgrade was declined\."), lambda found: "set allow_downgrade: true to write it anyway."),
+    (re.compile(r"^--model:"), lambda found: "model:"),
+]
+
+
+def in_module_terms(message):
+    """The updater's message with its advice put as the module's options."""
+    for pattern, advice in ADVICE:
+        message = pattern.sub(advice, message)
+    return message
 
 
 def parse_report(stdout):
@@ -253,7 +282,7 @@ def interpret(state, check_mode, rc, stdout, stderr, model=None):
         "log_file": get("logFile"),
         "updater_rc": rc,
         "report": report,
-        "msg": summary(report, rc) if report else reason_on_stderr(stderr),
+        "msg": in_module_terms(summary(report, rc) if report else reason_on_stderr(stderr)),
     }
     if check_mode or state == "checked":
         return predict(state, rc, result, model)
@@ -268,12 +297,19 @@ def interpret(state, check_mode, rc, stdout, stderr, model=None):
 
 
 def predict(state, rc, result, model=None):
-    """What the update or restore would do, from the exit code of check."""
+    """What the update or restore would do, from the exit code of check.
+
+    The check's own outcome ("done") would say nothing of that, so the
+    outcome becomes what would happen.
+    """
+    would = {0: "current", UPDATE_AVAILABLE: "would update", RESTORE_NEEDED: "would restore"}.get(rc)
+    if would:
+        result["outcome"] = would
     if state == "checked":
-        return rc not in (0, UPDATE_AVAILABLE, RESTORE_NEEDED), result
+        return would is None, result
     if rc == RESTORE_NEEDED:
         if state == "updated":
-            result["msg"] = "The instrument needs a restore: use state=restored."
+            result["msg"] = "The instrument needs a restore: set state: restored."
             return True, result
         result["changed"] = True
         return False, result
@@ -284,6 +320,7 @@ def predict(state, rc, result, model=None):
     if rc == NOTHING_FOUND and state == "restored" and model:
         # The restore would bootstrap it as the model named; check never does.
         result["changed"] = True
+        result["outcome"] = "would bootstrap"
         return False, result
     return True, result
 
@@ -309,12 +346,14 @@ def command_line(params, check_mode, command=None):
 def updater_environment(inherited, params, check_mode):
     """The updater's variables: the task's, with the state folder and the recording.
 
-    A check records nowhere: the updater would truncate the file the real
-    run recorded into, whether the task or its environment names it.
+    The updater refuses a relative state folder: one is taken in the release
+    folder, where the updater runs. A check records nowhere: the updater would
+    truncate the file the real run recorded into, whether the task or its
+    environment names it. English, for what the module reads of its report.
     """
-    environment = dict(inherited)
+    environment = dict(inherited, LC_ALL="C.UTF-8")
     if params["state_dir"]:
-        environment["RZ_STATE_DIR"] = params["state_dir"]
+        environment["RZ_STATE_DIR"] = os.path.join(os.path.abspath(params["chdir"]), params["state_dir"])
     if check_mode:
         environment.pop("RZ_API_RECORD", None)
     elif params["record"]:
@@ -351,7 +390,7 @@ def main():
     module = AnsibleModule(MODULE_OPTIONS, supports_check_mode=True)
     params = module.params
     if params["model"] and params["state"] != "restored":
-        module.fail_json(msg="model applies only to state=restored.")
+        module.fail_json(msg="model applies only to state: restored.")
     if params["timeout"] <= 0:
         module.fail_json(msg="timeout must be a number of seconds above 0.")
     if not os.path.isdir(params["chdir"]):

@@ -20,7 +20,7 @@
 # stand-in answers the updater's first call and its version is on the banner;
 # the updater trusts the release key and not the demo key; the tests pass
 # against the simulated instrument they link; the install carries no device
-# library, no RUNPATH and only the release key.
+# library, no rzsim, no RUNPATH and only the release key.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 unset LD_LIBRARY_PATH RZ_SIM_DEVICE RZ_SIM_TRACE
@@ -165,9 +165,9 @@ resolved=$(ldd "$maker/bin/WindowTest" | sed -n 's/^\s*librz_api\.so => \(\S*\).
 passed "the tests pass against the simulated instrument in $maker/simulator"
 
 cmake --install "$maker" --prefix "$work/install" >/dev/null
-found=$(find "$work/install" -name 'librz_api.so*' -o -path '*/lib/rz-firmware-updater')
+found=$(find "$work/install" -name 'librz_api.so*' -o -path '*/lib/rz-firmware-updater' -o -name 'rzsim*')
 [ -z "$found" ] || fail "the install carries: $found"
 readelf -d "$work/install/bin/rz-firmware-updater" | grep -qE 'RUNPATH|RPATH' && fail "the installed updater has a RUNPATH"
 installed_keys=$(ls "$work/install/share/rz-firmware-updater/keys")
 [ "$installed_keys" = release.pub ] || fail "the install's keys: $installed_keys"
-passed "the install carries no device library, no RUNPATH, and only the release key"
+passed "the install carries no device library, no rzsim, no RUNPATH, and only the release key"

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Makes the Debian package of a built tree and checks it with the tools of
-# Debian and the desktop: lintian reports no error and no hardening tag
-# (informational and pedantic tags shown too), and the README has a note on
-# every warning left; the software centre's entry passes appstreamcli
+# Makes the Debian packages of a built tree and checks them with the tools of
+# Debian and the desktop: rz-firmware-updater, and with the simulated
+# instrument rz-firmware-simulator (rzsim, depending on the updater's
+# package), which a build against the maker's library does not make. On each,
+# lintian reports no error and no hardening tag (informational and pedantic
+# tags shown too), and the README has a note on every warning left; no
+# installed file names the build folder; the software centre's entry passes appstreamcli
 # --pedantic with nothing to say, the menu entry desktop-file-validate, the
 # manual pages mandoc's lint at warning level; the PNG icons have their sizes.
 # Built with the simulated instrument, the package carries librz_api.so only
@@ -22,26 +25,44 @@ build=${1:-build}
 
 fail() { echo "FAILED: $*" >&2; exit 1; }
 
-rm -f "$build"/rz-firmware-updater_*.deb
+rm -f "$build"/rz-firmware-updater_*.deb "$build"/rz-firmware-simulator_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 package=$(echo "$build"/rz-firmware-updater_*.deb)
 [ -f "$package" ] || fail "cpack made no package in $build"
-
-if ! report=$(lintian --fail-on error --display-info --pedantic "$package" 2> >(grep -v 'root privileges' >&2)); then
-    echo "$report"
-    fail "lintian reports errors on $package"
+simulator=$(echo "$build"/rz-firmware-simulator_*.deb)
+maker_library=$(sed -n 's/^RZ_API_LIBRARY:FILEPATH=//p' "$build/CMakeCache.txt")
+if [ -n "$maker_library" ]; then
+    [ ! -e "$simulator" ] || fail "built against the maker's library, cpack made $simulator"
+    packages=("$package")
+else
+    [ -f "$simulator" ] || fail "cpack made no simulator package in $build"
+    packages=("$package" "$simulator")
 fi
-[ -z "$report" ] || echo "$report"
-for tag in $(echo "$report" | awk '$1 == "W:" { print $3 }' | sort -u); do
-    grep -q -- "$tag" README.md || fail "lintian warns '$tag' and the README has no note on it"
-done
-hardening=$(echo "$report" | grep -E '^[A-Z]: [^ ]+: hardening-' || true)
-[ -z "$hardening" ] || fail "lintian finds binaries built without hardening: $hardening"
-echo "ok: lintian reports no error and no hardening tag on $package, and the README explains each warning"
 
-contents=$(mktemp -d)
-trap 'rm -rf "$contents"' EXIT
-dpkg-deb -x "$package" "$contents"
+build_path=$(cd "$build" && pwd)
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+for deb in "${packages[@]}"; do
+    if ! report=$(lintian --fail-on error --display-info --pedantic "$deb" 2> >(grep -v 'root privileges' >&2)); then
+        echo "$report"
+        fail "lintian reports errors on $deb"
+    fi
+    [ -z "$report" ] || echo "$report"
+    for tag in $(echo "$report" | awk '$1 == "W:" { print $3 }' | sort -u); do
+        grep -q -- "$tag" README.md || fail "lintian warns '$tag' and the README has no note on it"
+    done
+    hardening=$(echo "$report" | grep -E '^[A-Z]: [^ ]+: hardening-' || true)
+    [ -z "$hardening" ] || fail "lintian finds binaries built without hardening: $hardening"
+    echo "ok: lintian reports no error and no hardening tag on $deb, and the README explains each warning"
+
+    # A path of the build folder would not exist where the package is
+    # installed, and would make the package differ from one built elsewhere.
+    dpkg-deb -x "$deb" "$unpacked/$(basename "$deb")"
+    named=$(cd "$unpacked/$(basename "$deb")" && grep -rlF -- "$build_path" . || true)
+    [ -z "$named" ] || fail "files of $deb name the build folder $build_path: $named"
+    echo "ok: no file of $deb names the build folder"
+done
+contents=$unpacked/$(basename "$package")
 (cd "$contents/usr/share/rz-firmware-updater/firmware" && sha256sum --check --strict --quiet SHA256SUMS) \
     || fail "the packaged images do not match their SHA256SUMS"
 echo "ok: the packaged images match the SHA256SUMS shipped with them"
@@ -57,7 +78,7 @@ validation=$(appstreamcli validate --pedantic --no-net --strict "$contents/usr/s
 echo "$validation" | grep -qE '^[EWIP]: ' && fail "appstreamcli has something to say: $validation"
 desktop-file-validate "$contents/usr/share/applications/$application" || fail "desktop-file-validate: $application"
 grep -q '^Keywords=.' "$contents/usr/share/applications/$application" || fail "$application has no Keywords"
-for page in "$contents"/usr/share/man/man1/*.1.gz; do
+for page in "$unpacked"/*/usr/share/man/man1/*.1.gz; do
     mandoc -T lint -W warning "$page" || fail "mandoc warns on $(basename "$page")"
 done
 for size in 48 256; do
@@ -86,7 +107,9 @@ shipped_keys=$(cd "$keys" && ls)
 release_keys=$(sed -n 's/^RZ_RELEASE_KEYS:[A-Z]*=//p' "$build/CMakeCache.txt")
 
 libraries=$(dpkg-deb -c "$package" | awk '{ print $6 }' | grep -E 'librz_api\.so|/usr/lib/rz-firmware-updater/$' || true)
-maker_library=$(sed -n 's/^RZ_API_LIBRARY:FILEPATH=//p' "$build/CMakeCache.txt")
+tool=$(dpkg-deb -c "$package" | awk '{ print $6 }' | grep -E '/rzsim$|/rzsim\.1' || true)
+[ -z "$tool" ] || fail "the updater's package carries the simulator's $tool"
+echo "ok: the updater's package carries no rzsim"
 if [ -n "$maker_library" ]; then
     [ -z "$libraries" ] || fail "built against $maker_library, the package carries: $libraries"
     echo "ok: built against the maker's library, the package carries no device library"
@@ -112,4 +135,13 @@ else
     (cd "$contents/usr/share/rz-firmware-updater/firmware" && minisign -Vqm SHA256SUMS -p "$keys/rzsim-demo.pub") \
         || fail "the packaged SHA256SUMS is not signed by the packaged demo key"
     echo "ok: the packaged SHA256SUMS is signed by the packaged demo key"
+
+    depends=$(dpkg-deb -f "$simulator" Depends)
+    version=$(dpkg-deb -f "$package" Version)
+    [[ ", $depends," == *", rz-firmware-updater (= $version),"* ]] \
+        || fail "$simulator does not depend on rz-firmware-updater (= $version): $depends"
+    files=$(dpkg-deb -c "$simulator" | awk '$1 !~ /^d/ { print $6 }' | sort | tr '\n' ' ')
+    [ "$files" = "./usr/bin/rzsim ./usr/share/doc/rz-firmware-simulator/changelog.gz ./usr/share/doc/rz-firmware-simulator/copyright ./usr/share/man/man1/rzsim.1.gz " ] \
+        || fail "$simulator carries: $files"
+    echo "ok: $(basename "$simulator") carries rzsim and its manual page, and depends on rz-firmware-updater (= $version)"
 fi

@@ -219,11 +219,11 @@ PROGRAM_PREFIX = "rz-firmware-updater: "
 ADVICE = [
     (re.compile(r"name its model: restore --model (\S+)\."),
      lambda found: "set state: restored and model: one of %s." % ", ".join(found.group(1).split("|"))),
-    (re.compile(r"\brestore --model MODEL can bootstrap it\."), lambda found: "state: restored with model can bootstrap it."),
-    (re.compile(r"\buse restore\."), lambda found: "set state: restored."),
-    (re.compile(r"\buse update\."), lambda found: "set state: updated."),
-    (re.compile(r"\bthe downgrade was declined\."), lambda found: "set allow_downgrade: true to write it anyway."),
-    (re.compile(r"^--model:"), lambda found: "model:"),
+    (re.compile(r"\brestore --model MODEL can bootstrap it\."), "set state: restored and model to bootstrap it."),
+    (re.compile(r"\buse restore\."), "set state: restored."),
+    (re.compile(r"\buse update\."), "set state: updated."),
+    (re.compile(r"\bthe downgrade was declined\."), "set allow_downgrade: true to write it anyway."),
+    (re.compile(r"^--model:"), "model:"),
 ]
 
 

@@ -88,6 +88,8 @@ class RolloutTest(unittest.TestCase):
                     # Each simulated bench stands for a machine of its own.
                     "RZ_LOCK_FILE": os.path.join(folder, "updater.lock"),
                     "LD_LIBRARY_PATH": os.environ["RZ_SIMULATOR_DIR"],
+                    # A German bench: the module still reads English.
+                    "LANGUAGE": "de",
                 },
             }
         self.inventory = os.path.join(self.work.name, "inventory.json")
@@ -96,9 +98,13 @@ class RolloutTest(unittest.TestCase):
 
     # The updater installed as the package would, into a prefix that trusts
     # the demo key the benches' releases are signed with, whatever keys the
-    # build itself trusts (a build against the maker's library trusts only his).
+    # build itself trusts (a build against the maker's library trusts only his),
+    # with the build's translations.
     def install_updater(self):
         prefix = os.path.join(self.work.name, "prefix")
+        built = os.path.join(os.path.dirname(os.path.dirname(os.environ["RZ_UPDATER"])), "share",
+                             "rz-firmware-updater", "translations")
+        shutil.copytree(built, os.path.join(prefix, "share", "rz-firmware-updater", "translations"))
         keys = os.path.join(prefix, "share", "rz-firmware-updater", "keys")
         os.makedirs(os.path.join(prefix, "bin"))
         os.makedirs(keys)
@@ -192,6 +198,9 @@ class RolloutTest(unittest.TestCase):
         self.assertNotEqual(rc, 0, output)
         self.assertRegex(rows["bench1"]["msg"], r"set state: restored\.$")
         self.assertEqual(self.writes("bench1"), [])
+        # Refused on the command line, in the bench's German were it not for the module.
+        rc, rows, output = self.play("-e", "rz_state=restored", "-e", "rz_model=RZ999")
+        self.assertEqual(rows["bench1"]["msg"], "model: expected one of RZ610R, RZ610S, RZ610T, RZ870S, not RZ999.")
         rc, rows, output = self.play("-e", "rz_state=restored")
         self.assertEqual(rc, 0, output)
         self.assertEqual([(bench, row["changed"], row["version_after"]) for bench, row in sorted(rows.items())],

@@ -48,8 +48,8 @@ class ModuleTest(unittest.TestCase):
                          reason=NOT_FOUND)
         stuck = report(CHECK_LINES, outcome="stopped answering", firmwareAfter=None, erased=True, reason=STUCK)
         needs_restore = report(CHECK_LINES, outcome="refused", reason="The instrument needs a restore; use restore.")
-        declined = report(CHECK_LINES, outcome="refused", reason="The instrument holds newer firmware than this "
-                          "release; the downgrade was declined.")
+        declined = report(CHECK_LINES, outcome="refused", reason="RZ610R 12345 holds newer firmware than this release; "
+                          "to write this release anyway, run `rz-firmware-updater update --allow-downgrade`.")
         no_model = report(NOTHING_ANSWERS, command="restore", outcome="refused", firmwareBefore=None,
                           reason="No instrument answers. To bootstrap it, name its model: restore --model RZ610R|RZ870S.")
         current = "The instrument has firmware 4.5.9."
@@ -67,7 +67,7 @@ class ModuleTest(unittest.TestCase):
              "model: expected one of RZ610R, RZ610S, RZ610T, RZ870S, not RZ999."),
             ("updated", False, None, 4, needs_restore, "", True, False,
              "The instrument needs a restore; set state: restored."),
-            ("updated", False, None, 4, declined, "", True, False, "The instrument holds newer firmware than this "
+            ("updated", False, None, 4, declined, "", True, False, "RZ610R 12345 holds newer firmware than this "
              "release; set allow_downgrade: true to write it anyway."),
             ("restored", False, None, 4, no_model, "", True, False,
              "No instrument answers. To bootstrap it, set state: restored and model: one of RZ610R, RZ870S."),

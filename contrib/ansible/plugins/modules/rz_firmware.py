@@ -222,7 +222,8 @@ ADVICE = [
     (re.compile(r"\brestore --model MODEL can bootstrap it\."), "set state: restored and model to bootstrap it."),
     (re.compile(r"\buse restore\."), "set state: restored."),
     (re.compile(r"\buse update\."), "set state: updated."),
-    (re.compile(r"\bthe downgrade was declined\."), "set allow_downgrade: true to write it anyway."),
+    (re.compile(r"\bto write this release anyway, run `rz-firmware-updater update --allow-downgrade`\."),
+     "set allow_downgrade: true to write it anyway."),
     (re.compile(r"^--model:"), "model:"),
 ]
 

@@ -1,5 +1,5 @@
 # The keys the updater trusts to sign a release (see "Signing a release" in
-# the README).
+# docs/maker.md).
 #
 # The updater looks for PREFIX/share/rz-firmware-updater/keys/*.pub, PREFIX
 # being the folder above its own bin/. In the build tree that is the build

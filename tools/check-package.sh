@@ -4,7 +4,7 @@
 # instrument rz-firmware-simulator (rzsim, depending on the updater's
 # package), which a build against the maker's library does not make. On each,
 # lintian reports no error and no hardening tag (informational and pedantic
-# tags shown too), and the README has a note on every warning left; no
+# tags shown too), and docs/administrators.md has a note on every warning left; no
 # installed file names the build folder; the software centre's entry passes appstreamcli
 # --pedantic with nothing to say, the menu entry desktop-file-validate, the
 # manual pages mandoc's lint at warning level; the PNG icons have their sizes.
@@ -49,11 +49,11 @@ for deb in "${packages[@]}"; do
     fi
     [ -z "$report" ] || echo "$report"
     for tag in $(echo "$report" | awk '$1 == "W:" { print $3 }' | sort -u); do
-        grep -q -- "$tag" README.md || fail "lintian warns '$tag' and the README has no note on it"
+        grep -q -- "$tag" docs/administrators.md || fail "lintian warns '$tag' and docs/administrators.md has no note on it"
     done
     hardening=$(echo "$report" | grep -E '^[A-Z]: [^ ]+: hardening-' || true)
     [ -z "$hardening" ] || fail "lintian finds binaries built without hardening: $hardening"
-    echo "ok: lintian reports no error and no hardening tag on $deb, and the README explains each warning"
+    echo "ok: lintian reports no error and no hardening tag on $deb, and docs/administrators.md explains each warning"
 
     # A path of the build folder would not exist where the package is
     # installed, and would make the package differ from one built elsewhere.

@@ -19,10 +19,10 @@ Exit codes:
    1  a write or a query failed
    2  bad usage
    3  no instrument found
-   4  refused before any write (firmware not signed by a trusted key,
-      newer firmware without --allow-downgrade, unknown model, missing or
-      corrupt image, restore of a working instrument, update of one that
-      needs a restore)
+   4  refused before any write (no release found, firmware not signed by a
+      trusted key, newer firmware without --allow-downgrade, unknown model,
+      missing or corrupt image, restore of a working instrument, update of
+      one that needs a restore)
    5  the instrument stopped answering: a call to it did not return within
       its time; an update on record that did not finish is finished by
       the next run
@@ -55,8 +55,8 @@ Exit-Codes:
    1  ein Schreibvorgang oder eine Abfrage ist fehlgeschlagen
    2  falscher Aufruf
    3  kein Gerät gefunden
-   4  vor jedem Schreiben abgelehnt (Firmware nicht mit einem
-      vertrauenswürdigen Schlüssel signiert, neuere Firmware ohne
+   4  vor jedem Schreiben abgelehnt (keine Firmware gefunden, Firmware nicht
+      mit einem vertrauenswürdigen Schlüssel signiert, neuere Firmware ohne
       --allow-downgrade, unbekanntes Modell, fehlendes oder beschädigtes
       Abbild, Wiederherstellung eines funktionierenden Geräts,
       Aktualisierung eines Geräts, das eine Wiederherstellung braucht)

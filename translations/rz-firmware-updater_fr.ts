@@ -19,10 +19,10 @@ Exit codes:
    1  a write or a query failed
    2  bad usage
    3  no instrument found
-   4  refused before any write (firmware not signed by a trusted key,
-      newer firmware without --allow-downgrade, unknown model, missing or
-      corrupt image, restore of a working instrument, update of one that
-      needs a restore)
+   4  refused before any write (no release found, firmware not signed by a
+      trusted key, newer firmware without --allow-downgrade, unknown model,
+      missing or corrupt image, restore of a working instrument, update of
+      one that needs a restore)
    5  the instrument stopped answering: a call to it did not return within
       its time; an update on record that did not finish is finished by
       the next run
@@ -55,10 +55,11 @@ Codes de sortie :
    1  une écriture ou une requête a échoué
    2  mauvaise utilisation
    3  aucun instrument trouvé
-   4  refusé avant toute écriture (micrologiciel non signé par une clé de
-      confiance, micrologiciel plus récent sans --allow-downgrade, modèle
-      inconnu, image manquante ou corrompue, restauration d&apos;un instrument
-      qui fonctionne, mise à jour d&apos;un instrument qui doit être restauré)
+   4  refusé avant toute écriture (aucun micrologiciel trouvé, micrologiciel
+      non signé par une clé de confiance, micrologiciel plus récent sans
+      --allow-downgrade, modèle inconnu, image manquante ou corrompue,
+      restauration d&apos;un instrument qui fonctionne, mise à jour d&apos;un
+      instrument qui doit être restauré)
    5  l&apos;instrument a cessé de répondre : un appel n&apos;est pas revenu dans
       son délai ; une mise à jour enregistrée qui ne s&apos;est pas terminée
       est terminée par l&apos;exécution suivante

@@ -19,10 +19,10 @@ Exit codes:
    1  a write or a query failed
    2  bad usage
    3  no instrument found
-   4  refused before any write (firmware not signed by a trusted key,
-      newer firmware without --allow-downgrade, unknown model, missing or
-      corrupt image, restore of a working instrument, update of one that
-      needs a restore)
+   4  refused before any write (no release found, firmware not signed by a
+      trusted key, newer firmware without --allow-downgrade, unknown model,
+      missing or corrupt image, restore of a working instrument, update of
+      one that needs a restore)
    5  the instrument stopped answering: a call to it did not return within
       its time; an update on record that did not finish is finished by
       the next run
@@ -52,7 +52,8 @@ Without a command the window opens.</source>
    1  書き込みまたは問い合わせに失敗
    2  使い方の誤り
    3  機器が見つからない
-   4  書き込み前に拒否 (信頼できる鍵で署名されていないファームウェア、
+   4  書き込み前に拒否 (ファームウェアが見つからない、
+      信頼できる鍵で署名されていないファームウェア、
       --allow-downgrade なしの新しいファームウェア、不明なモデル、
       イメージの欠落または破損、正常な機器の復元、復元が必要な機器の
       更新)

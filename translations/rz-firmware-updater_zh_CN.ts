@@ -19,10 +19,10 @@ Exit codes:
    1  a write or a query failed
    2  bad usage
    3  no instrument found
-   4  refused before any write (firmware not signed by a trusted key,
-      newer firmware without --allow-downgrade, unknown model, missing or
-      corrupt image, restore of a working instrument, update of one that
-      needs a restore)
+   4  refused before any write (no release found, firmware not signed by a
+      trusted key, newer firmware without --allow-downgrade, unknown model,
+      missing or corrupt image, restore of a working instrument, update of
+      one that needs a restore)
    5  the instrument stopped answering: a call to it did not return within
       its time; an update on record that did not finish is finished by
       the next run
@@ -51,7 +51,7 @@ Without a command the window opens.</source>
    1  写入或查询失败
    2  用法错误
    3  未找到仪器
-   4  在任何写入之前被拒绝（固件未由受信任的密钥签名、没有
+   4  在任何写入之前被拒绝（未找到固件、固件未由受信任的密钥签名、没有
       --allow-downgrade 时的较新固件、未知型号、映像缺失或损坏、
       恢复正常工作的仪器、更新需要恢复的仪器）
    5  仪器停止应答：对它的调用未在限定时间内返回；记录中未完成的

@@ -52,7 +52,8 @@ options:
     default: updated
   chdir:
     description:
-      - The release folder on the bench, the one holding C(firmware/).
+      - The folder the updater runs in on the bench, the one holding the release's C(firmware/).
+      - Where it holds no C(firmware/), the updater uses the release installed with it and names it.
     type: path
     required: true
   updater:

@@ -1,5 +1,7 @@
 #include "app/Translations.h"
 
+#include "catalogue/Catalogue.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -41,5 +43,5 @@ void Translations::install()
 
 QString Translations::folder()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../share/rz-firmware-updater/translations");
+    return installedDataFolder() + QStringLiteral("/translations");
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <type_traits>
 
@@ -31,14 +32,16 @@ struct ComponentCalls
 
     QString label; // the component in the update's lines: "boot Fx3", "FPGA"
     Seconds updateEstimate{0};
-    // The restore names some components otherwise, and announces its own
-    // estimates.
-    QString restoreLabel;
-    Seconds restoreEstimate{0};
+    // The restore names some components otherwise, or announces another
+    // estimate; a row states only those, and the restore says what the
+    // update says elsewhere.
+    std::optional<QString> restoreLabel = std::nullopt;
+    std::optional<Seconds> restoreEstimate = std::nullopt;
     QString restoreClearFailed;
 
+    Seconds restoreSeconds() const { return restoreEstimate.value_or(updateEstimate); }
     QString updateAnnounce() const { return announce(label, updateEstimate); }
-    QString restoreAnnounce() const { return announce(restoreLabel, restoreEstimate); }
+    QString restoreAnnounce() const { return announce(restoreLabel.value_or(label), restoreSeconds()); }
     QString updateSkip() const { return OperatorText::tr("Skipping %1, already current version.").arg(label); }
     QString restoreWriteFailed() const { return OperatorText::tr("Failed writing %1.").arg(label); }
 

@@ -89,6 +89,20 @@ const ComponentCalls* DeviceFamily::component(const QString& name) const
     return nullptr;
 }
 
+QString DeviceFamily::unwrittenComponent()
+{
+    for (const Model& model : ModelTable::models()) {
+        for (const ModelComponent& component : model.components) {
+            if (!of(model.deviceType).component(component.name))
+                return OperatorText::tr("This build cannot update the %1: no calls of the device library write its %2 "
+                                        "image.")
+                    .arg(model.name)
+                    .arg(component.name);
+        }
+    }
+    return QString();
+}
+
 DeviceFamily::Opened DeviceFamily::openForUpdate(int* handle, int serial, int type, QString* line) const
 {
     return calls.openForUpdate(handle, serial, type, line);

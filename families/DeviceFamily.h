@@ -72,6 +72,10 @@ public:
 
     // Null for a component the family does not write.
     const ComponentCalls* component(const QString& name) const;
+    // The line that refuses the start when a model of the catalogue has a
+    // component its family has no calls for, naming both; null when every
+    // component is written. Such a component would be passed over.
+    static QString unwrittenComponent();
 
     Opened openForUpdate(int* handle, int serial, int type, QString* line) const;
     Opened openForRestore(int* handle, int serial, int type, const char* bootImage, QString* line) const;

@@ -160,8 +160,6 @@ const DeviceFamily& DeviceFamily::network()
           .write = C::writing<&Api::rzConfigNetWriteFGPA>,
           .label = OperatorText::tr("FPGA"),
           .updateEstimate = S(600),
-          .restoreLabel = OperatorText::tr("FPGA"),
-          .restoreEstimate = S(600),
           .restoreClearFailed = OperatorText::tr("Failed clearing FPGA.")}},
         Connection::Network, {{detectListed, {}}});
     return family;

@@ -1,10 +1,14 @@
 // The maker's C API, answered by the simulated instrument. Each call traces
 // itself and hands the work to VirtualInstrument under its lock, or, when
 // replaying a recording, to CallReplay.
-// The library is built with hidden visibility; only these calls are exported.
+// The library is built with hidden visibility; only the calls rz_api.h
+// declares are exported: the version, and one entry point for each call of
+// RZ_LIBRARY_CALLS, made from the list at the end of this file.
 #pragma GCC visibility push(default)
 #include "device/rz_api.h"
 #pragma GCC visibility pop
+
+#include "device/RzCallList.h"
 
 #include "simulator/CallReplay.h"
 #include "simulator/CallTrace.h"
@@ -105,15 +109,16 @@ int withProgress(CallTrace& trace, double* progress,
 
 } // namespace
 
-extern "C" {
-
-const char* rzGetAPIVersion(void)
+extern "C" const char* rzGetAPIVersion(void)
 {
     const CallReplay* replay = CallReplay::active();
     const char* version = replay && replay->libraryVersion() ? replay->libraryVersion() : apiVersion;
     CallTrace("rzGetAPIVersion").finish(version);
     return version;
 }
+
+// What each call does, declared as the list declares it.
+namespace simulated {
 
 int rzOpenDevice(int* handle)
 {
@@ -345,4 +350,12 @@ RzStatus rzConfigNetPreset(int handle)
     })));
 }
 
-} // extern "C"
+} // namespace simulated
+
+// The exported entry points, one for each call the list names.
+#define RZ_SIMULATED_ENTRY(name, status, parameters, arguments, record)                                            \
+    extern "C" status name parameters                                                                               \
+    {                                                                                                               \
+        return simulated::name arguments;                                                                           \
+    }
+RZ_LIBRARY_CALLS(RZ_SIMULATED_ENTRY)

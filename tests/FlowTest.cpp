@@ -30,6 +30,8 @@ DeviceFamily fakeFamily(DeviceFamily::Opened opening, const QString& failing)
 {
     std::vector<ComponentCalls> components;
     for (const QString component : {"boot", "run", "fpga"}) {
+        if (failing == "no calls for " + component)
+            continue;
         ComponentCalls calls;
         calls.component = calls.label = component;
         calls.updateEstimate = ComponentCalls::Seconds(1);
@@ -88,6 +90,7 @@ private slots:
     void updateThroughTheFamily_data();
     void updateThroughTheFamily();
     void theVerifiedBytesAreWritten();
+    void aComponentWithoutCallsRefusesTheStart();
 };
 
 void FlowTest::updateThroughTheFamily_data()
@@ -193,6 +196,17 @@ void FlowTest::theVerifiedBytesAreWritten()
     QCOMPARE(read, QStringList({"verified RZ610R-Cypress-Boot-v4.img", "verified RZ610R-Cypress-Run-v5.img",
                                 "verified RZ610R-FPGA-v10.rbf"}));
     QCOMPARE(QDir::currentPath(), workingFolder);
+}
+
+// A catalogue component its family has no calls for refuses the start: an
+// update would pass it over and report success.
+void FlowTest::aComponentWithoutCallsRefusesTheStart()
+{
+    const DeviceFamily family = fakeFamily(DeviceFamily::Opened::Yes, "no calls for run");
+    DeviceFamily::replace(Connection::Usb, &family);
+    const QString refusal = UpdaterSession::environmentProblem();
+    DeviceFamily::replace(Connection::Usb, nullptr);
+    QCOMPARE(refusal, "This build cannot update the RZ610R: no calls of the device library write its run image.");
 }
 
 QTEST_MAIN(FlowTest)

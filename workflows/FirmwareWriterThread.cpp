@@ -225,13 +225,15 @@ std::vector<WriteStep> FirmwareWriterThread::steps(const DeviceFamily& family, P
         return rows;
     for (const ModelComponent& component : model->components) {
         const ComponentCalls* calls = family.component(component.name);
+        // Only for a test's family: the updater refuses to start while a
+        // component has no calls (DeviceFamily::unwrittenComponent).
         if (!calls)
             continue;
         WriteStep row;
         row.component = component.name;
         row.image = component.imagePath(state.targetVersion);
         const int serial = procedure == Restore || calls->updatePassesSerial ? state.serialNumber : -1;
-        const CallBudget::Seconds estimate = procedure == Update ? calls->updateEstimate : calls->restoreEstimate;
+        const CallBudget::Seconds estimate = procedure == Update ? calls->updateEstimate : calls->restoreSeconds();
         row.clear = [calls, estimate](int handle, const WriteStep::Progress& progress) {
             return calls->timedClear(handle, progress, estimate);
         };

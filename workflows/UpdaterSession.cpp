@@ -5,6 +5,7 @@
 #include "catalogue/ModelTable.h"
 #include "families/CallBudget.h"
 #include "families/CallRecorder.h"
+#include "families/DeviceFamily.h"
 #include "host/StateFolder.h"
 #include "host/WriteGuard.h"
 #include "workflows/CheckVersionsFlow.h"
@@ -19,6 +20,9 @@ UpdaterSession::UpdaterSession(FrontEnd& frontEnd, RunReport* report)
 // never.
 QString UpdaterSession::environmentProblem()
 {
+    const QString unwritten = DeviceFamily::unwrittenComponent();
+    if (!unwritten.isNull())
+        return unwritten;
     const QString scaleProblem = CallBudget::scaleProblem();
     return scaleProblem.isNull() ? stateFolderProblem() : scaleProblem;
 }

@@ -1069,6 +1069,10 @@ Bitte warten...</translation>
         <source>Another firmware updater is already running: process %1 of the account %2.</source>
         <translation>Eine andere Firmware-Aktualisierung läuft bereits: Prozess %1 des Kontos %2.</translation>
     </message>
+    <message>
+        <source>This build cannot update the %1: no calls of the device library write its %2 image.</source>
+        <translation>Dieser Build kann das %1 nicht aktualisieren: Kein Aufruf der Gerätebibliothek schreibt sein %2-Abbild.</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

@@ -1069,6 +1069,10 @@ Veuillez patienter...</translation>
         <source>Another firmware updater is already running: process %1 of the account %2.</source>
         <translation>Un autre programme de mise à jour du micrologiciel est déjà en cours d&apos;exécution : processus %1 du compte %2.</translation>
     </message>
+    <message>
+        <source>This build cannot update the %1: no calls of the device library write its %2 image.</source>
+        <translation>Cette version ne peut pas mettre à jour le %1 : aucun appel de la bibliothèque de l’appareil n’écrit son image %2.</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

@@ -1070,6 +1070,10 @@ Please Wait...</source>
         <source>Another firmware updater is already running: process %1 of the account %2.</source>
         <translation>別のファームウェア更新ツールが既に実行中です: アカウント %2 のプロセス %1。</translation>
     </message>
+    <message>
+        <source>This build cannot update the %1: no calls of the device library write its %2 image.</source>
+        <translation>このビルドでは %1 を更新できません: デバイスライブラリに %2 イメージを書き込む呼び出しがありません。</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

@@ -1063,6 +1063,10 @@ Please Wait...</source>
         <source>Another firmware updater is already running: process %1 of the account %2.</source>
         <translation>另一个固件更新程序已在运行：账户 %2 的进程 %1。</translation>
     </message>
+    <message>
+        <source>This build cannot update the %1: no calls of the device library write its %2 image.</source>
+        <translation>此版本无法更新 %1：设备库中没有写入其 %2 映像的调用。</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

@@ -1,7 +1,7 @@
 #ifndef HISTORYCOMMAND_H
 #define HISTORYCOMMAND_H
 
-#include "workflows/UpdateHistory.h"
+#include "records/UpdateHistory.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -7,7 +7,7 @@
 
 #include "fuzz/FuzzInput.h"
 #include "fuzz/PrintedHistory.h"
-#include "workflows/UpdateAttempt.h"
+#include "records/UpdateAttempt.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

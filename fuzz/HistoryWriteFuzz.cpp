@@ -8,7 +8,7 @@
 
 #include "fuzz/FuzzInput.h"
 #include "fuzz/PrintedHistory.h"
-#include "workflows/UpdateHistory.h"
+#include "records/UpdateHistory.h"
 
 #include <QDir>
 #include <QSqlRecord>

@@ -6,7 +6,7 @@
 // the mark then holds; a mark set aside is named by a line, and no line
 // says the history is full.
 
-#include "workflows/UpdateHistory.h"
+#include "records/UpdateHistory.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -6,7 +6,7 @@
 #include "tests/support/SimulatedInstrument.h"
 #include "tests/support/UpdaterRun.h"
 #include "ui/Updater.h"
-#include "workflows/UpdateHistory.h"
+#include "records/UpdateHistory.h"
 
 #include <QDesktopServices>
 #include <QDir>

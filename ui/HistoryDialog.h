@@ -1,7 +1,7 @@
 #ifndef HISTORYDIALOG_H
 #define HISTORYDIALOG_H
 
-#include "workflows/UpdateHistory.h"
+#include "records/UpdateHistory.h"
 
 #include <QDialog>
 #include <QSqlQuery>

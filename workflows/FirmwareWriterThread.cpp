@@ -4,7 +4,7 @@
 #include "families/LibraryThread.h"
 #include "host/PendingUpdate.h"
 #include "host/WriteGuard.h"
-#include "workflows/UpdateHistory.h"
+#include "records/UpdateHistory.h"
 
 FirmwareWriterThread::FirmwareWriterThread()
     : QThread(nullptr), images([this](const QString& line) { reportFailure(line, cannotWrite(line)); })

@@ -6,7 +6,7 @@
 #include "families/DeviceState.h"
 #include "workflows/FpgaProgress.h"
 #include "workflows/ImageCheck.h"
-#include "workflows/UpdateAttempt.h"
+#include "records/UpdateAttempt.h"
 #include "workflows/WriteStep.h"
 
 #include <QThread>

@@ -7,7 +7,7 @@
 #include "families/DeviceFamily.h"
 #include "host/PendingUpdate.h"
 #include "host/StateFolder.h"
-#include "workflows/UpdateHistory.h"
+#include "records/UpdateHistory.h"
 
 #include <QMap>
 

@@ -1,7 +1,7 @@
 #ifndef UPDATEHISTORY_H
 #define UPDATEHISTORY_H
 
-#include "workflows/UpdateAttempt.h"
+#include "records/UpdateAttempt.h"
 
 #include <QDate>
 #include <QList>

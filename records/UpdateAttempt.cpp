@@ -1,4 +1,4 @@
-#include "workflows/UpdateAttempt.h"
+#include "records/UpdateAttempt.h"
 
 #include "catalogue/PrintableText.h"
 

@@ -1,4 +1,4 @@
-#include "workflows/UpdateHistory.h"
+#include "records/UpdateHistory.h"
 
 #include "catalogue/OperatorText.h"
 #include "host/GroupRefusal.h"

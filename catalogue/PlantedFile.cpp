@@ -20,19 +20,6 @@ QString systemReason(const QString& path, int error)
     return QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error)));
 }
 
-QString kindOf(mode_t mode)
-{
-    if (S_ISFIFO(mode))
-        return OperatorText::tr("a named pipe");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return OperatorText::tr("a device");
-    if (S_ISSOCK(mode))
-        return OperatorText::tr("a socket");
-    if (S_ISDIR(mode))
-        return OperatorText::tr("a folder");
-    return OperatorText::tr("not a regular file");
-}
-
 QString naming(const char* notAFile, const QString& path, const QString& kind)
 {
     return OperatorText::marked(notAFile ? notAFile : fileIsKind).arg(path).arg(kind);
@@ -65,6 +52,21 @@ QByteArray readChecked(int file, const QString& path, qint64 longest, const char
 
 } // namespace
 
+QString PlantedFile::kindOf(unsigned mode)
+{
+    if (S_ISLNK(mode))
+        return OperatorText::tr("a symbolic link");
+    if (S_ISFIFO(mode))
+        return OperatorText::tr("a named pipe");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return OperatorText::tr("a device");
+    if (S_ISSOCK(mode))
+        return OperatorText::tr("a socket");
+    if (S_ISDIR(mode))
+        return OperatorText::tr("a folder");
+    return OperatorText::tr("not a regular file");
+}
+
 QString PlantedFile::whyUnusable(int descriptor, const QString& path, qint64 longest, const char* notAFile)
 {
     struct stat status;
@@ -85,7 +87,7 @@ PlantedFile::Found PlantedFile::read(int folder, const QString& name, const QStr
     if (file < 0) {
         if (errno == ENOENT)
             return Found::None;
-        *reason = errno == ELOOP ? naming(notAFile, path, OperatorText::tr("a symbolic link"))
+        *reason = errno == ELOOP ? naming(notAFile, path, kindOf(S_IFLNK))
                                  : systemReason(path, errno);
         return Found::Unusable;
     }

@@ -29,6 +29,10 @@ public:
     // Empty when the open file is a regular file of at most `longest` bytes,
     // else the reason, as read() gives it.
     static QString whyUnusable(int descriptor, const QString& path, qint64 longest, const char* notAFile = nullptr);
+
+    // What a file of that st_mode is, for such a reason: "a symbolic link",
+    // "a named pipe", "a device", "a socket", "a folder".
+    static QString kindOf(unsigned mode);
 };
 
 #endif

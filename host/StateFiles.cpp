@@ -1,13 +1,16 @@
 #include "host/StateFiles.h"
 
+#include "catalogue/OperatorText.h"
 #include "host/GroupRefusal.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstdio>
 #include <dirent.h>
 #include <cstring>
 #include <fcntl.h>
@@ -20,9 +23,25 @@ namespace {
 constexpr mode_t folderMode = 02770;
 constexpr mode_t fileMode = 0660;
 
+const char* const notAFile = QT_TRANSLATE_NOOP("OperatorText", "%1 is %2, not a file.");
+
 QString systemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString notAFileLine(const QString& path, unsigned mode)
+{
+    return OperatorText::marked(notAFile).arg(path).arg(PlantedFile::kindOf(mode));
+}
+
+// An account outside the folder's group is told how to join it.
+QString systemError(const QString& path, int error)
+{
+    const GroupRefusal refusal(path);
+    if (error == EACCES && refusal.applies())
+        return refusal.line();
+    return QStringLiteral("%1: %2").arg(path, systemReason(error));
 }
 
 // A name only the updater that made it knows, for a file renamed into place.
@@ -139,6 +158,71 @@ FileDescriptor StateFiles::create(const QString& name, int* error) const
     if (file.isOpen())
         ::fchmod(file.get(), fileMode);
     return file;
+}
+
+FileDescriptor StateFiles::openRegular(const QString& name, bool create, QString* reason) const
+{
+    reason->clear();
+    if (!folder.isOpen())
+        return FileDescriptor();
+    const QByteArray file = QFile::encodeName(name);
+    struct stat seen {};
+    const bool existed = ::fstatat(folder.get(), file.constData(), &seen, AT_SYMLINK_NOFOLLOW) == 0;
+    if (existed && !S_ISREG(seen.st_mode)) {
+        *reason = notAFileLine(pathOf(name), seen.st_mode);
+        return FileDescriptor();
+    }
+    const int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | (create ? O_CREAT : 0);
+    FileDescriptor opened(::openat(folder.get(), file.constData(), flags, fileMode));
+    if (!opened.isOpen()) {
+        // A link or a pipe put there since it was looked at.
+        if (errno == ELOOP || errno == ENXIO)
+            *reason = notAFileLine(pathOf(name), errno == ELOOP ? S_IFLNK : S_IFSOCK);
+        else if (errno != ENOENT)
+            *reason = systemError(pathOf(name), errno);
+        return FileDescriptor();
+    }
+    if (::fstat(opened.get(), &seen) != 0 || !S_ISREG(seen.st_mode)) {
+        *reason = notAFileLine(pathOf(name), seen.st_mode);
+        return FileDescriptor();
+    }
+    if (!existed)
+        ::fchmod(opened.get(), fileMode);
+    return opened;
+}
+
+QString StateFiles::whyNotRegular(const QString& name) const
+{
+    struct stat seen {};
+    if (!folder.isOpen()
+        || ::fstatat(folder.get(), QFile::encodeName(name).constData(), &seen, AT_SYMLINK_NOFOLLOW) != 0
+        || S_ISREG(seen.st_mode))
+        return QString();
+    return notAFileLine(pathOf(name), seen.st_mode);
+}
+
+QString StateFiles::setAside(const QString& name) const
+{
+    const QString stem = name + QStringLiteral(".broken-")
+                         + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    QString kept = stem;
+    for (int copy = 2; !renameUnlessTaken(name, kept); ++copy) {
+        if (errno != EEXIST)
+            return QString();
+        kept = stem + QStringLiteral("-%1").arg(copy);
+    }
+    return kept;
+}
+
+bool StateFiles::renameUnlessTaken(const QString& from, const QString& to) const
+{
+    if (!folder.isOpen()) {
+        errno = ENOENT;
+        return false;
+    }
+    return ::renameat2(folder.get(), QFile::encodeName(from).constData(), folder.get(),
+                       QFile::encodeName(to).constData(), RENAME_NOREPLACE)
+           == 0;
 }
 
 QStringList StateFiles::names() const

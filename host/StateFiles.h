@@ -40,6 +40,22 @@ public:
     // A new file under the name, for writing (0660); not open when the name
     // is taken or the file cannot be made, with errno in `error`.
     FileDescriptor create(const QString& name, int* error) const;
+    // The regular file of that name, for reading, opened without following a
+    // link or waiting on a pipe, and looked at before that: opening a device
+    // can itself do something. Made (0660) when `create` and missing. Not
+    // open when nothing has the name (`reason` empty), or when it is no
+    // regular file or cannot be opened (`reason` says so: "... is a named
+    // pipe, not a file.").
+    FileDescriptor openRegular(const QString& name, bool create, QString* reason) const;
+    // Empty when nothing or a regular file has the name, else the reason, as
+    // openRegular() gives it.
+    QString whyNotRegular(const QString& name) const;
+    // Renames the file to `name`.broken-<UTC time>, or with -2, -3... after
+    // it when that is taken, never over another file: kept for a person to
+    // read. The name it was kept as; empty when it could not be moved.
+    QString setAside(const QString& name) const;
+    // Renames `from` to `to` unless `to` is taken.
+    bool renameUnlessTaken(const QString& from, const QString& to) const;
     // The names in the folder, whatever they are.
     QStringList names() const;
     // True once no file has the name; a link is removed, never its target.

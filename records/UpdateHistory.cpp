@@ -1,13 +1,13 @@
 #include "records/UpdateHistory.h"
 
 #include "catalogue/OperatorText.h"
-#include "host/GroupRefusal.h"
 #include "host/StateFiles.h"
 #include "host/StateFolder.h"
 
 #include <QAtomicInt>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -15,71 +15,14 @@
 #include <QUrl>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <utility>
 
 namespace {
 
-// Raised with every change of the schema; a history written by a newer
-// updater is used as it is, since tables, columns and indexes are only ever
-// added.
-constexpr int schemaVersion = 2;
-
-const char* const tableSchema[] = {
-    "CREATE TABLE attempts ("
-    " id INTEGER PRIMARY KEY AUTOINCREMENT," // never reused: an id names one attempt for good
-    " started TEXT NOT NULL,"
-    " finished TEXT,"
-    " host TEXT NOT NULL,"
-    " user TEXT NOT NULL,"
-    " action TEXT NOT NULL CHECK (action IN ('update', 'restore')),"
-    " model TEXT NOT NULL,"
-    " serial INTEGER NOT NULL,"
-    " versionBefore TEXT,"
-    " versionTarget TEXT NOT NULL,"
-    " components TEXT NOT NULL,"
-    " state TEXT NOT NULL CHECK (state IN ('pending', 'succeeded', 'failed', 'interrupted')),"
-    " error TEXT,"
-    " releaseKey TEXT,"
-    " sumsSha256 TEXT,"
-    " log TEXT,"
-    " updaterVersion TEXT NOT NULL,"
-    " libraryVersion TEXT,"
-    " resumedFrom INTEGER REFERENCES attempts (id))",
-    "CREATE INDEX attempts_instrument ON attempts (serial, model)",
-    // Kept small: every new attempt looks for pending rows.
-    "CREATE INDEX attempts_pending ON attempts (id) WHERE state = 'pending'",
-};
-
-// Added in version 2: what `history --model` and `--since` read instead of
-// the whole table, and when the whole file was last checked.
-const char* const version2Schema[] = {
-    "CREATE INDEX IF NOT EXISTS attempts_model ON attempts (model)",
-    "CREATE INDEX IF NOT EXISTS attempts_started ON attempts (started)",
-    "CREATE TABLE IF NOT EXISTS upkeep (name TEXT PRIMARY KEY, value TEXT NOT NULL)",
-};
-
-const char historyName[] = "history.db";
-// The highest attempt id ever handed out here, beside the history so that a
-// history started after a set-aside, or put back from a copy, continues
-// above it.
-const char idMarkName[] = "history.db.last-id";
-
-// Beyond any id this history hands out. Ids reach scripts as JSON numbers
-// (the report's attemptId, `history --json`), which hold integers exactly
-// only below 2^53; and at SQLite's own end, 2^63 - 1, every later attempt
-// would fail as "database or disk is full". No machine comes near either: a
-// mark or a sequence there was put there by hand or by a fault, and is set
-// aside like a damaged history.
-constexpr qint64 idsEnd = qint64(1) << 53;
-// The highest id handed out: a mark or a sequence there leaves no next one.
-constexpr qint64 lastId = idsEnd - 1;
-
+const QString historyName = QStringLiteral("history.db");
 // The columns in the order of UpdateAttempt::fieldNames().
 enum Column {
     Id, Started, Finished, Host, User, Action, Model, Serial, VersionBefore, VersionTarget, Components, State,
@@ -96,18 +39,6 @@ const std::pair<Column, QString UpdateAttempt::*> textColumns[] = {
     {LibraryVersion, &UpdateAttempt::libraryVersion},
 };
 
-enum SqliteCode { Corrupt = 11, NotADatabase = 26 };
-
-constexpr qint64 secondsBetweenFullChecks = 24 * 60 * 60;
-
-// A file that is not a database or a damaged one; a lock held too long or a
-// missing permission is no damage, and setting the file aside would not help.
-bool isDamage(const QSqlError& error)
-{
-    const int code = error.nativeErrorCode().toInt() & 0xff; // without the extended part
-    return code == Corrupt || code == NotADatabase;
-}
-
 QString timeText(const QDateTime& time)
 {
     return time.toUTC().toString(Qt::ISODate);
@@ -117,129 +48,6 @@ QString nextConnectionName()
 {
     static QAtomicInt made;
     return QStringLiteral("rz-update-history-%1").arg(made.fetchAndAddRelaxed(1));
-}
-
-QString inStateFolder(const char* name)
-{
-    return QDir::toNativeSeparators(stateFolder() + QLatin1Char('/') + QLatin1String(name));
-}
-
-QString kindOf(mode_t mode)
-{
-    if (S_ISLNK(mode))
-        return OperatorText::tr("a symbolic link");
-    if (S_ISDIR(mode))
-        return OperatorText::tr("a folder");
-    if (S_ISFIFO(mode))
-        return OperatorText::tr("a named pipe");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return OperatorText::tr("a device");
-    return OperatorText::tr("a socket");
-}
-
-QString notAFile(const char* name, mode_t mode)
-{
-    return OperatorText::tr("%1 is %2, not a file.").arg(inStateFolder(name)).arg(kindOf(mode));
-}
-
-// An account outside the folder's group is told how to join it.
-QString systemError(const QString& path, int error)
-{
-    const GroupRefusal refusal(path);
-    if (error == EACCES && refusal.applies())
-        return refusal.line();
-    return QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error)));
-}
-
-// A file directly in the state folder, opened without following a link and
-// without waiting on a pipe, and looked at before that: opening a device can
-// itself do something. O_CREAT makes it, open to the owner and the group
-// only. -1 when it is missing (`why` empty) or no plain file (`why` says so).
-int openStateFile(const char* name, int flags, QString* why)
-{
-    why->clear();
-    const int folder = ::open(QFile::encodeName(stateFolder()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder < 0) {
-        if (errno != ENOENT)
-            *why = systemError(QDir::toNativeSeparators(stateFolder()), errno);
-        return -1;
-    }
-    struct stat seen {};
-    const bool existed = ::fstatat(folder, name, &seen, AT_SYMLINK_NOFOLLOW) == 0;
-    int file = -1;
-    if (existed && !S_ISREG(seen.st_mode)) {
-        *why = notAFile(name, seen.st_mode);
-    } else if ((file = ::openat(folder, name, flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0660)) < 0) {
-        // A link or a pipe put there since it was looked at.
-        if (errno == ELOOP || errno == ENXIO)
-            *why = notAFile(name, errno == ELOOP ? S_IFLNK : S_IFSOCK);
-        else if (errno != ENOENT)
-            *why = systemError(inStateFolder(name), errno);
-    } else if (::fstat(file, &seen) != 0 || !S_ISREG(seen.st_mode)) {
-        *why = notAFile(name, seen.st_mode);
-        ::close(file);
-        file = -1;
-    } else if (!existed) {
-        ::fchmod(file, 0660);
-    }
-    ::close(folder);
-    return file;
-}
-
-// Empty when the file is missing or a plain file.
-QString plainOrMissing(const char* name)
-{
-    struct stat seen {};
-    const QByteArray path = QFile::encodeName(inStateFolder(name));
-    if (::lstat(path.constData(), &seen) != 0 || S_ISREG(seen.st_mode))
-        return QString();
-    return notAFile(name, seen.st_mode);
-}
-
-// The mark goes through the open state folder like the pending records: a
-// link, a pipe or a huge file planted under its name is never read or
-// written through, and a new mark is renamed into place.
-qint64 readIdMark()
-{
-    QByteArray text;
-    QString unusable;
-    const StateFiles folder(stateFolder(), QString(), false);
-    if (folder.read(QString::fromLatin1(idMarkName), 32, &text, &unusable) != StateFiles::Found::File)
-        return 0;
-    return text.trimmed().toLongLong();
-}
-
-bool writeIdMark(qint64 id, QString* why)
-{
-    const StateFiles folder(stateFolder(), QString(), true);
-    if (!folder.isOpen()) {
-        *why = folder.errorString();
-        return false;
-    }
-    return folder.replace(QString::fromLatin1(idMarkName), QByteArray::number(id) + '\n', why);
-}
-
-// Renamed within the state folder, never over another file.
-bool movedAside(const QString& from, const QString& to)
-{
-    return ::renameat2(AT_FDCWD, QFile::encodeName(from).constData(), AT_FDCWD, QFile::encodeName(to).constData(),
-                       RENAME_NOREPLACE)
-           == 0;
-}
-
-// The name a file set aside was kept as, stamped with the time; empty when
-// it could not be moved.
-QString keptAside(const QString& path)
-{
-    const QString stem = path + QStringLiteral(".broken-")
-                         + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
-    QString kept = stem;
-    for (int copy = 2; !movedAside(path, kept); ++copy) {
-        if (errno != EEXIST)
-            return QString();
-        kept = stem + QStringLiteral("-%1").arg(copy);
-    }
-    return kept;
 }
 
 template <typename Row>
@@ -260,7 +68,7 @@ UpdateAttempt attemptFrom(const Row& row)
 } // namespace
 
 UpdateHistory::UpdateHistory(LineSink lineSink, Access access)
-    : say(std::move(lineSink)), access(access), connection(nextConnectionName())
+    : say(std::move(lineSink)), access(access), connection(nextConnectionName()), schema(connection), idMark(say)
 {
     QString error;
     bool damaged = false;
@@ -278,7 +86,7 @@ UpdateHistory::~UpdateHistory()
 
 QString UpdateHistory::path()
 {
-    return stateFolder() + QLatin1Char('/') + QLatin1String(historyName);
+    return stateFolder() + QLatin1Char('/') + historyName;
 }
 
 // SQLite is handed a name that it may not create (mode=rw): the updater makes
@@ -288,23 +96,21 @@ QString UpdateHistory::path()
 bool UpdateHistory::openFile(QString* error, bool* damaged)
 {
     *damaged = false;
-    if (access == Access::Writer) {
-        const StateFiles folder(stateFolder(), QString(), true);
-        if (!folder.isOpen()) {
-            *error = folder.errorString();
-            return false;
-        }
-    }
-    fileHandle = openStateFile(historyName, access == Access::Writer ? O_RDONLY | O_CREAT : O_RDONLY, error);
-    if (fileHandle < 0 && error->isEmpty() && access == Access::Reader)
-        return openConnection(QStringLiteral(":memory:"), QString(), error) && createSchema(0, error, damaged);
-    if (fileHandle < 0) {
-        if (error->isEmpty())
-            *error = systemError(QDir::toNativeSeparators(path()), ENOENT);
+    const StateFiles folder(stateFolder(), QString(), access == Access::Writer);
+    if (!folder.isOpen() && (access == Access::Writer || QFileInfo::exists(stateFolder()))) {
+        *error = folder.errorString();
         return false;
     }
-    for (const char* companion : {"history.db-wal", "history.db-shm"}) {
-        *error = plainOrMissing(companion);
+    fileHandle = folder.openRegular(historyName, access == Access::Writer, error);
+    if (!fileHandle.isOpen() && error->isEmpty() && access == Access::Reader)
+        return openConnection(QStringLiteral(":memory:"), QString(), error) && schema.create(0, error, damaged);
+    if (!fileHandle.isOpen()) {
+        if (error->isEmpty())
+            *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path()), QString::fromLocal8Bit(std::strerror(ENOENT)));
+        return false;
+    }
+    for (const QString& companion : {QStringLiteral("history.db-wal"), QStringLiteral("history.db-shm")}) {
+        *error = folder.whyNotRegular(companion);
         if (!error->isEmpty())
             return false;
     }
@@ -317,7 +123,7 @@ bool UpdateHistory::openFile(QString* error, bool* damaged)
         opened = query.value(2).toString();
     query.finish();
     struct stat openedFile {}, checkedFile {};
-    if (::lstat(QFile::encodeName(opened).constData(), &openedFile) != 0 || ::fstat(fileHandle, &checkedFile) != 0
+    if (::lstat(QFile::encodeName(opened).constData(), &openedFile) != 0 || ::fstat(fileHandle.get(), &checkedFile) != 0
         || openedFile.st_dev != checkedFile.st_dev || openedFile.st_ino != checkedFile.st_ino) {
         *error = OperatorText::tr("%1 was replaced while it was being opened.").arg(QDir::toNativeSeparators(path()));
         return false;
@@ -349,82 +155,24 @@ bool UpdateHistory::prepare(QString* error, bool* damaged)
     QSqlDatabase db = QSqlDatabase::database(connection, false);
     if (db.databaseName() == QLatin1String(":memory:"))
         return true;
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
-        return failed(query.lastError(), error, damaged);
-    const int version = query.value(0).toInt();
+    const int version = schema.version(error, damaged);
+    if (version < 0)
+        return false;
     if (access == Access::Reader && version == 0) {
         // Made by a writer that has not yet written its schema: nothing on record.
         closeConnection();
-        return openConnection(QStringLiteral(":memory:"), QString(), error) && createSchema(0, error, damaged);
+        return openConnection(QStringLiteral(":memory:"), QString(), error) && schema.create(0, error, damaged);
     }
+    QSqlQuery query(db);
     if (access == Access::Writer
         && (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL"))
             || !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL"))))
-        return failed(query.lastError(), error, damaged);
-    if (access == Access::Writer && version < schemaVersion && !createSchema(version, error, damaged))
+        return HistorySchema::failed(query.lastError(), error, damaged);
+    if (access == Access::Writer && version < HistorySchema::current && !schema.create(version, error, damaged))
         return false;
-    if (!query.exec(QStringLiteral("SELECT %1 FROM attempts LIMIT 0").arg(UpdateAttempt::fieldNames().join(QLatin1Char(','))))) {
-        failed(query.lastError(), error, damaged);
-        *damaged = true; // a database, but not a history
+    if (!schema.holdsAttempts(error, damaged))
         return false;
-    }
-    return access == Access::Reader || (checkedToday(error, damaged) && keepIdsAboveMark(error, damaged));
-}
-
-bool UpdateHistory::createSchema(int version, QString* error, bool* damaged)
-{
-    QSqlDatabase db = QSqlDatabase::database(connection, false);
-    QSqlQuery query(db);
-    db.transaction();
-    QStringList statements;
-    if (version == 0) {
-        for (const char* statement : tableSchema)
-            statements << QString::fromLatin1(statement);
-    }
-    for (const char* statement : version2Schema)
-        statements << QString::fromLatin1(statement);
-    if (version == 0) // nothing in it to check
-        statements << QStringLiteral("INSERT INTO upkeep (name, value) VALUES ('checked', '%1')")
-                          .arg(timeText(QDateTime::currentDateTimeUtc()));
-    statements << QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion);
-    for (const QString& statement : statements) {
-        if (!query.exec(statement)) {
-            const QSqlError why = query.lastError();
-            db.rollback();
-            return failed(why, error, damaged);
-        }
-    }
-    if (!db.commit()) {
-        const QSqlError why = db.lastError();
-        db.rollback();
-        return failed(why, error, damaged);
-    }
-    return true;
-}
-
-// A damaged page that nothing reads on opening is found by this, or by
-// SQLite when a write reaches it.
-bool UpdateHistory::checkedToday(QString* error, bool* damaged)
-{
-    QSqlQuery query(QSqlDatabase::database(connection, false));
-    if (!query.exec(QStringLiteral("SELECT value FROM upkeep WHERE name = 'checked'")))
-        return failed(query.lastError(), error, damaged);
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    const QDateTime last = query.next() ? QDateTime::fromString(query.value(0).toString(), Qt::ISODate) : QDateTime();
-    if (last.isValid() && last <= now && last.secsTo(now) < secondsBetweenFullChecks)
-        return true;
-    if (!query.exec(QStringLiteral("PRAGMA quick_check")))
-        return failed(query.lastError(), error, damaged);
-    if (!query.next() || query.value(0).toString() != QLatin1String("ok")) {
-        *error = OperatorText::tr("it fails its integrity check");
-        *damaged = true;
-        return false;
-    }
-    query.finish();
-    query.prepare(QStringLiteral("INSERT OR REPLACE INTO upkeep (name, value) VALUES ('checked', ?)"));
-    query.addBindValue(timeText(now));
-    return query.exec() || failed(query.lastError(), error, damaged);
+    return access == Access::Reader || (schema.checkedToday(error, damaged) && keepIdsAboveMark(error, damaged));
 }
 
 // The history and the mark beside it agree on the highest id handed out:
@@ -434,46 +182,23 @@ bool UpdateHistory::keepIdsAboveMark(QString* error, bool* damaged)
 {
     QSqlQuery query(QSqlDatabase::database(connection, false));
     if (!query.exec(QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = 'attempts'")))
-        return failed(query.lastError(), error, damaged);
+        return HistorySchema::failed(query.lastError(), error, damaged);
     const qint64 recorded = query.next() ? query.value(0).toLongLong() : 0;
     query.finish();
-    if (recorded >= lastId) {
+    if (recorded >= AttemptIdMark::lastId) {
         *error = OperatorText::tr("its attempt ids are used up");
         *damaged = true;
         return false;
     }
-    const qint64 mark = usableIdMark();
-    QString why;
-    if (recorded > mark && !writeIdMark(recorded, &why))
-        say(OperatorText::tr("The update history's highest attempt id could not be kept: %1").arg(why));
+    const qint64 mark = idMark.usable();
+    if (recorded > mark)
+        idMark.keep(recorded);
     if (mark <= recorded)
         return true;
     query.prepare(recorded > 0 ? QStringLiteral("UPDATE sqlite_sequence SET seq = ? WHERE name = 'attempts'")
                                : QStringLiteral("INSERT INTO sqlite_sequence (seq, name) VALUES (?, 'attempts')"));
     query.addBindValue(mark);
-    return query.exec() || failed(query.lastError(), error, damaged);
-}
-
-// The mark, or none once a mark that leaves no next id is set aside, with a
-// line.
-qint64 UpdateHistory::usableIdMark()
-{
-    const qint64 mark = readIdMark();
-    if (mark < lastId)
-        return mark;
-    const QString markPath = inStateFolder(idMarkName);
-    const QString kept = keptAside(markPath);
-    if (kept.isEmpty()) {
-        say(OperatorText::tr("The update history's highest attempt id in %1 is beyond any it can hold; "
-                             "it is left out.")
-                .arg(markPath));
-    } else {
-        say(OperatorText::tr("The update history's highest attempt id in %1 is beyond any it can hold; "
-                             "it was kept as %2.")
-                .arg(markPath)
-                .arg(QDir::toNativeSeparators(kept)));
-    }
-    return 0;
+    return query.exec() || HistorySchema::failed(query.lastError(), error, damaged);
 }
 
 bool UpdateHistory::startOver(QString* error)
@@ -485,7 +210,7 @@ bool UpdateHistory::startOver(QString* error)
     if (!openFile(error, &damaged) || !prepare(error, &damaged))
         return false;
     say(OperatorText::tr("The update history could not be read; it was kept as %1 and a new one started.")
-            .arg(QDir::toNativeSeparators(kept)));
+            .arg(kept));
     return true;
 }
 
@@ -494,13 +219,14 @@ bool UpdateHistory::startOver(QString* error)
 QString UpdateHistory::setAside()
 {
     closeConnection();
-    const QString kept = keptAside(path());
+    const StateFiles folder(stateFolder(), QString(), false);
+    const QString kept = folder.setAside(historyName);
+    if (kept.isEmpty())
+        return QString();
     // Left beside a new history.db, they would be taken for its own.
-    if (!kept.isEmpty()) {
-        for (const char* suffix : {"-wal", "-shm"})
-            movedAside(path() + QLatin1String(suffix), kept + QLatin1String(suffix));
-    }
-    return kept;
+    for (const QString& suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")})
+        folder.renameUnlessTaken(historyName + suffix, kept + suffix);
+    return folder.pathOf(kept);
 }
 
 void UpdateHistory::closeConnection()
@@ -512,16 +238,7 @@ void UpdateHistory::closeConnection()
     QSqlDatabase::removeDatabase(connection);
     // Only once SQLite has let go of the file: closing another descriptor of
     // it would drop SQLite's locks.
-    if (fileHandle >= 0)
-        ::close(fileHandle);
-    fileHandle = -1;
-}
-
-bool UpdateHistory::failed(const QSqlError& why, QString* error, bool* damaged) const
-{
-    *error = why.databaseText().isEmpty() ? why.text() : why.databaseText();
-    *damaged = isDamage(why);
-    return false;
+    fileHandle = FileDescriptor();
 }
 
 qint64 UpdateHistory::begin(const UpdateAttempt& attempt, bool resuming)
@@ -531,7 +248,7 @@ qint64 UpdateHistory::begin(const UpdateAttempt& attempt, bool resuming)
     QSqlError why;
     qint64 id = insertAttempt(attempt, resuming, &why);
     // Damage where the checks on opening do not look.
-    if (id == 0 && isDamage(why) && access == Access::Writer) {
+    if (id == 0 && HistorySchema::isDamage(why) && access == Access::Writer) {
         QString error;
         open = startOver(&error);
         if (!open) {
@@ -576,9 +293,7 @@ qint64 UpdateHistory::insertAttempt(const UpdateAttempt& attempt, bool resuming,
     const qint64 id = query.lastInsertId().toLongLong();
     query.finish();
     // Before the commit: a mark ahead of the history skips an id, one behind could repeat it.
-    QString markError;
-    if (!writeIdMark(id, &markError))
-        say(OperatorText::tr("The update history's highest attempt id could not be kept: %1").arg(markError));
+    idMark.keep(id);
     if (!db.commit())
         return failed(db.lastError());
     return id;

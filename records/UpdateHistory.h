@@ -1,6 +1,9 @@
 #ifndef UPDATEHISTORY_H
 #define UPDATEHISTORY_H
 
+#include "host/FileDescriptor.h"
+#include "records/AttemptIdMark.h"
+#include "records/HistorySchema.h"
 #include "records/UpdateAttempt.h"
 
 #include <QDate>
@@ -83,24 +86,22 @@ private:
     // tells a file that must be set aside from one that cannot be read for
     // another reason.
     bool prepare(QString* error, bool* damaged);
-    bool createSchema(int version, QString* error, bool* damaged);
-    bool checkedToday(QString* error, bool* damaged);
     bool keepIdsAboveMark(QString* error, bool* damaged);
-    qint64 usableIdMark();
     // The damaged file set aside and a new history started, with a line.
     bool startOver(QString* error);
     // The name the damaged file was kept as; empty when it could not be moved.
     QString setAside();
     void closeConnection();
     void settle(qint64 id, const QString& state, const QString& error);
-    bool failed(const QSqlError& why, QString* error, bool* damaged) const;
     qint64 insertAttempt(const UpdateAttempt& attempt, bool resuming, QSqlError* why);
     static bool insertPending(QSqlQuery& query, UpdateAttempt row, qint64 resumedFrom);
 
     LineSink say;
     const Access access;
     QString connection;
-    int fileHandle = -1; // what was checked to be history.db, held while SQLite has it open
+    HistorySchema schema;
+    AttemptIdMark idMark;
+    FileDescriptor fileHandle; // what was checked to be history.db, held while SQLite has it open
     bool open = false;
 };
 

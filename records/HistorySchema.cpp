@@ -1,0 +1,147 @@
+#include "records/HistorySchema.h"
+
+#include "catalogue/OperatorText.h"
+#include "records/UpdateAttempt.h"
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+
+const char* const tableSchema[] = {
+    "CREATE TABLE attempts ("
+    " id INTEGER PRIMARY KEY AUTOINCREMENT," // never reused: an id names one attempt for good
+    " started TEXT NOT NULL,"
+    " finished TEXT,"
+    " host TEXT NOT NULL,"
+    " user TEXT NOT NULL,"
+    " action TEXT NOT NULL CHECK (action IN ('update', 'restore')),"
+    " model TEXT NOT NULL,"
+    " serial INTEGER NOT NULL,"
+    " versionBefore TEXT,"
+    " versionTarget TEXT NOT NULL,"
+    " components TEXT NOT NULL,"
+    " state TEXT NOT NULL CHECK (state IN ('pending', 'succeeded', 'failed', 'interrupted')),"
+    " error TEXT,"
+    " releaseKey TEXT,"
+    " sumsSha256 TEXT,"
+    " log TEXT,"
+    " updaterVersion TEXT NOT NULL,"
+    " libraryVersion TEXT,"
+    " resumedFrom INTEGER REFERENCES attempts (id))",
+    "CREATE INDEX attempts_instrument ON attempts (serial, model)",
+    // Kept small: every new attempt looks for pending rows.
+    "CREATE INDEX attempts_pending ON attempts (id) WHERE state = 'pending'",
+};
+
+// Added in version 2: what `history --model` and `--since` read instead of
+// the whole table, and when the whole file was last checked.
+const char* const version2Schema[] = {
+    "CREATE INDEX IF NOT EXISTS attempts_model ON attempts (model)",
+    "CREATE INDEX IF NOT EXISTS attempts_started ON attempts (started)",
+    "CREATE TABLE IF NOT EXISTS upkeep (name TEXT PRIMARY KEY, value TEXT NOT NULL)",
+};
+
+enum SqliteCode { Corrupt = 11, NotADatabase = 26 };
+
+constexpr qint64 secondsBetweenFullChecks = 24 * 60 * 60;
+
+QString timeText(const QDateTime& time)
+{
+    return time.toUTC().toString(Qt::ISODate);
+}
+
+} // namespace
+
+HistorySchema::HistorySchema(const QString& connection) : connection(connection) {}
+
+int HistorySchema::version(QString* error, bool* damaged) const
+{
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    if (query.exec(QStringLiteral("PRAGMA user_version")) && query.next())
+        return query.value(0).toInt();
+    failed(query.lastError(), error, damaged);
+    return -1;
+}
+
+bool HistorySchema::create(int version, QString* error, bool* damaged) const
+{
+    QSqlDatabase db = QSqlDatabase::database(connection, false);
+    QSqlQuery query(db);
+    db.transaction();
+    QStringList statements;
+    if (version == 0) {
+        for (const char* statement : tableSchema)
+            statements << QString::fromLatin1(statement);
+    }
+    for (const char* statement : version2Schema)
+        statements << QString::fromLatin1(statement);
+    if (version == 0) // nothing in it to check
+        statements << QStringLiteral("INSERT INTO upkeep (name, value) VALUES ('checked', '%1')")
+                          .arg(timeText(QDateTime::currentDateTimeUtc()));
+    statements << QStringLiteral("PRAGMA user_version = %1").arg(current);
+    for (const QString& statement : statements) {
+        if (!query.exec(statement)) {
+            const QSqlError why = query.lastError();
+            db.rollback();
+            return failed(why, error, damaged);
+        }
+    }
+    if (!db.commit()) {
+        const QSqlError why = db.lastError();
+        db.rollback();
+        return failed(why, error, damaged);
+    }
+    return true;
+}
+
+bool HistorySchema::holdsAttempts(QString* error, bool* damaged) const
+{
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    if (query.exec(QStringLiteral("SELECT %1 FROM attempts LIMIT 0").arg(UpdateAttempt::fieldNames().join(QLatin1Char(',')))))
+        return true;
+    failed(query.lastError(), error, damaged);
+    *damaged = true; // a database, but not a history
+    return false;
+}
+
+// A damaged page that nothing reads on opening is found by this, or by
+// SQLite when a write reaches it.
+bool HistorySchema::checkedToday(QString* error, bool* damaged) const
+{
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    if (!query.exec(QStringLiteral("SELECT value FROM upkeep WHERE name = 'checked'")))
+        return failed(query.lastError(), error, damaged);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime last = query.next() ? QDateTime::fromString(query.value(0).toString(), Qt::ISODate) : QDateTime();
+    if (last.isValid() && last <= now && last.secsTo(now) < secondsBetweenFullChecks)
+        return true;
+    if (!query.exec(QStringLiteral("PRAGMA quick_check")))
+        return failed(query.lastError(), error, damaged);
+    if (!query.next() || query.value(0).toString() != QLatin1String("ok")) {
+        *error = OperatorText::tr("it fails its integrity check");
+        *damaged = true;
+        return false;
+    }
+    query.finish();
+    query.prepare(QStringLiteral("INSERT OR REPLACE INTO upkeep (name, value) VALUES ('checked', ?)"));
+    query.addBindValue(timeText(now));
+    return query.exec() || failed(query.lastError(), error, damaged);
+}
+
+bool HistorySchema::failed(const QSqlError& why, QString* error, bool* damaged)
+{
+    *error = why.databaseText().isEmpty() ? why.text() : why.databaseText();
+    *damaged = isDamage(why);
+    return false;
+}
+
+// Without the extended part of the code.
+bool HistorySchema::isDamage(const QSqlError& error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == Corrupt || code == NotADatabase;
+}

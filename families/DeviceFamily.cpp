@@ -3,7 +3,6 @@
 #include "device/rz_api.h"
 #include "families/CallRecorder.h"
 #include "families/LibraryThread.h"
-#include "families/OpenedInstrument.h"
 
 #include <map>
 
@@ -103,15 +102,15 @@ QString DeviceFamily::unwrittenComponent()
     return QString();
 }
 
-DeviceFamily::Opened DeviceFamily::openForUpdate(int* handle, int serial, int type, QString* line) const
+DeviceFamily::Opened DeviceFamily::openForUpdate(OpenedInstrument& instrument, Identity checked, QString* line) const
 {
-    return calls.openForUpdate(handle, serial, type, line);
+    return calls.openForUpdate(instrument, checked, line);
 }
 
-DeviceFamily::Opened DeviceFamily::openForRestore(int* handle, int serial, int type, const char* bootImage,
-                                                  QString* line) const
+DeviceFamily::Opened DeviceFamily::openForRestore(OpenedInstrument& instrument, Identity checked,
+                                                  const char* bootImage, QString* line) const
 {
-    return calls.openForRestore(handle, serial, type, bootImage, line);
+    return calls.openForRestore(instrument, checked, bootImage, line);
 }
 
 // Closed after a failed bootstrap too.
@@ -119,6 +118,6 @@ bool DeviceFamily::bootstrap(const char* bootImage, int* serial) const
 {
     OpenedInstrument instrument(calls.close);
     instrument.closeWhenDone();
-    return calls.bootstrap(instrument.handleOut(), bootImage) == 0
+    return calls.bootstrap(instrument, bootImage) == 0
            && calls.serialFromFlash(instrument.handle(), serial) == 0;
 }

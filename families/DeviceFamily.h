@@ -4,6 +4,7 @@
 #include "catalogue/ModelTable.h"
 #include "families/ComponentCalls.h"
 #include "families/DeviceState.h"
+#include "families/OpenedInstrument.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,20 +26,29 @@ public:
     enum class Opened { Yes, Failed, NotChecked };
     using LineSink = std::function<void(const QString&)>;
 
+    // The instrument the check found, as a write must find it again.
+    struct Identity
+    {
+        int serial = 0;
+        int type = -1;
+    };
+
     struct Calls
     {
-        // The checked instrument (serial number and type), opened for an
-        // update. `*line` says why not when it could not be opened.
-        std::function<Opened(int* handle, int serial, int type, QString* line)> openForUpdate;
+        // The checked instrument, opened for an update into `instrument`.
+        // `*line` says why not when it could not be opened.
+        std::function<Opened(OpenedInstrument& instrument, Identity checked, QString* line)> openForUpdate;
         // The instrument in its boot loader, opened for a restore,
         // bootstrapped with `bootImage` first where it does not answer.
-        std::function<Opened(int* handle, int serial, int type, const char* bootImage, QString* line)> openForRestore;
+        std::function<Opened(OpenedInstrument& instrument, Identity checked, const char* bootImage, QString* line)>
+            openForRestore;
         // After the last component, whose writes succeeded: a status, 0
-        // where the family's last call is not tested.
-        std::function<int(int handle)> finishUpdate;
-        std::function<int(int handle)> finishRestore;
+        // where the family's last call is not tested. A family that closes
+        // the instrument at the end closes it here.
+        std::function<int(OpenedInstrument& instrument)> finishUpdate;
+        std::function<int(OpenedInstrument& instrument)> finishRestore;
         // The family's own bootstrap, serial-from-flash and close calls.
-        std::function<int(int* handle, const char* bootImage)> bootstrap;
+        std::function<int(OpenedInstrument& instrument, const char* bootImage)> bootstrap;
         std::function<int(int handle, int* serial)> serialFromFlash;
         std::function<int(int handle)> close;
     };
@@ -77,10 +87,12 @@ public:
     // component is written. Such a component would be passed over.
     static QString unwrittenComponent();
 
-    Opened openForUpdate(int* handle, int serial, int type, QString* line) const;
-    Opened openForRestore(int* handle, int serial, int type, const char* bootImage, QString* line) const;
-    int finishUpdate(int handle) const { return calls.finishUpdate(handle); }
-    int finishRestore(int handle) const { return calls.finishRestore(handle); }
+    Opened openForUpdate(OpenedInstrument& instrument, Identity checked, QString* line) const;
+    Opened openForRestore(OpenedInstrument& instrument, Identity checked, const char* bootImage, QString* line) const;
+    int finishUpdate(OpenedInstrument& instrument) const { return calls.finishUpdate(instrument); }
+    int finishRestore(OpenedInstrument& instrument) const { return calls.finishRestore(instrument); }
+    // The family's close, for the instrument a write opens.
+    const OpenedInstrument::Close& closeCall() const { return calls.close; }
 
     // Loads a boot image into an instrument that answers nothing, reads its
     // serial number from flash, and closes it again.

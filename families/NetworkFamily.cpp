@@ -23,9 +23,9 @@ int closeDevice(int handle)
     return Call::query(QT_TRANSLATE_NOOP("OperatorText", "closing the instrument"), [handle] { return Api::rzConfigNetCloseDevice(handle); });
 }
 
-int openDevice(int* handle, int serial)
+int openDevice(OpenedInstrument& instrument, int serial)
 {
-    return Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), handle,
+    return Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), instrument.handleOut(),
                        [serial](int& opened) { return Api::rzConfigNetOpenDevice(&opened, serial); });
 }
 
@@ -47,7 +47,7 @@ bool detectListed(DeviceState& found, const DeviceFamily::LineSink& say)
     int count = 0;
     const int listedSerial = firstListedSerial(&count);
     OpenedInstrument instrument(closeDevice);
-    if (count < 1 || openDevice(instrument.handleOut(), listedSerial) != 0)
+    if (count < 1 || openDevice(instrument, listedSerial) != 0)
         return false;
     instrument.closeWhenDone();
     const int handle = instrument.handle();
@@ -79,13 +79,13 @@ bool detectListed(DeviceState& found, const DeviceFamily::LineSink& say)
 }
 
 // The listing names the instrument that answers; it must be the checked one.
-Opened openListed(int* handle, int serial, int, QString* line)
+Opened openListed(OpenedInstrument& instrument, DeviceFamily::Identity checked, QString* line)
 {
     int count = 0;
     const int listed = firstListedSerial(&count);
-    if (count >= 1 && listed != serial)
+    if (count >= 1 && listed != checked.serial)
         return Opened::NotChecked;
-    if (openDevice(handle, serial) != 0) {
+    if (openDevice(instrument, checked.serial) != 0) {
         *line = OperatorText::tr("Cannot Find Device");
         return Opened::Failed;
     }
@@ -93,7 +93,7 @@ Opened openListed(int* handle, int serial, int, QString* line)
 }
 
 // A restore needs exactly one listed instrument, opened by its listed serial.
-Opened openTheOnlyListed(int* handle, int serial, int, const char*, QString* line)
+Opened openTheOnlyListed(OpenedInstrument& instrument, DeviceFamily::Identity checked, const char*, QString* line)
 {
     int count = 0;
     const int listed = firstListedSerial(&count);
@@ -101,9 +101,9 @@ Opened openTheOnlyListed(int* handle, int serial, int, const char*, QString* lin
         *line = OperatorText::tr("Unable to find device.");
         return Opened::Failed;
     }
-    if (listed != serial)
+    if (listed != checked.serial)
         return Opened::NotChecked;
-    if (openDevice(handle, listed) != 0) {
+    if (openDevice(instrument, listed) != 0) {
         *line = OperatorText::tr("Failed to open device.");
         return Opened::Failed;
     }
@@ -112,14 +112,16 @@ Opened openTheOnlyListed(int* handle, int serial, int, const char*, QString* lin
 
 // The last call: no close follows. The instrument takes up its new
 // firmware only once preset: a failed preset is a failed write.
-int preset(int handle)
+int preset(OpenedInstrument& instrument)
 {
+    const int handle = instrument.handle();
     return Call::query(QT_TRANSLATE_NOOP("OperatorText", "presetting the instrument"), [handle] { return Api::rzConfigNetPreset(handle); });
 }
 
-int bootstrapDevice(int* handle, const char* image)
+int bootstrapDevice(OpenedInstrument& instrument, const char* image)
 {
-    return LibraryThread::runInto(CallBudget::bootstrap(OperatorText::tr("bootstrapping the instrument")), handle,
+    return LibraryThread::runInto(CallBudget::bootstrap(OperatorText::tr("bootstrapping the instrument")),
+                                  instrument.handleOut(),
                                   [image = std::string(image)](int& opened) {
                                       return Api::rzConfigNetBootstrapDevice(&opened, image.c_str());
                                   });

@@ -109,22 +109,24 @@ bool detectBootMode(DeviceState& found, const DeviceFamily::LineSink& say)
     return true;
 }
 
-Opened openBySerial(int* handle, int serial, int type, QString* line)
+Opened openBySerial(OpenedInstrument& instrument, DeviceFamily::Identity checked, QString* line)
 {
-    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), handle,
+    const int serial = checked.serial;
+    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), instrument.handleOut(),
                     [serial](int& opened) { return Api::rzConfigUSBOpenDeviceBySerial(&opened, serial); })
         != 0) {
         *line = OperatorText::tr("Cannot Find Device");
         return Opened::Failed;
     }
     int found = -1;
-    const bool answered = readType(*handle, &found) == 0;
-    return answered && found == type ? Opened::Yes : Opened::NotChecked;
+    const bool answered = readType(instrument.handle(), &found) == 0;
+    return answered && found == checked.type ? Opened::Yes : Opened::NotChecked;
 }
 
-int bootstrapDevice(int* handle, const char* image)
+int bootstrapDevice(OpenedInstrument& instrument, const char* image)
 {
-    return LibraryThread::runInto(CallBudget::bootstrap(OperatorText::tr("bootstrapping the instrument")), handle,
+    return LibraryThread::runInto(CallBudget::bootstrap(OperatorText::tr("bootstrapping the instrument")),
+                                  instrument.handleOut(),
                                   [image = std::string(image)](int& opened) {
                                       return Api::rzConfigUSBBootstrapDevice(&opened, image.c_str());
                                   });
@@ -138,19 +140,22 @@ int serialFromFlash(int handle, int* serial)
 
 // Bootstrapped, the instrument is known by the serial number in its flash
 // alone; its type is the one the operator named.
-Opened openInBootLoader(int* handle, int serial, int type, const char* bootImage, QString* line)
+Opened openInBootLoader(OpenedInstrument& instrument, DeviceFamily::Identity checked, const char* bootImage,
+                        QString* line)
 {
     int foundSerial = 0;
-    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), handle,
+    if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), instrument.handleOut(),
                     [](int& opened) { return Api::rzConfigUSBOpenDevice(&opened); })
         == 0) {
         int foundType = -1;
-        const bool answered = readSerial(*handle, &foundSerial) == 0 && readType(*handle, &foundType) == 0;
-        return answered && foundSerial == serial && foundType == type ? Opened::Yes : Opened::NotChecked;
+        const bool answered =
+            readSerial(instrument.handle(), &foundSerial) == 0 && readType(instrument.handle(), &foundType) == 0;
+        return answered && foundSerial == checked.serial && foundType == checked.type ? Opened::Yes
+                                                                                      : Opened::NotChecked;
     }
-    if (bootstrapDevice(handle, bootImage) == 0) {
-        const bool answered = serialFromFlash(*handle, &foundSerial) == 0;
-        return answered && foundSerial == serial ? Opened::Yes : Opened::NotChecked;
+    if (bootstrapDevice(instrument, bootImage) == 0) {
+        const bool answered = serialFromFlash(instrument.handle(), &foundSerial) == 0;
+        return answered && foundSerial == checked.serial ? Opened::Yes : Opened::NotChecked;
     }
     *line = OperatorText::tr("Failed to open device.");
     return Opened::Failed;
@@ -167,11 +172,12 @@ const DeviceFamily& DeviceFamily::usb()
     static const DeviceFamily family(
         {.openForUpdate = openBySerial,
          .openForRestore = openInBootLoader,
-         .finishUpdate = [](int) { return 0; },
+         .finishUpdate = [](OpenedInstrument&) { return 0; },
          // The close's status is not tested.
          .finishRestore =
-             [](int handle) {
-                 closeConfigured(handle);
+             [](OpenedInstrument& instrument) {
+                 instrument.closeWhenDone();
+                 instrument.close();
                  return 0;
              },
          .bootstrap = bootstrapDevice,

@@ -52,16 +52,17 @@ DeviceFamily fakeFamily(DeviceFamily::Opened opening, const QString& failing)
         components.push_back(calls);
     }
     DeviceFamily::Calls calls;
-    calls.openForUpdate = [opening, failing](int* handle, int serial, int type, QString* line) {
-        record(QStringLiteral("open %1 %2").arg(serial).arg(type));
+    calls.openForUpdate = [opening, failing](OpenedInstrument& instrument, DeviceFamily::Identity checked,
+                                             QString* line) {
+        record(QStringLiteral("open %1 %2").arg(checked.serial).arg(checked.type));
         if (failing == "vanish at open")
             QDir(QDir::currentPath()).removeRecursively();
-        *handle = 7;
+        *instrument.handleOut() = 7;
         *line = QStringLiteral("Cannot Find Device");
         return opening;
     };
-    calls.finishUpdate = [](int handle) {
-        record(QStringLiteral("finish %1").arg(handle));
+    calls.finishUpdate = [](OpenedInstrument& instrument) {
+        record(QStringLiteral("finish %1").arg(instrument.handle()));
         return 0;
     };
     const DeviceFamily::Probe answers{[](DeviceState& found, const DeviceFamily::LineSink&) {

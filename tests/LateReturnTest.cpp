@@ -257,17 +257,17 @@ bool writesComponent(const QByteArray& call)
 // Each operation from a frame of its own that is gone before the call returns.
 void operate(const QByteArray& call)
 {
-    int handle = -1;
+    OpenedInstrument instrument(DeviceFamily::of(0).closeCall());
     int serial = 0;
     QString line;
     if (call == "rzGetAPIVersion")
         DeviceFamily::libraryVersion();
     else if (call == "rzConfigUSBOpenDeviceBySerial")
-        DeviceFamily::of(0).openForUpdate(&handle, 12345, 0, &line);
+        DeviceFamily::of(0).openForUpdate(instrument, {12345, 0}, &line);
     else if (call.contains("Bootstrap") || call.contains("SerialFromFlash"))
         DeviceFamily::of(call.startsWith("rzConfigNet") ? 2 : 0).bootstrap("./firmware/boot.img", &serial);
     else if (call == "rzConfigNetPreset")
-        DeviceFamily::of(2).finishUpdate(8);
+        DeviceFamily::of(2).finishUpdate(instrument);
     else if (!writesComponent(call))
         DeviceFamily::detect([](const QString&) {});
 }

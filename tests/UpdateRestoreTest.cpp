@@ -525,14 +525,15 @@ void UpdateRestoreTest::updateSkippingEverythingSucceeds()
     QFETCH(QStringList, calls);
     SimulatedInstrument instrument;
     instrument.create(device);
-    UpdateDeviceThread worker;
-    worker.state.deviceType = type;
-    worker.state.serialNumber = serial;
-    worker.state.currentVersion = worker.state.targetVersion = targetVersion(type);
+    DeviceState state;
+    state.deviceType = type;
+    state.serialNumber = serial;
+    state.currentVersion = state.targetVersion = targetVersion(type);
+    UpdateDeviceThread worker(state);
     QSignalSpy emitted(&worker, &FirmwareWriterThread::addLine);
     worker.start();
     QVERIFY(worker.wait(30000));
-    QVERIFY(worker.success);
+    QVERIFY(worker.outcome().written());
     QStringList texts;
     for (const QList<QVariant>& line : emitted)
         texts << line.first().toString();

@@ -51,16 +51,16 @@ QString stopNotice()
 // the outcome.
 FlowOutcome FirmwareWriteFlow::update(FrontEnd& frontEnd, const DeviceState& state, qint64* attemptId)
 {
-    UpdateDeviceThread worker;
-    return FirmwareWriteFlow(frontEnd, updating.action, updating.heading, updating.busyText)
-        .run(worker, state, attemptId);
+    FirmwareWriteFlow flow(frontEnd, updating.action, updating.heading, updating.busyText);
+    UpdateDeviceThread worker(state, flow.describeAttempt(state));
+    return flow.run(worker, state, attemptId);
 }
 
 FlowOutcome FirmwareWriteFlow::restore(FrontEnd& frontEnd, const DeviceState& state, qint64* attemptId)
 {
-    RestoreDeviceThread worker;
-    return FirmwareWriteFlow(frontEnd, restoring.action, restoring.heading, restoring.busyText)
-        .run(worker, state, attemptId);
+    FirmwareWriteFlow flow(frontEnd, restoring.action, restoring.heading, restoring.busyText);
+    RestoreDeviceThread worker(state, flow.describeAttempt(state));
+    return flow.run(worker, state, attemptId);
 }
 
 FirmwareWriteFlow::FirmwareWriteFlow(FrontEnd& frontEnd, const char* action, const char* heading, const char* busyText)
@@ -88,29 +88,28 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceSta
     frontEnd.addLine(heading);
     frontEnd.addLine(QString());
     frontEnd.beginBusy(busyText);
-    worker.state = state;
-    describeAttempt(worker, state);
     LineRelay relay(frontEnd);
     QObject::connect(&worker, SIGNAL(addLine(QString)), &relay, SLOT(addLine(QString)));
     frontEnd.syncLog();
-    WorkerRunner::run(worker, &relay, [&] { frontEnd.showPercent(worker.progress.percent()); });
+    WorkerRunner::run(worker, &relay, [&] { frontEnd.showPercent(worker.progress().percent()); });
+    const WriteOutcome& outcome = worker.outcome();
     if (attemptId)
-        *attemptId = worker.attemptId;
-    if (worker.erasedAny())
+        *attemptId = outcome.attemptId();
+    if (outcome.erasedAny())
         frontEnd.noteErased();
-    if (!worker.success)
-        frontEnd.noteReason(worker.failureReason);
-    reportVerdict(worker.success);
+    if (!outcome.written())
+        frontEnd.noteReason(outcome.failureReason());
+    reportVerdict(outcome.written());
     // Only a finished operation clears the record; any other end leaves it
     // for the next check to find.
-    if (worker.success)
+    if (outcome.written())
         clearRecord(state);
     frontEnd.syncLog();
     frontEnd.offerActions(FrontEnd::NoAction);
     frontEnd.endBusy();
-    if (worker.success)
+    if (outcome.written())
         return FlowOutcome::Done;
-    if (worker.refused)
+    if (outcome.refused())
         return FlowOutcome::Refused;
     return LibraryThread::abandoned() ? FlowOutcome::Stalled : FlowOutcome::Failed;
 }
@@ -124,10 +123,9 @@ void FirmwareWriteFlow::clearRecord(const DeviceState& state)
 
 // The worker adds what it alone knows: when it came to the first erase, and
 // what it was about to write.
-void FirmwareWriteFlow::describeAttempt(FirmwareWriterThread& worker, const DeviceState& state) const
+UpdateAttempt FirmwareWriteFlow::describeAttempt(const DeviceState& state) const
 {
-    UpdateAttempt& attempt = worker.attempt;
-    attempt = UpdateAttempt::onThisMachine();
+    UpdateAttempt attempt = UpdateAttempt::onThisMachine();
     attempt.action = action;
     attempt.model = deviceTypeName(state.deviceType);
     attempt.serial = state.serialNumber;
@@ -137,6 +135,7 @@ void FirmwareWriteFlow::describeAttempt(FirmwareWriterThread& worker, const Devi
     attempt.versionTarget = state.targetVersion.versionString();
     attempt.log = frontEnd.sessionLogPath();
     attempt.libraryVersion = frontEnd.libraryVersion();
+    return attempt;
 }
 
 void FirmwareWriteFlow::reportVerdict(bool success)

@@ -3,6 +3,7 @@
 
 #include "families/DeviceState.h"
 #include "workflows/FrontEnd.h"
+#include "records/UpdateAttempt.h"
 
 class FirmwareWriterThread;
 
@@ -23,7 +24,7 @@ private:
     FirmwareWriteFlow(FrontEnd& frontEnd, const char* action, const char* heading, const char* busyText);
 
     FlowOutcome run(FirmwareWriterThread& worker, const DeviceState& state, qint64* attemptId);
-    void describeAttempt(FirmwareWriterThread& worker, const DeviceState& state) const;
+    UpdateAttempt describeAttempt(const DeviceState& state) const;
     void reportVerdict(bool success);
     void clearRecord(const DeviceState& state);
 

@@ -6,29 +6,61 @@
 #include "host/WriteGuard.h"
 #include "records/UpdateHistory.h"
 
-FirmwareWriterThread::FirmwareWriterThread()
-    : QThread(nullptr), images([this](const QString& line) { reportFailure(line, cannotWrite(line)); })
+#include <string>
+#include <utility>
+
+FirmwareWriterThread::FirmwareWriterThread(Procedure procedure, const DeviceState& state, UpdateAttempt attempt)
+    : QThread(nullptr), procedure(procedure), state(state), attempt(std::move(attempt)),
+      images([this](const QString& line) { reportFailure(line, cannotWrite(line)); })
 {
+}
+
+// The instrument is held from its open to the end of the write; only a
+// family's finish closes it, where that family closes it at all.
+void FirmwareWriterThread::run()
+{
+    const LibraryThread::Listener listener([this](const QString& line) { emit addLine(line); });
+    const DeviceFamily& family = DeviceFamily::of(state.deviceType);
+    OpenedInstrument device(family.closeCall());
+    const bool written = writeComponents(steps(family), family, device);
+    result = WriteOutcome(written, refused, erased, attemptId, failureReason);
+}
+
+// An update opens the instrument by the serial number the check found; a
+// restore opens the one in its boot loader, bootstrapping it with the boot
+// image where it does not answer.
+bool FirmwareWriterThread::open(const DeviceFamily& family, OpenedInstrument& device)
+{
+    const DeviceFamily::Identity checked{state.serialNumber, state.deviceType};
+    QString line;
+    if (procedure == Procedure::Update)
+        return hasOpened(family.openForUpdate(device, checked, &line), line);
+    const std::string bootImage = state.targetVersion.bootImagePath();
+    return hasOpened(family.openForRestore(device, checked, bootImage.c_str(), &line), line);
+}
+
+int FirmwareWriterThread::finish(const DeviceFamily& family, OpenedInstrument& device) const
+{
+    return procedure == Procedure::Update ? family.finishUpdate(device) : family.finishRestore(device);
 }
 
 // The history is kept open, on this thread, from the row written before the
 // first erase to its verdict after the last write.
-bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, int& handle,
-                                           const std::function<bool(int&)>& open,
-                                           const std::function<int(int)>& finish)
+bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, const DeviceFamily& family,
+                                           OpenedInstrument& device)
 {
     const bool resuming = unskipUnfinished(steps);
     erased = false;
-    if (!imagesUsable(steps) || stopHonoured() || !openWithCopies(handle, open) || !recordPending(steps)) {
+    if (!imagesUsable(steps) || stopHonoured() || !openWithCopies(family, device) || !recordPending(steps)) {
         if (stopped)
             recordStop(steps, resuming);
         return false;
     }
     if (componentsWritten(steps).isEmpty())
-        return writeAll(handle, steps, finish);
+        return writeAll(family, device, steps);
     UpdateHistory history([this](const QString& line) { emit addLine(line); });
     attemptId = history.begin(describeAttempt(steps), resuming);
-    const bool written = writeAll(handle, steps, finish);
+    const bool written = writeAll(family, device, steps);
     // A call that never returned leaves the instrument as it was then:
     // neither written nor failed, and the record stays for the next run.
     if (LibraryThread::abandoned() && erased)
@@ -94,12 +126,12 @@ bool FirmwareWriterThread::mayErase()
 
 // The open may bootstrap the instrument with the boot image, which the
 // library reads by its name: the verified copy.
-bool FirmwareWriterThread::openWithCopies(int& handle, const std::function<bool(int&)>& open)
+bool FirmwareWriterThread::openWithCopies(const DeviceFamily& family, OpenedInstrument& device)
 {
     const VerifiedImages::Inside copies(*images.images());
     if (!copiesIntact(copies, QString()))
         return false;
-    return open(handle);
+    return open(family, device);
 }
 
 // Only bytes that were verified reach the library: when the private folder
@@ -184,22 +216,24 @@ QStringList FirmwareWriterThread::componentsWritten(const std::vector<WriteStep>
 
 // Only the verified copies are reached by the images' names meanwhile; the
 // state folder is not used until the working folder is back.
-bool FirmwareWriterThread::writeAll(int handle, const std::vector<WriteStep>& steps,
-                                    const std::function<int(int)>& finish)
+bool FirmwareWriterThread::writeAll(const DeviceFamily& family, OpenedInstrument& device,
+                                    const std::vector<WriteStep>& steps)
 {
     const VerifiedImages::Inside copies(*images.images());
     if (!copiesIntact(copies, QString()))
         return false;
     for (const WriteStep& step : steps) {
-        if (!write(handle, step, copies))
+        if (!write(device, step, copies))
             return false;
     }
-    return !failed(finish(handle), OperatorText::tr("Failed presetting the instrument."),
+    return !failed(finish(family, device), OperatorText::tr("Failed presetting the instrument."),
                    OperatorText::tr("Failed presetting %1.").arg(instrument()));
 }
 
-bool FirmwareWriterThread::write(int handle, const WriteStep& step, const VerifiedImages::Inside& copies)
+bool FirmwareWriterThread::write(const OpenedInstrument& device, const WriteStep& step,
+                                 const VerifiedImages::Inside& copies)
 {
+    const int handle = device.handle();
     if (step.skipped) {
         emitAndPause(step.skipLine);
         return true;
@@ -207,17 +241,17 @@ bool FirmwareWriterThread::write(int handle, const WriteStep& step, const Verifi
     if (!mayErase())
         return false;
     emit addLine(step.announce);
-    const WriteStep::Progress percent = step.showsProgress ? progress.begin() : nullptr;
+    const WriteStep::Progress percent = step.showsProgress ? fpga.begin() : nullptr;
     erased = true;
     const bool written = !failed(step.clear(handle, percent), step.clearFailed, step.clearReason)
                          && copiesIntact(copies, QString::fromStdString(step.image))
                          && !failed(step.write(handle, step.image, percent), step.writeFailed, step.writeReason);
     if (step.showsProgress)
-        progress.end();
+        fpga.end();
     return written;
 }
 
-std::vector<WriteStep> FirmwareWriterThread::steps(const DeviceFamily& family, Procedure procedure) const
+std::vector<WriteStep> FirmwareWriterThread::steps(const DeviceFamily& family) const
 {
     std::vector<WriteStep> rows;
     const Model* model = ModelTable::find(state.deviceType);
@@ -232,8 +266,9 @@ std::vector<WriteStep> FirmwareWriterThread::steps(const DeviceFamily& family, P
         WriteStep row;
         row.component = component.name;
         row.image = component.imagePath(state.targetVersion);
-        const int serial = procedure == Restore || calls->updatePassesSerial ? state.serialNumber : -1;
-        const CallBudget::Seconds estimate = procedure == Update ? calls->updateEstimate : calls->restoreSeconds();
+        const int serial = procedure == Procedure::Restore || calls->updatePassesSerial ? state.serialNumber : -1;
+        const CallBudget::Seconds estimate =
+            procedure == Procedure::Update ? calls->updateEstimate : calls->restoreSeconds();
         row.clear = [calls, estimate](int handle, const WriteStep::Progress& progress) {
             return calls->timedClear(handle, progress, estimate);
         };
@@ -244,7 +279,7 @@ std::vector<WriteStep> FirmwareWriterThread::steps(const DeviceFamily& family, P
         row.showsProgress = calls->showsProgress;
         row.clearReason = OperatorText::tr("Failed clearing %1 of %2.").arg(calls->label).arg(instrument());
         row.writeReason = OperatorText::tr("Failed writing %1 of %2.").arg(calls->label).arg(instrument());
-        if (procedure == Update) {
+        if (procedure == Procedure::Update) {
             row.announce = calls->updateAnnounce();
             row.skipLine = calls->updateSkip();
             row.skipped = state.currentVersion.*component.version == state.targetVersion.*component.version;

@@ -10,10 +10,7 @@ class RestoreDeviceThread : public FirmwareWriterThread
     Q_OBJECT
 
 public:
-    RestoreDeviceThread();
-
-protected:
-    void run() override;
+    explicit RestoreDeviceThread(const DeviceState& state, UpdateAttempt attempt = UpdateAttempt());
 };
 
 #endif

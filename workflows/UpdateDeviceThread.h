@@ -4,16 +4,15 @@
 #include "workflows/FirmwareWriterThread.h"
 
 // Opens the instrument by its serial number and rewrites each component whose
-// version differs from this release's, in the catalogue's order.
+// version differs from this release's, in the catalogue's order. A failed
+// clear or write of any of them, or a failed end of the update, is a failed
+// update.
 class UpdateDeviceThread : public FirmwareWriterThread
 {
     Q_OBJECT
 
 public:
-    UpdateDeviceThread();
-
-protected:
-    void run() override;
+    explicit UpdateDeviceThread(const DeviceState& state, UpdateAttempt attempt = UpdateAttempt());
 };
 
 #endif

@@ -7,7 +7,7 @@
 #include "cli/CommandLine.h"
 #include "families/LibraryThread.h"
 #include "host/UpdaterLock.h"
-#include "workflows/UpdaterSession.h"
+#include "workflows/flows/UpdaterSession.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -23,7 +23,7 @@
 #include "app/StartupEnvironment.h"
 #include "host/StateFolder.h"
 #include "ui/HistoryDialog.h"
-#include "records/UpdateHistory.h"
+#include "records/history/UpdateHistory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

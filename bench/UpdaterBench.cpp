@@ -18,9 +18,9 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/TrustedKeys.h"
 #include "ui/Updater.h"
-#include "workflows/ImageCheck.h"
-#include "workflows/LineRelay.h"
-#include "workflows/WorkerRunner.h"
+#include "workflows/checks/ImageCheck.h"
+#include "workflows/workers/LineRelay.h"
+#include "workflows/workers/WorkerRunner.h"
 
 #include <QApplication>
 #include <QBoxLayout>

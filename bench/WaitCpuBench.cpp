@@ -9,7 +9,7 @@
 // Prints "MODE cpu_seconds wall_seconds".
 
 #include "ui/PLProgressDialog.h"
-#include "workflows/WorkerRunner.h"
+#include "workflows/workers/WorkerRunner.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 #ifndef COMMANDLINE_H
 #define COMMANDLINE_H
 
-#include "workflows/RunReport.h"
-#include "workflows/UpdaterSession.h"
+#include "records/run/RunReport.h"
+#include "workflows/flows/UpdaterSession.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

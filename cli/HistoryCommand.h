@@ -1,7 +1,7 @@
 #ifndef HISTORYCOMMAND_H
 #define HISTORYCOMMAND_H
 
-#include "records/UpdateHistory.h"
+#include "records/history/UpdateHistory.h"
 
 #include <QCoreApplication>
 #include <QString>

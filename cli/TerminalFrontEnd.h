@@ -2,8 +2,8 @@
 #define TERMINALFRONTEND_H
 
 #include "workflows/FrontEnd.h"
-#include "workflows/RunReport.h"
-#include "workflows/Transcript.h"
+#include "records/run/RunReport.h"
+#include "records/run/Transcript.h"
 
 #include <QElapsedTimer>
 #include <QStringList>

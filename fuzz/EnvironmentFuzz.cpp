@@ -11,7 +11,7 @@
 #include "families/CallRecorder.h"
 #include "host/StateFolder.h"
 #include "host/UpdaterLock.h"
-#include "workflows/UpdaterSession.h"
+#include "workflows/flows/UpdaterSession.h"
 
 #include <QDir>
 #include <QFile>

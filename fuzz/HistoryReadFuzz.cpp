@@ -7,7 +7,7 @@
 
 #include "fuzz/FuzzInput.h"
 #include "fuzz/PrintedHistory.h"
-#include "records/UpdateAttempt.h"
+#include "records/history/UpdateAttempt.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

@@ -8,7 +8,7 @@
 
 #include "fuzz/FuzzInput.h"
 #include "fuzz/PrintedHistory.h"
-#include "records/UpdateHistory.h"
+#include "records/history/UpdateHistory.h"
 
 #include <QDir>
 #include <QSqlRecord>

@@ -6,7 +6,7 @@
 // the mark then holds; a mark set aside is named by a line, and no line
 // says the history is full.
 
-#include "records/UpdateHistory.h"
+#include "records/history/UpdateHistory.h"
 
 #include <QCoreApplication>
 #include <QDir>

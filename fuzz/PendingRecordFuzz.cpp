@@ -7,7 +7,7 @@
 // outlives the run that finishes it.
 
 #include "catalogue/Catalogue.h"
-#include "host/PendingUpdate.h"
+#include "records/run/PendingUpdate.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -4,8 +4,8 @@
 
 #include "catalogue/Catalogue.h"
 #include "ui/PLProgressDialog.h"
-#include "workflows/CheckVersionThread.h"
-#include "workflows/CheckVersionsFlow.h"
+#include "workflows/workers/CheckVersionThread.h"
+#include "workflows/flows/CheckVersionsFlow.h"
 
 #include <QApplication>
 #include <QFile>

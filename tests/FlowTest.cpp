@@ -3,8 +3,8 @@
 #include "catalogue/ChecksumList.h"
 #include "tests/support/RecordingFrontEnd.h"
 #include "tests/support/SimulatedInstrument.h"
-#include "workflows/FirmwareWriteFlow.h"
-#include "workflows/UpdaterSession.h"
+#include "workflows/flows/FirmwareWriteFlow.h"
+#include "workflows/flows/UpdaterSession.h"
 
 #include <QRegularExpression>
 #include <QtTest>

@@ -4,7 +4,7 @@
 
 #include "catalogue/ChecksumList.h"
 #include "ui/HistoryDialog.h"
-#include "records/UpdateHistory.h"
+#include "records/history/UpdateHistory.h"
 
 #include <QApplication>
 #include <QDesktopServices>

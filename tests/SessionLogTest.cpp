@@ -1,12 +1,12 @@
 #include "tests/support/PanelDriver.h"
 #include "catalogue/Catalogue.h"
-#include "host/PendingUpdate.h"
+#include "records/run/PendingUpdate.h"
 #include "host/SessionLog.h"
 #include "host/UpdaterLock.h"
 #include "tests/support/SimulatedInstrument.h"
 #include "tests/support/UpdaterRun.h"
 #include "ui/Updater.h"
-#include "records/UpdateHistory.h"
+#include "records/history/UpdateHistory.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -6,9 +6,9 @@
 #include "tests/support/ThrowAwayKey.h"
 #include "ui/PLProgressDialog.h"
 #include "ui/Updater.h"
-#include "workflows/CheckVersionsFlow.h"
-#include "workflows/FirmwareWriteFlow.h"
-#include "workflows/UpdateDeviceThread.h"
+#include "workflows/flows/CheckVersionsFlow.h"
+#include "workflows/flows/FirmwareWriteFlow.h"
+#include "workflows/workers/UpdateDeviceThread.h"
 
 #include <QClipboard>
 #include <QDir>

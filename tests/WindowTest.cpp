@@ -8,8 +8,8 @@
 #include "ui/PLProgressDialog.h"
 #include "ui/ReadableColour.h"
 #include "ui/Updater.h"
-#include "workflows/FpgaProgress.h"
-#include "workflows/WorkerRunner.h"
+#include "workflows/workers/FpgaProgress.h"
+#include "workflows/workers/WorkerRunner.h"
 
 #include <QAccessible>
 #include <QClipboard>

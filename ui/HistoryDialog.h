@@ -1,7 +1,7 @@
 #ifndef HISTORYDIALOG_H
 #define HISTORYDIALOG_H
 
-#include "records/UpdateHistory.h"
+#include "records/history/UpdateHistory.h"
 
 #include <QDialog>
 #include <QSqlQuery>

@@ -2,8 +2,8 @@
 #define UPDATER_H
 
 #include "workflows/FrontEnd.h"
-#include "workflows/Transcript.h"
-#include "workflows/UpdaterSession.h"
+#include "records/run/Transcript.h"
+#include "workflows/flows/UpdaterSession.h"
 
 #include <QWidget>
 

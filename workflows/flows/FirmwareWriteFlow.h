@@ -3,7 +3,7 @@
 
 #include "families/DeviceState.h"
 #include "workflows/FrontEnd.h"
-#include "records/UpdateAttempt.h"
+#include "records/history/UpdateAttempt.h"
 
 class FirmwareWriterThread;
 

@@ -1,10 +1,10 @@
-#include "workflows/FirmwareWriterThread.h"
+#include "workflows/workers/FirmwareWriterThread.h"
 
 #include "catalogue/OperatorText.h"
 #include "families/LibraryThread.h"
-#include "host/PendingUpdate.h"
+#include "records/run/PendingUpdate.h"
 #include "host/WriteGuard.h"
-#include "records/UpdateHistory.h"
+#include "records/history/UpdateHistory.h"
 
 #include <string>
 #include <utility>

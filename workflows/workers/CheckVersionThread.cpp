@@ -1,4 +1,4 @@
-#include "workflows/CheckVersionThread.h"
+#include "workflows/workers/CheckVersionThread.h"
 
 #include "families/DeviceFamily.h"
 #include "families/LibraryThread.h"

@@ -1,4 +1,4 @@
-#include "workflows/UpdaterSession.h"
+#include "workflows/flows/UpdaterSession.h"
 
 #include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
@@ -8,8 +8,8 @@
 #include "families/DeviceFamily.h"
 #include "host/StateFolder.h"
 #include "host/WriteGuard.h"
-#include "workflows/CheckVersionsFlow.h"
-#include "workflows/FirmwareWriteFlow.h"
+#include "workflows/flows/CheckVersionsFlow.h"
+#include "workflows/flows/FirmwareWriteFlow.h"
 
 UpdaterSession::UpdaterSession(FrontEnd& frontEnd, RunReport* report)
     : frontEnd(frontEnd), runReport(report)

@@ -1,7 +1,7 @@
-#include "records/HistorySchema.h"
+#include "records/history/HistorySchema.h"
 
 #include "catalogue/OperatorText.h"
-#include "records/UpdateAttempt.h"
+#include "records/history/UpdateAttempt.h"
 
 #include <QDateTime>
 #include <QSqlDatabase>

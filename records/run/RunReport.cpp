@@ -1,4 +1,4 @@
-#include "workflows/RunReport.h"
+#include "records/run/RunReport.h"
 
 #include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"

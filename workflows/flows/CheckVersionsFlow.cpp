@@ -1,13 +1,13 @@
-#include "workflows/CheckVersionsFlow.h"
+#include "workflows/flows/CheckVersionsFlow.h"
 
 #include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
 #include "families/LibraryThread.h"
-#include "host/PendingUpdate.h"
-#include "workflows/BootstrapThread.h"
-#include "workflows/CheckVersionThread.h"
-#include "workflows/LineRelay.h"
-#include "workflows/WorkerRunner.h"
+#include "records/run/PendingUpdate.h"
+#include "workflows/workers/BootstrapThread.h"
+#include "workflows/workers/CheckVersionThread.h"
+#include "workflows/workers/LineRelay.h"
+#include "workflows/workers/WorkerRunner.h"
 
 CheckVersionsFlow::CheckVersionsFlow(FrontEnd& frontEnd)
     : frontEnd(frontEnd)

@@ -1,4 +1,4 @@
-#include "workflows/FpgaProgress.h"
+#include "workflows/workers/FpgaProgress.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "records/AttemptIdMark.h"
+#include "records/history/AttemptIdMark.h"
 
 #include "catalogue/OperatorText.h"
 #include "host/StateFiles.h"

@@ -1,4 +1,4 @@
-#include "workflows/ImageCheck.h"
+#include "workflows/checks/ImageCheck.h"
 
 #include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"

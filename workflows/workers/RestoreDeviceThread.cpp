@@ -1,4 +1,4 @@
-#include "workflows/RestoreDeviceThread.h"
+#include "workflows/workers/RestoreDeviceThread.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "host/PendingUpdate.h"
+#include "records/run/PendingUpdate.h"
 
 #include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"

@@ -1,4 +1,4 @@
-#include "workflows/WorkerRunner.h"
+#include "workflows/workers/WorkerRunner.h"
 
 #include <QCoreApplication>
 #include <QEvent>

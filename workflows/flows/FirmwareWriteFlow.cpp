@@ -1,15 +1,15 @@
-#include "workflows/FirmwareWriteFlow.h"
+#include "workflows/flows/FirmwareWriteFlow.h"
 
 #include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
 #include "families/LibraryThread.h"
-#include "host/PendingUpdate.h"
+#include "records/run/PendingUpdate.h"
 #include "host/SleepInhibitor.h"
 #include "host/WriteGuard.h"
-#include "workflows/LineRelay.h"
-#include "workflows/RestoreDeviceThread.h"
-#include "workflows/UpdateDeviceThread.h"
-#include "workflows/WorkerRunner.h"
+#include "workflows/workers/LineRelay.h"
+#include "workflows/workers/RestoreDeviceThread.h"
+#include "workflows/workers/UpdateDeviceThread.h"
+#include "workflows/workers/WorkerRunner.h"
 
 #include <optional>
 

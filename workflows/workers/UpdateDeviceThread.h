@@ -1,7 +1,7 @@
 #ifndef UPDATEDEVICETHREAD_H
 #define UPDATEDEVICETHREAD_H
 
-#include "workflows/FirmwareWriterThread.h"
+#include "workflows/workers/FirmwareWriterThread.h"
 
 // Opens the instrument by its serial number and rewrites each component whose
 // version differs from this release's, in the catalogue's order. A failed

@@ -1,9 +1,9 @@
-#include "workflows/BootstrapThread.h"
+#include "workflows/workers/BootstrapThread.h"
 
 #include "catalogue/Catalogue.h"
 #include "families/DeviceFamily.h"
 #include "families/LibraryThread.h"
-#include "workflows/ImageCheck.h"
+#include "workflows/checks/ImageCheck.h"
 
 BootstrapThread::BootstrapThread(int deviceType)
     : QThread(nullptr), deviceType(deviceType)

@@ -1,4 +1,4 @@
-#include "workflows/LineRelay.h"
+#include "workflows/workers/LineRelay.h"
 
 #include "families/LibraryThread.h"
 #include "workflows/FrontEnd.h"

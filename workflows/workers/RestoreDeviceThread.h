@@ -1,7 +1,7 @@
 #ifndef RESTOREDEVICETHREAD_H
 #define RESTOREDEVICETHREAD_H
 
-#include "workflows/FirmwareWriterThread.h"
+#include "workflows/workers/FirmwareWriterThread.h"
 
 // Reprograms every component of an instrument that answers only in boot mode
 // (or was just bootstrapped), whatever versions it holds.

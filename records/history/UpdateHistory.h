@@ -2,9 +2,9 @@
 #define UPDATEHISTORY_H
 
 #include "host/FileDescriptor.h"
-#include "records/AttemptIdMark.h"
-#include "records/HistorySchema.h"
-#include "records/UpdateAttempt.h"
+#include "records/history/AttemptIdMark.h"
+#include "records/history/HistorySchema.h"
+#include "records/history/UpdateAttempt.h"
 
 #include <QDate>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "records/UpdateHistory.h"
+#include "records/history/UpdateHistory.h"
 
 #include "catalogue/OperatorText.h"
 #include "host/StateFiles.h"

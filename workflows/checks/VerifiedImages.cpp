@@ -1,4 +1,4 @@
-#include "workflows/VerifiedImages.h"
+#include "workflows/checks/VerifiedImages.h"
 
 #include "catalogue/OperatorText.h"
 #include "families/LibraryThread.h"

@@ -1,4 +1,4 @@
-#include "workflows/UpdateDeviceThread.h"
+#include "workflows/workers/UpdateDeviceThread.h"
 
 #include <utility>
 

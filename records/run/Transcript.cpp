@@ -1,13 +1,13 @@
-#include "workflows/Transcript.h"
+#include "records/run/Transcript.h"
 
 #include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ModelTable.h"
 #include "families/CallRecorder.h"
 #include "families/DeviceFamily.h"
-#include "host/PendingUpdate.h"
+#include "records/run/PendingUpdate.h"
 #include "host/StateFolder.h"
-#include "records/UpdateHistory.h"
+#include "records/history/UpdateHistory.h"
 
 #include <QMap>
 

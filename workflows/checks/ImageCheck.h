@@ -3,7 +3,7 @@
 
 #include "catalogue/ReleaseFolder.h"
 #include "catalogue/SignedRelease.h"
-#include "workflows/VerifiedImages.h"
+#include "workflows/checks/VerifiedImages.h"
 
 #include <QString>
 #include <QStringList>

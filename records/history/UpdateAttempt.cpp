@@ -1,4 +1,4 @@
-#include "records/UpdateAttempt.h"
+#include "records/history/UpdateAttempt.h"
 
 #include "catalogue/PrintableText.h"
 

@@ -3,7 +3,7 @@
 
 #include "families/DeviceState.h"
 #include "workflows/FrontEnd.h"
-#include "workflows/RunReport.h"
+#include "records/run/RunReport.h"
 
 #include <QJsonObject>
 #include <QString>

@@ -5,11 +5,11 @@
 #include "families/DeviceFamily.h"
 #include "families/DeviceState.h"
 #include "families/OpenedInstrument.h"
-#include "workflows/FpgaProgress.h"
-#include "workflows/ImageCheck.h"
-#include "records/UpdateAttempt.h"
-#include "workflows/WriteOutcome.h"
-#include "workflows/WriteStep.h"
+#include "workflows/workers/FpgaProgress.h"
+#include "workflows/checks/ImageCheck.h"
+#include "records/history/UpdateAttempt.h"
+#include "workflows/workers/WriteOutcome.h"
+#include "workflows/workers/WriteStep.h"
 
 #include <QThread>
 

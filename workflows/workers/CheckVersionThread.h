@@ -2,7 +2,7 @@
 #define CHECKVERSIONTHREAD_H
 
 #include "families/DeviceState.h"
-#include "workflows/ImageCheck.h"
+#include "workflows/checks/ImageCheck.h"
 
 #include <QStringList>
 #include <QThread>

@@ -19,6 +19,7 @@
 #include "catalogue/TrustedKeys.h"
 #include "ui/Updater.h"
 #include "workflows/checks/ImageCheck.h"
+#include "records/run/RunRecord.h"
 #include "workflows/workers/LineRelay.h"
 #include "workflows/workers/WorkerRunner.h"
 
@@ -174,9 +175,13 @@ int lines(bool updater)
         Updater panel;
         panel.show();
         LineWorker worker;
-        // As the check, update and restore connect their workers.
-        LineRelay relay(panel);
-        QObject::connect(&worker, SIGNAL(updateText(QString)), &relay, SLOT(addLine(QString)));
+        // As the check, update and restore connect their workers: through
+        // a run's record, which keeps the lines in a session log, to the
+        // panel.
+        RunRecord record(panel, QStringLiteral("bench"));
+        record.begin(false, QStringLiteral("bench"));
+        LineRelay relay(record);
+        QObject::connect(&worker, &LineWorker::updateText, &relay, &LineRelay::updateText);
         wall.start();
         WorkerRunner::run(worker, &relay);
     } else {

@@ -98,15 +98,14 @@ int CommandLine::run(const QStringList& arguments)
     WriteGuard::install();
     if (history)
         return history->run();
-    report.emplace(command);
-    terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout, *report);
+    terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout);
     terminal->allowDowngrade = parser.isSet(QStringLiteral("allow-downgrade"));
     terminal->model = model;
     terminal->writesAfterCheck = command != QLatin1String("check");
-    UpdaterSession session(*terminal, &*report);
+    UpdaterSession session(*terminal, command);
     UpdaterLock lock;
     if (lock.acquire()) {
-        terminal->begin(arguments.mid(1).join(QLatin1Char(' ')));
+        session.begin(false, arguments.mid(1).join(QLatin1Char(' ')));
         session.run(command == QLatin1String("update")    ? UpdaterSession::Command::Update
                     : command == QLatin1String("restore") ? UpdaterSession::Command::Restore
                                                           : UpdaterSession::Command::Check);
@@ -230,9 +229,9 @@ bool CommandLine::readModel(int* exitCode)
                       exitCode);
 }
 
-void CommandLine::printJson(UpdaterSession& session) const
+void CommandLine::printJson(const UpdaterSession& session) const
 {
-    const QJsonObject report = session.finishReport(terminal->writtenLines());
+    const QJsonObject report = session.finishReport();
     std::fputs(QJsonDocument(report).toJson(QJsonDocument::Indented).constData(), stdout);
     std::fflush(stdout);
 }

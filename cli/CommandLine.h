@@ -1,7 +1,6 @@
 #ifndef COMMANDLINE_H
 #define COMMANDLINE_H
 
-#include "records/run/RunReport.h"
 #include "workflows/flows/UpdaterSession.h"
 
 #include <QCommandLineParser>
@@ -52,14 +51,13 @@ private:
     static bool usageError(const QString& line, int* exitCode);
     void showHelp() const;
     bool readModel(int* exitCode);
-    void printJson(UpdaterSession& session) const;
+    void printJson(const UpdaterSession& session) const;
 
     QCommandLineParser parser;
     QString command;
     bool json = false;
     std::optional<int> model;
     std::unique_ptr<HistoryCommand> history;
-    std::optional<RunReport> report; // before the terminal, which writes to it
     std::unique_ptr<TerminalFrontEnd> terminal;
 };
 

@@ -3,11 +3,8 @@
 #include "catalogue/OperatorText.h"
 #include <unistd.h>
 
-TerminalFrontEnd::TerminalFrontEnd(std::FILE* lines, RunReport& report)
-    : out(lines),
-      report(report),
-      statusOnTerminal(isatty(STDERR_FILENO) == 1),
-      transcript([this](const QStringList& lines, Transcript::Kind) { printAll(lines); })
+TerminalFrontEnd::TerminalFrontEnd(std::FILE* lines)
+    : out(lines), statusOnTerminal(isatty(STDERR_FILENO) == 1)
 {
     statusTicker.setInterval(1000);
     QObject::connect(&statusTicker, &QTimer::timeout, [this] { drawStatus(); });
@@ -18,17 +15,8 @@ TerminalFrontEnd::~TerminalFrontEnd()
     clearStatus();
 }
 
-void TerminalFrontEnd::begin(const QString& action)
-{
-    transcript.begin(false, action);
-}
-
-void TerminalFrontEnd::addLine(const QString& s)
-{
-    transcript.add(s);
-}
-
-void TerminalFrontEnd::printAll(const QStringList& lines)
+// A verdict looks as any line does: a script reads the exit code.
+void TerminalFrontEnd::showLines(const QStringList& lines, Kind)
 {
     for (const QString& line : lines)
         print(line);
@@ -42,7 +30,6 @@ void TerminalFrontEnd::printAll(const QStringList& lines)
 void TerminalFrontEnd::print(const QString& s)
 {
     clearStatus();
-    written << s;
     if (!outputLost) {
         std::fputs(OperatorText::shown(s).toLocal8Bit().constData(), out);
         std::fputc('\n', out);
@@ -50,11 +37,6 @@ void TerminalFrontEnd::print(const QString& s)
     }
     if (busyFor.isValid())
         drawStatus();
-}
-
-void TerminalFrontEnd::addStatusLine(const QString& s, bool)
-{
-    addLine(s);
 }
 
 void TerminalFrontEnd::beginBusy(const QString&)
@@ -136,14 +118,4 @@ void TerminalFrontEnd::clearStatus()
     std::fputs("\r\033[K", stderr);
     std::fflush(stderr);
     statusShown = false;
-}
-
-void TerminalFrontEnd::syncLog()
-{
-    transcript.sync();
-}
-
-QString TerminalFrontEnd::sessionLogPath() const
-{
-    return transcript.logPath();
 }

@@ -246,7 +246,7 @@ void CheckVersionsTest::check()
     frontEnd.downgradeAnswer = answer == "Yes";
     if (deviceTypeNamed(answer) >= 0)
         frontEnd.modelAnswer = deviceTypeNamed(answer);
-    CheckVersionsFlow(frontEnd).run();
+    CheckVersionsFlow(frontEnd, frontEnd.record).run();
     QCOMPARE(frontEnd.linesAfter(heading), lines);
     QCOMPARE(frontEnd.offered, offered);
     QCOMPARE(instrument.callsLike(calls), calls);

@@ -190,7 +190,7 @@ void FlowTest::theVerifiedBytesAreWritten()
     state.currentVersion = FirmwareVersion{0, 3, 4, 9};
     state.targetVersion = targetVersion(0);
     RecordingFrontEnd frontEnd;
-    const FlowOutcome ended = FirmwareWriteFlow::update(frontEnd, state, nullptr);
+    const FlowOutcome ended = FirmwareWriteFlow::update(frontEnd, frontEnd.record, state);
     DeviceFamily::replace(Connection::Usb, nullptr);
     onWrite = nullptr;
     QCOMPARE(int(ended), int(FlowOutcome::Done));

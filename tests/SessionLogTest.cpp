@@ -57,9 +57,8 @@ public:
     };
     QList<Moment> syncs;
 
-    void syncLog() override
+    void logKept() override
     {
-        Updater::syncLog();
         QStringList kept;
         for (const QString& line : linesOfFile(sessionLogPath()))
             kept << line.mid(stampLength);

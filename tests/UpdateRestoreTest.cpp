@@ -474,14 +474,17 @@ void UpdateRestoreTest::writeTheCheckedInstrument()
     RecordingFrontEnd frontEnd;
     frontEnd.modelAnswer = deviceTypeNamed(device.at(device.indexOf("--model") + 1));
     frontEnd.downgradeAnswer = true;
-    CheckVersionsFlow check(frontEnd);
+    CheckVersionsFlow check(frontEnd, frontEnd.record);
     check.run();
     const bool restore = write == "restore";
     QCOMPARE(check.offered(), int(restore ? FrontEnd::RestoreAction : FrontEnd::UpdateAction));
     for (const QString& step : between)
         change(instrument, step);
     instrument.clearTrace();
-    restore ? FirmwareWriteFlow::restore(frontEnd, check.state()) : FirmwareWriteFlow::update(frontEnd, check.state());
+    if (restore)
+        FirmwareWriteFlow::restore(frontEnd, frontEnd.record, check.state());
+    else
+        FirmwareWriteFlow::update(frontEnd, frontEnd.record, check.state());
     // Paths in the working folder as the table names them.
     QCOMPARE(frontEnd.linesAfter(restore ? restoreHeading : updateHeading)
                  .replaceInStrings(QDir::currentPath() + '/', QString()),
@@ -530,7 +533,7 @@ void UpdateRestoreTest::updateSkippingEverythingSucceeds()
     state.serialNumber = serial;
     state.currentVersion = state.targetVersion = targetVersion(type);
     UpdateDeviceThread worker(state);
-    QSignalSpy emitted(&worker, &FirmwareWriterThread::addLine);
+    QSignalSpy emitted(&worker, &FirmwareWriterThread::updateText);
     worker.start();
     QVERIFY(worker.wait(30000));
     QVERIFY(worker.outcome().written());
@@ -629,7 +632,7 @@ void UpdateRestoreTest::onlyTheMakersReleaseIsWritten()
     frontEnd.downgradeAnswer = true;
     if (!afterCheck)
         alterRelease(alteration, key, instrument.path("revoked-keys"));
-    CheckVersionsFlow check(frontEnd);
+    CheckVersionsFlow check(frontEnd, frontEnd.record);
     check.run();
     // The lines of a write end with its verdict; the others are the check's.
     const bool refusedByTheCheck = lines.last() != "You may now close the software.";
@@ -640,8 +643,8 @@ void UpdateRestoreTest::onlyTheMakersReleaseIsWritten()
         if (afterCheck)
             alterRelease(alteration, key, instrument.path("revoked-keys"));
         const bool update = check.offered() == FrontEnd::UpdateAction;
-        update ? FirmwareWriteFlow::update(frontEnd, check.state())
-               : FirmwareWriteFlow::restore(frontEnd, check.state());
+        update ? FirmwareWriteFlow::update(frontEnd, frontEnd.record, check.state())
+               : FirmwareWriteFlow::restore(frontEnd, frontEnd.record, check.state());
         QCOMPARE(frontEnd.linesAfter(update ? updateHeading : restoreHeading), lines);
     }
     QCOMPARE(frontEnd.lines.filter("[asked] ").size(), lines.filter("[asked] ").size());
@@ -656,9 +659,9 @@ void UpdateRestoreTest::fpgaProgressIsShown()
     SimulatedInstrument instrument;
     instrument.create(slowUpdate);
     RecordingFrontEnd frontEnd;
-    CheckVersionsFlow check(frontEnd);
+    CheckVersionsFlow check(frontEnd, frontEnd.record);
     check.run();
-    FirmwareWriteFlow::update(frontEnd, check.state());
+    FirmwareWriteFlow::update(frontEnd, frontEnd.record, check.state());
     QCOMPARE(frontEnd.linesAfter(updateHeading).mid(3), successLines);
     QCOMPARE(frontEnd.percents.value(frontEnd.percents.size() - 1), -1); // no figure once the FPGA is written
     QList<int> figures = frontEnd.percents;
@@ -754,9 +757,9 @@ void UpdateRestoreTest::interruptedUpdateRecovers()
     instrument.create(device + QStringList{"--unplug-after", call});
     {
         RecordingFrontEnd frontEnd;
-        CheckVersionsFlow check(frontEnd);
+        CheckVersionsFlow check(frontEnd, frontEnd.record);
         check.run();
-        FirmwareWriteFlow::update(frontEnd, check.state());
+        FirmwareWriteFlow::update(frontEnd, frontEnd.record, check.state());
     }
     QVERIFY(instrument.state().value("unplugged").toBool());
     instrument.clearTrace();
@@ -764,12 +767,12 @@ void UpdateRestoreTest::interruptedUpdateRecovers()
     instrument.runTool({"plug"});
     RecordingFrontEnd recovery;
     recovery.modelAnswer = deviceTypeNamed(model);
-    CheckVersionsFlow check(recovery);
+    CheckVersionsFlow check(recovery, recovery.record);
     check.run();
     if (check.offered() == FrontEnd::UpdateAction)
-        FirmwareWriteFlow::update(recovery, check.state());
+        FirmwareWriteFlow::update(recovery, recovery.record, check.state());
     else if (check.offered() == FrontEnd::RestoreAction)
-        FirmwareWriteFlow::restore(recovery, check.state());
+        FirmwareWriteFlow::restore(recovery, recovery.record, check.state());
     const QStringList& lines = recovery.lines;
     QVERIFY2(lines.contains(successLines.first()) || lines.contains("Firmware does not require update."),
              qPrintable(lines.join('\n')));
@@ -783,7 +786,7 @@ void UpdateRestoreTest::interruptedUpdateRecovers()
     instrument.runTool({"unplug"});
     instrument.runTool({"plug"});
     RecordingFrontEnd after;
-    CheckVersionsFlow(after).run();
+    CheckVersionsFlow(after, after.record).run();
     const QStringList found = after.linesAfter(checkHeading);
     QCOMPARE(found.value(0), "Found " + model);
     QVERIFY2(found.value(1).startsWith(QString("Serial %1, with firmware ").arg(serial)), qPrintable(found.value(1)));
@@ -832,12 +835,12 @@ void UpdateRestoreTest::plantedRecordIsNeverFollowed()
         QVERIFY(QFile::link(outside, instrument.path("state/pending")));
     }
     RecordingFrontEnd frontEnd;
-    CheckVersionsFlow check(frontEnd);
+    CheckVersionsFlow check(frontEnd, frontEnd.record);
     check.run();
     QCOMPARE(check.offered(), int(FrontEnd::UpdateAction));
     const QString said = "Cannot read the update record: " + record + problem + "; every component will be rewritten.";
     QCOMPARE(frontEnd.lines.contains(said), !problem.isEmpty());
-    FirmwareWriteFlow::update(frontEnd, check.state());
+    FirmwareWriteFlow::update(frontEnd, frontEnd.record, check.state());
     const QStringList written = frontEnd.linesAfter(updateHeading);
     if (problem.isEmpty()) {
         QCOMPARE(written.value(0), "Cannot record the update before writing: " + instrument.path("state/pending")

@@ -23,11 +23,7 @@ Updater::Updater(QWidget* parent)
     buildPanel();
     makeAccessible();
     new LogMenu(log, SessionLog::folder(), [this](const QString& line) { addLine(line); });
-    // The log keeps the English lines; the operator reads them translated.
-    transcript = std::make_unique<Transcript>([this](const QStringList& lines, Transcript::Kind kind) {
-        showLines(OperatorText::shown(lines), colourOf(kind));
-    });
-    transcript->begin(true, QStringLiteral("window"));
+    session.begin(true, QStringLiteral("window"));
 }
 
 Updater::~Updater() = default;
@@ -80,18 +76,18 @@ void Updater::makeAccessible()
 
 // Green for success, red for a failure or a warning. On a dark log the
 // same hues, lightened until they read against its background.
-QColor Updater::colourOf(Transcript::Kind kind) const
+QColor Updater::colourOf(Kind kind) const
 {
     QColor colour;
     switch (kind) {
-    case Transcript::Kind::Success:
+    case Kind::Success:
         colour = QColor(34, 177, 76, 255);
         break;
-    case Transcript::Kind::Warning:
-    case Transcript::Kind::Failure:
+    case Kind::Warning:
+    case Kind::Failure:
         colour = QColor(Qt::red);
         break;
-    case Transcript::Kind::Plain:
+    case Kind::Plain:
         return QColor();
     }
     const QPalette& palette = log->palette();
@@ -103,17 +99,19 @@ QColor Updater::colourOf(Transcript::Kind kind) const
 
 void Updater::addLine(const QString& s)
 {
-    transcript->add(s);
-}
-
-void Updater::addLines(const QStringList& lines)
-{
-    transcript->add(lines);
+    session.note(RunEvent::line(s));
 }
 
 void Updater::addStatusLine(const QString& s, bool success)
 {
-    transcript->add(s, success ? Transcript::Kind::Success : Transcript::Kind::Failure);
+    session.note(RunEvent::status(s, success));
+}
+
+// The session log keeps the English lines; the operator reads them
+// translated.
+void Updater::showLines(const QStringList& lines, Kind kind)
+{
+    appendLines(OperatorText::shown(lines), colourOf(kind));
 }
 
 void Updater::replaceLastLine(const QString& s)
@@ -129,12 +127,12 @@ void Updater::replaceLastLine(const QString& s)
     }
     cursor.removeSelectedText();
     cursor.deletePreviousChar();
-    transcript->add(s); // the session log, like a terminal, keeps the line replaced
+    session.note(RunEvent::line(s)); // the session log, like a terminal, keeps the line replaced
 }
 
 // The operator's selection and scroll position stay as they were, except
 // that a view at the bottom follows the new lines.
-void Updater::showLines(const QStringList& lines, const QColor& colour)
+void Updater::appendLines(const QStringList& lines, const QColor& colour)
 {
     QScrollBar* bar = log->verticalScrollBar();
     const int scrolled = bar->value();
@@ -266,14 +264,4 @@ void Updater::offerActions(int actions)
     checkButton->setEnabled(actions & CheckAction);
     updateButton->setEnabled(actions & UpdateAction);
     restoreButton->setEnabled(actions & RestoreAction);
-}
-
-void Updater::syncLog()
-{
-    transcript->sync();
-}
-
-QString Updater::sessionLogPath() const
-{
-    return transcript->logPath();
 }

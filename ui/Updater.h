@@ -2,7 +2,6 @@
 #define UPDATER_H
 
 #include "workflows/FrontEnd.h"
-#include "records/run/Transcript.h"
 #include "workflows/flows/UpdaterSession.h"
 
 #include <QWidget>
@@ -16,7 +15,8 @@ class QTextEdit;
 
 // The window's panel: the log on the left, the three buttons on the right.
 // Each button runs one operation to its end inside its slot; the panel is
-// the front end the operation talks to, and shows the run's transcript.
+// the front end the operation talks to, and shows what the run's record
+// hands it.
 class Updater : public QWidget, public FrontEnd
 {
     Q_OBJECT
@@ -25,7 +25,7 @@ public:
     explicit Updater(QWidget* parent = nullptr);
     ~Updater() override;
 
-    void addLines(const QStringList& lines) override;
+    void showLines(const QStringList& lines, Kind kind) override;
     void beginBusy(const QString& text) override;
     void showPercent(int percent) override;
     void endBusy() override;
@@ -33,13 +33,13 @@ public:
     bool confirmDowngrade() override;
     std::optional<int> chooseModel() override;
     void offerActions(int actions) override;
-    void syncLog() override;
-    QString sessionLogPath() const override;
-    QString libraryVersion() const override { return transcript->libraryVersion(); }
+    // Every line so far on disk, and the file they are in (empty for none).
+    void syncLog() { session.sync(); }
+    QString sessionLogPath() const { return session.logPath(); }
 
 public slots:
-    void addLine(const QString& s) override;
-    void addStatusLine(const QString& s, bool success) override;
+    void addLine(const QString& s);
+    void addStatusLine(const QString& s, bool success);
     // Shown in place of the last line; the session log keeps both.
     void replaceLastLine(const QString& s);
 
@@ -52,15 +52,14 @@ private:
     void buildPanel();
     void makeAccessible();
     static QPushButton* newButton(const QString& name, const QString& text);
-    QColor colourOf(Transcript::Kind kind) const;
+    QColor colourOf(Kind kind) const;
     // An invalid colour is the log's default one.
-    void showLines(const QStringList& lines, const QColor& colour);
+    void appendLines(const QStringList& lines, const QColor& colour);
     void insertAtEnd(const QStringList& lines, const QColor& colour);
     void keepSelection(int anchor, int position);
     void endOfWrite(FlowOutcome outcome);
     void withdrawAfterStall(FlowOutcome outcome);
 
-    std::unique_ptr<Transcript> transcript; // made once the log is there to show it
     UpdaterSession session{*this}; // the check, and the update or restore it offers
     std::unique_ptr<PLProgressDialog> busy;
     QTextEdit* log = nullptr;

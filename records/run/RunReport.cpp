@@ -55,7 +55,8 @@ QString RunReport::reason(FlowOutcome outcome) const
     return OperatorText::tr("The %1 ended as %2; the log says why.").arg(command).arg(QString::fromLatin1(outcomeNames[int(outcome)]));
 }
 
-QJsonObject RunReport::finish(FlowOutcome outcome, int exitCode, const FrontEnd& frontEnd, const QStringList& lines)
+QJsonObject RunReport::finish(FlowOutcome outcome, int exitCode, const QString& logFile, const QString& library,
+                              const QStringList& lines) const
 {
     const QDateTime finished = QDateTime::currentDateTimeUtc();
     const bool identified = found.status != NotDetected;
@@ -83,12 +84,12 @@ QJsonObject RunReport::finish(FlowOutcome outcome, int exitCode, const FrontEnd&
         // True once any component was erased, even when its write then
         // failed: the instrument was changed.
         {"erased", erased},
-        {"logFile", textOrNull(frontEnd.sessionLogPath())},
+        {"logFile", textOrNull(logFile)},
         {"release", release ? QJsonValue(QJsonObject{{"key", release->keyId()}, {"comment", release->comment()}})
                             : QJsonValue()},
         {"lines", QJsonArray::fromStringList(lines)},
         // The history's row of the write, for `history` and the window.
         {"attemptId", attemptId ? QJsonValue(attemptId) : QJsonValue()},
-        {"libraryVersion", textOrNull(frontEnd.libraryVersion())},
+        {"libraryVersion", textOrNull(library)},
     };
 }

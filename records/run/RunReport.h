@@ -3,7 +3,7 @@
 
 #include "catalogue/SignedRelease.h"
 #include "families/DeviceState.h"
-#include "workflows/FrontEnd.h"
+#include "records/run/FlowOutcome.h"
 
 #include <QDateTime>
 #include <QJsonObject>
@@ -35,9 +35,11 @@ public:
     // that ended as it should.
     QString reason(FlowOutcome outcome) const;
 
-    // Stops the clock. `exitCode` is the program's, `frontEnd` gives the
-    // session log and the device library's version, `lines` every line shown.
-    QJsonObject finish(FlowOutcome outcome, int exitCode, const FrontEnd& frontEnd, const QStringList& lines);
+    // Stops the clock. `exitCode` is the program's, `logFile` the session
+    // log's (empty for none), `library` the device library's version as the
+    // banner gave it, `lines` every line shown.
+    QJsonObject finish(FlowOutcome outcome, int exitCode, const QString& logFile, const QString& library,
+                       const QStringList& lines) const;
 
 private:
     QString command;

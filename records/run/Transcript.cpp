@@ -97,14 +97,14 @@ QStringList Transcript::connectionLines()
     return lines;
 }
 
-void Transcript::add(const QString& line, Kind kind)
+void Transcript::add(const QString& line)
 {
-    keep({line}, kind);
+    keep({line}, Kind::Plain);
 }
 
-void Transcript::add(const QStringList& lines)
+void Transcript::add(const QStringList& lines, Kind kind)
 {
-    keep(lines, Kind::Plain);
+    keep(lines, kind);
 }
 
 void Transcript::keep(const QStringList& lines, Kind kind)

@@ -2,6 +2,7 @@
 #define TRANSCRIPT_H
 
 #include "host/SessionLog.h"
+#include "records/run/RunDisplay.h"
 
 #include <QStringList>
 
@@ -18,8 +19,7 @@
 class Transcript
 {
 public:
-    // How a line looks where it is shown: the window colours all but plain.
-    enum class Kind { Plain, Warning, Success, Failure };
+    using Kind = RunDisplay::Kind;
     using Show = std::function<void(const QStringList& lines, Kind kind)>;
 
     explicit Transcript(Show show);
@@ -33,8 +33,8 @@ public:
     // names it.
     void begin(bool showBanner, const QString& action);
 
-    void add(const QString& line, Kind kind = Kind::Plain);
-    void add(const QStringList& lines);
+    void add(const QString& line);
+    void add(const QStringList& lines, Kind kind = Kind::Plain);
     // Everything so far on disk: before an erase, after a verdict.
     void sync();
 

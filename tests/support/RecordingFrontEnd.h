@@ -2,6 +2,7 @@
 #define RECORDINGFRONTEND_H
 
 #include "tests/support/LinesAfter.h"
+#include "records/run/RunRecord.h"
 #include "workflows/FrontEnd.h"
 
 #include <QList>
@@ -14,10 +15,16 @@
 class RecordingFrontEnd : public FrontEnd
 {
 public:
-    void addLine(const QString& s) override { lines << s; }
-    void addStatusLine(const QString& s, bool success) override
+    void showLines(const QStringList& shown, Kind kind) override
     {
-        lines << (success ? QStringLiteral("[green] ") : QStringLiteral("[red] ")) + s;
+        for (const QString& s : shown) {
+            if (kind == Kind::Success)
+                lines << QStringLiteral("[green] ") + s;
+            else if (kind == Kind::Failure)
+                lines << QStringLiteral("[red] ") + s;
+            else
+                lines << s;
+        }
     }
     void beginBusy(const QString&) override {}
     // Each new figure, as a bar would change.
@@ -40,6 +47,10 @@ public:
     void offerActions(int actions) override { offered = actions; }
 
     QStringList linesAfter(const QString& heading) const { return ::linesAfter(lines, heading); }
+
+    // What a flow tested on its own says goes here; the window and the
+    // command line have a session's.
+    RunRecord record{*this, QStringLiteral("test")};
 
     bool downgradeAnswer = false;
     std::optional<int> modelAnswer;

@@ -6,27 +6,38 @@
 #include "records/run/PendingUpdate.h"
 #include "workflows/workers/BootstrapThread.h"
 #include "workflows/workers/CheckVersionThread.h"
+#include "records/run/RunRecord.h"
 #include "workflows/workers/LineRelay.h"
 #include "workflows/workers/WorkerRunner.h"
 
-CheckVersionsFlow::CheckVersionsFlow(FrontEnd& frontEnd)
-    : frontEnd(frontEnd)
+CheckVersionsFlow::CheckVersionsFlow(FrontEnd& frontEnd, RunRecord& record)
+    : frontEnd(frontEnd), record(record)
 {
+}
+
+void CheckVersionsFlow::say(const QString& line)
+{
+    record.note(RunEvent::line(line));
+}
+
+void CheckVersionsFlow::noteFailure(const QString& reason)
+{
+    record.note(RunEvent::failure(reason));
 }
 
 FlowOutcome CheckVersionsFlow::run()
 {
-    frontEnd.addLine(QString());
-    frontEnd.addLine(OperatorText::tr("Checking Firmware Versions..."));
-    frontEnd.addLine(QString());
+    say(QString());
+    say(OperatorText::tr("Checking Firmware Versions..."));
+    say(QString());
     offer(FrontEnd::NoAction);
     detect();
     if (LibraryThread::abandoned())
         return stalled();
     for (const QString& line : qAsConst(notes))
-        frontEnd.addLine(line);
+        say(line);
     if (found.status == NotDetected) {
-        frontEnd.addLine(OperatorText::tr("Failed to open boot device."));
+        say(OperatorText::tr("Failed to open boot device."));
         if (!signedRelease)
             return refuseRelease();
         if (!bootstrap())
@@ -41,7 +52,7 @@ FlowOutcome CheckVersionsFlow::run()
 // The reason names it once it was found.
 FlowOutcome CheckVersionsFlow::stalled()
 {
-    frontEnd.noteReason(found.status == NotDetected
+    noteFailure(found.status == NotDetected
                             ? LibraryThread::abandonLine()
                             : LibraryThread::abandonReason(instrumentName(found.deviceType, found.serialNumber)));
     return FlowOutcome::Stalled;
@@ -60,8 +71,8 @@ void CheckVersionsFlow::detect()
 {
     frontEnd.beginBusy(OperatorText::tr("Checking firmware version\nEstimated 30 seconds\nPlease Wait"));
     CheckVersionThread worker;
-    LineRelay relay(frontEnd);
-    QObject::connect(&worker, SIGNAL(updateText(QString)), &relay, SLOT(addLine(QString)));
+    LineRelay relay(record);
+    QObject::connect(&worker, &CheckVersionThread::updateText, &relay, &LineRelay::updateText);
     WorkerRunner::run(worker, &relay);
     frontEnd.endBusy();
     found = worker.result();
@@ -73,12 +84,12 @@ void CheckVersionsFlow::detect()
 FlowOutcome CheckVersionsFlow::refuseRelease()
 {
     for (const QString& line : qAsConst(releaseRefusal))
-        frontEnd.addLine(line);
+        say(line);
     // Refused before anything answered, there is no instrument to name.
     if (found.status == NotDetected)
-        frontEnd.noteReason(releaseRefusal.value(0));
+        noteFailure(releaseRefusal.value(0));
     else
-        frontEnd.noteReason(OperatorText::tr("Cannot write %1: %2")
+        noteFailure(OperatorText::tr("Cannot write %1: %2")
                                 .arg(instrumentName(found.deviceType, found.serialNumber))
                                 .arg(releaseRefusal.value(0)));
     return FlowOutcome::Refused;
@@ -89,7 +100,7 @@ FlowOutcome CheckVersionsFlow::refuseRelease()
 // operator, and without either nothing is bootstrapped.
 bool CheckVersionsFlow::bootstrap()
 {
-    frontEnd.addLine(OperatorText::tr("Looking to bootstrap device."));
+    say(OperatorText::tr("Looking to bootstrap device."));
     if (bootstrapFromRecord())
         return true;
     const std::optional<int> model = frontEnd.chooseModel();
@@ -111,13 +122,13 @@ bool CheckVersionsFlow::bootstrapFromRecord()
     const std::optional<PendingUpdate> record = PendingUpdate::newest();
     if (!record)
         return false;
-    frontEnd.addLine(OperatorText::tr("The last update of %1 serial %2 did not finish.")
+    say(OperatorText::tr("The last update of %1 serial %2 did not finish.")
                          .arg(deviceTypeName(record->deviceType()))
                          .arg(record->serialNumber()));
     bootstrapAs(record->deviceType());
     if (LibraryThread::abandoned() || (found.status == NeedsRestore && found.serialNumber == record->serialNumber()))
         return true;
-    frontEnd.addLine(OperatorText::tr("The instrument that answers is not the one whose update did not finish."));
+    say(OperatorText::tr("The instrument that answers is not the one whose update did not finish."));
     return false;
 }
 
@@ -128,8 +139,8 @@ void CheckVersionsFlow::bootstrapAs(int deviceType)
     found.targetVersion = targetVersion(deviceType);
     frontEnd.beginBusy(OperatorText::tr("Bootstrapping Device\nPlease Wait..."));
     BootstrapThread worker(deviceType);
-    LineRelay relay(frontEnd);
-    QObject::connect(&worker, SIGNAL(addLine(QString)), &relay, SLOT(addLine(QString)));
+    LineRelay relay(record);
+    QObject::connect(&worker, &BootstrapThread::updateText, &relay, &LineRelay::updateText);
     WorkerRunner::run(worker, &relay);
     frontEnd.endBusy();
     found.serialNumber = worker.serialNumber();
@@ -140,21 +151,21 @@ void CheckVersionsFlow::bootstrapAs(int deviceType)
 FlowOutcome CheckVersionsFlow::report()
 {
     if (found.status == NotDetected) {
-        frontEnd.addLine(OperatorText::tr("Failed to detect device."));
-        frontEnd.noteReason(OperatorText::tr("Cannot find the instrument: none answers, "
+        say(OperatorText::tr("Failed to detect device."));
+        noteFailure(OperatorText::tr("Cannot find the instrument: none answers, "
                                              "not even to a bootstrap as %1.")
                                 .arg(deviceTypeName(found.deviceType)));
-        frontEnd.addLine(OperatorText::tr(
+        say(OperatorText::tr(
             "Cycle the power on the device, restart the firmware updater,  and try again."));
-        frontEnd.addLine(OperatorText::tr("If you continue to receive this message, contact Pellanor."));
+        say(OperatorText::tr("If you continue to receive this message, contact Pellanor."));
         return FlowOutcome::NothingFound;
     }
     if (found.status == NeedsRestore) {
-        frontEnd.addLine(OperatorText::tr("Attempting to bootstrap firmware."));
-        frontEnd.addLine(OperatorText::tr("Found serial %1").arg(found.serialNumber));
+        say(OperatorText::tr("Attempting to bootstrap firmware."));
+        say(OperatorText::tr("Found serial %1").arg(found.serialNumber));
         if (!signedRelease)
             return refuseRelease();
-        frontEnd.addLine(OperatorText::tr("Firmware can now be restored."));
+        say(OperatorText::tr("Firmware can now be restored."));
         sayWhatNext(FrontEnd::RestoreAction);
         offer(FrontEnd::RestoreAction);
         return FlowOutcome::Done;
@@ -164,14 +175,14 @@ FlowOutcome CheckVersionsFlow::report()
 
 FlowOutcome CheckVersionsFlow::reportOperational()
 {
-    frontEnd.addLine(OperatorText::tr("Found %1").arg(deviceTypeName(found.deviceType)));
-    frontEnd.addLine(OperatorText::tr("Serial %1, with firmware %2")
+    say(OperatorText::tr("Found %1").arg(deviceTypeName(found.deviceType)));
+    say(OperatorText::tr("Serial %1, with firmware %2")
                          .arg(found.serialNumber)
                          .arg(found.currentVersion.versionString()));
     // Nothing can be written to a model this release has no images for.
     if (!isKnownDeviceType(found.deviceType)) {
-        frontEnd.addLine(OperatorText::tr("This release has no firmware for this device type."));
-        frontEnd.noteReason(OperatorText::tr("This release has no firmware for the instrument of serial %1, "
+        say(OperatorText::tr("This release has no firmware for this device type."));
+        noteFailure(OperatorText::tr("This release has no firmware for the instrument of serial %1, "
                                              "which reports the device type %2.")
                                 .arg(found.serialNumber)
                                 .arg(found.deviceType));
@@ -180,9 +191,9 @@ FlowOutcome CheckVersionsFlow::reportOperational()
     QString recordProblem;
     const bool unfinished = !PendingUpdate(found.deviceType, found.serialNumber).components(&recordProblem).isEmpty();
     if (!recordProblem.isEmpty())
-        frontEnd.addLine(recordProblem);
+        say(recordProblem);
     if (unfinished)
-        frontEnd.addLine(OperatorText::tr("The last update of this instrument did not finish."));
+        say(OperatorText::tr("The last update of this instrument did not finish."));
     return giveVerdict(unfinished);
 }
 
@@ -198,13 +209,13 @@ FlowOutcome CheckVersionsFlow::giveVerdict(bool unfinished)
         return signedRelease ? askAboutDowngrade() : refuseRelease();
     if (unfinished || target.bootVersion > current.bootVersion || target.runVersion > current.runVersion
         || target.fpgaVersion > current.fpgaVersion) {
-        frontEnd.addLine(OperatorText::tr("Firmware requires update."));
+        say(OperatorText::tr("Firmware requires update."));
         if (!signedRelease)
             return refuseRelease();
         sayWhatNext(FrontEnd::UpdateAction);
         offer(FrontEnd::UpdateAction);
     } else {
-        frontEnd.addLine(OperatorText::tr("Firmware does not require update."));
+        say(OperatorText::tr("Firmware does not require update."));
     }
     return FlowOutcome::Done;
 }
@@ -212,12 +223,12 @@ FlowOutcome CheckVersionsFlow::giveVerdict(bool unfinished)
 FlowOutcome CheckVersionsFlow::askAboutDowngrade()
 {
     if (!frontEnd.confirmDowngrade()) {
-        frontEnd.addLine(OperatorText::tr("Cancelling operation."));
-        frontEnd.noteReason(frontEnd.downgradeDeclinedLine(instrumentName(found.deviceType, found.serialNumber)));
+        say(OperatorText::tr("Cancelling operation."));
+        noteFailure(frontEnd.downgradeDeclinedLine(instrumentName(found.deviceType, found.serialNumber)));
         return FlowOutcome::Refused;
     }
     offer(FrontEnd::UpdateAction);
-    frontEnd.addLine(OperatorText::tr("Firmware can now be updated."));
+    say(OperatorText::tr("Firmware can now be updated."));
     sayWhatNext(FrontEnd::UpdateAction);
     return FlowOutcome::Done;
 }
@@ -227,5 +238,5 @@ void CheckVersionsFlow::sayWhatNext(FrontEnd::Action offered)
 {
     const QString line = frontEnd.continueLine(offered);
     if (!line.isEmpty())
-        frontEnd.addLine(line);
+        say(line);
 }

@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+class RunRecord;
+
 #include <optional>
 
 // "Check Versions": detects the instrument while the front end shows it is
@@ -18,7 +20,8 @@
 class CheckVersionsFlow
 {
 public:
-    explicit CheckVersionsFlow(FrontEnd& frontEnd);
+    // What it finds and says goes to `record`.
+    CheckVersionsFlow(FrontEnd& frontEnd, RunRecord& record);
 
     FlowOutcome run();
 
@@ -30,6 +33,9 @@ public:
     const std::optional<SignedRelease>& release() const { return signedRelease; }
 
 private:
+    void say(const QString& line);
+    // Why the check fails or refuses, naming the instrument where known.
+    void noteFailure(const QString& reason);
     void detect();
     // Says why the release is refused, in place of an offer.
     FlowOutcome refuseRelease();
@@ -45,6 +51,7 @@ private:
     void sayWhatNext(FrontEnd::Action offered);
 
     FrontEnd& frontEnd;
+    RunRecord& record;
     DeviceState found;
     int offeredActions = FrontEnd::NoAction;
     std::optional<SignedRelease> signedRelease;

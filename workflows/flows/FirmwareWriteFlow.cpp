@@ -3,7 +3,7 @@
 #include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
 #include "families/LibraryThread.h"
-#include "records/run/PendingUpdate.h"
+#include "records/run/RunRecord.h"
 #include "host/SleepInhibitor.h"
 #include "host/WriteGuard.h"
 #include "workflows/workers/LineRelay.h"
@@ -18,17 +18,16 @@ namespace {
 // What the operator is told of each procedure.
 struct Procedure
 {
-    const char* action; // as the history names it
     const char* heading;
     const char* busyText;
 };
 
 const Procedure updating{
-    "update", QT_TRANSLATE_NOOP("OperatorText", "Updating Firmware"),
+    QT_TRANSLATE_NOOP("OperatorText", "Updating Firmware"),
     QT_TRANSLATE_NOOP("OperatorText",
                       "Updating Device\nDO NOT UNPLUG THE DEVICE\nThis process can take several minutes\nPlease Wait...")};
 const Procedure restoring{
-    "restore", QT_TRANSLATE_NOOP("OperatorText", "Restoring Device"),
+    QT_TRANSLATE_NOOP("OperatorText", "Restoring Device"),
     QT_TRANSLATE_NOOP("OperatorText", "Performing Device Restore\nDO NOT UNPLUG DEVICE\nThis process will take up to 10 "
                                       "minutes\nPlease Wait...")};
 
@@ -49,27 +48,27 @@ QString stopNotice()
 // A call the library never returned from owns what it touches, and the
 // worker's private copies are removed with it: the worker goes whatever
 // the outcome.
-FlowOutcome FirmwareWriteFlow::update(FrontEnd& frontEnd, const DeviceState& state, qint64* attemptId)
+FlowOutcome FirmwareWriteFlow::update(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state)
 {
-    FirmwareWriteFlow flow(frontEnd, updating.action, updating.heading, updating.busyText);
-    UpdateDeviceThread worker(state, flow.describeAttempt(state));
-    return flow.run(worker, state, attemptId);
+    FirmwareWriteFlow flow(frontEnd, record, updating.heading, updating.busyText);
+    UpdateDeviceThread worker(state);
+    return flow.run(worker);
 }
 
-FlowOutcome FirmwareWriteFlow::restore(FrontEnd& frontEnd, const DeviceState& state, qint64* attemptId)
+FlowOutcome FirmwareWriteFlow::restore(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state)
 {
-    FirmwareWriteFlow flow(frontEnd, restoring.action, restoring.heading, restoring.busyText);
-    RestoreDeviceThread worker(state, flow.describeAttempt(state));
-    return flow.run(worker, state, attemptId);
+    FirmwareWriteFlow flow(frontEnd, record, restoring.heading, restoring.busyText);
+    RestoreDeviceThread worker(state);
+    return flow.run(worker);
 }
 
-FirmwareWriteFlow::FirmwareWriteFlow(FrontEnd& frontEnd, const char* action, const char* heading, const char* busyText)
-    : frontEnd(frontEnd), action(QString::fromLatin1(action)), heading(OperatorText::tr(heading)),
-      busyText(OperatorText::tr(busyText))
+FirmwareWriteFlow::FirmwareWriteFlow(FrontEnd& frontEnd, RunRecord& record, const char* heading,
+                                     const char* busyText)
+    : frontEnd(frontEnd), record(record), heading(OperatorText::tr(heading)), busyText(OperatorText::tr(busyText))
 {
 }
 
-FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceState& state, qint64* attemptId)
+FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker)
 {
     // Suspending, powering off or stopping the program while an image is
     // written could leave the instrument unusable.
@@ -80,33 +79,35 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceSta
     // and the notice says how long that may be.
     const WriteGuard noStop([this](WriteGuard::Notice notice) {
         if (notice == WriteGuard::Notice::Pause)
-            frontEnd.addLine(WriteGuard::pauseIgnoredLine());
+            say(WriteGuard::pauseIgnoredLine());
         else if (LibraryThread::stopAsked())
-            frontEnd.addLine(stopNotice());
+            say(stopNotice());
     });
-    frontEnd.addLine(QString());
-    frontEnd.addLine(heading);
-    frontEnd.addLine(QString());
+    record.note(RunEvent::lines({QString(), heading, QString()}));
     frontEnd.beginBusy(busyText);
-    LineRelay relay(frontEnd);
-    QObject::connect(&worker, SIGNAL(addLine(QString)), &relay, SLOT(addLine(QString)));
-    frontEnd.syncLog();
-    WorkerRunner::run(worker, &relay, [&] { frontEnd.showPercent(worker.progress().percent()); });
+    LineRelay relay(record);
+    QObject::connect(&worker, &FirmwareWriterThread::updateText, &relay, &LineRelay::updateText);
+    // The history has the attempt's row before anything is erased.
+    QObject::connect(&worker, &FirmwareWriterThread::happened, &relay, &LineRelay::note,
+                     Qt::BlockingQueuedConnection);
+    record.sync();
+    WorkerRunner::run(worker, &relay, [&] { record.note(RunEvent::progress(worker.progress().percent())); });
     const WriteOutcome& outcome = worker.outcome();
-    if (attemptId)
-        *attemptId = outcome.attemptId();
+    const FlowOutcome ended = outcomeOf(outcome);
     if (outcome.erasedAny())
-        frontEnd.noteErased();
+        record.note(RunEvent::erased());
     if (!outcome.written())
-        frontEnd.noteReason(outcome.failureReason());
+        record.note(RunEvent::failure(outcome.failureReason()));
+    record.note(RunEvent::verdict(ended));
     reportVerdict(outcome.written());
-    // Only a finished operation clears the record; any other end leaves it
-    // for the next check to find.
-    if (outcome.written())
-        clearRecord(state);
-    frontEnd.syncLog();
+    record.sync();
     frontEnd.offerActions(FrontEnd::NoAction);
     frontEnd.endBusy();
+    return ended;
+}
+
+FlowOutcome FirmwareWriteFlow::outcomeOf(const WriteOutcome& outcome)
+{
     if (outcome.written())
         return FlowOutcome::Done;
     if (outcome.refused())
@@ -114,40 +115,21 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker, const DeviceSta
     return LibraryThread::abandoned() ? FlowOutcome::Stalled : FlowOutcome::Failed;
 }
 
-void FirmwareWriteFlow::clearRecord(const DeviceState& state)
+void FirmwareWriteFlow::say(const QString& line)
 {
-    const QString left = PendingUpdate(state.deviceType, state.serialNumber).remove();
-    if (!left.isEmpty())
-        frontEnd.addLine(OperatorText::tr("Could not clear the update record: %1").arg(left));
-}
-
-// The worker adds what it alone knows: when it came to the first erase, and
-// what it was about to write.
-UpdateAttempt FirmwareWriteFlow::describeAttempt(const DeviceState& state) const
-{
-    UpdateAttempt attempt = UpdateAttempt::onThisMachine();
-    attempt.action = action;
-    attempt.model = deviceTypeName(state.deviceType);
-    attempt.serial = state.serialNumber;
-    // Only an operational instrument told its versions.
-    if (state.status == Operational)
-        attempt.versionBefore = state.currentVersion.versionString();
-    attempt.versionTarget = state.targetVersion.versionString();
-    attempt.log = frontEnd.sessionLogPath();
-    attempt.libraryVersion = frontEnd.libraryVersion();
-    return attempt;
+    record.note(RunEvent::line(line));
 }
 
 void FirmwareWriteFlow::reportVerdict(bool success)
 {
     if (success) {
-        frontEnd.addStatusLine(OperatorText::tr("Firmware updated successfully."), true);
+        record.note(RunEvent::status(OperatorText::tr("Firmware updated successfully."), true));
     } else {
-        frontEnd.addStatusLine(OperatorText::tr("Firmware updated unsuccessfully."), false);
-        frontEnd.addLine(OperatorText::tr("Check device connections and re-run the software."));
-        frontEnd.addLine(OperatorText::tr("If problem persists, contact Pellanor."));
+        record.note(RunEvent::status(OperatorText::tr("Firmware updated unsuccessfully."), false));
+        say(OperatorText::tr("Check device connections and re-run the software."));
+        say(OperatorText::tr("If problem persists, contact Pellanor."));
     }
     const QString closing = frontEnd.closingLine();
     if (!closing.isEmpty())
-        frontEnd.addLine(closing);
+        say(closing);
 }

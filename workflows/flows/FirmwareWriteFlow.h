@@ -3,9 +3,10 @@
 
 #include "families/DeviceState.h"
 #include "workflows/FrontEnd.h"
-#include "records/history/UpdateAttempt.h"
 
 class FirmwareWriterThread;
+class RunRecord;
+class WriteOutcome;
 
 // "Update" and "Restore": run the writer while the front end shows it is
 // busy, with the FPGA's progress while it is programmed, then give the
@@ -14,22 +15,21 @@ class FirmwareWriteFlow
 {
 public:
     // Rewrites what differs from this release, for an instrument the check
-    // found operational. The history's id of the attempt goes to attemptId
-    // (0 when none was recorded).
-    static FlowOutcome update(FrontEnd& frontEnd, const DeviceState& state, qint64* attemptId = nullptr);
+    // found operational. What happens goes to `record`.
+    static FlowOutcome update(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state);
     // Rewrites every component of an instrument that answers only in boot mode.
-    static FlowOutcome restore(FrontEnd& frontEnd, const DeviceState& state, qint64* attemptId = nullptr);
+    static FlowOutcome restore(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state);
 
 private:
-    FirmwareWriteFlow(FrontEnd& frontEnd, const char* action, const char* heading, const char* busyText);
+    FirmwareWriteFlow(FrontEnd& frontEnd, RunRecord& record, const char* heading, const char* busyText);
 
-    FlowOutcome run(FirmwareWriterThread& worker, const DeviceState& state, qint64* attemptId);
-    UpdateAttempt describeAttempt(const DeviceState& state) const;
+    FlowOutcome run(FirmwareWriterThread& worker);
+    static FlowOutcome outcomeOf(const WriteOutcome& outcome);
     void reportVerdict(bool success);
-    void clearRecord(const DeviceState& state);
+    void say(const QString& line);
 
     FrontEnd& frontEnd;
-    QString action;
+    RunRecord& record;
     QString heading;
     QString busyText;
 };

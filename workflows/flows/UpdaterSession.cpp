@@ -11,9 +11,19 @@
 #include "workflows/flows/CheckVersionsFlow.h"
 #include "workflows/flows/FirmwareWriteFlow.h"
 
-UpdaterSession::UpdaterSession(FrontEnd& frontEnd, RunReport* report)
-    : frontEnd(frontEnd), runReport(report)
+UpdaterSession::UpdaterSession(FrontEnd& frontEnd, const QString& command)
+    : frontEnd(frontEnd), runRecord(frontEnd, command)
 {
+}
+
+void UpdaterSession::begin(bool showBanner, const QString& action)
+{
+    runRecord.begin(showBanner, action);
+}
+
+void UpdaterSession::say(const QString& line)
+{
+    runRecord.note(RunEvent::line(line));
 }
 
 // Budgets from an unusable factor would give up every call at once, or
@@ -30,12 +40,11 @@ QString UpdaterSession::environmentProblem()
 FlowOutcome UpdaterSession::check()
 {
     CallRecorder::noteAction(QStringLiteral("check"));
-    CheckVersionsFlow flow(frontEnd);
+    CheckVersionsFlow flow(frontEnd, runRecord);
     outcome = flow.run();
     found = flow.state();
     offeredActions = flow.offered();
-    if (runReport)
-        runReport->setFound(found, flow.release());
+    runRecord.note(RunEvent::found(found, flow.release()));
     commandExit = exitFor(outcome);
     return outcome;
 }
@@ -43,26 +52,20 @@ FlowOutcome UpdaterSession::check()
 FlowOutcome UpdaterSession::update()
 {
     CallRecorder::noteAction(QStringLiteral("update"));
-    qint64 attemptId = 0;
-    const FlowOutcome ended = FirmwareWriteFlow::update(frontEnd, found, &attemptId);
-    noteWrite(ended, attemptId);
+    noteWrite(FirmwareWriteFlow::update(frontEnd, runRecord, found));
     return outcome;
 }
 
 FlowOutcome UpdaterSession::restore()
 {
     CallRecorder::noteAction(QStringLiteral("restore"));
-    qint64 attemptId = 0;
-    const FlowOutcome ended = FirmwareWriteFlow::restore(frontEnd, found, &attemptId);
-    noteWrite(ended, attemptId);
+    noteWrite(FirmwareWriteFlow::restore(frontEnd, runRecord, found));
     return outcome;
 }
 
-void UpdaterSession::noteWrite(FlowOutcome ended, qint64 attemptId)
+void UpdaterSession::noteWrite(FlowOutcome ended)
 {
     outcome = ended;
-    if (runReport)
-        runReport->setWrite(attemptId, outcome == FlowOutcome::Done);
     commandExit = exitFor(outcome);
 }
 
@@ -111,18 +114,18 @@ std::optional<int> UpdaterSession::checkFirst(Command command)
                       OperatorText::tr("Cannot find the instrument: none answers. To bootstrap it, "
                                        "name its model: restore --model %1.")
                           .arg(models));
-    frontEnd.addLine(OperatorText::tr("No instrument answers. If one is connected, "
-                                      "restore --model MODEL can bootstrap it."));
-    frontEnd.noteReason(OperatorText::tr("Cannot find the instrument: none answers. If one is connected, "
-                                         "restore --model MODEL can bootstrap it."));
+    say(OperatorText::tr("No instrument answers. If one is connected, "
+                         "restore --model MODEL can bootstrap it."));
+    runRecord.note(RunEvent::failure(OperatorText::tr("Cannot find the instrument: none answers. If one is connected, "
+                                         "restore --model MODEL can bootstrap it.")));
     outcome = FlowOutcome::NothingFound;
     return ExitNothingFound;
 }
 
 int UpdaterSession::refuse(const QString& line, const QString& reason)
 {
-    frontEnd.addLine(line);
-    frontEnd.noteReason(reason.isEmpty() ? line : reason);
+    say(line);
+    runRecord.note(RunEvent::failure(reason.isEmpty() ? line : reason));
     outcome = FlowOutcome::Refused;
     return commandExit = ExitRefused;
 }
@@ -157,10 +160,10 @@ int UpdaterSession::exitCode() const
 
 QString UpdaterSession::reason() const
 {
-    return runReport ? runReport->reason(outcome) : QString();
+    return runRecord.reason(outcome);
 }
 
-QJsonObject UpdaterSession::finishReport(const QStringList& lines)
+QJsonObject UpdaterSession::finishReport() const
 {
-    return runReport ? runReport->finish(outcome, exitCode(), frontEnd, lines) : QJsonObject();
+    return runRecord.finishReport(outcome, exitCode());
 }

@@ -3,7 +3,7 @@
 
 #include "families/DeviceState.h"
 #include "workflows/FrontEnd.h"
-#include "records/run/RunReport.h"
+#include "records/run/RunRecord.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -12,10 +12,10 @@
 #include <optional>
 
 // One run of the updater, whatever shows it: the check, the operator's
-// answer, the write it offers, and how it all ended (the exit code, the
-// report and its reason, the history's row). The window runs it a button at
-// a time; the command line a command at once. Front ends only show what it
-// says and answer its questions.
+// answer, the write it offers, and how it all ended (the exit code, and
+// the run's record: session log, history row, report and its reason). The
+// window runs it a button at a time; the command line a command at once.
+// Front ends only show what it says and answer its questions.
 class UpdaterSession
 {
 public:
@@ -32,8 +32,16 @@ public:
     };
     enum class Command { Check, Update, Restore };
 
-    // What it finds and writes goes to `report` too, when there is one.
-    explicit UpdaterSession(FrontEnd& frontEnd, RunReport* report = nullptr);
+    // `command` is what the report says ran ("check", "update", "restore").
+    explicit UpdaterSession(FrontEnd& frontEnd, const QString& command = QString());
+
+    // Once the updater lock is held: the session log and its banner, shown
+    // when `showBanner`; `action` names the run in a recording of the
+    // library's calls.
+    void begin(bool showBanner, const QString& action);
+    // What happens outside the flows (the log menu's lines), on record as
+    // theirs is.
+    void note(const RunEvent& event) { runRecord.note(event); }
 
     // "Check Versions": what was found, and the actions offered.
     FlowOutcome check();
@@ -56,11 +64,15 @@ public:
     // the write ended gives 128 + its signal after a write that succeeded.
     int exitCode() const;
     // The line that says why a run that failed or refused did; null for a
-    // run that ended as it should, or without a report.
+    // run that ended as it should.
     QString reason() const;
     // Everything a script needs to know of the run, with the lines shown;
     // stops the report's clock.
-    QJsonObject finishReport(const QStringList& lines);
+    QJsonObject finishReport() const;
+    // The session log's file; empty when there is none.
+    QString logPath() const { return runRecord.logPath(); }
+    // Everything so far on disk.
+    void sync() { runRecord.sync(); }
 
     const DeviceState& state() const { return found; }
     int offered() const { return offeredActions; }
@@ -69,10 +81,11 @@ private:
     std::optional<int> checkFirst(Command command);
     static int exitFor(FlowOutcome outcome);
 
-    void noteWrite(FlowOutcome ended, qint64 attemptId);
+    void noteWrite(FlowOutcome ended);
+    void say(const QString& line);
 
     FrontEnd& frontEnd;
-    RunReport* runReport;
+    RunRecord runRecord;
     DeviceState found;
     FlowOutcome outcome = FlowOutcome::Done;
     int offeredActions = FrontEnd::NoAction;

@@ -15,9 +15,9 @@ BootstrapThread::BootstrapThread(int deviceType)
 // library reads the copy that was verified.
 void BootstrapThread::run()
 {
-    const LibraryThread::Listener listener([this](const QString& line) { emit addLine(line); });
+    const LibraryThread::Listener listener([this](const QString& line) { emit updateText(line); });
     const std::string bootImage = targetVersion(deviceType).bootImagePath();
-    ImageCheck check([this](const QString& line) { emit addLine(line); });
+    ImageCheck check([this](const QString& line) { emit updateText(line); });
     if (!check.passes({bootImage}))
         return;
     const VerifiedImages::Inside copies(*check.images());

@@ -18,7 +18,7 @@ public:
     int serialNumber() const { return serial; }
 
 signals:
-    void addLine(const QString& s);
+    void updateText(const QString& s);
 
 protected:
     void run() override;

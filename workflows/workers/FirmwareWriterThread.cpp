@@ -4,13 +4,12 @@
 #include "families/LibraryThread.h"
 #include "records/run/PendingUpdate.h"
 #include "host/WriteGuard.h"
-#include "records/history/UpdateHistory.h"
 
 #include <string>
 #include <utility>
 
-FirmwareWriterThread::FirmwareWriterThread(Procedure procedure, const DeviceState& state, UpdateAttempt attempt)
-    : QThread(nullptr), procedure(procedure), state(state), attempt(std::move(attempt)),
+FirmwareWriterThread::FirmwareWriterThread(Procedure procedure, const DeviceState& state)
+    : QThread(nullptr), procedure(procedure), state(state),
       images([this](const QString& line) { reportFailure(line, cannotWrite(line)); })
 {
 }
@@ -19,11 +18,11 @@ FirmwareWriterThread::FirmwareWriterThread(Procedure procedure, const DeviceStat
 // family's finish closes it, where that family closes it at all.
 void FirmwareWriterThread::run()
 {
-    const LibraryThread::Listener listener([this](const QString& line) { emit addLine(line); });
+    const LibraryThread::Listener listener([this](const QString& line) { emit updateText(line); });
     const DeviceFamily& family = DeviceFamily::of(state.deviceType);
     OpenedInstrument device(family.closeCall());
     const bool written = writeComponents(steps(family), family, device);
-    result = WriteOutcome(written, refused, erased, attemptId, failureReason);
+    result = WriteOutcome(written, refused, erased, failureReason);
 }
 
 // An update opens the instrument by the serial number the check found; a
@@ -44,8 +43,6 @@ int FirmwareWriterThread::finish(const DeviceFamily& family, OpenedInstrument& d
     return procedure == Procedure::Update ? family.finishUpdate(device) : family.finishRestore(device);
 }
 
-// The history is kept open, on this thread, from the row written before the
-// first erase to its verdict after the last write.
 bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, const DeviceFamily& family,
                                            OpenedInstrument& device)
 {
@@ -53,43 +50,32 @@ bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, const D
     erased = false;
     if (!imagesUsable(steps) || stopHonoured() || !openWithCopies(family, device) || !recordPending(steps)) {
         if (stopped)
-            recordStop(steps, resuming);
+            announceAttempt(steps, resuming);
         return false;
     }
-    if (componentsWritten(steps).isEmpty())
-        return writeAll(family, device, steps);
-    UpdateHistory history([this](const QString& line) { emit addLine(line); });
-    attemptId = history.begin(describeAttempt(steps), resuming);
+    announceAttempt(steps, resuming);
     const bool written = writeAll(family, device, steps);
-    // A call that never returned leaves the instrument as it was then:
-    // neither written nor failed, and the record stays for the next run.
-    if (LibraryThread::abandoned() && erased)
-        history.interrupt(attemptId, failureReason);
-    else
-        history.finish(attemptId, written, failureReason);
-    // Nothing was erased: the instrument is as it was, and a record this run
-    // made would only send the next one to rewrite it.
-    if (!erased && !resuming)
+    // Only a finished operation clears the record; any other end leaves it
+    // for the next check to find. Nothing was erased: the instrument is as
+    // it was, and a record this run made would only send the next one to
+    // rewrite it.
+    if (written || (!erased && !resuming))
         forgetPending();
     return written;
 }
 
-// A stop is an end the history keeps, like a write's: the attempt was
-// started, and ended before anything was erased.
-void FirmwareWriterThread::recordStop(const std::vector<WriteStep>& steps, bool resuming)
+// An attempt with nothing to write is no attempt: the history keeps none.
+void FirmwareWriterThread::announceAttempt(const std::vector<WriteStep>& steps, bool resuming)
 {
-    if (componentsWritten(steps).isEmpty())
-        return;
-    UpdateHistory history([this](const QString& line) { emit addLine(line); });
-    attemptId = history.begin(describeAttempt(steps), resuming);
-    history.finish(attemptId, false, failureReason);
+    if (!componentsWritten(steps).isEmpty())
+        emit happened(RunEvent::attemptOpened(describeAttempt(steps), resuming));
 }
 
 void FirmwareWriterThread::forgetPending()
 {
     const QString left = PendingUpdate(state.deviceType, state.serialNumber).remove();
     if (!left.isEmpty())
-        emit addLine(OperatorText::tr("Could not clear the update record: %1").arg(left));
+        emit updateText(OperatorText::tr("Could not clear the update record: %1").arg(left));
 }
 
 // Checked between the steps that come before the first erase, and by the
@@ -190,11 +176,19 @@ bool FirmwareWriterThread::recordPending(const std::vector<WriteStep>& steps)
     return false;
 }
 
-// The release as it was verified before the first erase: its signer, and
-// the digest of the very list bytes whose signature held.
+// Who writes what to which instrument, and the release as it was verified
+// before the first erase: its signer, and the digest of the very list bytes
+// whose signature held. The run's record adds its session log.
 UpdateAttempt FirmwareWriterThread::describeAttempt(const std::vector<WriteStep>& steps) const
 {
-    UpdateAttempt described = attempt;
+    UpdateAttempt described = UpdateAttempt::onThisMachine();
+    described.action = procedure == Procedure::Update ? QStringLiteral("update") : QStringLiteral("restore");
+    described.model = deviceTypeName(state.deviceType);
+    described.serial = state.serialNumber;
+    // Only an operational instrument told its versions.
+    if (state.status == Operational)
+        described.versionBefore = state.currentVersion.versionString();
+    described.versionTarget = state.targetVersion.versionString();
     described.started = QDateTime::currentDateTimeUtc();
     described.components = componentsWritten(steps);
     if (images.release()) {
@@ -240,7 +234,7 @@ bool FirmwareWriterThread::write(const OpenedInstrument& device, const WriteStep
     }
     if (!mayErase())
         return false;
-    emit addLine(step.announce);
+    emit updateText(step.announce);
     const WriteStep::Progress percent = step.showsProgress ? fpga.begin() : nullptr;
     erased = true;
     const bool written = !failed(step.clear(handle, percent), step.clearFailed, step.clearReason)
@@ -332,7 +326,7 @@ void FirmwareWriterThread::reportFailure(const QString& line, const QString& rea
 {
     if (failureReason.isEmpty())
         failureReason = reason;
-    emit addLine(line);
+    emit updateText(line);
 }
 
 // The image checks speak of files; the history and the report are read
@@ -353,6 +347,6 @@ bool FirmwareWriterThread::stoppedAnswering()
 
 void FirmwareWriterThread::emitAndPause(const QString& line)
 {
-    emit addLine(line);
+    emit updateText(line);
     QThread::msleep(32);
 }

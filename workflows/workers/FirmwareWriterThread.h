@@ -8,6 +8,7 @@
 #include "workflows/workers/FpgaProgress.h"
 #include "workflows/checks/ImageCheck.h"
 #include "records/history/UpdateAttempt.h"
+#include "records/run/RunEvent.h"
 #include "workflows/workers/WriteOutcome.h"
 #include "workflows/workers/WriteStep.h"
 
@@ -18,9 +19,12 @@
 // The update's and the restore's worker, one writer with the procedure as
 // its parameter: the copy of the device state it works from, the FPGA
 // progress it exposes, the check that the release is signed and every image
-// it will write is usable before it erases, the instrument opened and the
+// it will write is usable before it erases, the pending record kept from
+// before the first erase to a finished write, the instrument opened and the
 // clear-then-write of each component from the copies of the images that
-// were verified. Its outcome is read once the thread has finished.
+// were verified. Says its lines with updateText(); the attempt it is about
+// to make goes to the run's record, which enters it in the history, before
+// anything is erased. Its outcome is read once the thread has finished.
 class FirmwareWriterThread : public QThread
 {
     Q_OBJECT
@@ -28,8 +32,7 @@ class FirmwareWriterThread : public QThread
 public:
     enum class Procedure { Update, Restore };
 
-    // `attempt` is the history's row, as far as the flow knows it.
-    FirmwareWriterThread(Procedure procedure, const DeviceState& state, UpdateAttempt attempt);
+    FirmwareWriterThread(Procedure procedure, const DeviceState& state);
 
     // Read once the thread has finished.
     const WriteOutcome& outcome() const { return result; }
@@ -37,7 +40,10 @@ public:
     const FpgaProgress& progress() const { return fpga; }
 
 signals:
-    void addLine(const QString& s);
+    void updateText(const QString& s);
+    // RunEvent::attemptOpened, before the first erase: connected so that
+    // the worker waits until the history has its row.
+    void happened(const RunEvent& event);
 
 protected:
     void run() override;
@@ -46,8 +52,8 @@ private:
     // The whole write of the procedure: the rows' images are checked and
     // copied, the instrument opened into `device` (with a line that
     // says why when it cannot), the record of what follows kept and the
-    // attempt entered in the history, then the rows run in order, the
-    // family's finish ends the procedure, and the attempt's end is entered.
+    // attempt announced, then the rows run in order, the family's finish
+    // ends the procedure, and the pending record goes once all is written.
     // The library reads only the verified copies. False at the first step
     // that fails, after its line.
     bool writeComponents(std::vector<WriteStep> steps, const DeviceFamily& family, OpenedInstrument& device);
@@ -99,19 +105,20 @@ private:
     // Whether the first erase may begin: false, after the stop's line, when a
     // stop came first. Always true once something was erased.
     bool mayErase();
-    void recordStop(const std::vector<WriteStep>& steps, bool resuming);
-    // The pending record this run made, for an instrument nothing was erased on.
+    // The attempt the history is to enter: announced before the first erase,
+    // or when a stop ends it before anything was erased.
+    void announceAttempt(const std::vector<WriteStep>& steps, bool resuming);
+    // The pending record: once the write finished, or this run's own for an
+    // instrument nothing was erased on.
     void forgetPending();
 
     const Procedure procedure;
     const DeviceState state;
-    const UpdateAttempt attempt;
     FpgaProgress fpga;
     ImageCheck images;
     bool erased = false;  // a clear was sent to the instrument
     bool stopped = false; // a stop ended the write before the first erase
     bool refused = false; // stopped before anything on the instrument was erased
-    qint64 attemptId = 0; // the history's row once recorded
     QString failureReason;
     WriteOutcome result;
 };

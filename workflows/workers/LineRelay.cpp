@@ -1,26 +1,27 @@
 #include "workflows/workers/LineRelay.h"
 
 #include "families/LibraryThread.h"
-#include "workflows/FrontEnd.h"
+#include "records/run/RunRecord.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 
 #include <utility>
 
-LineRelay::LineRelay(FrontEnd& frontEnd)
-    : QObject(nullptr), frontEnd(frontEnd)
+LineRelay::LineRelay(RunRecord& record)
+    : QObject(nullptr), record(record)
 {
+    qRegisterMetaType<RunEvent>();
 }
 
 // The calls queued for this relay before this one arrived are delivered
-// here, inside it; they can only be this relay's own lines. Those queued
+// here, inside it; they can only be this relay's own. Those queued
 // meanwhile wait for the next round, so a worker that never stops talking
 // cannot keep the caller here.
-void LineRelay::addLine(const QString& s)
+void LineRelay::updateText(const QString& s)
 {
     if (LibraryThread::isStillWorkingLine(s))
-        frontEnd.showBusyNote(s);
+        record.note(RunEvent::stillWorking(s));
     batch << s;
     if (collecting)
         return;
@@ -30,10 +31,16 @@ void LineRelay::addLine(const QString& s)
     handOver();
 }
 
+// The lines said before the event are on record before it.
+void LineRelay::note(const RunEvent& event)
+{
+    handOver();
+    record.note(event);
+}
+
 void LineRelay::handOver()
 {
     if (batch.isEmpty())
         return;
-    const QStringList lines = std::exchange(batch, QStringList());
-    frontEnd.addLines(lines);
+    record.note(RunEvent::lines(std::exchange(batch, QStringList())));
 }

@@ -1,30 +1,33 @@
 #ifndef LINERELAY_H
 #define LINERELAY_H
 
+#include "records/run/RunEvent.h"
+
 #include <QObject>
 #include <QStringList>
 
-class FrontEnd;
+class RunRecord;
 
-// Receives a worker's lines on the thread that runs the flow, as queued
-// calls in the order emitted, and hands them to the front end. Lines that
-// are already queued when one arrives are handed over with it, in one
-// call: a worker can say lines much faster than a window shows them one by
-// one.
+// Receives a worker's lines and events on the thread that runs the flow, as
+// queued calls in the order emitted, and hands them to the run's record.
+// Lines that are already queued when one arrives are handed over with it,
+// in one event: a worker can say lines much faster than a window shows them
+// one by one.
 class LineRelay : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit LineRelay(FrontEnd& frontEnd);
+    explicit LineRelay(RunRecord& record);
 
 public slots:
-    void addLine(const QString& s);
+    void updateText(const QString& s);
+    void note(const RunEvent& event);
 
 private:
     void handOver();
 
-    FrontEnd& frontEnd;
+    RunRecord& record;
     QStringList batch;
     bool collecting = false;
 };

@@ -1,8 +1,6 @@
 #include "workflows/workers/RestoreDeviceThread.h"
 
-#include <utility>
-
-RestoreDeviceThread::RestoreDeviceThread(const DeviceState& state, UpdateAttempt attempt)
-    : FirmwareWriterThread(Procedure::Restore, state, std::move(attempt))
+RestoreDeviceThread::RestoreDeviceThread(const DeviceState& state)
+    : FirmwareWriterThread(Procedure::Restore, state)
 {
 }

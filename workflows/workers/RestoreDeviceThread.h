@@ -10,7 +10,7 @@ class RestoreDeviceThread : public FirmwareWriterThread
     Q_OBJECT
 
 public:
-    explicit RestoreDeviceThread(const DeviceState& state, UpdateAttempt attempt = UpdateAttempt());
+    explicit RestoreDeviceThread(const DeviceState& state);
 };
 
 #endif

@@ -1,8 +1,6 @@
 #include "workflows/workers/UpdateDeviceThread.h"
 
-#include <utility>
-
-UpdateDeviceThread::UpdateDeviceThread(const DeviceState& state, UpdateAttempt attempt)
-    : FirmwareWriterThread(Procedure::Update, state, std::move(attempt))
+UpdateDeviceThread::UpdateDeviceThread(const DeviceState& state)
+    : FirmwareWriterThread(Procedure::Update, state)
 {
 }

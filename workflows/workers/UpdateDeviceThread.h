@@ -12,7 +12,7 @@ class UpdateDeviceThread : public FirmwareWriterThread
     Q_OBJECT
 
 public:
-    explicit UpdateDeviceThread(const DeviceState& state, UpdateAttempt attempt = UpdateAttempt());
+    explicit UpdateDeviceThread(const DeviceState& state);
 };
 
 #endif

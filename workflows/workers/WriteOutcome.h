@@ -7,14 +7,13 @@
 
 // How an update or a restore ended, as its worker hands it back once it has
 // finished: written or not, refused before anything was erased, whether a
-// clear reached the instrument, the history's row and the first reason.
+// clear reached the instrument, and the first reason.
 class WriteOutcome
 {
 public:
     WriteOutcome() = default;
-    WriteOutcome(bool written, bool refused, bool erased, qint64 attemptId, QString failureReason)
-        : writtenAll(written), refusedStart(refused), erasedSome(erased), attempt(attemptId),
-          reason(std::move(failureReason))
+    WriteOutcome(bool written, bool refused, bool erased, QString failureReason)
+        : writtenAll(written), refusedStart(refused), erasedSome(erased), reason(std::move(failureReason))
     {
     }
 
@@ -23,8 +22,6 @@ public:
     bool refused() const { return refusedStart; }
     // Whether a clear was sent to the instrument.
     bool erasedAny() const { return erasedSome; }
-    // The history's row; 0 when none was recorded.
-    qint64 attemptId() const { return attempt; }
     // Why the first failure or refusal happened, naming the step and the
     // instrument, for the history and the report; the log has its own line.
     const QString& failureReason() const { return reason; }
@@ -33,7 +30,6 @@ private:
     bool writtenAll = false;
     bool refusedStart = false;
     bool erasedSome = false;
-    qint64 attempt = 0;
     QString reason;
 };
 

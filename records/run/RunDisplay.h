@@ -1,0 +1,30 @@
+#ifndef RUNDISPLAY_H
+#define RUNDISPLAY_H
+
+#include <QString>
+#include <QStringList>
+
+// Where a run is shown as it happens, the window or a terminal: what the
+// run's record hands on once it has kept it. Showing only; nothing shown
+// here is read back.
+class RunDisplay
+{
+public:
+    // How a line looks where it is shown: the window colours all but plain.
+    enum class Kind { Plain, Warning, Success, Failure };
+
+    virtual ~RunDisplay() = default;
+
+    // Lines that came together, shown together.
+    virtual void showLines(const QStringList& lines, Kind kind) = 0;
+    // 0 to 100 while an FPGA is programmed, -1 for "busy, no figure".
+    virtual void showPercent(int percent) = 0;
+    // A step under way takes longer than announced: said with the busy
+    // state too, where it is shown apart from the log.
+    virtual void showBusyNote(const QString&) {}
+    // Every line shown so far is on disk (before the first erase, after a
+    // verdict): what a power cut would leave.
+    virtual void logKept() {}
+};
+
+#endif

@@ -1,0 +1,102 @@
+#include "records/run/RunRecord.h"
+
+RunRecord::RunRecord(RunDisplay& display, const QString& command)
+    : display(display),
+      transcript([this](const QStringList& lines, RunDisplay::Kind kind) { show(lines, kind); }),
+      report(command)
+{
+}
+
+RunRecord::~RunRecord() = default;
+
+void RunRecord::begin(bool showBanner, const QString& action)
+{
+    transcript.begin(showBanner, action);
+}
+
+void RunRecord::note(const RunEvent& event)
+{
+    switch (event.type()) {
+    case RunEvent::Type::Lines:
+        transcript.add(event.texts(), event.lineKind());
+        break;
+    case RunEvent::Type::Progress:
+        display.showPercent(event.percent());
+        break;
+    case RunEvent::Type::StillWorking:
+        display.showBusyNote(event.texts().value(0));
+        break;
+    case RunEvent::Type::Found:
+        report.setFound(event.state(), event.release());
+        break;
+    case RunEvent::Type::AttemptOpened:
+        openAttempt(event.attempt(), event.resuming());
+        break;
+    case RunEvent::Type::Erased:
+        erasedAny = true;
+        report.setErased();
+        break;
+    case RunEvent::Type::Failure:
+        if (failure.isEmpty())
+            failure = event.texts().value(0);
+        report.setReason(event.texts().value(0));
+        break;
+    case RunEvent::Type::Verdict:
+        endAttempt(event.outcome());
+        break;
+    }
+}
+
+void RunRecord::sync()
+{
+    transcript.sync();
+    display.logKept();
+}
+
+void RunRecord::show(const QStringList& lines, RunDisplay::Kind kind)
+{
+    shown += lines;
+    display.showLines(lines, kind);
+}
+
+void RunRecord::say(const QString& line)
+{
+    transcript.add({line}, RunDisplay::Kind::Plain);
+}
+
+// The worker knows what it is about to write; the row names this run's
+// session log and the library that answered it.
+void RunRecord::openAttempt(UpdateAttempt attempt, bool resuming)
+{
+    attempt.log = transcript.logPath();
+    attempt.libraryVersion = transcript.libraryVersion();
+    failure.clear();
+    erasedAny = false;
+    history = std::make_unique<UpdateHistory>([this](const QString& line) { say(line); });
+    attemptId = history->begin(attempt, resuming);
+}
+
+// A call that never returned leaves the instrument as it was then: neither
+// written nor failed, and its pending record stays for the next run.
+void RunRecord::endAttempt(FlowOutcome outcome)
+{
+    const bool written = outcome == FlowOutcome::Done;
+    if (history) {
+        if (outcome == FlowOutcome::Stalled && erasedAny)
+            history->interrupt(attemptId, failure);
+        else
+            history->finish(attemptId, written, failure);
+        history.reset();
+    }
+    report.setWrite(attemptId, written);
+}
+
+QString RunRecord::reason(FlowOutcome outcome) const
+{
+    return report.reason(outcome);
+}
+
+QJsonObject RunRecord::finishReport(FlowOutcome outcome, int exitCode) const
+{
+    return report.finish(outcome, exitCode, transcript.logPath(), transcript.libraryVersion(), shown);
+}

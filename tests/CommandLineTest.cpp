@@ -286,6 +286,18 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines()
                                                    {"comment", "RZ610/RZ870 simulated firmware, signed by rzsim"}})
                                              : QJsonValue();
     QCOMPARE(report.value("release"), release);
+    // The history's row of the write tells the run as the report does.
+    UpdaterRun history({"history", "--json"}, true, {{"RZ_STATE_DIR", instrument.path("json-state")}});
+    QCOMPARE(history.finish(), 0);
+    const QJsonArray rows = QJsonDocument::fromJson(history.output).object().value("attempts").toArray();
+    QCOMPARE(rows.size(), report.value("attemptId").isNull() ? 0 : 1);
+    for (const QJsonValue& row : rows) {
+        QCOMPARE(row["id"], report.value("attemptId"));
+        QCOMPARE(row["log"], report.value("logFile"));
+        QCOMPARE(row["error"], report.value("reason"));
+        QCOMPARE(row["state"].toString(), written ? "succeeded" : "failed");
+        QCOMPARE(row["libraryVersion"], report.value("libraryVersion"));
+    }
 }
 
 void CommandLineTest::writesOutlastStopsAndLostOutput_data()

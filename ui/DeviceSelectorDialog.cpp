@@ -13,10 +13,15 @@ DeviceSelectorDialog::DeviceSelectorDialog(QWidget* parent)
     setWindowTitle(tr("Device Select"));
     auto* outer = new QVBoxLayout;
     auto* buttonRow = new QHBoxLayout;
-    // One button a model, in the catalogue's order.
+    // One button a model, in the catalogue's order, each to its model's
+    // slot; a model the dialog has no slot for chooses by its number.
     for (const Model& model : ModelTable::models()) {
         QPushButton* button = addButton(buttonRow, model.name);
-        connect(button, &QPushButton::clicked, this, [this, type = model.deviceType] { choose(type); });
+        const QByteArray slot = "is" + model.name.toLatin1() + "()";
+        if (metaObject()->indexOfSlot(slot.constData()) >= 0)
+            connect(button, SIGNAL(clicked(bool)), this, QByteArray("1" + slot).constData());
+        else
+            connect(button, &QPushButton::clicked, this, [this, type = model.deviceType] { choose(type); });
     }
     QPushButton* cancel = addButton(buttonRow, tr("Cancel"));
 

@@ -36,7 +36,6 @@ public:
     // when there is no record. `problem` gets the line that says why a
     // record there could not be read.
     QStringList components(QString* problem = nullptr) const;
-    bool exists() const { return !components().isEmpty(); }
 
     // False, with the reason, when the record could not be kept.
     bool write(const QStringList& components, const QString& targetVersion, QString* reason) const;

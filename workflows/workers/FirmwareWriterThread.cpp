@@ -22,7 +22,10 @@ void FirmwareWriterThread::run()
     const DeviceFamily& family = DeviceFamily::of(state.deviceType);
     OpenedInstrument device(family.closeCall());
     const bool written = writeComponents(steps(family), family, device);
-    result = WriteOutcome(written, refused, erased, failureReason);
+    const WriteOutcome::End end = written ? WriteOutcome::End::Written
+                                  : refused ? WriteOutcome::End::Refused
+                                            : WriteOutcome::End::Failed;
+    result = WriteOutcome(end, erased, failureReason);
 }
 
 // An update opens the instrument by the serial number the check found; a

@@ -6,20 +6,22 @@
 #include <utility>
 
 // How an update or a restore ended, as its worker hands it back once it has
-// finished: written or not, refused before anything was erased, whether a
-// clear reached the instrument, and the first reason.
+// finished: written, refused before anything was erased, or failed; whether
+// a clear reached the instrument; and the first reason.
 class WriteOutcome
 {
 public:
+    enum class End { Written, Refused, Failed };
+
     WriteOutcome() = default;
-    WriteOutcome(bool written, bool refused, bool erased, QString failureReason)
-        : writtenAll(written), refusedStart(refused), erasedSome(erased), reason(std::move(failureReason))
+    WriteOutcome(End end, bool erased, QString failureReason)
+        : ended(end), erasedSome(erased), reason(std::move(failureReason))
     {
     }
 
-    bool written() const { return writtenAll; }
+    bool written() const { return ended == End::Written; }
     // Stopped before anything on the instrument was erased.
-    bool refused() const { return refusedStart; }
+    bool refused() const { return ended == End::Refused; }
     // Whether a clear was sent to the instrument.
     bool erasedAny() const { return erasedSome; }
     // Why the first failure or refusal happened, naming the step and the
@@ -27,8 +29,7 @@ public:
     const QString& failureReason() const { return reason; }
 
 private:
-    bool writtenAll = false;
-    bool refusedStart = false;
+    End ended = End::Failed;
     bool erasedSome = false;
     QString reason;
 };

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMutex>
 #include <QVector>
 
 #include <algorithm>
@@ -37,20 +36,6 @@ bool isLogName(const QString& name)
     return name.endsWith(QLatin1String(".log")) && QDateTime::fromString(name.left(stemLength), stemFormat).isValid();
 }
 
-// Set on the thread that opens the log, read by the worker that writes the
-// pending record.
-struct RunLog
-{
-    QMutex mutex;
-    QString path;
-};
-
-RunLog& runLog()
-{
-    static RunLog instance;
-    return instance;
-}
-
 } // namespace
 
 SessionLog::SessionLog(const QDateTime& start)
@@ -58,22 +43,9 @@ SessionLog::SessionLog(const QDateTime& start)
     if (!open(start))
         return;
     writer = std::make_unique<FileSyncThread>(file.handle());
-    const QMutexLocker locked(&runLog().mutex);
-    runLog().path = path;
 }
 
-SessionLog::~SessionLog()
-{
-    const QMutexLocker locked(&runLog().mutex);
-    if (!path.isEmpty() && runLog().path == path)
-        runLog().path.clear();
-}
-
-QString SessionLog::ofThisRun()
-{
-    const QMutexLocker locked(&runLog().mutex);
-    return runLog().path;
-}
+SessionLog::~SessionLog() = default;
 
 QString SessionLog::folder()
 {

@@ -42,9 +42,6 @@ public:
     bool isOpen() const;
     QString errorString() const;
     QString filePath() const;
-    // The file of the log this program keeps open, for a record to name;
-    // empty when none is.
-    static QString ofThisRun();
 
     // Removes the files of earlier runs beyond filesKept, sparing those
     // named in `named` (paths, as the records give them) and those in use.

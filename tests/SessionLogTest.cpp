@@ -303,7 +303,7 @@ void SessionLogTest::logsThatMatterOutliveChecks()
     QString reason;
     const PendingUpdate record(deviceTypeNamed("RZ610R"), 12345);
     if (keeper == "pending record")
-        QVERIFY2(record.write({"fpga"}, "4.5.10", &reason), qPrintable(reason));
+        QVERIFY2(record.write({"fpga"}, "4.5.10", updateLog, &reason), qPrintable(reason));
     if (keeper == "history") {
         UpdateHistory history([](const QString& line) { QFAIL(qPrintable(line)); });
         UpdateAttempt attempt = UpdateAttempt::onThisMachine();

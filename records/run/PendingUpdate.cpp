@@ -121,7 +121,8 @@ QStringList PendingUpdate::components(QString* problem) const
     return {};
 }
 
-bool PendingUpdate::write(const QStringList& components, const QString& targetVersion, QString* reason) const
+bool PendingUpdate::write(const QStringList& components, const QString& targetVersion, const QString& log,
+                          QString* reason) const
 {
     const StateFiles folder(stateFolder(), recordFolder, true);
     if (!folder.isOpen()) {
@@ -134,7 +135,7 @@ bool PendingUpdate::write(const QStringList& components, const QString& targetVe
         {"components", QJsonArray::fromStringList(components)},
         {"target", targetVersion},
         {"started", QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
-        {"log", SessionLog::ofThisRun()},
+        {"log", log},
     };
     return folder.replace(fileName(), QJsonDocument(record).toJson(), reason);
 }

@@ -38,7 +38,9 @@ public:
     QStringList components(QString* problem = nullptr) const;
 
     // False, with the reason, when the record could not be kept.
-    bool write(const QStringList& components, const QString& targetVersion, QString* reason) const;
+    // `log` is the session log of the run that writes, empty for none.
+    bool write(const QStringList& components, const QString& targetVersion, const QString& log,
+               QString* reason) const;
     // Empty once no record is left; else the path of one that could not be
     // removed.
     QString remove() const;

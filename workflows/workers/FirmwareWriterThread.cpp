@@ -8,8 +8,8 @@
 #include <string>
 #include <utility>
 
-FirmwareWriterThread::FirmwareWriterThread(Procedure procedure, const DeviceState& state)
-    : QThread(nullptr), procedure(procedure), state(state),
+FirmwareWriterThread::FirmwareWriterThread(Procedure procedure, const DeviceState& state, const QString& sessionLog)
+    : QThread(nullptr), procedure(procedure), state(state), sessionLog(sessionLog),
       images([this](const QString& line) { reportFailure(line, cannotWrite(line)); })
 {
 }
@@ -171,7 +171,7 @@ bool FirmwareWriterThread::recordPending(const std::vector<WriteStep>& steps)
     QString reason;
     if (componentsWritten(steps).isEmpty()
         || PendingUpdate(state.deviceType, state.serialNumber)
-               .write(componentsWritten(steps), state.targetVersion.versionString(), &reason))
+               .write(componentsWritten(steps), state.targetVersion.versionString(), sessionLog, &reason))
         return true;
     reportFailure(OperatorText::tr("Cannot record the update before writing: %1").arg(reason),
                   OperatorText::tr("Cannot record the update of %1 before writing: %2").arg(instrument()).arg(reason));

@@ -32,7 +32,8 @@ class FirmwareWriterThread : public QThread
 public:
     enum class Procedure { Update, Restore };
 
-    FirmwareWriterThread(Procedure procedure, const DeviceState& state);
+    // `sessionLog` is the run's log file, for the pending record to name.
+    FirmwareWriterThread(Procedure procedure, const DeviceState& state, const QString& sessionLog);
 
     // Read once the thread has finished.
     const WriteOutcome& outcome() const { return result; }
@@ -114,6 +115,7 @@ private:
 
     const Procedure procedure;
     const DeviceState state;
+    const QString sessionLog;
     FpgaProgress fpga;
     ImageCheck images;
     bool erased = false;  // a clear was sent to the instrument

@@ -1,6 +1,6 @@
 #include "workflows/workers/RestoreDeviceThread.h"
 
-RestoreDeviceThread::RestoreDeviceThread(const DeviceState& state)
-    : FirmwareWriterThread(Procedure::Restore, state)
+RestoreDeviceThread::RestoreDeviceThread(const DeviceState& state, const QString& sessionLog)
+    : FirmwareWriterThread(Procedure::Restore, state, sessionLog)
 {
 }

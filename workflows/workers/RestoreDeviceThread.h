@@ -10,7 +10,7 @@ class RestoreDeviceThread : public FirmwareWriterThread
     Q_OBJECT
 
 public:
-    explicit RestoreDeviceThread(const DeviceState& state);
+    explicit RestoreDeviceThread(const DeviceState& state, const QString& sessionLog = QString());
 };
 
 #endif

@@ -1,6 +1,6 @@
 #include "workflows/workers/UpdateDeviceThread.h"
 
-UpdateDeviceThread::UpdateDeviceThread(const DeviceState& state)
-    : FirmwareWriterThread(Procedure::Update, state)
+UpdateDeviceThread::UpdateDeviceThread(const DeviceState& state, const QString& sessionLog)
+    : FirmwareWriterThread(Procedure::Update, state, sessionLog)
 {
 }

@@ -12,7 +12,7 @@ class UpdateDeviceThread : public FirmwareWriterThread
     Q_OBJECT
 
 public:
-    explicit UpdateDeviceThread(const DeviceState& state);
+    explicit UpdateDeviceThread(const DeviceState& state, const QString& sessionLog = QString());
 };
 
 #endif

@@ -20,11 +20,6 @@ QString productLine()
     return QStringLiteral("RZ610/RZ870");
 }
 
-QString firmwareFolder()
-{
-    return QStringLiteral("./firmware");
-}
-
 QString installedDataFolder()
 {
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/rz-firmware-updater"));

@@ -11,10 +11,6 @@
 // "RZ610/RZ870": the instruments this updater is for, as titles name them.
 QString productLine();
 
-// The folder every image path of this release points into, relative to
-// the working folder: "./firmware".
-QString firmwareFolder();
-
 // What the package installs beside the program, read at run time:
 // PREFIX/share/rz-firmware-updater, PREFIX being the folder above the
 // program's own. In the build tree PREFIX is the build folder.

@@ -1,6 +1,5 @@
 #include "catalogue/ModelTable.h"
 
-#include "catalogue/Catalogue.h"
 
 namespace {
 
@@ -34,7 +33,7 @@ std::vector<Model> makeTable()
 
 std::string ModelComponent::imagePath(const FirmwareVersion& record) const
 {
-    return (firmwareFolder() + QLatin1Char('/') + imageName.arg(record.*version)).toStdString();
+    return (ModelTable::firmwareFolder() + QLatin1Char('/') + imageName.arg(record.*version)).toStdString();
 }
 
 const std::vector<Model>& ModelTable::models()
@@ -76,4 +75,9 @@ QString ModelTable::names(const QString& separator)
     for (const Model& model : models())
         names << model.name;
     return names.join(separator);
+}
+
+QString ModelTable::firmwareFolder()
+{
+    return QStringLiteral("./firmware");
 }

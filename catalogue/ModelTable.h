@@ -49,6 +49,9 @@ public:
     static const Model* networkModel();
     // "RZ610R|RZ610S|...", or with another separator.
     static QString names(const QString& separator);
+    // The folder every image path of this release points into, relative
+    // to the working folder: "./firmware".
+    static QString firmwareFolder();
 };
 
 #endif

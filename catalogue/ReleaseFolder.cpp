@@ -1,6 +1,7 @@
 #include "catalogue/ReleaseFolder.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/ModelTable.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,8 +11,8 @@
 ReleaseFolder ReleaseFolder::find()
 {
     ReleaseFolder found;
-    if (QFileInfo(firmwareFolder()).isDir()) {
-        found.folder = firmwareFolder();
+    if (QFileInfo(ModelTable::firmwareFolder()).isDir()) {
+        found.folder = ModelTable::firmwareFolder();
     } else if (QFileInfo(installedPath()).isDir()) {
         found.folder = installedPath();
         found.installed = true;
@@ -27,12 +28,12 @@ QString ReleaseFolder::installedPath()
 QString ReleaseFolder::imagePath(const QString& catalogueName) const
 {
     const QFileInfo image(catalogueName);
-    if (!installed || catalogueName.isEmpty() || image.path() != firmwareFolder())
+    if (!installed || catalogueName.isEmpty() || image.path() != ModelTable::firmwareFolder())
         return catalogueName;
     return QDir(folder).filePath(image.fileName());
 }
 
 QStringList ReleaseFolder::searched()
 {
-    return {QDir::cleanPath(QDir::current().absoluteFilePath(firmwareFolder())), installedPath()};
+    return {QDir::cleanPath(QDir::current().absoluteFilePath(ModelTable::firmwareFolder())), installedPath()};
 }

@@ -1,7 +1,7 @@
 #include "workflows/checks/ImageCheck.h"
 
 #include "catalogue/OperatorText.h"
-#include "catalogue/Catalogue.h"
+#include "catalogue/ModelTable.h"
 
 #include <QFileInfo>
 
@@ -98,7 +98,7 @@ bool ImageCheck::passes(const std::vector<std::string>& imagePaths)
 bool ImageCheck::matches(const Image& image) const
 {
     const QFileInfo file(image.path);
-    const QByteArray listed = verified && file.path() == firmwareFolder()
+    const QByteArray listed = verified && file.path() == ModelTable::firmwareFolder()
                                   ? verified->checksums().digestOf(file.fileName())
                                   : QByteArray();
     if (!listed.isEmpty() && listed == image.digest)

@@ -86,7 +86,7 @@ QSqlDatabase openBare(const QString& path)
 int seed(int count)
 {
     { UpdateHistory history(ignore); }
-    QSqlDatabase db = openBare(UpdateHistory::path());
+    QSqlDatabase db = openBare(HistoryDatabase::path());
     QSqlQuery query(db);
     const QString insert = QStringLiteral(
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)"
@@ -160,7 +160,7 @@ int open(bool updater)
             UpdateHistory history(ignore);
             times.push_back(timer.nsecsElapsed() / 1e6);
         } else {
-            QSqlDatabase db = openBare(UpdateHistory::path());
+            QSqlDatabase db = openBare(HistoryDatabase::path());
             times.push_back(timer.nsecsElapsed() / 1e6);
             db.close();
         }
@@ -173,7 +173,7 @@ int open(bool updater)
 int check()
 {
     {
-        QSqlDatabase db = openBare(UpdateHistory::path());
+        QSqlDatabase db = openBare(HistoryDatabase::path());
         QSqlQuery(db).exec("DELETE FROM upkeep WHERE name = 'checked'");
         db.close();
     }

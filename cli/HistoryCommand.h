@@ -1,7 +1,8 @@
 #ifndef HISTORYCOMMAND_H
 #define HISTORYCOMMAND_H
 
-#include "records/history/UpdateHistory.h"
+#include "cli/HistoryPrinter.h"
+#include "records/history/HistoryReader.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -26,12 +27,10 @@ public:
     int run() const;
 
 private:
-    enum Format { Table, Json, Csv };
-
     void sayWhichHistory() const;
 
-    UpdateHistory::Filter filter;
-    Format format = Table;
+    HistoryReader::Filter filter;
+    HistoryPrinter::Format format = HistoryPrinter::Table;
 };
 
 #endif

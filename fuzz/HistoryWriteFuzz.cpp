@@ -8,10 +8,10 @@
 
 #include "fuzz/FuzzInput.h"
 #include "fuzz/PrintedHistory.h"
+#include "records/history/HistoryReader.h"
 #include "records/history/UpdateHistory.h"
 
 #include <QDir>
-#include <QSqlRecord>
 
 #include <cstdlib>
 
@@ -61,16 +61,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         ending == 2 ? writer.interrupt(id, error) : writer.finish(id, ending == 0, error);
         writer.finish(id, ending != 0, QStringLiteral("ended again"));
     }
-    const UpdateHistory reader(sink, UpdateHistory::Access::Reader);
-    QSqlQuery rows = reader.select({}, false, true);
-    const UpdateAttempt back = rows.next() ? UpdateHistory::attemptIn(rows.record()) : UpdateAttempt();
+    const HistoryReader reader(sink);
+    const QList<UpdateAttempt> rows = reader.page({}, false, 0, 2).value_or(QList<UpdateAttempt>());
+    const UpdateAttempt back = rows.value(0);
     for (QString UpdateAttempt::*text : texts) {
         if (back.*text != attempt.*text)
             std::abort();
     }
     if (back.components != attempt.components || back.started != attempt.started || back.serial != attempt.serial
         || back.state != QLatin1String(endings[ending]) || back.error != (ending == 0 ? QString() : error)
-        || !back.finished.isValid() || rows.next())
+        || !back.finished.isValid() || !back.asStored.isEmpty() || rows.size() != 1)
         std::abort();
     PrintedHistory::check(1);
     return 0;

@@ -6,12 +6,12 @@
 // the mark then holds; a mark set aside is named by a line, and no line
 // says the history is full.
 
+#include "records/history/HistoryReader.h"
 #include "records/history/UpdateHistory.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSqlRecord>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -60,10 +60,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         UpdateHistory history([&lines](const QString& line) { lines << line; });
         id = history.begin(anUpdate(), false);
         history.finish(id, true, QString());
-        QSqlQuery newest = history.select(UpdateHistory::Filter{}, false, false);
-        if (id <= 0 || id >= (qint64(1) << 53) || !newest.next())
+        const HistoryReader reader([&lines](const QString& line) { lines << line; });
+        const QList<UpdateAttempt> newest = reader.page({}, false, 0, 1).value_or(QList<UpdateAttempt>());
+        if (id <= 0 || id >= (qint64(1) << 53) || newest.isEmpty())
             std::abort();
-        const UpdateAttempt recorded = UpdateHistory::attemptIn(newest.record());
+        const UpdateAttempt& recorded = newest.first();
         if (recorded.id != id || recorded.state != QLatin1String("succeeded"))
             std::abort();
     }

@@ -99,7 +99,7 @@ bool hasControlCharacter(const QByteArray& output)
 // with a session log whose name needs quoting in CSV.
 QString seedHistory()
 {
-    const QString quotedLog = QFileInfo(UpdateHistory::path()).dir().filePath("logs, \"old\"/2024-03-15.log");
+    const QString quotedLog = QFileInfo(HistoryDatabase::path()).dir().filePath("logs, \"old\"/2024-03-15.log");
     const QString outsideLog = QDir::current().filePath("outside.log");
     QDir().mkpath(QFileInfo(quotedLog).path());
     QFile(quotedLog).open(QIODevice::WriteOnly);
@@ -171,7 +171,7 @@ void HistoryTest::everyWriteIsOnRecord()
     const QStringList old = usbModel("RZ610R", 4, 5, 9);
     instrument.create(old);
     QCOMPARE(UpdaterRun({"check"}).finish(), 10);
-    QVERIFY(!QFile::exists(UpdateHistory::path())); // a check writes no row
+    QVERIFY(!QFile::exists(HistoryDatabase::path())); // a check writes no row
 
     UpdaterRun first({"update", "--json"});
     QCOMPARE(first.finish(), 0);
@@ -227,7 +227,7 @@ void HistoryTest::everyWriteIsOnRecord()
 
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "schema");
-        db.setDatabaseName(UpdateHistory::path());
+        db.setDatabaseName(HistoryDatabase::path());
         QVERIFY(db.open());
         QSqlQuery query(db);
         QStringList found;
@@ -394,7 +394,7 @@ void HistoryTest::damagedHistoryIsSetAside()
     QFETCH(QStringList, ids);
     SimulatedInstrument instrument;
     seedHistory();
-    const QDir folder = QFileInfo(UpdateHistory::path()).dir();
+    const QDir folder = QFileInfo(HistoryDatabase::path()).dir();
     const QString path = folder.filePath(file);
     if (damage.startsWith("UPDATE")) {
         {
@@ -455,7 +455,7 @@ void HistoryTest::plantedFilesAreLeftAlone()
     QFETCH(QString, kind);
     SimulatedInstrument instrument;
     seedHistory();
-    const QString at = QFileInfo(UpdateHistory::path()).dir().filePath(name);
+    const QString at = QFileInfo(HistoryDatabase::path()).dir().filePath(name);
     QVERIFY(!QFile::exists(at) || QFile::remove(at));
     const QString target = instrument.path("elsewhere");
     if (planted == "link") {
@@ -517,7 +517,7 @@ void HistoryTest::recoveryFromTheRecord()
     instrument.create(usbModel("RZ610R", 3, 5, 10) + QStringList{"--unplug-after", "rzConfigUSBClearBootSector"});
     QCOMPARE(UpdaterRun({"update"}).finish(), 1);
     if (!historyUsable)
-        QVERIFY(QFile::remove(UpdateHistory::path()) && QDir().mkdir(UpdateHistory::path()));
+        QVERIFY(QFile::remove(HistoryDatabase::path()) && QDir().mkdir(HistoryDatabase::path()));
     instrument.create(usbModel("RZ610R", 3, 5, 10)
                       + QStringList{"--invalid", "boot", "--flash-serial", QString::number(flashSerial)});
     instrument.clearTrace();

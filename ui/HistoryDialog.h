@@ -1,10 +1,9 @@
 #ifndef HISTORYDIALOG_H
 #define HISTORYDIALOG_H
 
-#include "records/history/UpdateHistory.h"
+#include "records/history/HistoryReader.h"
 
 #include <QDialog>
-#include <QSqlQuery>
 
 #include <functional>
 #include <memory>
@@ -12,8 +11,8 @@
 class QLineEdit;
 class QPushButton;
 class QSaveFile;
-class QSqlQueryModel;
 class QTableView;
+class HistoryTableModel;
 class QTimer;
 
 // "Update History...": every update and restore on record, newest first, one
@@ -58,16 +57,16 @@ private:
     void endExport(bool saved);
     static QString askWithDialog(QWidget* parent);
 
-    std::unique_ptr<UpdateHistory> history;
-    UpdateHistory::Filter filter;
-    QSqlQueryModel* rows = nullptr;
+    std::unique_ptr<HistoryReader> history;
+    HistoryReader::Filter filter;
+    HistoryTableModel* rows = nullptr;
     QTableView* table = nullptr;
     QLineEdit* serialFilter = nullptr;
     QPushButton* openLogButton = nullptr;
     QPushButton* exportButton = nullptr;
     QTimer* exportTimer = nullptr;
     std::unique_ptr<QSaveFile> exportFile;
-    QSqlQuery exportRows;
+    qint64 exportedDownTo = 0; // the export's next page is older than this attempt
 };
 
 #endif

@@ -1,6 +1,7 @@
 #include "records/history/HistorySchema.h"
 
 #include "catalogue/OperatorText.h"
+#include "records/history/HistoryTime.h"
 #include "records/history/UpdateAttempt.h"
 
 #include <QDateTime>
@@ -49,11 +50,6 @@ enum SqliteCode { Corrupt = 11, NotADatabase = 26 };
 
 constexpr qint64 secondsBetweenFullChecks = 24 * 60 * 60;
 
-QString timeText(const QDateTime& time)
-{
-    return time.toUTC().toString(Qt::ISODate);
-}
-
 } // namespace
 
 HistorySchema::HistorySchema(const QString& connection) : connection(connection) {}
@@ -81,7 +77,7 @@ bool HistorySchema::create(int version, QString* error, bool* damaged) const
         statements << QString::fromLatin1(statement);
     if (version == 0) // nothing in it to check
         statements << QStringLiteral("INSERT INTO upkeep (name, value) VALUES ('checked', '%1')")
-                          .arg(timeText(QDateTime::currentDateTimeUtc()));
+                          .arg(HistoryTime::text(QDateTime::currentDateTimeUtc()));
     statements << QStringLiteral("PRAGMA user_version = %1").arg(current);
     for (const QString& statement : statements) {
         if (!query.exec(statement)) {
@@ -128,7 +124,7 @@ bool HistorySchema::checkedToday(QString* error, bool* damaged) const
     }
     query.finish();
     query.prepare(QStringLiteral("INSERT OR REPLACE INTO upkeep (name, value) VALUES ('checked', ?)"));
-    query.addBindValue(timeText(now));
+    query.addBindValue(HistoryTime::text(now));
     return query.exec() || failed(query.lastError(), error, damaged);
 }
 

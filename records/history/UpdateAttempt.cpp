@@ -1,6 +1,7 @@
 #include "records/history/UpdateAttempt.h"
 
 #include "catalogue/PrintableText.h"
+#include "records/history/HistoryTime.h"
 
 #include <QSysInfo>
 #include <QVector>
@@ -28,11 +29,6 @@ QString accountName()
 QVariant textOrNull(const QString& text)
 {
     return text.isEmpty() ? QVariant() : QVariant(text);
-}
-
-QVariant timeOrNull(const QDateTime& time)
-{
-    return time.isValid() ? QVariant(time.toUTC().toString(Qt::ISODate)) : QVariant();
 }
 
 // A tab, a carriage return or a line break is escaped like any control
@@ -108,22 +104,13 @@ void appendJsonValue(QByteArray& json, const QVariant& value)
     }
 }
 
-// The components, kept space-separated, as an array.
-void appendJsonArray(QByteArray& json, const QString& words)
+void appendJsonArray(QByteArray& json, const QStringList& words)
 {
     json += '[';
-    bool first = true;
-    for (int from = 0; from < words.size();) {
-        int end = words.indexOf(QLatin1Char(' '), from);
-        if (end < 0)
-            end = words.size();
-        if (end > from) {
-            if (!first)
-                json += ", ";
-            first = false;
-            appendJsonString(json, words.mid(from, end - from));
-        }
-        from = end + 1;
+    for (int i = 0; i < words.size(); ++i) {
+        if (i > 0)
+            json += ", ";
+        appendJsonString(json, words.at(i));
     }
     json += ']';
 }
@@ -141,18 +128,55 @@ UpdateAttempt UpdateAttempt::onThisMachine()
 
 QStringList UpdateAttempt::fieldNames()
 {
-    static const QStringList names{"id", "started", "finished", "host", "user", "action", "model", "serial",
-                                   "versionBefore", "versionTarget", "components", "state", "error", "releaseKey",
-                                   "sumsSha256", "log", "updaterVersion", "libraryVersion", "resumedFrom"};
-    return names;
+    static const char* const names[] = {"id", "started", "finished", "host", "user", "action", "model", "serial",
+                                        "versionBefore", "versionTarget", "components", "state", "error", "releaseKey",
+                                        "sumsSha256", "log", "updaterVersion", "libraryVersion", "resumedFrom"};
+    static_assert(std::size(names) == FieldCount, "a name for every field, in the order of Field");
+    static const QStringList list(std::begin(names), std::end(names));
+    return list;
 }
 
-QVariantList UpdateAttempt::values() const
+QString UpdateAttempt::*UpdateAttempt::textMember(Field field)
 {
-    return {id, timeOrNull(started), timeOrNull(finished), host, user, action, model, serial,
-            textOrNull(versionBefore), versionTarget, components, state, textOrNull(error),
-            textOrNull(releaseKey), textOrNull(sumsSha256), textOrNull(log), updaterVersion,
-            textOrNull(libraryVersion), resumedFrom ? QVariant(resumedFrom) : QVariant()};
+    switch (field) {
+    case Host: return &UpdateAttempt::host;
+    case User: return &UpdateAttempt::user;
+    case Action: return &UpdateAttempt::action;
+    case Model: return &UpdateAttempt::model;
+    case VersionBefore: return &UpdateAttempt::versionBefore;
+    case VersionTarget: return &UpdateAttempt::versionTarget;
+    case State: return &UpdateAttempt::state;
+    case Error: return &UpdateAttempt::error;
+    case ReleaseKey: return &UpdateAttempt::releaseKey;
+    case SumsSha256: return &UpdateAttempt::sumsSha256;
+    case Log: return &UpdateAttempt::log;
+    case UpdaterVersion: return &UpdateAttempt::updaterVersion;
+    case LibraryVersion: return &UpdateAttempt::libraryVersion;
+    default: return nullptr;
+    }
+}
+
+// Texts that every attempt has are empty rather than null.
+QVariant UpdateAttempt::value(Field field) const
+{
+    if (!asStored.isEmpty()) {
+        const auto kept = asStored.constFind(field);
+        if (kept != asStored.cend())
+            return *kept;
+    }
+    switch (field) {
+    case Id: return id;
+    case Started: return textOrNull(HistoryTime::text(started));
+    case Finished: return textOrNull(HistoryTime::text(finished));
+    case Serial: return serial;
+    case Components: return components.join(QLatin1Char(' '));
+    case ResumedFrom: return resumedFrom ? QVariant(resumedFrom) : QVariant();
+    case VersionBefore: case Error: case ReleaseKey: case SumsSha256: case Log: case LibraryVersion:
+        return textOrNull(this->*textMember(field));
+    default: break;
+    }
+    QString UpdateAttempt::*const member = textMember(field);
+    return member ? QVariant(this->*member) : QVariant();
 }
 
 QString UpdateAttempt::result() const
@@ -160,7 +184,7 @@ QString UpdateAttempt::result() const
     return error.isEmpty() ? state : state + QStringLiteral(": ") + error;
 }
 
-QByteArray UpdateAttempt::jsonRow(const StoredRow& field)
+QByteArray UpdateAttempt::jsonRow() const
 {
     // "name": before each value, made once.
     static const QVector<QByteArray> keys = [] {
@@ -172,19 +196,17 @@ QByteArray UpdateAttempt::jsonRow(const StoredRow& field)
         }
         return made;
     }();
-    static const int components = fieldNames().indexOf(QStringLiteral("components"));
     QByteArray text;
     text.reserve(1024);
     text += '{';
-    for (int i = 0; i < keys.size(); ++i) {
+    for (int i = 0; i < FieldCount; ++i) {
         if (i > 0)
             text += ", ";
         text += keys.at(i);
-        const QVariant value = field(i);
-        if (i == components)
-            appendJsonArray(text, value.toString());
+        if (i == Components)
+            appendJsonArray(text, components);
         else
-            appendJsonValue(text, value);
+            appendJsonValue(text, value(Field(i)));
     }
     text += '}';
     return text;
@@ -195,13 +217,13 @@ QByteArray UpdateAttempt::csvHeader()
     return fieldNames().join(QLatin1Char(',')).toUtf8() + '\n';
 }
 
-QByteArray UpdateAttempt::csvRow(const StoredRow& field)
+QByteArray UpdateAttempt::csvRow() const
 {
     QString row;
-    for (int i = 0; i < fieldNames().size(); ++i) {
+    for (int i = 0; i < FieldCount; ++i) {
         if (i > 0)
             row += QLatin1Char(',');
-        row += csvField(field(i));
+        row += csvField(value(Field(i)));
     }
     return row.toUtf8() + '\n';
 }

@@ -3,18 +3,24 @@
 
 #include <QByteArray>
 #include <QDateTime>
-#include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
-#include <QVariantList>
-
-#include <functional>
+#include <QVariant>
 
 // One update or restore as the history keeps it: who ran it where, on which
 // instrument, from which firmware to which, and how it ended. A null text is
 // something nobody could say (the versions of an instrument in boot mode).
 struct UpdateAttempt
 {
+    // The fields in the order of the history's columns, of the JSON report's
+    // keys and of the CSV's: their index in fieldNames(), and their column
+    // in a query that selects fieldNames().
+    enum Field {
+        Id, Started, Finished, Host, User, Action, Model, Serial, VersionBefore, VersionTarget, Components, State,
+        Error, ReleaseKey, SumsSha256, Log, UpdaterVersion, LibraryVersion, ResumedFrom, FieldCount
+    };
+
     qint64 id = 0; // 0 until recorded
     QDateTime started; // UTC
     QDateTime finished; // invalid until finished
@@ -34,34 +40,39 @@ struct UpdateAttempt
     QString updaterVersion;
     QString libraryVersion;
     qint64 resumedFrom = 0; // the unfinished attempt this one finishes; 0 for none
+    // What a hand edit of the history left where a number, a time or the
+    // components belong, and that does not read back as written there (a
+    // serial number with a letter in it): by field, as the history holds
+    // it, so that it prints as it is stored. Empty for what the updater
+    // recorded.
+    QMap<Field, QString> asStored;
 
     // This program, this machine and this account; the rest is the
     // caller's to fill.
     static UpdateAttempt onThisMachine();
 
     // The names of the fields, as the history's columns, the JSON report and
-    // the CSV header give them, and the values in that order (null for none;
-    // the components as a list).
+    // the CSV header give them.
     static QStringList fieldNames();
-    QVariantList values() const;
+    // Where a field held as text is kept; null for the id, the times, the
+    // serial number, the components and resumedFrom.
+    static QString UpdateAttempt::*textMember(Field field);
+    // A field as the history keeps it: null for none, times as ISO text in
+    // UTC, the components space-separated.
+    QVariant value(Field field) const;
 
     // The state for people, with the failure line.
     QString result() const;
 
-    // A row as the history keeps it: the value of each field by its index
-    // in fieldNames(), null for none, times as ISO text, the components
-    // space-separated.
-    using StoredRow = std::function<QVariant(int index)>;
-
     // Every field by its name, as one JSON object on one line.
-    static QByteArray jsonRow(const StoredRow& field);
+    QByteArray jsonRow() const;
     // CSV: a header row of the field names, then one row an attempt, quoted
     // where a value needs it (RFC 4180); nulls are empty. Control characters
     // are escaped as the history's table shows them (PrintableText), and a
     // value that a spreadsheet would take for a formula (=, +, -, @ first)
     // begins with a quote.
     static QByteArray csvHeader();
-    static QByteArray csvRow(const StoredRow& field);
+    QByteArray csvRow() const;
 };
 
 #endif

@@ -7,7 +7,7 @@
 #include "families/DeviceFamily.h"
 #include "records/run/PendingUpdate.h"
 #include "host/StateFolder.h"
-#include "records/history/UpdateHistory.h"
+#include "records/history/HistoryReader.h"
 
 #include <QMap>
 
@@ -41,7 +41,7 @@ void Transcript::openLog()
 // next records an attempt says why it cannot be read.
 std::optional<QStringList> Transcript::logsOnRecord()
 {
-    const UpdateHistory history([](const QString&) {}, UpdateHistory::Access::Reader);
+    const HistoryReader history([](const QString&) {});
     std::optional<QStringList> named = history.recentLogs(SessionLog::attemptsKept);
     if (named)
         *named += PendingUpdate::namedLogs();

@@ -1,0 +1,141 @@
+#include "cli/HistoryPrinter.h"
+
+#include "catalogue/PrintableText.h"
+#include "cli/HistoryCommand.h"
+
+#include <cstdio>
+#include <cwchar>
+
+namespace {
+
+// The table's widths are taken from its first rows; a longer value further
+// down shifts the rest of its own line only.
+constexpr int rowsMeasured = 1000;
+constexpr int bytesBuffered = 64 * 1024;
+
+const char jsonStart[] = "{\n    \"attempts\": [";
+
+// Times in UTC as in JSON and CSV, without ISO's T and Z; the result with
+// the attempt it finishes, by the ID the table shows. Nothing of the history
+// reaches the terminal as a control character.
+QStringList cellsOf(const UpdateAttempt& attempt)
+{
+    const auto text = [&attempt](UpdateAttempt::Field field) { return attempt.value(field).toString(); };
+    QString result = text(UpdateAttempt::State);
+    if (!attempt.value(UpdateAttempt::ResumedFrom).isNull())
+        result += QStringLiteral(", finishes ") + text(UpdateAttempt::ResumedFrom);
+    if (!attempt.error.isEmpty())
+        result += QStringLiteral(": ") + attempt.error;
+    const QVariant before = attempt.value(UpdateAttempt::VersionBefore);
+    QStringList cells{text(UpdateAttempt::Id),
+                      text(UpdateAttempt::Started).replace(QLatin1Char('T'), QLatin1Char(' ')).remove(QLatin1Char('Z')),
+                      attempt.action,
+                      attempt.model,
+                      text(UpdateAttempt::Serial),
+                      before.isNull() ? QStringLiteral("-") : before.toString(),
+                      attempt.versionTarget,
+                      result};
+    for (QString& cell : cells)
+        cell = PrintableText::of(cell);
+    return cells;
+}
+
+// The columns a text takes on a terminal, where a Japanese or Chinese
+// character takes two; its length where the locale cannot tell.
+int columnsOf(const QString& text)
+{
+    const int columns = wcswidth(text.toStdWString().c_str(), size_t(-1));
+    return columns < 0 ? text.size() : columns;
+}
+
+QByteArray lineOf(const QStringList& cells, const QVector<int>& widths)
+{
+    QString line;
+    for (int column = 0; column < cells.size() - 1; ++column)
+        line += cells.at(column) + QString(qMax(widths[column] - columnsOf(cells.at(column)), 0) + 2, QLatin1Char(' '));
+    return (line + cells.last() + QLatin1Char('\n')).toLocal8Bit();
+}
+
+// The headers in the operator's language; the values as the history keeps
+// them, in English.
+QStringList headers()
+{
+    return {HistoryCommand::tr("ID"),    HistoryCommand::tr("Started (UTC)"), HistoryCommand::tr("Action"),
+            HistoryCommand::tr("Model"), HistoryCommand::tr("Serial"),        HistoryCommand::tr("From"),
+            HistoryCommand::tr("To"),    HistoryCommand::tr("Result")};
+}
+
+} // namespace
+
+HistoryPrinter::HistoryPrinter(Format format) : format(format), measured{headers()} {}
+
+HistoryPrinter::~HistoryPrinter()
+{
+    flush();
+}
+
+void HistoryPrinter::add(const UpdateAttempt& attempt)
+{
+    if (format == Table) {
+        addToTable(attempt);
+    } else if (format == Json) {
+        write(first ? QByteArray(jsonStart) + "\n        " : QByteArray(",\n        "));
+        write(attempt.jsonRow());
+    } else {
+        if (first)
+            write(UpdateAttempt::csvHeader());
+        write(attempt.csvRow());
+    }
+    first = false;
+}
+
+void HistoryPrinter::end(bool read)
+{
+    if (first && !read)
+        return;
+    if (format == Table && first)
+        write((HistoryCommand::tr("No update attempts on record.") + QLatin1Char('\n')).toLocal8Bit());
+    else if (format == Table && widths.isEmpty())
+        printMeasured();
+    else if (format == Json)
+        write(QByteArray(first ? jsonStart : "") + "\n    ]\n}\n");
+    else if (format == Csv && first)
+        write(UpdateAttempt::csvHeader());
+}
+
+void HistoryPrinter::write(const QByteArray& bytes)
+{
+    pending += bytes;
+    if (pending.size() >= bytesBuffered)
+        flush();
+}
+
+void HistoryPrinter::flush()
+{
+    std::fwrite(pending.constData(), 1, size_t(pending.size()), stdout);
+    std::fflush(stdout);
+    pending.clear();
+}
+
+void HistoryPrinter::addToTable(const UpdateAttempt& attempt)
+{
+    if (!widths.isEmpty()) {
+        write(lineOf(cellsOf(attempt), widths));
+        return;
+    }
+    measured << cellsOf(attempt);
+    if (measured.size() > rowsMeasured)
+        printMeasured();
+}
+
+void HistoryPrinter::printMeasured()
+{
+    widths.fill(0, measured.first().size());
+    for (const QStringList& row : measured) {
+        for (int column = 0; column < row.size(); ++column)
+            widths[column] = qMax(widths[column], columnsOf(row.at(column)));
+    }
+    for (const QStringList& row : measured)
+        write(lineOf(row, widths));
+    measured.clear();
+}

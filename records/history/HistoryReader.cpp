@@ -1,0 +1,171 @@
+#include "records/history/HistoryReader.h"
+
+#include "catalogue/OperatorText.h"
+#include "records/history/HistoryTime.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <limits>
+#include <utility>
+
+namespace {
+
+using Field = UpdateAttempt::Field;
+
+// A number where the history holds one that fits the field; anything else
+// kept as it is stored.
+template <typename Number>
+Number numberIn(const QVariant& value, Field field, UpdateAttempt& attempt)
+{
+    if (value.isNull())
+        return 0;
+    if (value.userType() == QMetaType::LongLong || value.userType() == QMetaType::Int) {
+        const qint64 number = value.toLongLong();
+        if (number >= std::numeric_limits<Number>::min() && number <= std::numeric_limits<Number>::max())
+            return Number(number);
+    }
+    attempt.asStored.insert(field, value.toString());
+    return 0;
+}
+
+QDateTime timeIn(const QVariant& value, Field field, UpdateAttempt& attempt)
+{
+    if (value.isNull())
+        return QDateTime();
+    const QString text = value.toString();
+    bool exact = false;
+    const QDateTime time = HistoryTime::fromText(text, &exact);
+    if (!exact)
+        attempt.asStored.insert(field, text);
+    return time;
+}
+
+// Written one space between two words; other spacing is kept as stored.
+QStringList componentsIn(const QVariant& value, UpdateAttempt& attempt)
+{
+    const QString text = value.toString();
+    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    int written = words.isEmpty() ? 0 : words.size() - 1;
+    for (const QString& word : words)
+        written += word.size();
+    if (written != text.size())
+        attempt.asStored.insert(UpdateAttempt::Components, text);
+    return words;
+}
+
+// A row of a query that selects UpdateAttempt::fieldNames().
+UpdateAttempt attemptIn(const QSqlQuery& row)
+{
+    UpdateAttempt attempt;
+    attempt.id = numberIn<qint64>(row.value(UpdateAttempt::Id), UpdateAttempt::Id, attempt);
+    attempt.started = timeIn(row.value(UpdateAttempt::Started), UpdateAttempt::Started, attempt);
+    attempt.finished = timeIn(row.value(UpdateAttempt::Finished), UpdateAttempt::Finished, attempt);
+    attempt.serial = numberIn<int>(row.value(UpdateAttempt::Serial), UpdateAttempt::Serial, attempt);
+    attempt.components = componentsIn(row.value(UpdateAttempt::Components), attempt);
+    attempt.resumedFrom = numberIn<qint64>(row.value(UpdateAttempt::ResumedFrom), UpdateAttempt::ResumedFrom, attempt);
+    for (int field = 0; field < UpdateAttempt::FieldCount; ++field) {
+        if (QString UpdateAttempt::*const member = UpdateAttempt::textMember(Field(field)))
+            attempt.*member = row.value(field).toString();
+    }
+    return attempt;
+}
+
+} // namespace
+
+HistoryReader::HistoryReader(LineSink lineSink)
+    : say(lineSink), database(std::move(lineSink), HistoryDatabase::Access::Reader)
+{
+}
+
+bool HistoryReader::forEach(const Filter& filter, bool updaterRunsElsewhere, const Visitor& visit) const
+{
+    QSqlQuery query(database.connection());
+    return select(query, filter, updaterRunsElsewhere, 0, 0) && readAll(query, visit);
+}
+
+std::optional<QList<UpdateAttempt>> HistoryReader::page(const Filter& filter, bool updaterRunsElsewhere,
+                                                        qint64 before, int count) const
+{
+    QSqlQuery query(database.connection());
+    QList<UpdateAttempt> found;
+    if (!select(query, filter, updaterRunsElsewhere, before, count)
+        || !readAll(query, [&found](const UpdateAttempt& attempt) { found << attempt; }))
+        return std::nullopt;
+    return found;
+}
+
+std::optional<QStringList> HistoryReader::recentLogs(int attempts) const
+{
+    if (!isOpen())
+        return std::nullopt;
+    QSqlQuery query(database.connection());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT log FROM attempts ORDER BY id DESC LIMIT ?"));
+    query.addBindValue(attempts);
+    if (!query.exec())
+        return std::nullopt;
+    QStringList logs;
+    while (query.next()) {
+        if (!query.value(0).isNull())
+            logs << query.value(0).toString();
+    }
+    return logs;
+}
+
+// Each filter has its index; newest first is the table's own order, and
+// a page goes on below the last id of the one before. Nothing is said when
+// the history could not be opened: that was said then.
+bool HistoryReader::select(QSqlQuery& query, const Filter& filter, bool updaterRunsElsewhere, qint64 before,
+                           int count) const
+{
+    if (!isOpen())
+        return false;
+    QStringList columns = UpdateAttempt::fieldNames();
+    if (!updaterRunsElsewhere)
+        columns[UpdateAttempt::State] = QStringLiteral("CASE state WHEN 'pending' THEN 'interrupted' ELSE state END");
+    QStringList conditions;
+    QVariantList values;
+    if (filter.serial) {
+        conditions << QStringLiteral("serial = ?");
+        values << *filter.serial;
+    }
+    if (!filter.model.isEmpty()) {
+        conditions << QStringLiteral("model = ?");
+        values << filter.model;
+    }
+    // The times are all written alike, so their text sorts as they do.
+    if (filter.since.isValid()) {
+        conditions << QStringLiteral("started >= ?");
+        values << HistoryTime::text(filter.since.startOfDay(Qt::UTC));
+    }
+    if (before > 0) {
+        conditions << QStringLiteral("id < ?");
+        values << before;
+    }
+    if (count > 0)
+        values << count;
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT %1 FROM attempts WHERE %2 ORDER BY id DESC%3")
+                      .arg(columns.join(QStringLiteral(", ")),
+                           conditions.isEmpty() ? QStringLiteral("1") : conditions.join(QStringLiteral(" AND ")),
+                           count > 0 ? QStringLiteral(" LIMIT ?") : QString()));
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (query.exec())
+        return true;
+    say(OperatorText::tr("The update history could not be read: %1").arg(query.lastError().text()));
+    return false;
+}
+
+// Damage further down the file ends the rows early.
+bool HistoryReader::readAll(QSqlQuery& query, const Visitor& visit) const
+{
+    while (query.next())
+        visit(attemptIn(query));
+    if (!query.lastError().isValid())
+        return true;
+    say(OperatorText::tr("The update history could not be read: %1").arg(query.lastError().text()));
+    return false;
+}

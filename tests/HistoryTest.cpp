@@ -96,7 +96,8 @@ bool hasControlCharacter(const QByteArray& output)
 
 // Four attempts on two models and three instruments, one a month, one of
 // them failed with a planted error and a log outside the state folder, one
-// with a session log whose name needs quoting in CSV.
+// with a session log whose name needs quoting in CSV, one whose serial
+// number was edited by hand.
 QString seedHistory()
 {
     const QString quotedLog = QFileInfo(HistoryDatabase::path()).dir().filePath("logs, \"old\"/2024-03-15.log");
@@ -127,6 +128,13 @@ QString seedHistory()
         attempt.log = row.log;
         history.finish(history.begin(attempt, false), row.succeeded, planted);
     }
+    { // a hand edit that is no number
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "hand edit");
+        db.setDatabaseName(HistoryDatabase::path());
+        if (db.open())
+            QSqlQuery(db).exec("UPDATE attempts SET serial = 'A1110' WHERE serial = 1110");
+    }
+    QSqlDatabase::removeDatabase("hand edit");
     return quotedLog;
 }
 
@@ -260,6 +268,8 @@ void HistoryTest::filtersAndFormats_data()
                                 << QByteArray(",\"'=HYPERLINK(\"\"http://x\"\")\\x1B]0;owned\\x07\\u202E\",");
     QTest::newRow("model, JSON") << QStringList{"--model", "RZ870S", "--json"} << "json" << 0 << QStringList{"4", "2"} << ""
                                  << QByteArray(R"("error": "=HYPERLINK(\"http://x\")\u001b]0;owned\u0007\u202e")");
+    QTest::newRow("serial edited by hand, JSON") << QStringList{"--model", "RZ870S", "--json"} << "json" << 0
+                                                 << QStringList{"4", "2"} << "" << QByteArray(R"("serial": "A1110")");
     QTest::newRow("since, JSON") << QStringList{"--since", "2024-03-01", "--json"} << "json" << 0
                                  << QStringList{"4", "3"} << "" << QByteArray();
     QTest::newRow("all three, CSV") << QStringList{"--serial", "111", "--model", "RZ610R", "--since", "2024-02-01", "--csv"}

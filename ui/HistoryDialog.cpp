@@ -144,6 +144,7 @@ void HistoryDialog::exportCsv()
     if (path.isEmpty())
         return;
     exportFile = std::make_unique<QSaveFile>(path);
+    exportFilter = filter;
     exportedDownTo = 0;
     if (!exportFile->open(QIODevice::WriteOnly)) {
         endExport(false);
@@ -154,10 +155,12 @@ void HistoryDialog::exportCsv()
     updateButtons();
 }
 
-// A page goes on below the last id of the one before, as the table's do.
+// A page goes on below the last id of the one before, as the table's do;
+// what the table shows meanwhile changes nothing.
 void HistoryDialog::exportPage()
 {
-    const std::optional<QList<UpdateAttempt>> page = history->page(filter, false, exportedDownTo, rowsExportedAtOnce);
+    const std::optional<QList<UpdateAttempt>> page =
+        history->page(exportFilter, false, exportedDownTo, rowsExportedAtOnce);
     if (!page) {
         endExport(false);
         return;

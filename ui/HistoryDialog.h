@@ -66,7 +66,8 @@ private:
     QPushButton* exportButton = nullptr;
     QTimer* exportTimer = nullptr;
     std::unique_ptr<QSaveFile> exportFile;
-    qint64 exportedDownTo = 0; // the export's next page is older than this attempt
+    HistoryReader::Filter exportFilter; // the rows shown when the export began
+    qint64 exportedDownTo = 0;          // its next page is older than this attempt
 };
 
 #endif

@@ -86,7 +86,7 @@ bool HistoryTableModel::isShown(int column)
 
 int HistoryTableModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : attempts.size();
+    return parent.isValid() ? 0 : int(attempts.size());
 }
 
 int HistoryTableModel::columnCount(const QModelIndex& parent) const
@@ -145,7 +145,8 @@ void HistoryTableModel::fetchMore(const QModelIndex& parent)
     if (!page || page->isEmpty())
         return;
     nextBefore = page->last().id;
-    beginInsertRows(QModelIndex(), attempts.size(), attempts.size() + page->size() - 1);
+    const int first = int(attempts.size());
+    beginInsertRows(QModelIndex(), first, first + int(page->size()) - 1);
     attempts += *page;
     endInsertRows();
 }

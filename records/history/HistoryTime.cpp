@@ -46,7 +46,7 @@ QDateTime fromWrittenText(const QString& text)
         return QDateTime();
     const QDate date(digitsAt(text, 0, 4), digitsAt(text, 5, 2), digitsAt(text, 8, 2));
     const int hour = digitsAt(text, 11, 2), minute = digitsAt(text, 14, 2), second = digitsAt(text, 17, 2);
-    if (!date.isValid() || date.year() < 1 || !QTime::isValid(hour, minute, second))
+    if (!date.isValid() || !QTime::isValid(hour, minute, second))
         return QDateTime();
     const qint64 msecs = (date.toJulianDay() - unixEpochJulianDay) * msecsPerDay
                          + ((hour * 60 + minute) * 60 + second) * qint64(1000);
@@ -60,16 +60,17 @@ QString HistoryTime::text(const QDateTime& time)
     if (!time.isValid())
         return QString();
     const QDateTime utc = time.toUTC();
-    const QDate date = utc.date();
-    const QTime clock = utc.time();
-    if (date.year() < 1 || date.year() > 9999)
+    int year = 0, month = 0, day = 0;
+    utc.date().getDate(&year, &month, &day);
+    if (year < 1 || year > 9999)
         return utc.toString(Qt::ISODate);
+    const QTime clock = utc.time();
     QString text(textLength, Qt::Uninitialized);
-    QChar* out = putDigits(text.data(), date.year(), 4);
+    QChar* out = putDigits(text.data(), year, 4);
     *out++ = QLatin1Char('-');
-    out = putDigits(out, date.month(), 2);
+    out = putDigits(out, month, 2);
     *out++ = QLatin1Char('-');
-    out = putDigits(out, date.day(), 2);
+    out = putDigits(out, day, 2);
     *out++ = QLatin1Char('T');
     out = putDigits(out, clock.hour(), 2);
     *out++ = QLatin1Char(':');

@@ -26,7 +26,7 @@ Number numberIn(const QVariant& value, Field field, UpdateAttempt& attempt)
         if (number >= std::numeric_limits<Number>::min() && number <= std::numeric_limits<Number>::max())
             return Number(number);
     }
-    attempt.asStored.insert(field, value.toString());
+    attempt.asStored.insert(field, value);
     return 0;
 }
 
@@ -38,7 +38,7 @@ QDateTime timeIn(const QVariant& value, Field field, UpdateAttempt& attempt)
     bool exact = false;
     const QDateTime time = HistoryTime::fromText(text, &exact);
     if (!exact)
-        attempt.asStored.insert(field, text);
+        attempt.asStored.insert(field, value);
     return time;
 }
 
@@ -51,7 +51,7 @@ QStringList componentsIn(const QVariant& value, UpdateAttempt& attempt)
     for (const QString& word : words)
         written += word.size();
     if (written != text.size())
-        attempt.asStored.insert(UpdateAttempt::Components, text);
+        attempt.asStored.insert(UpdateAttempt::Components, value);
     return words;
 }
 

@@ -2,17 +2,18 @@
 
 namespace {
 
-constexpr int textLength = 20; // 2024-01-15T12:00:00Z
 constexpr qint64 unixEpochJulianDay = 2440588;
 constexpr qint64 msecsPerDay = 24 * 60 * 60 * 1000;
 
-QChar* putDigits(QChar* out, int value, int digits)
+// `digits` digits of `value` and the character after them.
+char* putDigits(char* out, int value, int digits, char after)
 {
     for (int i = digits - 1; i >= 0; --i) {
-        out[i] = QChar(ushort('0' + value % 10));
+        out[i] = char('0' + value % 10);
         value /= 10;
     }
-    return out + digits;
+    out[digits] = after;
+    return out + digits + 1;
 }
 
 // The number in `digits` characters from `at`; -1 unless all are digits.
@@ -42,7 +43,7 @@ bool isSeparatedAsWritten(const QString& text)
 // Only the form text() writes; invalid for anything else.
 QDateTime fromWrittenText(const QString& text)
 {
-    if (text.size() != textLength || !isSeparatedAsWritten(text))
+    if (text.size() != HistoryTime::length || !isSeparatedAsWritten(text))
         return QDateTime();
     const QDate date(digitsAt(text, 0, 4), digitsAt(text, 5, 2), digitsAt(text, 8, 2));
     const int hour = digitsAt(text, 11, 2), minute = digitsAt(text, 14, 2), second = digitsAt(text, 17, 2);
@@ -57,28 +58,29 @@ QDateTime fromWrittenText(const QString& text)
 
 QString HistoryTime::text(const QDateTime& time)
 {
+    char written[length];
+    if (write(time, written))
+        return QString::fromLatin1(written, length);
+    return time.isValid() ? time.toUTC().toString(Qt::ISODate) : QString();
+}
+
+bool HistoryTime::write(const QDateTime& time, char (&out)[length])
+{
     if (!time.isValid())
-        return QString();
+        return false;
     const QDateTime utc = time.toUTC();
     int year = 0, month = 0, day = 0;
     utc.date().getDate(&year, &month, &day);
     if (year < 1 || year > 9999)
-        return utc.toString(Qt::ISODate);
+        return false;
     const QTime clock = utc.time();
-    QString text(textLength, Qt::Uninitialized);
-    QChar* out = putDigits(text.data(), year, 4);
-    *out++ = QLatin1Char('-');
-    out = putDigits(out, month, 2);
-    *out++ = QLatin1Char('-');
-    out = putDigits(out, day, 2);
-    *out++ = QLatin1Char('T');
-    out = putDigits(out, clock.hour(), 2);
-    *out++ = QLatin1Char(':');
-    out = putDigits(out, clock.minute(), 2);
-    *out++ = QLatin1Char(':');
-    out = putDigits(out, clock.second(), 2);
-    *out = QLatin1Char('Z');
-    return text;
+    char* next = putDigits(out, year, 4, '-');
+    next = putDigits(next, month, 2, '-');
+    next = putDigits(next, day, 2, 'T');
+    next = putDigits(next, clock.hour(), 2, ':');
+    next = putDigits(next, clock.minute(), 2, ':');
+    putDigits(next, clock.second(), 2, 'Z');
+    return true;
 }
 
 QDateTime HistoryTime::fromText(const QString& text, bool* exact)

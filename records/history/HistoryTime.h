@@ -12,8 +12,13 @@
 class HistoryTime
 {
 public:
+    static constexpr int length = 20; // of the form the updater writes
+
     // Null for an invalid time.
     static QString text(const QDateTime& time);
+    // The form the updater writes, in `out`; false, writing nothing, for
+    // a time it cannot take (invalid, or beyond the years 1 to 9999).
+    static bool write(const QDateTime& time, char (&out)[length]);
     // Any ISO 8601 text Qt reads, invalid for other text; `exact` tells
     // whether text(time) gives the same text back.
     static QDateTime fromText(const QString& text, bool* exact);

@@ -115,6 +115,30 @@ void appendJsonArray(QByteArray& json, const QStringList& words)
     json += ']';
 }
 
+// Texts and times are written straight into the row, the rest as value()
+// gives them; the components as the words they are, however a hand edit
+// spaced them.
+void appendJsonField(QByteArray& json, const UpdateAttempt& attempt, UpdateAttempt::Field field)
+{
+    const auto kept = attempt.asStored.constFind(field);
+    QString UpdateAttempt::*const member = UpdateAttempt::textMember(field);
+    char time[HistoryTime::length];
+    if (field == UpdateAttempt::Components) {
+        appendJsonArray(json, attempt.components);
+    } else if (kept != attempt.asStored.cend()) {
+        appendJsonValue(json, *kept);
+    } else if (member && !(attempt.*member).isEmpty()) {
+        appendJsonString(json, attempt.*member);
+    } else if ((field == UpdateAttempt::Started || field == UpdateAttempt::Finished)
+               && HistoryTime::write(field == UpdateAttempt::Started ? attempt.started : attempt.finished, time)) {
+        json += '"';
+        json.append(time, HistoryTime::length);
+        json += '"';
+    } else {
+        appendJsonValue(json, attempt.value(field));
+    }
+}
+
 } // namespace
 
 UpdateAttempt UpdateAttempt::onThisMachine()
@@ -203,10 +227,7 @@ QByteArray UpdateAttempt::jsonRow() const
         if (i > 0)
             text += ", ";
         text += keys.at(i);
-        if (i == Components)
-            appendJsonArray(text, components);
-        else
-            appendJsonValue(text, value(Field(i)));
+        appendJsonField(text, *this, Field(i));
     }
     text += '}';
     return text;

@@ -45,7 +45,7 @@ struct UpdateAttempt
     // serial number with a letter in it): by field, as the history holds
     // it, so that it prints as it is stored. Empty for what the updater
     // recorded.
-    QMap<Field, QString> asStored;
+    QMap<Field, QVariant> asStored;
 
     // This program, this machine and this account; the rest is the
     // caller's to fill.

@@ -4,7 +4,8 @@
 // it ends. Invariant: no crash, hang or undefined behaviour; an attempt is
 // refused, with a line, only when it has no component or an action the
 // history does not know (no writer begins one so); one written reads back
-// as written, ended once for good, and prints inert (PrintedHistory).
+// as written, nothing of it taken for a hand edit, ended once for good, and
+// prints inert (PrintedHistory).
 
 #include "fuzz/FuzzInput.h"
 #include "fuzz/PrintedHistory.h"

@@ -7,10 +7,10 @@
 
 #include <QString>
 
+#include <functional>
+
 class QSqlError;
 class QSqlQuery;
-
-#include <functional>
 
 // Every update and restore ever started on this machine, one row each, in
 // history.db in the state folder: written as pending before the first erase
@@ -18,8 +18,8 @@ class QSqlQuery;
 // what must be rewritten; this answers who wrote which firmware to which
 // instrument, when, and how it ended. HistoryReader reads it.
 //
-// The writer is the updater that holds the machine's lock; it opens the
-// history as HistoryDatabase does for it, setting a damaged one aside.
+// Only the updater that holds the machine's lock writes; HistoryDatabase
+// opens the history for it and sets a damaged one aside.
 class UpdateHistory
 {
 public:

@@ -48,8 +48,11 @@ python=$(/usr/bin/python3 -c 'import sys; print("%d.%d" % sys.version_info[:2])'
 ) || exit 1
 echo "ok: ansible-test sanity passes ${tests[*]}"
 
-# Against the collection as installed, so the play's module resolves.
-lint=$(cd "$work/installed" && ANSIBLE_COLLECTIONS_PATHS="$work/installed" \
+# Against the collection as installed, so the play's module resolves. The
+# collections path names the ansible_collections folder itself: ansible-lint
+# loads the module from the folder above it, which must be absolute for the
+# module's import of its module_utils to resolve.
+lint=$(cd "$work/installed" && ANSIBLE_COLLECTIONS_PATH="$work/installed/ansible_collections" \
     ansible-lint --offline --nocolor -p ansible_collections/rz/firmware/playbooks/rollout.yml 2>&1) \
     || fail "ansible-lint: $lint"
 # Its summary aside, which says "0 failure(s), 0 warning(s)".

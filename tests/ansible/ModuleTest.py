@@ -10,12 +10,19 @@ import sys
 import tempfile
 import unittest
 
-LIBRARY = os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))),
-                       "contrib", "ansible", "plugins", "modules")
-sys.path.insert(0, LIBRARY)
+COLLECTION = os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))),
+                          "contrib", "ansible")
+LIBRARY = os.path.join(COLLECTION, "plugins", "modules")
+# The module imports the collection's module_utils by the collection's name:
+# the source is found under that name, as on a collections path.
+COLLECTIONS = tempfile.TemporaryDirectory(prefix="collections-", dir=os.environ.get("RZ_TEST_WORK"))
+os.makedirs(os.path.join(COLLECTIONS.name, "ansible_collections", "rz"))
+os.symlink(COLLECTION, os.path.join(COLLECTIONS.name, "ansible_collections", "rz", "firmware"))
+sys.path[:0] = [LIBRARY, COLLECTIONS.name]
 sys.dont_write_bytecode = True  # no cache folder in the source tree
 
 import rz_firmware  # noqa: E402
+from ansible_collections.rz.firmware.plugins.module_utils import rz_report  # noqa: E402
 
 CHECK_LINES = ["", "Checking Firmware Versions...", "", "Found RZ610R", "Serial 12345, with firmware 4.5.9"]
 FAILED_WRITE = CHECK_LINES + ["Updating FPGA, estimated 6 minutes.", "Failed Writing", "Firmware updated unsuccessfully.",
@@ -89,7 +96,7 @@ class ModuleTest(unittest.TestCase):
         ]
         for state, check_mode, model, rc, stdout, stderr, failed, changed, msg in cases:
             with self.subTest(state=state, check_mode=check_mode, rc=rc, stdout=stdout[-60:]):
-                is_failed, result = rz_firmware.interpret(state, check_mode, rc, stdout, stderr, model)
+                is_failed, result = rz_report.interpret(state, check_mode, rc, stdout, stderr, model)
                 self.assertEqual((is_failed, result["changed"], result["msg"]), (failed, changed, msg))
                 self.assertEqual(result["updater_rc"], rc)
                 self.assertNotIn("rc", result) # Ansible fails any task with a non-zero rc
@@ -97,12 +104,12 @@ class ModuleTest(unittest.TestCase):
     def test_restore_of_a_working_instrument_becomes_an_update(self):
         refused = json.loads(report(CHECK_LINES, command="restore", outcome="refused",
                                     reason="The instrument answers normally; use update."))
-        self.assertTrue(rz_firmware.answers_normally(refused))
-        self.assertFalse(rz_firmware.answers_normally(dict(refused, firmwareBefore=None)))
+        self.assertTrue(rz_report.answers_normally(refused))
+        self.assertFalse(rz_report.answers_normally(dict(refused, firmwareBefore=None)))
 
     def test_returned_values(self):
-        _, result = rz_firmware.interpret("updated", False, 0, report([], written=True, attemptId=42,
-                                                                      logFile="/var/log/x.log"), "")
+        _, result = rz_report.interpret("updated", False, 0, report([], written=True, attemptId=42,
+                                                                    logFile="/var/log/x.log"), "")
         self.assertEqual({key: result[key] for key in ("model", "serial", "version_before", "version_after",
                                                        "attempt_id", "log_file", "outcome")},
                          {"model": "RZ610R", "serial": 12345, "version_before": "4.5.9", "version_after": "4.5.10",
@@ -143,7 +150,7 @@ class ModuleTest(unittest.TestCase):
                 self.assertEqual(options[name].get("default"), declared.get("default"))
                 self.assertEqual(options[name].get("choices"), declared.get("choices"))
                 self.assertEqual(options[name].get("required", False), declared.get("required", False))
-        _, result = rz_firmware.interpret("updated", False, 0, report([], attemptId=42, logFile="/var/log/x.log"), "")
+        _, result = rz_report.interpret("updated", False, 0, report([], attemptId=42, logFile="/var/log/x.log"), "")
         self.assertEqual(sorted(doc["return"]), sorted(set(result) - {"changed", "msg"}))
         types = {"str": str, "int": int, "dict": dict}
         for name, returned in doc["return"].items():

@@ -50,10 +50,7 @@ int refuseWithoutDisplay(int argc, char* argv[])
 int runWindow(int argc, char* argv[])
 {
     StartupEnvironment::skipOpenGlIntegration();
-    // Only before the application object: scaled by the screen's device
-    // pixel ratio, with pictures sharp at it.
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    StartupEnvironment::scaleWithScreen();
     QApplication application(argc, argv);
     Translations::install();
     const QString environmentProblem = UpdaterSession::environmentProblem();

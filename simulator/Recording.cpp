@@ -47,8 +47,8 @@ qint64 Recording::milliseconds(const QJsonObject& call, const char* name)
 
 int Recording::status(const QJsonObject& call)
 {
-    return int(qBound<qint64>(std::numeric_limits<int>::min(), saturated(call.value("status").toDouble()),
-                              std::numeric_limits<int>::max()));
+    return int(std::clamp<qint64>(saturated(call.value("status").toDouble()), std::numeric_limits<int>::min(),
+                                  std::numeric_limits<int>::max()));
 }
 
 // 2^63 is exact as a double; every double below it converts.

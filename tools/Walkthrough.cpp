@@ -12,6 +12,7 @@
 // end.
 
 #include "app/MainWindow.h"
+#include "app/StartupEnvironment.h"
 #include "app/Translations.h"
 #include "ui/DeviceSelectorDialog.h"
 #include "ui/HistoryDialog.h"
@@ -185,8 +186,7 @@ int main(int argc, char* argv[])
 {
     // As the updater starts: scaled by QT_SCALE_FACTOR or the screen, in the
     // desktop's language.
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    StartupEnvironment::scaleWithScreen();
     QApplication application(argc, argv);
     Translations::install();
     const Script script = readScript(application);

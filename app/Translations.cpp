@@ -37,7 +37,11 @@ void Translations::install()
 {
     if (untranslatedAskedFor())
         return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    load(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+#else
     load(QStringLiteral("qtbase"), QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+#endif
     load(QStringLiteral("rz-firmware-updater"), folder());
 }
 

@@ -33,7 +33,7 @@ QString PrintableText::of(const QString& text)
     if (std::all_of(text.cbegin(), text.cend(), plain))
         return text;
     QString shown;
-    for (const uint c : text.toUcs4())
+    for (const char32_t c : text.toUcs4())
         shown += isControl(c) ? escaped(c) : QString::fromUcs4(&c, 1);
     return shown;
 }

@@ -22,7 +22,7 @@ LogMenu::LogMenu(QTextEdit* log, const QString& logFolder, LineSink addLine)
     log->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(log, &QWidget::customContextMenuRequested, this, &LogMenu::showMenu);
     // On the log, the shortcut works anywhere in its window.
-    historyAction->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_H));
+    historyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     log->addAction(historyAction);
     connect(historyAction, &QAction::triggered, this, &LogMenu::showHistory);
 }

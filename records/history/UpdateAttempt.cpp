@@ -57,7 +57,7 @@ QString unicodeEscape(ushort unit)
 void appendEscaped(QByteArray& json, const QString& text)
 {
     QString escaped;
-    for (const uint c : text.toUcs4()) {
+    for (const char32_t c : text.toUcs4()) {
         if (c == '"' || c == '\\')
             escaped += QLatin1Char('\\') + QChar(c);
         else if (!PrintableText::isControl(c))

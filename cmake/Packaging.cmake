@@ -200,12 +200,18 @@ device library's calls for support engineers.")
 # package, so the package does not depend on it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The update history needs Qt's SQLite driver, a plugin that no library
-# links, so dpkg-shlibdeps cannot find it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite")
+# links, so dpkg-shlibdeps cannot find it: the one of the Qt built with.
+if(RZ_QT_MAJOR STREQUAL "6")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
+  set(rz_qt_translations_package qt6-translations-l10n)
+else()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite")
+  set(rz_qt_translations_package qttranslations5-l10n)
+endif()
 # Qt's own translations, for its dialogs' buttons in the operator's language;
 # a URL opener, for "Open Log Folder" and a session log in the history
 # (without one the window shows the path instead).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qttranslations5-l10n, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "${rz_qt_translations_package}, xdg-utils")
 # rzsim drives the simulated library the updater's package carries.
 set(CPACK_DEBIAN_SIMULATOR_PACKAGE_DEPENDS "rz-firmware-updater (= ${PROJECT_VERSION})")
 set(CPACK_DEBIAN_SIMULATOR_PACKAGE_RECOMMENDS "")

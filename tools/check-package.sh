@@ -15,7 +15,8 @@
 # key the package carries: the demo key with the simulated instrument, one of
 # the keys RZ_RELEASE_KEYS named (and only those) against the maker's library.
 # Built with RZ_USB_IDS the package carries a udev rule for each ID, else
-# none.
+# none. The updater's package depends on the Qt it was built with (RZ_QT_MAJOR),
+# its SQLite driver included, and on no other.
 #
 #   tools/check-package.sh [BUILD_DIR]     (default: build; needs dpkg-dev, file, lintian, minisign,
 #                                           appstream, desktop-file-utils, mandoc)
@@ -63,6 +64,15 @@ for deb in "${packages[@]}"; do
     echo "ok: no file of $deb names the build folder"
 done
 contents=$unpacked/$(basename "$package")
+qt_major=$(sed -n 's/^RZ_QT_MAJOR:[A-Z]*=//p' "$build/CMakeCache.txt")
+case ${qt_major:-5} in
+    6) own=libqt6sql6-sqlite other=libqt5 ;;
+    *) own=libqt5sql5-sqlite other=libqt6 ;;
+esac
+depends=$(dpkg-deb -f "$package" Depends)
+[[ ", $depends," == *", $own,"* && $depends != *$other* ]] \
+    || fail "built against Qt ${qt_major:-5}, $package depends on: $depends"
+echo "ok: the updater's package depends on Qt ${qt_major:-5} and its SQLite driver ($own)"
 (cd "$contents/usr/share/rz-firmware-updater/firmware" && sha256sum --check --strict --quiet SHA256SUMS) \
     || fail "the packaged images do not match their SHA256SUMS"
 echo "ok: the packaged images match the SHA256SUMS shipped with them"

@@ -54,7 +54,9 @@ readelf -d "$standin" | grep -q SONAME && fail "the stand-in has a SONAME"
 rm -rf "$release_keys" "$(dirname "$release_secret")"
 mkdir -p "$release_keys" "$(dirname "$release_secret")"
 minisign -G -W -p "$release_keys/release.pub" -s "$release_secret" >/dev/null
-release_id=$(head -n1 "$release_keys/release.pub" | awk '{ print $NF }')
+# minisign's comment gives the ID without its leading zeros; the build
+# names a key by all 16 digits.
+release_id=$(head -n1 "$release_keys/release.pub" | awk '{ printf "%16s", $NF }' | tr ' ' 0)
 
 # The maker's release: images signed first by the stand-in build's demo key,
 # which the maker's build must refuse, then by the release key.

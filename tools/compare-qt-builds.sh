@@ -2,7 +2,7 @@
 # Replays recorded stories (tests/recordings/NAME.jsonl, every one unless
 # named) with the programs of two build trees, e.g. the Qt 5 and the Qt 6
 # build, and fails unless both runs of a story leave the same session log and
-# print the same JSON report and exit code. Times, the work folder, the log's
+# print the same JSON report, exit code and history rows. Times, the work folder, the log's
 # file name and the release key's id (each build makes its own demo key)
 # are masked; notices of a call past its estimate, which depend on the
 # machine's speed, are dropped.
@@ -35,7 +35,8 @@ print("\n".join(expected.get("arguments") or action.split()))
 PY
 }
 
-# replay BUILD NAME FOLDER: the session log and the report, masked, in FOLDER/result
+# replay BUILD NAME FOLDER: the session log, the report and the history's
+# rows, masked, in FOLDER/result
 replay() {
     local build=$1 name=$2 folder=$3
     mkdir -p "$folder"
@@ -47,12 +48,16 @@ replay() {
         RZ_STATE_DIR="$folder/state" RZ_LOCK_FILE="$folder/updater.lock" XDG_STATE_HOME="$folder/home-state" \
         LD_LIBRARY_PATH="$build/bin" "$build/bin/rz-firmware-updater" "${words[@]}" --json \
         >"$folder/report.json" 2>/dev/null) || status=$?
-    { echo "exit code $status"; cat "$folder/report.json" "$folder"/state/*.log; } \
+    (cd "$folder" && env LANG=C.UTF-8 LANGUAGE= LC_ALL= LC_MESSAGES= QT_QPA_PLATFORM=offscreen \
+        RZ_STATE_DIR="$folder/state" RZ_LOCK_FILE="$folder/updater.lock" XDG_STATE_HOME="$folder/home-state" \
+        LD_LIBRARY_PATH="$build/bin" "$build/bin/rz-firmware-updater" history --json >"$folder/history.json" 2>&1) \
+        || echo "history: exit code $?" >>"$folder/history.json"
+    { echo "exit code $status"; cat "$folder/report.json" "$folder"/state/*.log "$folder/history.json"; } \
         | grep -v 'Still working: ' \
         | sed -E -e "s|$folder|WORK|g" \
                  -e 's/[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}(Z|[+-][0-9]{2}:[0-9]{2})/TIME/g' \
                  -e 's/[0-9]{4}-[0-9]{2}-[0-9]{2}_[0-9]{2}-[0-9]{2}-[0-9]{2}(-[0-9]+)?\.log/LOG/g' \
-                 -e 's/"key": "[0-9A-F]{16}"/"key": "KEY"/' >"$folder/result"
+                 -e 's/"(key|releaseKey)": ?"[0-9A-F]{16}"/"\1": "KEY"/g' >"$folder/result"
 }
 
 failed=0
@@ -60,7 +65,7 @@ for name in "${names[@]}"; do
     replay "${builds[0]}" "$name" "$work/$name/1"
     replay "${builds[1]}" "$name" "$work/$name/2"
     if diff -u --label "${labels[0]}: $name" --label "${labels[1]}: $name" "$work/$name/1/result" "$work/$name/2/result"; then
-        echo "ok: $name leaves the same session log and report with both builds"
+        echo "ok: $name leaves the same session log, report and history with both builds"
     else
         failed=1
     fi

@@ -16,7 +16,7 @@
 #include "app/MainWindow.h"
 #include "app/StartupEnvironment.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/TrustedKeys.h"
+#include "catalogue/release/TrustedKeys.h"
 #include "ui/Updater.h"
 #include "workflows/checks/ImageCheck.h"
 #include "records/run/RunRecord.h"

@@ -2,7 +2,7 @@
 // Invariant: parsing never crashes or hangs; a key it accepts is 32 bytes
 // with an ID printed as 16 uppercase hex digits.
 
-#include "catalogue/MinisignPublicKey.h"
+#include "catalogue/release/MinisignPublicKey.h"
 
 #include <cstdint>
 #include <cstdlib>

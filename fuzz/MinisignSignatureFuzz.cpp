@@ -5,8 +5,8 @@
 // comment but the ones it signed: the throw-away key below signed exactly
 // that list, once prehashed and once in the legacy form (the seeds).
 
-#include "catalogue/MinisignPublicKey.h"
-#include "catalogue/MinisignSignature.h"
+#include "catalogue/release/MinisignPublicKey.h"
+#include "catalogue/release/MinisignSignature.h"
 
 #include <sodium.h>
 

@@ -1,6 +1,6 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/ChecksumList.h"
-#include "catalogue/SignedRelease.h"
+#include "catalogue/release/SignedRelease.h"
 #include "tests/support/ThrowAwayKey.h"
 
 #include <QtTest>

@@ -1,6 +1,6 @@
 #include "tests/support/PanelDriver.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/TrustedKeys.h"
+#include "catalogue/release/TrustedKeys.h"
 #include "tests/support/RecordingFrontEnd.h"
 #include "tests/support/SimulatedInstrument.h"
 #include "tests/support/ThrowAwayKey.h"

@@ -7,7 +7,7 @@
 // see how the program ended.
 
 #include "app/MainWindow.h"
-#include "catalogue/TrustedKeys.h"
+#include "catalogue/release/TrustedKeys.h"
 #include "families/LibraryThread.h"
 #include "tests/support/PanelDriver.h"
 #include "ui/DeviceSelectorDialog.h"

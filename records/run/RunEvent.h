@@ -1,7 +1,7 @@
 #ifndef RUNEVENT_H
 #define RUNEVENT_H
 
-#include "catalogue/SignedRelease.h"
+#include "catalogue/release/SignedRelease.h"
 #include "families/DeviceState.h"
 #include "records/history/UpdateAttempt.h"
 #include "records/run/FlowOutcome.h"

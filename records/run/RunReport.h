@@ -1,7 +1,7 @@
 #ifndef RUNREPORT_H
 #define RUNREPORT_H
 
-#include "catalogue/SignedRelease.h"
+#include "catalogue/release/SignedRelease.h"
 #include "families/DeviceState.h"
 #include "records/run/FlowOutcome.h"
 

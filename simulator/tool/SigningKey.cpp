@@ -1,8 +1,8 @@
 #include "simulator/tool/SigningKey.h"
 
-#include "catalogue/MinisignFormat.h"
-#include "catalogue/MinisignPublicKey.h"
-#include "catalogue/MinisignSignature.h"
+#include "catalogue/release/MinisignFormat.h"
+#include "catalogue/release/MinisignPublicKey.h"
+#include "catalogue/release/MinisignSignature.h"
 
 #include <QDir>
 #include <QFile>

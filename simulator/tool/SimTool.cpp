@@ -4,7 +4,7 @@
 #include "catalogue/ChecksumList.h"
 #include "catalogue/ModelTable.h"
 #include "catalogue/PrintableText.h"
-#include "catalogue/SignedRelease.h"
+#include "catalogue/release/SignedRelease.h"
 #include "simulator/FirmwareImage.h"
 #include "simulator/Recording.h"
 #include "simulator/tool/SigningKey.h"

@@ -1,6 +1,6 @@
 #include "tests/support/SimulatedInstrument.h"
 
-#include "catalogue/TrustedKeys.h"
+#include "catalogue/release/TrustedKeys.h"
 
 #include <QCoreApplication>
 #include <QDir>

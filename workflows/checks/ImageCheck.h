@@ -1,8 +1,8 @@
 #ifndef IMAGECHECK_H
 #define IMAGECHECK_H
 
-#include "catalogue/ReleaseFolder.h"
-#include "catalogue/SignedRelease.h"
+#include "catalogue/release/ReleaseFolder.h"
+#include "catalogue/release/SignedRelease.h"
 #include "workflows/checks/VerifiedImages.h"
 
 #include <QString>

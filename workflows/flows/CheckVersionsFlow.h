@@ -1,7 +1,7 @@
 #ifndef CHECKVERSIONSFLOW_H
 #define CHECKVERSIONSFLOW_H
 
-#include "catalogue/SignedRelease.h"
+#include "catalogue/release/SignedRelease.h"
 #include "families/DeviceState.h"
 #include "workflows/FrontEnd.h"
 

@@ -2,7 +2,7 @@
 #define SIGNEDRELEASE_H
 
 #include "catalogue/ChecksumList.h"
-#include "catalogue/TrustedKeys.h"
+#include "catalogue/release/TrustedKeys.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "catalogue/ReleaseFolder.h"
+#include "catalogue/release/ReleaseFolder.h"
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/ModelTable.h"

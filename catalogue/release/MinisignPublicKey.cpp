@@ -1,6 +1,6 @@
-#include "catalogue/MinisignPublicKey.h"
+#include "catalogue/release/MinisignPublicKey.h"
 
-#include "catalogue/MinisignFormat.h"
+#include "catalogue/release/MinisignFormat.h"
 
 MinisignPublicKey::MinisignPublicKey(quint64 keyId, const QByteArray& key)
     : id(keyId), bytes(key)

@@ -1,7 +1,7 @@
-#include "catalogue/MinisignSignature.h"
+#include "catalogue/release/MinisignSignature.h"
 
-#include "catalogue/MinisignFormat.h"
-#include "catalogue/MinisignPublicKey.h"
+#include "catalogue/release/MinisignFormat.h"
+#include "catalogue/release/MinisignPublicKey.h"
 
 #include <sodium.h>
 

@@ -1,4 +1,4 @@
-#include "catalogue/MinisignFormat.h"
+#include "catalogue/release/MinisignFormat.h"
 
 #include <QtEndian>
 

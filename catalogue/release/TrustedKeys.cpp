@@ -1,4 +1,4 @@
-#include "catalogue/TrustedKeys.h"
+#include "catalogue/release/TrustedKeys.h"
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/OperatorText.h"

@@ -1,6 +1,6 @@
-#include "catalogue/SignedRelease.h"
+#include "catalogue/release/SignedRelease.h"
 
-#include "catalogue/MinisignSignature.h"
+#include "catalogue/release/MinisignSignature.h"
 #include "catalogue/PlantedFile.h"
 
 #include <QCryptographicHash>

@@ -1,7 +1,7 @@
 #ifndef TRUSTEDKEYS_H
 #define TRUSTEDKEYS_H
 
-#include "catalogue/MinisignPublicKey.h"
+#include "catalogue/release/MinisignPublicKey.h"
 
 #include <QString>
 #include <QStringList>

@@ -98,7 +98,7 @@ void FirmwareWriterThread::honourStop()
     stopped = true;
     refused = true;
     reportFailure(OperatorText::tr("Stopped before anything was erased."),
-                  OperatorText::tr("Stopped before anything was erased on %1.").arg(instrument()));
+                  OperatorText::tr("Stopped before anything was erased on %1.").arg(checkedInstrument()));
 }
 
 // The first erase is where a stop stops being honoured at once: from then
@@ -139,7 +139,7 @@ bool FirmwareWriterThread::copiesIntact(const VerifiedImages::Inside& inside, co
                       .arg(problem),
                   OperatorText::tr("The verified copy of the firmware for %1 cannot be used (%2); "
                                    "the device library was not called.")
-                      .arg(instrument())
+                      .arg(checkedInstrument())
                       .arg(problem));
     refused = refused || !erased;
     return false;
@@ -174,7 +174,7 @@ bool FirmwareWriterThread::recordPending(const std::vector<WriteStep>& steps)
                .write(componentsWritten(steps), state.targetVersion.versionString(), sessionLog, &reason))
         return true;
     reportFailure(OperatorText::tr("Cannot record the update before writing: %1").arg(reason),
-                  OperatorText::tr("Cannot record the update of %1 before writing: %2").arg(instrument()).arg(reason));
+                  OperatorText::tr("Cannot record the update of %1 before writing: %2").arg(checkedInstrument()).arg(reason));
     refused = true;
     return false;
 }
@@ -224,7 +224,7 @@ bool FirmwareWriterThread::writeAll(const DeviceFamily& family, OpenedInstrument
             return false;
     }
     return !failed(finish(family, device), OperatorText::tr("Failed presetting the instrument."),
-                   OperatorText::tr("Failed presetting %1.").arg(instrument()));
+                   OperatorText::tr("Failed presetting %1.").arg(checkedInstrument()));
 }
 
 bool FirmwareWriterThread::write(const OpenedInstrument& device, const WriteStep& step,
@@ -274,8 +274,8 @@ std::vector<WriteStep> FirmwareWriterThread::steps(const DeviceFamily& family) c
             return calls->timedWrite(handle, image, serial, progress, estimate);
         };
         row.showsProgress = calls->showsProgress;
-        row.clearReason = OperatorText::tr("Failed clearing %1 of %2.").arg(calls->label).arg(instrument());
-        row.writeReason = OperatorText::tr("Failed writing %1 of %2.").arg(calls->label).arg(instrument());
+        row.clearReason = OperatorText::tr("Failed clearing %1 of %2.").arg(calls->label).arg(checkedInstrument());
+        row.writeReason = OperatorText::tr("Failed writing %1 of %2.").arg(calls->label).arg(checkedInstrument());
         if (procedure == Procedure::Update) {
             row.announce = calls->updateAnnounce();
             row.skipLine = calls->updateSkip();
@@ -306,11 +306,11 @@ bool FirmwareWriterThread::hasOpened(DeviceFamily::Opened opened, const QString&
     if (opened == DeviceFamily::Opened::NotChecked) {
         reportFailure(OperatorText::tr("The connected instrument is not the one checked; nothing was written."),
                       OperatorText::tr("The connected instrument is not %1, the one checked; nothing was written.")
-                          .arg(instrument()));
+                          .arg(checkedInstrument()));
         refused = true;
         return false;
     }
-    reportFailure(line, OperatorText::tr("Failed opening %1: %2").arg(instrument()).arg(line));
+    reportFailure(line, OperatorText::tr("Failed opening %1: %2").arg(checkedInstrument()).arg(line));
     QThread::msleep(32);
     return false;
 }
@@ -336,7 +336,7 @@ void FirmwareWriterThread::reportFailure(const QString& line, const QString& rea
 // without the log, so the reason says which instrument was left alone.
 QString FirmwareWriterThread::cannotWrite(const QString& line) const
 {
-    return OperatorText::tr("Cannot write %1: %2").arg(instrument()).arg(line);
+    return OperatorText::tr("Cannot write %1: %2").arg(checkedInstrument()).arg(line);
 }
 
 // The call's own line said so; the reason on record names the instrument too.
@@ -344,7 +344,7 @@ bool FirmwareWriterThread::stoppedAnswering()
 {
     if (!LibraryThread::abandoned())
         return false;
-    failureReason = LibraryThread::abandonReason(instrument());
+    failureReason = LibraryThread::abandonReason(checkedInstrument());
     return true;
 }
 

@@ -76,7 +76,7 @@ private:
     void reportFailure(const QString& line, const QString& reason);
     // The reason for a line that does not name the instrument.
     QString cannotWrite(const QString& line) const;
-    QString instrument() const { return instrumentName(state.deviceType, state.serialNumber); }
+    QString checkedInstrument() const { return instrumentName(state.deviceType, state.serialNumber); }
     // Emits the line, then gives the log a moment to show it.
     void emitAndPause(const QString& line);
 

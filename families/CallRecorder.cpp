@@ -1,5 +1,6 @@
 #include "families/CallRecorder.h"
 
+#include "catalogue/LocalPath.h"
 #include "catalogue/ImageFingerprint.h"
 #include "catalogue/PlantedFile.h"
 #include "catalogue/OperatorText.h"
@@ -230,7 +231,7 @@ bool CallRecorder::recording()
 QString CallRecorder::fileName()
 {
     const QString named = qEnvironmentVariable("RZ_API_RECORD");
-    return named.isEmpty() ? QString() : QDir::cleanPath(QDir::current().absoluteFilePath(named));
+    return named.isEmpty() ? QString() : LocalPath::absolute(named);
 }
 
 QString CallRecorder::takeLostLine()

@@ -30,7 +30,7 @@ QByteArray home;
 
 bool isCleanAbsolute(const QString& path)
 {
-    return QDir::isAbsolutePath(path) && QDir::cleanPath(path) == path;
+    return path.startsWith(QLatin1Char('/')) && QDir::cleanPath(path) == path;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "host/StateFolder.h"
 
+#include "catalogue/LocalPath.h"
 #include "catalogue/OperatorText.h"
 #include "host/GroupRefusal.h"
 #include <QDir>
@@ -43,7 +44,7 @@ QString stateFolder()
 // XDG_STATE_HOME is ignored.
 QString stateFolderProblem()
 {
-    if (QDir::isAbsolutePath(stateFolder()))
+    if (LocalPath::isAbsolute(stateFolder()))
         return QString();
     const char* const variable = qEnvironmentVariableIsEmpty("RZ_STATE_DIR") ? "HOME" : "RZ_STATE_DIR";
     return OperatorText::tr("%1 must be an absolute path, not \"%2\".")
@@ -69,7 +70,7 @@ QString stateFolderNotSharedLine()
 QString userStateFolder()
 {
     QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base))
+    if (!LocalPath::isAbsolute(base))
         base = QDir::homePath() + QStringLiteral("/.local/state");
     return QDir::cleanPath(base + QStringLiteral("/rz-firmware-updater"));
 }

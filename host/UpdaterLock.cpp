@@ -1,5 +1,6 @@
 #include "host/UpdaterLock.h"
 
+#include "catalogue/LocalPath.h"
 #include "catalogue/OperatorText.h"
 #include "host/StateFiles.h"
 
@@ -73,7 +74,7 @@ QString UpdaterLock::path()
 {
     const QString chosen = qEnvironmentVariable("RZ_LOCK_FILE");
     return chosen.isEmpty() ? QStringLiteral("/run/lock/rz-firmware-updater.lock")
-                            : QDir::cleanPath(QDir::current().absoluteFilePath(chosen));
+                            : LocalPath::absolute(chosen);
 }
 
 bool UpdaterLock::acquire()

@@ -457,6 +457,8 @@ void CommandLineTest::environmentIsChecked_data()
     // Reached wherever the process is, which during a write is the verified copies' folder.
     QTest::newRow("a relative state folder") << "RZ_STATE_DIR" << "state"
                                              << "RZ_STATE_DIR must be an absolute path, not \"state\".";
+    QTest::newRow("a state folder Qt would take for a resource") << "RZ_STATE_DIR" << ":state"
+                                                                 << "RZ_STATE_DIR must be an absolute path, not \":state\".";
 }
 
 // A value that cannot be used is refused before any call, with the variable named.

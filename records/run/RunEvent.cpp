@@ -23,7 +23,7 @@ RunEvent RunEvent::status(const QString& text, bool success)
 RunEvent RunEvent::progress(int percent)
 {
     RunEvent event(Type::Progress);
-    event.number = percent;
+    event.figure = percent;
     return event;
 }
 
@@ -46,7 +46,7 @@ RunEvent RunEvent::attemptOpened(const UpdateAttempt& attempt, bool resuming)
 {
     RunEvent event(Type::AttemptOpened);
     event.row = attempt;
-    event.number = resuming ? 1 : 0;
+    event.resumes = resuming;
     return event;
 }
 

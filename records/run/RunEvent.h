@@ -49,8 +49,8 @@ public:
     Type type() const { return kind; }
     const QStringList& texts() const { return text; }
     RunDisplay::Kind lineKind() const { return shownAs; }
-    int percent() const { return number; }
-    bool resuming() const { return number != 0; }
+    int percent() const { return figure; }
+    bool resuming() const { return resumes; }
     const DeviceState& state() const { return device; }
     const std::optional<SignedRelease>& release() const { return signedRelease; }
     const UpdateAttempt& attempt() const { return row; }
@@ -62,7 +62,8 @@ private:
     Type kind = Type::Lines;
     QStringList text;
     RunDisplay::Kind shownAs = RunDisplay::Kind::Plain;
-    int number = 0;
+    int figure = 0;
+    bool resumes = false;
     DeviceState device;
     std::optional<SignedRelease> signedRelease;
     UpdateAttempt row;

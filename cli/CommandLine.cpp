@@ -4,6 +4,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/ModelTable.h"
 #include "cli/HistoryCommand.h"
+#include "cli/PendingCommand.h"
 #include "cli/TerminalFrontEnd.h"
 #include "host/UpdaterLock.h"
 #include "host/WriteGuard.h"
@@ -25,9 +26,12 @@ const char* const description = QT_TRANSLATE_NOOP("CommandLine",
     "  check     find the instrument and compare its firmware with this release\n"
     "  update    check, then write what differs\n"
     "  restore   check, bootstrapping the named model if nothing answers, then\n"
-    "            rewrite every component of an instrument in boot mode; an\n"
-    "            update on record that did not finish names the model itself\n"
+    "            rewrite every component of an instrument in boot mode;\n"
+    "            without --model, the one update on record that did not\n"
+    "            finish names the model, if there is exactly one\n"
     "  history   every update and restore on record, newest first\n"
+    "  pending   the updates on record that did not finish; --discard lets\n"
+    "            one go\n"
     "\n"
     "Exit codes:\n"
     "   0  done: up to date, or written successfully\n"
@@ -98,9 +102,12 @@ int CommandLine::run(const QStringList& arguments)
     WriteGuard::install();
     if (history)
         return history->run();
+    if (pending)
+        return pending->run();
     terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout);
     terminal->allowDowngrade = parser.isSet(QStringLiteral("allow-downgrade"));
     terminal->model = model;
+    terminal->finishesRecord = command == QLatin1String("restore") && !model;
     terminal->writesAfterCheck = command != QLatin1String("check");
     UpdaterSession session(*terminal, command);
     UpdaterLock lock;
@@ -132,13 +139,17 @@ bool CommandLine::validate(const QStringList& arguments, int* exitCode)
         *exitCode = ExitUsage;
         return false;
     }
-    if (command != QLatin1String("history"))
-        return true;
-    history = std::make_unique<HistoryCommand>();
-    if (history->readOptions(parser, model))
-        return true;
-    *exitCode = ExitUsage;
-    return false;
+    bool usable = true;
+    if (command == QLatin1String("history")) {
+        history = std::make_unique<HistoryCommand>();
+        usable = history->readOptions(parser, model);
+    } else if (command == QLatin1String("pending")) {
+        pending = std::make_unique<PendingCommand>();
+        usable = pending->readOptions(parser, model);
+    }
+    if (!usable)
+        *exitCode = ExitUsage;
+    return usable;
 }
 
 bool CommandLine::parse(const QStringList& arguments, int* exitCode)
@@ -153,18 +164,20 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
         {{QStringLiteral("v"), QStringLiteral("version")}, tr("Print the version and exit.")},
         helpAll,
     });
-    parser.addPositionalArgument(tr("command"), tr("check, update, restore or history"));
+    parser.addPositionalArgument(tr("command"), tr("check, update, restore, history or pending"));
     parser.addOptions({
         {QStringLiteral("allow-downgrade"), tr("update: write even where the instrument holds newer firmware.")},
         {QStringLiteral("model"), tr("restore: the model to bootstrap when nothing answers; "
-                                     "history: only this model's attempts."),
+                                     "history, pending: only this model's."),
          ModelTable::names(QStringLiteral("|"))},
         {QStringLiteral("json"), tr("Print one JSON report on standard output at the end; the lines go "
-                                    "to standard error. history: the attempts as JSON.")},
+                                    "to standard error. history, pending: the rows as JSON.")},
         {QStringLiteral("serial"), tr("history: only this instrument's attempts."), QStringLiteral("N")},
         {QStringLiteral("since"), tr("history: only attempts started on this day (UTC) or later."),
          QStringLiteral("YYYY-MM-DD")},
         {QStringLiteral("csv"), tr("history: the attempts as CSV, a header row first.")},
+        {QStringLiteral("discard"), tr("pending: let the record of this instrument's unfinished update go."),
+         QStringLiteral("SERIAL")},
     });
     if (!parser.parse(arguments))
         return usageError(parser.errorText(), exitCode);
@@ -184,8 +197,11 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
     const QStringList positional = parser.positionalArguments();
     command = positional.value(0);
     json = parser.isSet(QStringLiteral("json"));
-    if (positional.size() != 1 || !QStringList({"check", "update", "restore", "history"}).contains(command))
-        return usageError(tr("Expected one command: check, update, restore or history (see --help)."), exitCode);
+    if (positional.size() != 1 || !QStringList({"check", "update", "restore", "history", "pending"}).contains(command))
+        return usageError(tr("Expected one command: check, update, restore, history or pending (see --help)."),
+                          exitCode);
+    if (command != QLatin1String("pending") && parser.isSet(QStringLiteral("discard")))
+        return usageError(tr("--discard goes with pending only."), exitCode);
     if (command != QLatin1String("history")
         && (parser.isSet(QStringLiteral("serial")) || parser.isSet(QStringLiteral("since"))
             || parser.isSet(QStringLiteral("csv"))))

@@ -12,12 +12,13 @@
 #include <optional>
 
 class HistoryCommand;
+class PendingCommand;
 class TerminalFrontEnd;
 
 // `rz-firmware-updater check | update | restore`: the window's work for
 // scripts and benches without a display, on a terminal, ending in an exit
 // code a script can branch on; and `history`, the record of every update
-// and restore.
+// and restore; and `pending`, the updates that did not finish.
 class CommandLine
 {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
@@ -58,6 +59,7 @@ private:
     bool json = false;
     std::optional<int> model;
     std::unique_ptr<HistoryCommand> history;
+    std::unique_ptr<PendingCommand> pending;
     std::unique_ptr<TerminalFrontEnd> terminal;
 };
 

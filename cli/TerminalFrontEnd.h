@@ -24,6 +24,9 @@ public:
 
     bool allowDowngrade = false;
     std::optional<int> model; // the model to bootstrap when nothing answers
+    // restore without a model: the one update on record that did not finish
+    // names it.
+    bool finishesRecord = false;
     // update or restore: the command writes after its check by itself, so
     // there is no next command to name.
     bool writesAfterCheck = false;
@@ -34,6 +37,7 @@ public:
     void endBusy() override;
     bool confirmDowngrade() override;
     std::optional<int> chooseModel() override;
+    bool finishesUnfinishedUpdate() const override { return finishesRecord; }
     void offerActions(int actions) override;
     QString continueLine(Action offered) const override;
     QString closingLine() const override { return QString(); }

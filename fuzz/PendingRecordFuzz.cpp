@@ -64,16 +64,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const bool written = ::write(file, contents.constData(), size_t(contents.size())) == ssize_t(contents.size());
     ::close(file);
     PendingUpdate::namedLogs();
-    const std::optional<PendingUpdate> record = written ? PendingUpdate::newest() : std::nullopt;
-    if (record) {
-        const QStringList components = record->components();
-        const QStringList known = componentNames(record->deviceType());
+    const QList<PendingUpdate> records = written ? PendingUpdate::unfinished() : QList<PendingUpdate>();
+    if (records.size() > 1)
+        std::abort(); // one file, one record at most
+    for (const PendingUpdate& record : records) {
+        const QStringList components = record.components();
+        const QStringList known = componentNames(record.deviceType());
         for (const QString& component : components) {
             if (!known.contains(component) && components != QStringList{QStringLiteral("all")})
                 std::abort();
         }
-        if (!isKnownDeviceType(record->deviceType()) || components.isEmpty() || !record->remove().isEmpty()
-            || PendingUpdate::newest())
+        if (!isKnownDeviceType(record.deviceType()) || components.isEmpty() || !record.remove().isEmpty()
+            || !PendingUpdate::unfinished().isEmpty())
             std::abort();
     }
     ::unlink(path.constData());

@@ -781,7 +781,7 @@ void CommandLineTest::speaksTheOperatorsLanguage_data()
     QTest::newRow("a usage error") << QStringList{"history", "--since", "gestern"} << ""
                                    << "rz-firmware-updater: --since: Datum als YYYY-MM-DD erwartet, nicht gestern.";
     QTest::newRow("LC_ALL=C.UTF-8, as scripts set it") << QStringList{"frobnicate"} << "C.UTF-8"
-        << "rz-firmware-updater: Expected one command: check, update, restore or history (see --help).";
+        << "rz-firmware-updater: Expected one command: check, update, restore, history or pending (see --help).";
 }
 
 // LANGUAGE=de, as a German desktop sets it.

@@ -4,6 +4,7 @@
 #include "tests/support/RecordingFrontEnd.h"
 #include "tests/support/SimulatedInstrument.h"
 #include "tests/support/ThrowAwayKey.h"
+#include "tests/support/UpdaterRun.h"
 #include "ui/PLProgressDialog.h"
 #include "ui/Updater.h"
 #include "workflows/flows/CheckVersionsFlow.h"
@@ -190,6 +191,8 @@ private slots:
     void interruptedUpdateRecovers();
     void plantedRecordIsNeverFollowed_data();
     void plantedRecordIsNeverFollowed();
+    void recordsAreOfferedNeverObeyed_data();
+    void recordsAreOfferedNeverObeyed();
 };
 
 void UpdateRestoreTest::logColoursFollowEachLinesKind_data()
@@ -854,6 +857,80 @@ void UpdateRestoreTest::plantedRecordIsNeverFollowed()
     QCOMPARE(QDir(outside).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"kept.json"});
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), QByteArray("kept"));
+}
+
+void UpdateRestoreTest::recordsAreOfferedNeverObeyed_data()
+{
+    QTest::addColumn<QStringList>("records");   // "MODEL-SERIAL", the first started last
+    QTest::addColumn<QStringList>("arguments"); // none: the window's check, answered RZ610R
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("bootImages"); // handed to the bootstraps, in order
+    QTest::addColumn<QString>("lastLine");
+    const QStringList other = {"RZ870S-999"};
+    const QString offered = "Nothing answers. The last update of RZ870S 999 did not finish: if this is that "
+                            "instrument, run `rz-firmware-updater restore` to finish it; otherwise "
+                            "`rz-firmware-updater restore --model MODEL`.";
+    const QString nameIt = "No instrument answers. To bootstrap it, name its model: restore --model "
+                           "RZ610R|RZ610S|RZ610T|RZ870S.";
+    const QStringList rz610rImage = {"RZ610R-Cypress-Boot-v4.img"};
+    QTest::newRow("check") << other << QStringList{"check"} << 3 << QStringList() << offered;
+    QTest::newRow("update") << other << QStringList{"update"} << 3 << QStringList() << offered;
+    QTest::newRow("restore: the one record, asked for")
+        << other << QStringList{"restore"} << 4 << QStringList{"RZ870S-Cypress-Boot-v2.img"} << nameIt;
+    QTest::newRow("restore --model") << other << QStringList{"restore", "--model", "RZ610R"} << 0 << rz610rImage
+                                     << "Firmware updated successfully.";
+    QTest::newRow("window") << other << QStringList() << 0 << rz610rImage << "Press Restore to continue.";
+    QTest::newRow("restore: two records")
+        << QStringList{"RZ870S-999", "RZ610R-12345"} << QStringList{"restore"} << 4 << QStringList() << nameIt;
+    QTest::newRow("check: two records")
+        << QStringList{"RZ870S-999", "RZ610R-12345"} << QStringList{"check"} << 3 << QStringList()
+        << "Nothing answers. The updates of RZ870S 999, RZ610R 12345 did not finish: run `rz-firmware-updater "
+           "restore --model MODEL` with the connected instrument's model; `rz-firmware-updater pending` lists them.";
+}
+
+// An update left unfinished on an instrument that never came back: its
+// record names a model, not the silent instrument connected now. Nothing is
+// bootstrapped but what the operator named or asked restore to finish, and
+// the records are named before anything is asked.
+void UpdateRestoreTest::recordsAreOfferedNeverObeyed()
+{
+    QFETCH(QStringList, records);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, bootImages);
+    QFETCH(QString, lastLine);
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 9) + QStringList{"--invalid", "boot"});
+    QVERIFY(QDir().mkpath(instrument.path("state/pending")));
+    for (int i = 0; i < records.size(); ++i) {
+        const QStringList named = records.at(i).split('-');
+        const QJsonObject record{{"model", named.at(0)}, {"serial", named.at(1).toInt()},
+                                 {"components", QJsonArray{"fpga"}}, {"target", "4.5.10"},
+                                 {"started", QDateTime::currentDateTimeUtc().addSecs(-60 * i).toString(Qt::ISODate)}};
+        QFile file(instrument.path("state/pending/" + records.at(i) + ".json"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(record).toJson()) > 0);
+    }
+    QStringList shown;
+    if (arguments.isEmpty()) {
+        PanelDriver driver;
+        driver.answerSelectorWith("RZ610R");
+        driver.pressCheckVersions();
+        QCOMPARE(driver.selectorsShown(), 1);
+        shown = driver.logLines();
+    } else {
+        UpdaterRun run(arguments);
+        QCOMPARE(run.finish(), exitCode);
+        shown = run.lines();
+    }
+    QStringList images;
+    for (const QString& call : instrument.traceOf("rzConfigUSBBootstrapDevice"))
+        images << QRegularExpression("[^/ ]*-Boot-v[0-9]+\\.img").match(call).captured();
+    QCOMPARE(images, bootImages);
+    QCOMPARE(shown.value(shown.lastIndexOf(QRegularExpression(".+")), QString()), lastLine);
+    for (const QString& record : records) {
+        const QStringList named = record.split('-');
+        QVERIFY(shown.contains(QString("The last update of %1 serial %2 did not finish.").arg(named.at(0), named.at(1))));
+    }
 }
 
 QTEST_MAIN(UpdateRestoreTest)

@@ -28,6 +28,11 @@ public:
     virtual bool confirmDowngrade() = 0;
     // Nothing answers: which model to bootstrap, or none to stop.
     virtual std::optional<int> chooseModel() = 0;
+    // Nothing answers and no model was named: may the one update on record
+    // that did not finish name the model to bootstrap? Only where the
+    // operator asked to finish it; elsewhere the records are named and
+    // chooseModel() asked.
+    virtual bool finishesUnfinishedUpdate() const { return false; }
 
     // A combination of Action values; the others are withdrawn.
     virtual void offerActions(int actions) = 0;

@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -25,18 +26,18 @@ QStringList recordBases()
     return {stateFolder(), userStateFolder()};
 }
 
-// When the operation of a record started, as it says; the start of time
-// for a record that does not say.
-QDateTime startOf(const QString& base, const QString& name)
+// What a record holds, from the first folder that has one under its name;
+// empty where none can be read.
+QJsonObject contentsOf(const QString& name)
 {
-    QByteArray contents;
-    QString ignored;
-    if (StateFiles(base, recordFolder, false).read(name, PendingUpdate::longestRecord, &contents, &ignored)
-        != StateFiles::Found::File)
-        return QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
-    const QDateTime started = QDateTime::fromString(
-        QJsonDocument::fromJson(contents).object().value("started").toString(), Qt::ISODate);
-    return started.isValid() ? started : QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
+    for (const QString& base : recordBases()) {
+        QByteArray contents;
+        QString ignored;
+        if (StateFiles(base, recordFolder, false).read(name, PendingUpdate::longestRecord, &contents, &ignored)
+            == StateFiles::Found::File)
+            return QJsonDocument::fromJson(contents).object();
+    }
+    return {};
 }
 
 } // namespace
@@ -51,11 +52,20 @@ QString PendingUpdate::fileName() const
     return QStringLiteral("%1-%2.json").arg(deviceTypeName(type)).arg(serial);
 }
 
-std::optional<PendingUpdate> PendingUpdate::newest()
+QString PendingUpdate::instrument() const
+{
+    return QStringLiteral("%1 %2").arg(deviceTypeName(type)).arg(serial);
+}
+
+QDateTime PendingUpdate::started() const
+{
+    return QDateTime::fromString(contentsOf(fileName()).value("started").toString(), Qt::ISODate);
+}
+
+QList<PendingUpdate> PendingUpdate::unfinished()
 {
     static const QRegularExpression recordName(QStringLiteral("^(.+?)-(-?[0-9]{1,10})\\.json$"));
-    std::optional<PendingUpdate> found;
-    QDateTime foundStart;
+    QList<PendingUpdate> found;
     for (const QString& base : recordBases()) {
         for (const QString& name : StateFiles(base, recordFolder, false).names()) {
             const QRegularExpressionMatch match = recordName.match(name);
@@ -64,17 +74,22 @@ std::optional<PendingUpdate> PendingUpdate::newest()
             const int deviceType = deviceTypeNamed(match.captured(1));
             // Only a record under the very name the updater gives it is one
             // components() reads and remove() clears: one under another name
-            // for the same instrument ("RZ610R-0617.json") would name a model
-            // to every later bootstrap, and never be cleared.
-            if (!isNumber || deviceType < 0 || PendingUpdate(deviceType, serial).fileName() != name)
+            // for the same instrument ("RZ610R-0617.json") would be offered
+            // to every later operator, and never be cleared.
+            const PendingUpdate record(deviceType, serial);
+            if (!isNumber || deviceType < 0 || record.fileName() != name || found.contains(record))
                 continue;
-            const QDateTime started = startOf(base, name);
-            if (!found || started > foundStart) {
-                found = PendingUpdate(deviceType, serial);
-                foundStart = started;
-            }
+            found << record;
         }
     }
+    // A record that does not say when it started counts as the oldest.
+    const auto startOf = [](const PendingUpdate& record) {
+        const QDateTime started = record.started();
+        return started.isValid() ? started.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min();
+    };
+    std::stable_sort(found.begin(), found.end(), [&](const PendingUpdate& a, const PendingUpdate& b) {
+        return startOf(a) > startOf(b);
+    });
     return found;
 }
 

@@ -1,10 +1,10 @@
 #ifndef PENDINGUPDATE_H
 #define PENDINGUPDATE_H
 
+#include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QStringList>
-
-#include <optional>
 
 // The record an update or a restore leaves before its first erase and
 // removes after its green verdict. Found by a later check, it tells that the
@@ -21,16 +21,23 @@ public:
 
     PendingUpdate(int deviceType, int serialNumber);
 
-    // The record of the operation started last of those that did not
-    // finish on this machine, whatever instrument it was for; none when
-    // every operation finished.
-    static std::optional<PendingUpdate> newest();
+    // Every operation that did not finish on this machine, whatever
+    // instrument it was for, the one started last first. A record tells
+    // which model an instrument was, not which one is connected: it is
+    // offered to the operator, never acted on unasked.
+    static QList<PendingUpdate> unfinished();
     // The session logs the records name: each record names the log of the
     // run that wrote it, which tells what happened to the instrument.
     static QStringList namedLogs();
 
     int deviceType() const { return type; }
     int serialNumber() const { return serial; }
+    bool operator==(const PendingUpdate& other) const { return type == other.type && serial == other.serial; }
+    // "RZ870S 999".
+    QString instrument() const;
+    // When the operation started, as the record says; invalid where it
+    // does not say.
+    QDateTime started() const;
 
     // The components the unfinished operation was about to write; empty
     // when there is no record. `problem` gets the line that says why a

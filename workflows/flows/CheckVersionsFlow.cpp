@@ -95,38 +95,43 @@ FlowOutcome CheckVersionsFlow::refuseRelease()
     return FlowOutcome::Refused;
 }
 
-// Bootstrapping a model nobody named could load the wrong boot image: the
-// model comes from the record of an update that did not finish, or from the
-// operator, and without either nothing is bootstrapped.
+// Nothing answers. A record of an update that did not finish names a model,
+// not the instrument connected: another model's boot image could make that
+// instrument pass for the recorded model, and take its firmware next. So
+// the records are named and the operator names the model; a record is
+// followed only where the operator asked to finish it (restore with no
+// model) and it is the only one.
 bool CheckVersionsFlow::bootstrap()
 {
     say(OperatorText::tr("Looking to bootstrap device."));
-    if (bootstrapFromRecord())
-        return true;
+    unfinishedRecords = PendingUpdate::unfinished();
+    if (frontEnd.finishesUnfinishedUpdate() && unfinishedRecords.size() == 1)
+        return bootstrapFromRecord(unfinishedRecords.first());
+    for (const PendingUpdate& pending : qAsConst(unfinishedRecords))
+        sayUnfinished(pending);
     const std::optional<int> model = frontEnd.chooseModel();
     if (!model)
         return false;
-    // Already bootstrapped as that model, the instrument answers in boot
-    // mode and would refuse a second bootstrap.
-    if (found.status != NeedsRestore || found.deviceType != *model)
-        bootstrapAs(*model);
+    bootstrapAs(*model);
     return true;
 }
 
-// An instrument cut off during its boot sector's erase answers nothing; the
-// newest pending record names its model, whatever the history holds or
-// whether it can be read. Only the serial number in its flash tells that it
-// is that instrument.
-bool CheckVersionsFlow::bootstrapFromRecord()
+void CheckVersionsFlow::sayUnfinished(const PendingUpdate& pending)
 {
-    const std::optional<PendingUpdate> record = PendingUpdate::newest();
-    if (!record)
-        return false;
     say(OperatorText::tr("The last update of %1 serial %2 did not finish.")
-                         .arg(deviceTypeName(record->deviceType()))
-                         .arg(record->serialNumber()));
-    bootstrapAs(record->deviceType());
-    if (LibraryThread::abandoned() || (found.status == NeedsRestore && found.serialNumber == record->serialNumber()))
+            .arg(deviceTypeName(pending.deviceType()))
+            .arg(pending.serialNumber()));
+}
+
+// Only the serial number in its flash tells that the instrument is the
+// recorded one; another one is not written.
+bool CheckVersionsFlow::bootstrapFromRecord(const PendingUpdate& pending)
+{
+    sayUnfinished(pending);
+    say(OperatorText::tr("Bootstrapping it as %1, the model on record.").arg(deviceTypeName(pending.deviceType())));
+    bootstrapAs(pending.deviceType());
+    if (LibraryThread::abandoned()
+        || (found.status == NeedsRestore && found.serialNumber == pending.serialNumber()))
         return true;
     say(OperatorText::tr("The instrument that answers is not the one whose update did not finish."));
     return false;

@@ -3,6 +3,7 @@
 
 #include "catalogue/release/SignedRelease.h"
 #include "families/DeviceState.h"
+#include "records/run/PendingUpdate.h"
 #include "workflows/FrontEnd.h"
 
 #include <QStringList>
@@ -12,8 +13,8 @@ class RunRecord;
 #include <optional>
 
 // "Check Versions": detects the instrument while the front end shows it is
-// busy, bootstraps one that answers nothing as the model of the newest
-// pending record, or else once the operator names its model,
+// busy, bootstraps one that answers nothing once the operator names its
+// model (or asked to finish the one update on record that did not finish),
 // reports what was found and offers "Update" or "Restore", saying what to
 // do next in the front end's words. Nothing is offered, asked or
 // bootstrapped without a release (see ReleaseFolder) signed by a trusted key.
@@ -31,6 +32,8 @@ public:
     int offered() const { return offeredActions; }
     // Who signed the release, when a trusted key did.
     const std::optional<SignedRelease>& release() const { return signedRelease; }
+    // The updates on record that did not finish, when nothing answered.
+    const QList<PendingUpdate>& unfinishedUpdates() const { return unfinishedRecords; }
 
 private:
     void say(const QString& line);
@@ -41,7 +44,8 @@ private:
     FlowOutcome refuseRelease();
     FlowOutcome stalled();
     bool bootstrap(); // false when the operator chose to stop
-    bool bootstrapFromRecord();
+    bool bootstrapFromRecord(const PendingUpdate& pending);
+    void sayUnfinished(const PendingUpdate& pending);
     void bootstrapAs(int deviceType);
     FlowOutcome report();
     FlowOutcome reportOperational();
@@ -56,6 +60,7 @@ private:
     int offeredActions = FrontEnd::NoAction;
     std::optional<SignedRelease> signedRelease;
     QStringList releaseRefusal;
+    QList<PendingUpdate> unfinishedRecords;
     QStringList notes; // where the release was found, keys that could not be used
 };
 

@@ -44,6 +44,7 @@ FlowOutcome UpdaterSession::check()
     outcome = flow.run();
     found = flow.state();
     offeredActions = flow.offered();
+    unfinished = flow.unfinishedUpdates();
     runRecord.note(RunEvent::found(found, flow.release()));
     commandExit = exitFor(outcome);
     return outcome;
@@ -114,12 +115,36 @@ std::optional<int> UpdaterSession::checkFirst(Command command)
                       OperatorText::tr("Cannot find the instrument: none answers. To bootstrap it, "
                                        "name its model: restore --model %1.")
                           .arg(models));
-    say(OperatorText::tr("No instrument answers. If one is connected, "
-                         "restore --model MODEL can bootstrap it."));
-    runRecord.note(RunEvent::failure(OperatorText::tr("Cannot find the instrument: none answers. If one is connected, "
-                                         "restore --model MODEL can bootstrap it.")));
+    if (unfinished.isEmpty()) {
+        say(OperatorText::tr("No instrument answers. If one is connected, "
+                             "restore --model MODEL can bootstrap it."));
+        runRecord.note(RunEvent::failure(OperatorText::tr("Cannot find the instrument: none answers. If one is "
+                                                          "connected, restore --model MODEL can bootstrap it.")));
+    } else {
+        say(unfinishedLine());
+        runRecord.note(RunEvent::failure(unfinishedLine()));
+    }
     outcome = FlowOutcome::NothingFound;
     return ExitNothingFound;
+}
+
+// check or update found nothing while updates on record did not finish:
+// nothing is bootstrapped unasked; the line says which command would, and
+// which record it would finish.
+QString UpdaterSession::unfinishedLine() const
+{
+    if (unfinished.size() == 1)
+        return OperatorText::tr("Nothing answers. The last update of %1 did not finish: if this is that instrument, "
+                                "run `rz-firmware-updater restore` to finish it; otherwise "
+                                "`rz-firmware-updater restore --model MODEL`.")
+            .arg(unfinished.first().instrument());
+    QStringList instruments;
+    for (const PendingUpdate& pending : unfinished)
+        instruments << pending.instrument();
+    return OperatorText::tr("Nothing answers. The updates of %1 did not finish: run "
+                            "`rz-firmware-updater restore --model MODEL` with the connected instrument's model; "
+                            "`rz-firmware-updater pending` lists them.")
+        .arg(instruments.join(QStringLiteral(", ")));
 }
 
 int UpdaterSession::refuse(const QString& line, const QString& reason)

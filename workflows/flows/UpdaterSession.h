@@ -3,6 +3,7 @@
 
 #include "families/DeviceState.h"
 #include "workflows/FrontEnd.h"
+#include "records/run/PendingUpdate.h"
 #include "records/run/RunRecord.h"
 
 #include <QJsonObject>
@@ -81,6 +82,7 @@ private:
     std::optional<int> checkFirst(Command command);
     static int exitFor(FlowOutcome outcome);
 
+    QString unfinishedLine() const;
     void noteWrite(FlowOutcome ended);
     void say(const QString& line);
 
@@ -89,6 +91,7 @@ private:
     DeviceState found;
     FlowOutcome outcome = FlowOutcome::Done;
     int offeredActions = FrontEnd::NoAction;
+    QList<PendingUpdate> unfinished; // when nothing answered
     int commandExit = ExitDone;
 };
 

@@ -573,6 +573,10 @@ void HistoryTest::stuckInstrumentEndsTheRun_data()
     QTest::newRow("the FPGA write") << old << QStringList{"update rzConfigUSBWriteFPGAProgram writing FPGA"}
                                     << "restore" << "Firmware updated successfully."
                                     << QStringList{"2 restore succeeded 1 -", "1 update interrupted - " + stopped + "writing FPGA"};
+    QTest::newRow("the FPGA write, finished by the next update")
+        << old << QStringList{"update rzConfigUSBWriteFPGAProgram writing FPGA"} << "update"
+        << "The last update of RZ610R 12345 did not finish; it is finished by rewriting the instrument."
+        << QStringList{"2 restore succeeded 1 -", "1 update interrupted - " + stopped + "writing FPGA"};
     QTest::newRow("the boot sector's write, then the bootstrap from the record")
         << usbModel("RZ610R", 3, 5, 10)
         << QStringList{"update rzConfigUSBWriteBootSector writing boot Fx3",

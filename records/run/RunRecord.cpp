@@ -65,9 +65,11 @@ void RunRecord::say(const QString& line)
 }
 
 // The worker knows what it is about to write; the row names this run's
-// session log and the library that answered it.
+// session log and the library that answered it. Nothing is erased before
+// the operator was told not to disconnect.
 void RunRecord::openAttempt(UpdateAttempt attempt, bool resuming)
 {
+    transcript.warnBeforeWriting();
     attempt.log = transcript.logPath();
     attempt.libraryVersion = transcript.libraryVersion();
     failure.clear();

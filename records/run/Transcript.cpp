@@ -58,15 +58,32 @@ void Transcript::writeBanner(bool showBanner)
         lines << OperatorText::tr("Updates %1 to firmware version %2").arg(model.name).arg(model.target.versionString());
     lines << QString() << OperatorText::tr("Ensure only one Pellanor device is connected to the PC.")
           << connectionLines();
-    const QString warning = OperatorText::tr("Do NOT disconnect the device at any time during the update.");
-    const QString consequence =
-        OperatorText::tr("Disconnecting the device during an update can leave your device in an unoperable state.");
-    log->write(lines + QStringList{warning, consequence});
+    log->write(lines + QStringList{disconnectWarning(), disconnectConsequence()});
+    bannerShown = showBanner;
     if (!showBanner)
         return;
     show(lines, Kind::Plain);
-    show({warning}, Kind::Warning);
-    show({consequence}, Kind::Plain);
+    show({disconnectWarning()}, Kind::Warning);
+    show({disconnectConsequence()}, Kind::Plain);
+}
+
+QString Transcript::disconnectWarning()
+{
+    return OperatorText::tr("Do NOT disconnect the device at any time during the update.");
+}
+
+QString Transcript::disconnectConsequence()
+{
+    return OperatorText::tr("Disconnecting the device during an update can leave your device in an unoperable state.");
+}
+
+void Transcript::warnBeforeWriting()
+{
+    if (bannerShown)
+        return;
+    add(OperatorText::tr("Using RZ API version %1").arg(library));
+    add({disconnectWarning()}, Kind::Warning);
+    add(disconnectConsequence());
 }
 
 // "Connect A, B, and C devices over USB 3.0.", a line for each cable, in

@@ -33,6 +33,11 @@ public:
     // names it.
     void begin(bool showBanner, const QString& action);
 
+    // Before the first erase: what the banner warns of and which library
+    // answers, shown where the banner was not (a terminal), so that a
+    // script's operator reads them too; the session log has them already.
+    void warnBeforeWriting();
+
     void add(const QString& line);
     void add(const QStringList& lines, Kind kind = Kind::Plain);
     // Everything so far on disk: before an erase, after a verdict.
@@ -48,6 +53,8 @@ private:
     static std::optional<QStringList> logsOnRecord();
     void writeBanner(bool showBanner);
     static QStringList connectionLines();
+    static QString disconnectWarning();
+    static QString disconnectConsequence();
     void keep(const QStringList& lines, Kind kind);
     void reportLostLog();
     void reportLostRecording();
@@ -56,6 +63,7 @@ private:
     QString library;
     std::unique_ptr<SessionLog> log; // made by begin()
     bool lossReported = false;
+    bool bannerShown = false;
 };
 
 #endif

@@ -80,6 +80,12 @@ int UpdaterSession::run(Command command)
             return commandExit = ExitRestoreNeeded;
         return commandExit = (offeredActions & FrontEnd::UpdateAction) ? int(ExitUpdateAvailable) : int(ExitDone);
     case Command::Update:
+        // The update that left the instrument in boot mode is finished as
+        // a restore rewrites it: the serial that answers is the record's.
+        if ((offeredActions & FrontEnd::RestoreAction) && finishesItsRecord()) {
+            restore();
+            return commandExit;
+        }
         if (offeredActions & FrontEnd::RestoreAction)
             return refuse(OperatorText::tr("The instrument needs a restore; use restore."),
                           OperatorText::tr("%1 needs a restore; use restore.")
@@ -93,6 +99,15 @@ int UpdaterSession::run(Command command)
         return commandExit;
     }
     return commandExit;
+}
+
+bool UpdaterSession::finishesItsRecord()
+{
+    if (PendingUpdate(found.deviceType, found.serialNumber).components().isEmpty())
+        return false;
+    say(OperatorText::tr("The last update of %1 did not finish; it is finished by rewriting the instrument.")
+            .arg(instrumentName(found.deviceType, found.serialNumber)));
+    return true;
 }
 
 // The check every command starts with. The exit code when the command ends

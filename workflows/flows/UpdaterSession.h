@@ -83,6 +83,9 @@ private:
     static int exitFor(FlowOutcome outcome);
 
     QString unfinishedLine() const;
+    // The instrument in boot mode has an update on record that did not
+    // finish: says so, and true.
+    bool finishesItsRecord();
     void noteWrite(FlowOutcome ended);
     void say(const QString& line);
 

@@ -30,8 +30,35 @@ case $story in
     *) echo "Unknown story '$story': use update, boot-mode or no-answer." >&2; exit 2 ;;
 esac
 
+# The build's percentage as it goes: on a terminal redrawn on one line, else
+# a line each tenth; a first build takes minutes, and silence reads as a hang.
+show_build_progress() {
+    local line percent shown=-1
+    while IFS= read -r line; do
+        printf '%s\n' "$line" >>build/run-build.log
+        [[ $line =~ ^\[\ *([0-9]+)%\] ]] || continue
+        percent=${BASH_REMATCH[1]}
+        if [ -t 1 ]; then
+            [ "$percent" -ne "$shown" ] && printf '\rBuilding: %3d%%' "$percent"
+        elif [ $((percent / 10)) -ne $((shown / 10)) ] || [ "$shown" -lt 0 ]; then
+            echo "Building: $percent%"
+        fi
+        shown=$percent
+    done
+    [ -t 1 ] && [ "$shown" -ge 0 ] && echo
+    return 0
+}
+
+echo "Checking the Debian packages the updater needs..."
 install_missing_packages "${PACKAGES[@]}"
-build_project build >/dev/null
+echo "Building in build/ (the first build takes a few minutes; its output goes to build/run-build.log)..."
+mkdir -p build
+: >build/run-build.log
+if ! build_project build 2>&1 | show_build_progress; then
+    tail -n 30 build/run-build.log >&2
+    echo "The build failed; build/run-build.log has its whole output." >&2
+    exit 1
+fi
 
 demo=build/demo
 mkdir -p "$demo"

@@ -30,6 +30,6 @@ install_missing_packages() {
 build_project() {
     local dir=$1
     shift
-    cmake -S . -B "$dir" "$@"
+    cmake -S . -B "$dir" "$@" &&
     cmake --build "$dir" -j "$(nproc)"
 }

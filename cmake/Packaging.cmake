@@ -210,8 +210,9 @@ else()
 endif()
 # Qt's own translations, for its dialogs' buttons in the operator's language;
 # a URL opener, for "Open Log Folder" and a session log in the history
-# (without one the window shows the path instead).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "${rz_qt_translations_package}, xdg-utils")
+# (without one the window shows the path instead); a font with Japanese and
+# Chinese glyphs, without which those windows draw boxes.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "${rz_qt_translations_package}, xdg-utils, fonts-noto-cjk")
 # rzsim drives the simulated library the updater's package carries.
 set(CPACK_DEBIAN_SIMULATOR_PACKAGE_DEPENDS "rz-firmware-updater (= ${PROJECT_VERSION})")
 set(CPACK_DEBIAN_SIMULATOR_PACKAGE_RECOMMENDS "")

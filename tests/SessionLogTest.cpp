@@ -8,7 +8,6 @@
 #include "ui/Updater.h"
 #include "records/history/UpdateHistory.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -97,9 +96,6 @@ class SessionLogTest : public QObject
 {
     Q_OBJECT
 
-public slots:
-    void recordOpenedUrl(const QUrl& url) { openedUrls << url; }
-
 private slots:
     void init();
     void cleanup();
@@ -111,11 +107,11 @@ private slots:
     void onlyTheNewestFiftyAreKept();
     void logsThatMatterOutliveChecks_data();
     void logsThatMatterOutliveChecks();
+    void openLogFolderOpensTheFolderOfTheLogs_data();
     void openLogFolderOpensTheFolderOfTheLogs();
 
 private:
     QTemporaryDir* state = nullptr;
-    QList<QUrl> openedUrls;
 };
 
 void SessionLogTest::init()
@@ -338,15 +334,44 @@ void SessionLogTest::logsThatMatterOutliveChecks()
     }
 }
 
+void SessionLogTest::openLogFolderOpensTheFolderOfTheLogs_data()
+{
+    QTest::addColumn<QString>("opener"); // what xdg-open does; empty for none on the PATH
+    QTest::addColumn<bool>("pathShown"); // in a dialog
+    QTest::newRow("opened") << "exit 0" << false;
+    QTest::newRow("no program for folders") << "exit 3" << true;
+    QTest::newRow("no opener") << QString() << true;
+}
+
+// The desktop's opener, stood in for by a script that notes what it was
+// given; where it fails or is missing, the operator still gets the path.
 void SessionLogTest::openLogFolderOpensTheFolderOfTheLogs()
 {
-    openedUrls.clear();
-    QDesktopServices::setUrlHandler("file", this, "recordOpenedUrl");
+    QFETCH(QString, opener);
+    QFETCH(bool, pathShown);
+    const QString bin = state->filePath("bin");
+    QVERIFY(QDir().mkpath(bin));
+    if (!opener.isEmpty()) {
+        QFile script(bin + "/xdg-open");
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QString("#!/bin/sh\nprintf %s \"$1\" >'%1/opened'\n%2\n").arg(state->path(), opener).toUtf8());
+        script.close();
+        QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+    }
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin));
     PanelDriver driver;
+    driver.answerQuestionWith(QMessageBox::Ok);
     QVERIFY(QTest::qWaitForWindowExposed(driver.panel()->window()));
     PanelDriver::chooseFromLogMenu(driver.log(), "Open Log Folder");
-    QDesktopServices::unsetUrlHandler("file");
-    QCOMPARE(openedUrls, QList<QUrl>({QUrl::fromLocalFile(SessionLog::folder())}));
+    qputenv("PATH", path);
+    if (!opener.isEmpty())
+        QTRY_VERIFY(QFileInfo::exists(state->filePath("opened")));
+    QFile opened(state->filePath("opened"));
+    QCOMPARE(opened.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(opened.readAll()) : QString(),
+             opener.isEmpty() ? QString() : SessionLog::folder());
+    QTRY_COMPARE(driver.questionsAsked(), pathShown ? 1 : 0);
+    QCOMPARE(driver.lastQuestionText().contains(QDir::toNativeSeparators(SessionLog::folder())), pathShown);
 }
 
 QTEST_MAIN(SessionLogTest)

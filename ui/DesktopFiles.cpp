@@ -1,11 +1,10 @@
 #include "ui/DesktopFiles.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
 #include <QStandardPaths>
-#include <QUrl>
 
 QString DesktopFiles::saveFolder()
 {
@@ -13,14 +12,33 @@ QString DesktopFiles::saveFolder()
     return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
-// Opening needs a URL opener, which a bench's desktop may lack; the path is
-// selectable so it can be copied into a file manager or a terminal.
+// Opening needs the desktop's opener, which a bench's desktop may lack, or
+// which may find no program for a folder (xdg-open then ends with 3 or 4).
+// QDesktopServices reports success once the opener has started, whatever
+// it then finds: the opener's own exit status decides, without waiting for
+// it. The path is selectable so it can be copied into a file manager or a
+// terminal.
 void DesktopFiles::open(QWidget* parent, const QString& path, const QString& title, const QString& notOpened)
 {
-    if (QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        return;
-    QMessageBox box(QMessageBox::Information, title, notOpened.arg(QDir::toNativeSeparators(path)), QMessageBox::Ok,
-                    parent);
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    box.exec();
+    auto* opener = new QProcess(parent);
+    const auto showPath = [=] {
+        opener->deleteLater();
+        QMessageBox box(QMessageBox::Information, title, notOpened.arg(QDir::toNativeSeparators(path)),
+                        QMessageBox::Ok, parent);
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+        box.exec();
+    };
+    QObject::connect(opener, &QProcess::errorOccurred, opener, [=](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            showPath();
+    });
+    QObject::connect(opener, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), opener,
+                     [=](int exitCode, QProcess::ExitStatus status) {
+                         if (status == QProcess::NormalExit && exitCode == 0)
+                             opener->deleteLater();
+                         else
+                             showPath();
+                     });
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
+    opener->start(QStringLiteral("xdg-open"), {path});
 }

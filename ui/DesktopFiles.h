@@ -15,9 +15,10 @@ public:
     // starts it in the package's own, which the operator cannot write.
     static QString saveFolder();
 
-    // Opened by the desktop's program for it. Where nothing opens it, a
-    // dialog says `notOpened` with the path in its %1, so the operator can go
-    // there by hand.
+    // Opened by the desktop's program for it (xdg-open), without waiting.
+    // Where nothing opens it (no opener, or the opener fails), a dialog says
+    // `notOpened` with the path in its %1, so the operator can go there by
+    // hand.
     static void open(QWidget* parent, const QString& path, const QString& title, const QString& notOpened);
 };
 

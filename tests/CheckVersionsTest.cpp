@@ -168,7 +168,8 @@ void CheckVersionsTest::check_data()
     QTest::newRow("run newer, FPGA older: downgrade refused")
         << usbModel("RZ610R", 4, 6, 9) << ""
         << QStringList{"Found RZ610R", "Serial 12345, with firmware 4.6.9", "[asked] downgrade",
-                       "Cancelling operation."}
+                       "Cancelling operation.",
+                       "RZ610R 12345 holds newer firmware than this release; the downgrade was declined."}
         << nothing << plainCalls;
     QTest::newRow("unknown type, operational")
         << usbModel("RZ610R", 4, 5, 10) + QStringList{"--reported-type", "7"} << "Yes"

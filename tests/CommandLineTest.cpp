@@ -751,6 +751,7 @@ void CommandLineTest::windowAndCommandLineAgree()
     QFETCH(QString, command);
     SimulatedInstrument instrument;
     instrument.create(device);
+    QStringList banner;
     QStringList windowLines;
     {
         instrument.clearTrace();
@@ -758,11 +759,21 @@ void CommandLineTest::windowAndCommandLineAgree()
         driver.pressCheckVersions();
         command == "update" ? driver.pressUpdate() : driver.pressRestore();
         windowLines = driver.logLines();
-        windowLines = windowLines.mid(windowLines.indexOf("Checking Firmware Versions...") - 1);
+        banner = windowLines.mid(0, windowLines.indexOf("Checking Firmware Versions...") - 1);
+        windowLines = windowLines.mid(banner.size());
     }
     // What the window says of its buttons and of closing it, which a terminal has not.
     const QString pressed = command == "update" ? "Press Update to continue." : "Press Restore to continue.";
     QCOMPARE(windowLines.removeAll(pressed) + windowLines.removeAll("You may now close the software."), 2);
+    // What the window's banner warned of, a terminal shows before the first erase.
+    const QString library = banner.filter(QRegularExpression("^Using RZ API version ")).value(0);
+    // after the write's heading and its blank line
+    int erasing = windowLines.indexOf(command == "update" ? "Updating Firmware" : "Restoring Device") + 2;
+    QVERIFY(!library.isEmpty() && erasing > 1);
+    for (const QString& line : {library, QString("Do NOT disconnect the device at any time during the update."),
+                                QString("Disconnecting the device during an update can leave your device in an "
+                                        "unoperable state.")})
+        windowLines.insert(erasing++, line);
     const QStringList windowCalls = instrument.calledFunctions();
     instrument.create(device);
     instrument.clearTrace();

@@ -81,6 +81,13 @@ const QStringList failureLines = {"[red] Firmware updated unsuccessfully.",
                                   "Check device connections and re-run the software.",
                                   "If problem persists, contact Pellanor.", "You may now close the software."};
 
+// A refusal touched nothing: its advice is about its cause, not the cable.
+QStringList refusalLines(const QString& advice)
+{
+    return {"[red] Firmware updated unsuccessfully.", "Nothing on the instrument was changed. " + advice,
+            "You may now close the software."};
+}
+
 } // namespace
 
 class FlowTest : public QObject
@@ -112,7 +119,8 @@ void FlowTest::updateThroughTheFamily_data()
         << QStringList{"open 12345 0", "clear boot", boot, "clear fpga", fpga, "finish 7"} << 0;
     QTest::newRow("another instrument")
         << int(DeviceFamily::Opened::NotChecked) << QString()
-        << QStringList{"The connected instrument is not the one checked; nothing was written."} + failureLines
+        << QStringList{"The connected instrument is not the one checked; nothing was written."}
+               + refusalLines("Connect only the instrument to update, then start again.")
         << QStringList{"open 12345 0"} << 4;
     QTest::newRow("not found") << int(DeviceFamily::Opened::Failed) << QString()
                                << QStringList{"Cannot Find Device"} + failureLines << QStringList{"open 12345 0"}
@@ -125,7 +133,8 @@ void FlowTest::updateThroughTheFamily_data()
                              "the device library was not called.";
     QTest::newRow("private copies gone before the first erase")
         << int(DeviceFamily::Opened::Yes) << "vanish at open"
-        << QStringList{unusable.arg("PRIVATE")} + failureLines << QStringList{"open 12345 0"} << 4;
+        << QStringList{unusable.arg("PRIVATE")} + refusalLines("Once what the line above names is put right, start the update again.")
+        << QStringList{"open 12345 0"} << 4;
     QTest::newRow("private copies gone after an erase")
         << int(DeviceFamily::Opened::Yes) << "vanish at clear fpga"
         << QStringList{"Updating boot, estimated 1 second.", "Skipping run, already current version.",

@@ -37,6 +37,17 @@ const QString successLine = "Firmware updated successfully.";
 const QString failureLine = "Firmware updated unsuccessfully.";
 // As a recording front end keeps them, with the verdict's colour.
 const QStringList successLines = {"[green] " + successLine, "You may now close the software."};
+// A refusal touched nothing: its advice is about its cause, not the cable.
+QStringList refusalLines(const QString& advice)
+{
+    return {"[red] " + failureLine, advice, "You may now close the software."};
+}
+const QString getTheRelease = "Nothing on the instrument was changed. Get this release again, whole and signed by a "
+                              "trusted key, then start the update again.";
+const QString fixThenAgain = "Nothing on the instrument was changed. Once what the line above names is put right, "
+                             "start the update again.";
+const QString onlyThatOne = "Nothing on the instrument was changed. Connect only the instrument to update, then "
+                            "start again.";
 const QStringList failureLines = {"[red] " + failureLine, "Check device connections and re-run the software.",
                                   "If problem persists, contact Pellanor.", "You may now close the software."};
 
@@ -356,30 +367,30 @@ void UpdateRestoreTest::writeTheCheckedInstrument_data()
                      "remove ./firmware/RZ610S-Cypress-Run-v8.img", "remove ./firmware/RZ610S-FPGA-v14.rbf"})
         QTest::newRow(qPrintable("USB update, " + step))
             << usbModel("RZ610S", 3, 7, 13) << "update" << QStringList{step}
-            << QStringList{"Missing firmware image: " + step.section(' ', 1)} + failureLines << QStringList()
+            << QStringList{"Missing firmware image: " + step.section(' ', 1)} + refusalLines(getTheRelease) << QStringList()
             << "boot:valid@3 run:valid@7 fpga:valid@13";
     for (const QString& step : QStringList{"empty ./firmware/RZ610T-FPGA-v7.rbf",
                                            "remove ./firmware/RZ610T-Cypress-v9.img",
                                            "remove ./firmware/RZ610T-FPGA-v7.rbf"})
         QTest::newRow(qPrintable("network update, " + step))
             << rz610t(8, 6) << "update" << QStringList{step}
-            << QStringList{"Missing firmware image: " + step.section(' ', 1)} + failureLines << QStringList()
+            << QStringList{"Missing firmware image: " + step.section(' ', 1)} + refusalLines(getTheRelease) << QStringList()
             << "fx3:valid@8 fpga:valid@6";
     QTest::newRow("USB restore, two images missing")
         << usbModel("RZ610R", 4, 5, 10) + QStringList{"--invalid", "run"} << "restore"
         << QStringList{"remove ./firmware/RZ610R-FPGA-v10.rbf", "remove ./firmware/RZ610R-Cypress-Run-v5.img"}
         << QStringList{"Missing firmware image: ./firmware/RZ610R-Cypress-Run-v5.img",
                        "Missing firmware image: ./firmware/RZ610R-FPGA-v10.rbf"}
-               + failureLines
+               + refusalLines(getTheRelease)
         << QStringList() << "boot:valid@4 run:invalid@5 fpga:valid@10";
     // Without its record an interrupted write could later pass for a finished one.
     const QString unrecorded = "Cannot record the update before writing: state/pending is not a folder";
     QTest::newRow("update without a record")
         << usbModel("RZ610R", 4, 5, 9) << "update" << QStringList{"block records"}
-        << QStringList{unrecorded} + failureLines << usbOpen << "boot:valid@4 run:valid@5 fpga:valid@9";
+        << QStringList{unrecorded} + refusalLines(fixThenAgain) << usbOpen << "boot:valid@4 run:valid@5 fpga:valid@9";
     QTest::newRow("restore without a record")
         << rz610t(9, 7) + QStringList{"--invalid", "fpga"} << "restore" << QStringList{"block records"}
-        << QStringList{unrecorded} + failureLines << netOpen << "fx3:valid@9 fpga:invalid@7";
+        << QStringList{unrecorded} + refusalLines(fixThenAgain) << netOpen << "fx3:valid@9 fpga:invalid@7";
 
     const QString restoreRun = "Updating run Fx3 device, estimated 10 seconds.";
     const QStringList restored = QStringList{bootUpdate, restoreRun, fpgaUpdate} + successLines;
@@ -435,7 +446,7 @@ void UpdateRestoreTest::writeTheCheckedInstrument_data()
     // The identity is read back before the first erase: another instrument
     // plugged in between the check and the write is left as it is.
     const QStringList another = QStringList{"The connected instrument is not the one checked; nothing was written."}
-                                + failureLines;
+                                + refusalLines(onlyThatOne);
     const QString bootMode = " --invalid fpga";
     const QString silent = " --invalid boot";
     QTest::newRow("USB update, another model under the same serial")
@@ -586,20 +597,20 @@ void UpdateRestoreTest::onlyTheMakersReleaseIsWritten_data()
     QTest::newRow("list changed after signing") << old << "list changed" << false
                                                 << oldFound + QStringList{untrustedLine} << false;
     QTest::newRow("list changed after the check") << old << "list changed" << true
-                                                  << QStringList{untrustedLine} + failureLines << false;
+                                                  << QStringList{untrustedLine} + refusalLines(getTheRelease) << false;
     QTest::newRow("signature gone after the check") << bootMode << "no signature" << true
-                                                    << QStringList{unsignedLine} + failureLines << false;
+                                                    << QStringList{unsignedLine} + refusalLines(getTheRelease) << false;
     // A restore writes every component, so each kind of image is checked by one.
     for (const char* image : {"./firmware/RZ610S-Cypress-Boot-v4.img", "./firmware/RZ610S-Cypress-Run-v8.img",
                               "./firmware/RZ610S-FPGA-v14.rbf"})
         QTest::newRow(qPrintable(QString("corrupted after the check: ") + image))
-            << bootMode << QString("corrupt ") + image << true << QStringList{mismatch + image} + failureLines << false;
+            << bootMode << QString("corrupt ") + image << true << QStringList{mismatch + image} + refusalLines(getTheRelease) << false;
     QTest::newRow("corrupted after the check: RZ610T FX3")
         << rz610t(9, 7) + QStringList{"--invalid", "fpga"} << "corrupt ./firmware/RZ610T-Cypress-v9.img" << true
-        << QStringList{mismatch + "./firmware/RZ610T-Cypress-v9.img"} + failureLines << false;
+        << QStringList{mismatch + "./firmware/RZ610T-Cypress-v9.img"} + refusalLines(getTheRelease) << false;
     QTest::newRow("FPGA image not in the signed list")
         << bootMode << "unlist ./firmware/RZ610S-FPGA-v14.rbf, sign with a second trusted key" << false
-        << QStringList{mismatch + "./firmware/RZ610S-FPGA-v14.rbf"} + failureLines << false;
+        << QStringList{mismatch + "./firmware/RZ610S-FPGA-v14.rbf"} + refusalLines(getTheRelease) << false;
     // The boot image is checked before the bootstrap that would load it.
     QTest::newRow("boot image corrupted, silent")
         << silent << "corrupt ./firmware/RZ610R-Cypress-Boot-v4.img" << false

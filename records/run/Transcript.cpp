@@ -59,7 +59,7 @@ void Transcript::writeBanner(bool showBanner)
     lines << QString() << OperatorText::tr("Ensure only one Pellanor device is connected to the PC.")
           << connectionLines();
     log->write(lines + QStringList{disconnectWarning(), disconnectConsequence()});
-    bannerShown = showBanner;
+    bannerHidden = !showBanner;
     if (!showBanner)
         return;
     show(lines, Kind::Plain);
@@ -79,7 +79,7 @@ QString Transcript::disconnectConsequence()
 
 void Transcript::warnBeforeWriting()
 {
-    if (bannerShown)
+    if (!bannerHidden)
         return;
     add(OperatorText::tr("Using RZ API version %1").arg(library));
     add({disconnectWarning()}, Kind::Warning);

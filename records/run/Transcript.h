@@ -34,8 +34,8 @@ public:
     void begin(bool showBanner, const QString& action);
 
     // Before the first erase: what the banner warns of and which library
-    // answers, shown where the banner was not (a terminal), so that a
-    // script's operator reads them too; the session log has them already.
+    // answers, shown where the banner was kept in the log but not shown (a
+    // terminal), so that a script's operator reads them too.
     void warnBeforeWriting();
 
     void add(const QString& line);
@@ -63,7 +63,7 @@ private:
     QString library;
     std::unique_ptr<SessionLog> log; // made by begin()
     bool lossReported = false;
-    bool bannerShown = false;
+    bool bannerHidden = false; // written to the log, not shown
 };
 
 #endif

@@ -228,8 +228,12 @@ FlowOutcome CheckVersionsFlow::giveVerdict(bool unfinished)
 FlowOutcome CheckVersionsFlow::askAboutDowngrade()
 {
     if (!frontEnd.confirmDowngrade()) {
+        // Why, and what would write it anyway, beside the lines and not
+        // only in the reason a script reads.
+        const QString declined = frontEnd.downgradeDeclinedLine(instrumentName(found.deviceType, found.serialNumber));
         say(OperatorText::tr("Cancelling operation."));
-        noteFailure(frontEnd.downgradeDeclinedLine(instrumentName(found.deviceType, found.serialNumber)));
+        say(declined);
+        noteFailure(declined);
         return FlowOutcome::Refused;
     }
     offer(FrontEnd::UpdateAction);

@@ -99,7 +99,7 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker)
     if (!outcome.written())
         record.note(RunEvent::failure(outcome.failureReason()));
     record.note(RunEvent::verdict(ended));
-    reportVerdict(outcome.written());
+    reportVerdict(outcome);
     record.sync();
     frontEnd.offerActions(FrontEnd::NoAction);
     frontEnd.endBusy();
@@ -120,10 +120,14 @@ void FirmwareWriteFlow::say(const QString& line)
     record.note(RunEvent::line(line));
 }
 
-void FirmwareWriteFlow::reportVerdict(bool success)
+// A refusal touched nothing: its advice is about its cause, not the cable.
+void FirmwareWriteFlow::reportVerdict(const WriteOutcome& outcome)
 {
-    if (success) {
+    if (outcome.written()) {
         record.note(RunEvent::status(OperatorText::tr("Firmware updated successfully."), true));
+    } else if (outcome.refused() && !outcome.nextStep().isEmpty()) {
+        record.note(RunEvent::status(OperatorText::tr("Firmware updated unsuccessfully."), false));
+        say(outcome.nextStep());
     } else {
         record.note(RunEvent::status(OperatorText::tr("Firmware updated unsuccessfully."), false));
         say(OperatorText::tr("Check device connections and re-run the software."));

@@ -25,7 +25,7 @@ private:
 
     FlowOutcome run(FirmwareWriterThread& worker);
     static FlowOutcome outcomeOf(const WriteOutcome& outcome);
-    void reportVerdict(bool success);
+    void reportVerdict(const WriteOutcome& outcome);
     void say(const QString& line);
 
     FrontEnd& frontEnd;

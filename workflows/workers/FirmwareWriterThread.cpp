@@ -25,7 +25,7 @@ void FirmwareWriterThread::run()
     const WriteOutcome::End end = written ? WriteOutcome::End::Written
                                   : refused ? WriteOutcome::End::Refused
                                             : WriteOutcome::End::Failed;
-    result = WriteOutcome(end, erased, failureReason);
+    result = WriteOutcome(end, erased, failureReason, refused ? nextStep : QString());
 }
 
 // An update opens the instrument by the serial number the check found; a
@@ -96,7 +96,7 @@ void FirmwareWriterThread::honourStop()
     if (stopped)
         return;
     stopped = true;
-    refused = true;
+    refuse(OperatorText::tr("Nothing on the instrument was changed. Start the update again when ready."));
     reportFailure(OperatorText::tr("Stopped before anything was erased."),
                   OperatorText::tr("Stopped before anything was erased on %1.").arg(checkedInstrument()));
 }
@@ -141,7 +141,8 @@ bool FirmwareWriterThread::copiesIntact(const VerifiedImages::Inside& inside, co
                                    "the device library was not called.")
                       .arg(checkedInstrument())
                       .arg(problem));
-    refused = refused || !erased;
+    if (!erased)
+        refuse(fixThenAgain());
     return false;
 }
 
@@ -152,8 +153,11 @@ bool FirmwareWriterThread::imagesUsable(const std::vector<WriteStep>& steps)
         if (!step.skipped)
             paths.push_back(step.image);
     }
-    refused = !images.passes(paths);
-    return !refused;
+    if (images.passes(paths))
+        return true;
+    refuse(OperatorText::tr("Nothing on the instrument was changed. Get this release again, whole and signed by a "
+                            "trusted key, then start the update again."));
+    return false;
 }
 
 bool FirmwareWriterThread::unskipUnfinished(std::vector<WriteStep>& steps) const
@@ -175,7 +179,7 @@ bool FirmwareWriterThread::recordPending(const std::vector<WriteStep>& steps)
         return true;
     reportFailure(OperatorText::tr("Cannot record the update before writing: %1").arg(reason),
                   OperatorText::tr("Cannot record the update of %1 before writing: %2").arg(checkedInstrument()).arg(reason));
-    refused = true;
+    refuse(fixThenAgain());
     return false;
 }
 
@@ -307,7 +311,8 @@ bool FirmwareWriterThread::hasOpened(DeviceFamily::Opened opened, const QString&
         reportFailure(OperatorText::tr("The connected instrument is not the one checked; nothing was written."),
                       OperatorText::tr("The connected instrument is not %1, the one checked; nothing was written.")
                           .arg(checkedInstrument()));
-        refused = true;
+        refuse(OperatorText::tr("Nothing on the instrument was changed. Connect only the instrument to update, "
+                                "then start again."));
         return false;
     }
     reportFailure(line, OperatorText::tr("Failed opening %1: %2").arg(checkedInstrument()).arg(line));
@@ -323,6 +328,20 @@ bool FirmwareWriterThread::failed(int status, const QString& line, const QString
         return true;
     reportFailure(line, reason);
     return true;
+}
+
+// The first refusal's advice stands, as its reason does.
+void FirmwareWriterThread::refuse(const QString& advice)
+{
+    if (!refused)
+        nextStep = advice;
+    refused = true;
+}
+
+QString FirmwareWriterThread::fixThenAgain()
+{
+    return OperatorText::tr("Nothing on the instrument was changed. Once what the line above names is put right, "
+                            "start the update again.");
 }
 
 void FirmwareWriterThread::reportFailure(const QString& line, const QString& reason)

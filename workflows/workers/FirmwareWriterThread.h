@@ -74,6 +74,9 @@ private:
     // Emits the line that says why the write stops, and keeps the reason
     // unless an earlier failure gave one.
     void reportFailure(const QString& line, const QString& reason);
+    // Nothing was erased and the write ends: `advice` says what to do.
+    void refuse(const QString& advice);
+    static QString fixThenAgain();
     // The reason for a line that does not name the instrument.
     QString cannotWrite(const QString& line) const;
     QString checkedInstrument() const { return instrumentName(state.deviceType, state.serialNumber); }
@@ -122,6 +125,7 @@ private:
     bool stopped = false; // a stop ended the write before the first erase
     bool refused = false; // stopped before anything on the instrument was erased
     QString failureReason;
+    QString nextStep; // a refusal's advice
     WriteOutcome result;
 };
 

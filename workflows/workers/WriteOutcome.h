@@ -14,8 +14,8 @@ public:
     enum class End { Written, Refused, Failed };
 
     WriteOutcome() = default;
-    WriteOutcome(End end, bool erased, QString failureReason)
-        : ended(end), erasedSome(erased), reason(std::move(failureReason))
+    WriteOutcome(End end, bool erased, QString failureReason, QString nextStep = QString())
+        : ended(end), erasedSome(erased), reason(std::move(failureReason)), advice(std::move(nextStep))
     {
     }
 
@@ -27,11 +27,15 @@ public:
     // Why the first failure or refusal happened, naming the step and the
     // instrument, for the history and the report; the log has its own line.
     const QString& failureReason() const { return reason; }
+    // For a refusal: what the operator does about its cause, since the
+    // instrument was not touched and its cable is not to blame.
+    const QString& nextStep() const { return advice; }
 
 private:
     End ended = End::Failed;
     bool erasedSome = false;
     QString reason;
+    QString advice;
 };
 
 #endif

@@ -1,13 +1,13 @@
 #include "tests/support/PanelDriver.h"
 #include "tests/support/SimulatedInstrument.h"
 #include "tests/support/UpdaterRun.h"
+#include "tests/support/FakeOpener.h"
 
 #include "catalogue/ChecksumList.h"
 #include "ui/HistoryDialog.h"
 #include "records/history/UpdateHistory.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QHeaderView>
 #include <QJsonArray>
@@ -24,6 +24,8 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QtTest>
+
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -137,18 +139,6 @@ QString seedHistory()
     QSqlDatabase::removeDatabase("hand edit");
     return quotedLog;
 }
-
-// Takes the URLs the desktop would be asked to open.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 } // namespace
 
@@ -314,8 +304,7 @@ void HistoryTest::filtersAndFormats()
     }
     // Ctrl+H in the window; the dialog filtered, its first row's log opened, what it shows exported.
     const QString exported = instrument.path("exported.csv");
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    std::optional<FakeOpener> desktop{std::in_place};
     PanelDriver driver;
     QVERIFY(QTest::qWaitForWindowActive(driver.log()->window()));
     bool shown = false;
@@ -351,11 +340,11 @@ void HistoryTest::filtersAndFormats()
     });
     answer.start();
     QTest::keyClick(driver.log(), Qt::Key_H, Qt::ControlModifier);
-    QDesktopServices::unsetUrlHandler("file");
     QVERIFY(shown);
     // Only the newest attempt of serial 111 has a session log; serial 222's
     // log is no file of the state folder.
-    QCOMPARE(catcher.opened, arguments.first() == "111" ? QList<QUrl>{QUrl::fromLocalFile(quotedLog)} : QList<QUrl>());
+    QTRY_COMPARE(desktop->opened(), arguments.first() == "111" ? QStringList{quotedLog} : QStringList());
+    desktop.reset();
     QCOMPARE(shownIds, ids);
     QVERIFY(shownResults.contains(shows) && !shownResults.contains('\x1b'));
     QCOMPARE(idsIn(contentsOf(exported), "csv"), ids);

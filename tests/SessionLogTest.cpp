@@ -5,6 +5,7 @@
 #include "host/UpdaterLock.h"
 #include "tests/support/SimulatedInstrument.h"
 #include "tests/support/UpdaterRun.h"
+#include "tests/support/FakeOpener.h"
 #include "ui/Updater.h"
 #include "records/history/UpdateHistory.h"
 
@@ -336,40 +337,26 @@ void SessionLogTest::logsThatMatterOutliveChecks()
 
 void SessionLogTest::openLogFolderOpensTheFolderOfTheLogs_data()
 {
-    QTest::addColumn<QString>("opener"); // what xdg-open does; empty for none on the PATH
+    QTest::addColumn<int>("opener");
     QTest::addColumn<bool>("pathShown"); // in a dialog
-    QTest::newRow("opened") << "exit 0" << false;
-    QTest::newRow("no program for folders") << "exit 3" << true;
-    QTest::newRow("no opener") << QString() << true;
+    QTest::newRow("opened") << int(FakeOpener::Opens) << false;
+    QTest::newRow("no program for folders") << int(FakeOpener::Fails) << true;
+    QTest::newRow("no opener") << int(FakeOpener::Missing) << true;
 }
 
-// The desktop's opener, stood in for by a script that notes what it was
-// given; where it fails or is missing, the operator still gets the path.
+// Where the desktop's opener fails or is missing, the operator still gets
+// the path.
 void SessionLogTest::openLogFolderOpensTheFolderOfTheLogs()
 {
-    QFETCH(QString, opener);
+    QFETCH(int, opener);
     QFETCH(bool, pathShown);
-    const QString bin = state->filePath("bin");
-    QVERIFY(QDir().mkpath(bin));
-    if (!opener.isEmpty()) {
-        QFile script(bin + "/xdg-open");
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(QString("#!/bin/sh\nprintf %s \"$1\" >'%1/opened'\n%2\n").arg(state->path(), opener).toUtf8());
-        script.close();
-        QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
-    }
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(bin));
+    const FakeOpener desktop{FakeOpener::Kind(opener)};
     PanelDriver driver;
     driver.answerQuestionWith(QMessageBox::Ok);
     QVERIFY(QTest::qWaitForWindowExposed(driver.panel()->window()));
     PanelDriver::chooseFromLogMenu(driver.log(), "Open Log Folder");
-    qputenv("PATH", path);
-    if (!opener.isEmpty())
-        QTRY_VERIFY(QFileInfo::exists(state->filePath("opened")));
-    QFile opened(state->filePath("opened"));
-    QCOMPARE(opened.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(opened.readAll()) : QString(),
-             opener.isEmpty() ? QString() : SessionLog::folder());
+    const QStringList handed = opener == FakeOpener::Missing ? QStringList() : QStringList{SessionLog::folder()};
+    QTRY_COMPARE(desktop.opened(), handed);
     QTRY_COMPARE(driver.questionsAsked(), pathShown ? 1 : 0);
     QCOMPARE(driver.lastQuestionText().contains(QDir::toNativeSeparators(SessionLog::folder())), pathShown);
 }

@@ -1,5 +1,7 @@
 #include "catalogue/LocalPath.h"
 
+#include "catalogue/OperatorText.h"
+
 #include <QDir>
 
 bool LocalPath::isAbsolute(const QString& path)
@@ -9,5 +11,18 @@ bool LocalPath::isAbsolute(const QString& path)
 
 QString LocalPath::absolute(const QString& path)
 {
-    return QDir::cleanPath(isAbsolute(path) ? path : QDir::currentPath() + QLatin1Char('/') + path);
+    if (isAbsolute(path))
+        return QDir::cleanPath(path);
+    const QString workingFolder = QDir::currentPath();
+    return workingFolder.isEmpty() ? QString() : QDir::cleanPath(workingFolder + QLatin1Char('/') + path);
+}
+
+QString LocalPath::problemOf(const char* variable)
+{
+    const QString named = qEnvironmentVariable(variable);
+    if (named.isEmpty() || !absolute(named).isEmpty())
+        return QString();
+    return OperatorText::tr("%1 must be an absolute path, not \"%2\": the working folder no longer exists.")
+        .arg(QLatin1String(variable))
+        .arg(named);
 }

@@ -12,7 +12,12 @@ public:
     // Begins with '/'.
     static bool isAbsolute(const QString& path);
     // Clean and absolute; a relative path is taken from the working folder.
+    // Empty for a relative path while the working folder has no path (it
+    // was removed): taken from nowhere, it would name a file at the root.
     static QString absolute(const QString& path);
+    // The line that refuses the path `variable` names, when it cannot be
+    // made absolute; null when it can, or the variable is unset.
+    static QString problemOf(const char* variable);
 };
 
 #endif

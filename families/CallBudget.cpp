@@ -63,10 +63,23 @@ QString CallBudget::scaleProblem()
         .arg(qEnvironmentVariable("RZ_STALL_SCALE"));
 }
 
-QString CallBudget::describeAtMost(Milliseconds scaledLeft)
+QString CallBudget::scaleText()
 {
-    const double unscaled = double(scaledLeft.count()) / 1000.0 / scale();
-    long long seconds = std::llround(std::ceil(unscaled));
+    return QString::number(scale());
+}
+
+QString CallBudget::scaleLine()
+{
+    if (!isScaled())
+        return QString();
+    return OperatorText::tr("RZ_STALL_SCALE is %1: every call's estimate and the time it is allowed are %1 times "
+                            "their usual length.")
+        .arg(scaleText());
+}
+
+QString CallBudget::describeAtMost(Milliseconds left)
+{
+    long long seconds = std::llround(std::ceil(double(left.count()) / 1000.0));
     // Whole minutes are said of a long step: rounded up, never promising less.
     if (seconds >= 120)
         seconds = (seconds + 59) / 60 * 60;
@@ -78,9 +91,9 @@ CallBudget::Milliseconds CallBudget::scaled(Seconds unscaled)
     return Milliseconds(std::llround(double(unscaled.count()) * 1000.0 * scale()));
 }
 
-QString CallBudget::describe(Seconds unscaled)
+QString CallBudget::describe(Seconds time)
 {
-    const long long seconds = unscaled.count();
+    const long long seconds = time.count();
     if (seconds == 1)
         return OperatorText::tr("1 second");
     if (seconds < 120)
@@ -88,7 +101,12 @@ QString CallBudget::describe(Seconds unscaled)
     return OperatorText::tr("%n minutes", nullptr, int(seconds / 60));
 }
 
-QString CallBudget::describeElapsed(Milliseconds scaledElapsed)
+QString CallBudget::describeElapsed(Milliseconds elapsed)
 {
-    return describe(Seconds(std::llround(double(scaledElapsed.count()) / 1000.0 / scale())));
+    if (elapsed.count() == 1)
+        return OperatorText::tr("1 millisecond");
+    if (elapsed < Seconds(1))
+        return OperatorText::tr("%n milliseconds", nullptr, int(std::max<long long>(0, elapsed.count())));
+    // Whole seconds that passed: never more than did.
+    return describe(std::chrono::duration_cast<Seconds>(elapsed));
 }

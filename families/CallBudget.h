@@ -14,7 +14,9 @@
 // two minutes; a bootstrap three minutes; any other call one minute.
 // RZ_STALL_SCALE (a factor from 0.001 to 1000, default 1) multiplies every
 // estimate and budget, so that tests and benches need not wait for minutes;
-// the front ends refuse to start with any other value.
+// the front ends refuse to start with any other value. A scale in effect is
+// said (scaleLine()), and the times the lines give of a call are the ones
+// that passed, never scaled back.
 class CallBudget
 {
 public:
@@ -34,14 +36,23 @@ public:
     // How often a call past its estimate says it is still working.
     static Milliseconds noticeInterval() { return scaled(Seconds(60)); }
 
-    // The time as the lines give it, unscaled: "20 seconds", "6 minutes".
-    static QString describe(Seconds unscaled);
-    static QString describeElapsed(Milliseconds scaledElapsed);
+    // A time as the lines give it: "20 seconds", "6 minutes".
+    static QString describe(Seconds seconds);
+    // A time that passed as the clock measured it, in whole seconds or
+    // minutes that passed; "350 milliseconds" below a second, which a
+    // small scale makes common.
+    static QString describeElapsed(Milliseconds elapsed);
     // What is left of a budget, as the lines give it, rounded up.
-    static QString describeAtMost(Milliseconds scaledLeft);
+    static QString describeAtMost(Milliseconds left);
+    // The estimate its line announced, unscaled.
     Seconds announced() const { return estimated; }
 
     static double scale();
+    static bool isScaled() { return scale() != 1.0; }
+    // "0.001", as RZ_STALL_SCALE gave it.
+    static QString scaleText();
+    // The line that says a scale is in effect; null without one.
+    static QString scaleLine();
     // The line that refuses RZ_STALL_SCALE; null when it is unset or usable.
     static QString scaleProblem();
     // The factor a value of RZ_STALL_SCALE gives; none for a value refused.

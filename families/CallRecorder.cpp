@@ -234,6 +234,11 @@ QString CallRecorder::fileName()
     return named.isEmpty() ? QString() : LocalPath::absolute(named);
 }
 
+QString CallRecorder::fileProblem()
+{
+    return LocalPath::problemOf("RZ_API_RECORD");
+}
+
 QString CallRecorder::takeLostLine()
 {
     Recording& recording = Recording::get();

@@ -88,6 +88,9 @@ public:
     // in the folder the updater was started in whatever folder a write
     // later works in.
     static QString fileName();
+    // The line that refuses RZ_API_RECORD, naming a relative path where the
+    // working folder no longer exists; null when it is usable.
+    static QString fileProblem();
     // Once, when FILE could not be written: the line for the log.
     static QString takeLostLine();
 };

@@ -20,9 +20,9 @@ void say(const QString& line)
         (*listening)(line);
 }
 
-QString describeSince(Clock::time_point started, Clock::time_point now)
+CallBudget::Milliseconds since(Clock::time_point started, Clock::time_point now)
 {
-    return CallBudget::describeElapsed(std::chrono::duration_cast<CallBudget::Milliseconds>(now - started));
+    return std::chrono::duration_cast<CallBudget::Milliseconds>(now - started);
 }
 
 // The figure a call raises, read while the library may be writing it: an
@@ -80,10 +80,7 @@ public:
         std::lock_guard<std::mutex> lock(mutex);
         if (abandonedLine.isEmpty())
             return abandonedLine;
-        return OperatorText::tr("%1 stopped answering while %2: no answer for %3.")
-            .arg(instrument)
-            .arg(abandonedStep)
-            .arg(abandonedSilence);
+        return LibraryThread::stoppedAnsweringLine(instrument, abandonedStep, abandonedSilence);
     }
 
 private:
@@ -108,7 +105,7 @@ private:
     Ended ended = Ended::Answered;
     QString abandonedLine;
     QString abandonedStep;    // what abandonedLine says of the call
-    QString abandonedSilence;
+    CallBudget::Milliseconds abandonedSilence{0};
     std::optional<Clock::time_point> deadline; // of the call waited for
     std::thread worker;
 };
@@ -164,17 +161,14 @@ bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget
         }
         if (now >= *deadline) {
             abandonedStep = budget.step();
-            abandonedSilence = describeSince(lastMoved, now);
+            abandonedSilence = since(lastMoved, now);
             abandon(lock, Ended::StoppedAnswering,
-                    OperatorText::tr("The instrument stopped answering while %1: no answer for %2.")
-                        .arg(abandonedStep)
-                        .arg(abandonedSilence));
+                    LibraryThread::stoppedAnsweringLine(QString(), abandonedStep, abandonedSilence));
             return false;
         }
         if (budget.estimate().count() && now >= nextNotice) {
             nextNotice += CallBudget::noticeInterval();
-            const QString line = LibraryThread::stillWorkingLine(budget.step(), describeSince(started, now),
-                                                                 CallBudget::describe(budget.announced()));
+            const QString line = LibraryThread::stillWorkingLine(budget, since(started, now));
             lock.unlock();
             say(line);
             lock.lock();
@@ -248,12 +242,47 @@ void CallQueue::serve()
 }
 
 // Its English begins with stillWorkingPrefix(), which the window looks for.
-QString LibraryThread::stillWorkingLine(const OperatorText& step, const QString& since, const QString& estimated)
+// Under a scale the estimate the call is past is the scaled one, and said so.
+QString LibraryThread::stillWorkingLine(const CallBudget& budget, CallBudget::Milliseconds elapsed)
 {
+    const QString estimated = CallBudget::describe(budget.announced());
+    if (CallBudget::isScaled())
+        return OperatorText::tr("Still working: %1 for %2, estimated %3, scaled by RZ_STALL_SCALE=%4 to %5; "
+                                "keep the instrument connected.")
+            .arg(budget.step())
+            .arg(CallBudget::describeElapsed(elapsed))
+            .arg(estimated)
+            .arg(CallBudget::scaleText())
+            .arg(CallBudget::describeElapsed(budget.estimate()));
     return OperatorText::tr("Still working: %1 for %2, estimated %3; keep the instrument connected.")
-        .arg(step)
-        .arg(since)
+        .arg(budget.step())
+        .arg(CallBudget::describeElapsed(elapsed))
         .arg(estimated);
+}
+
+// The log's line names no instrument ("The instrument ..."); the history's
+// and the report's do. Under a scale, the time allowed was scaled, and the
+// line says so.
+QString LibraryThread::stoppedAnsweringLine(const QString& instrument, const QString& step,
+                                            CallBudget::Milliseconds silence)
+{
+    const QString silent = CallBudget::describeElapsed(silence);
+    if (instrument.isEmpty() && CallBudget::isScaled())
+        return OperatorText::tr("The instrument stopped answering while %1: no answer for %2, the time allowed "
+                                "scaled by RZ_STALL_SCALE=%3.")
+            .arg(step)
+            .arg(silent)
+            .arg(CallBudget::scaleText());
+    if (instrument.isEmpty())
+        return OperatorText::tr("The instrument stopped answering while %1: no answer for %2.").arg(step).arg(silent);
+    if (CallBudget::isScaled())
+        return OperatorText::tr("%1 stopped answering while %2: no answer for %3, the time allowed scaled by "
+                                "RZ_STALL_SCALE=%4.")
+            .arg(instrument)
+            .arg(step)
+            .arg(silent)
+            .arg(CallBudget::scaleText());
+    return OperatorText::tr("%1 stopped answering while %2: no answer for %3.").arg(instrument).arg(step).arg(silent);
 }
 
 int LibraryThread::run(const CallBudget& budget, Call call, Progress progress)

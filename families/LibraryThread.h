@@ -81,7 +81,12 @@ public:
     // Whether the line is a call's "Still working: " notice.
     static bool isStillWorkingLine(const QString& line) { return line.startsWith(stillWorkingPrefix()); }
     static QString stillWorkingPrefix() { return QStringLiteral("Still working: "); }
-    static QString stillWorkingLine(const OperatorText& step, const QString& since, const QString& estimated);
+    // A call past its estimate, `elapsed` after it began.
+    static QString stillWorkingLine(const CallBudget& budget, CallBudget::Milliseconds elapsed);
+    // A call given up on after `silence` without an answer, naming
+    // `instrument`, or "The instrument" for none.
+    static QString stoppedAnsweringLine(const QString& instrument, const QString& step,
+                                        CallBudget::Milliseconds silence);
 
     static bool abandoned();
     // "The instrument stopped answering ..." naming the step; empty while

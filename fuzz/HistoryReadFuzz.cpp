@@ -1,12 +1,13 @@
 // The history as `history` reads it back from a history.db planted in the
 // state folder, whose attempts table takes any value, as a planted one can.
 // The input is a run of values, each a kind byte (null, integer, real,
-// text, bytes stored as text, blob) and its data, every 19 a row.
+// text, bytes stored as text, blob) and its data, every 20 a row.
 // Invariant: no crash, hang or undefined behaviour; the table, the JSON
 // and the CSV all print, inert, and hold every row (PrintedHistory).
 
 #include "fuzz/FuzzInput.h"
 #include "fuzz/PrintedHistory.h"
+#include "records/history/HistorySchema.h"
 #include "records/history/UpdateAttempt.h"
 
 #include <QSqlDatabase>
@@ -45,7 +46,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     QSqlQuery query(db);
     // Planted again for every input: no journal to write, nothing to sync.
     if (!db.open() || !query.exec("PRAGMA journal_mode = MEMORY") || !query.exec("PRAGMA synchronous = OFF")
-        || !query.exec("PRAGMA user_version = 2")
+        || !query.exec(QStringLiteral("PRAGMA user_version = %1").arg(HistorySchema::current))
         || !query.exec("CREATE TABLE attempts (" + UpdateAttempt::fieldNames().join(',') + ')'))
         std::abort();
     return 0;

@@ -77,6 +77,11 @@ QString UpdaterLock::path()
                             : LocalPath::absolute(chosen);
 }
 
+QString UpdaterLock::pathProblem()
+{
+    return LocalPath::problemOf("RZ_LOCK_FILE");
+}
+
 bool UpdaterLock::acquire()
 {
     if (held)

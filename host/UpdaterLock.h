@@ -37,8 +37,11 @@ public:
     // Set when the lock file was refused to an account outside its group.
     const std::optional<GroupRefusal>& groupRefusal() const { return refusal; }
 
-    // Absolute and clean.
+    // Absolute and clean; empty when RZ_LOCK_FILE names a relative path
+    // and the working folder no longer exists (pathProblem()).
     static QString path();
+    // The line that refuses RZ_LOCK_FILE; null when it is usable.
+    static QString pathProblem();
 
 private:
     FileDescriptor openLockFile();

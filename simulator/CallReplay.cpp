@@ -4,6 +4,8 @@
 #include "simulator/InstrumentState.h"
 #include "simulator/VirtualInstrument.h"
 
+#include <QFile>
+
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -21,8 +23,9 @@ CallReplay* CallReplay::active()
 // updater works from a folder of its own while it writes.
 CallReplay::CallReplay()
 {
-    const QString path = InstrumentState::inStartFolder(qEnvironmentVariable("RZ_SIM_REPLAY"));
-    if (!recording.load(path, &unreadable)) {
+    const QString file = InstrumentState::inStartFolder(qEnvironmentVariable("RZ_SIM_REPLAY"));
+    path = QFile::encodeName(file);
+    if (!recording.load(file, &unreadable)) {
         std::fprintf(stderr, "rzsim replay: %s\n", qPrintable(PrintableText::of(unreadable)));
     } else if (recording.header().value("library").isString()) {
         version = recording.header().value("library").toString().toLocal8Bit();

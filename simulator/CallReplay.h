@@ -25,6 +25,8 @@ public:
     int answer(CallTrace& trace);
     // The recorded library's version, or null where none was recorded.
     const char* libraryVersion() const { return version.isNull() ? nullptr : version.constData(); }
+    // The recording's absolute path, in the file system's encoding.
+    const char* source() const { return path.constData(); }
 
 private:
     CallReplay();
@@ -34,6 +36,7 @@ private:
     Recording recording;
     QString unreadable; // why the recording could not be read
     QByteArray version;
+    QByteArray path;
     double timeScale = 1;
     qint64 calls = 0;
 };

@@ -3,9 +3,14 @@
 // replaying a recording, to CallReplay.
 // The library is built with hidden visibility; only the calls rz_api.h
 // declares are exported: the version, and one entry point for each call of
-// RZ_LIBRARY_CALLS, made from the list at the end of this file.
+// RZ_LIBRARY_CALLS, made from the list at the end of this file. So is the
+// simulated library's own extension, except in a stand-in for the maker's
+// library, which has none.
 #pragma GCC visibility push(default)
 #include "device/rz_api.h"
+#ifndef RZ_API_STANDIN
+#include "device/rzsim_extension.h"
+#endif
 #pragma GCC visibility pop
 
 #include "device/RzCallList.h"
@@ -116,6 +121,14 @@ extern "C" const char* rzGetAPIVersion(void)
     CallTrace("rzGetAPIVersion").finish(version);
     return version;
 }
+
+#ifndef RZ_API_STANDIN
+extern "C" const char* rzsimReplaySource(void)
+{
+    const CallReplay* replay = CallReplay::active();
+    return replay ? replay->source() : nullptr;
+}
+#endif
 
 // What each call does, declared as the list declares it.
 namespace simulated {

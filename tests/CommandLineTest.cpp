@@ -215,19 +215,28 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines_data()
     QTest::addColumn<QString>("after");
     QTest::addColumn<bool>("written");
     QTest::addColumn<bool>("signedRelease");
-    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("fault"); // rzsim's options for it
     QTest::addColumn<QString>("reason"); // also on standard error; empty: none
-    QTest::newRow("check") << "check" << "4.5.9" << "4.5.9" << false << true << QString() << QString();
-    QTest::newRow("update") << "update" << "4.5.9" << "4.5.10" << true << true << QString() << QString();
+    QTest::addColumn<QString>("scale");  // RZ_STALL_SCALE; empty: unset
+    QTest::newRow("check") << "check" << "4.5.9" << "4.5.9" << false << true << QString() << QString() << QString();
+    QTest::newRow("update") << "update" << "4.5.9" << "4.5.10" << true << true << QString() << QString() << QString();
     QTest::newRow("update, not signed") << "update" << "4.5.9" << "4.5.9" << false << false << QString()
                                         << "Cannot write RZ610R 12345: The firmware in ./firmware is not signed; "
-                                           "nothing will be written.";
+                                           "nothing will be written."
+                                        << QString();
     QTest::newRow("update, FPGA write fails") << "update" << "4.5.9" << QString() << false << true
-                                              << "rzConfigUSBWriteFPGAProgram:5"
-                                              << "Failed writing FPGA of RZ610R 12345.";
+                                              << "--fault rzConfigUSBWriteFPGAProgram:5"
+                                              << "Failed writing FPGA of RZ610R 12345." << QString();
     QTest::newRow("update, FPGA clear fails") << "update" << "4.5.9" << QString() << false << true
-                                              << "rzConfigUSBClearFPGAProgram:6"
-                                              << "Failed clearing FPGA of RZ610R 12345.";
+                                              << "--fault rzConfigUSBClearFPGAProgram:6"
+                                              << "Failed clearing FPGA of RZ610R 12345." << QString();
+    // The FPGA write's 18 minutes scaled to 1.08 seconds: the times said are
+    // the ones that passed, and the scale is named wherever the run is told.
+    QTest::newRow("update, FPGA write stuck, times scaled")
+        << "update" << "4.5.9" << QString() << false << true << "--stall rzConfigUSBWriteFPGAProgram"
+        << "RZ610R 12345 stopped answering while writing FPGA: no answer for 1 second, the time allowed scaled by "
+           "RZ_STALL_SCALE=0.001."
+        << "0.001";
 }
 
 void CommandLineTest::jsonReportHoldsThePlainRunsLines()
@@ -239,19 +248,24 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines()
     QFETCH(bool, signedRelease);
     QFETCH(QString, fault);
     QFETCH(QString, reason);
-    const QStringList device = usbModel("RZ610R", 4, 5, 9) + (fault.isEmpty() ? QStringList() : QStringList{"--fault", fault});
+    QFETCH(QString, scale);
+    const QStringList device = usbModel("RZ610R", 4, 5, 9) + fault.split(' ', Qt::SkipEmptyParts);
+    QMap<QString, QString> variables;
+    if (!scale.isEmpty())
+        variables.insert("RZ_STALL_SCALE", scale);
     SimulatedInstrument instrument;
     instrument.create(device);
     if (!signedRelease)
         QVERIFY(QFile::remove("./firmware/SHA256SUMS.minisig"));
-    UpdaterRun plain({command});
+    UpdaterRun plain({command}, true, variables);
     const int plainExit = plain.finish();
     const QByteArray reasonLine = reason.isEmpty() ? QByteArray() : "rz-firmware-updater: " + reason.toUtf8() + '\n';
     QCOMPARE(plain.errors, reasonLine);
     instrument.create(device);
     const QDateTime started = QDateTime::currentDateTimeUtc().addMSecs(-999);
     // A state folder of its own: the plain run's failure left a record there.
-    UpdaterRun json({command, "--json"}, true, {{"RZ_STATE_DIR", instrument.path("json-state")}});
+    variables.insert("RZ_STATE_DIR", instrument.path("json-state"));
+    UpdaterRun json({command, "--json"}, true, variables);
     QCOMPARE(json.finish(), plainExit);
     const QDateTime finished = QDateTime::currentDateTimeUtc();
     QJsonParseError error;
@@ -260,7 +274,23 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines()
     QStringList reported;
     for (const QJsonValue& line : report.value("lines").toArray())
         reported << line.toString();
-    QCOMPARE(reported, plain.lines());
+    // How often a call past its estimate says so depends on the machine's speed.
+    const QRegularExpression notNotice("^(?!Still working: )");
+    QCOMPARE(reported.filter(notNotice), plain.lines().filter(notNotice));
+    const QString scaleLine = QString("RZ_STALL_SCALE is %1: every call's estimate and the time it is allowed are %1 "
+                                      "times their usual length.").arg(scale);
+    QCOMPARE(reported.contains(scaleLine), !scale.isEmpty());
+    QCOMPARE(report.value("stallScale").toDouble(), scale.isEmpty() ? 1.0 : scale.toDouble());
+    // No time a line says passed is longer than the run.
+    const qint64 runSeconds = started.secsTo(finished) + 1;
+    const QRegularExpression said("(?:Still working: .*? for|no answer for) (\\d+) (milliseconds?|seconds?|minutes)");
+    for (const QString& line : qAsConst(reported)) {
+        const QRegularExpressionMatch time = said.match(line);
+        if (time.hasMatch()) {
+            const qint64 unit = time.captured(2).startsWith("minute") ? 60000 : time.captured(2).startsWith("second") ? 1000 : 1;
+            QVERIFY2(time.captured(1).toLongLong() * unit <= runSeconds * 1000, qPrintable(line));
+        }
+    }
     // Standard error is no terminal here: the lines and nothing redrawn.
     QCOMPARE(json.errors, (reported.join('\n') + '\n').toLocal8Bit() + reasonLine);
     QCOMPARE(report.value("reason"), reason.isEmpty() ? QJsonValue() : QJsonValue(reason));
@@ -299,8 +329,9 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines()
         QCOMPARE(row["id"], report.value("attemptId"));
         QCOMPARE(row["log"], report.value("logFile"));
         QCOMPARE(row["error"], report.value("reason"));
-        QCOMPARE(row["state"].toString(), written ? "succeeded" : "failed");
+        QCOMPARE(row["state"].toString(), written ? "succeeded" : plainExit == 5 ? "interrupted" : "failed");
         QCOMPARE(row["libraryVersion"], report.value("libraryVersion"));
+        QCOMPARE(row["stallScale"], scale.isEmpty() ? QJsonValue() : QJsonValue(scale.toDouble()));
     }
 }
 
@@ -448,17 +479,26 @@ void CommandLineTest::environmentIsChecked_data()
     QTest::addColumn<QString>("variable");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("refusal"); // empty: the check runs
+    QTest::addColumn<bool>("folderRemoved"); // the working folder, before the updater starts
     const QString scale = "RZ_STALL_SCALE must be a number from 0.001 to 1000, not \"%1\".";
-    QTest::newRow("too small: every call would be given up at once") << "RZ_STALL_SCALE" << "1e-12" << scale.arg("1e-12");
-    QTest::newRow("too large: budgets would overflow") << "RZ_STALL_SCALE" << "1e20" << scale.arg("1e20");
-    QTest::newRow("not a number") << "RZ_STALL_SCALE" << "fast" << scale.arg("fast");
-    QTest::newRow("the smallest usable") << "RZ_STALL_SCALE" << "0.001" << "";
-    QTest::newRow("the largest usable") << "RZ_STALL_SCALE" << "1000" << "";
+    QTest::newRow("too small: every call would be given up at once") << "RZ_STALL_SCALE" << "1e-12" << scale.arg("1e-12") << false;
+    QTest::newRow("too large: budgets would overflow") << "RZ_STALL_SCALE" << "1e20" << scale.arg("1e20") << false;
+    QTest::newRow("not a number") << "RZ_STALL_SCALE" << "fast" << scale.arg("fast") << false;
+    QTest::newRow("the smallest usable") << "RZ_STALL_SCALE" << "0.001" << "" << false;
+    QTest::newRow("the largest usable") << "RZ_STALL_SCALE" << "1000" << "" << false;
     // Reached wherever the process is, which during a write is the verified copies' folder.
     QTest::newRow("a relative state folder") << "RZ_STATE_DIR" << "state"
-                                             << "RZ_STATE_DIR must be an absolute path, not \"state\".";
+                                             << "RZ_STATE_DIR must be an absolute path, not \"state\"." << false;
     QTest::newRow("a state folder Qt would take for a resource") << "RZ_STATE_DIR" << ":state"
-                                                                 << "RZ_STATE_DIR must be an absolute path, not \":state\".";
+                                                                 << "RZ_STATE_DIR must be an absolute path, not \":state\"." << false;
+    // Taken from a folder that no longer has a path, they would name files at the root.
+    const QString gone = "%1 must be an absolute path, not \"%2\": the working folder no longer exists.";
+    const QString lock = QString("rz-test-%1.lock").arg(QCoreApplication::applicationPid());
+    const QString recording = QString("rz-test-%1.jsonl").arg(QCoreApplication::applicationPid());
+    QTest::newRow("a relative lock file, the working folder removed")
+        << "RZ_LOCK_FILE" << lock << gone.arg("RZ_LOCK_FILE", lock) << true;
+    QTest::newRow("a relative recording, the working folder removed")
+        << "RZ_API_RECORD" << recording << gone.arg("RZ_API_RECORD", recording) << true;
 }
 
 // A value that cannot be used is refused before any call, with the variable named.
@@ -467,13 +507,22 @@ void CommandLineTest::environmentIsChecked()
     QFETCH(QString, variable);
     QFETCH(QString, value);
     QFETCH(QString, refusal);
+    QFETCH(bool, folderRemoved);
     SimulatedInstrument instrument;
     instrument.create(usbModel("RZ610R", 4, 5, 9));
-    UpdaterRun run({"check"}, true, {{variable, value}});
+    const QString atRoot = "/" + value;
+    // What an updater that took it from nowhere left there.
+    const auto removeAtRoot = qScopeGuard([&] {
+        if (folderRemoved)
+            QFile::remove(atRoot);
+    });
+    const QStringList fromRemovedFolder{"sh", "-c", "mkdir gone && cd gone && rmdir ../gone && exec \"$@\"", "sh"};
+    UpdaterRun run({"check"}, true, {{variable, value}}, {}, folderRemoved ? fromRemovedFolder : QStringList());
     QCOMPARE(run.finish(), refusal.isEmpty() ? 10 : 2);
     QCOMPARE(instrument.trace().isEmpty(), !refusal.isEmpty());
     if (!refusal.isEmpty())
         QCOMPARE(QString::fromUtf8(run.errors).trimmed(), "rz-firmware-updater: " + refusal);
+    QVERIFY(!folderRemoved || !QFileInfo::exists(atRoot));
 }
 
 // One updater at a time: a second one beside a running one makes no

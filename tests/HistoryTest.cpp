@@ -237,7 +237,7 @@ void HistoryTest::everyWriteIsOnRecord()
         QStringList columns;
         while (query.next())
             columns << query.value(1).toString();
-        QCOMPARE(found, QStringList({"2", "wal"}));
+        QCOMPARE(found, QStringList({QString::number(HistorySchema::current), "wal"}));
         QCOMPARE(columns, UpdateAttempt::fieldNames());
     }
     QSqlDatabase::removeDatabase("schema");

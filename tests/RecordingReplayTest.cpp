@@ -1,6 +1,8 @@
 #include "tests/support/SimulatedInstrument.h"
 #include "tests/support/UpdaterRun.h"
 
+#include "host/SessionLog.h"
+
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -40,23 +42,37 @@ QStringList callsOf(const QString& path)
 
 // The lines a run printed, without the notices of a call past its estimate,
 // which depend on the machine's speed.
-QStringList shownLines(const UpdaterRun& run)
+QStringList withoutNotices(QStringList lines)
 {
-    QStringList lines = run.lines();
     lines.erase(std::remove_if(lines.begin(), lines.end(),
                                [](const QString& line) { return line.startsWith("Still working: "); }),
                 lines.end());
     return lines;
 }
 
+QStringList shownLines(const UpdaterRun& run)
+{
+    return withoutNotices(run.lines());
+}
+
+// What a replay says first: the recordings' expected lines, made on the
+// simulated instrument, do not have it.
+QString rehearsalLine(const QString& recording)
+{
+    return "Rehearsal: the device library replays the recording " + recording
+           + "; no instrument is written, and the update history and the pending records are left as they are.";
+}
+
 // The updater run as the recording says it was (its expected result may
 // name the arguments instead, for a recording made in the window), its
 // calls answered at once from the recording.
-UpdaterRun* replay(const QString& recording, const QJsonObject& expected, QMap<QString, QString> variables = {})
+UpdaterRun* replay(const QString& recording, const QJsonObject& expected, QMap<QString, QString> variables = {},
+                   const QStringList& options = {})
 {
     QStringList arguments = expected.value("arguments").toVariant().toStringList();
     if (arguments.isEmpty())
         arguments = jsonOf(linesOf(recording).value(0)).value("action").toString().split(' ', Qt::SkipEmptyParts);
+    arguments += options;
     variables.insert("RZ_SIM_REPLAY", recording);
     variables.insert("RZ_SIM_TIME_SCALE", "0");
     variables.insert("RZ_STALL_SCALE", "0.01");
@@ -93,20 +109,42 @@ void RecordingReplayTest::corpusReplays_data()
 }
 
 // Recorded again while replayed, the run makes the same calls with the
-// same answers: the recorder writes what the replay reads.
+// same answers: the recorder writes what the replay reads. A replay is a
+// rehearsal: its lines, log and report name the recording, and the state
+// folder keeps no record of it (no history, no pending record) and loses
+// none of the session logs already there, however many.
 void RecordingReplayTest::corpusReplays()
 {
     QFETCH(QString, name);
     const QJsonObject expected = jsonOf(linesOf(corpus + "/" + name + ".expected.json").join('\n'));
     QVERIFY2(expected.contains("exitCode"), "the recording needs NAME.expected.json");
     SimulatedInstrument instrument;
+    QStringList planted;
+    for (int log = 0; log <= SessionLog::filesKept; ++log)
+        planted << QString("2001-01-01_00-%1-00.log").arg(log, 2, 10, QChar('0'));
+    QVERIFY(QDir().mkpath(instrument.path("state")));
+    for (const QString& log : qAsConst(planted)) {
+        QFile file(instrument.path("state/" + log));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
     const QString recording = corpus + "/" + name + ".jsonl";
     const QString again = instrument.path("again.jsonl");
-    std::unique_ptr<UpdaterRun> run(replay(recording, expected, {{"RZ_API_RECORD", again}}));
+    std::unique_ptr<UpdaterRun> run(replay(recording, expected, {{"RZ_API_RECORD", again}}, {"--json"}));
     QCOMPARE(run->finish(), expected.value("exitCode").toInt());
     QVERIFY2(!run->errors.contains("rzsim replay: diverged"), run->errors.constData());
-    QCOMPARE(shownLines(*run), expected.value("lines").toVariant().toStringList());
+    const QJsonObject report = jsonOf(run->output);
+    QCOMPARE(report.value("replay").toString(), recording);
+    QCOMPARE(report.value("stallScale").toDouble(), 0.01);
+    QCOMPARE(withoutNotices(report.value("lines").toVariant().toStringList()),
+             QStringList{rehearsalLine(recording)} + expected.value("lines").toVariant().toStringList());
     QCOMPARE(callsOf(again), callsOf(recording));
+
+    // The planted logs and this run's, which names the recording; nothing else.
+    QStringList kept = QDir(instrument.path("state")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QString log = QFileInfo(report.value("logFile").toString()).fileName();
+    QVERIFY2(kept.removeAll(log) == 1, qPrintable(log));
+    QCOMPARE(kept, planted);
+    QVERIFY(linesOf(instrument.path("state/" + log)).join('\n').contains(rehearsalLine(recording).toUtf8()));
 }
 
 void RecordingReplayTest::divergenceFailsTheRun_data()
@@ -165,9 +203,9 @@ void RecordingReplayTest::unwritableRecordingIsSaidOnce()
     const QString nowhere = instrument.path("missing/run.jsonl");
     std::unique_ptr<UpdaterRun> run(replay(corpus + "/update-usb.jsonl", expected, {{"RZ_API_RECORD", nowhere}}));
     QCOMPARE(run->finish(), 0);
-    QCOMPARE(shownLines(*run),
-             QStringList{"Could not record the device library's calls: " + nowhere + ": No such file or directory"}
-                 + expected.value("lines").toVariant().toStringList());
+    const QStringList first{"Could not record the device library's calls: " + nowhere + ": No such file or directory",
+                            rehearsalLine(corpus + "/update-usb.jsonl")};
+    QCOMPARE(shownLines(*run), first + expected.value("lines").toVariant().toStringList());
 }
 
 // The window's operator presses "Check Versions", then "Update": the same

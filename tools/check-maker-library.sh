@@ -12,7 +12,8 @@
 #
 #   tools/check-maker-library.sh
 #
-# Checks: without RZ_RELEASE_KEYS the build does not configure, nor without
+# Checks: the stand-in lacks the simulated library's own extension; without
+# RZ_RELEASE_KEYS the build does not configure, nor without
 # RZ_RELEASE_FIRMWARE, nor with a release the demo key signed or signed by a
 # key RZ_REVOKED_KEYS revokes; bin/ holds no
 # librz_api.so; the updater and the walk-through record librz_api.so by name,
@@ -49,6 +50,9 @@ cmake -S . -B build-standin -DBUILD_TESTING=OFF -DRZ_BUILD_BENCH=OFF \
     "-DRZ_STANDIN_API_VERSION=$standin_version" >/dev/null
 cmake --build build-standin -j "$(nproc)" --target rz_api_standin rz_release_keys >/dev/null
 readelf -d "$standin" | grep -q SONAME && fail "the stand-in has a SONAME"
+# The maker's library has no call of the simulated one's own: with it, the
+# updater never takes a run for a rehearsal, whatever RZ_SIM_REPLAY says.
+nm -D --defined-only "$standin" | grep -qw rzsimReplaySource && fail "the stand-in exports rzsimReplaySource"
 
 # The maker's release key, a throw-away one; kept while build-maker uses it.
 rm -rf "$release_keys" "$(dirname "$release_secret")"

@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -134,12 +135,14 @@ bool HistoryDatabase::prepare(QString* error, bool* damaged)
     QSqlDatabase db = connection();
     if (db.databaseName() == QLatin1String(":memory:"))
         return true;
-    const int version = schema.version(error, damaged);
-    if (version < 0)
+    const int found = schema.version(error, damaged);
+    if (found < 0)
         return false;
-    if (access == Access::Reader && version == 0) {
+    version = access == Access::Writer ? std::max(found, int(HistorySchema::current)) : found;
+    if (access == Access::Reader && found == 0) {
         // Made by a writer that has not yet written its schema: nothing on record.
         closeConnection();
+        version = HistorySchema::current;
         return openConnection(QStringLiteral(":memory:"), QString(), error) && schema.create(0, error, damaged);
     }
     QSqlQuery query(db);
@@ -147,9 +150,9 @@ bool HistoryDatabase::prepare(QString* error, bool* damaged)
         && (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL"))
             || !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL"))))
         return HistorySchema::failed(query.lastError(), error, damaged);
-    if (access == Access::Writer && version < HistorySchema::current && !schema.create(version, error, damaged))
+    if (access == Access::Writer && found < HistorySchema::current && !schema.create(found, error, damaged))
         return false;
-    if (!schema.holdsAttempts(error, damaged))
+    if (!schema.holdsAttempts(version, error, damaged))
         return false;
     return access == Access::Reader || (schema.checkedToday(error, damaged) && keepIdsAboveMark(error, damaged));
 }

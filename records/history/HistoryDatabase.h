@@ -39,6 +39,8 @@ public:
     bool isOpen() const { return open; }
     // The open connection, for queries on this thread.
     QSqlDatabase connection() const;
+    // What selects every field of an attempt from this history.
+    QStringList columns() const { return HistorySchema::columns(version); }
 
     // The writer's answer to damage where the checks on opening do not
     // look: the file set aside and a new history started, with a line.
@@ -65,6 +67,7 @@ private:
     AttemptIdMark idMark;
     FileDescriptor fileHandle; // what was checked to be history.db, held while SQLite has it open
     bool open = false;
+    int version = HistorySchema::current; // of the schema open, which a reader does not raise
 };
 
 #endif

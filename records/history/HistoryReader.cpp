@@ -42,6 +42,18 @@ QDateTime timeIn(const QVariant& value, Field field, UpdateAttempt& attempt)
     return time;
 }
 
+// A number where the history holds one; anything else kept as it is stored.
+double scaleIn(const QVariant& value, UpdateAttempt& attempt)
+{
+    if (value.isNull())
+        return 1;
+    bool isNumber = false;
+    const double scale = value.toDouble(&isNumber);
+    if (value.userType() == QMetaType::QString || !isNumber)
+        attempt.asStored.insert(UpdateAttempt::StallScale, value);
+    return isNumber ? scale : 1;
+}
+
 // Written one space between two words; other spacing is kept as stored.
 QStringList componentsIn(const QVariant& value, UpdateAttempt& attempt)
 {
@@ -65,6 +77,7 @@ UpdateAttempt attemptIn(const QSqlQuery& row)
     attempt.serial = numberIn<int>(row.value(UpdateAttempt::Serial), UpdateAttempt::Serial, attempt);
     attempt.components = componentsIn(row.value(UpdateAttempt::Components), attempt);
     attempt.resumedFrom = numberIn<qint64>(row.value(UpdateAttempt::ResumedFrom), UpdateAttempt::ResumedFrom, attempt);
+    attempt.stallScale = scaleIn(row.value(UpdateAttempt::StallScale), attempt);
     for (int field = 0; field < UpdateAttempt::FieldCount; ++field) {
         if (QString UpdateAttempt::*const member = UpdateAttempt::textMember(Field(field)))
             attempt.*member = row.value(field).toString();
@@ -122,7 +135,7 @@ bool HistoryReader::select(QSqlQuery& query, const Filter& filter, bool updaterR
 {
     if (!isOpen())
         return false;
-    QStringList columns = UpdateAttempt::fieldNames();
+    QStringList columns = database.columns();
     if (!updaterRunsElsewhere)
         columns[UpdateAttempt::State] = QStringLiteral("CASE state WHEN 'pending' THEN 'interrupted' ELSE state END");
     QStringList conditions;

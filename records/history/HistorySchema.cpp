@@ -46,6 +46,10 @@ const char* const version2Schema[] = {
     "CREATE TABLE IF NOT EXISTS upkeep (name TEXT PRIMARY KEY, value TEXT NOT NULL)",
 };
 
+// Added in version 3: the scale of the attempt's call times (RZ_STALL_SCALE),
+// null for none.
+const char version3Column[] = "ALTER TABLE attempts ADD COLUMN stallScale REAL";
+
 enum SqliteCode { Corrupt = 11, NotADatabase = 26 };
 
 constexpr qint64 secondsBetweenFullChecks = 24 * 60 * 60;
@@ -75,6 +79,8 @@ bool HistorySchema::create(int version, QString* error, bool* damaged) const
     }
     for (const char* statement : version2Schema)
         statements << QString::fromLatin1(statement);
+    if (version < 3)
+        statements << QString::fromLatin1(version3Column);
     if (version == 0) // nothing in it to check
         statements << QStringLiteral("INSERT INTO upkeep (name, value) VALUES ('checked', '%1')")
                           .arg(HistoryTime::text(QDateTime::currentDateTimeUtc()));
@@ -94,10 +100,18 @@ bool HistorySchema::create(int version, QString* error, bool* damaged) const
     return true;
 }
 
-bool HistorySchema::holdsAttempts(QString* error, bool* damaged) const
+QStringList HistorySchema::columns(int version)
+{
+    QStringList names = UpdateAttempt::fieldNames();
+    if (version < 3)
+        names[UpdateAttempt::StallScale] = QStringLiteral("NULL");
+    return names;
+}
+
+bool HistorySchema::holdsAttempts(int version, QString* error, bool* damaged) const
 {
     QSqlQuery query(QSqlDatabase::database(connection, false));
-    if (query.exec(QStringLiteral("SELECT %1 FROM attempts LIMIT 0").arg(UpdateAttempt::fieldNames().join(QLatin1Char(',')))))
+    if (query.exec(QStringLiteral("SELECT %1 FROM attempts LIMIT 0").arg(columns(version).join(QLatin1Char(',')))))
         return true;
     failed(query.lastError(), error, damaged);
     *damaged = true; // a database, but not a history

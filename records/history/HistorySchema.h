@@ -2,6 +2,7 @@
 #define HISTORYSCHEMA_H
 
 #include <QString>
+#include <QStringList>
 
 class QSqlError;
 
@@ -16,7 +17,7 @@ public:
     // Raised with every change of the schema; a history written by a newer
     // updater is used as it is, since tables, columns and indexes are only
     // ever added.
-    static constexpr int current = 2;
+    static constexpr int current = 3;
 
     // The connection's name, as QSqlDatabase knows it.
     explicit HistorySchema(const QString& connection);
@@ -25,8 +26,12 @@ public:
     int version(QString* error, bool* damaged) const;
     // Brings a history of `version` to the current one; 0 makes the tables.
     bool create(int version, QString* error, bool* damaged) const;
-    // False, damaged, when the attempts table lacks a column of the history.
-    bool holdsAttempts(QString* error, bool* damaged) const;
+    // False, damaged, when the attempts table lacks a column a history of
+    // `version` has.
+    bool holdsAttempts(int version, QString* error, bool* damaged) const;
+    // What selects UpdateAttempt::fieldNames() from a history of `version`:
+    // NULL for a column added since, which a reader cannot add.
+    static QStringList columns(int version);
     // The whole file's check, unless it passed in the last day.
     bool checkedToday(QString* error, bool* damaged) const;
 

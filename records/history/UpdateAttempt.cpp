@@ -3,11 +3,13 @@
 #include "catalogue/PrintableText.h"
 #include "records/history/HistoryTime.h"
 
+#include <QLocale>
 #include <QSysInfo>
 #include <QVector>
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <iterator>
 
 #include <pwd.h>
@@ -99,6 +101,8 @@ void appendJsonValue(QByteArray& json, const QVariant& value)
         json.append(digits, int(end.ptr - digits));
     } else if (value.isNull()) {
         json += "null";
+    } else if (value.userType() == QMetaType::Double && std::isfinite(value.toDouble())) {
+        json += QByteArray::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
     } else {
         appendJsonString(json, value.toString());
     }
@@ -154,7 +158,8 @@ QStringList UpdateAttempt::fieldNames()
 {
     static const char* const names[] = {"id", "started", "finished", "host", "user", "action", "model", "serial",
                                         "versionBefore", "versionTarget", "components", "state", "error", "releaseKey",
-                                        "sumsSha256", "log", "updaterVersion", "libraryVersion", "resumedFrom"};
+                                        "sumsSha256", "log", "updaterVersion", "libraryVersion", "resumedFrom",
+                                        "stallScale"};
     static_assert(std::size(names) == FieldCount, "a name for every field, in the order of Field");
     static const QStringList list(std::begin(names), std::end(names));
     return list;
@@ -195,6 +200,7 @@ QVariant UpdateAttempt::value(Field field) const
     case Serial: return serial;
     case Components: return components.join(QLatin1Char(' '));
     case ResumedFrom: return resumedFrom ? QVariant(resumedFrom) : QVariant();
+    case StallScale: return stallScale != 1 ? QVariant(stallScale) : QVariant();
     case VersionBefore: case Error: case ReleaseKey: case SumsSha256: case Log: case LibraryVersion:
         return textOrNull(this->*textMember(field));
     default: break;

@@ -18,7 +18,7 @@ struct UpdateAttempt
     // in a query that selects fieldNames().
     enum Field {
         Id, Started, Finished, Host, User, Action, Model, Serial, VersionBefore, VersionTarget, Components, State,
-        Error, ReleaseKey, SumsSha256, Log, UpdaterVersion, LibraryVersion, ResumedFrom, FieldCount
+        Error, ReleaseKey, SumsSha256, Log, UpdaterVersion, LibraryVersion, ResumedFrom, StallScale, FieldCount
     };
 
     qint64 id = 0; // 0 until recorded
@@ -40,6 +40,7 @@ struct UpdateAttempt
     QString updaterVersion;
     QString libraryVersion;
     qint64 resumedFrom = 0; // the unfinished attempt this one finishes; 0 for none
+    double stallScale = 1;  // RZ_STALL_SCALE, by which its calls' times were multiplied
     // What a hand edit of the history left where a number, a time or the
     // components belong, and that does not read back as written there (a
     // serial number with a letter in it): by field, as the history holds
@@ -55,10 +56,10 @@ struct UpdateAttempt
     // the CSV header give them.
     static QStringList fieldNames();
     // Where a field held as text is kept; null for the id, the times, the
-    // serial number, the components and resumedFrom.
+    // serial number, the components, resumedFrom and stallScale.
     static QString UpdateAttempt::*textMember(Field field);
-    // A field as the history keeps it: null for none, times as ISO text in
-    // UTC, the components space-separated.
+    // A field as the history keeps it: null for none (a stall scale of 1
+    // too), times as ISO text in UTC, the components space-separated.
     QVariant value(Field field) const;
 
     // The state for people, with the failure line.

@@ -1,9 +1,12 @@
 #include "records/run/RunRecord.h"
 
+#include "families/CallBudget.h"
+#include "families/Rehearsal.h"
+
 RunRecord::RunRecord(RunDisplay& display, const QString& command)
-    : display(display),
+    : display(display), replayed(Rehearsal::recording()),
       transcript([this](const QStringList& lines, RunDisplay::Kind kind) { show(lines, kind); }),
-      report(command)
+      report(command, replayed)
 {
 }
 
@@ -11,7 +14,7 @@ RunRecord::~RunRecord() = default;
 
 void RunRecord::begin(bool showBanner, const QString& action)
 {
-    transcript.begin(showBanner, action);
+    transcript.begin(showBanner, action, replayed);
 }
 
 void RunRecord::note(const RunEvent& event)
@@ -65,15 +68,19 @@ void RunRecord::say(const QString& line)
 }
 
 // The worker knows what it is about to write; the row names this run's
-// session log and the library that answered it. Nothing is erased before
-// the operator was told not to disconnect.
+// session log, the library that answered it and the scale its calls' times
+// were given. A rehearsal opens no history. Nothing is erased before the
+// operator was told not to disconnect.
 void RunRecord::openAttempt(UpdateAttempt attempt, bool resuming)
 {
     transcript.warnBeforeWriting();
     attempt.log = transcript.logPath();
     attempt.libraryVersion = transcript.libraryVersion();
+    attempt.stallScale = CallBudget::scale();
     failure.clear();
     erasedAny = false;
+    if (!keepsRecords())
+        return;
     history = std::make_unique<UpdateHistory>([this](const QString& line) { say(line); });
     attemptId = history->begin(attempt, resuming);
 }

@@ -17,6 +17,11 @@
 // write and the report for scripts, so the three always tell the same
 // story; what is to be seen it hands on to the display. Lives on the
 // thread that runs the flows: a worker's events reach it through its flow.
+//
+// A rehearsal (the device library replays a recording) is decided here,
+// once, and told to whatever would keep it: its log says so and removes no
+// earlier one, its report names the recording, the history gets no row and
+// its writes keep no pending record (keepsRecords()).
 class RunRecord
 {
 public:
@@ -44,6 +49,9 @@ public:
 
     // The file the run's lines are kept in; empty when there is none.
     QString logPath() const { return transcript.logPath(); }
+    // False in a rehearsal: what it writes is no instrument's, and must
+    // leave no record of one (history, pending records).
+    bool keepsRecords() const { return replayed.isEmpty(); }
 
 private:
     void show(const QStringList& lines, RunDisplay::Kind kind);
@@ -52,6 +60,7 @@ private:
     void say(const QString& line);
 
     RunDisplay& display;
+    const QString replayed; // the recording a rehearsal replays; empty for a run on an instrument
     Transcript transcript;
     RunReport report;
     QStringList shown;   // every line shown, for the report

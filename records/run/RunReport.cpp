@@ -2,6 +2,7 @@
 
 #include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
+#include "families/CallBudget.h"
 
 #include <QJsonArray>
 
@@ -27,8 +28,8 @@ QString utcTime(const QDateTime& time)
 
 } // namespace
 
-RunReport::RunReport(const QString& command)
-    : command(command), started(QDateTime::currentDateTimeUtc())
+RunReport::RunReport(const QString& command, const QString& replayed)
+    : command(command), replayed(replayed), started(QDateTime::currentDateTimeUtc())
 {
 }
 
@@ -91,5 +92,9 @@ QJsonObject RunReport::finish(FlowOutcome outcome, int exitCode, const QString& 
         // The history's row of the write, for `history` and the window.
         {"attemptId", attemptId ? QJsonValue(attemptId) : QJsonValue()},
         {"libraryVersion", textOrNull(library)},
+        // A rehearsal's recording: nothing of it happened to an instrument.
+        {"replay", textOrNull(replayed)},
+        // What every call's estimate and time allowed were multiplied by.
+        {"stallScale", CallBudget::scale()},
     };
 }

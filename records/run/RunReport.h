@@ -19,8 +19,9 @@
 class RunReport
 {
 public:
-    // Starts the clock.
-    explicit RunReport(const QString& command);
+    // Starts the clock. `replayed` is the recording a rehearsal replays,
+    // empty for a run on an instrument.
+    RunReport(const QString& command, const QString& replayed = QString());
 
     // What the check found, and who signed the release it verified.
     void setFound(const DeviceState& state, const std::optional<SignedRelease>& release);
@@ -43,6 +44,7 @@ public:
 
 private:
     QString command;
+    QString replayed;
     QDateTime started;
     DeviceState found;
     std::optional<SignedRelease> release;

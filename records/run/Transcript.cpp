@@ -3,6 +3,7 @@
 #include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ModelTable.h"
+#include "families/CallBudget.h"
 #include "families/CallRecorder.h"
 #include "families/DeviceFamily.h"
 #include "records/run/PendingUpdate.h"
@@ -16,9 +17,9 @@ Transcript::Transcript(Show show)
 {
 }
 
-void Transcript::begin(bool showBanner, const QString& action)
+void Transcript::begin(bool showBanner, const QString& action, const QString& replayed)
 {
-    openLog();
+    openLog(replayed.isEmpty());
     CallRecorder::describeRun(QStringLiteral(RZ_UPDATER_VERSION), action);
     writeBanner(showBanner);
     reportLostLog();
@@ -26,13 +27,29 @@ void Transcript::begin(bool showBanner, const QString& action)
     const QString notShared = stateFolderNotSharedLine();
     if (!notShared.isEmpty())
         add(notShared);
+    sayWhatRuns(replayed);
 }
 
-void Transcript::openLog()
+void Transcript::openLog(bool removeOld)
 {
     log = std::make_unique<SessionLog>();
+    if (!removeOld)
+        return;
     if (const std::optional<QStringList> named = logsOnRecord())
         log->removeOldFiles(*named);
+}
+
+// What makes this run unlike an operator's, where every reader of its
+// lines sees it: the log, the terminal, the report.
+void Transcript::sayWhatRuns(const QString& replayed)
+{
+    if (!replayed.isEmpty())
+        add(OperatorText::tr("Rehearsal: the device library replays the recording %1; no instrument is written, "
+                             "and the update history and the pending records are left as they are.")
+                .arg(replayed));
+    const QString scaled = CallBudget::scaleLine();
+    if (!scaled.isEmpty())
+        add(scaled);
 }
 
 // The logs that tell what happened to an instrument: those the pending

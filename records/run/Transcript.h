@@ -30,8 +30,9 @@ public:
     // cannot do. Once the updater lock is held, for no second updater asks
     // the library anything. `action` is what the run is for (the command
     // and its options, or "window"), as a recording of the library's calls
-    // names it.
-    void begin(bool showBanner, const QString& action);
+    // names it. A rehearsal (`replayed` names the recording the library
+    // replays) says so, and removes no earlier run's log.
+    void begin(bool showBanner, const QString& action, const QString& replayed);
 
     // Before the first erase: what the banner warns of and which library
     // answers, shown where the banner was kept in the log but not shown (a
@@ -49,7 +50,8 @@ public:
     QString libraryVersion() const { return library; }
 
 private:
-    void openLog();
+    void openLog(bool removeOld);
+    void sayWhatRuns(const QString& replayed);
     static std::optional<QStringList> logsOnRecord();
     void writeBanner(bool showBanner);
     static QStringList connectionLines();

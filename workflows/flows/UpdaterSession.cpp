@@ -7,6 +7,7 @@
 #include "families/CallRecorder.h"
 #include "families/DeviceFamily.h"
 #include "host/StateFolder.h"
+#include "host/UpdaterLock.h"
 #include "host/WriteGuard.h"
 #include "workflows/flows/CheckVersionsFlow.h"
 #include "workflows/flows/FirmwareWriteFlow.h"
@@ -27,14 +28,16 @@ void UpdaterSession::say(const QString& line)
 }
 
 // Budgets from an unusable factor would give up every call at once, or
-// never.
+// never; a file named by a relative path from a working folder that is gone
+// would be made at the root.
 QString UpdaterSession::environmentProblem()
 {
-    const QString unwritten = DeviceFamily::unwrittenComponent();
-    if (!unwritten.isNull())
-        return unwritten;
-    const QString scaleProblem = CallBudget::scaleProblem();
-    return scaleProblem.isNull() ? stateFolderProblem() : scaleProblem;
+    for (const QString& problem : {DeviceFamily::unwrittenComponent(), CallBudget::scaleProblem(), stateFolderProblem(),
+                                   UpdaterLock::pathProblem(), CallRecorder::fileProblem()}) {
+        if (!problem.isNull())
+            return problem;
+    }
+    return QString();
 }
 
 FlowOutcome UpdaterSession::check()

@@ -56,7 +56,9 @@ public:
     // reason kept is `reason`, where the line does not name the instrument.
     int refuse(const QString& line, const QString& reason = QString());
     // The line that refuses the environment the updater was started with
-    // (RZ_STALL_SCALE, a state folder named by a relative path) or the build
+    // (RZ_STALL_SCALE, a state folder named by a relative path, a lock file
+    // or a recording named by a relative path where the working folder no
+    // longer exists) or the build
     // it is (a catalogue component no family writes); null when it is usable.
     // Front ends check it before any work.
     static QString environmentProblem();

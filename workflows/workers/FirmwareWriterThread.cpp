@@ -8,8 +8,9 @@
 #include <string>
 #include <utility>
 
-FirmwareWriterThread::FirmwareWriterThread(Procedure procedure, const DeviceState& state, const QString& sessionLog)
-    : QThread(nullptr), procedure(procedure), state(state), sessionLog(sessionLog),
+FirmwareWriterThread::FirmwareWriterThread(Procedure procedure, const DeviceState& state, const QString& sessionLog,
+                                           bool keepsPending)
+    : QThread(nullptr), procedure(procedure), state(state), sessionLog(sessionLog), keepsPending(keepsPending),
       images([this](const QString& line) { reportFailure(line, cannotWrite(line)); })
 {
 }
@@ -76,6 +77,8 @@ void FirmwareWriterThread::announceAttempt(const std::vector<WriteStep>& steps, 
 
 void FirmwareWriterThread::forgetPending()
 {
+    if (!keepsPending)
+        return;
     const QString left = PendingUpdate(state.deviceType, state.serialNumber).remove();
     if (!left.isEmpty())
         emit updateText(OperatorText::tr("Could not clear the update record: %1").arg(left));
@@ -173,7 +176,7 @@ bool FirmwareWriterThread::unskipUnfinished(std::vector<WriteStep>& steps) const
 bool FirmwareWriterThread::recordPending(const std::vector<WriteStep>& steps)
 {
     QString reason;
-    if (componentsWritten(steps).isEmpty()
+    if (!keepsPending || componentsWritten(steps).isEmpty()
         || PendingUpdate(state.deviceType, state.serialNumber)
                .write(componentsWritten(steps), state.targetVersion.versionString(), sessionLog, &reason))
         return true;

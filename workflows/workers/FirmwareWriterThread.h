@@ -33,7 +33,10 @@ public:
     enum class Procedure { Update, Restore };
 
     // `sessionLog` is the run's log file, for the pending record to name.
-    FirmwareWriterThread(Procedure procedure, const DeviceState& state, const QString& sessionLog);
+    // Without `keepsPending` (a rehearsal) no pending record is made or
+    // removed.
+    FirmwareWriterThread(Procedure procedure, const DeviceState& state, const QString& sessionLog,
+                         bool keepsPending = true);
 
     // Read once the thread has finished.
     const WriteOutcome& outcome() const { return result; }
@@ -119,6 +122,7 @@ private:
     const Procedure procedure;
     const DeviceState state;
     const QString sessionLog;
+    const bool keepsPending;
     FpgaProgress fpga;
     ImageCheck images;
     bool erased = false;  // a clear was sent to the instrument

@@ -1,6 +1,6 @@
 #include "workflows/workers/RestoreDeviceThread.h"
 
-RestoreDeviceThread::RestoreDeviceThread(const DeviceState& state, const QString& sessionLog)
-    : FirmwareWriterThread(Procedure::Restore, state, sessionLog)
+RestoreDeviceThread::RestoreDeviceThread(const DeviceState& state, const QString& sessionLog, bool keepsPending)
+    : FirmwareWriterThread(Procedure::Restore, state, sessionLog, keepsPending)
 {
 }

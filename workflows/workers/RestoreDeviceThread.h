@@ -10,7 +10,8 @@ class RestoreDeviceThread : public FirmwareWriterThread
     Q_OBJECT
 
 public:
-    explicit RestoreDeviceThread(const DeviceState& state, const QString& sessionLog = QString());
+    explicit RestoreDeviceThread(const DeviceState& state, const QString& sessionLog = QString(),
+                                 bool keepsPending = true);
 };
 
 #endif

@@ -1,6 +1,6 @@
 #include "workflows/workers/UpdateDeviceThread.h"
 
-UpdateDeviceThread::UpdateDeviceThread(const DeviceState& state, const QString& sessionLog)
-    : FirmwareWriterThread(Procedure::Update, state, sessionLog)
+UpdateDeviceThread::UpdateDeviceThread(const DeviceState& state, const QString& sessionLog, bool keepsPending)
+    : FirmwareWriterThread(Procedure::Update, state, sessionLog, keepsPending)
 {
 }

@@ -12,7 +12,8 @@ class UpdateDeviceThread : public FirmwareWriterThread
     Q_OBJECT
 
 public:
-    explicit UpdateDeviceThread(const DeviceState& state, const QString& sessionLog = QString());
+    explicit UpdateDeviceThread(const DeviceState& state, const QString& sessionLog = QString(),
+                                bool keepsPending = true);
 };
 
 #endif

@@ -26,6 +26,10 @@ QStringList cellsOf(const UpdateAttempt& attempt)
         result += QStringLiteral(", finishes ") + text(UpdateAttempt::ResumedFrom);
     if (!attempt.error.isEmpty())
         result += QStringLiteral(": ") + attempt.error;
+    if (!attempt.discardedBy.isEmpty())
+        result += QStringLiteral(" (record discarded by %1 at %2)")
+                      .arg(attempt.discardedBy,
+                           text(UpdateAttempt::Discarded).replace(QLatin1Char('T'), QLatin1Char(' ')).remove(QLatin1Char('Z')));
     const QVariant before = attempt.value(UpdateAttempt::VersionBefore);
     QStringList cells{text(UpdateAttempt::Id),
                       text(UpdateAttempt::Started).replace(QLatin1Char('T'), QLatin1Char(' ')).remove(QLatin1Char('Z')),

@@ -5,6 +5,7 @@
 #include "catalogue/PrintableText.h"
 #include "cli/CommandLine.h"
 #include "host/UpdaterLock.h"
+#include "records/history/UpdateHistory.h"
 #include "records/run/PendingUpdate.h"
 
 #include <QCommandLineParser>
@@ -121,6 +122,8 @@ int PendingCommand::discard() const
         complain(OperatorText::tr("Cannot remove %1.").arg(left));
         return CommandLine::ExitFailed;
     }
+    UpdateHistory history([](const QString& line) { complain(line); });
+    history.noteDiscarded(deviceTypeName(record.deviceType()), record.serialNumber());
     print(OperatorText::shown(OperatorText::tr("The record of the unfinished update of %1 was discarded; "
                                                "a later check takes the instrument as it answers.")
                                   .arg(record.instrument())));

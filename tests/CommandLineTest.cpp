@@ -3,6 +3,7 @@
 #include "tests/support/SimulatedInstrument.h"
 #include "tests/support/ThrowAwayKey.h"
 #include "tests/support/UpdaterRun.h"
+#include "host/UpdaterLock.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -87,6 +88,8 @@ private slots:
     void windowAndCommandLineAgree();
     void speaksTheOperatorsLanguage_data();
     void speaksTheOperatorsLanguage();
+    void pendingListsAndDiscards_data();
+    void pendingListsAndDiscards();
 };
 
 void CommandLineTest::exitCodes_data()
@@ -854,6 +857,71 @@ void CommandLineTest::speaksTheOperatorsLanguage()
     run.finish();
     const QStringList lines = QString::fromUtf8(run.output + run.errors).split('\n');
     QVERIFY2(lines.contains(line), qPrintable(lines.join('\n')));
+}
+
+void CommandLineTest::pendingListsAndDiscards_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("lockHeld"); // by another updater
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("printed"); // a line of standard output, or of the JSON's models
+    QTest::addColumn<QStringList>("recordsLeft");
+    QTest::addColumn<bool>("discardOnRecord"); // the failed update's history row says who discarded it
+    const QStringList both = {"RZ610R-12345.json", "RZ870S-999.json"};
+    QTest::newRow("listed, newest first")
+        << QStringList{"pending"} << false << 0 << "RZ610R  12345       {started}  fpga" << both << false;
+    QTest::newRow("as JSON") << QStringList{"pending", "--json"} << false << 0 << "RZ610R RZ870S" << both << false;
+    QTest::newRow("discarded") << QStringList{"pending", "--discard", "12345"} << false << 0
+                               << "The record of the unfinished update of RZ610R 12345 was discarded; a later "
+                                  "check takes the instrument as it answers."
+                               << QStringList{"RZ870S-999.json"} << true;
+    QTest::newRow("no such record") << QStringList{"pending", "--discard", "5"} << false << 1 << "" << both << false;
+    QTest::newRow("an updater runs: it may be writing the record")
+        << QStringList{"pending", "--discard", "12345"} << true << 4 << "" << both << false;
+    QTest::newRow("listed while an updater runs") << QStringList{"pending"} << true << 0
+                                                  << "RZ870S  999         2026-12-01 08:00:00  all" << both << false;
+}
+
+// An update cut short leaves its record; another instrument's record was
+// left long before. Listing takes no lock; a discard takes it, removes one
+// record and marks the attempt that left it.
+void CommandLineTest::pendingListsAndDiscards()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, lockHeld);
+    QFETCH(int, exitCode);
+    QFETCH(QString, printed);
+    QFETCH(QStringList, recordsLeft);
+    QFETCH(bool, discardOnRecord);
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 9) + QStringList{"--fault", "rzConfigUSBWriteFPGAProgram:5"});
+    QCOMPARE(UpdaterRun({"update"}).finish(), 1);
+    QFile other(instrument.path("state/pending/RZ870S-999.json"));
+    QVERIFY(other.open(QIODevice::WriteOnly)
+            && other.write(R"({"model": "RZ870S", "serial": 999, "started": "2026-12-01T08:00:00Z"})") > 0);
+    other.close();
+    const QString started = QJsonDocument::fromJson(readFile(instrument.path("state/pending/RZ610R-12345.json")))
+                                .object().value("started").toString().replace('T', ' ').remove('Z');
+    UpdaterLock lock;
+    QVERIFY(!lockHeld || lock.acquire());
+    UpdaterRun run(arguments);
+    QCOMPARE(run.finish(), exitCode);
+    if (arguments.contains("--json")) {
+        QStringList models;
+        for (const QJsonValue& record : QJsonDocument::fromJson(run.output).object().value("pending").toArray())
+            models << record.toObject().value("model").toString();
+        QCOMPARE(models.join(' '), printed);
+    } else if (!printed.isEmpty()) {
+        QVERIFY2(run.lines().contains(QString(printed).replace("{started}", started)), run.output.constData());
+    }
+    QCOMPARE(QDir(instrument.path("state/pending")).entryList(QDir::Files), recordsLeft);
+    UpdaterRun history({"history", "--json"});
+    QCOMPARE(history.finish(), 0);
+    const QJsonObject row = QJsonDocument::fromJson(history.output).object().value("attempts").toArray()
+                                .first().toObject();
+    QCOMPARE(row.value("state").toString(), "failed");
+    QCOMPARE(row.value("discardedBy").toString().startsWith(QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name) + '@'),
+             discardOnRecord);
 }
 
 QTEST_MAIN(CommandLineTest)

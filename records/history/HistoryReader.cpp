@@ -78,6 +78,7 @@ UpdateAttempt attemptIn(const QSqlQuery& row)
     attempt.components = componentsIn(row.value(UpdateAttempt::Components), attempt);
     attempt.resumedFrom = numberIn<qint64>(row.value(UpdateAttempt::ResumedFrom), UpdateAttempt::ResumedFrom, attempt);
     attempt.stallScale = scaleIn(row.value(UpdateAttempt::StallScale), attempt);
+    attempt.discarded = timeIn(row.value(UpdateAttempt::Discarded), UpdateAttempt::Discarded, attempt);
     for (int field = 0; field < UpdateAttempt::FieldCount; ++field) {
         if (QString UpdateAttempt::*const member = UpdateAttempt::textMember(Field(field)))
             attempt.*member = row.value(field).toString();

@@ -50,6 +50,13 @@ const char* const version2Schema[] = {
 // null for none.
 const char version3Column[] = "ALTER TABLE attempts ADD COLUMN stallScale REAL";
 
+// Added in version 4: when and by whom the pending record an attempt left
+// was let go unfinished.
+const char* const version4Columns[] = {
+    "ALTER TABLE attempts ADD COLUMN discarded TEXT",
+    "ALTER TABLE attempts ADD COLUMN discardedBy TEXT",
+};
+
 enum SqliteCode { Corrupt = 11, NotADatabase = 26 };
 
 constexpr qint64 secondsBetweenFullChecks = 24 * 60 * 60;
@@ -81,6 +88,10 @@ bool HistorySchema::create(int version, QString* error, bool* damaged) const
         statements << QString::fromLatin1(statement);
     if (version < 3)
         statements << QString::fromLatin1(version3Column);
+    if (version < 4) {
+        for (const char* statement : version4Columns)
+            statements << QString::fromLatin1(statement);
+    }
     if (version == 0) // nothing in it to check
         statements << QStringLiteral("INSERT INTO upkeep (name, value) VALUES ('checked', '%1')")
                           .arg(HistoryTime::text(QDateTime::currentDateTimeUtc()));
@@ -105,6 +116,8 @@ QStringList HistorySchema::columns(int version)
     QStringList names = UpdateAttempt::fieldNames();
     if (version < 3)
         names[UpdateAttempt::StallScale] = QStringLiteral("NULL");
+    if (version < 4)
+        names[UpdateAttempt::Discarded] = names[UpdateAttempt::DiscardedBy] = QStringLiteral("NULL");
     return names;
 }
 

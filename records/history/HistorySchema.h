@@ -17,7 +17,7 @@ public:
     // Raised with every change of the schema; a history written by a newer
     // updater is used as it is, since tables, columns and indexes are only
     // ever added.
-    static constexpr int current = 3;
+    static constexpr int current = 4;
 
     // The connection's name, as QSqlDatabase knows it.
     explicit HistorySchema(const QString& connection);

@@ -159,7 +159,7 @@ QStringList UpdateAttempt::fieldNames()
     static const char* const names[] = {"id", "started", "finished", "host", "user", "action", "model", "serial",
                                         "versionBefore", "versionTarget", "components", "state", "error", "releaseKey",
                                         "sumsSha256", "log", "updaterVersion", "libraryVersion", "resumedFrom",
-                                        "stallScale"};
+                                        "stallScale", "discarded", "discardedBy"};
     static_assert(std::size(names) == FieldCount, "a name for every field, in the order of Field");
     static const QStringList list(std::begin(names), std::end(names));
     return list;
@@ -181,6 +181,7 @@ QString UpdateAttempt::*UpdateAttempt::textMember(Field field)
     case Log: return &UpdateAttempt::log;
     case UpdaterVersion: return &UpdateAttempt::updaterVersion;
     case LibraryVersion: return &UpdateAttempt::libraryVersion;
+    case DiscardedBy: return &UpdateAttempt::discardedBy;
     default: return nullptr;
     }
 }
@@ -201,7 +202,8 @@ QVariant UpdateAttempt::value(Field field) const
     case Components: return components.join(QLatin1Char(' '));
     case ResumedFrom: return resumedFrom ? QVariant(resumedFrom) : QVariant();
     case StallScale: return stallScale != 1 ? QVariant(stallScale) : QVariant();
-    case VersionBefore: case Error: case ReleaseKey: case SumsSha256: case Log: case LibraryVersion:
+    case Discarded: return textOrNull(HistoryTime::text(discarded));
+    case VersionBefore: case Error: case ReleaseKey: case SumsSha256: case Log: case LibraryVersion: case DiscardedBy:
         return textOrNull(this->*textMember(field));
     default: break;
     }

@@ -18,7 +18,7 @@ struct UpdateAttempt
     // in a query that selects fieldNames().
     enum Field {
         Id, Started, Finished, Host, User, Action, Model, Serial, VersionBefore, VersionTarget, Components, State,
-        Error, ReleaseKey, SumsSha256, Log, UpdaterVersion, LibraryVersion, ResumedFrom, StallScale, FieldCount
+        Error, ReleaseKey, SumsSha256, Log, UpdaterVersion, LibraryVersion, ResumedFrom, StallScale, Discarded, DiscardedBy, FieldCount
     };
 
     qint64 id = 0; // 0 until recorded
@@ -40,6 +40,11 @@ struct UpdateAttempt
     QString updaterVersion;
     QString libraryVersion;
     qint64 resumedFrom = 0; // the unfinished attempt this one finishes; 0 for none
+    // When the pending record this attempt left was let go unfinished
+    // (`pending --discard`), and by whom ("alice@bench3"); invalid and
+    // empty while it was not.
+    QDateTime discarded;
+    QString discardedBy;
     double stallScale = 1;  // RZ_STALL_SCALE, by which its calls' times were multiplied
     // What a hand edit of the history left where a number, a time or the
     // components belong, and that does not read back as written there (a

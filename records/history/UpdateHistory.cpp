@@ -107,3 +107,28 @@ void UpdateHistory::settle(qint64 id, const QString& state, const QString& error
     if (!query.exec())
         say(OperatorText::tr("The update history could not be written: %1").arg(query.lastError().text()));
 }
+
+bool UpdateHistory::noteDiscarded(const QString& model, int serial)
+{
+    if (!database.isOpen())
+        return false;
+    const UpdateAttempt here = UpdateAttempt::onThisMachine();
+    QSqlQuery query(database.connection());
+    query.prepare(QStringLiteral(
+        "UPDATE attempts SET discarded = ?, discardedBy = ? WHERE id = "
+        "(SELECT MAX(id) FROM attempts WHERE serial = ? AND model = ?) AND state <> 'succeeded'"));
+    query.addBindValue(HistoryTime::text(QDateTime::currentDateTimeUtc()));
+    query.addBindValue(QStringLiteral("%1@%2").arg(here.user, here.host));
+    query.addBindValue(serial);
+    query.addBindValue(model);
+    if (!query.exec()) {
+        say(OperatorText::tr("The update history could not be written: %1").arg(query.lastError().text()));
+        return false;
+    }
+    if (query.numRowsAffected() > 0)
+        return true;
+    say(OperatorText::tr("The update history holds no unfinished attempt of %1 %2 to mark as discarded.")
+            .arg(model)
+            .arg(serial));
+    return false;
+}

@@ -39,6 +39,10 @@ public:
     // The instrument stopped answering mid-write: neither succeeded nor
     // failed, to be finished by the next run.
     void interrupt(qint64 id, const QString& error);
+    // The pending record of this instrument was let go unfinished, by this
+    // account on this machine: its newest attempt, unless that succeeded,
+    // says so. False, after a line, where no such attempt is on record.
+    bool noteDiscarded(const QString& model, int serial);
 
 private:
     void settle(qint64 id, const QString& state, const QString& error);

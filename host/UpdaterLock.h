@@ -22,7 +22,8 @@
 //
 // The holder writes its process number and account into the file, so that
 // the updater it refuses can say who runs; the file is emptied again when
-// the lock is let go.
+// the lock is let go. Whoever only needs to know whether an updater runs
+// (`history`) asks heldByAnother(), which takes nothing and writes nothing.
 class UpdaterLock
 {
 public:
@@ -39,11 +40,16 @@ public:
 
     // Absolute and clean.
     static QString path();
+    // Whether an updater holds the lock now, found with
+    // the file opened read-only, nothing taken, written or made; true when
+    // that cannot be told (a file that is no regular one, or unreadable).
+    static bool heldByAnother();
 
 private:
     FileDescriptor openLockFile();
     FileDescriptor openExisting(const QByteArray& file);
     void fail(const QString& reason);
+    void showHeld() const;
     void writeHolder() const;
     QString heldElsewhereLine() const;
 

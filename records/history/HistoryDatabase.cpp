@@ -114,10 +114,14 @@ bool HistoryDatabase::openConnection(const QString& name, const QString& options
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     db.setDatabaseName(name);
-    db.setConnectOptions(options);
-    if (db.open())
+    db.setConnectOptions(QStringList{options, HistoryQueryLimit::busyTimeoutOption()}.join(QLatin1Char(';')));
+    if (!db.open()) {
+        *error = db.lastError().text();
+        return false;
+    }
+    if (limit.watch(db))
         return true;
-    *error = db.lastError().text();
+    *error = OperatorText::tr("Qt's SQLite driver gives no handle to bound its queries by");
     return false;
 }
 
@@ -135,7 +139,7 @@ bool HistoryDatabase::prepare(QString* error, bool* damaged)
     if (db.databaseName() == QLatin1String(":memory:"))
         return true;
     const int version = schema.version(error, damaged);
-    if (version < 0)
+    if (version < 0 || !schema.runsNoCode(error, damaged))
         return false;
     if (access == Access::Reader && version == 0) {
         // Made by a writer that has not yet written its schema: nothing on record.

@@ -25,7 +25,11 @@ public:
     int version(QString* error, bool* damaged) const;
     // Brings a history of `version` to the current one; 0 makes the tables.
     bool create(int version, QString* error, bool* damaged) const;
-    // False, damaged, when the attempts table lacks a column of the history.
+    // False, damaged, when anything in the file would run a query or code of
+    // its own: a view, a trigger, a virtual table.
+    bool runsNoCode(QString* error, bool* damaged) const;
+    // False, damaged, when the attempts table lacks a column of the history
+    // or computes one.
     bool holdsAttempts(QString* error, bool* damaged) const;
     // The whole file's check, unless it passed in the last day.
     bool checkedToday(QString* error, bool* damaged) const;

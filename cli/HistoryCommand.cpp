@@ -19,13 +19,6 @@ void complain(const QString& line)
     std::fprintf(stderr, "rz-firmware-updater: %s\n", qPrintable(line));
 }
 
-// While an updater holds the lock, a pending row may be the one it writes.
-bool updaterRuns()
-{
-    UpdaterLock lock;
-    return !lock.acquire();
-}
-
 } // namespace
 
 bool HistoryCommand::readOptions(const QCommandLineParser& parser, const std::optional<int>& model)
@@ -62,8 +55,10 @@ bool HistoryCommand::readOptions(const QCommandLineParser& parser, const std::op
 int HistoryCommand::run() const
 {
     sayWhichHistory();
-    // Nothing recorded yet is no reason to take the lock.
-    const bool elsewhere = QFileInfo::exists(HistoryDatabase::path()) && updaterRuns();
+    // While an updater holds the lock, a pending row may be the one it
+    // writes. Asked without taking the lock: an update starting meanwhile
+    // must not find it taken.
+    const bool elsewhere = QFileInfo::exists(HistoryDatabase::path()) && UpdaterLock::heldByAnother();
     // Said after the rows read before it, as the last of the output.
     QStringList failures;
     const HistoryReader history([&failures](const QString& line) { failures << line; });

@@ -1,15 +1,23 @@
 // The history as `history` reads it back from a history.db planted in the
-// state folder, whose attempts table takes any value, as a planted one can.
-// The input is a run of values, each a kind byte (null, integer, real,
-// text, bytes stored as text, blob) and its data, every 20 a row.
-// Invariant: no crash, hang or undefined behaviour; the table, the JSON
-// and the CSV all print, inert, and hold every row (PrintedHistory).
+// state folder, as anyone in the group can plant one. The input's first
+// byte chooses its schema: the history's own, one with a column more, one
+// with a column fewer, the attempts a view (of the rows, or of a query that
+// never ends), a trigger that never ends, a column computed, or a view that
+// never ends beside the table; the next picks the missing column. The rest
+// is a run of values for the table that holds the rows, each a kind byte
+// (null, integer, real, text, bytes stored as text, blob) and its data,
+// one row every as many values as the history has columns.
+// Invariant: no crash, hang or undefined behaviour, and no open and read of
+// the history takes more than a second; a history of the first two schemas
+// prints its table, JSON and CSV, inert and holding every row, and any other
+// is refused, printing nothing (PrintedHistory).
 
 #include "fuzz/FuzzInput.h"
 #include "fuzz/PrintedHistory.h"
 #include "records/history/HistorySchema.h"
 #include "records/history/UpdateAttempt.h"
 
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -17,6 +25,55 @@
 #include <cstring>
 
 namespace {
+
+QString historyFile;
+
+enum Schema { Own, ExtraColumn, MissingColumn, View, EndlessView, EndlessTrigger, ComputedColumn, EndlessViewBeside, SchemaCount };
+
+const QString endless = QStringLiteral("WITH RECURSIVE forever(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM forever) ");
+
+// The table that holds the rows, and what is made after they are in it.
+QString tableOf(Schema schema, const QStringList& columns)
+{
+    const QString own = columns.join(QLatin1Char(','));
+    switch (schema) {
+    case ExtraColumn: return "CREATE TABLE attempts (" + own + ", planted TEXT DEFAULT 'x')";
+    case View:
+    case EndlessView: return "CREATE TABLE kept (" + own + ')';
+    case ComputedColumn: return "CREATE TABLE attempts (" + own + ", planted TEXT GENERATED ALWAYS AS (upper(model)))";
+    default: return "CREATE TABLE attempts (" + own + ')';
+    }
+}
+
+QStringList madeAfterRows(Schema schema)
+{
+    switch (schema) {
+    case View: return {QStringLiteral("CREATE VIEW attempts AS SELECT * FROM kept")};
+    case EndlessView: return {"CREATE VIEW attempts AS " + endless + "SELECT kept.* FROM kept, forever"};
+    case EndlessTrigger:
+        return {"CREATE TRIGGER planted AFTER INSERT ON attempts BEGIN SELECT count(*) FROM (" + endless
+                + "SELECT n FROM forever); END"};
+    case EndlessViewBeside: return {"CREATE VIEW planted AS " + endless + "SELECT n FROM forever"};
+    default: return {};
+    }
+}
+
+// A new file each time: nothing of the last input's schema is left.
+QSqlQuery plantedAnew()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(QStringLiteral("planted"), false);
+        db.close();
+    }
+    QFile::remove(historyFile);
+    QSqlDatabase db = QSqlDatabase::database(QStringLiteral("planted"), false);
+    QSqlQuery query(db);
+    // No journal to write, nothing to sync.
+    if (!db.open() || !query.exec("PRAGMA journal_mode = MEMORY") || !query.exec("PRAGMA synchronous = OFF")
+        || !query.exec("PRAGMA user_version = 2"))
+        std::abort();
+    return query;
+}
 
 // A placeholder for the next value, and what it binds (nothing for null).
 QString planted(FuzzInput& input, QVariantList* bound)
@@ -40,38 +97,48 @@ QString planted(FuzzInput& input, QVariantList* bound)
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    const QString stateFolder = PrintedHistory::prepare(argc, argv);
+    historyFile = PrintedHistory::prepare(argc, argv) + QStringLiteral("/history.db");
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("planted"));
-    db.setDatabaseName(stateFolder + QStringLiteral("/history.db"));
-    QSqlQuery query(db);
-    // Planted again for every input: no journal to write, nothing to sync.
-    if (!db.open() || !query.exec("PRAGMA journal_mode = MEMORY") || !query.exec("PRAGMA synchronous = OFF")
-        || !query.exec(QStringLiteral("PRAGMA user_version = %1").arg(HistorySchema::current))
-        || !query.exec("CREATE TABLE attempts (" + UpdateAttempt::fieldNames().join(',') + ')'))
-        std::abort();
+    db.setDatabaseName(historyFile);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    FuzzInput input(data, size);
+    const auto schema = Schema(input.byte() % SchemaCount);
+    QStringList columns = UpdateAttempt::fieldNames();
+    const int missing = input.byte() % columns.size();
+    if (schema == MissingColumn)
+        columns.removeAt(missing);
+    QSqlQuery query = plantedAnew();
     QSqlDatabase db = QSqlDatabase::database(QStringLiteral("planted"));
-    QSqlQuery query(db);
-    if (!db.transaction() || !query.exec(QStringLiteral("DELETE FROM attempts")))
+    if (!db.transaction())
         std::abort();
+    if (!query.exec(tableOf(schema, columns)))
+        std::abort();
+    const QString table = schema == View || schema == EndlessView ? QStringLiteral("kept") : QStringLiteral("attempts");
     int rows = 0;
-    for (FuzzInput input(data, size); !input.atEnd(); ++rows) {
+    for (; !input.atEnd(); ++rows) {
         QStringList placeholders;
         QVariantList bound;
-        for (int column = 0; column < UpdateAttempt::fieldNames().size(); ++column)
+        for (int column = 0; column < columns.size(); ++column)
             placeholders << planted(input, &bound);
-        query.prepare("INSERT INTO attempts VALUES (" + placeholders.join(',') + ')');
+        query.prepare("INSERT INTO " + table + " (" + columns.join(',') + ") VALUES (" + placeholders.join(',') + ')');
         for (const QVariant& value : bound)
             query.addBindValue(value);
         if (!query.exec())
             std::abort();
     }
+    for (const QString& statement : madeAfterRows(schema)) {
+        if (!query.exec(statement))
+            std::abort();
+    }
     if (!db.commit())
         std::abort();
-    PrintedHistory::check(rows);
+    if (schema == Own || schema == ExtraColumn)
+        PrintedHistory::check(rows);
+    else
+        PrintedHistory::checkRefused();
     return 0;
 }

@@ -1,10 +1,13 @@
 // The history's id mark, history.db.last-id, as anyone with write access to
 // the state folder can shape it: the input is the mark's contents, beside a
-// history the updater starts anew for each input. An update is then begun
-// and finished as the writer does. Invariant: nothing crashes or hangs; the
-// attempt is recorded as succeeded under an id above 0 and below 2^53, which
-// the mark then holds; a mark set aside is named by a line, and no line
-// says the history is full.
+// history the updater starts anew for each input. Two updates are then
+// begun and finished as the writer does, each by a run of its own, so that
+// the second opens the history and the mark the first left. Invariant:
+// nothing crashes or hangs; each attempt is recorded as succeeded under an
+// id above 0 and below 2^53, the second above the first unless the history
+// was set aside in between, and the mark then holds the second; a mark or
+// history set aside is named by a line, and no line says the history is
+// full.
 
 #include "records/history/HistoryReader.h"
 #include "records/history/UpdateHistory.h"
@@ -12,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -55,20 +59,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     mark.close();
     QStringList lines;
-    qint64 id = 0;
-    {
-        UpdateHistory history([&lines](const QString& line) { lines << line; });
+    const auto say = [&lines](const QString& line) { lines << line; };
+    qint64 ids[2] = {};
+    for (qint64& id : ids) {
+        UpdateHistory history(say);
         id = history.begin(anUpdate(), false);
         history.finish(id, true, QString());
-        const HistoryReader reader([&lines](const QString& line) { lines << line; });
+        const HistoryReader reader(say);
         const QList<UpdateAttempt> newest = reader.page({}, false, 0, 1).value_or(QList<UpdateAttempt>());
         if (id <= 0 || id >= (qint64(1) << 53) || newest.isEmpty())
             std::abort();
-        const UpdateAttempt& recorded = newest.first();
-        if (recorded.id != id || recorded.state != QLatin1String("succeeded"))
+        if (newest.first().id != id || newest.first().state != QLatin1String("succeeded"))
             std::abort();
     }
-    if (!mark.open(QIODevice::ReadOnly) || mark.readAll() != QByteArray::number(id) + '\n')
+    if (!mark.open(QIODevice::ReadOnly) || mark.readAll() != QByteArray::number(ids[1]) + '\n')
         std::abort();
     const QString joined = lines.join(QLatin1Char('\n'));
     for (const QString& kept : QDir(stateFolder).entryList({QStringLiteral("history.db.last-id.broken-*")})) {
@@ -76,6 +80,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();
     }
     if (joined.contains(QLatin1String("database or disk is full")))
+        std::abort();
+    // Its journal's files are set aside beside it, under its name.
+    const QStringList keptHistories =
+        QDir(stateFolder).entryList({QStringLiteral("history.db.broken-*")}).filter(QRegularExpression("\\d$"));
+    for (const QString& kept : keptHistories) {
+        if (!joined.contains(kept))
+            std::abort();
+    }
+    if (ids[1] <= ids[0] && keptHistories.isEmpty())
         std::abort();
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,7 +17,10 @@
 
 namespace {
 
-QByteArray printed(const QStringList& options)
+// No run waits longer for its history, whatever was planted.
+constexpr qint64 longestRead = 1000; // ms
+
+QByteArray printed(const QStringList& options, int exitCode = 0)
 {
     QCommandLineParser parser;
     parser.addOptions({{"serial", "", "N"}, {"since", "", "date"}, {"json", ""}, {"csv", ""}});
@@ -24,8 +28,10 @@ QByteArray printed(const QStringList& options)
     if (!parser.parse(QStringList{"rz-firmware-updater"} + options) || !command.readOptions(parser, std::nullopt))
         std::abort();
     int status = -1;
+    QElapsedTimer clock;
+    clock.start();
     const QByteArray text = PrintedOutput::of([&] { status = command.run(); });
-    if (status != 0 || !PrintedOutput::isInert(text))
+    if (clock.elapsed() > longestRead || status != exitCode || !PrintedOutput::isInert(text))
         std::abort();
     return text;
 }
@@ -75,5 +81,11 @@ void PrintedHistory::check(int rows)
     if (json.object().value(QStringLiteral("attempts")).toArray().size() != rows)
         std::abort();
     if (!csvSafe(printed({QStringLiteral("--csv")}), UpdateAttempt::fieldNames().size()))
+        std::abort();
+}
+
+void PrintedHistory::checkRefused()
+{
+    if (!printed({}, 1).isEmpty())
         std::abort();
 }

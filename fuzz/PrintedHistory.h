@@ -4,7 +4,7 @@
 #include <QString>
 
 // `history` run in each of its formats on the state folder's history, as
-// the operator runs it.
+// the operator runs it; each run may take a second at most.
 class PrintedHistory
 {
 public:
@@ -15,6 +15,9 @@ public:
     // JSON parses and holds `rows` attempts, and every CSV row has every
     // field, none beginning as a spreadsheet formula does.
     static void check(int rows);
+    // Aborts unless `history` refuses the state folder's history, printing
+    // nothing on standard output, and exits 1.
+    static void checkRefused();
 };
 
 #endif

@@ -92,6 +92,7 @@ bool UpdaterLock::acquire()
         return false;
     if (::flock(descriptor.get(), LOCK_EX | LOCK_NB) == 0) {
         held = true;
+        showHeld();
         writeHolder();
         return true;
     }
@@ -100,6 +101,35 @@ bool UpdaterLock::acquire()
     else
         fail(reasonFor(errno));
     return false;
+}
+
+// A reader's lock besides, of the kind F_OFD_GETLK sees and flock() does
+// not: heldByAnother() asks for it without taking anything, where trying
+// the flock itself, even shared, would refuse an updater starting at that
+// moment. Without it (a file system that has no such locks) a reader takes
+// the pending rows for interrupted ones, and nothing else changes.
+void UpdaterLock::showHeld() const
+{
+    struct flock sign = {};
+    sign.l_type = F_RDLCK;
+    sign.l_whence = SEEK_SET;
+    ::fcntl(descriptor.get(), F_OFD_SETLK, &sign);
+}
+
+bool UpdaterLock::heldByAnother()
+{
+    const QString lockPath = path();
+    const FileDescriptor file(
+        ::open(QFile::encodeName(lockPath).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    // Every updater makes the file before it takes the lock.
+    if (!file.isOpen())
+        return errno != ENOENT;
+    if (!StateFiles::whyUnusable(file.get(), lockPath, anySize).isEmpty())
+        return true;
+    struct flock asked = {};
+    asked.l_type = F_WRLCK;
+    asked.l_whence = SEEK_SET;
+    return ::fcntl(file.get(), F_OFD_GETLK, &asked) != 0 || asked.l_type != F_UNLCK;
 }
 
 // One line, written over the start and cut to its length, so that a reader

@@ -22,7 +22,8 @@
 //
 // The holder writes its process number and account into the file, so that
 // the updater it refuses can say who runs; the file is emptied again when
-// the lock is let go.
+// the lock is let go. Whoever only needs to know whether an updater runs
+// (`history`) asks heldByAnother(), which takes nothing and writes nothing.
 class UpdaterLock
 {
 public:
@@ -42,11 +43,16 @@ public:
     static QString path();
     // The line that refuses RZ_LOCK_FILE; null when it is usable.
     static QString pathProblem();
+    // Whether an updater holds the lock now, found with
+    // the file opened read-only, nothing taken, written or made; true when
+    // that cannot be told (a file that is no regular one, or unreadable).
+    static bool heldByAnother();
 
 private:
     FileDescriptor openLockFile();
     FileDescriptor openExisting(const QByteArray& file);
     void fail(const QString& reason);
+    void showHeld() const;
     void writeHolder() const;
     QString heldElsewhereLine() const;
 

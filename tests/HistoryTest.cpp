@@ -4,6 +4,7 @@
 #include "tests/support/FakeOpener.h"
 
 #include "catalogue/ChecksumList.h"
+#include "host/UpdaterLock.h"
 #include "ui/HistoryDialog.h"
 #include "records/history/UpdateHistory.h"
 
@@ -18,6 +19,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSysInfo>
 #include <QTableView>
@@ -152,6 +154,10 @@ private slots:
     void filtersAndFormats();
     void damagedHistoryIsSetAside_data();
     void damagedHistoryIsSetAside();
+    void queriesAreCutShort_data();
+    void queriesAreCutShort();
+    void historyTakesNoLock_data();
+    void historyTakesNoLock();
     void plantedFilesAreLeftAlone_data();
     void plantedFilesAreLeftAlone();
     void recoveryFromTheRecord_data();
@@ -379,6 +385,16 @@ void HistoryTest::damagedHistoryIsSetAside_data()
         << QStringList{"5", "4", "3", "2", "1"};
     QTest::newRow("its ids at the last") << "UPDATE sqlite_sequence SET seq = 9007199254740991" << "history.db" << true
                                          << newHistory << QStringList{"5"};
+    // Each runs a query of its own whenever the attempts are read or written.
+    const QString inPlace = "ALTER TABLE attempts RENAME TO kept\nCREATE VIEW attempts AS ";
+    QTest::newRow("a view in place of its attempts")
+        << inPlace + "SELECT * FROM kept" << "history.db" << false << newHistory << QStringList{"5"};
+    QTest::newRow("a view in place of its attempts that never ends")
+        << inPlace + "WITH RECURSIVE forever(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM forever) SELECT kept.* FROM kept, forever"
+        << "history.db" << false << newHistory << QStringList{"5"};
+    QTest::newRow("a trigger on its attempts")
+        << "CREATE TRIGGER stamped AFTER INSERT ON attempts BEGIN UPDATE attempts SET error = 'planted' WHERE id = new.id; END"
+        << "history.db" << false << newHistory << QStringList{"5"};
 }
 
 // `history` leaves it alone; the update goes on, the damaged file is kept
@@ -395,11 +411,13 @@ void HistoryTest::damagedHistoryIsSetAside()
     seedHistory();
     const QDir folder = QFileInfo(HistoryDatabase::path()).dir();
     const QString path = folder.filePath(file);
-    if (damage.startsWith("UPDATE")) {
+    if (QRegularExpression("^(UPDATE|ALTER|CREATE) ").match(damage).hasMatch()) {
         {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "damage");
             db.setDatabaseName(path);
-            QVERIFY(db.open() && QSqlQuery(db).exec(damage));
+            QVERIFY(db.open());
+            for (const QString& statement : damage.split('\n'))
+                QVERIFY2(QSqlQuery(db).exec(statement), qPrintable(statement));
         }
         QSqlDatabase::removeDatabase("damage");
     } else {
@@ -432,6 +450,69 @@ void HistoryTest::damagedHistoryIsSetAside()
         recorded << QString::number(attempt.toObject().value("id").toInt());
     QCOMPARE(recorded, ids);
     QCOMPARE(summary(historyJson()).value(0), ids.first() + " update succeeded - -");
+}
+
+void HistoryTest::queriesAreCutShort_data()
+{
+    QTest::addColumn<bool>("writer");
+    QTest::newRow("the writer's") << true;
+    QTest::newRow("a reader's") << false;
+}
+
+// Whatever a history makes SQLite do, no statement keeps the run waiting:
+// one that would never end fails within the limit, and the connection
+// answers the next one.
+void HistoryTest::queriesAreCutShort()
+{
+    QFETCH(bool, writer);
+    SimulatedInstrument instrument;
+    seedHistory();
+    HistoryDatabase history([](const QString& line) { QFAIL(qPrintable(line)); },
+                            writer ? HistoryDatabase::Access::Writer : HistoryDatabase::Access::Reader);
+    QSqlQuery query(history.connection());
+    QVERIFY(!query.exec("WITH RECURSIVE forever(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM forever) "
+                        "SELECT count(*) FROM forever"));
+    QCOMPARE(HistoryQueryLimit::reason(query.lastError()), "it did not answer within 1 second");
+    QVERIFY(query.exec("SELECT count(*) FROM attempts") && query.next());
+    QCOMPARE(query.value(0).toInt(), 4);
+}
+
+void HistoryTest::historyTakesNoLock_data()
+{
+    QTest::addColumn<QString>("lock");
+    QTest::addColumn<QString>("state"); // of the attempt recorded as pending, as `history` shows it
+    QTest::newRow("free, an earlier holder's line in it") << "free" << "interrupted";
+    QTest::newRow("no lock file") << "missing" << "interrupted";
+    QTest::newRow("held by another process") << "held" << "pending";
+}
+
+// `history` only asks whether an updater runs: it neither takes the lock,
+// which would refuse an update starting meanwhile, nor writes itself in as
+// the holder, nor makes the file.
+void HistoryTest::historyTakesNoLock()
+{
+    QFETCH(QString, lock);
+    QFETCH(QString, state);
+    SimulatedInstrument instrument;
+    UpdateAttempt attempt = UpdateAttempt::onThisMachine();
+    attempt.started = QDateTime::currentDateTimeUtc();
+    attempt.action = "update";
+    attempt.model = "RZ610R";
+    attempt.serial = 12345;
+    attempt.versionTarget = "4.5.10";
+    attempt.components = QStringList{"fpga"};
+    QCOMPARE(UpdateHistory([](const QString& line) { QFAIL(qPrintable(line)); }).begin(attempt, false), 1);
+    const QString lockFile = UpdaterLock::path();
+    if (lock == "free") {
+        QFile file(lockFile);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("4711 nobody\n") > 0);
+    }
+    UpdaterLock holder;
+    QVERIFY(lock != "held" || holder.acquire());
+    const QByteArray before = contentsOf(lockFile);
+    QCOMPARE(summary(historyJson()), QStringList{"1 update " + state + " - -"});
+    QCOMPARE(QFileInfo::exists(lockFile), lock != "missing");
+    QCOMPARE(contentsOf(lockFile), before);
 }
 
 void HistoryTest::plantedFilesAreLeftAlone_data()

@@ -6,7 +6,7 @@
 # draws the PNG icons from the SVG (rsvg-convert); qttools5-dev(-tools)
 # compile the translations; qttranslations5-l10n holds Qt's own, for its
 # dialogs' buttons in the operator's language.
-PACKAGES=(cmake g++ make pkg-config qtbase5-dev libqt5sql5-sqlite dbus-daemon libsodium-dev minisign ansible-core
+PACKAGES=(cmake g++ make pkg-config qtbase5-dev libqt5sql5-sqlite libsqlite3-dev dbus-daemon libsodium-dev minisign ansible-core
           dpkg-dev librsvg2-bin qttools5-dev qttools5-dev-tools qttranslations5-l10n)
 # The same for a build against Qt 6 (-DRZ_QT_MAJOR=6), besides the above.
 QT6_PACKAGES=(qt6-base-dev libqt6sql6-sqlite qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n)

@@ -115,10 +115,14 @@ bool HistoryDatabase::openConnection(const QString& name, const QString& options
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     db.setDatabaseName(name);
-    db.setConnectOptions(options);
-    if (db.open())
+    db.setConnectOptions(QStringList{options, HistoryQueryLimit::busyTimeoutOption()}.join(QLatin1Char(';')));
+    if (!db.open()) {
+        *error = db.lastError().text();
+        return false;
+    }
+    if (limit.watch(db))
         return true;
-    *error = db.lastError().text();
+    *error = OperatorText::tr("Qt's SQLite driver gives no handle to bound its queries by");
     return false;
 }
 
@@ -136,7 +140,7 @@ bool HistoryDatabase::prepare(QString* error, bool* damaged)
     if (db.databaseName() == QLatin1String(":memory:"))
         return true;
     const int found = schema.version(error, damaged);
-    if (found < 0)
+    if (found < 0 || !schema.runsNoCode(error, damaged))
         return false;
     version = access == Access::Writer ? std::max(found, int(HistorySchema::current)) : found;
     if (access == Access::Reader && found == 0) {

@@ -3,6 +3,7 @@
 
 #include "host/FileDescriptor.h"
 #include "records/history/AttemptIdMark.h"
+#include "records/history/HistoryQueryLimit.h"
 #include "records/history/HistorySchema.h"
 
 #include <QSqlDatabase>
@@ -22,7 +23,10 @@
 //
 // Its files are opened as anything in the state folder is: never through a
 // link, never a pipe or a device. Opening costs the same whatever the
-// history's size; the whole file is checked once a day, by the writer.
+// history's size; the whole file is checked once a day, by the writer. A
+// file whose schema would run queries of its own (a view, a trigger) is no
+// history, and no statement on the connection keeps its caller waiting for
+// more than HistoryQueryLimit::limit.
 class HistoryDatabase
 {
 public:
@@ -62,6 +66,7 @@ private:
 
     LineSink say;
     const Access access;
+    HistoryQueryLimit limit; // outlives the connection it watches
     QString connectionName;
     HistorySchema schema;
     AttemptIdMark idMark;

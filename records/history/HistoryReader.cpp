@@ -169,7 +169,7 @@ bool HistoryReader::select(QSqlQuery& query, const Filter& filter, bool updaterR
         query.addBindValue(value);
     if (query.exec())
         return true;
-    say(OperatorText::tr("The update history could not be read: %1").arg(query.lastError().text()));
+    say(OperatorText::tr("The update history could not be read: %1").arg(HistoryQueryLimit::reason(query.lastError())));
     return false;
 }
 
@@ -180,6 +180,6 @@ bool HistoryReader::readAll(QSqlQuery& query, const Visitor& visit) const
         visit(attemptIn(query));
     if (!query.lastError().isValid())
         return true;
-    say(OperatorText::tr("The update history could not be read: %1").arg(query.lastError().text()));
+    say(OperatorText::tr("The update history could not be read: %1").arg(HistoryQueryLimit::reason(query.lastError())));
     return false;
 }

@@ -1,6 +1,7 @@
 #include "records/history/HistorySchema.h"
 
 #include "catalogue/OperatorText.h"
+#include "records/history/HistoryQueryLimit.h"
 #include "records/history/HistoryTime.h"
 #include "records/history/UpdateAttempt.h"
 
@@ -121,12 +122,48 @@ QStringList HistorySchema::columns(int version)
     return names;
 }
 
+// Whatever a history's tables hold is only ever data. A view or a trigger
+// runs a query of its own whenever the attempts are read or written, one
+// that need never end; a virtual table runs a module's code. The schema is
+// read, never run, to find them.
+bool HistorySchema::runsNoCode(QString* error, bool* damaged) const
+{
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    if (!query.exec(QStringLiteral("SELECT type FROM sqlite_master"
+                                   " WHERE NOT (type = 'index' OR (type = 'table' AND sql LIKE 'CREATE TABLE %'))")))
+        return failed(query.lastError(), error, damaged);
+    if (!query.next())
+        return query.lastError().isValid() ? failed(query.lastError(), error, damaged) : true;
+    *error = OperatorText::tr("it holds a view, a trigger or a virtual table, which no update history does");
+    *damaged = true;
+    return false;
+}
+
+// Its columns as the table declares them: none that a history of its
+// version has missing, none computed.
 bool HistorySchema::holdsAttempts(int version, QString* error, bool* damaged) const
 {
     QSqlQuery query(QSqlDatabase::database(connection, false));
-    if (query.exec(QStringLiteral("SELECT %1 FROM attempts LIMIT 0").arg(columns(version).join(QLatin1Char(',')))))
+    if (!query.exec(QStringLiteral("PRAGMA table_xinfo(attempts)")))
+        return failed(query.lastError(), error, damaged);
+    QStringList expected = columns(version);
+    expected.removeAll(QStringLiteral("NULL"));
+    QStringList missing = expected;
+    bool computed = false;
+    while (query.next()) {
+        missing.removeAll(query.value(1).toString());
+        computed = computed || query.value(6).toInt() != 0;
+    }
+    if (query.lastError().isValid())
+        return failed(query.lastError(), error, damaged);
+    if (missing.size() == expected.size())
+        *error = OperatorText::tr("it holds no table of attempts");
+    else if (!missing.isEmpty())
+        *error = OperatorText::tr("its table of attempts has no column %1").arg(missing.first());
+    else if (computed)
+        *error = OperatorText::tr("its table of attempts computes a column, which no update history does");
+    else
         return true;
-    failed(query.lastError(), error, damaged);
     *damaged = true; // a database, but not a history
     return false;
 }
@@ -142,9 +179,14 @@ bool HistorySchema::checkedToday(QString* error, bool* damaged) const
     const QDateTime last = query.next() ? QDateTime::fromString(query.value(0).toString(), Qt::ISODate) : QDateTime();
     if (last.isValid() && last <= now && last.secsTo(now) < secondsBetweenFullChecks)
         return true;
-    if (!query.exec(QStringLiteral("PRAGMA quick_check")))
+    const bool ran = query.exec(QStringLiteral("PRAGMA quick_check"));
+    const bool answered = ran && query.next();
+    // A history too large to check within the limit is checked no further
+    // that day: SQLite still reports damage wherever a write reaches it.
+    const bool cutShort = !answered && HistoryQueryLimit::interrupted(query.lastError());
+    if (!ran && !cutShort)
         return failed(query.lastError(), error, damaged);
-    if (!query.next() || query.value(0).toString() != QLatin1String("ok")) {
+    if (!cutShort && (!answered || query.value(0).toString() != QLatin1String("ok"))) {
         *error = OperatorText::tr("it fails its integrity check");
         *damaged = true;
         return false;
@@ -157,7 +199,7 @@ bool HistorySchema::checkedToday(QString* error, bool* damaged) const
 
 bool HistorySchema::failed(const QSqlError& why, QString* error, bool* damaged)
 {
-    *error = why.databaseText().isEmpty() ? why.text() : why.databaseText();
+    *error = HistoryQueryLimit::reason(why);
     *damaged = isDamage(why);
     return false;
 }

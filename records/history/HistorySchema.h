@@ -26,8 +26,11 @@ public:
     int version(QString* error, bool* damaged) const;
     // Brings a history of `version` to the current one; 0 makes the tables.
     bool create(int version, QString* error, bool* damaged) const;
+    // False, damaged, when anything in the file would run a query or code of
+    // its own: a view, a trigger, a virtual table.
+    bool runsNoCode(QString* error, bool* damaged) const;
     // False, damaged, when the attempts table lacks a column a history of
-    // `version` has.
+    // `version` has, or computes one.
     bool holdsAttempts(int version, QString* error, bool* damaged) const;
     // What selects UpdateAttempt::fieldNames() from a history of `version`:
     // NULL for a column added since, which a reader cannot add.

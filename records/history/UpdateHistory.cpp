@@ -15,8 +15,10 @@ UpdateHistory::UpdateHistory(LineSink lineSink)
 
 qint64 UpdateHistory::begin(const UpdateAttempt& attempt, bool resuming)
 {
-    if (!database.isOpen())
+    if (!database.isOpen()) {
+        say(OperatorText::tr("This attempt is not recorded in the update history."));
         return 0;
+    }
     QSqlError why;
     qint64 id = insertAttempt(attempt, resuming, &why);
     // Damage where the checks on opening do not look.
@@ -26,7 +28,7 @@ qint64 UpdateHistory::begin(const UpdateAttempt& attempt, bool resuming)
         id = insertAttempt(attempt, resuming, &why);
     }
     if (id == 0)
-        say(OperatorText::tr("The update history could not be written: %1").arg(why.text()));
+        say(OperatorText::tr("The update history could not be written: %1").arg(HistoryQueryLimit::reason(why)));
     return id;
 }
 
@@ -105,7 +107,7 @@ void UpdateHistory::settle(qint64 id, const QString& state, const QString& error
     query.addBindValue(error.isEmpty() ? QVariant() : QVariant(error));
     query.addBindValue(id);
     if (!query.exec())
-        say(OperatorText::tr("The update history could not be written: %1").arg(query.lastError().text()));
+        say(OperatorText::tr("The update history could not be written: %1").arg(HistoryQueryLimit::reason(query.lastError())));
 }
 
 bool UpdateHistory::noteDiscarded(const QString& model, int serial)

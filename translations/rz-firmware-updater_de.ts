@@ -4,96 +4,12 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Brings the one connected instrument to the firmware this release carries.
-
-Commands:
-  check     find the instrument and compare its firmware with this release
-  update    check, then write what differs
-  restore   check, bootstrapping the named model if nothing answers, then
-            rewrite every component of an instrument in boot mode; an
-            update on record that did not finish names the model itself
-  history   every update and restore on record, newest first
-
-Exit codes:
-   0  done: up to date, or written successfully
-   1  a write or a query failed
-   2  bad usage
-   3  no instrument found
-   4  refused before any write (no release found, firmware not signed by a
-      trusted key, newer firmware without --allow-downgrade, unknown model,
-      missing or corrupt image, restore of a working instrument, update of
-      one that needs a restore)
-   5  the instrument stopped answering: a call to it did not return within
-      its time; an update on record that did not finish is finished by
-      the next run
-  10  check: an update is available
-  11  check: a restore is needed
-  128+N  stopped by signal N (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,
-      143 SIGTERM): at once before anything was erased, otherwise once
-      the firmware being written was written successfully (a stop during
-      a write that failed exits 1)
-
-A command that fails or refuses prints its reason on standard error too,
-after the program&apos;s name.
-
-Without a command the window opens.</source>
-        <translation>Bringt das eine angeschlossene Gerät auf die Firmware dieser Version.
-
-Befehle:
-  check     das Gerät suchen und seine Firmware mit dieser Version
-            vergleichen
-  update    prüfen, dann schreiben, was abweicht
-  restore   prüfen, das genannte Modell per Bootstrap starten, wenn nichts
-            antwortet, dann jede Komponente eines Geräts im Boot-Modus neu
-            schreiben; eine nicht abgeschlossene Aktualisierung im Verlauf
-            nennt das Modell selbst
-  history   jede Aktualisierung und Wiederherstellung im Verlauf, neueste
-            zuerst
-
-Exit-Codes:
-   0  fertig: aktuell oder erfolgreich geschrieben
-   1  ein Schreibvorgang oder eine Abfrage ist fehlgeschlagen
-   2  falscher Aufruf
-   3  kein Gerät gefunden
-   4  vor jedem Schreiben abgelehnt (keine Firmware gefunden, Firmware nicht
-      mit einem vertrauenswürdigen Schlüssel signiert, neuere Firmware ohne
-      --allow-downgrade, unbekanntes Modell, fehlendes oder beschädigtes
-      Abbild, Wiederherstellung eines funktionierenden Geräts,
-      Aktualisierung eines Geräts, das eine Wiederherstellung braucht)
-   5  das Gerät antwortet nicht mehr: ein Aufruf kehrte nicht innerhalb
-      seiner Zeit zurück; eine nicht abgeschlossene Aktualisierung im
-      Verlauf schließt der nächste Lauf ab
-  10  check: eine Aktualisierung ist verfügbar
-  11  check: eine Wiederherstellung ist nötig
-  128+N  durch Signal N beendet (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,
-      143 SIGTERM): sofort, solange nichts gelöscht wurde, sonst sobald
-      die gerade geschriebene Firmware erfolgreich geschrieben ist (ein
-      Stopp während eines fehlschlagenden Schreibvorgangs endet mit 1)
-
-Ein Befehl, der fehlschlägt oder ablehnt, gibt seinen Grund auch auf der
-Standardfehlerausgabe aus, nach dem Namen des Programms.
-
-Ohne Befehl öffnet sich das Fenster.</translation>
-    </message>
-    <message>
         <source>command</source>
         <translation>Befehl</translation>
     </message>
     <message>
-        <source>check, update, restore or history</source>
-        <translation>check, update, restore oder history</translation>
-    </message>
-    <message>
         <source>update: write even where the instrument holds newer firmware.</source>
         <translation>update: auch schreiben, wenn das Gerät eine neuere Firmware hat.</translation>
-    </message>
-    <message>
-        <source>restore: the model to bootstrap when nothing answers; history: only this model&apos;s attempts.</source>
-        <translation>restore: das Modell, das per Bootstrap gestartet wird, wenn nichts antwortet; history: nur die Versuche dieses Modells.</translation>
-    </message>
-    <message>
-        <source>Print one JSON report on standard output at the end; the lines go to standard error. history: the attempts as JSON.</source>
-        <translation>Am Ende einen JSON-Bericht auf der Standardausgabe ausgeben; die Zeilen gehen auf die Standardfehlerausgabe. history: die Versuche als JSON.</translation>
     </message>
     <message>
         <source>history: only this instrument&apos;s attempts.</source>
@@ -106,10 +22,6 @@ Ohne Befehl öffnet sich das Fenster.</translation>
     <message>
         <source>history: the attempts as CSV, a header row first.</source>
         <translation>history: die Versuche als CSV, zuerst eine Kopfzeile.</translation>
-    </message>
-    <message>
-        <source>Expected one command: check, update, restore or history (see --help).</source>
-        <translation>Genau ein Befehl erwartet: check, update, restore oder history (siehe --help).</translation>
     </message>
     <message>
         <source>--serial, --since and --csv go with history only.</source>
@@ -134,6 +46,69 @@ Ohne Befehl öffnet sich das Fenster.</translation>
     <message>
         <source>No display to open the window on; use a command instead: rz-firmware-updater check | update | restore (see --help).</source>
         <translation>Kein Bildschirm, auf dem sich das Fenster öffnen kann; verwenden Sie stattdessen einen Befehl: rz-firmware-updater check | update | restore (siehe --help).</translation>
+    </message>
+    <message>
+        <source>Brings the one connected instrument to the firmware this release carries.
+
+Commands:
+  check     find the instrument and compare its firmware with this release
+  update    check, then write what differs
+  restore   check, bootstrapping the named model if nothing answers, then
+            rewrite every component of an instrument in boot mode;
+            without --model, the one update on record that did not
+            finish names the model, if there is exactly one
+  history   every update and restore on record, newest first
+  pending   the updates on record that did not finish; --discard lets
+            one go
+
+Exit codes:
+   0  done: up to date, or written successfully
+   1  a write or a query failed
+   2  bad usage
+   3  no instrument found
+   4  refused before any write (no release found, firmware not signed by a
+      trusted key, newer firmware without --allow-downgrade, unknown model,
+      missing or corrupt image, restore of a working instrument, update of
+      one that needs a restore)
+   5  the instrument stopped answering: a call to it did not return within
+      its time; the next update or restore of that instrument finishes
+      the update on record
+  10  check: an update is available
+  11  check: a restore is needed
+  128+N  stopped by signal N (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,
+      143 SIGTERM): at once before anything was erased, otherwise once
+      the firmware being written was written successfully (a stop during
+      a write that failed exits 1)
+
+A command that fails or refuses prints its reason on standard error too,
+after the program&apos;s name.
+
+Without a command the window opens.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check, update, restore, history or pending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>restore: the model to bootstrap when nothing answers; history, pending: only this model&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print one JSON report on standard output at the end; the lines go to standard error. history, pending: the rows as JSON.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pending: let the record of this instrument&apos;s unfinished update go.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected one command: check, update, restore, history or pending (see --help).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--discard goes with pending only.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1048,125 @@ Bitte warten...</translation>
         <source>This build cannot update the %1: no calls of the device library write its %2 image.</source>
         <translation>Dieser Build kann das %1 nicht aktualisieren: Kein Aufruf der Gerätebibliothek schreibt sein %2-Abbild.</translation>
     </message>
+    <message>
+        <source>No update or restore on record is unfinished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No unfinished update of serial %1 is on record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Several models of serial %1 have unfinished updates on record; name one with --model.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record of the unfinished update of %1 was discarded; a later check takes the instrument as it answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bootstrapping it as %1, the model on record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last update of %1 did not finish; it is finished by rewriting the instrument.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing answers. The last update of %1 did not finish: if this is that instrument, run `rz-firmware-updater restore` to finish it; otherwise `rz-firmware-updater restore --model MODEL`.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing answers. The updates of %1 did not finish: run `rz-firmware-updater restore --model MODEL` with the connected instrument&apos;s model; `rz-firmware-updater pending` lists them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing on the instrument was changed. Start the update again when ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing on the instrument was changed. Get this release again, whole and signed by a trusted key, then start the update again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing on the instrument was changed. Connect only the instrument to update, then start again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing on the instrument was changed. Once what the line above names is put right, start the update again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver gives no handle to bound its queries by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it did not answer within %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds a view, a trigger or a virtual table, which no update history does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no table of attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its table of attempts has no column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its table of attempts computes a column, which no update history does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This attempt is not recorded in the update history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update history holds no unfinished attempt of %1 %2 to mark as discarded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rehearsal: the device library replays the recording %1; no instrument is written, and the update history and the pending records are left as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RZ_STALL_SCALE is %1: every call&apos;s estimate and the time it is allowed are %1 times their usual length.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 millisecond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n milliseconds</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Still working: %1 for %2, estimated %3, scaled by RZ_STALL_SCALE=%4 to %5; keep the instrument connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The instrument stopped answering while %1: no answer for %2, the time allowed scaled by RZ_STALL_SCALE=%3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stopped answering while %2: no answer for %3, the time allowed scaled by RZ_STALL_SCALE=%4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be an absolute path, not &quot;%2&quot;: the working folder no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>
@@ -1083,6 +1177,29 @@ Bitte warten...</translation>
     <message>
         <source>Elapsed %1</source>
         <translation>Vergangen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PendingCommand</name>
+    <message>
+        <source>--discard: expected a serial number above 0, not %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished">Modell</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation type="unfinished">Seriennummer</translation>
+    </message>
+    <message>
+        <source>Since (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Components</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

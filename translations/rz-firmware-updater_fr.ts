@@ -4,96 +4,12 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Brings the one connected instrument to the firmware this release carries.
-
-Commands:
-  check     find the instrument and compare its firmware with this release
-  update    check, then write what differs
-  restore   check, bootstrapping the named model if nothing answers, then
-            rewrite every component of an instrument in boot mode; an
-            update on record that did not finish names the model itself
-  history   every update and restore on record, newest first
-
-Exit codes:
-   0  done: up to date, or written successfully
-   1  a write or a query failed
-   2  bad usage
-   3  no instrument found
-   4  refused before any write (no release found, firmware not signed by a
-      trusted key, newer firmware without --allow-downgrade, unknown model,
-      missing or corrupt image, restore of a working instrument, update of
-      one that needs a restore)
-   5  the instrument stopped answering: a call to it did not return within
-      its time; an update on record that did not finish is finished by
-      the next run
-  10  check: an update is available
-  11  check: a restore is needed
-  128+N  stopped by signal N (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,
-      143 SIGTERM): at once before anything was erased, otherwise once
-      the firmware being written was written successfully (a stop during
-      a write that failed exits 1)
-
-A command that fails or refuses prints its reason on standard error too,
-after the program&apos;s name.
-
-Without a command the window opens.</source>
-        <translation>Met l&apos;instrument connecté au micrologiciel que contient cette version.
-
-Commandes :
-  check     trouver l&apos;instrument et comparer son micrologiciel avec cette
-            version
-  update    vérifier, puis écrire ce qui diffère
-  restore   vérifier, en amorçant le modèle nommé si rien ne répond, puis
-            réécrire chaque composant d&apos;un instrument en mode d&apos;amorçage ;
-            une mise à jour enregistrée qui ne s&apos;est pas terminée nomme
-            elle-même le modèle
-  history   chaque mise à jour et restauration enregistrée, la plus récente
-            d&apos;abord
-
-Codes de sortie :
-   0  terminé : à jour, ou écrit avec succès
-   1  une écriture ou une requête a échoué
-   2  mauvaise utilisation
-   3  aucun instrument trouvé
-   4  refusé avant toute écriture (aucun micrologiciel trouvé, micrologiciel
-      non signé par une clé de confiance, micrologiciel plus récent sans
-      --allow-downgrade, modèle inconnu, image manquante ou corrompue,
-      restauration d&apos;un instrument qui fonctionne, mise à jour d&apos;un
-      instrument qui doit être restauré)
-   5  l&apos;instrument a cessé de répondre : un appel n&apos;est pas revenu dans
-      son délai ; une mise à jour enregistrée qui ne s&apos;est pas terminée
-      est terminée par l&apos;exécution suivante
-  10  check : une mise à jour est disponible
-  11  check : une restauration est nécessaire
-  128+N  arrêté par le signal N (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,
-      143 SIGTERM) : aussitôt si rien n&apos;a encore été effacé, sinon une
-      fois le micrologiciel en cours d&apos;écriture écrit avec succès (un
-      arrêt pendant une écriture qui échoue sort avec 1)
-
-Une commande qui échoue ou refuse affiche aussi sa raison sur la sortie
-d&apos;erreur standard, après le nom du programme.
-
-Sans commande, la fenêtre s&apos;ouvre.</translation>
-    </message>
-    <message>
         <source>command</source>
         <translation>commande</translation>
     </message>
     <message>
-        <source>check, update, restore or history</source>
-        <translation>check, update, restore ou history</translation>
-    </message>
-    <message>
         <source>update: write even where the instrument holds newer firmware.</source>
         <translation>update : écrire même si l&apos;instrument contient un micrologiciel plus récent.</translation>
-    </message>
-    <message>
-        <source>restore: the model to bootstrap when nothing answers; history: only this model&apos;s attempts.</source>
-        <translation>restore : le modèle à amorcer si rien ne répond ; history : seulement les tentatives de ce modèle.</translation>
-    </message>
-    <message>
-        <source>Print one JSON report on standard output at the end; the lines go to standard error. history: the attempts as JSON.</source>
-        <translation>Afficher un rapport JSON sur la sortie standard à la fin ; les lignes vont sur la sortie d&apos;erreur standard. history : les tentatives en JSON.</translation>
     </message>
     <message>
         <source>history: only this instrument&apos;s attempts.</source>
@@ -106,10 +22,6 @@ Sans commande, la fenêtre s&apos;ouvre.</translation>
     <message>
         <source>history: the attempts as CSV, a header row first.</source>
         <translation>history : les tentatives en CSV, précédées d&apos;une ligne d&apos;en-tête.</translation>
-    </message>
-    <message>
-        <source>Expected one command: check, update, restore or history (see --help).</source>
-        <translation>Une commande attendue : check, update, restore ou history (voir --help).</translation>
     </message>
     <message>
         <source>--serial, --since and --csv go with history only.</source>
@@ -134,6 +46,69 @@ Sans commande, la fenêtre s&apos;ouvre.</translation>
     <message>
         <source>No display to open the window on; use a command instead: rz-firmware-updater check | update | restore (see --help).</source>
         <translation>Aucun écran où ouvrir la fenêtre ; utilisez plutôt une commande : rz-firmware-updater check | update | restore (voir --help).</translation>
+    </message>
+    <message>
+        <source>Brings the one connected instrument to the firmware this release carries.
+
+Commands:
+  check     find the instrument and compare its firmware with this release
+  update    check, then write what differs
+  restore   check, bootstrapping the named model if nothing answers, then
+            rewrite every component of an instrument in boot mode;
+            without --model, the one update on record that did not
+            finish names the model, if there is exactly one
+  history   every update and restore on record, newest first
+  pending   the updates on record that did not finish; --discard lets
+            one go
+
+Exit codes:
+   0  done: up to date, or written successfully
+   1  a write or a query failed
+   2  bad usage
+   3  no instrument found
+   4  refused before any write (no release found, firmware not signed by a
+      trusted key, newer firmware without --allow-downgrade, unknown model,
+      missing or corrupt image, restore of a working instrument, update of
+      one that needs a restore)
+   5  the instrument stopped answering: a call to it did not return within
+      its time; the next update or restore of that instrument finishes
+      the update on record
+  10  check: an update is available
+  11  check: a restore is needed
+  128+N  stopped by signal N (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,
+      143 SIGTERM): at once before anything was erased, otherwise once
+      the firmware being written was written successfully (a stop during
+      a write that failed exits 1)
+
+A command that fails or refuses prints its reason on standard error too,
+after the program&apos;s name.
+
+Without a command the window opens.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check, update, restore, history or pending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>restore: the model to bootstrap when nothing answers; history, pending: only this model&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print one JSON report on standard output at the end; the lines go to standard error. history, pending: the rows as JSON.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pending: let the record of this instrument&apos;s unfinished update go.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected one command: check, update, restore, history or pending (see --help).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--discard goes with pending only.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1048,125 @@ Veuillez patienter...</translation>
         <source>This build cannot update the %1: no calls of the device library write its %2 image.</source>
         <translation>Cette version ne peut pas mettre à jour le %1 : aucun appel de la bibliothèque de l’appareil n’écrit son image %2.</translation>
     </message>
+    <message>
+        <source>No update or restore on record is unfinished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No unfinished update of serial %1 is on record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Several models of serial %1 have unfinished updates on record; name one with --model.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record of the unfinished update of %1 was discarded; a later check takes the instrument as it answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bootstrapping it as %1, the model on record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last update of %1 did not finish; it is finished by rewriting the instrument.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing answers. The last update of %1 did not finish: if this is that instrument, run `rz-firmware-updater restore` to finish it; otherwise `rz-firmware-updater restore --model MODEL`.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing answers. The updates of %1 did not finish: run `rz-firmware-updater restore --model MODEL` with the connected instrument&apos;s model; `rz-firmware-updater pending` lists them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing on the instrument was changed. Start the update again when ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing on the instrument was changed. Get this release again, whole and signed by a trusted key, then start the update again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing on the instrument was changed. Connect only the instrument to update, then start again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing on the instrument was changed. Once what the line above names is put right, start the update again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver gives no handle to bound its queries by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it did not answer within %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds a view, a trigger or a virtual table, which no update history does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no table of attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its table of attempts has no column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its table of attempts computes a column, which no update history does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This attempt is not recorded in the update history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update history holds no unfinished attempt of %1 %2 to mark as discarded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rehearsal: the device library replays the recording %1; no instrument is written, and the update history and the pending records are left as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RZ_STALL_SCALE is %1: every call&apos;s estimate and the time it is allowed are %1 times their usual length.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 millisecond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n milliseconds</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Still working: %1 for %2, estimated %3, scaled by RZ_STALL_SCALE=%4 to %5; keep the instrument connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The instrument stopped answering while %1: no answer for %2, the time allowed scaled by RZ_STALL_SCALE=%3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stopped answering while %2: no answer for %3, the time allowed scaled by RZ_STALL_SCALE=%4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be an absolute path, not &quot;%2&quot;: the working folder no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>
@@ -1083,6 +1177,29 @@ Veuillez patienter...</translation>
     <message>
         <source>Elapsed %1</source>
         <translation>Écoulé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PendingCommand</name>
+    <message>
+        <source>--discard: expected a serial number above 0, not %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished">Modèle</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation type="unfinished">Numéro de série</translation>
+    </message>
+    <message>
+        <source>Since (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Components</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -4,97 +4,13 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Brings the one connected instrument to the firmware this release carries.
-
-Commands:
-  check     find the instrument and compare its firmware with this release
-  update    check, then write what differs
-  restore   check, bootstrapping the named model if nothing answers, then
-            rewrite every component of an instrument in boot mode; an
-            update on record that did not finish names the model itself
-  history   every update and restore on record, newest first
-
-Exit codes:
-   0  done: up to date, or written successfully
-   1  a write or a query failed
-   2  bad usage
-   3  no instrument found
-   4  refused before any write (no release found, firmware not signed by a
-      trusted key, newer firmware without --allow-downgrade, unknown model,
-      missing or corrupt image, restore of a working instrument, update of
-      one that needs a restore)
-   5  the instrument stopped answering: a call to it did not return within
-      its time; an update on record that did not finish is finished by
-      the next run
-  10  check: an update is available
-  11  check: a restore is needed
-  128+N  stopped by signal N (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,
-      143 SIGTERM): at once before anything was erased, otherwise once
-      the firmware being written was written successfully (a stop during
-      a write that failed exits 1)
-
-A command that fails or refuses prints its reason on standard error too,
-after the program&apos;s name.
-
-Without a command the window opens.</source>
-        <translation>接続されている 1 台の機器を、このリリースのファームウェアにします。
-
-コマンド:
-  check     機器を探し、そのファームウェアをこのリリースと比較する
-  update    確認してから、異なる部分を書き込む
-  restore   確認し、何も応答しなければ指定したモデルをブートストラップ
-            してから、ブートモードの機器の全コンポーネントを書き直す。
-            完了しなかった更新が記録にあれば、モデルはその記録から分かる
-  history   記録にあるすべての更新と復元 (新しい順)
-
-終了コード:
-   0  完了: 最新、または書き込みに成功
-   1  書き込みまたは問い合わせに失敗
-   2  使い方の誤り
-   3  機器が見つからない
-   4  書き込み前に拒否 (ファームウェアが見つからない、
-      信頼できる鍵で署名されていないファームウェア、
-      --allow-downgrade なしの新しいファームウェア、不明なモデル、
-      イメージの欠落または破損、正常な機器の復元、復元が必要な機器の
-      更新)
-   5  機器が応答しなくなった: 呼び出しが時間内に戻らなかった。完了
-      しなかった更新は記録に残り、次の実行で完了する
-  10  check: 更新がある
-  11  check: 復元が必要
-  128+N  シグナル N で停止 (130 SIGINT、129 SIGHUP、131 SIGQUIT、
-      143 SIGTERM): 何も消去していなければ直ちに、そうでなければ
-      書き込み中のファームウェアの書き込みが成功した時点で (失敗する
-      書き込み中の停止は 1 で終了)
-
-失敗または拒否したコマンドは、その理由を標準エラー出力にも
-プログラム名に続けて出力します。
-
-コマンドなしではウィンドウが開きます。</translation>
-    </message>
-    <message>
         <source>command</source>
         <translation>コマンド</translation>
-    </message>
-    <message>
-        <source>check, update, restore or history</source>
-        <translation>check、update、restore または history</translation>
     </message>
     <message>
         <source>update: write even where the instrument holds newer firmware.</source>
         <translation>update: 機器により新しい
 ファームウェアが入っていても書き込む。</translation>
-    </message>
-    <message>
-        <source>restore: the model to bootstrap when nothing answers; history: only this model&apos;s attempts.</source>
-        <translation>restore: 何も応答しないときに
-ブートストラップするモデル。
-history: このモデルの試行のみ。</translation>
-    </message>
-    <message>
-        <source>Print one JSON report on standard output at the end; the lines go to standard error. history: the attempts as JSON.</source>
-        <translation>最後に JSON レポートを 1 つ標準出力に
-出力する。各行は標準エラー出力に出る。
-history: 試行を JSON で出力。</translation>
     </message>
     <message>
         <source>history: only this instrument&apos;s attempts.</source>
@@ -109,10 +25,6 @@ history: 試行を JSON で出力。</translation>
         <source>history: the attempts as CSV, a header row first.</source>
         <translation>history: 試行を CSV で出力
 (先頭に見出し行)。</translation>
-    </message>
-    <message>
-        <source>Expected one command: check, update, restore or history (see --help).</source>
-        <translation>コマンドを 1 つ指定してください: check、update、restore または history (--help を参照)。</translation>
     </message>
     <message>
         <source>--serial, --since and --csv go with history only.</source>
@@ -137,6 +49,69 @@ history: 試行を JSON で出力。</translation>
     <message>
         <source>No display to open the window on; use a command instead: rz-firmware-updater check | update | restore (see --help).</source>
         <translation>ウィンドウを開くディスプレイがありません。代わりにコマンドを使ってください: rz-firmware-updater check | update | restore (--help を参照)。</translation>
+    </message>
+    <message>
+        <source>Brings the one connected instrument to the firmware this release carries.
+
+Commands:
+  check     find the instrument and compare its firmware with this release
+  update    check, then write what differs
+  restore   check, bootstrapping the named model if nothing answers, then
+            rewrite every component of an instrument in boot mode;
+            without --model, the one update on record that did not
+            finish names the model, if there is exactly one
+  history   every update and restore on record, newest first
+  pending   the updates on record that did not finish; --discard lets
+            one go
+
+Exit codes:
+   0  done: up to date, or written successfully
+   1  a write or a query failed
+   2  bad usage
+   3  no instrument found
+   4  refused before any write (no release found, firmware not signed by a
+      trusted key, newer firmware without --allow-downgrade, unknown model,
+      missing or corrupt image, restore of a working instrument, update of
+      one that needs a restore)
+   5  the instrument stopped answering: a call to it did not return within
+      its time; the next update or restore of that instrument finishes
+      the update on record
+  10  check: an update is available
+  11  check: a restore is needed
+  128+N  stopped by signal N (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,
+      143 SIGTERM): at once before anything was erased, otherwise once
+      the firmware being written was written successfully (a stop during
+      a write that failed exits 1)
+
+A command that fails or refuses prints its reason on standard error too,
+after the program&apos;s name.
+
+Without a command the window opens.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check, update, restore, history or pending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>restore: the model to bootstrap when nothing answers; history, pending: only this model&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print one JSON report on standard output at the end; the lines go to standard error. history, pending: the rows as JSON.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pending: let the record of this instrument&apos;s unfinished update go.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected one command: check, update, restore, history or pending (see --help).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--discard goes with pending only.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1074,6 +1049,124 @@ Please Wait...</source>
         <source>This build cannot update the %1: no calls of the device library write its %2 image.</source>
         <translation>このビルドでは %1 を更新できません: デバイスライブラリに %2 イメージを書き込む呼び出しがありません。</translation>
     </message>
+    <message>
+        <source>No update or restore on record is unfinished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No unfinished update of serial %1 is on record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Several models of serial %1 have unfinished updates on record; name one with --model.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record of the unfinished update of %1 was discarded; a later check takes the instrument as it answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bootstrapping it as %1, the model on record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last update of %1 did not finish; it is finished by rewriting the instrument.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing answers. The last update of %1 did not finish: if this is that instrument, run `rz-firmware-updater restore` to finish it; otherwise `rz-firmware-updater restore --model MODEL`.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing answers. The updates of %1 did not finish: run `rz-firmware-updater restore --model MODEL` with the connected instrument&apos;s model; `rz-firmware-updater pending` lists them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing on the instrument was changed. Start the update again when ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing on the instrument was changed. Get this release again, whole and signed by a trusted key, then start the update again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing on the instrument was changed. Connect only the instrument to update, then start again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing on the instrument was changed. Once what the line above names is put right, start the update again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver gives no handle to bound its queries by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it did not answer within %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds a view, a trigger or a virtual table, which no update history does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no table of attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its table of attempts has no column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its table of attempts computes a column, which no update history does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This attempt is not recorded in the update history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update history holds no unfinished attempt of %1 %2 to mark as discarded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rehearsal: the device library replays the recording %1; no instrument is written, and the update history and the pending records are left as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RZ_STALL_SCALE is %1: every call&apos;s estimate and the time it is allowed are %1 times their usual length.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 millisecond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n milliseconds</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Still working: %1 for %2, estimated %3, scaled by RZ_STALL_SCALE=%4 to %5; keep the instrument connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The instrument stopped answering while %1: no answer for %2, the time allowed scaled by RZ_STALL_SCALE=%3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stopped answering while %2: no answer for %3, the time allowed scaled by RZ_STALL_SCALE=%4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be an absolute path, not &quot;%2&quot;: the working folder no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>
@@ -1084,6 +1177,29 @@ Please Wait...</source>
     <message>
         <source>Elapsed %1</source>
         <translation>経過時間 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PendingCommand</name>
+    <message>
+        <source>--discard: expected a serial number above 0, not %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished">モデル</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation type="unfinished">シリアル番号</translation>
+    </message>
+    <message>
+        <source>Since (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Components</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

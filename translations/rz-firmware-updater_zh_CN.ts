@@ -4,90 +4,12 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Brings the one connected instrument to the firmware this release carries.
-
-Commands:
-  check     find the instrument and compare its firmware with this release
-  update    check, then write what differs
-  restore   check, bootstrapping the named model if nothing answers, then
-            rewrite every component of an instrument in boot mode; an
-            update on record that did not finish names the model itself
-  history   every update and restore on record, newest first
-
-Exit codes:
-   0  done: up to date, or written successfully
-   1  a write or a query failed
-   2  bad usage
-   3  no instrument found
-   4  refused before any write (no release found, firmware not signed by a
-      trusted key, newer firmware without --allow-downgrade, unknown model,
-      missing or corrupt image, restore of a working instrument, update of
-      one that needs a restore)
-   5  the instrument stopped answering: a call to it did not return within
-      its time; an update on record that did not finish is finished by
-      the next run
-  10  check: an update is available
-  11  check: a restore is needed
-  128+N  stopped by signal N (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,
-      143 SIGTERM): at once before anything was erased, otherwise once
-      the firmware being written was written successfully (a stop during
-      a write that failed exits 1)
-
-A command that fails or refuses prints its reason on standard error too,
-after the program&apos;s name.
-
-Without a command the window opens.</source>
-        <translation>将所连接的那一台仪器更新为此版本所带的固件。
-
-命令：
-  check     查找仪器，并将其固件与此版本比较
-  update    检查，然后写入不同的部分
-  restore   检查；若无任何应答，则引导指定的型号；然后重写处于引导模式
-            的仪器的每个组件；记录中未完成的更新会自行指明型号
-  history   记录中的每次更新和恢复，最新的在前
-
-退出代码：
-   0  完成：已是最新，或已成功写入
-   1  写入或查询失败
-   2  用法错误
-   3  未找到仪器
-   4  在任何写入之前被拒绝（未找到固件、固件未由受信任的密钥签名、没有
-      --allow-downgrade 时的较新固件、未知型号、映像缺失或损坏、
-      恢复正常工作的仪器、更新需要恢复的仪器）
-   5  仪器停止应答：对它的调用未在限定时间内返回；记录中未完成的
-      更新由下一次运行完成
-  10  check：有可用更新
-  11  check：需要恢复
-  128+N  被信号 N 停止（130 SIGINT、129 SIGHUP、131 SIGQUIT、
-      143 SIGTERM）：若尚未擦除任何内容则立即停止，否则在正在写入
-      的固件成功写入后停止（写入失败期间的停止以 1 退出）
-
-失败或拒绝的命令也会在标准错误输出上、程序名之后打印其原因。
-
-不带命令时打开窗口。</translation>
-    </message>
-    <message>
         <source>command</source>
         <translation>命令</translation>
     </message>
     <message>
-        <source>check, update, restore or history</source>
-        <translation>check、update、restore 或 history</translation>
-    </message>
-    <message>
         <source>update: write even where the instrument holds newer firmware.</source>
         <translation>update：即使仪器中的固件较新也写入。</translation>
-    </message>
-    <message>
-        <source>restore: the model to bootstrap when nothing answers; history: only this model&apos;s attempts.</source>
-        <translation>restore：无应答时要引导的型号；
-history：仅此型号的尝试。</translation>
-    </message>
-    <message>
-        <source>Print one JSON report on standard output at the end; the lines go to standard error. history: the attempts as JSON.</source>
-        <translation>结束时在标准输出上打印一份 JSON 报告；
-各行输出到标准错误。
-history：以 JSON 输出尝试记录。</translation>
     </message>
     <message>
         <source>history: only this instrument&apos;s attempts.</source>
@@ -102,10 +24,6 @@ history：以 JSON 输出尝试记录。</translation>
         <source>history: the attempts as CSV, a header row first.</source>
         <translation>history：以 CSV 输出尝试记录，
 首行为表头。</translation>
-    </message>
-    <message>
-        <source>Expected one command: check, update, restore or history (see --help).</source>
-        <translation>需要一个命令：check、update、restore 或 history（参见 --help）。</translation>
     </message>
     <message>
         <source>--serial, --since and --csv go with history only.</source>
@@ -130,6 +48,69 @@ history：以 JSON 输出尝试记录。</translation>
     <message>
         <source>No display to open the window on; use a command instead: rz-firmware-updater check | update | restore (see --help).</source>
         <translation>没有可打开窗口的显示器；请改用命令：rz-firmware-updater check | update | restore（参见 --help）。</translation>
+    </message>
+    <message>
+        <source>Brings the one connected instrument to the firmware this release carries.
+
+Commands:
+  check     find the instrument and compare its firmware with this release
+  update    check, then write what differs
+  restore   check, bootstrapping the named model if nothing answers, then
+            rewrite every component of an instrument in boot mode;
+            without --model, the one update on record that did not
+            finish names the model, if there is exactly one
+  history   every update and restore on record, newest first
+  pending   the updates on record that did not finish; --discard lets
+            one go
+
+Exit codes:
+   0  done: up to date, or written successfully
+   1  a write or a query failed
+   2  bad usage
+   3  no instrument found
+   4  refused before any write (no release found, firmware not signed by a
+      trusted key, newer firmware without --allow-downgrade, unknown model,
+      missing or corrupt image, restore of a working instrument, update of
+      one that needs a restore)
+   5  the instrument stopped answering: a call to it did not return within
+      its time; the next update or restore of that instrument finishes
+      the update on record
+  10  check: an update is available
+  11  check: a restore is needed
+  128+N  stopped by signal N (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,
+      143 SIGTERM): at once before anything was erased, otherwise once
+      the firmware being written was written successfully (a stop during
+      a write that failed exits 1)
+
+A command that fails or refuses prints its reason on standard error too,
+after the program&apos;s name.
+
+Without a command the window opens.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check, update, restore, history or pending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>restore: the model to bootstrap when nothing answers; history, pending: only this model&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print one JSON report on standard output at the end; the lines go to standard error. history, pending: the rows as JSON.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pending: let the record of this instrument&apos;s unfinished update go.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected one command: check, update, restore, history or pending (see --help).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--discard goes with pending only.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1067,6 +1048,124 @@ Please Wait...</source>
         <source>This build cannot update the %1: no calls of the device library write its %2 image.</source>
         <translation>此版本无法更新 %1：设备库中没有写入其 %2 映像的调用。</translation>
     </message>
+    <message>
+        <source>No update or restore on record is unfinished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No unfinished update of serial %1 is on record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Several models of serial %1 have unfinished updates on record; name one with --model.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record of the unfinished update of %1 was discarded; a later check takes the instrument as it answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bootstrapping it as %1, the model on record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last update of %1 did not finish; it is finished by rewriting the instrument.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing answers. The last update of %1 did not finish: if this is that instrument, run `rz-firmware-updater restore` to finish it; otherwise `rz-firmware-updater restore --model MODEL`.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing answers. The updates of %1 did not finish: run `rz-firmware-updater restore --model MODEL` with the connected instrument&apos;s model; `rz-firmware-updater pending` lists them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing on the instrument was changed. Start the update again when ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing on the instrument was changed. Get this release again, whole and signed by a trusted key, then start the update again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing on the instrument was changed. Connect only the instrument to update, then start again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing on the instrument was changed. Once what the line above names is put right, start the update again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver gives no handle to bound its queries by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it did not answer within %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds a view, a trigger or a virtual table, which no update history does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no table of attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its table of attempts has no column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its table of attempts computes a column, which no update history does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This attempt is not recorded in the update history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update history holds no unfinished attempt of %1 %2 to mark as discarded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rehearsal: the device library replays the recording %1; no instrument is written, and the update history and the pending records are left as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RZ_STALL_SCALE is %1: every call&apos;s estimate and the time it is allowed are %1 times their usual length.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 millisecond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n milliseconds</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Still working: %1 for %2, estimated %3, scaled by RZ_STALL_SCALE=%4 to %5; keep the instrument connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The instrument stopped answering while %1: no answer for %2, the time allowed scaled by RZ_STALL_SCALE=%3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stopped answering while %2: no answer for %3, the time allowed scaled by RZ_STALL_SCALE=%4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be an absolute path, not &quot;%2&quot;: the working folder no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>
@@ -1077,6 +1176,29 @@ Please Wait...</source>
     <message>
         <source>Elapsed %1</source>
         <translation>已用时间 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PendingCommand</name>
+    <message>
+        <source>--discard: expected a serial number above 0, not %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished">型号</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation type="unfinished">序列号</translation>
+    </message>
+    <message>
+        <source>Since (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Components</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

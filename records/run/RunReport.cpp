@@ -56,6 +56,12 @@ QString RunReport::reason(FlowOutcome outcome) const
     return OperatorText::tr("The %1 ended as %2; the log says why.").arg(command).arg(QString::fromLatin1(outcomeNames[int(outcome)]));
 }
 
+namespace {
+
+constexpr int formatVersion = 1;
+
+} // namespace
+
 QJsonObject RunReport::finish(FlowOutcome outcome, int exitCode, const QString& logFile, const QString& library,
                               const QStringList& lines) const
 {
@@ -63,6 +69,9 @@ QJsonObject RunReport::finish(FlowOutcome outcome, int exitCode, const QString& 
     const bool identified = found.status != NotDetected;
     const bool versionsRead = found.status == Operational;
     return QJsonObject{
+        // Raised when a field changes its meaning or goes; fields may be
+        // added without it.
+        {"format", formatVersion},
         {"command", command},
         {"outcome", QString::fromLatin1(outcomeNames[int(outcome)])},
         {"exitCode", exitCode},

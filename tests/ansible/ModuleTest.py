@@ -59,6 +59,10 @@ class ModuleTest(unittest.TestCase):
                           "to write this release anyway, run `rz-firmware-updater update --allow-downgrade`.")
         no_model = report(NOTHING_ANSWERS, command="restore", outcome="refused", firmwareBefore=None,
                           reason="No instrument answers. To bootstrap it, name its model: restore --model RZ610R|RZ870S.")
+        unfinished = report(NOTHING_ANSWERS, command="check", outcome="nothing found", firmwareBefore=None,
+                            reason="Nothing answers. The last update of RZ870S 999 did not finish: if this is that "
+                            "instrument, run `rz-firmware-updater restore` to finish it; otherwise "
+                            "`rz-firmware-updater restore --model MODEL`.")
         current = "The instrument has firmware 4.5.9."
         available = "An update to firmware 4.5.10 is available."
         cases = [
@@ -78,6 +82,9 @@ class ModuleTest(unittest.TestCase):
              "release; set allow_downgrade: true to write it anyway."),
             ("restored", False, None, 4, no_model, "", True, False,
              "No instrument answers. To bootstrap it, set state: restored and model: one of RZ610R, RZ870S."),
+            ("updated", True, None, 3, unfinished, "", True, False,
+             "Nothing answers. The last update of RZ870S 999 did not finish: if this is that instrument, "
+             "set state: restored to finish it; otherwise also set model."),
             ("updated", False, None, 0, "not json", "", True, False, "The updater printed no JSON report."),
             ("updated", False, None, -15, "", "", True, False, ""),
             ("updated", False, None, 143, report(CHECK_LINES, written=True), "",

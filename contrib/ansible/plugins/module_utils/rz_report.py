@@ -29,6 +29,11 @@ ADVICE = [
      lambda found: "set state: restored and model: one of %s." % ", ".join(found.group(1).split("|"))),
     (re.compile(r"\brestore --model MODEL can bootstrap it\."), "set state: restored and model to bootstrap it."),
     (re.compile(r"\buse restore\."), "set state: restored."),
+    (re.compile(r"if this is that instrument, run `rz-firmware-updater restore` to finish it; "
+                r"otherwise `rz-firmware-updater restore --model MODEL`\."),
+     "if this is that instrument, set state: restored to finish it; otherwise also set model."),
+    (re.compile(r"run `rz-firmware-updater restore --model MODEL` with the connected instrument's model;"),
+     "set state: restored and model to the connected instrument's;"),
     (re.compile(r"\buse update\."), "set state: updated."),
     (re.compile(r"\bto write this release anyway, run `rz-firmware-updater update --allow-downgrade`\."),
      "set allow_downgrade: true to write it anyway."),

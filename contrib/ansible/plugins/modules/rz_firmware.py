@@ -23,8 +23,9 @@ description:
     restore would write firmware, and as I(outcome) what it would do; it never
     writes firmware. It never bootstraps
     an instrument that answers nothing either, so that one is reported as not
-    found, unless the updater's history names an update of it that did not
-    finish; the check then bootstraps it as the model on record.
+    found; where updates on record did not finish, the message names them and
+    says to set I(state=restored) (with I(model) unless the instrument is the
+    one of the only such record).
   - A refusal or a failure of the updater fails the task with the reason the
     updater's report gives as C(msg), and stops a rolling play that sets
     C(max_fail_percentage). Where the updater advises one of its commands or
@@ -211,8 +212,8 @@ def command_line(params, check_mode, command=None):
     if params["allow_downgrade"] and command != "restore":
         arguments.append("--allow-downgrade")
     # Check mode never names the model, which would have check bootstrap the
-    # instrument; check still bootstraps by itself one whose unfinished update
-    # the history names.
+    # instrument; nor does check bootstrap by itself the model of an update
+    # on record that did not finish: it names that update instead.
     if params["model"] and command == "restore":
         arguments += ["--model", params["model"]]
     return arguments

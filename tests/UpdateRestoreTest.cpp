@@ -577,6 +577,10 @@ void UpdateRestoreTest::onlyTheMakersReleaseIsWritten_data()
     const QString unsignedLine = "The firmware in ./firmware is not signed; nothing will be written.";
     const QString untrustedLine = "The firmware in ./firmware is not signed by a trusted key; nothing will be written.";
     const QString mismatch = "Firmware image does not match the release checksum: ";
+    // {key}: the throw-away key's ID; {demo}: the demo key's, which signs the release as made.
+    const QString changed = "Its signature by key {demo} does not hold for its list of images: the list or the "
+                            "signature was changed after signing; get the release again.";
+    const QStringList untrustedChanged = {untrustedLine, changed};
     QTest::newRow("no list, another model's FPGA image")
         << old << "no list, RZ610S FPGA image" << false << oldFound + QStringList{unsignedLine} << false;
     QTest::newRow("no signature, boot mode") << bootMode << "no signature" << false
@@ -586,18 +590,23 @@ void UpdateRestoreTest::onlyTheMakersReleaseIsWritten_data()
     QTest::newRow("no signature, newer firmware")
         << usbModel("RZ610R", 4, 5, 11) << "no signature" << false
         << QStringList{"Found RZ610R", "Serial 12345, with firmware 4.5.11", unsignedLine} << false;
-    QTest::newRow("signature damaged") << old << "signature damaged" << false
-                                       << oldFound + QStringList{untrustedLine} << false;
-    QTest::newRow("untrusted key") << old << "untrusted key" << false << oldFound + QStringList{untrustedLine}
-                                   << false;
-    QTest::newRow("revoked key, its file still there") << bootMode << "revoked key" << false
-                                                       << bootModeFound + QStringList{untrustedLine} << false;
+    QTest::newRow("signature damaged") << old << "signature damaged" << false << oldFound + untrustedChanged << false;
+    QTest::newRow("untrusted key")
+        << old << "untrusted key" << false
+        << oldFound + QStringList{untrustedLine, "It is signed by key {key}, which this machine does not trust: ask "
+                                                 "the administrator whether key {key} is the maker's."}
+        << false;
+    QTest::newRow("revoked key, its file still there")
+        << bootMode << "revoked key" << false
+        << bootModeFound + QStringList{untrustedLine, "It is signed by key {key}, which the administrator revoked: "
+                                                      "get a release signed by a key in use."}
+        << false;
     QTest::newRow("trusted comment edited") << silent << "trusted comment edited" << false
-                                            << silentFound + QStringList{untrustedLine} << false;
-    QTest::newRow("list changed after signing") << old << "list changed" << false
-                                                << oldFound + QStringList{untrustedLine} << false;
+                                            << silentFound + untrustedChanged << false;
+    QTest::newRow("list changed after signing") << old << "list changed" << false << oldFound + untrustedChanged
+                                                << false;
     QTest::newRow("list changed after the check") << old << "list changed" << true
-                                                  << QStringList{untrustedLine} + refusalLines(getTheRelease) << false;
+                                                  << untrustedChanged + refusalLines(getTheRelease) << false;
     QTest::newRow("signature gone after the check") << bootMode << "no signature" << true
                                                     << QStringList{unsignedLine} + refusalLines(getTheRelease) << false;
     // A restore writes every component, so each kind of image is checked by one.
@@ -641,6 +650,11 @@ void UpdateRestoreTest::onlyTheMakersReleaseIsWritten()
     SimulatedInstrument instrument;
     instrument.create(device);
     const ThrowAwayKey key;
+    const auto idOf = [](const QString& keyFile) {
+        return ThrowAwayKey::printedIdOf(keyFile).rightJustified(16, '0').toUpper();
+    };
+    lines.replaceInStrings("{key}", idOf(key.publicKeyFile()))
+        .replaceInStrings("{demo}", idOf(RZ_DEMO_KEY_DIR "/rzsim.pub"));
     RecordingFrontEnd frontEnd;
     frontEnd.modelAnswer = deviceTypeNamed("RZ610R");
     frontEnd.downgradeAnswer = true;

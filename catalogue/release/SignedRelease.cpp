@@ -36,8 +36,16 @@ SignedRelease SignedRelease::verify(const QString& folder, const TrustedKeys& ke
         return SignedRelease(Verdict::Unsigned);
     const std::optional<MinisignSignature> signature = MinisignSignature::parse(signatureText);
     if (!signature || sodium_init() < 0)
-        return SignedRelease(Verdict::Untrusted);
-    for (const MinisignPublicKey& key : keys.withId(signature->keyId())) {
+        return untrusted(Distrust::Malformed, QString());
+    const QString keyId = MinisignPublicKey::idText(signature->keyId());
+    const QVector<MinisignPublicKey> candidates = keys.withId(signature->keyId());
+    if (candidates.isEmpty()) {
+        const Distrust why = !keys.unreadableRevocations().isEmpty() ? Distrust::NoRevocations
+                             : keys.isRevoked(signature->keyId()) ? Distrust::RevokedKey
+                                                                  : Distrust::UnknownKey;
+        return untrusted(why, keyId);
+    }
+    for (const MinisignPublicKey& key : candidates) {
         if (!signature->holdsFor(listText, key))
             continue;
         SignedRelease release(Verdict::Verified);
@@ -47,7 +55,15 @@ SignedRelease SignedRelease::verify(const QString& folder, const TrustedKeys& ke
         release.listDigest = QCryptographicHash::hash(listText, QCryptographicHash::Sha256).toHex();
         return release;
     }
-    return SignedRelease(Verdict::Untrusted);
+    return untrusted(Distrust::Changed, keyId);
+}
+
+SignedRelease SignedRelease::untrusted(Distrust why, const QString& keyId)
+{
+    SignedRelease release(Verdict::Untrusted);
+    release.why = why;
+    release.signer = keyId;
+    return release;
 }
 
 SignedRelease SignedRelease::unreadable(const QString& problem)

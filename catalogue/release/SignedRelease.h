@@ -20,6 +20,16 @@ public:
         Unreadable, // the list or the signature is no regular file of sane size, see problem()
     };
 
+    // Why an untrusted signature is not trusted.
+    enum class Distrust {
+        None,
+        Malformed,   // no signature can be read from the file
+        UnknownKey,  // by a key this machine has no file of
+        RevokedKey,  // by a key the administrator revoked
+        NoRevocations, // the revoked keys could not be read: no key is trusted
+        Changed,     // by a trusted key, but not of this list: changed since signing
+    };
+
     static QString signatureFileName() { return ChecksumList::fileName() + QStringLiteral(".minisig"); }
 
     static SignedRelease verify(const QString& folder, const TrustedKeys& keys);
@@ -27,7 +37,9 @@ public:
     Verdict verdict() const { return result; }
     // Once verified: the key's ID (16 uppercase hex digits), the trusted
     // comment that names the release, and the signed list.
+    // Untrusted: the key the signature names, where one could be read.
     const QString& keyId() const { return signer; }
+    Distrust distrust() const { return why; }
     const QString& comment() const { return trustedComment; }
     const ChecksumList& checksums() const { return list; }
     // Lowercase hex SHA-256 of the very list bytes that were verified.
@@ -39,7 +51,10 @@ private:
     explicit SignedRelease(Verdict verdict) : result(verdict) {}
     static SignedRelease unreadable(const QString& problem);
 
+    static SignedRelease untrusted(Distrust why, const QString& keyId);
+
     Verdict result;
+    Distrust why = Distrust::None;
     QString signer;
     QString trustedComment;
     ChecksumList list;

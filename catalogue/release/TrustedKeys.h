@@ -37,6 +37,8 @@ public:
     // The trusted keys with this ID: none when it is revoked, or when a
     // revoked-keys file could not be read whole.
     QVector<MinisignPublicKey> withId(quint64 keyId) const;
+    // Listed in a revoked-keys file.
+    bool isRevoked(quint64 keyId) const { return revoked.contains(keyId); }
 
     // A revoked-keys file that is there but could not be read whole, and
     // why; empty when every one was read. Until it is fixed, no key is

@@ -53,7 +53,36 @@ bool ImageCheck::releaseIsTrusted()
                      .arg(keys.unreadableRevocations()));
     emitLine(OperatorText::tr("The firmware in %1 is not signed by a trusted key; nothing will be written.")
                  .arg(folder.path()));
+    const QString why = distrustLine(release);
+    if (!why.isEmpty())
+        emitLine(why);
     return false;
+}
+
+// What the administrator is to be asked about: the key by its ID, as
+// minisign and the key files name it.
+QString ImageCheck::distrustLine(const SignedRelease& release)
+{
+    switch (release.distrust()) {
+    case SignedRelease::Distrust::Malformed:
+        return OperatorText::tr("Its signature file names no key that can be read.");
+    case SignedRelease::Distrust::UnknownKey:
+        return OperatorText::tr("It is signed by key %1, which this machine does not trust: ask the administrator "
+                                "whether key %1 is the maker's.")
+            .arg(release.keyId());
+    case SignedRelease::Distrust::RevokedKey:
+        return OperatorText::tr("It is signed by key %1, which the administrator revoked: get a release signed by "
+                                "a key in use.")
+            .arg(release.keyId());
+    case SignedRelease::Distrust::Changed:
+        return OperatorText::tr("Its signature by key %1 does not hold for its list of images: the list or the "
+                                "signature was changed after signing; get the release again.")
+            .arg(release.keyId());
+    case SignedRelease::Distrust::NoRevocations:
+    case SignedRelease::Distrust::None:
+        break;
+    }
+    return QString();
 }
 
 // Every image is taken before any is matched, so that all missing ones are

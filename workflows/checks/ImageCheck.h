@@ -54,6 +54,9 @@ private:
     };
 
     bool matches(const Image& image) const;
+    // Why a signature is not trusted, naming its key; empty where the line
+    // before says it all.
+    static QString distrustLine(const SignedRelease& release);
 
     LineSink emitLine;
     ReleaseFolder folder;

@@ -10,9 +10,12 @@ Commands:
   check     find the instrument and compare its firmware with this release
   update    check, then write what differs
   restore   check, bootstrapping the named model if nothing answers, then
-            rewrite every component of an instrument in boot mode; an
-            update on record that did not finish names the model itself
+            rewrite every component of an instrument in boot mode;
+            without --model, the one update on record that did not
+            finish names the model, if there is exactly one
   history   every update and restore on record, newest first
+  pending   the updates on record that did not finish; --discard lets
+            one go
 
 Exit codes:
    0  done: up to date, or written successfully
@@ -45,10 +48,12 @@ Befehle:
   update    prüfen, dann schreiben, was abweicht
   restore   prüfen, das genannte Modell per Bootstrap starten, wenn nichts
             antwortet, dann jede Komponente eines Geräts im Boot-Modus neu
-            schreiben; eine nicht abgeschlossene Aktualisierung im Verlauf
-            nennt das Modell selbst
+            schreiben; ohne --model nennt die eine nicht abgeschlossene
+            Aktualisierung im Verlauf das Modell, wenn es genau eine gibt
   history   jede Aktualisierung und Wiederherstellung im Verlauf, neueste
             zuerst
+  pending   die nicht abgeschlossenen Aktualisierungen im Verlauf;
+            --discard gibt eine davon frei
 
 Exit-Codes:
    0  fertig: aktuell oder erfolgreich geschrieben

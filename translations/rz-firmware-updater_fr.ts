@@ -10,9 +10,12 @@ Commands:
   check     find the instrument and compare its firmware with this release
   update    check, then write what differs
   restore   check, bootstrapping the named model if nothing answers, then
-            rewrite every component of an instrument in boot mode; an
-            update on record that did not finish names the model itself
+            rewrite every component of an instrument in boot mode;
+            without --model, the one update on record that did not
+            finish names the model, if there is exactly one
   history   every update and restore on record, newest first
+  pending   the updates on record that did not finish; --discard lets
+            one go
 
 Exit codes:
    0  done: up to date, or written successfully
@@ -45,10 +48,12 @@ Commandes :
   update    vérifier, puis écrire ce qui diffère
   restore   vérifier, en amorçant le modèle nommé si rien ne répond, puis
             réécrire chaque composant d&apos;un instrument en mode d&apos;amorçage ;
-            une mise à jour enregistrée qui ne s&apos;est pas terminée nomme
-            elle-même le modèle
+            sans --model, la mise à jour enregistrée qui ne s&apos;est pas
+            terminée nomme le modèle, s&apos;il n&apos;y en a qu&apos;une
   history   chaque mise à jour et restauration enregistrée, la plus récente
             d&apos;abord
+  pending   les mises à jour enregistrées qui ne se sont pas terminées ;
+            --discard en abandonne une
 
 Codes de sortie :
    0  terminé : à jour, ou écrit avec succès

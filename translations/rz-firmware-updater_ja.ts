@@ -10,9 +10,12 @@ Commands:
   check     find the instrument and compare its firmware with this release
   update    check, then write what differs
   restore   check, bootstrapping the named model if nothing answers, then
-            rewrite every component of an instrument in boot mode; an
-            update on record that did not finish names the model itself
+            rewrite every component of an instrument in boot mode;
+            without --model, the one update on record that did not
+            finish names the model, if there is exactly one
   history   every update and restore on record, newest first
+  pending   the updates on record that did not finish; --discard lets
+            one go
 
 Exit codes:
    0  done: up to date, or written successfully
@@ -44,8 +47,11 @@ Without a command the window opens.</source>
   update    確認してから、異なる部分を書き込む
   restore   確認し、何も応答しなければ指定したモデルをブートストラップ
             してから、ブートモードの機器の全コンポーネントを書き直す。
-            完了しなかった更新が記録にあれば、モデルはその記録から分かる
+            --model がなければ、記録にある完了しなかった更新がちょうど
+            1 件のとき、モデルはその記録から分かる
   history   記録にあるすべての更新と復元 (新しい順)
+  pending   記録にある完了しなかった更新。--discard でそのうち 1 件を
+            破棄する
 
 終了コード:
    0  完了: 最新、または書き込みに成功

@@ -10,9 +10,12 @@ Commands:
   check     find the instrument and compare its firmware with this release
   update    check, then write what differs
   restore   check, bootstrapping the named model if nothing answers, then
-            rewrite every component of an instrument in boot mode; an
-            update on record that did not finish names the model itself
+            rewrite every component of an instrument in boot mode;
+            without --model, the one update on record that did not
+            finish names the model, if there is exactly one
   history   every update and restore on record, newest first
+  pending   the updates on record that did not finish; --discard lets
+            one go
 
 Exit codes:
    0  done: up to date, or written successfully
@@ -43,8 +46,10 @@ Without a command the window opens.</source>
   check     查找仪器，并将其固件与此版本比较
   update    检查，然后写入不同的部分
   restore   检查；若无任何应答，则引导指定的型号；然后重写处于引导模式
-            的仪器的每个组件；记录中未完成的更新会自行指明型号
+            的仪器的每个组件；未指定 --model 时，若记录中恰有一个未完成的
+            更新，则由它指明型号
   history   记录中的每次更新和恢复，最新的在前
+  pending   记录中未完成的更新；--discard 可放弃其中一个
 
 退出代码：
    0  完成：已是最新，或已成功写入

@@ -400,11 +400,12 @@ void CommandLineTest::stopsWaitForTheWriteOrItsBudget_data()
 {
     QTest::addColumn<int>("stop");
     QTest::addColumn<QStringList>("device");
-    QTest::addColumn<QString>("when"); // a line seen, or a call returned
+    QTest::addColumn<QString>("when"); // a line seen, a call returned, or a stalled call begun
     QTest::addColumn<bool>("stuck");   // else exits 128 + the signal
     QTest::addColumn<QString>("versionsAfter");
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("recorded"); // the history's state, and error
+    QTest::addColumn<QString>("outcome");  // the JSON report's
     // Scaled by 0.01: the FPGA's clear and write are estimated at 3.6
     // seconds, with a budget of 10.8; an open's budget is 0.6 seconds.
     // A stop that comes between two calls cannot say how long the next may take.
@@ -416,29 +417,37 @@ void CommandLineTest::stopsWaitForTheWriteOrItsBudget_data()
         const auto row = [&name = name](const char* moment) -> QTestData& {
             return QTest::newRow(qPrintable(name + ", " + moment));
         };
+        const QString stopped = "Stopped before anything was erased.";
+        const QString stoppedOnRecord = "failed Stopped before anything was erased on RZ610R 12345.";
         row("before the first erase") << stop << QStringList{"--stall", "rzConfigUSBOpenDeviceBySerial"}
-                                      << "line Updating Firmware" << false << "4.5.9"
-                                      << "Stopped before anything was erased."
-                                      << "failed Stopped before anything was erased on RZ610R 12345.";
+                                      << "line Updating Firmware" << false << "4.5.9" << stopped << stoppedOnRecord
+                                      << "refused";
+        // The open never returns; the stop comes while it is waited on.
+        row("while opening") << stop << QStringList{"--stall", "rzConfigUSBOpenDeviceBySerial"}
+                             << "stalled rzConfigUSBOpenDeviceBySerial" << false << "4.5.9" << stopped
+                             << stoppedOnRecord << "refused";
         row("during a clear") << stop << QStringList{"--fpga-clear-ms", "1500", "--fpga-write-ms", "300"}
-                              << "line Updating FPGA" << false << "4.5.10" << notice << "succeeded ";
+                              << "line Updating FPGA" << false << "4.5.10" << notice << "succeeded " << "done";
         row("during a write within its estimate") << stop << QStringList{"--fpga-clear-ms", "100", "--fpga-write-ms", "2000"}
                                                   << "call rzConfigUSBClearFPGAProgram" << false << "4.5.10" << notice
-                                                  << "succeeded ";
+                                                  << "succeeded " << "done";
         // Longer than its budget, but its progress still moves: alive.
         row("past its estimate and alive") << stop << QStringList{"--fpga-clear-ms", "100", "--fpga-write-ms", "12000"}
-                                           << "line Still working" << false << "4.5.10" << atMost << "succeeded ";
+                                           << "line Still working" << false << "4.5.10" << atMost << "succeeded "
+                                           << "done";
         row("stuck") << stop << QStringList{"--stall", "rzConfigUSBWriteFPGAProgram"}
                      << "call rzConfigUSBClearFPGAProgram" << true << "4.5.9!"
                      << "The instrument stopped answering while writing FPGA: no answer for "
-                     << "interrupted RZ610R 12345 stopped answering while writing FPGA: no answer for ";
+                     << "interrupted RZ610R 12345 stopped answering while writing FPGA: no answer for "
+                     << "stopped answering";
     }
 }
 
 // A stop before the first erase ends the run at once, erasing nothing and
 // leaving no record; after it, the stop waits for the last write, or for a
 // call's budget, never for less because a call passed its estimate. The
-// private copies of the images never outlive the run.
+// private copies of the images never outlive the run. A script reads the
+// same end in the JSON report as in the exit code, the lines and the log.
 void CommandLineTest::stopsWaitForTheWriteOrItsBudget()
 {
     QFETCH(int, stop);
@@ -448,28 +457,42 @@ void CommandLineTest::stopsWaitForTheWriteOrItsBudget()
     QFETCH(QString, versionsAfter);
     QFETCH(QString, line);
     QFETCH(QString, recorded);
+    QFETCH(QString, outcome);
     SimulatedInstrument instrument;
     instrument.create(usbModel("RZ610R", 4, 5, 9) + device);
     const QString temporary = instrument.path("tmp");
     // Left by a run whose process is gone (no process has that id).
     QVERIFY(QDir().mkpath(temporary + "/rz-firmware-updater-999999999-a1B2c3/firmware"));
-    UpdaterRun run({"update"}, true, {{"RZ_STALL_SCALE", "0.01"}, {"TMPDIR", temporary}});
+    // A stalled open is given its whole budget, a minute: a stop sent before
+    // it or while it is waited on surely comes before that ends.
+    const QString scale = device.contains("rzConfigUSBOpenDeviceBySerial") ? "1" : "0.01";
+    UpdaterRun run({"update", "--json"}, true, {{"RZ_STALL_SCALE", scale}, {"TMPDIR", temporary}});
+    run.process.setReadChannel(QProcess::StandardError); // the lines; the report is on standard output
     QByteArray seen;
     if (when.startsWith("line ")) {
         while (!seen.contains(when.mid(5).toUtf8()) && run.process.waitForReadyRead(30000))
-            seen += run.process.readAllStandardOutput();
+            seen += run.process.readAllStandardError();
         QVERIFY(seen.contains(when.mid(5).toUtf8()));
+    } else if (when.startsWith("stalled ")) {
+        QTRY_COMPARE_WITH_TIMEOUT(instrument.state().value("stall")["calls"].toInt(), 1, 30000);
     } else {
         QTRY_VERIFY_WITH_TIMEOUT(!instrument.traceOf(when.mid(5)).isEmpty(), 30000);
     }
     ::kill(run.process.processId(), stop);
-    QCOMPARE(run.finish(), stuck ? 5 : 128 + stop);
-    const QStringList lines = QString::fromUtf8(seen + run.output).split('\n');
+    const int exitCode = run.finish();
+    QCOMPARE(exitCode, stuck ? 5 : 128 + stop);
+    const QStringList lines = QString::fromUtf8(seen + run.errors).split('\n');
     QCOMPARE(lines.filter(line).size(), 1);
     QCOMPARE(versionsOf(instrument), versionsAfter);
     QCOMPARE(writeCalls(instrument).isEmpty(), versionsAfter == "4.5.9");
     QCOMPARE(QDir(instrument.path("state/pending")).entryList(QDir::Files).size(), stuck ? 1 : 0);
     QCOMPARE(QDir(temporary).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    const QJsonObject report = QJsonDocument::fromJson(run.output).object();
+    QCOMPARE(report.value("exitCode").toInt(-1), exitCode);
+    QCOMPARE(report.value("outcome").toString(), outcome);
+    QCOMPARE(report.value("erased").toBool(), versionsAfter != "4.5.9");
+    const QString logged = QString::fromUtf8(readFile(report.value("logFile").toString()));
+    QCOMPARE(logged.split('\n').filter(line).size(), 1);
     UpdaterRun history({"history", "--json"});
     QCOMPARE(history.finish(), 0);
     const QJsonObject newest = QJsonDocument::fromJson(history.output).object().value("attempts")[0].toObject();

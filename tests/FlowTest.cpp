@@ -23,6 +23,22 @@ void record(const QString& call)
     familyCalls << call;
 }
 
+// Another file of the same size under each copy's name, in the working
+// folder (the private one while the library works).
+void swapCopies()
+{
+    const QDir copies("firmware");
+    for (const QString& name : copies.entryList(QDir::Files)) {
+        QFile other(copies.filePath(name + ".other"));
+        QVERIFY(other.open(QIODevice::WriteOnly)
+                && other.write(QByteArray(QFileInfo(copies.filePath(name)).size(), 'x')) > 0);
+        other.close();
+        QVERIFY(::rename(QFile::encodeName(other.fileName()).constData(),
+                         QFile::encodeName(copies.filePath(name)).constData())
+                == 0);
+    }
+}
+
 // A USB family in-process: an RZ610R with serial 12345 and older boot and
 // FPGA firmware answers the check; each call is recorded, and the opening
 // and one named call answer as a row of the test says.
@@ -40,6 +56,8 @@ DeviceFamily fakeFamily(DeviceFamily::Opened opening, const QString& failing)
             // A cleaner of the temporary folder, while the library works in it.
             if (failing == "vanish at clear " + component)
                 QDir(QDir::currentPath()).removeRecursively();
+            else if (failing == "swap at clear " + component)
+                swapCopies();
             return failing == "clear " + component ? 5 : 0;
         };
         calls.write = [component, failing](int, const char* image, int serial, double*) {
@@ -129,17 +147,22 @@ void FlowTest::updateThroughTheFamily_data()
         << int(DeviceFamily::Opened::Yes) << "clear boot"
         << QStringList{"Updating boot, estimated 1 second.", "Failed Clearing"} + failureLines << QStringList{"open 12345 0", "clear boot"}
         << 1;
-    const QString unusable = "The verified copy of the firmware cannot be used (%1 is gone); "
+    const QString unusable = "The verified copy of the firmware cannot be used (%1); "
                              "the device library was not called.";
     QTest::newRow("private copies gone before the first erase")
         << int(DeviceFamily::Opened::Yes) << "vanish at open"
-        << QStringList{unusable.arg("PRIVATE")} + refusalLines("Once what the line above names is put right, start the update again.")
+        << QStringList{unusable.arg("PRIVATE is gone")}
+               + refusalLines("Once what the line above names is put right, start the update again.")
         << QStringList{"open 12345 0"} << 4;
+    const QStringList fpgaCleared = {"Updating boot, estimated 1 second.", "Skipping run, already current version.",
+                                     "Updating fpga, estimated 1 second."};
     QTest::newRow("private copies gone after an erase")
         << int(DeviceFamily::Opened::Yes) << "vanish at clear fpga"
-        << QStringList{"Updating boot, estimated 1 second.", "Skipping run, already current version.",
-                       "Updating fpga, estimated 1 second.",
-                       unusable.arg("PRIVATE/firmware/RZ610R-FPGA-v10.rbf")} + failureLines
+        << fpgaCleared + QStringList{unusable.arg("PRIVATE/firmware/RZ610R-FPGA-v10.rbf is gone")} + failureLines
+        << QStringList{"open 12345 0", "clear boot", boot, "clear fpga"} << 1;
+    QTest::newRow("private copies replaced after an erase")
+        << int(DeviceFamily::Opened::Yes) << "swap at clear fpga"
+        << fpgaCleared + QStringList{unusable.arg("PRIVATE/firmware/RZ610R-FPGA-v10.rbf was changed")} + failureLines
         << QStringList{"open 12345 0", "clear boot", boot, "clear fpga"} << 1;
 }
 

@@ -754,20 +754,27 @@ void UpdateRestoreTest::interruptedUpdateRecovers_data()
     QTest::addColumn<QString>("call");        // the instrument is unplugged once it returns
     QTest::addColumn<QString>("rewritten");   // a write the record alone asks for, if any
     QTest::addColumn<QString>("atTarget");
+    QTest::addColumn<QString>("beside"); // another instrument's record, "MODEL-SERIAL", if any
     for (const QString call : {"rzConfigUSBClearBootSector", "rzConfigUSBClearRunSector", "rzConfigUSBWriteRunSector",
                                 "rzConfigUSBClearFPGAProgram", "rzConfigUSBWriteFPGAProgram"})
-        QTest::newRow(qPrintable("RZ610R after " + call)) << usbModel("RZ610R", 3, 4, 9) << call << "" << rz610rAtTarget;
+        QTest::newRow(qPrintable("RZ610R after " + call))
+            << usbModel("RZ610R", 3, 4, 9) << call << "" << rz610rAtTarget << "";
     // Its boot already reads as current, yet the record has it rewritten.
     QTest::newRow("RZ610R after rzConfigUSBWriteBootSector")
         << usbModel("RZ610R", 3, 4, 9) << "rzConfigUSBWriteBootSector" << "rzConfigUSBWriteBootSector"
-        << rz610rAtTarget;
+        << rz610rAtTarget << "";
+    // Beside a record of another RZ610R, started later, that names only its
+    // FPGA: this instrument's own record is followed, and alone removed.
+    QTest::newRow("RZ610R after rzConfigUSBWriteBootSector, another RZ610R's record beside")
+        << usbModel("RZ610R", 3, 4, 9) << "rzConfigUSBWriteBootSector" << "rzConfigUSBWriteBootSector"
+        << rz610rAtTarget << "RZ610R-222";
     for (const QString call : {"rzConfigNetClearFx3", "rzConfigNetClearFPGA", "rzConfigNetWriteFGPA"})
-        QTest::newRow(qPrintable("RZ610T after " + call)) << rz610t(8, 6) << call << "" << rz610tAtTarget;
+        QTest::newRow(qPrintable("RZ610T after " + call)) << rz610t(8, 6) << call << "" << rz610tAtTarget << "";
     // The RZ610T reports one firmware number, taken from its FX3, and its
     // FPGA version is inferred from it: with the new FX3 and the old FPGA it
     // reads as current. Only the record says the FPGA is still to be written.
     QTest::newRow("RZ610T after rzConfigNetWriteFx3")
-        << rz610t(8, 6) << "rzConfigNetWriteFx3" << "rzConfigNetWriteFGPA" << rz610tAtTarget;
+        << rz610t(8, 6) << "rzConfigNetWriteFx3" << "rzConfigNetWriteFGPA" << rz610tAtTarget << "";
 }
 
 // After an interrupted update: plug the instrument back in and do what the
@@ -779,6 +786,7 @@ void UpdateRestoreTest::interruptedUpdateRecovers()
     QFETCH(QString, call);
     QFETCH(QString, rewritten);
     QFETCH(QString, atTarget);
+    QFETCH(QString, beside);
     const QString model = device.at(device.indexOf("--model") + 1);
     const int serial = device.at(device.indexOf("--serial") + 1).toInt();
     SimulatedInstrument instrument;
@@ -791,6 +799,14 @@ void UpdateRestoreTest::interruptedUpdateRecovers()
     }
     QVERIFY(instrument.state().value("unplugged").toBool());
     instrument.clearTrace();
+    const QStringList besideFiles = beside.isEmpty() ? QStringList() : QStringList{beside + ".json"};
+    if (!beside.isEmpty()) {
+        const QJsonObject other{{"model", beside.section('-', 0, 0)}, {"serial", beside.section('-', 1).toInt()},
+                                {"components", QJsonArray{"fpga"}}, {"target", "4.5.10"},
+                                {"started", QDateTime::currentDateTimeUtc().addSecs(1).toString(Qt::ISODate)}};
+        QFile file(instrument.path("state/pending/" + besideFiles.first()));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(other).toJson()) > 0);
+    }
 
     instrument.runTool({"plug"});
     RecordingFrontEnd recovery;
@@ -810,6 +826,7 @@ void UpdateRestoreTest::interruptedUpdateRecovers()
     if (!rewritten.isEmpty())
         QCOMPARE(instrument.traceOf(rewritten).size(), 1);
     QCOMPARE(components(instrument), atTarget);
+    QCOMPARE(QDir(instrument.path("state/pending")).entryList(QDir::Files), besideFiles);
 
     instrument.runTool({"unplug"});
     instrument.runTool({"plug"});

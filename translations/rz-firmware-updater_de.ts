@@ -84,31 +84,70 @@ A command that fails or refuses prints its reason on standard error too,
 after the program&apos;s name.
 
 Without a command the window opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bringt das eine angeschlossene Gerät auf die Firmware dieser Version.
+
+Befehle:
+  check     das Gerät suchen und seine Firmware mit dieser Version
+            vergleichen
+  update    prüfen, dann schreiben, was abweicht
+  restore   prüfen, das genannte Modell per Bootstrap starten, wenn nichts
+            antwortet, dann jede Komponente eines Geräts im Boot-Modus neu
+            schreiben; ohne --model nennt die aufgezeichnete, nicht
+            abgeschlossene Aktualisierung das Modell, sofern es genau
+            eine gibt
+  history   jede Aktualisierung und Wiederherstellung im Verlauf, neueste
+            zuerst
+  pending   die aufgezeichneten Aktualisierungen, die nicht abgeschlossen
+            wurden; --discard verwirft eine davon
+
+Exit-Codes:
+   0  fertig: aktuell oder erfolgreich geschrieben
+   1  ein Schreibvorgang oder eine Abfrage ist fehlgeschlagen
+   2  falscher Aufruf
+   3  kein Gerät gefunden
+   4  vor jedem Schreiben abgelehnt (keine Firmware gefunden, Firmware nicht
+      mit einem vertrauenswürdigen Schlüssel signiert, neuere Firmware ohne
+      --allow-downgrade, unbekanntes Modell, fehlendes oder beschädigtes
+      Abbild, Wiederherstellung eines funktionierenden Geräts,
+      Aktualisierung eines Geräts, das eine Wiederherstellung braucht)
+   5  das Gerät antwortet nicht mehr: ein Aufruf kehrte nicht innerhalb
+      seiner Zeit zurück; die nächste Aktualisierung oder Wiederherstellung
+      dieses Geräts schließt die aufgezeichnete Aktualisierung ab
+  10  check: eine Aktualisierung ist verfügbar
+  11  check: eine Wiederherstellung ist nötig
+  128+N  durch Signal N beendet (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,
+      143 SIGTERM): sofort, solange nichts gelöscht wurde, sonst sobald
+      die gerade geschriebene Firmware erfolgreich geschrieben ist (ein
+      Stopp während eines fehlschlagenden Schreibvorgangs endet mit 1)
+
+Ein Befehl, der fehlschlägt oder ablehnt, gibt seinen Grund auch auf der
+Standardfehlerausgabe aus, nach dem Namen des Programms.
+
+Ohne Befehl öffnet sich das Fenster.</translation>
     </message>
     <message>
         <source>check, update, restore, history or pending</source>
-        <translation type="unfinished"></translation>
+        <translation>check, update, restore, history oder pending</translation>
     </message>
     <message>
         <source>restore: the model to bootstrap when nothing answers; history, pending: only this model&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>restore: das Modell, das per Bootstrap gestartet wird, wenn nichts antwortet; history, pending: nur die dieses Modells.</translation>
     </message>
     <message>
         <source>Print one JSON report on standard output at the end; the lines go to standard error. history, pending: the rows as JSON.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Ende einen JSON-Bericht auf der Standardausgabe ausgeben; die Zeilen gehen auf die Standardfehlerausgabe. history, pending: die Einträge als JSON.</translation>
     </message>
     <message>
         <source>pending: let the record of this instrument&apos;s unfinished update go.</source>
-        <translation type="unfinished"></translation>
+        <translation>pending: den Datensatz der nicht abgeschlossenen Aktualisierung dieses Geräts verwerfen.</translation>
     </message>
     <message>
         <source>Expected one command: check, update, restore, history or pending (see --help).</source>
-        <translation type="unfinished"></translation>
+        <translation>Genau ein Befehl erwartet: check, update, restore, history oder pending (siehe --help).</translation>
     </message>
     <message>
         <source>--discard goes with pending only.</source>
-        <translation type="unfinished"></translation>
+        <translation>--discard gehört nur zu pending.</translation>
     </message>
 </context>
 <context>
@@ -1050,122 +1089,122 @@ Bitte warten...</translation>
     </message>
     <message>
         <source>No update or restore on record is unfinished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine nicht abgeschlossene Aktualisierung oder Wiederherstellung aufgezeichnet.</translation>
     </message>
     <message>
         <source>No unfinished update of serial %1 is on record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine nicht abgeschlossene Aktualisierung von Seriennummer %1 aufgezeichnet.</translation>
     </message>
     <message>
         <source>Several models of serial %1 have unfinished updates on record; name one with --model.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für mehrere Modelle mit Seriennummer %1 sind nicht abgeschlossene Aktualisierungen aufgezeichnet; nennen Sie eines mit --model.</translation>
     </message>
     <message>
         <source>Cannot remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht entfernt werden.</translation>
     </message>
     <message>
         <source>The record of the unfinished update of %1 was discarded; a later check takes the instrument as it answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datensatz der nicht abgeschlossenen Aktualisierung von %1 wurde verworfen; eine spätere Prüfung nimmt das Gerät so, wie es antwortet.</translation>
     </message>
     <message>
         <source>Bootstrapping it as %1, the model on record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird als %1, das aufgezeichnete Modell, per Bootstrap gestartet.</translation>
     </message>
     <message>
         <source>The last update of %1 did not finish; it is finished by rewriting the instrument.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Aktualisierung von %1 wurde nicht abgeschlossen; sie wird abgeschlossen, indem das Gerät neu geschrieben wird.</translation>
     </message>
     <message>
         <source>Nothing answers. The last update of %1 did not finish: if this is that instrument, run `rz-firmware-updater restore` to finish it; otherwise `rz-firmware-updater restore --model MODEL`.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts antwortet. Die letzte Aktualisierung von %1 wurde nicht abgeschlossen: Ist dies dieses Gerät, führen Sie `rz-firmware-updater restore` aus, um sie abzuschließen; andernfalls `rz-firmware-updater restore --model MODEL`.</translation>
     </message>
     <message>
         <source>Nothing answers. The updates of %1 did not finish: run `rz-firmware-updater restore --model MODEL` with the connected instrument&apos;s model; `rz-firmware-updater pending` lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts antwortet. Die Aktualisierungen von %1 wurden nicht abgeschlossen: Führen Sie `rz-firmware-updater restore --model MODEL` mit dem Modell des angeschlossenen Geräts aus; `rz-firmware-updater pending` listet sie auf.</translation>
     </message>
     <message>
         <source>Nothing on the instrument was changed. Start the update again when ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Gerät wurde nichts verändert. Starten Sie die Aktualisierung erneut, wenn Sie bereit sind.</translation>
     </message>
     <message>
         <source>Nothing on the instrument was changed. Get this release again, whole and signed by a trusted key, then start the update again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Gerät wurde nichts verändert. Beschaffen Sie diese Version erneut, vollständig und mit einem vertrauenswürdigen Schlüssel signiert, und starten Sie dann die Aktualisierung erneut.</translation>
     </message>
     <message>
         <source>Nothing on the instrument was changed. Connect only the instrument to update, then start again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Gerät wurde nichts verändert. Schließen Sie nur das zu aktualisierende Gerät an und starten Sie dann erneut.</translation>
     </message>
     <message>
         <source>Nothing on the instrument was changed. Once what the line above names is put right, start the update again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Gerät wurde nichts verändert. Sobald behoben ist, was die Zeile darüber nennt, starten Sie die Aktualisierung erneut.</translation>
     </message>
     <message>
         <source>Qt&apos;s SQLite driver gives no handle to bound its queries by</source>
-        <translation type="unfinished"></translation>
+        <translation>der SQLite-Treiber von Qt liefert kein Handle, mit dem sich die Dauer seiner Abfragen begrenzen ließe</translation>
     </message>
     <message>
         <source>it did not answer within %1</source>
-        <translation type="unfinished"></translation>
+        <translation>er hat nicht innerhalb von %1 geantwortet</translation>
     </message>
     <message>
         <source>it holds a view, a trigger or a virtual table, which no update history does</source>
-        <translation type="unfinished"></translation>
+        <translation>er enthält eine Sicht, einen Trigger oder eine virtuelle Tabelle, was kein Aktualisierungsverlauf tut</translation>
     </message>
     <message>
         <source>it holds no table of attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>er enthält keine Tabelle der Versuche</translation>
     </message>
     <message>
         <source>its table of attempts has no column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>seiner Tabelle der Versuche fehlt die Spalte %1</translation>
     </message>
     <message>
         <source>its table of attempts computes a column, which no update history does</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Tabelle der Versuche berechnet eine Spalte, was kein Aktualisierungsverlauf tut</translation>
     </message>
     <message>
         <source>This attempt is not recorded in the update history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Versuch wird nicht im Aktualisierungsverlauf aufgezeichnet.</translation>
     </message>
     <message>
         <source>The update history holds no unfinished attempt of %1 %2 to mark as discarded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Aktualisierungsverlauf enthält keinen nicht abgeschlossenen Versuch von %1 %2, der als verworfen markiert werden könnte.</translation>
     </message>
     <message>
         <source>Rehearsal: the device library replays the recording %1; no instrument is written, and the update history and the pending records are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Probelauf: Die Gerätebibliothek spielt die Aufzeichnung %1 ab; kein Gerät wird beschrieben, und der Aktualisierungsverlauf und die Aktualisierungsdatensätze bleiben, wie sie sind.</translation>
     </message>
     <message>
         <source>RZ_STALL_SCALE is %1: every call&apos;s estimate and the time it is allowed are %1 times their usual length.</source>
-        <translation type="unfinished"></translation>
+        <translation>RZ_STALL_SCALE ist %1: Die Schätzung jedes Aufrufs und die ihm erlaubte Zeit sind %1-mal so lang wie üblich.</translation>
     </message>
     <message>
         <source>1 millisecond</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Millisekunde</translation>
     </message>
     <message numerus="yes">
         <source>%n milliseconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Millisekunde</numerusform>
+            <numerusform>%n Millisekunden</numerusform>
         </translation>
     </message>
     <message>
         <source>Still working: %1 for %2, estimated %3, scaled by RZ_STALL_SCALE=%4 to %5; keep the instrument connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch beschäftigt mit %1 seit %2, geschätzt %3, durch RZ_STALL_SCALE=%4 skaliert auf %5; lassen Sie das Gerät angeschlossen.</translation>
     </message>
     <message>
         <source>The instrument stopped answering while %1: no answer for %2, the time allowed scaled by RZ_STALL_SCALE=%3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät antwortet nicht mehr bei %1: seit %2 keine Antwort, die erlaubte Zeit durch RZ_STALL_SCALE=%3 skaliert.</translation>
     </message>
     <message>
         <source>%1 stopped answering while %2: no answer for %3, the time allowed scaled by RZ_STALL_SCALE=%4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 antwortet nicht mehr bei %2: seit %3 keine Antwort, die erlaubte Zeit durch RZ_STALL_SCALE=%4 skaliert.</translation>
     </message>
     <message>
         <source>%1 must be an absolute path, not &quot;%2&quot;: the working folder no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss ein absoluter Pfad sein, nicht „%2“: Der Arbeitsordner existiert nicht mehr.</translation>
     </message>
 </context>
 <context>
@@ -1183,23 +1222,23 @@ Bitte warten...</translation>
     <name>PendingCommand</name>
     <message>
         <source>--discard: expected a serial number above 0, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--discard: Seriennummer größer als 0 erwartet, nicht %1.</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished">Modell</translation>
+        <translation>Modell</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished">Seriennummer</translation>
+        <translation>Seriennummer</translation>
     </message>
     <message>
         <source>Since (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit (UTC)</translation>
     </message>
     <message>
         <source>Components</source>
-        <translation type="unfinished"></translation>
+        <translation>Komponenten</translation>
     </message>
 </context>
 <context>

@@ -84,31 +84,69 @@ A command that fails or refuses prints its reason on standard error too,
 after the program&apos;s name.
 
 Without a command the window opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met l&apos;instrument connecté au micrologiciel que contient cette version.
+
+Commandes :
+  check     trouver l&apos;instrument et comparer son micrologiciel avec cette
+            version
+  update    vérifier, puis écrire ce qui diffère
+  restore   vérifier, en amorçant le modèle nommé si rien ne répond, puis
+            réécrire chaque composant d&apos;un instrument en mode d&apos;amorçage ;
+            sans --model, la mise à jour enregistrée qui ne s&apos;est pas
+            terminée nomme le modèle, s&apos;il n&apos;y en a qu&apos;une
+  history   chaque mise à jour et restauration enregistrée, la plus récente
+            d&apos;abord
+  pending   les mises à jour enregistrées qui ne se sont pas terminées ;
+            --discard en écarte une
+
+Codes de sortie :
+   0  terminé : à jour, ou écrit avec succès
+   1  une écriture ou une requête a échoué
+   2  mauvaise utilisation
+   3  aucun instrument trouvé
+   4  refusé avant toute écriture (aucun micrologiciel trouvé, micrologiciel
+      non signé par une clé de confiance, micrologiciel plus récent sans
+      --allow-downgrade, modèle inconnu, image manquante ou corrompue,
+      restauration d&apos;un instrument qui fonctionne, mise à jour d&apos;un
+      instrument qui doit être restauré)
+   5  l&apos;instrument a cessé de répondre : un appel n&apos;est pas revenu dans
+      son délai ; la prochaine mise à jour ou restauration de cet
+      instrument termine la mise à jour enregistrée
+  10  check : une mise à jour est disponible
+  11  check : une restauration est nécessaire
+  128+N  arrêté par le signal N (130 SIGINT, 129 SIGHUP, 131 SIGQUIT,
+      143 SIGTERM) : aussitôt si rien n&apos;a encore été effacé, sinon une
+      fois le micrologiciel en cours d&apos;écriture écrit avec succès (un
+      arrêt pendant une écriture qui échoue sort avec 1)
+
+Une commande qui échoue ou refuse affiche aussi sa raison sur la sortie
+d&apos;erreur standard, après le nom du programme.
+
+Sans commande, la fenêtre s&apos;ouvre.</translation>
     </message>
     <message>
         <source>check, update, restore, history or pending</source>
-        <translation type="unfinished"></translation>
+        <translation>check, update, restore, history ou pending</translation>
     </message>
     <message>
         <source>restore: the model to bootstrap when nothing answers; history, pending: only this model&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>restore : le modèle à amorcer si rien ne répond ; history, pending : seulement ceux de ce modèle.</translation>
     </message>
     <message>
         <source>Print one JSON report on standard output at the end; the lines go to standard error. history, pending: the rows as JSON.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher un rapport JSON sur la sortie standard à la fin ; les lignes vont sur la sortie d&apos;erreur standard. history, pending : les entrées en JSON.</translation>
     </message>
     <message>
         <source>pending: let the record of this instrument&apos;s unfinished update go.</source>
-        <translation type="unfinished"></translation>
+        <translation>pending : écarter l&apos;enregistrement de la mise à jour non terminée de cet instrument.</translation>
     </message>
     <message>
         <source>Expected one command: check, update, restore, history or pending (see --help).</source>
-        <translation type="unfinished"></translation>
+        <translation>Une commande attendue : check, update, restore, history ou pending (voir --help).</translation>
     </message>
     <message>
         <source>--discard goes with pending only.</source>
-        <translation type="unfinished"></translation>
+        <translation>--discard ne va qu&apos;avec pending.</translation>
     </message>
 </context>
 <context>
@@ -1050,122 +1088,122 @@ Veuillez patienter...</translation>
     </message>
     <message>
         <source>No update or restore on record is unfinished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune mise à jour ni restauration non terminée n&apos;est enregistrée.</translation>
     </message>
     <message>
         <source>No unfinished update of serial %1 is on record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune mise à jour non terminée du numéro de série %1 n&apos;est enregistrée.</translation>
     </message>
     <message>
         <source>Several models of serial %1 have unfinished updates on record; name one with --model.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs modèles de numéro de série %1 ont des mises à jour non terminées enregistrées ; indiquez-en un avec --model.</translation>
     </message>
     <message>
         <source>Cannot remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer %1.</translation>
     </message>
     <message>
         <source>The record of the unfinished update of %1 was discarded; a later check takes the instrument as it answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement de la mise à jour non terminée de %1 a été écarté ; une vérification ultérieure prendra l&apos;instrument tel qu&apos;il répond.</translation>
     </message>
     <message>
         <source>Bootstrapping it as %1, the model on record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amorçage en tant que %1, le modèle enregistré.</translation>
     </message>
     <message>
         <source>The last update of %1 did not finish; it is finished by rewriting the instrument.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dernière mise à jour de %1 ne s&apos;est pas terminée ; elle est terminée en réécrivant l&apos;instrument.</translation>
     </message>
     <message>
         <source>Nothing answers. The last update of %1 did not finish: if this is that instrument, run `rz-firmware-updater restore` to finish it; otherwise `rz-firmware-updater restore --model MODEL`.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien ne répond. La dernière mise à jour de %1 ne s&apos;est pas terminée : s&apos;il s&apos;agit de cet instrument, lancez `rz-firmware-updater restore` pour la terminer ; sinon, `rz-firmware-updater restore --model MODEL`.</translation>
     </message>
     <message>
         <source>Nothing answers. The updates of %1 did not finish: run `rz-firmware-updater restore --model MODEL` with the connected instrument&apos;s model; `rz-firmware-updater pending` lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien ne répond. Les mises à jour de %1 ne se sont pas terminées : lancez `rz-firmware-updater restore --model MODEL` avec le modèle de l&apos;instrument connecté ; `rz-firmware-updater pending` les liste.</translation>
     </message>
     <message>
         <source>Nothing on the instrument was changed. Start the update again when ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été modifié sur l&apos;instrument. Relancez la mise à jour quand vous serez prêt.</translation>
     </message>
     <message>
         <source>Nothing on the instrument was changed. Get this release again, whole and signed by a trusted key, then start the update again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été modifié sur l&apos;instrument. Récupérez à nouveau cette version, complète et signée par une clé de confiance, puis relancez la mise à jour.</translation>
     </message>
     <message>
         <source>Nothing on the instrument was changed. Connect only the instrument to update, then start again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été modifié sur l&apos;instrument. Ne connectez que l&apos;instrument à mettre à jour, puis recommencez.</translation>
     </message>
     <message>
         <source>Nothing on the instrument was changed. Once what the line above names is put right, start the update again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été modifié sur l&apos;instrument. Une fois corrigé ce que signale la ligne ci-dessus, relancez la mise à jour.</translation>
     </message>
     <message>
         <source>Qt&apos;s SQLite driver gives no handle to bound its queries by</source>
-        <translation type="unfinished"></translation>
+        <translation>le pilote SQLite de Qt ne fournit aucun handle permettant de limiter la durée de ses requêtes</translation>
     </message>
     <message>
         <source>it did not answer within %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas répondu dans un délai de %1</translation>
     </message>
     <message>
         <source>it holds a view, a trigger or a virtual table, which no update history does</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient une vue, un déclencheur ou une table virtuelle, ce qu&apos;aucun historique des mises à jour ne contient</translation>
     </message>
     <message>
         <source>it holds no table of attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient aucune table des tentatives</translation>
     </message>
     <message>
         <source>its table of attempts has no column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sa table des tentatives n&apos;a pas de colonne %1</translation>
     </message>
     <message>
         <source>its table of attempts computes a column, which no update history does</source>
-        <translation type="unfinished"></translation>
+        <translation>sa table des tentatives calcule une colonne, ce que ne fait aucun historique des mises à jour</translation>
     </message>
     <message>
         <source>This attempt is not recorded in the update history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette tentative n&apos;est pas enregistrée dans l&apos;historique des mises à jour.</translation>
     </message>
     <message>
         <source>The update history holds no unfinished attempt of %1 %2 to mark as discarded.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique des mises à jour ne contient aucune tentative non terminée de %1 %2 à marquer comme écartée.</translation>
     </message>
     <message>
         <source>Rehearsal: the device library replays the recording %1; no instrument is written, and the update history and the pending records are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Répétition : la bibliothèque de l&apos;appareil rejoue l&apos;enregistrement %1 ; aucun instrument n&apos;est écrit, et l&apos;historique des mises à jour et les enregistrements des mises à jour en attente restent tels quels.</translation>
     </message>
     <message>
         <source>RZ_STALL_SCALE is %1: every call&apos;s estimate and the time it is allowed are %1 times their usual length.</source>
-        <translation type="unfinished"></translation>
+        <translation>RZ_STALL_SCALE vaut %1 : l&apos;estimation de chaque appel et le temps qui lui est accordé valent %1 fois leur durée habituelle.</translation>
     </message>
     <message>
         <source>1 millisecond</source>
-        <translation type="unfinished"></translation>
+        <translation>1 milliseconde</translation>
     </message>
     <message numerus="yes">
         <source>%n milliseconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n milliseconde</numerusform>
+            <numerusform>%n millisecondes</numerusform>
         </translation>
     </message>
     <message>
         <source>Still working: %1 for %2, estimated %3, scaled by RZ_STALL_SCALE=%4 to %5; keep the instrument connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours en cours : %1 depuis %2, durée estimée : %3, soit %5 avec RZ_STALL_SCALE=%4 ; laissez l&apos;instrument connecté.</translation>
     </message>
     <message>
         <source>The instrument stopped answering while %1: no answer for %2, the time allowed scaled by RZ_STALL_SCALE=%3.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;instrument a cessé de répondre pendant %1 : aucune réponse depuis %2, le temps accordé étant multiplié par RZ_STALL_SCALE=%3.</translation>
     </message>
     <message>
         <source>%1 stopped answering while %2: no answer for %3, the time allowed scaled by RZ_STALL_SCALE=%4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a cessé de répondre pendant %2 : aucune réponse depuis %3, le temps accordé étant multiplié par RZ_STALL_SCALE=%4.</translation>
     </message>
     <message>
         <source>%1 must be an absolute path, not &quot;%2&quot;: the working folder no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit être un chemin absolu, et non « %2 » : le dossier de travail n&apos;existe plus.</translation>
     </message>
 </context>
 <context>
@@ -1183,23 +1221,23 @@ Veuillez patienter...</translation>
     <name>PendingCommand</name>
     <message>
         <source>--discard: expected a serial number above 0, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--discard : numéro de série supérieur à 0 attendu, et non %1.</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished">Modèle</translation>
+        <translation>Modèle</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished">Numéro de série</translation>
+        <translation>Numéro de série</translation>
     </message>
     <message>
         <source>Since (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis (UTC)</translation>
     </message>
     <message>
         <source>Components</source>
-        <translation type="unfinished"></translation>
+        <translation>Composants</translation>
     </message>
 </context>
 <context>

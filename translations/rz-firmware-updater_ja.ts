@@ -87,31 +87,73 @@ A command that fails or refuses prints its reason on standard error too,
 after the program&apos;s name.
 
 Without a command the window opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>接続されている 1 台の機器を、このリリースのファームウェアにします。
+
+コマンド:
+  check     機器を探し、そのファームウェアをこのリリースと比較する
+  update    確認してから、異なる部分を書き込む
+  restore   確認し、何も応答しなければ指定したモデルをブートストラップ
+            してから、ブートモードの機器の全コンポーネントを書き直す。
+            --model がなければ、記録にある完了しなかった更新が 1 件
+            だけの場合に限り、モデルはその記録から分かる
+  history   記録にあるすべての更新と復元 (新しい順)
+  pending   記録にある完了しなかった更新。--discard でそのうち
+            1 件を破棄する
+
+終了コード:
+   0  完了: 最新、または書き込みに成功
+   1  書き込みまたは問い合わせに失敗
+   2  使い方の誤り
+   3  機器が見つからない
+   4  書き込み前に拒否 (ファームウェアが見つからない、
+      信頼できる鍵で署名されていないファームウェア、
+      --allow-downgrade なしの新しいファームウェア、不明なモデル、
+      イメージの欠落または破損、正常な機器の復元、復元が必要な機器の
+      更新)
+   5  機器が応答しなくなった: 呼び出しが時間内に戻らなかった。完了
+      しなかった更新は記録に残り、その機器の次の更新または復元で
+      完了する
+  10  check: 更新がある
+  11  check: 復元が必要
+  128+N  シグナル N で停止 (130 SIGINT、129 SIGHUP、131 SIGQUIT、
+      143 SIGTERM): 何も消去していなければ直ちに、そうでなければ
+      書き込み中のファームウェアの書き込みが成功した時点で (失敗する
+      書き込み中の停止は 1 で終了)
+
+失敗または拒否したコマンドは、その理由を標準エラー出力にも
+プログラム名に続けて出力します。
+
+コマンドなしではウィンドウが開きます。</translation>
     </message>
     <message>
         <source>check, update, restore, history or pending</source>
-        <translation type="unfinished"></translation>
+        <translation>check、update、restore、
+history または pending</translation>
     </message>
     <message>
         <source>restore: the model to bootstrap when nothing answers; history, pending: only this model&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>restore: 何も応答しないときに
+ブートストラップするモデル。
+history、pending: このモデルの分のみ。</translation>
     </message>
     <message>
         <source>Print one JSON report on standard output at the end; the lines go to standard error. history, pending: the rows as JSON.</source>
-        <translation type="unfinished"></translation>
+        <translation>最後に JSON レポートを 1 つ標準出力に
+出力する。各行は標準エラー出力に出る。
+history、pending: 一覧を JSON で出力。</translation>
     </message>
     <message>
         <source>pending: let the record of this instrument&apos;s unfinished update go.</source>
-        <translation type="unfinished"></translation>
+        <translation>pending: この機器の完了しなかった
+更新の記録を破棄する。</translation>
     </message>
     <message>
         <source>Expected one command: check, update, restore, history or pending (see --help).</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドを 1 つ指定してください: check、update、restore、history または pending (--help を参照)。</translation>
     </message>
     <message>
         <source>--discard goes with pending only.</source>
-        <translation type="unfinished"></translation>
+        <translation>--discard は pending でのみ使えます。</translation>
     </message>
 </context>
 <context>
@@ -1051,121 +1093,121 @@ Please Wait...</source>
     </message>
     <message>
         <source>No update or restore on record is unfinished.</source>
-        <translation type="unfinished"></translation>
+        <translation>完了しなかった更新または復元の記録はありません。</translation>
     </message>
     <message>
         <source>No unfinished update of serial %1 is on record.</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアル番号 %1 の完了しなかった更新の記録はありません。</translation>
     </message>
     <message>
         <source>Several models of serial %1 have unfinished updates on record; name one with --model.</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアル番号 %1 の複数のモデルに、完了しなかった更新の記録があります。--model でいずれかを指定してください。</translation>
     </message>
     <message>
         <source>Cannot remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を削除できません。</translation>
     </message>
     <message>
         <source>The record of the unfinished update of %1 was discarded; a later check takes the instrument as it answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の完了しなかった更新の記録を破棄しました。今後の確認では、機器を応答どおりに扱います。</translation>
     </message>
     <message>
         <source>Bootstrapping it as %1, the model on record.</source>
-        <translation type="unfinished"></translation>
+        <translation>記録にあるモデル %1 としてブートストラップします。</translation>
     </message>
     <message>
         <source>The last update of %1 did not finish; it is finished by rewriting the instrument.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の前回の更新は完了していません。機器を書き直して完了させます。</translation>
     </message>
     <message>
         <source>Nothing answers. The last update of %1 did not finish: if this is that instrument, run `rz-firmware-updater restore` to finish it; otherwise `rz-firmware-updater restore --model MODEL`.</source>
-        <translation type="unfinished"></translation>
+        <translation>何も応答しません。%1 の前回の更新は完了していません: 接続されているのがその機器なら、`rz-firmware-updater restore` を実行して完了させてください。そうでなければ `rz-firmware-updater restore --model MODEL` を実行してください。</translation>
     </message>
     <message>
         <source>Nothing answers. The updates of %1 did not finish: run `rz-firmware-updater restore --model MODEL` with the connected instrument&apos;s model; `rz-firmware-updater pending` lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>何も応答しません。%1 の更新は完了していません: 接続されている機器のモデルを指定して `rz-firmware-updater restore --model MODEL` を実行してください。`rz-firmware-updater pending` で一覧を表示できます。</translation>
     </message>
     <message>
         <source>Nothing on the instrument was changed. Start the update again when ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>機器は何も変更されていません。準備ができたら、もう一度更新を開始してください。</translation>
     </message>
     <message>
         <source>Nothing on the instrument was changed. Get this release again, whole and signed by a trusted key, then start the update again.</source>
-        <translation type="unfinished"></translation>
+        <translation>機器は何も変更されていません。欠けがなく信頼できる鍵で署名されたこのリリースを入手し直してから、もう一度更新を開始してください。</translation>
     </message>
     <message>
         <source>Nothing on the instrument was changed. Connect only the instrument to update, then start again.</source>
-        <translation type="unfinished"></translation>
+        <translation>機器は何も変更されていません。更新する機器だけを接続してから、もう一度開始してください。</translation>
     </message>
     <message>
         <source>Nothing on the instrument was changed. Once what the line above names is put right, start the update again.</source>
-        <translation type="unfinished"></translation>
+        <translation>機器は何も変更されていません。上の行に示された問題を解決してから、もう一度更新を開始してください。</translation>
     </message>
     <message>
         <source>Qt&apos;s SQLite driver gives no handle to bound its queries by</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt の SQLite ドライバーには、クエリの時間を制限するためのハンドルがありません</translation>
     </message>
     <message>
         <source>it did not answer within %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 以内に応答しませんでした</translation>
     </message>
     <message>
         <source>it holds a view, a trigger or a virtual table, which no update history does</source>
-        <translation type="unfinished"></translation>
+        <translation>ビュー、トリガー、または仮想テーブルがあります (更新履歴にはないものです)</translation>
     </message>
     <message>
         <source>it holds no table of attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>試行のテーブルがありません</translation>
     </message>
     <message>
         <source>its table of attempts has no column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>試行のテーブルに列 %1 がありません</translation>
     </message>
     <message>
         <source>its table of attempts computes a column, which no update history does</source>
-        <translation type="unfinished"></translation>
+        <translation>試行のテーブルに計算列があります (更新履歴にはないものです)</translation>
     </message>
     <message>
         <source>This attempt is not recorded in the update history.</source>
-        <translation type="unfinished"></translation>
+        <translation>この試行は更新履歴に記録されません。</translation>
     </message>
     <message>
         <source>The update history holds no unfinished attempt of %1 %2 to mark as discarded.</source>
-        <translation type="unfinished"></translation>
+        <translation>更新履歴には、破棄済みとして記録する %1 %2 の完了しなかった試行がありません。</translation>
     </message>
     <message>
         <source>Rehearsal: the device library replays the recording %1; no instrument is written, and the update history and the pending records are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>リハーサル: デバイスライブラリが記録 %1 を再生します。機器には何も書き込まず、更新履歴と未完了の更新記録もそのままにします。</translation>
     </message>
     <message>
         <source>RZ_STALL_SCALE is %1: every call&apos;s estimate and the time it is allowed are %1 times their usual length.</source>
-        <translation type="unfinished"></translation>
+        <translation>RZ_STALL_SCALE は %1 です: 各呼び出しの所要時間の目安と許容時間は、通常の %1 倍です。</translation>
     </message>
     <message>
         <source>1 millisecond</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ミリ秒</translation>
     </message>
     <message numerus="yes">
         <source>%n milliseconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ミリ秒</numerusform>
         </translation>
     </message>
     <message>
         <source>Still working: %1 for %2, estimated %3, scaled by RZ_STALL_SCALE=%4 to %5; keep the instrument connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>処理中: %1 (経過 %2、目安 %3、RZ_STALL_SCALE=%4 により %5)。機器を接続したままにしてください。</translation>
     </message>
     <message>
         <source>The instrument stopped answering while %1: no answer for %2, the time allowed scaled by RZ_STALL_SCALE=%3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1中に機器が応答しなくなりました: %2 応答がありません (許容時間は RZ_STALL_SCALE=%3 で調整済み)。</translation>
     </message>
     <message>
         <source>%1 stopped answering while %2: no answer for %3, the time allowed scaled by RZ_STALL_SCALE=%4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2中に %1 が応答しなくなりました: %3 応答がありません (許容時間は RZ_STALL_SCALE=%4 で調整済み)。</translation>
     </message>
     <message>
         <source>%1 must be an absolute path, not &quot;%2&quot;: the working folder no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は絶対パスでなければなりません（「%2」は使えません）: 作業フォルダーがもう存在しません。</translation>
     </message>
 </context>
 <context>
@@ -1183,23 +1225,23 @@ Please Wait...</source>
     <name>PendingCommand</name>
     <message>
         <source>--discard: expected a serial number above 0, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--discard: 0 より大きいシリアル番号を指定してください (%1 ではなく)。</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished">モデル</translation>
+        <translation>モデル</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished">シリアル番号</translation>
+        <translation>シリアル番号</translation>
     </message>
     <message>
         <source>Since (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>開始 (UTC)</translation>
     </message>
     <message>
         <source>Components</source>
-        <translation type="unfinished"></translation>
+        <translation>コンポーネント</translation>
     </message>
 </context>
 <context>

@@ -86,31 +86,65 @@ A command that fails or refuses prints its reason on standard error too,
 after the program&apos;s name.
 
 Without a command the window opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>将所连接的那一台仪器更新为此版本所带的固件。
+
+命令：
+  check     查找仪器，并将其固件与此版本比较
+  update    检查，然后写入不同的部分
+  restore   检查；若无任何应答，则引导指定的型号；然后重写处于引导模式
+            的仪器的每个组件；未给出 --model 时，若记录中恰有一次
+            未完成的更新，则由它指明型号
+  history   记录中的每次更新和恢复，最新的在前
+  pending   记录中未完成的更新；--discard 丢弃其中一次
+
+退出代码：
+   0  完成：已是最新，或已成功写入
+   1  写入或查询失败
+   2  用法错误
+   3  未找到仪器
+   4  在任何写入之前被拒绝（未找到固件、固件未由受信任的密钥签名、没有
+      --allow-downgrade 时的较新固件、未知型号、映像缺失或损坏、
+      恢复正常工作的仪器、更新需要恢复的仪器）
+   5  仪器停止应答：对它的调用未在限定时间内返回；该仪器的下一次更新
+      或恢复会完成记录中的这次更新
+  10  check：有可用更新
+  11  check：需要恢复
+  128+N  被信号 N 停止（130 SIGINT、129 SIGHUP、131 SIGQUIT、
+      143 SIGTERM）：若尚未擦除任何内容则立即停止，否则在正在写入
+      的固件成功写入后停止（写入失败期间的停止以 1 退出）
+
+失败或拒绝的命令也会在标准错误输出上、程序名之后打印其原因。
+
+不带命令时打开窗口。</translation>
     </message>
     <message>
         <source>check, update, restore, history or pending</source>
-        <translation type="unfinished"></translation>
+        <translation>check、update、restore、
+history 或 pending</translation>
     </message>
     <message>
         <source>restore: the model to bootstrap when nothing answers; history, pending: only this model&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>restore：无应答时要引导的型号；
+history、pending：仅此型号的记录。</translation>
     </message>
     <message>
         <source>Print one JSON report on standard output at the end; the lines go to standard error. history, pending: the rows as JSON.</source>
-        <translation type="unfinished"></translation>
+        <translation>结束时在标准输出上打印一份 JSON 报告；
+各行输出到标准错误。
+history、pending：以 JSON 输出记录。</translation>
     </message>
     <message>
         <source>pending: let the record of this instrument&apos;s unfinished update go.</source>
-        <translation type="unfinished"></translation>
+        <translation>pending：丢弃此仪器未完成更新的
+记录。</translation>
     </message>
     <message>
         <source>Expected one command: check, update, restore, history or pending (see --help).</source>
-        <translation type="unfinished"></translation>
+        <translation>需要一个命令：check、update、restore、history 或 pending（参见 --help）。</translation>
     </message>
     <message>
         <source>--discard goes with pending only.</source>
-        <translation type="unfinished"></translation>
+        <translation>--discard 仅用于 pending。</translation>
     </message>
 </context>
 <context>
@@ -1050,121 +1084,121 @@ Please Wait...</source>
     </message>
     <message>
         <source>No update or restore on record is unfinished.</source>
-        <translation type="unfinished"></translation>
+        <translation>记录中没有未完成的更新或恢复。</translation>
     </message>
     <message>
         <source>No unfinished update of serial %1 is on record.</source>
-        <translation type="unfinished"></translation>
+        <translation>记录中没有序列号 %1 的未完成更新。</translation>
     </message>
     <message>
         <source>Several models of serial %1 have unfinished updates on record; name one with --model.</source>
-        <translation type="unfinished"></translation>
+        <translation>序列号为 %1 的多个型号在记录中都有未完成的更新；请用 --model 指定其中一个。</translation>
     </message>
     <message>
         <source>Cannot remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法删除 %1。</translation>
     </message>
     <message>
         <source>The record of the unfinished update of %1 was discarded; a later check takes the instrument as it answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>已丢弃 %1 的未完成更新的记录；之后的检查将按仪器的实际应答来对待它。</translation>
     </message>
     <message>
         <source>Bootstrapping it as %1, the model on record.</source>
-        <translation type="unfinished"></translation>
+        <translation>正在以记录中的型号 %1 引导它。</translation>
     </message>
     <message>
         <source>The last update of %1 did not finish; it is finished by rewriting the instrument.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的上次更新未完成；将通过重写仪器来完成。</translation>
     </message>
     <message>
         <source>Nothing answers. The last update of %1 did not finish: if this is that instrument, run `rz-firmware-updater restore` to finish it; otherwise `rz-firmware-updater restore --model MODEL`.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有任何应答。%1 的上次更新未完成：如果所连接的就是那台仪器，请运行 `rz-firmware-updater restore` 完成它；否则运行 `rz-firmware-updater restore --model MODEL`。</translation>
     </message>
     <message>
         <source>Nothing answers. The updates of %1 did not finish: run `rz-firmware-updater restore --model MODEL` with the connected instrument&apos;s model; `rz-firmware-updater pending` lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有任何应答。%1 的更新未完成：请以所连接仪器的型号运行 `rz-firmware-updater restore --model MODEL`；`rz-firmware-updater pending` 会列出这些更新。</translation>
     </message>
     <message>
         <source>Nothing on the instrument was changed. Start the update again when ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>仪器上没有任何改动。准备好后请重新开始更新。</translation>
     </message>
     <message>
         <source>Nothing on the instrument was changed. Get this release again, whole and signed by a trusted key, then start the update again.</source>
-        <translation type="unfinished"></translation>
+        <translation>仪器上没有任何改动。请重新获取完整且由受信任的密钥签名的此版本，然后重新开始更新。</translation>
     </message>
     <message>
         <source>Nothing on the instrument was changed. Connect only the instrument to update, then start again.</source>
-        <translation type="unfinished"></translation>
+        <translation>仪器上没有任何改动。请只连接要更新的仪器，然后重新开始。</translation>
     </message>
     <message>
         <source>Nothing on the instrument was changed. Once what the line above names is put right, start the update again.</source>
-        <translation type="unfinished"></translation>
+        <translation>仪器上没有任何改动。请先解决上一行所述的问题，然后重新开始更新。</translation>
     </message>
     <message>
         <source>Qt&apos;s SQLite driver gives no handle to bound its queries by</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt 的 SQLite 驱动程序没有提供可用于限制其查询时间的句柄</translation>
     </message>
     <message>
         <source>it did not answer within %1</source>
-        <translation type="unfinished"></translation>
+        <translation>它未在 %1 内响应</translation>
     </message>
     <message>
         <source>it holds a view, a trigger or a virtual table, which no update history does</source>
-        <translation type="unfinished"></translation>
+        <translation>其中含有视图、触发器或虚拟表，而更新历史记录不会含有这些</translation>
     </message>
     <message>
         <source>it holds no table of attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>其中没有尝试记录表</translation>
     </message>
     <message>
         <source>its table of attempts has no column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>其尝试记录表中没有 %1 列</translation>
     </message>
     <message>
         <source>its table of attempts computes a column, which no update history does</source>
-        <translation type="unfinished"></translation>
+        <translation>其尝试记录表含有计算列，而更新历史记录不会有这种列</translation>
     </message>
     <message>
         <source>This attempt is not recorded in the update history.</source>
-        <translation type="unfinished"></translation>
+        <translation>本次尝试不会记录到更新历史记录中。</translation>
     </message>
     <message>
         <source>The update history holds no unfinished attempt of %1 %2 to mark as discarded.</source>
-        <translation type="unfinished"></translation>
+        <translation>更新历史记录中没有可标记为已丢弃的 %1 %2 的未完成尝试。</translation>
     </message>
     <message>
         <source>Rehearsal: the device library replays the recording %1; no instrument is written, and the update history and the pending records are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>演练：设备库重放录制文件 %1；不会写入任何仪器，更新历史记录和未完成更新的记录均保持不变。</translation>
     </message>
     <message>
         <source>RZ_STALL_SCALE is %1: every call&apos;s estimate and the time it is allowed are %1 times their usual length.</source>
-        <translation type="unfinished"></translation>
+        <translation>RZ_STALL_SCALE 为 %1：每次调用的预计时间和允许时间均为通常的 %1 倍。</translation>
     </message>
     <message>
         <source>1 millisecond</source>
-        <translation type="unfinished"></translation>
+        <translation>1 毫秒</translation>
     </message>
     <message numerus="yes">
         <source>%n milliseconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 毫秒</numerusform>
         </translation>
     </message>
     <message>
         <source>Still working: %1 for %2, estimated %3, scaled by RZ_STALL_SCALE=%4 to %5; keep the instrument connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>仍在进行：%1 已用 %2，预计 %3，经 RZ_STALL_SCALE=%4 调整为 %5；请保持仪器连接。</translation>
     </message>
     <message>
         <source>The instrument stopped answering while %1: no answer for %2, the time allowed scaled by RZ_STALL_SCALE=%3.</source>
-        <translation type="unfinished"></translation>
+        <translation>仪器在 %1 时停止响应：%2 无响应，允许时间已按 RZ_STALL_SCALE=%3 调整。</translation>
     </message>
     <message>
         <source>%1 stopped answering while %2: no answer for %3, the time allowed scaled by RZ_STALL_SCALE=%4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 在 %2 时停止响应：%3 无响应，允许时间已按 RZ_STALL_SCALE=%4 调整。</translation>
     </message>
     <message>
         <source>%1 must be an absolute path, not &quot;%2&quot;: the working folder no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 必须是绝对路径，而不是“%2”：工作文件夹已不存在。</translation>
     </message>
 </context>
 <context>
@@ -1182,23 +1216,23 @@ Please Wait...</source>
     <name>PendingCommand</name>
     <message>
         <source>--discard: expected a serial number above 0, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--discard：需要大于 0 的序列号，而不是 %1。</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished">型号</translation>
+        <translation>型号</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished">序列号</translation>
+        <translation>序列号</translation>
     </message>
     <message>
         <source>Since (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>开始时间 (UTC)</translation>
     </message>
     <message>
         <source>Components</source>
-        <translation type="unfinished"></translation>
+        <translation>组件</translation>
     </message>
 </context>
 <context>

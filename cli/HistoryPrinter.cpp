@@ -2,9 +2,9 @@
 
 #include "catalogue/PrintableText.h"
 #include "cli/HistoryCommand.h"
+#include "cli/TerminalTable.h"
 
 #include <cstdio>
-#include <cwchar>
 
 namespace {
 
@@ -44,21 +44,6 @@ QStringList cellsOf(const UpdateAttempt& attempt)
     return cells;
 }
 
-// The columns a text takes on a terminal, where a Japanese or Chinese
-// character takes two; its length where the locale cannot tell.
-int columnsOf(const QString& text)
-{
-    const int columns = wcswidth(text.toStdWString().c_str(), size_t(-1));
-    return columns < 0 ? text.size() : columns;
-}
-
-QByteArray lineOf(const QStringList& cells, const QVector<int>& widths)
-{
-    QString line;
-    for (int column = 0; column < cells.size() - 1; ++column)
-        line += cells.at(column) + QString(qMax(widths[column] - columnsOf(cells.at(column)), 0) + 2, QLatin1Char(' '));
-    return (line + cells.last() + QLatin1Char('\n')).toLocal8Bit();
-}
 
 // The headers in the operator's language; the values as the history keeps
 // them, in English.
@@ -124,7 +109,7 @@ void HistoryPrinter::flush()
 void HistoryPrinter::addToTable(const UpdateAttempt& attempt)
 {
     if (!widths.isEmpty()) {
-        write(lineOf(cellsOf(attempt), widths));
+        write(TerminalTable::lineOf(cellsOf(attempt), widths));
         return;
     }
     measured << cellsOf(attempt);
@@ -134,12 +119,8 @@ void HistoryPrinter::addToTable(const UpdateAttempt& attempt)
 
 void HistoryPrinter::printMeasured()
 {
-    widths.fill(0, measured.first().size());
-    for (const QStringList& row : measured) {
-        for (int column = 0; column < row.size(); ++column)
-            widths[column] = qMax(widths[column], columnsOf(row.at(column)));
-    }
+    widths = TerminalTable::widthsOf(measured);
     for (const QStringList& row : measured)
-        write(lineOf(row, widths));
+        write(TerminalTable::lineOf(row, widths));
     measured.clear();
 }

@@ -4,6 +4,7 @@
 #include "catalogue/OperatorText.h"
 #include "catalogue/PrintableText.h"
 #include "cli/CommandLine.h"
+#include "cli/TerminalTable.h"
 #include "host/UpdaterLock.h"
 #include "records/history/UpdateHistory.h"
 #include "records/run/PendingUpdate.h"
@@ -88,13 +89,14 @@ int PendingCommand::list() const
         print(OperatorText::shown(OperatorText::tr("No update or restore on record is unfinished.")));
         return CommandLine::ExitDone;
     }
-    const QString row = QStringLiteral("%1  %2  %3  %4");
-    print(row.arg(tr("Model"), -6).arg(tr("Serial"), -10).arg(tr("Since (UTC)"), -19).arg(tr("Components")));
+    QList<QStringList> rows{{tr("Model"), tr("Serial"), tr("Since (UTC)"), tr("Components")}};
     for (const PendingUpdate& record : records)
-        print(row.arg(deviceTypeName(record.deviceType()), -6)
-                  .arg(record.serialNumber(), -10)
-                  .arg(shownTime(record.started()), -19)
-                  .arg(PrintableText::of(record.components().join(QLatin1Char(' ')))));
+        rows << QStringList{deviceTypeName(record.deviceType()), QString::number(record.serialNumber()),
+                            shownTime(record.started()),
+                            PrintableText::of(record.components().join(QLatin1Char(' ')))};
+    const QVector<int> widths = TerminalTable::widthsOf(rows);
+    for (const QStringList& row : rows)
+        std::fputs(TerminalTable::lineOf(row, widths).constData(), stdout);
     return CommandLine::ExitDone;
 }
 

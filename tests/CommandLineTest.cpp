@@ -897,7 +897,7 @@ void CommandLineTest::pendingListsAndDiscards_data()
     QTest::addColumn<bool>("discardOnRecord"); // the failed update's history row says who discarded it
     const QStringList both = {"RZ610R-12345.json", "RZ870S-999.json"};
     QTest::newRow("listed, newest first")
-        << QStringList{"pending"} << false << 0 << "RZ610R  12345       {started}  fpga" << both << false;
+        << QStringList{"pending"} << false << 0 << "RZ610R  12345   {started}  fpga" << both << false;
     QTest::newRow("as JSON") << QStringList{"pending", "--json"} << false << 0 << "RZ610R RZ870S" << both << false;
     QTest::newRow("discarded") << QStringList{"pending", "--discard", "12345"} << false << 0
                                << "The record of the unfinished update of RZ610R 12345 was discarded; a later "
@@ -907,7 +907,7 @@ void CommandLineTest::pendingListsAndDiscards_data()
     QTest::newRow("an updater runs: it may be writing the record")
         << QStringList{"pending", "--discard", "12345"} << true << 4 << "" << both << false;
     QTest::newRow("listed while an updater runs") << QStringList{"pending"} << true << 0
-                                                  << "RZ870S  999         2026-12-01 08:00:00  all" << both << false;
+                                                  << "RZ870S  999     2026-12-01 08:00:00  all" << both << false;
 }
 
 // An update cut short leaves its record; another instrument's record was

@@ -1206,6 +1206,22 @@ Bitte warten...</translation>
         <source>%1 must be an absolute path, not &quot;%2&quot;: the working folder no longer exists.</source>
         <translation>%1 muss ein absoluter Pfad sein, nicht „%2“: Der Arbeitsordner existiert nicht mehr.</translation>
     </message>
+    <message>
+        <source>Its signature file names no key that can be read.</source>
+        <translation>Ihre Signaturdatei nennt keinen lesbaren Schlüssel.</translation>
+    </message>
+    <message>
+        <source>It is signed by key %1, which this machine does not trust: ask the administrator whether key %1 is the maker&apos;s.</source>
+        <translation>Sie ist mit dem Schlüssel %1 signiert, dem dieser Rechner nicht vertraut: Fragen Sie den Administrator, ob der Schlüssel %1 der des Herstellers ist.</translation>
+    </message>
+    <message>
+        <source>It is signed by key %1, which the administrator revoked: get a release signed by a key in use.</source>
+        <translation>Sie ist mit dem Schlüssel %1 signiert, den der Administrator widerrufen hat: Besorgen Sie eine Version, die mit einem gültigen Schlüssel signiert ist.</translation>
+    </message>
+    <message>
+        <source>Its signature by key %1 does not hold for its list of images: the list or the signature was changed after signing; get the release again.</source>
+        <translation>Ihre Signatur mit dem Schlüssel %1 passt nicht zu ihrer Liste der Images: Die Liste oder die Signatur wurde nach dem Signieren geändert; besorgen Sie die Version erneut.</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

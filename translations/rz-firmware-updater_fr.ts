@@ -1205,6 +1205,22 @@ Veuillez patienter...</translation>
         <source>%1 must be an absolute path, not &quot;%2&quot;: the working folder no longer exists.</source>
         <translation>%1 doit être un chemin absolu, et non « %2 » : le dossier de travail n&apos;existe plus.</translation>
     </message>
+    <message>
+        <source>Its signature file names no key that can be read.</source>
+        <translation>Son fichier de signature ne désigne aucune clé lisible.</translation>
+    </message>
+    <message>
+        <source>It is signed by key %1, which this machine does not trust: ask the administrator whether key %1 is the maker&apos;s.</source>
+        <translation>Il est signé par la clé %1, à laquelle cette machine ne fait pas confiance : demandez à l&apos;administrateur si la clé %1 est celle du fabricant.</translation>
+    </message>
+    <message>
+        <source>It is signed by key %1, which the administrator revoked: get a release signed by a key in use.</source>
+        <translation>Il est signé par la clé %1, que l&apos;administrateur a révoquée : procurez-vous une version signée par une clé en service.</translation>
+    </message>
+    <message>
+        <source>Its signature by key %1 does not hold for its list of images: the list or the signature was changed after signing; get the release again.</source>
+        <translation>Sa signature par la clé %1 ne correspond pas à sa liste d&apos;images : la liste ou la signature a été modifiée après la signature ; procurez-vous de nouveau la version.</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

@@ -1209,6 +1209,22 @@ Please Wait...</source>
         <source>%1 must be an absolute path, not &quot;%2&quot;: the working folder no longer exists.</source>
         <translation>%1 は絶対パスでなければなりません（「%2」は使えません）: 作業フォルダーがもう存在しません。</translation>
     </message>
+    <message>
+        <source>Its signature file names no key that can be read.</source>
+        <translation>署名ファイルから読み取れる鍵が見つかりません。</translation>
+    </message>
+    <message>
+        <source>It is signed by key %1, which this machine does not trust: ask the administrator whether key %1 is the maker&apos;s.</source>
+        <translation>鍵 %1 で署名されていますが、このマシンはこの鍵を信頼していません。鍵 %1 がメーカーのものかどうか管理者に確認してください。</translation>
+    </message>
+    <message>
+        <source>It is signed by key %1, which the administrator revoked: get a release signed by a key in use.</source>
+        <translation>鍵 %1 で署名されていますが、この鍵は管理者によって失効されています。使用中の鍵で署名されたリリースを入手してください。</translation>
+    </message>
+    <message>
+        <source>Its signature by key %1 does not hold for its list of images: the list or the signature was changed after signing; get the release again.</source>
+        <translation>鍵 %1 による署名がイメージの一覧と一致しません。署名後に一覧または署名が変更されています。リリースを入手し直してください。</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

@@ -1200,6 +1200,22 @@ Please Wait...</source>
         <source>%1 must be an absolute path, not &quot;%2&quot;: the working folder no longer exists.</source>
         <translation>%1 必须是绝对路径，而不是“%2”：工作文件夹已不存在。</translation>
     </message>
+    <message>
+        <source>Its signature file names no key that can be read.</source>
+        <translation>其签名文件中没有可读取的密钥。</translation>
+    </message>
+    <message>
+        <source>It is signed by key %1, which this machine does not trust: ask the administrator whether key %1 is the maker&apos;s.</source>
+        <translation>它由密钥 %1 签名，本机不信任该密钥：请向管理员确认密钥 %1 是否为制造商的密钥。</translation>
+    </message>
+    <message>
+        <source>It is signed by key %1, which the administrator revoked: get a release signed by a key in use.</source>
+        <translation>它由密钥 %1 签名，该密钥已被管理员吊销：请获取由正在使用的密钥签名的版本。</translation>
+    </message>
+    <message>
+        <source>Its signature by key %1 does not hold for its list of images: the list or the signature was changed after signing; get the release again.</source>
+        <translation>它由密钥 %1 所作的签名与其镜像列表不符：列表或签名在签名后被更改；请重新获取该版本。</translation>
+    </message>
 </context>
 <context>
     <name>PLProgressDialog</name>

@@ -51,7 +51,7 @@ QStringList headers()
 {
     return {HistoryCommand::tr("ID"),    HistoryCommand::tr("Started (UTC)"), HistoryCommand::tr("Action"),
             HistoryCommand::tr("Model"), HistoryCommand::tr("Serial"),        HistoryCommand::tr("From"),
-            HistoryCommand::tr("To"),    HistoryCommand::tr("Result")};
+            HistoryCommand::tr("Target"), HistoryCommand::tr("Result")};
 }
 
 } // namespace

@@ -192,8 +192,8 @@ Ohne Befehl öffnet sich das Fenster.</translation>
         <translation>Von</translation>
     </message>
     <message>
-        <source>To</source>
-        <translation>Auf</translation>
+        <source>Target</source>
+        <translation>Ziel</translation>
     </message>
     <message>
         <source>Result</source>
@@ -235,8 +235,8 @@ Ohne Befehl öffnet sich das Fenster.</translation>
         <translation>Von</translation>
     </message>
     <message>
-        <source>To</source>
-        <translation>Auf</translation>
+        <source>Target</source>
+        <translation>Ziel</translation>
     </message>
     <message>
         <source>Result</source>

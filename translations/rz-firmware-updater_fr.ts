@@ -191,8 +191,8 @@ Sans commande, la fenêtre s&apos;ouvre.</translation>
         <translation>De</translation>
     </message>
     <message>
-        <source>To</source>
-        <translation>Vers</translation>
+        <source>Target</source>
+        <translation>Cible</translation>
     </message>
     <message>
         <source>Result</source>
@@ -234,8 +234,8 @@ Sans commande, la fenêtre s&apos;ouvre.</translation>
         <translation>De</translation>
     </message>
     <message>
-        <source>To</source>
-        <translation>Vers</translation>
+        <source>Target</source>
+        <translation>Cible</translation>
     </message>
     <message>
         <source>Result</source>

@@ -198,8 +198,8 @@ history、pending: 一覧を JSON で出力。</translation>
         <translation>更新前</translation>
     </message>
     <message>
-        <source>To</source>
-        <translation>更新後</translation>
+        <source>Target</source>
+        <translation>目標</translation>
     </message>
     <message>
         <source>Result</source>
@@ -241,8 +241,8 @@ history、pending: 一覧を JSON で出力。</translation>
         <translation>更新前</translation>
     </message>
     <message>
-        <source>To</source>
-        <translation>更新後</translation>
+        <source>Target</source>
+        <translation>目標</translation>
     </message>
     <message>
         <source>Result</source>

@@ -189,7 +189,7 @@ history、pending：以 JSON 输出记录。</translation>
         <translation>原版本</translation>
     </message>
     <message>
-        <source>To</source>
+        <source>Target</source>
         <translation>目标版本</translation>
     </message>
     <message>
@@ -232,7 +232,7 @@ history、pending：以 JSON 输出记录。</translation>
         <translation>原版本</translation>
     </message>
     <message>
-        <source>To</source>
+        <source>Target</source>
         <translation>目标版本</translation>
     </message>
     <message>

@@ -123,7 +123,7 @@ QVariant HistoryTableModel::headerData(int section, Qt::Orientation orientation,
     case UpdateAttempt::Model: return HistoryDialog::tr("Model");
     case UpdateAttempt::Serial: return HistoryDialog::tr("Serial");
     case UpdateAttempt::VersionBefore: return HistoryDialog::tr("From");
-    case UpdateAttempt::VersionTarget: return HistoryDialog::tr("To");
+    case UpdateAttempt::VersionTarget: return HistoryDialog::tr("Target");
     case UpdateAttempt::State: return HistoryDialog::tr("Result");
     default: return QVariant();
     }

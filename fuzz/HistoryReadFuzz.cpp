@@ -70,7 +70,7 @@ QSqlQuery plantedAnew()
     QSqlQuery query(db);
     // No journal to write, nothing to sync.
     if (!db.open() || !query.exec("PRAGMA journal_mode = MEMORY") || !query.exec("PRAGMA synchronous = OFF")
-        || !query.exec("PRAGMA user_version = 2"))
+        || !query.exec(QStringLiteral("PRAGMA user_version = %1").arg(HistorySchema::current)))
         std::abort();
     return query;
 }

@@ -81,9 +81,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (joined.contains(QLatin1String("database or disk is full")))
         std::abort();
-    // Its journal's files are set aside beside it, under its name.
-    const QStringList keptHistories =
-        QDir(stateFolder).entryList({QStringLiteral("history.db.broken-*")}).filter(QRegularExpression("\\d$"));
+    // Its journal's files are set aside beside it, under its name and a suffix.
+    const QStringList keptHistories = QDir(stateFolder)
+                                          .entryList({QStringLiteral("history.db.broken-*")})
+                                          .filter(QRegularExpression(QStringLiteral("^(?!.*-(wal|shm)$)")));
     for (const QString& kept : keptHistories) {
         if (!joined.contains(kept))
             std::abort();

@@ -90,6 +90,7 @@ private slots:
     void speaksTheOperatorsLanguage();
     void pendingListsAndDiscards_data();
     void pendingListsAndDiscards();
+    void exitCodesAreListedAlikeEverywhere();
 };
 
 void CommandLineTest::exitCodes_data()
@@ -950,6 +951,35 @@ void CommandLineTest::pendingListsAndDiscards()
     QCOMPARE(row.value("state").toString(), "failed");
     QCOMPARE(row.value("discardedBy").toString().startsWith(QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name) + '@'),
              discardOnRecord);
+}
+
+// The exit codes of a section, as a script reads them: "0", ..., "128+N".
+QStringList exitCodesIn(const QString& text, const QString& start, const QString& end, const QString& code)
+{
+    const int from = text.indexOf(start);
+    const QString section = text.mid(from, text.indexOf(end, from + start.size()) - from);
+    QStringList codes;
+    for (auto match = QRegularExpression(code, QRegularExpression::MultilineOption).globalMatch(section);
+         match.hasNext();)
+        codes << match.next().captured(1).remove(' ');
+    return codes;
+}
+
+// --help, the manual page and operators.md list the same exit codes, in the
+// same order: a code added to one and not the others fails here.
+void CommandLineTest::exitCodesAreListedAlikeEverywhere()
+{
+    UpdaterRun help({"--help"}, true, {{"LANGUAGE", ""}, {"LC_ALL", "C.UTF-8"}});
+    QCOMPARE(help.finish(), 0);
+    const QStringList fromHelp = exitCodesIn(QString::fromLocal8Bit(help.output), "Exit codes:", "\n\n",
+                                             "^ {1,3}(\\d+|128\\+N)  ");
+    const QStringList fromManual = exitCodesIn(QString::fromUtf8(readFile(RZ_SOURCE_DIR "/packaging/rz-firmware-updater.1")),
+                                               ".SH EXIT STATUS", "\n.SH ", "^\\.B (\\d+|128 \\+ N)$");
+    const QStringList fromPage = exitCodesIn(QString::fromUtf8(readFile(RZ_SOURCE_DIR "/docs/operators.md")),
+                                             "| exit code | meaning |", "\n\n", "^\\| (\\d+|128 \\+ N) \\|");
+    QCOMPARE(fromHelp, (QStringList{"0", "1", "2", "3", "4", "5", "10", "11", "128+N"}));
+    QCOMPARE(fromManual, fromHelp);
+    QCOMPARE(fromPage, fromHelp);
 }
 
 QTEST_MAIN(CommandLineTest)

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -18,13 +19,17 @@ QString DesktopFiles::saveFolder()
 // it then finds: the opener's own exit status decides, without waiting for
 // it. The path is selectable so it can be copied into a file manager or a
 // terminal.
+//
+// The opener belongs to no window: a window closed while it runs would kill
+// it, and the kill would read as the opener failing.
 void DesktopFiles::open(QWidget* parent, const QString& path, const QString& title, const QString& notOpened)
 {
-    auto* opener = new QProcess(parent);
+    auto* opener = new QProcess;
+    const QPointer<QWidget> window(parent);
     const auto showPath = [=] {
         opener->deleteLater();
         QMessageBox box(QMessageBox::Information, title, notOpened.arg(QDir::toNativeSeparators(path)),
-                        QMessageBox::Ok, parent);
+                        QMessageBox::Ok, window.data());
         box.setTextInteractionFlags(Qt::TextSelectableByMouse);
         box.exec();
     };

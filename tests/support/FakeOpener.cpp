@@ -7,7 +7,7 @@ FakeOpener::FakeOpener(Kind kind) : previousPath(qgetenv("PATH"))
     if (kind != Missing) {
         QFile script(folder.filePath("xdg-open"));
         if (!script.open(QIODevice::WriteOnly)
-            || script.write(QString("#!/bin/sh\nprintf '%s\\n' \"$1\" >>'%1/opened'\nexit %2\n")
+            || script.write(QString("#!/bin/sh\n/bin/sleep 1\nprintf '%s\\n' \"$1\" >>'%1/opened'\nexit %2\n")
                                 .arg(folder.path())
                                 .arg(kind == Opens ? 0 : 3)
                                 .toUtf8())

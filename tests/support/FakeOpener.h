@@ -7,7 +7,8 @@
 
 // The desktop's opener (xdg-open) as the window finds it on the PATH, for
 // the test's lifetime: a script that notes each path it is given and ends
-// with `exitCode`, or none at all.
+// a second later, opened or failed, or none at all. The second is what a
+// real opener may take: the window that asked may be closed before it ends.
 class FakeOpener
 {
 public:

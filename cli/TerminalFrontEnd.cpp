@@ -90,6 +90,13 @@ QString TerminalFrontEnd::continueLine(Action offered) const
     return OperatorText::tr("Run `rz-firmware-updater update` to continue.");
 }
 
+// Every write call that returned said so: the instrument holds the
+// release's version of each component it wrote, and had the others.
+QString TerminalFrontEnd::writtenLine(const QString& instrument, const QString& version) const
+{
+    return OperatorText::tr("%1 now holds firmware %2.").arg(instrument).arg(version);
+}
+
 QString TerminalFrontEnd::downgradeDeclinedLine(const QString& instrument) const
 {
     return OperatorText::tr("%1 holds newer firmware than this release; to write this release anyway, "

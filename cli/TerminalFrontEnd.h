@@ -41,6 +41,7 @@ public:
     void offerActions(int actions) override;
     QString continueLine(Action offered) const override;
     QString closingLine() const override { return QString(); }
+    QString writtenLine(const QString& instrument, const QString& version) const override;
     QString downgradeDeclinedLine(const QString& instrument) const override;
 
 private:

@@ -920,7 +920,7 @@ void UpdateRestoreTest::recordsAreOfferedNeverObeyed_data()
     QTest::newRow("restore: the one record, asked for")
         << other << QStringList{"restore"} << 4 << QStringList{"RZ870S-Cypress-Boot-v2.img"} << nameIt;
     QTest::newRow("restore --model") << other << QStringList{"restore", "--model", "RZ610R"} << 0 << rz610rImage
-                                     << "Firmware updated successfully.";
+                                     << "RZ610R 12345 now holds firmware 4.5.10.";
     QTest::newRow("window") << other << QStringList() << 0 << rz610rImage << "Press Restore to continue.";
     QTest::newRow("restore: two records")
         << QStringList{"RZ870S-999", "RZ610R-12345"} << QStringList{"restore"} << 4 << QStringList() << nameIt;

@@ -1008,6 +1008,10 @@ Bitte warten...</translation>
         <translation>%1 hat eine neuere Firmware als diese Version; um diese Version trotzdem zu schreiben, führen Sie `rz-firmware-updater update --allow-downgrade` aus.</translation>
     </message>
     <message>
+        <source>%1 now holds firmware %2.</source>
+        <translation>%1 hat jetzt die Firmware %2.</translation>
+    </message>
+    <message>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht beschrieben werden: %2</translation>
     </message>

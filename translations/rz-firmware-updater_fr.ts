@@ -1007,6 +1007,10 @@ Veuillez patienter...</translation>
         <translation>%1 contient un micrologiciel plus récent que cette version ; pour écrire cette version malgré tout, lancez `rz-firmware-updater update --allow-downgrade`.</translation>
     </message>
     <message>
+        <source>%1 now holds firmware %2.</source>
+        <translation>%1 contient maintenant le micrologiciel %2.</translation>
+    </message>
+    <message>
         <source>Cannot write %1: %2</source>
         <translation>Impossible d&apos;écrire %1 : %2</translation>
     </message>

@@ -1012,6 +1012,10 @@ Please Wait...</source>
         <translation>%1 にはこのリリースより新しいファームウェアが入っています。それでもこのリリースを書き込むには `rz-firmware-updater update --allow-downgrade` を実行してください。</translation>
     </message>
     <message>
+        <source>%1 now holds firmware %2.</source>
+        <translation>%1 のファームウェアは %2 になりました。</translation>
+    </message>
+    <message>
         <source>Cannot write %1: %2</source>
         <translation>%1 に書き込めません: %2</translation>
     </message>

@@ -1003,6 +1003,10 @@ Please Wait...</source>
         <translation>%1 的固件比此版本新；如仍要写入此版本，请运行 `rz-firmware-updater update --allow-downgrade`。</translation>
     </message>
     <message>
+        <source>%1 now holds firmware %2.</source>
+        <translation>%1 的固件现为 %2。</translation>
+    </message>
+    <message>
         <source>Cannot write %1: %2</source>
         <translation>无法写入 %1：%2</translation>
     </message>

@@ -14,6 +14,11 @@ QString FrontEnd::closingLine() const
     return OperatorText::tr("You may now close the software.");
 }
 
+QString FrontEnd::writtenLine(const QString&, const QString&) const
+{
+    return QString();
+}
+
 QString FrontEnd::downgradeDeclinedLine(const QString& instrument) const
 {
     return OperatorText::tr("%1 holds newer firmware than this release; the downgrade was declined.").arg(instrument);

@@ -43,6 +43,10 @@ public:
     virtual QString continueLine(Action offered) const;
     // After a write's verdict:
     virtual QString closingLine() const;
+    // After a write that succeeded, naming the instrument ("RZ610R 12345")
+    // and the release's version it now holds; the window's verdict says
+    // enough.
+    virtual QString writtenLine(const QString& instrument, const QString& version) const;
     // Why nothing is written to an instrument with newer firmware once
     // confirmDowngrade() said no, for the report, naming the instrument
     // ("RZ610R 12345"):

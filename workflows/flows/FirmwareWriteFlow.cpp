@@ -15,18 +15,11 @@
 
 namespace {
 
-// What the operator is told of each procedure.
-struct Procedure
-{
-    const char* heading;
-    const char* busyText;
-};
-
-const Procedure updating{
+const FirmwareWriteFlow::Procedure updating{
     QT_TRANSLATE_NOOP("OperatorText", "Updating Firmware"),
     QT_TRANSLATE_NOOP("OperatorText",
                       "Updating Device\nDO NOT UNPLUG THE DEVICE\nThis process can take several minutes\nPlease Wait...")};
-const Procedure restoring{
+const FirmwareWriteFlow::Procedure restoring{
     QT_TRANSLATE_NOOP("OperatorText", "Restoring Device"),
     QT_TRANSLATE_NOOP("OperatorText", "Performing Device Restore\nDO NOT UNPLUG DEVICE\nThis process will take up to 10 "
                                       "minutes\nPlease Wait...")};
@@ -50,21 +43,25 @@ QString stopNotice()
 // the outcome.
 FlowOutcome FirmwareWriteFlow::update(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state)
 {
-    FirmwareWriteFlow flow(frontEnd, record, updating.heading, updating.busyText);
+    FirmwareWriteFlow flow(frontEnd, record, state, updating);
     UpdateDeviceThread worker(state, record.logPath(), record.keepsRecords());
     return flow.run(worker);
 }
 
 FlowOutcome FirmwareWriteFlow::restore(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state)
 {
-    FirmwareWriteFlow flow(frontEnd, record, restoring.heading, restoring.busyText);
+    FirmwareWriteFlow flow(frontEnd, record, state, restoring);
     RestoreDeviceThread worker(state, record.logPath(), record.keepsRecords());
     return flow.run(worker);
 }
 
-FirmwareWriteFlow::FirmwareWriteFlow(FrontEnd& frontEnd, RunRecord& record, const char* heading,
-                                     const char* busyText)
-    : frontEnd(frontEnd), record(record), heading(OperatorText::tr(heading)), busyText(OperatorText::tr(busyText))
+FirmwareWriteFlow::FirmwareWriteFlow(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state,
+                                     const Procedure& procedure)
+    : frontEnd(frontEnd),
+      record(record),
+      state(state),
+      heading(OperatorText::tr(procedure.heading)),
+      busyText(OperatorText::tr(procedure.busyText))
 {
 }
 
@@ -125,6 +122,10 @@ void FirmwareWriteFlow::reportVerdict(const WriteOutcome& outcome)
 {
     if (outcome.written()) {
         record.note(RunEvent::status(OperatorText::tr("Firmware updated successfully."), true));
+        const QString written = frontEnd.writtenLine(instrumentName(state.deviceType, state.serialNumber),
+                                                     state.targetVersion.versionString());
+        if (!written.isEmpty())
+            say(written);
     } else if (outcome.refused() && !outcome.nextStep().isEmpty()) {
         record.note(RunEvent::status(OperatorText::tr("Firmware updated unsuccessfully."), false));
         say(outcome.nextStep());

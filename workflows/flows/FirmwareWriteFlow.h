@@ -20,8 +20,15 @@ public:
     // Rewrites every component of an instrument that answers only in boot mode.
     static FlowOutcome restore(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state);
 
+    // What the operator is told of each procedure.
+    struct Procedure
+    {
+        const char* heading;
+        const char* busyText;
+    };
+
 private:
-    FirmwareWriteFlow(FrontEnd& frontEnd, RunRecord& record, const char* heading, const char* busyText);
+    FirmwareWriteFlow(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state, const Procedure& procedure);
 
     FlowOutcome run(FirmwareWriterThread& worker);
     static FlowOutcome outcomeOf(const WriteOutcome& outcome);
@@ -30,6 +37,7 @@ private:
 
     FrontEnd& frontEnd;
     RunRecord& record;
+    const DeviceState& state;
     QString heading;
     QString busyText;
 };

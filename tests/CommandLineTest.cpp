@@ -3,6 +3,7 @@
 #include "tests/support/SimulatedInstrument.h"
 #include "tests/support/ThrowAwayKey.h"
 #include "tests/support/UpdaterRun.h"
+#include "cli/CommandLine.h"
 #include "host/UpdaterLock.h"
 
 #include <QDir>
@@ -91,6 +92,7 @@ private slots:
     void pendingListsAndDiscards_data();
     void pendingListsAndDiscards();
     void exitCodesAreListedAlikeEverywhere();
+    void quotedCommandLinesAreAccepted();
 };
 
 void CommandLineTest::exitCodes_data()
@@ -986,6 +988,65 @@ void CommandLineTest::exitCodesAreListedAlikeEverywhere()
     QCOMPARE(fromHelp, (QStringList{"0", "1", "2", "3", "4", "5", "10", "11", "128+N"}));
     QCOMPARE(fromManual, fromHelp);
     QCOMPARE(fromPage, fromHelp);
+}
+
+// A command line a page quotes, as its reader would type it: what is in
+// brackets given, the first of alternatives, the placeholders filled in,
+// the shell's redirections and what follows them left out.
+QStringList typedAs(QString quoted)
+{
+    quoted.remove(QRegularExpression("\\s+#.*$"));
+    quoted.replace(QRegularExpression("\\[\\s*([^]|]*?)\\s*(\\|[^]]*)?\\]"), "\\1");
+    quoted = quoted.section(QRegularExpression("\\s*(;|&&|\\|\\||\\s\\|\\s|[0-9]?>)"), 0, 0);
+    quoted.replace(QRegularExpression("(\\S+?)\\|\\S+"), "\\1");
+    const QMap<QString, QString> filled{{"MODEL", "RZ610R"}, {"M", "RZ610R"},       {"SERIAL", "12345"},
+                                        {"N", "12345"},      {"YYYY-MM-DD", "2026-01-01"}, {"DIR", "."}};
+    QStringList typed;
+    for (const QString& word : QProcess::splitCommand(quoted))
+        typed << filled.value(word, word);
+    return typed;
+}
+
+// Each `rz-firmware-updater ...` in a page, with where it stands: in code
+// blocks (the manual page's .nf) line by line, elsewhere between backticks,
+// which may span lines.
+QMap<QString, QString> quotedCommandLines(const QString& page)
+{
+    QString text = QString::fromUtf8(readFile(QString(RZ_SOURCE_DIR "/") + page));
+    if (page.endsWith(".1"))
+        text.replace("\\-", "-").replace("\\(ga", "`").replace("\\&", "").replace(".nf\n", "```\n").replace(".fi\n", "```\n");
+    const QRegularExpression command("`(rz-firmware-updater(?: [^`]*)?)`");
+    QMap<QString, QString> quoted;
+    const QStringList blocks = text.split("```");
+    for (int block = 0; block < blocks.size(); ++block) {
+        const QStringList lines = block % 2 ? blocks.at(block).split('\n') : QStringList{blocks.at(block).simplified()};
+        for (const QString& line : lines) {
+            const QRegularExpression& in = block % 2 ? QRegularExpression("(?:^|\\s)(rz-firmware-updater(?: .*)?)$") : command;
+            for (auto match = in.globalMatch(line); match.hasNext();)
+                quoted.insert(match.next().captured(1), page);
+        }
+    }
+    return quoted;
+}
+
+// Every command line the pages and the manual page quote is one the
+// program takes: an option renamed or a command dropped fails here.
+void CommandLineTest::quotedCommandLinesAreAccepted()
+{
+    QMap<QString, QString> quoted;
+    for (const QString& page : QDir(RZ_SOURCE_DIR "/docs").entryList({"*.md"}))
+        quoted.insert(quotedCommandLines("docs/" + page));
+    quoted.insert(quotedCommandLines("README.md"));
+    quoted.insert(quotedCommandLines("packaging/rz-firmware-updater.1"));
+    QVERIFY(quoted.size() > 15);
+    for (auto line = quoted.cbegin(); line != quoted.cend(); ++line) {
+        const QStringList typed = typedAs(line.key());
+        if (typed.size() == 1)
+            continue; // the window
+        int exitCode = -1;
+        const bool accepted = CommandLine().validate(typed, &exitCode) || exitCode == 0;
+        QVERIFY2(accepted, qPrintable(line.value() + ": " + line.key() + " -> " + typed.join(' ')));
+    }
 }
 
 QTEST_MAIN(CommandLineTest)

@@ -3,7 +3,7 @@
 
 #include "catalogue/ModelTable.h"
 #include "families/ComponentCalls.h"
-#include "families/DeviceState.h"
+#include "catalogue/DeviceState.h"
 #include "families/OpenedInstrument.h"
 
 #include <QString>

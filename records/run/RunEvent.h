@@ -2,7 +2,7 @@
 #define RUNEVENT_H
 
 #include "catalogue/release/SignedRelease.h"
-#include "families/DeviceState.h"
+#include "catalogue/DeviceState.h"
 #include "records/history/UpdateAttempt.h"
 #include "records/run/FlowOutcome.h"
 #include "records/run/RunDisplay.h"

@@ -2,7 +2,7 @@
 #define RUNREPORT_H
 
 #include "catalogue/release/SignedRelease.h"
-#include "families/DeviceState.h"
+#include "catalogue/DeviceState.h"
 #include "records/run/FlowOutcome.h"
 
 #include <QDateTime>

@@ -2,7 +2,7 @@
 #define CHECKVERSIONSFLOW_H
 
 #include "catalogue/release/SignedRelease.h"
-#include "families/DeviceState.h"
+#include "catalogue/DeviceState.h"
 #include "records/run/PendingUpdate.h"
 #include "workflows/FrontEnd.h"
 

@@ -1,7 +1,7 @@
 #ifndef FIRMWAREWRITEFLOW_H
 #define FIRMWAREWRITEFLOW_H
 
-#include "families/DeviceState.h"
+#include "catalogue/DeviceState.h"
 #include "workflows/FrontEnd.h"
 
 class FirmwareWriterThread;

@@ -1,7 +1,7 @@
 #ifndef UPDATERSESSION_H
 #define UPDATERSESSION_H
 
-#include "families/DeviceState.h"
+#include "catalogue/DeviceState.h"
 #include "workflows/FrontEnd.h"
 #include "records/run/PendingUpdate.h"
 #include "records/run/RunRecord.h"

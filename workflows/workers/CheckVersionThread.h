@@ -1,7 +1,7 @@
 #ifndef CHECKVERSIONTHREAD_H
 #define CHECKVERSIONTHREAD_H
 
-#include "families/DeviceState.h"
+#include "catalogue/DeviceState.h"
 #include "workflows/checks/ImageCheck.h"
 
 #include <QStringList>

@@ -3,7 +3,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "families/DeviceFamily.h"
-#include "families/DeviceState.h"
+#include "catalogue/DeviceState.h"
 #include "families/OpenedInstrument.h"
 #include "workflows/workers/FpgaProgress.h"
 #include "workflows/checks/ImageCheck.h"

@@ -51,14 +51,14 @@ QString stopNotice()
 FlowOutcome FirmwareWriteFlow::update(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state)
 {
     FirmwareWriteFlow flow(frontEnd, record, updating.heading, updating.busyText);
-    UpdateDeviceThread worker(state, record.logPath(), record.keepsRecords());
+    UpdateDeviceThread worker(state, record.logPath(), record.keepsRecords(), frontEnd.releaseFolder());
     return flow.run(worker);
 }
 
 FlowOutcome FirmwareWriteFlow::restore(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state)
 {
     FirmwareWriteFlow flow(frontEnd, record, restoring.heading, restoring.busyText);
-    RestoreDeviceThread worker(state, record.logPath(), record.keepsRecords());
+    RestoreDeviceThread worker(state, record.logPath(), record.keepsRecords(), frontEnd.releaseFolder());
     return flow.run(worker);
 }
 

@@ -157,8 +157,9 @@ QString ReleaseCommand::verdictLine() const
     return OperatorText::tr("The release in %1 is refused: nothing in it will be written.").arg(folder);
 }
 
-// "RZ610R 4.5.10", then a line per component: its version and image.
-QStringList ReleaseCommand::linesOf(const Carried& carried)
+// "RZ610R 4.5.10", then a line per component: its version and image. An
+// image is not said to be unlisted where no list was verified.
+QStringList ReleaseCommand::linesOf(const Carried& carried) const
 {
     const Model& model = *carried.model;
     QStringList lines{model.name + QLatin1Char(' ') + model.target.versionString()};
@@ -166,7 +167,7 @@ QStringList ReleaseCommand::linesOf(const Carried& carried)
         const Image& image = carried.images[at];
         const int version = model.target.*model.components[at].version;
         lines << (!image.present ? OperatorText::tr("  %1 %2: %3 (missing)")
-                  : !image.listed ? OperatorText::tr("  %1 %2: %3 (not in the signed list)")
+                  : verified && !image.listed ? OperatorText::tr("  %1 %2: %3 (not in the signed list)")
                                   : OperatorText::tr("  %1 %2: %3"))
                      .arg(label(image.component))
                      .arg(version)

@@ -56,7 +56,7 @@ private:
     QString keyStatus() const;
     QString keyLine() const;
     QString verdictLine() const;
-    static QStringList linesOf(const Carried& carried);
+    QStringList linesOf(const Carried& carried) const;
     QJsonObject report() const;
 
     const QString named;

@@ -5,11 +5,13 @@
 #include "catalogue/ModelTable.h"
 #include "cli/HistoryCommand.h"
 #include "cli/PendingCommand.h"
+#include "cli/ReleaseCommand.h"
 #include "cli/TerminalFrontEnd.h"
 #include "host/UpdaterLock.h"
 #include "host/WriteGuard.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -32,6 +34,8 @@ const char* const description = QT_TRANSLATE_NOOP("CommandLine",
     "  history   every update and restore on record, newest first\n"
     "  pending   the updates on record that did not finish; --discard lets\n"
     "            one go\n"
+    "  release   what the release carries and who signed it, without an\n"
+    "            instrument\n"
     "\n"
     "Exit codes:\n"
     "   0  done: up to date, or written successfully\n"
@@ -41,7 +45,7 @@ const char* const description = QT_TRANSLATE_NOOP("CommandLine",
     "   4  refused before any write (no release found, firmware not signed by a\n"
     "      trusted key, newer firmware without --allow-downgrade, unknown model,\n"
     "      missing or corrupt image, restore of a working instrument, update of\n"
-    "      one that needs a restore)\n"
+    "      one that needs a restore); release: the release is refused\n"
     "   5  the instrument stopped answering: a call to it did not return within\n"
     "      its time; the next update or restore of that instrument finishes\n"
     "      the update on record\n"
@@ -104,7 +108,14 @@ int CommandLine::run(const QStringList& arguments)
         return history->run();
     if (pending)
         return pending->run();
+    if (command == QLatin1String("release"))
+        return ReleaseCommand(releaseFolder, json    ? ReleaseCommand::Output::Json
+                                             : quiet ? ReleaseCommand::Output::Quiet
+                                                     : ReleaseCommand::Output::Lines)
+            .run();
     terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout);
+    terminal->quiet = quiet;
+    terminal->firmware = releaseFolder;
     terminal->allowDowngrade = parser.isSet(QStringLiteral("allow-downgrade"));
     terminal->model = model;
     terminal->finishesRecord = command == QLatin1String("restore") && !model;
@@ -124,6 +135,7 @@ int CommandLine::run(const QStringList& arguments)
     const QString reason = session.reason();
     if (!reason.isNull())
         printError(OperatorText::shown(reason));
+    terminal->printVerdict();
     if (json)
         printJson(session);
     return session.exitCode();
@@ -164,14 +176,21 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
         {{QStringLiteral("v"), QStringLiteral("version")}, tr("Print the version and exit.")},
         helpAll,
     });
-    parser.addPositionalArgument(tr("command"), tr("check, update, restore, history or pending"));
+    parser.addPositionalArgument(tr("command"), tr("check, update, restore, history, pending or release"));
     parser.addOptions({
         {QStringLiteral("allow-downgrade"), tr("update: write even where the instrument holds newer firmware.")},
         {QStringLiteral("model"), tr("restore: the model to bootstrap when nothing answers; "
                                      "history, pending: only this model's."),
          ModelTable::names(QStringLiteral("|"))},
+        {QStringLiteral("firmware"), tr("check, update, restore, release: the release in this folder "
+                                        "(relative to the working folder) rather than ./firmware or the "
+                                        "installed one."),
+         QStringLiteral("DIR")},
         {QStringLiteral("json"), tr("Print one JSON report on standard output at the end; the lines go "
-                                    "to standard error. history, pending: the rows as JSON.")},
+                                    "to standard error. history, pending: the rows as JSON. release: what "
+                                    "the release carries as JSON.")},
+        {QStringLiteral("quiet"), tr("check, update, restore, release: print only the verdict line; reasons "
+                                     "still go to standard error.")},
         {QStringLiteral("serial"), tr("history: only this instrument's attempts."), QStringLiteral("N")},
         {QStringLiteral("since"), tr("history: only attempts started on this day (UTC) or later."),
          QStringLiteral("YYYY-MM-DD")},
@@ -197,9 +216,16 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
     const QStringList positional = parser.positionalArguments();
     command = positional.value(0);
     json = parser.isSet(QStringLiteral("json"));
-    if (positional.size() != 1 || !QStringList({"check", "update", "restore", "history", "pending"}).contains(command))
-        return usageError(tr("Expected one command: check, update, restore, history or pending (see --help)."),
+    quiet = parser.isSet(QStringLiteral("quiet"));
+    if (positional.size() != 1
+        || !QStringList({"check", "update", "restore", "history", "pending", "release"}).contains(command))
+        return usageError(tr("Expected one command: check, update, restore, history, pending or release (see "
+                             "--help)."),
                           exitCode);
+    if (!readReleaseFolder(exitCode))
+        return false;
+    if (quiet && (json || command == QLatin1String("history") || command == QLatin1String("pending")))
+        return usageError(tr("--quiet goes with check, update, restore and release, without --json."), exitCode);
     if (command != QLatin1String("pending") && parser.isSet(QStringLiteral("discard")))
         return usageError(tr("--discard goes with pending only."), exitCode);
     if (command != QLatin1String("history")
@@ -209,6 +235,20 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
     const QString serial = parser.value(QStringLiteral("serial"));
     if (parser.isSet(QStringLiteral("serial")) && !isSerialNumber(serial))
         return usageError(tr("--serial: expected a serial number above 0, not %1.").arg(serial), exitCode);
+    return true;
+}
+
+// Made absolute at once: a write makes its private folder the working one.
+bool CommandLine::readReleaseFolder(int* exitCode)
+{
+    if (!parser.isSet(QStringLiteral("firmware")))
+        return true;
+    if (command == QLatin1String("history") || command == QLatin1String("pending"))
+        return usageError(tr("--firmware goes with check, update, restore and release."), exitCode);
+    const QString named = parser.value(QStringLiteral("firmware"));
+    if (named.isEmpty())
+        return usageError(tr("--firmware: expected the release's folder."), exitCode);
+    releaseFolder = QDir::cleanPath(QDir::current().absoluteFilePath(named));
     return true;
 }
 

@@ -18,7 +18,8 @@ class TerminalFrontEnd;
 // `rz-firmware-updater check | update | restore`: the window's work for
 // scripts and benches without a display, on a terminal, ending in an exit
 // code a script can branch on; and `history`, the record of every update
-// and restore; and `pending`, the updates that did not finish.
+// and restore; and `pending`, the updates that did not finish; and
+// `release`, what the release carries.
 class CommandLine
 {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
@@ -52,11 +53,14 @@ private:
     static bool usageError(const QString& line, int* exitCode);
     void showHelp() const;
     bool readModel(int* exitCode);
+    bool readReleaseFolder(int* exitCode);
     void printJson(const UpdaterSession& session) const;
 
     QCommandLineParser parser;
     QString command;
     bool json = false;
+    bool quiet = false;
+    QString releaseFolder; // absolute; empty to search
     std::optional<int> model;
     std::unique_ptr<HistoryCommand> history;
     std::unique_ptr<PendingCommand> pending;

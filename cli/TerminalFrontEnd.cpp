@@ -15,11 +15,23 @@ TerminalFrontEnd::~TerminalFrontEnd()
     clearStatus();
 }
 
-// A verdict looks as any line does: a script reads the exit code.
-void TerminalFrontEnd::showLines(const QStringList& lines, Kind)
+// A verdict looks as any line does: a script reads the exit code. An
+// update's check concludes before its write does: quiet, the last one holds.
+void TerminalFrontEnd::showLines(const QStringList& lines, Kind kind)
 {
+    if (quiet) {
+        if (kind == Kind::Success || kind == Kind::Failure || kind == Kind::Conclusion)
+            verdict = lines.value(lines.size() - 1);
+        return;
+    }
     for (const QString& line : lines)
         print(line);
+}
+
+void TerminalFrontEnd::printVerdict()
+{
+    if (quiet && !verdict.isEmpty())
+        print(verdict);
 }
 
 // Flushed at once: a script, or the operator, sees each step as it happens.
@@ -106,7 +118,7 @@ QString TerminalFrontEnd::downgradeDeclinedLine(const QString& instrument) const
 
 void TerminalFrontEnd::drawStatus()
 {
-    if (!statusOnTerminal || !busyFor.isValid())
+    if (!statusOnTerminal || quiet || !busyFor.isValid())
         return;
     const qint64 seconds = busyFor.elapsed() / 1000;
     const QString clock = QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));

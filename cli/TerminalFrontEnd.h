@@ -30,6 +30,13 @@ public:
     // update or restore: the command writes after its check by itself, so
     // there is no next command to name.
     bool writesAfterCheck = false;
+    // Only the verdict is printed, by printVerdict(), and no status line.
+    bool quiet = false;
+    QString firmware; // the release folder named, absolute; empty to search
+
+    // Quiet: the last verdict shown, a write's or else the check's; nothing
+    // where the run ended before either.
+    void printVerdict();
 
     void showLines(const QStringList& lines, Kind kind) override;
     void beginBusy(const QString& text) override;
@@ -38,6 +45,7 @@ public:
     bool confirmDowngrade() override;
     std::optional<int> chooseModel() override;
     bool finishesUnfinishedUpdate() const override { return finishesRecord; }
+    QString releaseFolder() const override { return firmware; }
     void offerActions(int actions) override;
     QString continueLine(Action offered) const override;
     QString closingLine() const override { return QString(); }
@@ -51,6 +59,7 @@ private:
 
     std::FILE* out;
     bool outputLost = false;
+    QString verdict;
     bool downgradeConfirmed = false;
     bool statusShown = false;
     const bool statusOnTerminal;

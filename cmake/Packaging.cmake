@@ -94,6 +94,11 @@ if(NOT RZ_API_LIBRARY)
   install(FILES ${rz_doc_dir}/rzsim.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT simulator)
 endif()
 
+# Bash completion, where Debian's bash-completion loads it on the first Tab
+# after the command's name.
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/rz-firmware-updater.bash-completion
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME rz-firmware-updater)
+
 # The one-updater lock, made at boot (systemd-tmpfiles reads /usr/lib/tmpfiles.d).
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/rz-firmware-updater.tmpfiles
   DESTINATION lib/tmpfiles.d RENAME rz-firmware-updater.conf)

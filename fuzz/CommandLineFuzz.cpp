@@ -4,7 +4,7 @@
 // Invariant: nothing crashes or hangs; a command line refused ends with exit
 // code 2 and a reason on standard error after the program's name, one that
 // asks for help or the version with 0 and that printed; one accepted names
-// check, update, restore or history.
+// check, update, restore, history, pending or release.
 
 #include "cli/CommandLine.h"
 
@@ -72,7 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Captured out(stdout);
     Captured errors(stderr);
     if (commandLine.validate(arguments, &exitCode)) {
-        if (!QStringList({"check", "update", "restore", "history"}).contains(commandLine.chosenCommand()))
+        if (!QStringList({"check", "update", "restore", "history", "pending", "release"})
+                 .contains(commandLine.chosenCommand()))
             std::abort();
     } else if (!(exitCode == CommandLine::ExitUsage && hasReasonLine(errors.text()))
                && !(exitCode == CommandLine::ExitDone && !out.text().isEmpty())) {

@@ -93,6 +93,12 @@ private slots:
     void pendingListsAndDiscards();
     void exitCodesAreListedAlikeEverywhere();
     void quotedCommandLinesAreAccepted();
+    void releaseSaysWhatItCarriesWithoutTheLibrary_data();
+    void releaseSaysWhatItCarriesWithoutTheLibrary();
+    void quietPrintsTheVerdictAlone_data();
+    void quietPrintsTheVerdictAlone();
+    void bashCompletesCommandsOptionsModelsAndFolders_data();
+    void bashCompletesCommandsOptionsModelsAndFolders();
 };
 
 void CommandLineTest::exitCodes_data()
@@ -102,7 +108,8 @@ void CommandLineTest::exitCodes_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("versionsAfter"); // empty: no write call at all
     // Empty: ./firmware as made; a file of it: that file cut short; "none":
-    // no ./firmware; "installed": ./firmware moved to the installed release.
+    // no ./firmware; "installed": ./firmware moved to the installed release;
+    // "elsewhere": ./firmware moved to releases/4.5.10.
     QTest::addColumn<QString>("release");
     // Printed, or given as the reason on standard error; empty: none
     // checked. {here} is ./firmware's absolute path, {installed} the
@@ -163,6 +170,11 @@ void CommandLineTest::exitCodes_data()
     QTest::newRow("update, only the installed release")
         << old << QStringList{"update"} << 0 << "4.5.10" << "installed"
         << "Using the firmware installed with the updater: {installed}";
+    QTest::newRow("update, the release named by a relative path")
+        << old << QStringList{"update", "--firmware", "releases/4.5.10"} << 0 << "4.5.10" << "elsewhere" << unchecked;
+    QTest::newRow("update, the named release is not there, ./firmware is")
+        << old << QStringList{"update", "--firmware", "firmware/4.5.10"} << 4 << "" << asMade
+        << "No firmware found in {here}/4.5.10; nothing will be written.";
     QTest::newRow("restore, silent, list cut short") << silent << QStringList{"restore", "--model", "RZ610R"} << 4
                                                      << "" << "./firmware/SHA256SUMS" << unchecked;
     QTest::newRow("restore") << bootMode << QStringList{"restore"} << 0 << "4.8.14" << asMade << unchecked;
@@ -198,6 +210,8 @@ void CommandLineTest::exitCodes()
         QVERIFY(QDir("firmware").removeRecursively());
     else if (release == "installed")
         QVERIFY(QDir().rename("firmware", installed));
+    else if (release == "elsewhere")
+        QVERIFY(QDir().mkdir("releases") && QDir().rename("firmware", "releases/4.5.10"));
     else if (!release.isEmpty())
         QVERIFY(QFile(release).resize(100));
     UpdaterRun run(arguments, !arguments.isEmpty());
@@ -881,7 +895,8 @@ void CommandLineTest::speaksTheOperatorsLanguage_data()
     QTest::newRow("a usage error") << QStringList{"history", "--since", "gestern"} << ""
                                    << "rz-firmware-updater: --since: Datum als YYYY-MM-DD erwartet, nicht gestern.";
     QTest::newRow("LC_ALL=C.UTF-8, as scripts set it") << QStringList{"frobnicate"} << "C.UTF-8"
-        << "rz-firmware-updater: Expected one command: check, update, restore, history or pending (see --help).";
+        << "rz-firmware-updater: Expected one command: check, update, restore, history, pending or release (see "
+           "--help).";
 }
 
 // LANGUAGE=de, as a German desktop sets it.
@@ -1047,6 +1062,154 @@ void CommandLineTest::quotedCommandLinesAreAccepted()
         const bool accepted = CommandLine().validate(typed, &exitCode) || exitCode == 0;
         QVERIFY2(accepted, qPrintable(line.value() + ": " + line.key() + " -> " + typed.join(' ')));
     }
+}
+
+void CommandLineTest::releaseSaysWhatItCarriesWithoutTheLibrary_data()
+{
+    QTest::addColumn<QString>("release"); // "signed", "unsigned" or "revoked"
+    QTest::addColumn<bool>("json");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("keyStatus"); // empty: no key named
+    // A line of standard output, or of the JSON's reasons; {folder} is the
+    // release's absolute path, {id} the demo key's.
+    QTest::addColumn<QString>("says");
+    const QString notSigned = "The firmware in {folder} is not signed; nothing will be written.";
+    const QString revoked = "It is signed by key {id}, which the administrator revoked: get a release signed by "
+                            "a key in use.";
+    QTest::newRow("signed") << "signed" << false << 0 << "trusted" << "Signed by key {id}, which this machine trusts.";
+    QTest::newRow("signed, JSON") << "signed" << true << 0 << "trusted" << "";
+    QTest::newRow("unsigned") << "unsigned" << false << 4 << "" << notSigned;
+    QTest::newRow("unsigned, JSON") << "unsigned" << true << 4 << "" << notSigned;
+    QTest::newRow("revoked key") << "revoked" << false << 4 << "revoked"
+                                 << "Signed by key {id}, which the administrator revoked.";
+    QTest::newRow("revoked key, JSON") << "revoked" << true << 4 << "revoked" << revoked;
+}
+
+// An administrator asks before the release goes to the benches: not one
+// call reaches the device library, even with an instrument connected.
+void CommandLineTest::releaseSaysWhatItCarriesWithoutTheLibrary()
+{
+    QFETCH(QString, release);
+    QFETCH(bool, json);
+    QFETCH(int, exitCode);
+    QFETCH(QString, keyStatus);
+    QFETCH(QString, says);
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 9));
+    instrument.clearTrace();
+    QVERIFY(QDir().mkdir("releases") && QDir().rename("firmware", "releases/4.5.10"));
+    const QString folder = instrument.path("releases/4.5.10");
+    if (release == "unsigned")
+        QVERIFY(QFile::remove("releases/4.5.10/SHA256SUMS.minisig"));
+    QFile revokedFile(InstalledUpdater::get().revokedFile());
+    const auto unrevoke = qScopeGuard([&] { revokedFile.remove(); });
+    if (release == "revoked")
+        QVERIFY(revokedFile.open(QIODevice::WriteOnly) && revokedFile.write(demoKeyId().toLatin1() + "\n") > 0);
+    revokedFile.close();
+    UpdaterRun run(json ? QStringList{"release", "--json", "--firmware", "releases/4.5.10"}
+                        : QStringList{"release", "--firmware", "releases/4.5.10"});
+    QCOMPARE(run.finish(), exitCode);
+    QCOMPARE(instrument.trace(), QStringList());
+    says.replace("{folder}", folder).replace("{id}", demoKeyId());
+    const QString verdict = exitCode == 0 ? "The release in %1 can be written."
+                                          : "The release in %1 is refused: nothing in it will be written.";
+    if (!json) {
+        const QStringList lines = run.lines();
+        QVERIFY2(lines.contains(says) && lines.contains("  FPGA 10: RZ610R-FPGA-v10.rbf"), qPrintable(lines.join('\n')));
+        QCOMPARE(lines.first(), "Release folder: " + folder);
+        QCOMPARE(lines.last(), verdict.arg(folder));
+        return;
+    }
+    const QJsonObject report = QJsonDocument::fromJson(run.output).object();
+    QCOMPARE(report.value("folder").toString(), folder);
+    QCOMPARE(report.value("usable").toBool(), exitCode == 0);
+    QCOMPARE(report.value("keyStatus").toString(), keyStatus);
+    QCOMPARE(report.value("key").toString(), keyStatus.isEmpty() ? QString() : demoKeyId());
+    const QJsonObject first = report.value("models").toArray().first().toObject();
+    QCOMPARE(first.value("model").toString() + ' ' + first.value("firmware").toString(), "RZ610R 4.5.10");
+    QCOMPARE(first.value("components").toArray().last().toObject().value("image").toString(), "RZ610R-FPGA-v10.rbf");
+    const QJsonArray reasons = report.value("reasons").toArray();
+    QVERIFY2(says.isEmpty() ? reasons.isEmpty() : reasons.contains(says), run.output.constData());
+}
+
+void CommandLineTest::quietPrintsTheVerdictAlone_data()
+{
+    QTest::addColumn<QStringList>("device");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("verdict"); // all of standard output; empty: nothing
+    const QStringList old = usbModel("RZ610R", 4, 5, 9);
+    QTest::newRow("check, up to date") << usbModel("RZ610R", 4, 5, 10) << QStringList{"check", "--quiet"} << 0
+                                       << "Firmware does not require update.";
+    QTest::newRow("check, update available") << old << QStringList{"check", "--quiet"} << 10
+                                             << "Firmware requires update.";
+    QTest::newRow("update: the write's verdict, not the check's") << old << QStringList{"update", "--quiet"} << 0
+                                                                  << "Firmware updated successfully.";
+    QTest::newRow("update, write fails") << old + QStringList{"--fault", "rzConfigUSBWriteFPGAProgram:5"}
+                                         << QStringList{"update", "--quiet"} << 1 << "Firmware updated unsuccessfully.";
+    QTest::newRow("update, newer refused before a verdict") << usbModel("RZ610R", 4, 5, 11)
+                                                            << QStringList{"update", "--quiet"} << 4 << "";
+    QTest::newRow("release") << QStringList() << QStringList{"release", "--quiet"} << 0
+                             << "The release in {here} can be written.";
+    QTest::newRow("with --json") << old << QStringList{"check", "--quiet", "--json"} << 2 << "";
+}
+
+// A reason is on standard error wherever a run failed or refused.
+void CommandLineTest::quietPrintsTheVerdictAlone()
+{
+    QFETCH(QStringList, device);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, verdict);
+    SimulatedInstrument instrument;
+    if (!device.isEmpty())
+        instrument.create(device);
+    UpdaterRun run(arguments);
+    QCOMPARE(run.finish(), exitCode);
+    verdict.replace("{here}", instrument.path("firmware"));
+    QCOMPARE(run.lines(), verdict.isEmpty() ? QStringList() : QStringList{verdict});
+    QCOMPARE(run.errors.isEmpty(), exitCode == 0 || exitCode == 10);
+}
+
+void CommandLineTest::bashCompletesCommandsOptionsModelsAndFolders_data()
+{
+    QTest::addColumn<QStringList>("words"); // after the program's name; the last is the one completed
+    QTest::addColumn<QStringList>("offered");
+    QTest::newRow("a command") << QStringList{"rel"} << QStringList{"release"};
+    QTest::newRow("an option") << QStringList{"update", "--al"} << QStringList{"--allow-downgrade"};
+    QTest::newRow("a model") << QStringList{"restore", "--model", ""}
+                             << QStringList{"RZ610R", "RZ610S", "RZ610T", "RZ870S"};
+    QTest::newRow("a release folder, not a file") << QStringList{"update", "--firmware", "rel"}
+                                                  << QStringList{"releases"};
+}
+
+// As bash-completion loads it on the first Tab after the command's name.
+void CommandLineTest::bashCompletesCommandsOptionsModelsAndFolders()
+{
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, offered);
+    SimulatedInstrument instrument;
+    QVERIFY(QDir().mkdir("releases"));
+    QFile notes("release-notes.txt");
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.close();
+    QProcess bash;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("PATH", QFileInfo(InstalledUpdater::get().program()).path() + ':' + environment.value("PATH"));
+    bash.setProcessEnvironment(environment);
+    bash.start("bash", QStringList{"-c",
+                                   "source \"$1\" && complete -p rz-firmware-updater && shift"
+                                   " && COMP_WORDS=(\"$@\") && COMP_CWORD=$(($# - 1)) && _rz_firmware_updater"
+                                   " && printf '%s\\n' \"${COMPREPLY[@]}\"",
+                                   "bash", RZ_SOURCE_DIR "/packaging/rz-firmware-updater.bash-completion",
+                                   "rz-firmware-updater"} + words);
+    QVERIFY(bash.waitForFinished(30000));
+    QStringList lines = QString::fromLocal8Bit(bash.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(bash.exitCode(), 0);
+    QCOMPARE(lines.value(0), "complete -F _rz_firmware_updater rz-firmware-updater");
+    lines.removeFirst();
+    lines.sort();
+    QCOMPARE(lines, offered);
 }
 
 QTEST_MAIN(CommandLineTest)

@@ -88,6 +88,8 @@ validation=$(appstreamcli validate --pedantic --no-net --strict "$contents/usr/s
 echo "$validation" | grep -qE '^[EWIP]: ' && fail "appstreamcli has something to say: $validation"
 desktop-file-validate "$contents/usr/share/applications/$application" || fail "desktop-file-validate: $application"
 grep -q '^Keywords=.' "$contents/usr/share/applications/$application" || fail "$application has no Keywords"
+[ -f "$contents/usr/share/bash-completion/completions/rz-firmware-updater" ] \
+    || fail "no bash completion where bash-completion loads it"
 for page in "$unpacked"/*/usr/share/man/man1/*.1.gz; do
     mandoc -T lint -W warning "$page" || fail "mandoc warns on $(basename "$page")"
 done

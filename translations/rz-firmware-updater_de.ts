@@ -48,6 +48,18 @@
         <translation>Kein Bildschirm, auf dem sich das Fenster öffnen kann; verwenden Sie stattdessen einen Befehl: rz-firmware-updater check | update | restore (siehe --help).</translation>
     </message>
     <message>
+        <source>restore: the model to bootstrap when nothing answers; history, pending: only this model&apos;s.</source>
+        <translation>restore: das Modell, das per Bootstrap gestartet wird, wenn nichts antwortet; history, pending: nur die dieses Modells.</translation>
+    </message>
+    <message>
+        <source>pending: let the record of this instrument&apos;s unfinished update go.</source>
+        <translation>pending: den Datensatz der nicht abgeschlossenen Aktualisierung dieses Geräts verwerfen.</translation>
+    </message>
+    <message>
+        <source>--discard goes with pending only.</source>
+        <translation>--discard gehört nur zu pending.</translation>
+    </message>
+    <message>
         <source>Brings the one connected instrument to the firmware this release carries.
 
 Commands:
@@ -60,6 +72,8 @@ Commands:
   history   every update and restore on record, newest first
   pending   the updates on record that did not finish; --discard lets
             one go
+  release   what the release carries and who signed it, without an
+            instrument
 
 Exit codes:
    0  done: up to date, or written successfully
@@ -69,7 +83,7 @@ Exit codes:
    4  refused before any write (no release found, firmware not signed by a
       trusted key, newer firmware without --allow-downgrade, unknown model,
       missing or corrupt image, restore of a working instrument, update of
-      one that needs a restore)
+      one that needs a restore); release: the release is refused
    5  the instrument stopped answering: a call to it did not return within
       its time; the next update or restore of that instrument finishes
       the update on record
@@ -99,6 +113,7 @@ Befehle:
             zuerst
   pending   die aufgezeichneten Aktualisierungen, die nicht abgeschlossen
             wurden; --discard verwirft eine davon
+  release   was die Version enthält und wer sie signiert hat, ohne Gerät
 
 Exit-Codes:
    0  fertig: aktuell oder erfolgreich geschrieben
@@ -109,7 +124,8 @@ Exit-Codes:
       mit einem vertrauenswürdigen Schlüssel signiert, neuere Firmware ohne
       --allow-downgrade, unbekanntes Modell, fehlendes oder beschädigtes
       Abbild, Wiederherstellung eines funktionierenden Geräts,
-      Aktualisierung eines Geräts, das eine Wiederherstellung braucht)
+      Aktualisierung eines Geräts, das eine Wiederherstellung braucht);
+      release: die Version wird abgelehnt
    5  das Gerät antwortet nicht mehr: ein Aufruf kehrte nicht innerhalb
       seiner Zeit zurück; die nächste Aktualisierung oder Wiederherstellung
       dieses Geräts schließt die aufgezeichnete Aktualisierung ab
@@ -126,28 +142,36 @@ Standardfehlerausgabe aus, nach dem Namen des Programms.
 Ohne Befehl öffnet sich das Fenster.</translation>
     </message>
     <message>
-        <source>check, update, restore, history or pending</source>
-        <translation>check, update, restore, history oder pending</translation>
+        <source>check, update, restore, history, pending or release</source>
+        <translation>check, update, restore, history, pending oder release</translation>
     </message>
     <message>
-        <source>restore: the model to bootstrap when nothing answers; history, pending: only this model&apos;s.</source>
-        <translation>restore: das Modell, das per Bootstrap gestartet wird, wenn nichts antwortet; history, pending: nur die dieses Modells.</translation>
+        <source>check, update, restore, release: the release in this folder (relative to the working folder) rather than ./firmware or the installed one.</source>
+        <translation>check, update, restore, release: die Version in diesem Ordner (relativ zum Arbeitsordner) statt ./firmware oder der installierten.</translation>
     </message>
     <message>
-        <source>Print one JSON report on standard output at the end; the lines go to standard error. history, pending: the rows as JSON.</source>
-        <translation>Am Ende einen JSON-Bericht auf der Standardausgabe ausgeben; die Zeilen gehen auf die Standardfehlerausgabe. history, pending: die Einträge als JSON.</translation>
+        <source>Print one JSON report on standard output at the end; the lines go to standard error. history, pending: the rows as JSON. release: what the release carries as JSON.</source>
+        <translation>Am Ende einen JSON-Bericht auf der Standardausgabe ausgeben; die Zeilen gehen auf die Standardfehlerausgabe. history, pending: die Einträge als JSON. release: was die Version enthält, als JSON.</translation>
     </message>
     <message>
-        <source>pending: let the record of this instrument&apos;s unfinished update go.</source>
-        <translation>pending: den Datensatz der nicht abgeschlossenen Aktualisierung dieses Geräts verwerfen.</translation>
+        <source>check, update, restore, release: print only the verdict line; reasons still go to standard error.</source>
+        <translation>check, update, restore, release: nur die Ergebniszeile ausgeben; Gründe gehen weiterhin auf die Standardfehlerausgabe.</translation>
     </message>
     <message>
-        <source>Expected one command: check, update, restore, history or pending (see --help).</source>
-        <translation>Genau ein Befehl erwartet: check, update, restore, history oder pending (siehe --help).</translation>
+        <source>Expected one command: check, update, restore, history, pending or release (see --help).</source>
+        <translation>Genau ein Befehl erwartet: check, update, restore, history, pending oder release (siehe --help).</translation>
     </message>
     <message>
-        <source>--discard goes with pending only.</source>
-        <translation>--discard gehört nur zu pending.</translation>
+        <source>--quiet goes with check, update, restore and release, without --json.</source>
+        <translation>--quiet gehört zu check, update, restore und release, ohne --json.</translation>
+    </message>
+    <message>
+        <source>--firmware goes with check, update, restore and release.</source>
+        <translation>--firmware gehört zu check, update, restore und release.</translation>
+    </message>
+    <message>
+        <source>--firmware: expected the release&apos;s folder.</source>
+        <translation>--firmware: Ordner der Version erwartet.</translation>
     </message>
 </context>
 <context>
@@ -1225,6 +1249,66 @@ Bitte warten...</translation>
     <message>
         <source>Its signature by key %1 does not hold for its list of images: the list or the signature was changed after signing; get the release again.</source>
         <translation>Ihre Signatur mit dem Schlüssel %1 passt nicht zu ihrer Liste der Images: Die Liste oder die Signatur wurde nach dem Signieren geändert; besorgen Sie die Version erneut.</translation>
+    </message>
+    <message>
+        <source>boot</source>
+        <translation>Boot</translation>
+    </message>
+    <message>
+        <source>run</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Release folder: %1</source>
+        <translation>Ordner der Version: %1</translation>
+    </message>
+    <message>
+        <source>The release&apos;s signed list does not name the image %1.</source>
+        <translation>Die signierte Liste der Version nennt das Abbild %1 nicht.</translation>
+    </message>
+    <message>
+        <source>Signed by key %1, which the administrator revoked.</source>
+        <translation>Signiert mit dem Schlüssel %1, den der Administrator widerrufen hat.</translation>
+    </message>
+    <message>
+        <source>Signed by key %1, which this machine does not know.</source>
+        <translation>Signiert mit dem Schlüssel %1, den dieser Rechner nicht kennt.</translation>
+    </message>
+    <message>
+        <source>Signed by key %1, which is not trusted while the revoked keys cannot be read.</source>
+        <translation>Signiert mit dem Schlüssel %1, dem nicht vertraut wird, solange die widerrufenen Schlüssel nicht gelesen werden können.</translation>
+    </message>
+    <message>
+        <source>Signed by key %1, which this machine trusts.</source>
+        <translation>Signiert mit dem Schlüssel %1, dem dieser Rechner vertraut.</translation>
+    </message>
+    <message>
+        <source>No release found: nothing can be written.</source>
+        <translation>Keine Version gefunden: Es kann nichts geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The release in %1 can be written.</source>
+        <translation>Die Version in %1 kann geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The release in %1 is refused: nothing in it will be written.</source>
+        <translation>Die Version in %1 wird abgelehnt: Nichts daraus wird geschrieben.</translation>
+    </message>
+    <message>
+        <source>  %1 %2: %3 (missing)</source>
+        <translation>  %1 %2: %3 (fehlt)</translation>
+    </message>
+    <message>
+        <source>  %1 %2: %3 (not in the signed list)</source>
+        <translation>  %1 %2: %3 (nicht in der signierten Liste)</translation>
+    </message>
+    <message>
+        <source>  %1 %2: %3</source>
+        <translation>  %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>No firmware found in %1; nothing will be written.</source>
+        <translation>Keine Firmware in %1 gefunden; es wird nichts geschrieben.</translation>
     </message>
 </context>
 <context>

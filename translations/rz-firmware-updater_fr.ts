@@ -48,6 +48,18 @@
         <translation>Aucun écran où ouvrir la fenêtre ; utilisez plutôt une commande : rz-firmware-updater check | update | restore (voir --help).</translation>
     </message>
     <message>
+        <source>restore: the model to bootstrap when nothing answers; history, pending: only this model&apos;s.</source>
+        <translation>restore : le modèle à amorcer si rien ne répond ; history, pending : seulement ceux de ce modèle.</translation>
+    </message>
+    <message>
+        <source>pending: let the record of this instrument&apos;s unfinished update go.</source>
+        <translation>pending : écarter l&apos;enregistrement de la mise à jour non terminée de cet instrument.</translation>
+    </message>
+    <message>
+        <source>--discard goes with pending only.</source>
+        <translation>--discard ne va qu&apos;avec pending.</translation>
+    </message>
+    <message>
         <source>Brings the one connected instrument to the firmware this release carries.
 
 Commands:
@@ -60,6 +72,8 @@ Commands:
   history   every update and restore on record, newest first
   pending   the updates on record that did not finish; --discard lets
             one go
+  release   what the release carries and who signed it, without an
+            instrument
 
 Exit codes:
    0  done: up to date, or written successfully
@@ -69,7 +83,7 @@ Exit codes:
    4  refused before any write (no release found, firmware not signed by a
       trusted key, newer firmware without --allow-downgrade, unknown model,
       missing or corrupt image, restore of a working instrument, update of
-      one that needs a restore)
+      one that needs a restore); release: the release is refused
    5  the instrument stopped answering: a call to it did not return within
       its time; the next update or restore of that instrument finishes
       the update on record
@@ -98,6 +112,7 @@ Commandes :
             d&apos;abord
   pending   les mises à jour enregistrées qui ne se sont pas terminées ;
             --discard en écarte une
+  release   ce que contient la version et qui l&apos;a signée, sans instrument
 
 Codes de sortie :
    0  terminé : à jour, ou écrit avec succès
@@ -108,7 +123,8 @@ Codes de sortie :
       non signé par une clé de confiance, micrologiciel plus récent sans
       --allow-downgrade, modèle inconnu, image manquante ou corrompue,
       restauration d&apos;un instrument qui fonctionne, mise à jour d&apos;un
-      instrument qui doit être restauré)
+      instrument qui doit être restauré);
+      release : la version est refusée
    5  l&apos;instrument a cessé de répondre : un appel n&apos;est pas revenu dans
       son délai ; la prochaine mise à jour ou restauration de cet
       instrument termine la mise à jour enregistrée
@@ -125,28 +141,36 @@ d&apos;erreur standard, après le nom du programme.
 Sans commande, la fenêtre s&apos;ouvre.</translation>
     </message>
     <message>
-        <source>check, update, restore, history or pending</source>
-        <translation>check, update, restore, history ou pending</translation>
+        <source>check, update, restore, history, pending or release</source>
+        <translation>check, update, restore, history, pending ou release</translation>
     </message>
     <message>
-        <source>restore: the model to bootstrap when nothing answers; history, pending: only this model&apos;s.</source>
-        <translation>restore : le modèle à amorcer si rien ne répond ; history, pending : seulement ceux de ce modèle.</translation>
+        <source>check, update, restore, release: the release in this folder (relative to the working folder) rather than ./firmware or the installed one.</source>
+        <translation>check, update, restore, release : la version de ce dossier (relatif au dossier de travail) au lieu de ./firmware ou de la version installée.</translation>
     </message>
     <message>
-        <source>Print one JSON report on standard output at the end; the lines go to standard error. history, pending: the rows as JSON.</source>
-        <translation>Afficher un rapport JSON sur la sortie standard à la fin ; les lignes vont sur la sortie d&apos;erreur standard. history, pending : les entrées en JSON.</translation>
+        <source>Print one JSON report on standard output at the end; the lines go to standard error. history, pending: the rows as JSON. release: what the release carries as JSON.</source>
+        <translation>Afficher un rapport JSON sur la sortie standard à la fin ; les lignes vont sur la sortie d&apos;erreur standard. history, pending : les entrées en JSON. release : le contenu de la version en JSON.</translation>
     </message>
     <message>
-        <source>pending: let the record of this instrument&apos;s unfinished update go.</source>
-        <translation>pending : écarter l&apos;enregistrement de la mise à jour non terminée de cet instrument.</translation>
+        <source>check, update, restore, release: print only the verdict line; reasons still go to standard error.</source>
+        <translation>check, update, restore, release : n&apos;afficher que la ligne du verdict ; les raisons vont toujours sur la sortie d&apos;erreur standard.</translation>
     </message>
     <message>
-        <source>Expected one command: check, update, restore, history or pending (see --help).</source>
-        <translation>Une commande attendue : check, update, restore, history ou pending (voir --help).</translation>
+        <source>Expected one command: check, update, restore, history, pending or release (see --help).</source>
+        <translation>Une commande attendue : check, update, restore, history, pending ou release (voir --help).</translation>
     </message>
     <message>
-        <source>--discard goes with pending only.</source>
-        <translation>--discard ne va qu&apos;avec pending.</translation>
+        <source>--quiet goes with check, update, restore and release, without --json.</source>
+        <translation>--quiet ne va qu&apos;avec check, update, restore et release, sans --json.</translation>
+    </message>
+    <message>
+        <source>--firmware goes with check, update, restore and release.</source>
+        <translation>--firmware ne va qu&apos;avec check, update, restore et release.</translation>
+    </message>
+    <message>
+        <source>--firmware: expected the release&apos;s folder.</source>
+        <translation>--firmware : dossier de la version attendu.</translation>
     </message>
 </context>
 <context>
@@ -1224,6 +1248,66 @@ Veuillez patienter...</translation>
     <message>
         <source>Its signature by key %1 does not hold for its list of images: the list or the signature was changed after signing; get the release again.</source>
         <translation>Sa signature par la clé %1 ne correspond pas à sa liste d&apos;images : la liste ou la signature a été modifiée après la signature ; procurez-vous de nouveau la version.</translation>
+    </message>
+    <message>
+        <source>boot</source>
+        <translation>amorçage</translation>
+    </message>
+    <message>
+        <source>run</source>
+        <translation>exécution</translation>
+    </message>
+    <message>
+        <source>Release folder: %1</source>
+        <translation>Dossier de la version : %1</translation>
+    </message>
+    <message>
+        <source>The release&apos;s signed list does not name the image %1.</source>
+        <translation>La liste signée de la version ne nomme pas l&apos;image %1.</translation>
+    </message>
+    <message>
+        <source>Signed by key %1, which the administrator revoked.</source>
+        <translation>Signée par la clé %1, que l&apos;administrateur a révoquée.</translation>
+    </message>
+    <message>
+        <source>Signed by key %1, which this machine does not know.</source>
+        <translation>Signée par la clé %1, que cette machine ne connaît pas.</translation>
+    </message>
+    <message>
+        <source>Signed by key %1, which is not trusted while the revoked keys cannot be read.</source>
+        <translation>Signée par la clé %1, qui n&apos;est pas de confiance tant que les clés révoquées ne peuvent pas être lues.</translation>
+    </message>
+    <message>
+        <source>Signed by key %1, which this machine trusts.</source>
+        <translation>Signée par la clé %1, à laquelle cette machine fait confiance.</translation>
+    </message>
+    <message>
+        <source>No release found: nothing can be written.</source>
+        <translation>Aucune version trouvée : rien ne peut être écrit.</translation>
+    </message>
+    <message>
+        <source>The release in %1 can be written.</source>
+        <translation>La version de %1 peut être écrite.</translation>
+    </message>
+    <message>
+        <source>The release in %1 is refused: nothing in it will be written.</source>
+        <translation>La version de %1 est refusée : rien n&apos;en sera écrit.</translation>
+    </message>
+    <message>
+        <source>  %1 %2: %3 (missing)</source>
+        <translation>  %1 %2 : %3 (manquante)</translation>
+    </message>
+    <message>
+        <source>  %1 %2: %3 (not in the signed list)</source>
+        <translation>  %1 %2 : %3 (absente de la liste signée)</translation>
+    </message>
+    <message>
+        <source>  %1 %2: %3</source>
+        <translation>  %1 %2 : %3</translation>
+    </message>
+    <message>
+        <source>No firmware found in %1; nothing will be written.</source>
+        <translation>Aucun micrologiciel trouvé dans %1 ; rien ne sera écrit.</translation>
     </message>
 </context>
 <context>

@@ -51,6 +51,21 @@
         <translation>ウィンドウを開くディスプレイがありません。代わりにコマンドを使ってください: rz-firmware-updater check | update | restore (--help を参照)。</translation>
     </message>
     <message>
+        <source>restore: the model to bootstrap when nothing answers; history, pending: only this model&apos;s.</source>
+        <translation>restore: 何も応答しないときに
+ブートストラップするモデル。
+history、pending: このモデルの分のみ。</translation>
+    </message>
+    <message>
+        <source>pending: let the record of this instrument&apos;s unfinished update go.</source>
+        <translation>pending: この機器の完了しなかった
+更新の記録を破棄する。</translation>
+    </message>
+    <message>
+        <source>--discard goes with pending only.</source>
+        <translation>--discard は pending でのみ使えます。</translation>
+    </message>
+    <message>
         <source>Brings the one connected instrument to the firmware this release carries.
 
 Commands:
@@ -63,6 +78,8 @@ Commands:
   history   every update and restore on record, newest first
   pending   the updates on record that did not finish; --discard lets
             one go
+  release   what the release carries and who signed it, without an
+            instrument
 
 Exit codes:
    0  done: up to date, or written successfully
@@ -72,7 +89,7 @@ Exit codes:
    4  refused before any write (no release found, firmware not signed by a
       trusted key, newer firmware without --allow-downgrade, unknown model,
       missing or corrupt image, restore of a working instrument, update of
-      one that needs a restore)
+      one that needs a restore); release: the release is refused
    5  the instrument stopped answering: a call to it did not return within
       its time; the next update or restore of that instrument finishes
       the update on record
@@ -99,6 +116,7 @@ Without a command the window opens.</source>
   history   記録にあるすべての更新と復元 (新しい順)
   pending   記録にある完了しなかった更新。--discard でそのうち
             1 件を破棄する
+  release   リリースの内容と署名者を、機器なしで表示する
 
 終了コード:
    0  完了: 最新、または書き込みに成功
@@ -110,6 +128,7 @@ Without a command the window opens.</source>
       --allow-downgrade なしの新しいファームウェア、不明なモデル、
       イメージの欠落または破損、正常な機器の復元、復元が必要な機器の
       更新)
+      release: リリースが拒否された
    5  機器が応答しなくなった: 呼び出しが時間内に戻らなかった。完了
       しなかった更新は記録に残り、その機器の次の更新または復元で
       完了する
@@ -126,34 +145,44 @@ Without a command the window opens.</source>
 コマンドなしではウィンドウが開きます。</translation>
     </message>
     <message>
-        <source>check, update, restore, history or pending</source>
+        <source>check, update, restore, history, pending or release</source>
         <translation>check、update、restore、
-history または pending</translation>
+history、pending または release</translation>
     </message>
     <message>
-        <source>restore: the model to bootstrap when nothing answers; history, pending: only this model&apos;s.</source>
-        <translation>restore: 何も応答しないときに
-ブートストラップするモデル。
-history、pending: このモデルの分のみ。</translation>
+        <source>check, update, restore, release: the release in this folder (relative to the working folder) rather than ./firmware or the installed one.</source>
+        <translation>check、update、restore、release:
+./firmware やインストール済みのリリースではなく、
+このフォルダー (作業フォルダーからの相対) のリリースを使う。</translation>
     </message>
     <message>
-        <source>Print one JSON report on standard output at the end; the lines go to standard error. history, pending: the rows as JSON.</source>
+        <source>Print one JSON report on standard output at the end; the lines go to standard error. history, pending: the rows as JSON. release: what the release carries as JSON.</source>
         <translation>最後に JSON レポートを 1 つ標準出力に
 出力する。各行は標準エラー出力に出る。
-history、pending: 一覧を JSON で出力。</translation>
+history、pending: 一覧を JSON で出力。
+release: リリースの内容を JSON で出力。</translation>
     </message>
     <message>
-        <source>pending: let the record of this instrument&apos;s unfinished update go.</source>
-        <translation>pending: この機器の完了しなかった
-更新の記録を破棄する。</translation>
+        <source>check, update, restore, release: print only the verdict line; reasons still go to standard error.</source>
+        <translation>check、update、restore、release:
+判定の行だけを出力する。理由は引き続き
+標準エラー出力に出る。</translation>
     </message>
     <message>
-        <source>Expected one command: check, update, restore, history or pending (see --help).</source>
-        <translation>コマンドを 1 つ指定してください: check、update、restore、history または pending (--help を参照)。</translation>
+        <source>Expected one command: check, update, restore, history, pending or release (see --help).</source>
+        <translation>コマンドを 1 つ指定してください: check、update、restore、history、pending または release (--help を参照)。</translation>
     </message>
     <message>
-        <source>--discard goes with pending only.</source>
-        <translation>--discard は pending でのみ使えます。</translation>
+        <source>--quiet goes with check, update, restore and release, without --json.</source>
+        <translation>--quiet は check、update、restore、release でのみ、--json なしで使えます。</translation>
+    </message>
+    <message>
+        <source>--firmware goes with check, update, restore and release.</source>
+        <translation>--firmware は check、update、restore、release でのみ使えます。</translation>
+    </message>
+    <message>
+        <source>--firmware: expected the release&apos;s folder.</source>
+        <translation>--firmware: リリースのフォルダーを指定してください。</translation>
     </message>
 </context>
 <context>
@@ -1228,6 +1257,66 @@ Please Wait...</source>
     <message>
         <source>Its signature by key %1 does not hold for its list of images: the list or the signature was changed after signing; get the release again.</source>
         <translation>鍵 %1 による署名がイメージの一覧と一致しません。署名後に一覧または署名が変更されています。リリースを入手し直してください。</translation>
+    </message>
+    <message>
+        <source>boot</source>
+        <translation>ブート</translation>
+    </message>
+    <message>
+        <source>run</source>
+        <translation>ラン</translation>
+    </message>
+    <message>
+        <source>Release folder: %1</source>
+        <translation>リリースのフォルダー: %1</translation>
+    </message>
+    <message>
+        <source>The release&apos;s signed list does not name the image %1.</source>
+        <translation>リリースの署名済みリストにイメージ %1 がありません。</translation>
+    </message>
+    <message>
+        <source>Signed by key %1, which the administrator revoked.</source>
+        <translation>鍵 %1 で署名されています。この鍵は管理者によって失効されています。</translation>
+    </message>
+    <message>
+        <source>Signed by key %1, which this machine does not know.</source>
+        <translation>鍵 %1 で署名されています。このマシンはこの鍵を知りません。</translation>
+    </message>
+    <message>
+        <source>Signed by key %1, which is not trusted while the revoked keys cannot be read.</source>
+        <translation>鍵 %1 で署名されています。失効した鍵を読み取れない間は、この鍵は信頼されません。</translation>
+    </message>
+    <message>
+        <source>Signed by key %1, which this machine trusts.</source>
+        <translation>鍵 %1 で署名されています。このマシンはこの鍵を信頼しています。</translation>
+    </message>
+    <message>
+        <source>No release found: nothing can be written.</source>
+        <translation>リリースが見つかりません。何も書き込めません。</translation>
+    </message>
+    <message>
+        <source>The release in %1 can be written.</source>
+        <translation>%1 のリリースは書き込めます。</translation>
+    </message>
+    <message>
+        <source>The release in %1 is refused: nothing in it will be written.</source>
+        <translation>%1 のリリースは拒否されました。その中のものは何も書き込みません。</translation>
+    </message>
+    <message>
+        <source>  %1 %2: %3 (missing)</source>
+        <translation>  %1 %2: %3 (ありません)</translation>
+    </message>
+    <message>
+        <source>  %1 %2: %3 (not in the signed list)</source>
+        <translation>  %1 %2: %3 (署名済みリストにありません)</translation>
+    </message>
+    <message>
+        <source>  %1 %2: %3</source>
+        <translation>  %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>No firmware found in %1; nothing will be written.</source>
+        <translation>%1 にファームウェアが見つかりません。何も書き込みません。</translation>
     </message>
 </context>
 <context>

@@ -50,6 +50,20 @@
         <translation>没有可打开窗口的显示器；请改用命令：rz-firmware-updater check | update | restore（参见 --help）。</translation>
     </message>
     <message>
+        <source>restore: the model to bootstrap when nothing answers; history, pending: only this model&apos;s.</source>
+        <translation>restore：无应答时要引导的型号；
+history、pending：仅此型号的记录。</translation>
+    </message>
+    <message>
+        <source>pending: let the record of this instrument&apos;s unfinished update go.</source>
+        <translation>pending：丢弃此仪器未完成更新的
+记录。</translation>
+    </message>
+    <message>
+        <source>--discard goes with pending only.</source>
+        <translation>--discard 仅用于 pending。</translation>
+    </message>
+    <message>
         <source>Brings the one connected instrument to the firmware this release carries.
 
 Commands:
@@ -62,6 +76,8 @@ Commands:
   history   every update and restore on record, newest first
   pending   the updates on record that did not finish; --discard lets
             one go
+  release   what the release carries and who signed it, without an
+            instrument
 
 Exit codes:
    0  done: up to date, or written successfully
@@ -71,7 +87,7 @@ Exit codes:
    4  refused before any write (no release found, firmware not signed by a
       trusted key, newer firmware without --allow-downgrade, unknown model,
       missing or corrupt image, restore of a working instrument, update of
-      one that needs a restore)
+      one that needs a restore); release: the release is refused
    5  the instrument stopped answering: a call to it did not return within
       its time; the next update or restore of that instrument finishes
       the update on record
@@ -96,6 +112,7 @@ Without a command the window opens.</source>
             未完成的更新，则由它指明型号
   history   记录中的每次更新和恢复，最新的在前
   pending   记录中未完成的更新；--discard 丢弃其中一次
+  release   此版本所带的内容及其签名者，无需仪器
 
 退出代码：
    0  完成：已是最新，或已成功写入
@@ -105,6 +122,7 @@ Without a command the window opens.</source>
    4  在任何写入之前被拒绝（未找到固件、固件未由受信任的密钥签名、没有
       --allow-downgrade 时的较新固件、未知型号、映像缺失或损坏、
       恢复正常工作的仪器、更新需要恢复的仪器）
+      release：此版本被拒绝
    5  仪器停止应答：对它的调用未在限定时间内返回；该仪器的下一次更新
       或恢复会完成记录中的这次更新
   10  check：有可用更新
@@ -118,33 +136,43 @@ Without a command the window opens.</source>
 不带命令时打开窗口。</translation>
     </message>
     <message>
-        <source>check, update, restore, history or pending</source>
+        <source>check, update, restore, history, pending or release</source>
         <translation>check、update、restore、
-history 或 pending</translation>
+history、pending 或 release</translation>
     </message>
     <message>
-        <source>restore: the model to bootstrap when nothing answers; history, pending: only this model&apos;s.</source>
-        <translation>restore：无应答时要引导的型号；
-history、pending：仅此型号的记录。</translation>
+        <source>check, update, restore, release: the release in this folder (relative to the working folder) rather than ./firmware or the installed one.</source>
+        <translation>check、update、restore、release：
+使用此文件夹（相对于工作文件夹）中的版本，
+而不是 ./firmware 或已安装的版本。</translation>
     </message>
     <message>
-        <source>Print one JSON report on standard output at the end; the lines go to standard error. history, pending: the rows as JSON.</source>
+        <source>Print one JSON report on standard output at the end; the lines go to standard error. history, pending: the rows as JSON. release: what the release carries as JSON.</source>
         <translation>结束时在标准输出上打印一份 JSON 报告；
 各行输出到标准错误。
-history、pending：以 JSON 输出记录。</translation>
+history、pending：以 JSON 输出记录。
+release：以 JSON 输出版本所带的内容。</translation>
     </message>
     <message>
-        <source>pending: let the record of this instrument&apos;s unfinished update go.</source>
-        <translation>pending：丢弃此仪器未完成更新的
-记录。</translation>
+        <source>check, update, restore, release: print only the verdict line; reasons still go to standard error.</source>
+        <translation>check、update、restore、release：
+只打印结论行；原因仍输出到标准错误。</translation>
     </message>
     <message>
-        <source>Expected one command: check, update, restore, history or pending (see --help).</source>
-        <translation>需要一个命令：check、update、restore、history 或 pending（参见 --help）。</translation>
+        <source>Expected one command: check, update, restore, history, pending or release (see --help).</source>
+        <translation>需要一个命令：check、update、restore、history、pending 或 release（参见 --help）。</translation>
     </message>
     <message>
-        <source>--discard goes with pending only.</source>
-        <translation>--discard 仅用于 pending。</translation>
+        <source>--quiet goes with check, update, restore and release, without --json.</source>
+        <translation>--quiet 仅用于 check、update、restore 和 release，且不能与 --json 同用。</translation>
+    </message>
+    <message>
+        <source>--firmware goes with check, update, restore and release.</source>
+        <translation>--firmware 仅用于 check、update、restore 和 release。</translation>
+    </message>
+    <message>
+        <source>--firmware: expected the release&apos;s folder.</source>
+        <translation>--firmware：需要版本所在的文件夹。</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1247,66 @@ Please Wait...</source>
     <message>
         <source>Its signature by key %1 does not hold for its list of images: the list or the signature was changed after signing; get the release again.</source>
         <translation>它由密钥 %1 所作的签名与其镜像列表不符：列表或签名在签名后被更改；请重新获取该版本。</translation>
+    </message>
+    <message>
+        <source>boot</source>
+        <translation>引导</translation>
+    </message>
+    <message>
+        <source>run</source>
+        <translation>运行</translation>
+    </message>
+    <message>
+        <source>Release folder: %1</source>
+        <translation>版本文件夹：%1</translation>
+    </message>
+    <message>
+        <source>The release&apos;s signed list does not name the image %1.</source>
+        <translation>版本的已签名列表中没有映像 %1。</translation>
+    </message>
+    <message>
+        <source>Signed by key %1, which the administrator revoked.</source>
+        <translation>由密钥 %1 签名，该密钥已被管理员吊销。</translation>
+    </message>
+    <message>
+        <source>Signed by key %1, which this machine does not know.</source>
+        <translation>由密钥 %1 签名，本机不认识该密钥。</translation>
+    </message>
+    <message>
+        <source>Signed by key %1, which is not trusted while the revoked keys cannot be read.</source>
+        <translation>由密钥 %1 签名；在无法读取已吊销的密钥期间，该密钥不受信任。</translation>
+    </message>
+    <message>
+        <source>Signed by key %1, which this machine trusts.</source>
+        <translation>由密钥 %1 签名，本机信任该密钥。</translation>
+    </message>
+    <message>
+        <source>No release found: nothing can be written.</source>
+        <translation>未找到版本：无法写入任何内容。</translation>
+    </message>
+    <message>
+        <source>The release in %1 can be written.</source>
+        <translation>%1 中的版本可以写入。</translation>
+    </message>
+    <message>
+        <source>The release in %1 is refused: nothing in it will be written.</source>
+        <translation>%1 中的版本被拒绝：不会写入其中的任何内容。</translation>
+    </message>
+    <message>
+        <source>  %1 %2: %3 (missing)</source>
+        <translation>  %1 %2：%3（缺失）</translation>
+    </message>
+    <message>
+        <source>  %1 %2: %3 (not in the signed list)</source>
+        <translation>  %1 %2：%3（不在已签名列表中）</translation>
+    </message>
+    <message>
+        <source>  %1 %2: %3</source>
+        <translation>  %1 %2：%3</translation>
+    </message>
+    <message>
+        <source>No firmware found in %1; nothing will be written.</source>
+        <translation>在 %1 中未找到固件；不会写入任何内容。</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,9 @@ public:
     // operator asked to finish it; elsewhere the records are named and
     // chooseModel() asked.
     virtual bool finishesUnfinishedUpdate() const { return false; }
+    // The absolute path of the release folder the operator named; empty to
+    // search for the release as ReleaseFolder does.
+    virtual QString releaseFolder() const { return QString(); }
 
     // A combination of Action values; the others are withdrawn.
     virtual void offerActions(int actions) = 0;

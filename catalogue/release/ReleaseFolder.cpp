@@ -8,10 +8,13 @@
 
 // A ./firmware that is no folder (a file, a link to nothing) holds no
 // release; the installed one is used then, and the line that says so names it.
-ReleaseFolder ReleaseFolder::find()
+ReleaseFolder ReleaseFolder::find(const QString& named)
 {
     ReleaseFolder found;
-    if (QFileInfo(ModelTable::firmwareFolder()).isDir()) {
+    if (!named.isEmpty()) {
+        if (QFileInfo(named).isDir())
+            found.folder = named;
+    } else if (QFileInfo(ModelTable::firmwareFolder()).isDir()) {
         found.folder = ModelTable::firmwareFolder();
     } else if (QFileInfo(installedPath()).isDir()) {
         found.folder = installedPath();
@@ -28,7 +31,8 @@ QString ReleaseFolder::installedPath()
 QString ReleaseFolder::imagePath(const QString& catalogueName) const
 {
     const QFileInfo image(catalogueName);
-    if (!installed || catalogueName.isEmpty() || image.path() != ModelTable::firmwareFolder())
+    if (folder == ModelTable::firmwareFolder() || catalogueName.isEmpty()
+        || image.path() != ModelTable::firmwareFolder())
         return catalogueName;
     return QDir(folder).filePath(image.fileName());
 }

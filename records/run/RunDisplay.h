@@ -10,8 +10,10 @@
 class RunDisplay
 {
 public:
-    // How a line looks where it is shown: the window colours all but plain.
-    enum class Kind { Plain, Warning, Success, Failure };
+    // How a line looks where it is shown: the window colours a warning and
+    // a write's verdict (success or failure). A check's conclusion (up to
+    // date, an update or restore to offer, nothing found) looks plain.
+    enum class Kind { Plain, Warning, Success, Failure, Conclusion };
 
     virtual ~RunDisplay() = default;
 

@@ -142,6 +142,19 @@ class ModuleTest(unittest.TestCase):
                                                            "record": None}, False)
         self.assertEqual(environment["RZ_STATE_DIR"], "/srv/release/state")
 
+    def test_release_folder_is_passed_absolute(self):
+        # chdir, firmware_dir -> the updater's arguments after its command
+        cases = [
+            ("/srv", "releases/4.5.10", ["--firmware", "/srv/releases/4.5.10"]),
+            (None, "/srv/releases/4.5.10", ["--firmware", "/srv/releases/4.5.10"]),
+            ("/srv/release", None, []),
+        ]
+        for chdir, firmware_dir, named in cases:
+            with self.subTest(chdir=chdir, firmware_dir=firmware_dir):
+                params = {"state": "updated", "chdir": chdir, "firmware_dir": firmware_dir,
+                          "allow_downgrade": False, "model": None}
+                self.assertEqual(rz_firmware.command_line(params, False), ["--json", "update"] + named)
+
     def test_ansible_doc_shows_every_option_and_return_value(self):
         with tempfile.TemporaryDirectory() as home:  # ansible's own files stay out of the home folder
             run = subprocess.run(["ansible-doc", "--json", "-M", LIBRARY, "rz_firmware"], stdout=subprocess.PIPE,

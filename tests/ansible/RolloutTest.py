@@ -78,8 +78,12 @@ class RolloutTest(unittest.TestCase):
             os.makedirs(folder)
             self.rzsim(bench, "firmware", os.path.join(folder, "firmware"), "--key",
                        os.path.join(os.environ["RZ_DEMO_KEY_DIR"], "rzsim.key"))
+            # The release folder by name; one bench as earlier inventories name
+            # it, by the folder holding firmware/.
+            release = {"rz_release_dir": folder} if bench == "bench1" else \
+                {"rz_firmware_dir": os.path.join(folder, "firmware")}
             inventory["benches"]["hosts"][bench] = {
-                "rz_release_dir": folder,
+                **release,
                 "rz_state_dir": os.path.join(folder, "state"),
                 "rz_record": os.path.join(folder, "calls.jsonl"),
                 "rz_environment": {
@@ -184,7 +188,8 @@ class RolloutTest(unittest.TestCase):
                     self.assertEqual(bool(self.writes(bench)), writes)
                     self.assertNotEqual(self.trace(bench), "")
                     # A check records nowhere, so never over the real run's recording.
-                    self.assertEqual(self.recorded_command(bench), None if mode == "check" else "--json update")
+                    named = "" if bench == "bench1" else " --firmware " + os.path.join(self.bench(bench), "firmware")
+                    self.assertEqual(self.recorded_command(bench), None if mode == "check" else "--json update" + named)
                     # Its own state folder, as set in the inventory.
                     self.assertEqual(os.path.dirname(row["log_file"]), os.path.join(self.bench(bench), "state"))
                     self.assertTrue(os.path.isfile(row["log_file"]))
@@ -222,7 +227,7 @@ class RolloutTest(unittest.TestCase):
         # The failed bench's recording ends with the write that failed.
         with open(os.path.join(self.bench("bench2"), "calls.jsonl")) as recording:
             calls = [json.loads(line) for line in recording]
-        self.assertEqual(calls[0]["action"], "--json update")
+        self.assertEqual(calls[0]["action"], "--json update --firmware " + os.path.join(self.bench("bench2"), "firmware"))
         self.assertEqual((calls[-1]["function"], calls[-1]["status"]), ("rzConfigUSBWriteRunSector", 5))
 
 

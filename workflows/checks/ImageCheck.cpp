@@ -7,8 +7,8 @@
 
 #include <utility>
 
-ImageCheck::ImageCheck(LineSink emitLine)
-    : emitLine(std::move(emitLine))
+ImageCheck::ImageCheck(LineSink emitLine, const QString& releaseFolder)
+    : emitLine(std::move(emitLine)), named(releaseFolder)
 {
 }
 
@@ -18,13 +18,18 @@ ImageCheck::ImageCheck(LineSink emitLine)
 bool ImageCheck::releaseIsTrusted()
 {
     verified.reset();
-    folder = ReleaseFolder::find();
+    checked.reset();
+    folder = ReleaseFolder::find(named);
     const TrustedKeys keys = TrustedKeys::installed();
     noteLines.clear();
     if (folder.isInstalled())
         noteLines << OperatorText::tr("Using the firmware installed with the updater: %1").arg(folder.path());
     for (const QString& problem : keys.unusableKeys())
         noteLines << OperatorText::tr("Cannot use the key file %1.").arg(problem);
+    if (!folder.isFound() && !named.isEmpty()) {
+        emitLine(OperatorText::tr("No firmware found in %1; nothing will be written.").arg(named));
+        return false;
+    }
     if (!folder.isFound()) {
         const QStringList searched = ReleaseFolder::searched();
         emitLine(OperatorText::tr("No firmware found in %1 or in %2; nothing will be written.")
@@ -33,6 +38,7 @@ bool ImageCheck::releaseIsTrusted()
         return false;
     }
     const SignedRelease release = SignedRelease::verify(folder.path(), keys);
+    checked = release;
     switch (release.verdict()) {
     case SignedRelease::Verdict::Verified:
         verified = release;

@@ -25,7 +25,9 @@ class ImageCheck
 public:
     using LineSink = std::function<void(const QString&)>;
 
-    explicit ImageCheck(LineSink emitLine);
+    // `releaseFolder`: the absolute path of the release the operator named;
+    // empty to search for it as ReleaseFolder does.
+    explicit ImageCheck(LineSink emitLine, const QString& releaseFolder = QString());
 
     // Verifies the release's signature; when it does not hold, emits the
     // line that refuses the release and answers false.
@@ -36,6 +38,10 @@ public:
 
     // Who signed the release, once releaseIsTrusted() or passes() said so.
     const std::optional<SignedRelease>& release() const { return verified; }
+    // The last releaseIsTrusted()'s folder, and its signature's verdict
+    // whatever it was (none where no folder was found).
+    const ReleaseFolder& folderChecked() const { return folder; }
+    const std::optional<SignedRelease>& signatureChecked() const { return checked; }
     // The copies of the images passes() verified; null before.
     const VerifiedImages* images() const { return copies.get(); }
     // What the last releaseIsTrusted() found worth saying whatever its
@@ -53,14 +59,19 @@ private:
         QByteArray digest;
     };
 
-    bool matches(const Image& image) const;
+public:
     // Why a signature is not trusted, naming its key; empty where the line
-    // before says it all.
+    // that refuses the release says it all.
     static QString distrustLine(const SignedRelease& release);
 
+private:
+    bool matches(const Image& image) const;
+
     LineSink emitLine;
+    const QString named;
     ReleaseFolder folder;
     std::optional<SignedRelease> verified;
+    std::optional<SignedRelease> checked;
     std::unique_ptr<VerifiedImages> copies;
     QStringList noteLines;
 };

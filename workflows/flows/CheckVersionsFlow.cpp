@@ -20,6 +20,11 @@ void CheckVersionsFlow::say(const QString& line)
     record.note(RunEvent::line(line));
 }
 
+void CheckVersionsFlow::conclude(const QString& line)
+{
+    record.note(RunEvent::line(line, RunDisplay::Kind::Conclusion));
+}
+
 void CheckVersionsFlow::noteFailure(const QString& reason)
 {
     record.note(RunEvent::failure(reason));
@@ -70,7 +75,7 @@ void CheckVersionsFlow::offer(int actions)
 void CheckVersionsFlow::detect()
 {
     frontEnd.beginBusy(OperatorText::tr("Checking firmware version\nEstimated 30 seconds\nPlease Wait"));
-    CheckVersionThread worker;
+    CheckVersionThread worker(frontEnd.releaseFolder());
     LineRelay relay(record);
     QObject::connect(&worker, &CheckVersionThread::updateText, &relay, &LineRelay::updateText);
     WorkerRunner::run(worker, &relay);
@@ -143,7 +148,7 @@ void CheckVersionsFlow::bootstrapAs(int deviceType)
     found.deviceType = deviceType;
     found.targetVersion = targetVersion(deviceType);
     frontEnd.beginBusy(OperatorText::tr("Bootstrapping Device\nPlease Wait..."));
-    BootstrapThread worker(deviceType);
+    BootstrapThread worker(deviceType, frontEnd.releaseFolder());
     LineRelay relay(record);
     QObject::connect(&worker, &BootstrapThread::updateText, &relay, &LineRelay::updateText);
     WorkerRunner::run(worker, &relay);
@@ -156,7 +161,7 @@ void CheckVersionsFlow::bootstrapAs(int deviceType)
 FlowOutcome CheckVersionsFlow::report()
 {
     if (found.status == NotDetected) {
-        say(OperatorText::tr("Failed to detect device."));
+        conclude(OperatorText::tr("Failed to detect device."));
         noteFailure(OperatorText::tr("Cannot find the instrument: none answers, "
                                              "not even to a bootstrap as %1.")
                                 .arg(deviceTypeName(found.deviceType)));
@@ -170,7 +175,7 @@ FlowOutcome CheckVersionsFlow::report()
         say(OperatorText::tr("Found serial %1").arg(found.serialNumber));
         if (!signedRelease)
             return refuseRelease();
-        say(OperatorText::tr("Firmware can now be restored."));
+        conclude(OperatorText::tr("Firmware can now be restored."));
         sayWhatNext(FrontEnd::RestoreAction);
         offer(FrontEnd::RestoreAction);
         return FlowOutcome::Done;
@@ -214,13 +219,13 @@ FlowOutcome CheckVersionsFlow::giveVerdict(bool unfinished)
         return signedRelease ? askAboutDowngrade() : refuseRelease();
     if (unfinished || target.bootVersion > current.bootVersion || target.runVersion > current.runVersion
         || target.fpgaVersion > current.fpgaVersion) {
-        say(OperatorText::tr("Firmware requires update."));
+        conclude(OperatorText::tr("Firmware requires update."));
         if (!signedRelease)
             return refuseRelease();
         sayWhatNext(FrontEnd::UpdateAction);
         offer(FrontEnd::UpdateAction);
     } else {
-        say(OperatorText::tr("Firmware does not require update."));
+        conclude(OperatorText::tr("Firmware does not require update."));
     }
     return FlowOutcome::Done;
 }
@@ -237,7 +242,7 @@ FlowOutcome CheckVersionsFlow::askAboutDowngrade()
         return FlowOutcome::Refused;
     }
     offer(FrontEnd::UpdateAction);
-    say(OperatorText::tr("Firmware can now be updated."));
+    conclude(OperatorText::tr("Firmware can now be updated."));
     sayWhatNext(FrontEnd::UpdateAction);
     return FlowOutcome::Done;
 }

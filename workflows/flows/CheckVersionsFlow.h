@@ -37,6 +37,8 @@ public:
 
 private:
     void say(const QString& line);
+    // The check's verdict: what it found to do, or that nothing answered.
+    void conclude(const QString& line);
     // Why the check fails or refuses, naming the instrument where known.
     void noteFailure(const QString& reason);
     void detect();

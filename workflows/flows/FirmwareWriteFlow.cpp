@@ -44,14 +44,14 @@ QString stopNotice()
 FlowOutcome FirmwareWriteFlow::update(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state)
 {
     FirmwareWriteFlow flow(frontEnd, record, state, updating);
-    UpdateDeviceThread worker(state, record.logPath(), record.keepsRecords());
+    UpdateDeviceThread worker(state, record.logPath(), record.keepsRecords(), frontEnd.releaseFolder());
     return flow.run(worker);
 }
 
 FlowOutcome FirmwareWriteFlow::restore(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state)
 {
     FirmwareWriteFlow flow(frontEnd, record, state, restoring);
-    RestoreDeviceThread worker(state, record.logPath(), record.keepsRecords());
+    RestoreDeviceThread worker(state, record.logPath(), record.keepsRecords(), frontEnd.releaseFolder());
     return flow.run(worker);
 }
 

@@ -5,8 +5,8 @@
 #include "families/LibraryThread.h"
 #include "workflows/checks/ImageCheck.h"
 
-BootstrapThread::BootstrapThread(int deviceType)
-    : QThread(nullptr), deviceType(deviceType)
+BootstrapThread::BootstrapThread(int deviceType, const QString& releaseFolder)
+    : QThread(nullptr), deviceType(deviceType), releaseFolder(releaseFolder)
 {
 }
 
@@ -17,7 +17,7 @@ void BootstrapThread::run()
 {
     const LibraryThread::Listener listener([this](const QString& line) { emit updateText(line); });
     const std::string bootImage = targetVersion(deviceType).bootImagePath();
-    ImageCheck check([this](const QString& line) { emit updateText(line); });
+    ImageCheck check([this](const QString& line) { emit updateText(line); }, releaseFolder);
     if (!check.passes({bootImage}))
         return;
     const VerifiedImages::Inside copies(*check.images());

@@ -1,6 +1,7 @@
 #ifndef BOOTSTRAPTHREAD_H
 #define BOOTSTRAPTHREAD_H
 
+#include <QString>
 #include <QThread>
 
 // Loads the boot image of the model the operator named into an instrument
@@ -11,7 +12,8 @@ class BootstrapThread : public QThread
     Q_OBJECT
 
 public:
-    explicit BootstrapThread(int deviceType);
+    // `releaseFolder`: the release the operator named, as ImageCheck takes it.
+    BootstrapThread(int deviceType, const QString& releaseFolder);
 
     // Written by run(); read only once the thread has finished.
     bool succeeded() const { return bootstrapped; }
@@ -25,6 +27,7 @@ protected:
 
 private:
     const int deviceType;
+    const QString releaseFolder;
     bool bootstrapped = false;
     int serial = 0;
 };

@@ -3,8 +3,8 @@
 #include "families/DeviceFamily.h"
 #include "families/LibraryThread.h"
 
-CheckVersionThread::CheckVersionThread()
-    : QThread(nullptr), releaseCheck([this](const QString& line) { refusal << line; })
+CheckVersionThread::CheckVersionThread(const QString& releaseFolder)
+    : QThread(nullptr), releaseCheck([this](const QString& line) { refusal << line; }, releaseFolder)
 {
 }
 

@@ -18,7 +18,8 @@ class CheckVersionThread : public QThread
     Q_OBJECT
 
 public:
-    CheckVersionThread();
+    // `releaseFolder`: the release the operator named, as ImageCheck takes it.
+    explicit CheckVersionThread(const QString& releaseFolder = QString());
     ~CheckVersionThread() override;
 
     // Written by run(); read only once the thread has finished.

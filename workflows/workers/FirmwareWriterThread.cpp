@@ -9,9 +9,9 @@
 #include <utility>
 
 FirmwareWriterThread::FirmwareWriterThread(Procedure procedure, const DeviceState& state, const QString& sessionLog,
-                                           bool keepsPending)
+                                           bool keepsPending, const QString& releaseFolder)
     : QThread(nullptr), procedure(procedure), state(state), sessionLog(sessionLog), keepsPending(keepsPending),
-      images([this](const QString& line) { reportFailure(line, cannotWrite(line)); })
+      images([this](const QString& line) { reportFailure(line, cannotWrite(line)); }, releaseFolder)
 {
 }
 

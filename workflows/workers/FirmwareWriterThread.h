@@ -34,9 +34,10 @@ public:
 
     // `sessionLog` is the run's log file, for the pending record to name.
     // Without `keepsPending` (a rehearsal) no pending record is made or
-    // removed.
+    // removed. `releaseFolder`: the release the operator named, as
+    // ImageCheck takes it.
     FirmwareWriterThread(Procedure procedure, const DeviceState& state, const QString& sessionLog,
-                         bool keepsPending = true);
+                         bool keepsPending = true, const QString& releaseFolder = QString());
 
     // Read once the thread has finished.
     const WriteOutcome& outcome() const { return result; }

@@ -11,7 +11,7 @@ class RestoreDeviceThread : public FirmwareWriterThread
 
 public:
     explicit RestoreDeviceThread(const DeviceState& state, const QString& sessionLog = QString(),
-                                 bool keepsPending = true);
+                                 bool keepsPending = true, const QString& releaseFolder = QString());
 };
 
 #endif

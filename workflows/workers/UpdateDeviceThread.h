@@ -13,7 +13,7 @@ class UpdateDeviceThread : public FirmwareWriterThread
 
 public:
     explicit UpdateDeviceThread(const DeviceState& state, const QString& sessionLog = QString(),
-                                bool keepsPending = true);
+                                bool keepsPending = true, const QString& releaseFolder = QString());
 };
 
 #endif

@@ -18,7 +18,8 @@ description:
   - Runs the RZ610/RZ870 firmware updater's command line on the bench
     (C(rz-firmware-updater --json check|update|restore)) and reads its JSON report.
   - The bench has exactly one instrument connected, the updater installed, and a
-    release folder holding C(firmware/).
+    release (the folder I(firmware_dir), or C(firmware/) in I(chdir), or the
+    release installed with the updater).
   - In check mode it runs C(check) only and reports C(changed) when the update or
     restore would write firmware, and as I(outcome) what it would do; it never
     writes firmware. It never bootstraps
@@ -52,12 +53,22 @@ options:
     type: str
     choices: [checked, updated, restored]
     default: updated
+  firmware_dir:
+    description:
+      - The release folder on the bench (the one holding C(SHA256SUMS) and the
+        images), passed to the updater as C(--firmware). A relative path is
+        taken in I(chdir).
+      - The updater checks it as any release (signature, checksums) and refuses
+        a folder that is not there.
+    type: path
   chdir:
     description:
-      - The folder the updater runs in on the bench, the one holding the release's C(firmware/).
-      - Where it holds no C(firmware/), the updater uses the release installed with it and names it.
+      - The folder the updater runs in on the bench. Without I(firmware_dir),
+        the updater reads the release in its C(firmware/), or where it holds
+        none, the release installed with the updater, and names it.
+      - Without it, the updater runs in the module's own working folder, and
+        I(firmware_dir) and I(state_dir) are to be absolute paths.
     type: path
-    required: true
   updater:
     description:
       - The updater to run, by name on the C(PATH) or by path.
@@ -113,17 +124,16 @@ notes:
 """
 
 EXAMPLES = r"""
-- name: Bring the instrument to the release in /usr/share/rz-firmware-updater
+- name: Bring the instrument to the release installed with the updater
   rz.firmware.rz_firmware:
-    chdir: /usr/share/rz-firmware-updater
   register: rz
 
-- name: Only report what an update would do
+- name: Only report what an update to the release in /srv/releases/4.5.10 would do
   rz.firmware.rz_firmware:
-    chdir: /srv/rz-release
+    firmware_dir: /srv/releases/4.5.10
     state: checked
 
-- name: Bring the instrument to the release, from boot mode or from nothing at all
+- name: Bring the instrument to the release in /srv/rz-release/firmware, from boot mode or from nothing at all
   rz.firmware.rz_firmware:
     chdir: /srv/rz-release
     state: restored
@@ -194,7 +204,8 @@ COMMANDS = {"checked": "check", "updated": "update", "restored": "restore"}
 
 MODULE_OPTIONS = dict(
     state=dict(type="str", default="updated", choices=list(COMMANDS)),
-    chdir=dict(type="path", required=True),
+    firmware_dir=dict(type="path"),
+    chdir=dict(type="path"),
     updater=dict(type="path", default="rz-firmware-updater"),
     state_dir=dict(type="path"),
     record=dict(type="path"),
@@ -216,7 +227,14 @@ def command_line(params, check_mode, command=None):
     # on record that did not finish: it names that update instead.
     if params["model"] and command == "restore":
         arguments += ["--model", params["model"]]
+    if params["firmware_dir"]:
+        arguments += ["--firmware", in_working_folder(params, params["firmware_dir"])]
     return arguments
+
+
+def in_working_folder(params, path):
+    """A path as the updater is to take it: a relative one is in chdir."""
+    return os.path.join(os.path.abspath(params["chdir"] or os.curdir), path)
 
 
 def updater_environment(inherited, params, check_mode):
@@ -229,7 +247,7 @@ def updater_environment(inherited, params, check_mode):
     """
     environment = dict(inherited, LC_ALL="C.UTF-8")
     if params["state_dir"]:
-        environment["RZ_STATE_DIR"] = os.path.join(os.path.abspath(params["chdir"]), params["state_dir"])
+        environment["RZ_STATE_DIR"] = in_working_folder(params, params["state_dir"])
     if check_mode:
         environment.pop("RZ_API_RECORD", None)
     elif params["record"]:
@@ -269,8 +287,11 @@ def main():
         module.fail_json(msg="model applies only to state: restored.")
     if params["timeout"] <= 0:
         module.fail_json(msg="timeout must be a number of seconds above 0.")
-    if not os.path.isdir(params["chdir"]):
+    if params["chdir"] and not os.path.isdir(params["chdir"]):
         module.fail_json(msg="chdir: no such folder: %s" % params["chdir"])
+    for name in ("firmware_dir", "state_dir"):
+        if params[name] and not params["chdir"] and not os.path.isabs(params[name]):
+            module.fail_json(msg="%s: a relative path needs chdir, or give an absolute one: %s" % (name, params[name]))
     # A path, which Ansible has expanded (~, variables), or a name on the PATH.
     updater = params["updater"]
     if "/" in updater:

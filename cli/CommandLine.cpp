@@ -3,6 +3,7 @@
 #include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ModelTable.h"
+#include "cli/EventFrontEnd.h"
 #include "cli/HistoryCommand.h"
 #include "cli/PendingCommand.h"
 #include "cli/TerminalFrontEnd.h"
@@ -104,7 +105,11 @@ int CommandLine::run(const QStringList& arguments)
         return history->run();
     if (pending)
         return pending->run();
-    terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout);
+    EventFrontEnd* stream = nullptr;
+    if (events)
+        terminal.reset(stream = new EventFrontEnd(stdout, command));
+    else
+        terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout);
     terminal->allowDowngrade = parser.isSet(QStringLiteral("allow-downgrade"));
     terminal->model = model;
     terminal->finishesRecord = command == QLatin1String("restore") && !model;
@@ -126,6 +131,8 @@ int CommandLine::run(const QStringList& arguments)
         printError(OperatorText::shown(reason));
     if (json)
         printJson(session);
+    if (stream)
+        stream->showReport(session.finishReport());
     return session.exitCode();
 }
 
@@ -172,6 +179,9 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
          ModelTable::names(QStringLiteral("|"))},
         {QStringLiteral("json"), tr("Print one JSON report on standard output at the end; the lines go "
                                     "to standard error. history, pending: the rows as JSON.")},
+        {QStringLiteral("events"), tr("check, update, restore: standard output is a stream of JSON objects, one a "
+                                      "line, as the run goes: its lines, steps, progress and stop notices, then "
+                                      "the report --json prints.")},
         {QStringLiteral("serial"), tr("history: only this instrument's attempts."), QStringLiteral("N")},
         {QStringLiteral("since"), tr("history: only attempts started on this day (UTC) or later."),
          QStringLiteral("YYYY-MM-DD")},
@@ -197,8 +207,16 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
     const QStringList positional = parser.positionalArguments();
     command = positional.value(0);
     json = parser.isSet(QStringLiteral("json"));
+    events = parser.isSet(QStringLiteral("events"));
     if (positional.size() != 1 || !QStringList({"check", "update", "restore", "history", "pending"}).contains(command))
         return usageError(tr("Expected one command: check, update, restore, history or pending (see --help)."),
+                          exitCode);
+    if (events && (command == QLatin1String("history") || command == QLatin1String("pending")))
+        return usageError(tr("--events goes with check, update and restore only."), exitCode);
+    // Both would print the report; where the lines go they disagree.
+    if (events && json)
+        return usageError(tr("--events and --json do not go together: the events end with the report --json "
+                             "prints."),
                           exitCode);
     if (command != QLatin1String("pending") && parser.isSet(QStringLiteral("discard")))
         return usageError(tr("--discard goes with pending only."), exitCode);

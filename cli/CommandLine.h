@@ -57,6 +57,7 @@ private:
     QCommandLineParser parser;
     QString command;
     bool json = false;
+    bool events = false;
     std::optional<int> model;
     std::unique_ptr<HistoryCommand> history;
     std::unique_ptr<PendingCommand> pending;

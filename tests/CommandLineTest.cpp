@@ -5,6 +5,8 @@
 #include "tests/support/UpdaterRun.h"
 #include "host/UpdaterLock.h"
 
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -67,6 +69,8 @@ private slots:
     void exitCodes();
     void jsonReportHoldsThePlainRunsLines_data();
     void jsonReportHoldsThePlainRunsLines();
+    void eventsFollowTheRun_data();
+    void eventsFollowTheRun();
     void writesOutlastStopsAndLostOutput_data();
     void writesOutlastStopsAndLostOutput();
     void stopsWaitForTheWriteOrItsBudget_data();
@@ -174,6 +178,11 @@ void CommandLineTest::exitCodes_data()
     QTest::newRow("serial number below 1") << old << QStringList{"history", "--serial", "-5"} << 2 << "" << asMade
                                            << unchecked;
     QTest::newRow("no display, no command") << old << QStringList() << 2 << "" << asMade << unchecked;
+    QTest::newRow("events and json") << old << QStringList{"update", "--events", "--json"} << 2 << "" << asMade
+                                     << "--events and --json do not go together: the events end with the report "
+                                        "--json prints.";
+    QTest::newRow("events of history") << old << QStringList{"history", "--events"} << 2 << "" << asMade
+                                       << "--events goes with check, update and restore only.";
 }
 
 // A terminal has no buttons to press and no software to close: the only
@@ -337,6 +346,96 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines()
         QCOMPARE(row["libraryVersion"], report.value("libraryVersion"));
         QCOMPARE(row["stallScale"], scale.isEmpty() ? QJsonValue() : QJsonValue(scale.toDouble()));
     }
+}
+
+void CommandLineTest::eventsFollowTheRun_data()
+{
+    QTest::addColumn<QStringList>("fault"); // rzsim's options
+    QTest::addColumn<int>("stop");          // sent once the FPGA's step began; 0: none
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("FPGA written") << QStringList() << 0 << 0 << "done";
+    QTest::newRow("FPGA write fails") << QStringList{"--fault", "rzConfigUSBWriteFPGAProgram:5"} << 0 << 1
+                                      << "failed";
+    QTest::newRow("Ctrl-C while the FPGA is written") << QStringList() << int(SIGINT) << 130 << "done";
+}
+
+// A station's software reads each object as it comes: one a line, typed and
+// timed, the format first and the report last; the lines are the report's,
+// each step says its estimate and budget, the FPGA's figures rise, and a
+// stop's notice is an object of its own.
+void CommandLineTest::eventsFollowTheRun()
+{
+    QFETCH(QStringList, fault);
+    QFETCH(int, stop);
+    QFETCH(int, exitCode);
+    QFETCH(QString, outcome);
+    SimulatedInstrument instrument;
+    instrument.create(usbModel("RZ610R", 4, 5, 9) + QStringList{"--fpga-clear-ms", "1000", "--fpga-write-ms", "1500"}
+                      + fault);
+    UpdaterRun run({"update", "--events"}, true, {{"RZ_STALL_SCALE", "0.01"}});
+    QList<QJsonObject> events;
+    bool stopSent = false;
+    const QDeadlineTimer deadline(60000);
+    while ((run.process.state() != QProcess::NotRunning || run.process.canReadLine()) && !deadline.hasExpired()) {
+        if (!run.process.canReadLine() && !run.process.waitForReadyRead(1000))
+            continue;
+        while (run.process.canReadLine()) {
+            const QByteArray line = run.process.readLine().chopped(1);
+            const QJsonDocument parsed = QJsonDocument::fromJson(line);
+            QVERIFY2(parsed.isObject(), line.constData());
+            events << parsed.object();
+        }
+        if (stop && !stopSent && events.last().value("type") == "step") {
+            ::kill(run.process.processId(), stop);
+            stopSent = true;
+        }
+    }
+    QCOMPARE(run.finish(), exitCode);
+    QVERIFY2(run.output.isEmpty(), run.output.constData());
+    QCOMPARE(events.first().value("type").toString(), "start");
+    QCOMPARE(events.first().value("format").toInt(), 1);
+    QCOMPARE(events.last().value("type").toString(), "report");
+    const QJsonObject report = events.last().value("report").toObject();
+    QCOMPARE(report.value("exitCode").toInt(-1), exitCode);
+    QCOMPARE(report.value("outcome").toString(), outcome);
+    QDateTime previous;
+    QStringList lines, failures, stops, steps;
+    QStringList percents;
+    double elapsed = -1;
+    for (const QJsonObject& event : events) {
+        const QDateTime time = QDateTime::fromString(event.value("time").toString(), Qt::ISODateWithMs);
+        QVERIFY2(time.isValid() && time >= previous, qPrintable(event.value("time").toString()));
+        previous = time;
+        const QString type = event.value("type").toString();
+        if (type == "line" && event.value("kind") == "failure")
+            failures << event.value("text").toString();
+        else if (type == "line")
+            lines << event.value("text").toString();
+        else if (type == "stop")
+            stops << event.value("text").toString();
+        if (type == "stop")
+            lines << stops.last();
+        if (type == "step")
+            steps << QStringLiteral("%1 %2 %3").arg(event.value("component").toString())
+                         .arg(event.value("estimate").toDouble()).arg(event.value("budget").toDouble());
+        if (type == "progress" && event.value("component") == "fpga") {
+            QVERIFY(event.value("elapsed").toDouble() >= elapsed);
+            elapsed = event.value("elapsed").toDouble();
+            if (!event.value("percent").isNull())
+                percents << QString::number(event.value("percent").toInt());
+        }
+    }
+    QCOMPARE(lines, report.value("lines").toVariant().toStringList());
+    QCOMPARE(failures, exitCode == 1 ? QStringList{report.value("reason").toString()} : QStringList());
+    QCOMPARE(stops.size(), stop ? 1 : 0);
+    // Scaled by 0.01: the FPGA's 6 minutes, and three times that for each call.
+    QCOMPARE(steps, QStringList{"fpga 3.6 10.8"});
+    // The clear's figure rises to 100, then the write's from 0 again.
+    int restarts = 0;
+    for (int index = 1; index < percents.size(); ++index)
+        restarts += percents[index].toInt() < percents[index - 1].toInt();
+    QVERIFY2(percents.size() > 1 && percents.last().toInt() > 0 && restarts <= 1, qPrintable(percents.join(' ')));
 }
 
 void CommandLineTest::writesOutlastStopsAndLostOutput_data()

@@ -88,6 +88,7 @@ QColor Updater::colourOf(Kind kind) const
         colour = QColor(Qt::red);
         break;
     case Kind::Plain:
+    case Kind::Notice:
         return QColor();
     }
     const QPalette& palette = log->palette();

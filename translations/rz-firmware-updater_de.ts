@@ -149,6 +149,18 @@ Ohne Befehl öffnet sich das Fenster.</translation>
         <source>--discard goes with pending only.</source>
         <translation>--discard gehört nur zu pending.</translation>
     </message>
+    <message>
+        <source>check, update, restore: standard output is a stream of JSON objects, one a line, as the run goes: its lines, steps, progress and stop notices, then the report --json prints.</source>
+        <translation>check, update, restore: die Standardausgabe wird ein Strom von JSON-Objekten, eines je Zeile, während der Lauf geschieht: seine Zeilen, Schritte, Fortschritt und Hinweise zum Abbruch, dann der Bericht, den --json ausgibt.</translation>
+    </message>
+    <message>
+        <source>--events goes with check, update and restore only.</source>
+        <translation>--events gehört nur zu check, update und restore.</translation>
+    </message>
+    <message>
+        <source>--events and --json do not go together: the events end with the report --json prints.</source>
+        <translation>--events und --json gehen nicht zusammen: die Ereignisse enden mit dem Bericht, den --json ausgibt.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceSelectorDialog</name>

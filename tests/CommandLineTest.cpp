@@ -350,14 +350,24 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines()
 
 void CommandLineTest::eventsFollowTheRun_data()
 {
-    QTest::addColumn<QStringList>("fault"); // rzsim's options
-    QTest::addColumn<int>("stop");          // sent once the FPGA's step began; 0: none
+    QTest::addColumn<QStringList>("device");
+    QTest::addColumn<QString>("scale"); // RZ_STALL_SCALE
+    QTest::addColumn<int>("stop");      // sent once the first step began; 0: none
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("outcome");
-    QTest::newRow("FPGA written") << QStringList() << 0 << 0 << "done";
-    QTest::newRow("FPGA write fails") << QStringList{"--fault", "rzConfigUSBWriteFPGAProgram:5"} << 0 << 1
-                                      << "failed";
-    QTest::newRow("Ctrl-C while the FPGA is written") << QStringList() << int(SIGINT) << 130 << "done";
+    QTest::addColumn<QStringList>("steps"); // component, estimate and budget: the line's, scaled
+    const QStringList fpgaTimes{"--fpga-clear-ms", "1000", "--fpga-write-ms", "1500"};
+    const QStringList fpga = usbModel("RZ610R", 4, 5, 9) + fpgaTimes;
+    const QStringList fpgaStep{"fpga 3.6 10.8"};
+    // The boot's 10 seconds have no figure, and a budget of two minutes: at
+    // a tenth, the write outlasts a tick of the clock.
+    QTest::newRow("boot and FPGA written")
+        << usbModel("RZ610R", 3, 5, 9) + fpgaTimes + QStringList{"--clear-ms", "1200", "--write-ms", "1200"} << "0.1"
+        << 0 << 0
+        << "done" << QStringList{"boot 1 12", "fpga 36 108"};
+    QTest::newRow("FPGA write fails") << fpga + QStringList{"--fault", "rzConfigUSBWriteFPGAProgram:5"} << "0.01" << 0
+                                      << 1 << "failed" << fpgaStep;
+    QTest::newRow("Ctrl-C while the FPGA is written") << fpga << "0.01" << int(SIGINT) << 130 << "done" << fpgaStep;
 }
 
 // A station's software reads each object as it comes: one a line, typed and
@@ -366,14 +376,15 @@ void CommandLineTest::eventsFollowTheRun_data()
 // stop's notice is an object of its own.
 void CommandLineTest::eventsFollowTheRun()
 {
-    QFETCH(QStringList, fault);
+    QFETCH(QStringList, device);
+    QFETCH(QString, scale);
     QFETCH(int, stop);
     QFETCH(int, exitCode);
     QFETCH(QString, outcome);
+    QFETCH(QStringList, steps);
     SimulatedInstrument instrument;
-    instrument.create(usbModel("RZ610R", 4, 5, 9) + QStringList{"--fpga-clear-ms", "1000", "--fpga-write-ms", "1500"}
-                      + fault);
-    UpdaterRun run({"update", "--events"}, true, {{"RZ_STALL_SCALE", "0.01"}});
+    instrument.create(device);
+    UpdaterRun run({"update", "--events"}, true, {{"RZ_STALL_SCALE", scale}});
     QList<QJsonObject> events;
     bool stopSent = false;
     const QDeadlineTimer deadline(60000);
@@ -400,8 +411,8 @@ void CommandLineTest::eventsFollowTheRun()
     QCOMPARE(report.value("exitCode").toInt(-1), exitCode);
     QCOMPARE(report.value("outcome").toString(), outcome);
     QDateTime previous;
-    QStringList lines, failures, stops, steps;
-    QStringList percents;
+    QStringList lines, failures, stops, started;
+    QMap<QString, QStringList> percents; // by step; "null" for none
     double elapsed = -1;
     for (const QJsonObject& event : events) {
         const QDateTime time = QDateTime::fromString(event.value("time").toString(), Qt::ISODateWithMs);
@@ -417,25 +428,31 @@ void CommandLineTest::eventsFollowTheRun()
         if (type == "stop")
             lines << stops.last();
         if (type == "step")
-            steps << QStringLiteral("%1 %2 %3").arg(event.value("component").toString())
+            elapsed = -1;
+        if (type == "step")
+            started << QStringLiteral("%1 %2 %3").arg(event.value("component").toString())
                          .arg(event.value("estimate").toDouble()).arg(event.value("budget").toDouble());
-        if (type == "progress" && event.value("component") == "fpga") {
+        if (type == "progress" && event.value("component").isString()) {
             QVERIFY(event.value("elapsed").toDouble() >= elapsed);
             elapsed = event.value("elapsed").toDouble();
-            if (!event.value("percent").isNull())
-                percents << QString::number(event.value("percent").toInt());
+            const QJsonValue percent = event.value("percent");
+            percents[event.value("component").toString()] << (percent.isNull() ? QStringLiteral("null") : QString::number(percent.toInt()));
         }
     }
     QCOMPARE(lines, report.value("lines").toVariant().toStringList());
     QCOMPARE(failures, exitCode == 1 ? QStringList{report.value("reason").toString()} : QStringList());
     QCOMPARE(stops.size(), stop ? 1 : 0);
-    // Scaled by 0.01: the FPGA's 6 minutes, and three times that for each call.
-    QCOMPARE(steps, QStringList{"fpga 3.6 10.8"});
-    // The clear's figure rises to 100, then the write's from 0 again.
+    QCOMPARE(started, steps);
+    // The clear's figure rises to 100, then the write's from 0 again; a
+    // step without a figure has only its time.
+    const QStringList figures = percents.take("fpga");
     int restarts = 0;
-    for (int index = 1; index < percents.size(); ++index)
-        restarts += percents[index].toInt() < percents[index - 1].toInt();
-    QVERIFY2(percents.size() > 1 && percents.last().toInt() > 0 && restarts <= 1, qPrintable(percents.join(' ')));
+    for (int index = 1; index < figures.size(); ++index)
+        restarts += figures[index].toInt() < figures[index - 1].toInt();
+    QVERIFY2(figures.size() > 1 && figures.last().toInt() > 0 && restarts <= 1, qPrintable(figures.join(' ')));
+    for (const QStringList& others : percents)
+        QCOMPARE(others.count("null"), others.size());
+    QCOMPARE(percents.keys(), steps.size() > 1 ? QStringList{"boot"} : QStringList());
 }
 
 void CommandLineTest::writesOutlastStopsAndLostOutput_data()

@@ -15,6 +15,7 @@
 #include <QJsonObject>
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -106,10 +107,13 @@ int CommandLine::run(const QStringList& arguments)
     if (pending)
         return pending->run();
     EventFrontEnd* stream = nullptr;
-    if (events)
-        terminal.reset(stream = new EventFrontEnd(stdout, command));
-    else
+    if (events) {
+        auto eventFrontEnd = std::make_unique<EventFrontEnd>(stdout, command);
+        stream = eventFrontEnd.get();
+        terminal = std::move(eventFrontEnd);
+    } else {
         terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout);
+    }
     terminal->allowDowngrade = parser.isSet(QStringLiteral("allow-downgrade"));
     terminal->model = model;
     terminal->finishesRecord = command == QLatin1String("restore") && !model;

@@ -363,8 +363,7 @@ void CommandLineTest::eventsFollowTheRun_data()
     // a tenth, the write outlasts a tick of the clock.
     QTest::newRow("boot and FPGA written")
         << usbModel("RZ610R", 3, 5, 9) + fpgaTimes + QStringList{"--clear-ms", "1200", "--write-ms", "1200"} << "0.1"
-        << 0 << 0
-        << "done" << QStringList{"boot 1 12", "fpga 36 108"};
+        << 0 << 0 << "done" << QStringList{"boot 1 12", "fpga 36 108"};
     QTest::newRow("FPGA write fails") << fpga + QStringList{"--fault", "rzConfigUSBWriteFPGAProgram:5"} << "0.01" << 0
                                       << 1 << "failed" << fpgaStep;
     QTest::newRow("Ctrl-C while the FPGA is written") << fpga << "0.01" << int(SIGINT) << 130 << "done" << fpgaStep;
@@ -396,10 +395,10 @@ void CommandLineTest::eventsFollowTheRun()
             const QJsonDocument parsed = QJsonDocument::fromJson(line);
             QVERIFY2(parsed.isObject(), line.constData());
             events << parsed.object();
-        }
-        if (stop && !stopSent && events.last().value("type") == "step") {
-            ::kill(run.process.processId(), stop);
-            stopSent = true;
+            if (stop && !stopSent && events.last().value("type") == "step") {
+                ::kill(run.process.processId(), stop);
+                stopSent = true;
+            }
         }
     }
     QCOMPARE(run.finish(), exitCode);
@@ -411,7 +410,8 @@ void CommandLineTest::eventsFollowTheRun()
     QCOMPARE(report.value("exitCode").toInt(-1), exitCode);
     QCOMPARE(report.value("outcome").toString(), outcome);
     QDateTime previous;
-    QStringList lines, failures, stops, started;
+    QStringList lines, failures, started;
+    int stops = 0;
     QMap<QString, QStringList> percents; // by step; "null" for none
     double elapsed = -1;
     for (const QJsonObject& event : events) {
@@ -419,29 +419,28 @@ void CommandLineTest::eventsFollowTheRun()
         QVERIFY2(time.isValid() && time >= previous, qPrintable(event.value("time").toString()));
         previous = time;
         const QString type = event.value("type").toString();
+        const QString text = event.value("text").toString();
         if (type == "line" && event.value("kind") == "failure")
-            failures << event.value("text").toString();
-        else if (type == "line")
-            lines << event.value("text").toString();
-        else if (type == "stop")
-            stops << event.value("text").toString();
-        if (type == "stop")
-            lines << stops.last();
-        if (type == "step")
+            failures << text;
+        else if (type == "line" || type == "stop")
+            lines << text;
+        stops += type == "stop";
+        if (type == "step") {
             elapsed = -1;
-        if (type == "step")
             started << QStringLiteral("%1 %2 %3").arg(event.value("component").toString())
-                         .arg(event.value("estimate").toDouble()).arg(event.value("budget").toDouble());
+                           .arg(event.value("estimate").toDouble()).arg(event.value("budget").toDouble());
+        }
         if (type == "progress" && event.value("component").isString()) {
             QVERIFY(event.value("elapsed").toDouble() >= elapsed);
             elapsed = event.value("elapsed").toDouble();
             const QJsonValue percent = event.value("percent");
-            percents[event.value("component").toString()] << (percent.isNull() ? QStringLiteral("null") : QString::number(percent.toInt()));
+            percents[event.value("component").toString()]
+                << (percent.isNull() ? QStringLiteral("null") : QString::number(percent.toInt()));
         }
     }
     QCOMPARE(lines, report.value("lines").toVariant().toStringList());
     QCOMPARE(failures, exitCode == 1 ? QStringList{report.value("reason").toString()} : QStringList());
-    QCOMPARE(stops.size(), stop ? 1 : 0);
+    QCOMPARE(stops, stop ? 1 : 0);
     QCOMPARE(started, steps);
     // The clear's figure rises to 100, then the write's from 0 again; a
     // step without a figure has only its time.

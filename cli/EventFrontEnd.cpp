@@ -33,8 +33,8 @@ const char* lineKind(RunDisplay::Kind kind)
 
 } // namespace
 
-// The stream's own lines are the only ones on its output: the terminal's
-// status line, drawn on standard error, is left to a terminal without it.
+// The objects alone go to the stream; the status line a terminal redraws
+// on standard error is not drawn, the progress objects saying as much.
 EventFrontEnd::EventFrontEnd(std::FILE* stream, const QString& command)
     : TerminalFrontEnd(stream), out(stream)
 {

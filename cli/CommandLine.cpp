@@ -3,6 +3,7 @@
 #include "catalogue/OperatorText.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/ModelTable.h"
+#include "cli/EventFrontEnd.h"
 #include "cli/HistoryCommand.h"
 #include "cli/PendingCommand.h"
 #include "cli/ReleaseCommand.h"
@@ -16,6 +17,7 @@
 #include <QJsonObject>
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -113,7 +115,14 @@ int CommandLine::run(const QStringList& arguments)
                                              : quiet ? ReleaseCommand::Output::Quiet
                                                      : ReleaseCommand::Output::Lines)
             .run();
-    terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout);
+    EventFrontEnd* stream = nullptr;
+    if (events) {
+        auto eventFrontEnd = std::make_unique<EventFrontEnd>(stdout, command);
+        stream = eventFrontEnd.get();
+        terminal = std::move(eventFrontEnd);
+    } else {
+        terminal = std::make_unique<TerminalFrontEnd>(json ? stderr : stdout);
+    }
     terminal->quiet = quiet;
     terminal->firmware = releaseFolder;
     terminal->allowDowngrade = parser.isSet(QStringLiteral("allow-downgrade"));
@@ -138,6 +147,8 @@ int CommandLine::run(const QStringList& arguments)
     terminal->printVerdict();
     if (json)
         printJson(session);
+    if (stream)
+        stream->showReport(session.finishReport());
     return session.exitCode();
 }
 
@@ -191,6 +202,9 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
                                     "the release carries as JSON.")},
         {QStringLiteral("quiet"), tr("check, update, restore, release: print only the verdict line; reasons "
                                      "still go to standard error.")},
+        {QStringLiteral("events"), tr("check, update, restore: standard output is a stream of JSON objects, one a "
+                                      "line, as the run goes: its lines, steps, progress and stop notices, then "
+                                      "the report --json prints.")},
         {QStringLiteral("serial"), tr("history: only this instrument's attempts."), QStringLiteral("N")},
         {QStringLiteral("since"), tr("history: only attempts started on this day (UTC) or later."),
          QStringLiteral("YYYY-MM-DD")},
@@ -217,6 +231,7 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
     command = positional.value(0);
     json = parser.isSet(QStringLiteral("json"));
     quiet = parser.isSet(QStringLiteral("quiet"));
+    events = parser.isSet(QStringLiteral("events"));
     if (positional.size() != 1
         || !QStringList({"check", "update", "restore", "history", "pending", "release"}).contains(command))
         return usageError(tr("Expected one command: check, update, restore, history, pending or release (see "
@@ -226,6 +241,18 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
         return false;
     if (quiet && (json || command == QLatin1String("history") || command == QLatin1String("pending")))
         return usageError(tr("--quiet goes with check, update, restore and release, without --json."), exitCode);
+    if (events
+        && (command == QLatin1String("history") || command == QLatin1String("pending")
+            || command == QLatin1String("release")))
+        return usageError(tr("--events goes with check, update and restore only."), exitCode);
+    // Both would print the report; where the lines go they disagree.
+    if (events && json)
+        return usageError(tr("--events and --json do not go together: the events end with the report --json "
+                             "prints."),
+                          exitCode);
+    // The stream carries the verdict already, as an object of its own.
+    if (events && quiet)
+        return usageError(tr("--events and --quiet do not go together: the events carry the verdict."), exitCode);
     if (command != QLatin1String("pending") && parser.isSet(QStringLiteral("discard")))
         return usageError(tr("--discard goes with pending only."), exitCode);
     if (command != QLatin1String("history")

@@ -61,6 +61,7 @@ private:
     bool json = false;
     bool quiet = false;
     QString releaseFolder; // absolute; empty to search
+    bool events = false;
     std::optional<int> model;
     std::unique_ptr<HistoryCommand> history;
     std::unique_ptr<PendingCommand> pending;

@@ -6,6 +6,8 @@
 #include "cli/CommandLine.h"
 #include "host/UpdaterLock.h"
 
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -68,6 +70,8 @@ private slots:
     void exitCodes();
     void jsonReportHoldsThePlainRunsLines_data();
     void jsonReportHoldsThePlainRunsLines();
+    void eventsFollowTheRun_data();
+    void eventsFollowTheRun();
     void writesOutlastStopsAndLostOutput_data();
     void writesOutlastStopsAndLostOutput();
     void stopsWaitForTheWriteOrItsBudget_data();
@@ -188,6 +192,11 @@ void CommandLineTest::exitCodes_data()
     QTest::newRow("serial number below 1") << old << QStringList{"history", "--serial", "-5"} << 2 << "" << asMade
                                            << unchecked;
     QTest::newRow("no display, no command") << old << QStringList() << 2 << "" << asMade << unchecked;
+    QTest::newRow("events and json") << old << QStringList{"update", "--events", "--json"} << 2 << "" << asMade
+                                     << "--events and --json do not go together: the events end with the report "
+                                        "--json prints.";
+    QTest::newRow("events of history") << old << QStringList{"history", "--events"} << 2 << "" << asMade
+                                       << "--events goes with check, update and restore only.";
 }
 
 // A terminal has no buttons to press and no software to close: the only
@@ -353,6 +362,112 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines()
         QCOMPARE(row["libraryVersion"], report.value("libraryVersion"));
         QCOMPARE(row["stallScale"], scale.isEmpty() ? QJsonValue() : QJsonValue(scale.toDouble()));
     }
+}
+
+void CommandLineTest::eventsFollowTheRun_data()
+{
+    QTest::addColumn<QStringList>("device");
+    QTest::addColumn<QString>("scale"); // RZ_STALL_SCALE
+    QTest::addColumn<int>("stop");      // sent once the first step began; 0: none
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<QStringList>("steps"); // component, estimate and budget: the line's, scaled
+    const QStringList fpgaTimes{"--fpga-clear-ms", "1000", "--fpga-write-ms", "1500"};
+    const QStringList fpga = usbModel("RZ610R", 4, 5, 9) + fpgaTimes;
+    const QStringList fpgaStep{"fpga 3.6 10.8"};
+    // The boot's 10 seconds have no figure, and a budget of two minutes: at
+    // a tenth, the write outlasts a tick of the clock.
+    QTest::newRow("boot and FPGA written")
+        << usbModel("RZ610R", 3, 5, 9) + fpgaTimes + QStringList{"--clear-ms", "1200", "--write-ms", "1200"} << "0.1"
+        << 0 << 0 << "done" << QStringList{"boot 1 12", "fpga 36 108"};
+    QTest::newRow("FPGA write fails") << fpga + QStringList{"--fault", "rzConfigUSBWriteFPGAProgram:5"} << "0.01" << 0
+                                      << 1 << "failed" << fpgaStep;
+    QTest::newRow("Ctrl-C while the FPGA is written") << fpga << "0.01" << int(SIGINT) << 130 << "done" << fpgaStep;
+}
+
+// A station's software reads each object as it comes: one a line, typed and
+// timed, the format first and the report last; the lines are the report's,
+// each step says its estimate and budget, the FPGA's figures rise, and a
+// stop's notice is an object of its own.
+void CommandLineTest::eventsFollowTheRun()
+{
+    QFETCH(QStringList, device);
+    QFETCH(QString, scale);
+    QFETCH(int, stop);
+    QFETCH(int, exitCode);
+    QFETCH(QString, outcome);
+    QFETCH(QStringList, steps);
+    SimulatedInstrument instrument;
+    instrument.create(device);
+    UpdaterRun run({"update", "--events"}, true, {{"RZ_STALL_SCALE", scale}});
+    QList<QJsonObject> events;
+    bool stopSent = false;
+    const QDeadlineTimer deadline(60000);
+    while ((run.process.state() != QProcess::NotRunning || run.process.canReadLine()) && !deadline.hasExpired()) {
+        if (!run.process.canReadLine() && !run.process.waitForReadyRead(1000))
+            continue;
+        while (run.process.canReadLine()) {
+            const QByteArray line = run.process.readLine().chopped(1);
+            const QJsonDocument parsed = QJsonDocument::fromJson(line);
+            QVERIFY2(parsed.isObject(), line.constData());
+            events << parsed.object();
+            if (stop && !stopSent && events.last().value("type") == "step") {
+                ::kill(run.process.processId(), stop);
+                stopSent = true;
+            }
+        }
+    }
+    QCOMPARE(run.finish(), exitCode);
+    QVERIFY2(run.output.isEmpty(), run.output.constData());
+    QCOMPARE(events.first().value("type").toString(), "start");
+    QCOMPARE(events.first().value("format").toInt(), 1);
+    QCOMPARE(events.last().value("type").toString(), "report");
+    const QJsonObject report = events.last().value("report").toObject();
+    QCOMPARE(report.value("exitCode").toInt(-1), exitCode);
+    QCOMPARE(report.value("outcome").toString(), outcome);
+    QDateTime previous;
+    QStringList lines, failures, started;
+    int stops = 0;
+    QMap<QString, QStringList> percents; // by step; "null" for none
+    double elapsed = -1;
+    for (const QJsonObject& event : events) {
+        const QDateTime time = QDateTime::fromString(event.value("time").toString(), Qt::ISODateWithMs);
+        QVERIFY2(time.isValid() && time >= previous, qPrintable(event.value("time").toString()));
+        previous = time;
+        const QString type = event.value("type").toString();
+        const QString text = event.value("text").toString();
+        if (type == "line" && event.value("kind") == "failure")
+            failures << text;
+        else if (type == "line" || type == "stop")
+            lines << text;
+        stops += type == "stop";
+        if (type == "step") {
+            elapsed = -1;
+            started << QStringLiteral("%1 %2 %3").arg(event.value("component").toString())
+                           .arg(event.value("estimate").toDouble()).arg(event.value("budget").toDouble());
+        }
+        if (type == "progress" && event.value("component").isString()) {
+            QVERIFY(event.value("elapsed").toDouble() >= elapsed);
+            elapsed = event.value("elapsed").toDouble();
+            const QJsonValue percent = event.value("percent");
+            percents[event.value("component").toString()]
+                << (percent.isNull() ? QStringLiteral("null") : QString::number(percent.toInt()));
+        }
+    }
+    QCOMPARE(lines, report.value("lines").toVariant().toStringList());
+    QCOMPARE(failures, exitCode == 1 ? QStringList{report.value("reason").toString()} : QStringList());
+    QCOMPARE(stops, stop ? 1 : 0);
+    QCOMPARE(started, steps);
+    // The clear's figure rises to 100, then the write's from 0 again; a
+    // step without a figure has only its time.
+    const QStringList figures = percents.take("fpga");
+    int restarts = 0;
+    for (int index = 1; index < figures.size(); ++index)
+        restarts += figures[index].toInt() < figures[index - 1].toInt();
+    QVERIFY2(figures.size() > 1 && figures.last().toInt() > 0 && restarts <= 1, qPrintable(figures.join(' ')));
+    for (const QStringList& others : percents)
+        QCOMPARE(others.count("null"), others.size());
+    QCOMPARE(percents.keys(), steps.size() > 1 ? QStringList{"boot"} : QStringList());
 }
 
 void CommandLineTest::writesOutlastStopsAndLostOutput_data()

@@ -173,6 +173,22 @@ Ohne Befehl öffnet sich das Fenster.</translation>
         <source>--firmware: expected the release&apos;s folder.</source>
         <translation>--firmware: Ordner der Version erwartet.</translation>
     </message>
+    <message>
+        <source>check, update, restore: standard output is a stream of JSON objects, one a line, as the run goes: its lines, steps, progress and stop notices, then the report --json prints.</source>
+        <translation>check, update, restore: die Standardausgabe wird ein Strom von JSON-Objekten, eines je Zeile, während der Lauf geschieht: seine Zeilen, Schritte, Fortschritt und Hinweise zum Abbruch, dann der Bericht, den --json ausgibt.</translation>
+    </message>
+    <message>
+        <source>--events goes with check, update and restore only.</source>
+        <translation>--events gehört nur zu check, update und restore.</translation>
+    </message>
+    <message>
+        <source>--events and --json do not go together: the events end with the report --json prints.</source>
+        <translation>--events und --json gehen nicht zusammen: die Ereignisse enden mit dem Bericht, den --json ausgibt.</translation>
+    </message>
+    <message>
+        <source>--events and --quiet do not go together: the events carry the verdict.</source>
+        <translation>--events und --quiet schließen sich aus: die Ereignisse enthalten das Ergebnis bereits.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceSelectorDialog</name>

@@ -172,6 +172,22 @@ Sans commande, la fenêtre s&apos;ouvre.</translation>
         <source>--firmware: expected the release&apos;s folder.</source>
         <translation>--firmware : dossier de la version attendu.</translation>
     </message>
+    <message>
+        <source>check, update, restore: standard output is a stream of JSON objects, one a line, as the run goes: its lines, steps, progress and stop notices, then the report --json prints.</source>
+        <translation>check, update, restore : la sortie standard devient un flux d&apos;objets JSON, un par ligne, au fil de l&apos;exécution : ses lignes, étapes, progression et avis d&apos;arrêt, puis le rapport qu&apos;affiche --json.</translation>
+    </message>
+    <message>
+        <source>--events goes with check, update and restore only.</source>
+        <translation>--events ne va qu&apos;avec check, update et restore.</translation>
+    </message>
+    <message>
+        <source>--events and --json do not go together: the events end with the report --json prints.</source>
+        <translation>--events et --json ne vont pas ensemble : les événements se terminent par le rapport qu&apos;affiche --json.</translation>
+    </message>
+    <message>
+        <source>--events and --quiet do not go together: the events carry the verdict.</source>
+        <translation>--events et --quiet ne vont pas ensemble : les événements portent déjà le verdict.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceSelectorDialog</name>

@@ -184,6 +184,26 @@ release: リリースの内容を JSON で出力。</translation>
         <source>--firmware: expected the release&apos;s folder.</source>
         <translation>--firmware: リリースのフォルダーを指定してください。</translation>
     </message>
+    <message>
+        <source>check, update, restore: standard output is a stream of JSON objects, one a line, as the run goes: its lines, steps, progress and stop notices, then the report --json prints.</source>
+        <translation>check、update、restore: 標準出力を
+JSON オブジェクトの流れにする
+(1 行に 1 つ)。実行中に行、ステップ、
+進捗、停止の通知を出し、最後に
+--json のレポートを出力する。</translation>
+    </message>
+    <message>
+        <source>--events goes with check, update and restore only.</source>
+        <translation>--events は check、update、restore でのみ使えます。</translation>
+    </message>
+    <message>
+        <source>--events and --json do not go together: the events end with the report --json prints.</source>
+        <translation>--events と --json は同時に使えません: イベントは --json が出力するレポートで終わります。</translation>
+    </message>
+    <message>
+        <source>--events and --quiet do not go together: the events carry the verdict.</source>
+        <translation>--events と --quiet は同時に指定できません。イベントに判定が含まれています。</translation>
+    </message>
 </context>
 <context>
     <name>DeviceSelectorDialog</name>

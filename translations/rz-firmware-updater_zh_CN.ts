@@ -174,6 +174,25 @@ release：以 JSON 输出版本所带的内容。</translation>
         <source>--firmware: expected the release&apos;s folder.</source>
         <translation>--firmware：需要版本所在的文件夹。</translation>
     </message>
+    <message>
+        <source>check, update, restore: standard output is a stream of JSON objects, one a line, as the run goes: its lines, steps, progress and stop notices, then the report --json prints.</source>
+        <translation>check、update、restore：标准输出变为
+JSON 对象流（每行一个），随运行输出
+各行、步骤、进度和停止通知，
+最后是 --json 打印的报告。</translation>
+    </message>
+    <message>
+        <source>--events goes with check, update and restore only.</source>
+        <translation>--events 仅用于 check、update 和 restore。</translation>
+    </message>
+    <message>
+        <source>--events and --json do not go together: the events end with the report --json prints.</source>
+        <translation>--events 与 --json 不能同时使用：事件以 --json 打印的报告结束。</translation>
+    </message>
+    <message>
+        <source>--events and --quiet do not go together: the events carry the verdict.</source>
+        <translation>--events 与 --quiet 不能同时使用：事件中已包含结论。</translation>
+    </message>
 </context>
 <context>
     <name>DeviceSelectorDialog</name>

@@ -89,6 +89,7 @@ QColor Updater::colourOf(Kind kind) const
         break;
     case Kind::Plain:
     case Kind::Conclusion:
+    case Kind::Notice:
         return QColor();
     }
     const QPalette& palette = log->palette();

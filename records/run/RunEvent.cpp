@@ -68,3 +68,15 @@ RunEvent RunEvent::verdict(FlowOutcome outcome)
     event.ended = outcome;
     return event;
 }
+
+// The budget is the one each of the step's calls gets (CallBudget::erasing);
+// the calls' own names are not needed for it.
+RunEvent RunEvent::stepStarted(const QString& component, CallBudget::Seconds announced)
+{
+    const CallBudget budget = CallBudget::erasing(OperatorText::marked(""), announced);
+    RunEvent event(Type::StepStarted);
+    event.part = component;
+    event.estimated = budget.estimate();
+    event.allowed = budget.budget();
+    return event;
+}

@@ -3,6 +3,7 @@
 
 #include "catalogue/release/SignedRelease.h"
 #include "catalogue/DeviceState.h"
+#include "families/CallBudget.h"
 #include "records/history/UpdateAttempt.h"
 #include "records/run/FlowOutcome.h"
 #include "records/run/RunDisplay.h"
@@ -28,6 +29,7 @@ public:
         Erased,        // a component was erased: the instrument changed
         Failure,       // why the run failed or refused, naming the instrument
         Verdict,       // how a write ended
+        StepStarted,   // a component's clear-then-write begins
     };
 
     // No lines: what a queued call is made from.
@@ -45,6 +47,9 @@ public:
     static RunEvent erased();
     static RunEvent failure(const QString& reason);
     static RunEvent verdict(FlowOutcome outcome);
+    // `announced` is the estimate the step's line gives; its calls are
+    // timed from it.
+    static RunEvent stepStarted(const QString& component, CallBudget::Seconds announced);
 
     Type type() const { return kind; }
     const QStringList& texts() const { return text; }
@@ -55,6 +60,10 @@ public:
     const std::optional<SignedRelease>& release() const { return signedRelease; }
     const UpdateAttempt& attempt() const { return row; }
     FlowOutcome outcome() const { return ended; }
+    // A step's component, and its calls' estimate and budget, scaled.
+    const QString& component() const { return part; }
+    CallBudget::Milliseconds estimate() const { return estimated; }
+    CallBudget::Milliseconds budget() const { return allowed; }
 
 private:
     explicit RunEvent(Type type) : kind(type) {}
@@ -68,6 +77,9 @@ private:
     std::optional<SignedRelease> signedRelease;
     UpdateAttempt row;
     FlowOutcome ended = FlowOutcome::Done;
+    QString part;
+    CallBudget::Milliseconds estimated{0};
+    CallBudget::Milliseconds allowed{0};
 };
 
 // A worker's events cross to the flow's thread as queued calls.

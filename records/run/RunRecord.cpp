@@ -43,9 +43,14 @@ void RunRecord::note(const RunEvent& event)
         if (failure.isEmpty())
             failure = event.texts().value(0);
         report.setReason(event.texts().value(0));
+        if (!event.texts().value(0).isEmpty())
+            display.showReason(event.texts().value(0));
         break;
     case RunEvent::Type::Verdict:
         endAttempt(event.outcome());
+        break;
+    case RunEvent::Type::StepStarted:
+        display.showStepStart(event.component(), event.estimate(), event.budget());
         break;
     }
 }

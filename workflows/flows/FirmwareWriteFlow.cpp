@@ -76,9 +76,9 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker)
     // and the notice says how long that may be.
     const WriteGuard noStop([this](WriteGuard::Notice notice) {
         if (notice == WriteGuard::Notice::Pause)
-            say(WriteGuard::pauseIgnoredLine());
+            record.note(RunEvent::line(WriteGuard::pauseIgnoredLine(), RunDisplay::Kind::Notice));
         else if (LibraryThread::stopAsked())
-            say(stopNotice());
+            record.note(RunEvent::line(stopNotice(), RunDisplay::Kind::Notice));
     });
     record.note(RunEvent::lines({QString(), heading, QString()}));
     frontEnd.beginBusy(busyText);

@@ -244,6 +244,7 @@ bool FirmwareWriterThread::write(const OpenedInstrument& device, const WriteStep
     }
     if (!mayErase())
         return false;
+    emit happened(RunEvent::stepStarted(step.component, step.estimate));
     emit updateText(step.announce);
     const WriteStep::Progress percent = step.showsProgress ? fpga.begin() : nullptr;
     erased = true;
@@ -281,6 +282,7 @@ std::vector<WriteStep> FirmwareWriterThread::steps(const DeviceFamily& family) c
             return calls->timedWrite(handle, image, serial, progress, estimate);
         };
         row.showsProgress = calls->showsProgress;
+        row.estimate = estimate;
         row.clearReason = OperatorText::tr("Failed clearing %1 of %2.").arg(calls->label).arg(checkedInstrument());
         row.writeReason = OperatorText::tr("Failed writing %1 of %2.").arg(calls->label).arg(checkedInstrument());
         if (procedure == Procedure::Update) {

@@ -47,7 +47,8 @@ public:
 signals:
     void updateText(const QString& s);
     // RunEvent::attemptOpened, before the first erase: connected so that
-    // the worker waits until the history has its row.
+    // the worker waits until the history has its row; RunEvent::stepStarted
+    // before each component's clear.
     void happened(const RunEvent& event);
 
 protected:

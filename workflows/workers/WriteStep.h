@@ -1,6 +1,8 @@
 #ifndef WRITESTEP_H
 #define WRITESTEP_H
 
+#include "families/CallBudget.h"
+
 #include <QString>
 
 #include <functional>
@@ -30,6 +32,7 @@ struct WriteStep
     QString clearReason; // and the reasons kept for it, naming the instrument
     QString writeReason;
     bool showsProgress = false; // the library raises a percentage (FPGA)
+    CallBudget::Seconds estimate{0}; // announced; each call's budget is made from it
 };
 
 #endif

@@ -23,6 +23,7 @@ const char* lineKind(RunDisplay::Kind kind)
         return "warning";
     case RunDisplay::Kind::Success:
     case RunDisplay::Kind::Failure:
+    case RunDisplay::Kind::Conclusion:
         return "verdict";
     case RunDisplay::Kind::Plain:
     case RunDisplay::Kind::Notice:

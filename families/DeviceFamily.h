@@ -51,6 +51,10 @@ public:
         std::function<int(OpenedInstrument& instrument, const char* bootImage)> bootstrap;
         std::function<int(int handle, int* serial)> serialFromFlash;
         std::function<int(int handle)> close;
+        // Whether finishUpdate and finishRestore make a call of the library
+        // (one, with a query's budget): a stop may wait for it.
+        bool updateFinishCalls = false;
+        bool restoreFinishCalls = false;
     };
 
     // One way an instrument of the family answers a check.
@@ -91,6 +95,7 @@ public:
     Opened openForRestore(OpenedInstrument& instrument, Identity checked, const char* bootImage, QString* line) const;
     int finishUpdate(OpenedInstrument& instrument) const { return calls.finishUpdate(instrument); }
     int finishRestore(OpenedInstrument& instrument) const { return calls.finishRestore(instrument); }
+    bool finishCalls(bool restore) const { return restore ? calls.restoreFinishCalls : calls.updateFinishCalls; }
     // The family's close, for the instrument a write opens.
     const OpenedInstrument::Close& closeCall() const { return calls.close; }
 

@@ -2,6 +2,7 @@
 #define FIRMWAREWRITEFLOW_H
 
 #include "families/DeviceState.h"
+#include "host/StopRequest.h"
 #include "workflows/FrontEnd.h"
 
 class FirmwareWriterThread;
@@ -15,13 +16,27 @@ class FirmwareWriteFlow
 {
 public:
     // Rewrites what differs from this release, for an instrument the check
-    // found operational. What happens goes to `record`.
-    static FlowOutcome update(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state);
+    // found operational. What happens goes to `record`; a stop signal while
+    // it writes is asked of `stop`.
+    static FlowOutcome update(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state, StopRequest& stop);
     // Rewrites every component of an instrument that answers only in boot mode.
-    static FlowOutcome restore(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state);
+    static FlowOutcome restore(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state, StopRequest& stop);
+    // The same with a stop of the flow's own, for a caller that does not
+    // read it afterwards.
+    static FlowOutcome update(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state)
+    {
+        StopRequest stop;
+        return update(frontEnd, record, state, stop);
+    }
+    static FlowOutcome restore(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state)
+    {
+        StopRequest stop;
+        return restore(frontEnd, record, state, stop);
+    }
 
 private:
-    FirmwareWriteFlow(FrontEnd& frontEnd, RunRecord& record, const char* heading, const char* busyText);
+    FirmwareWriteFlow(FrontEnd& frontEnd, RunRecord& record, StopRequest& stop, const char* heading,
+                      const char* busyText);
 
     FlowOutcome run(FirmwareWriterThread& worker);
     static FlowOutcome outcomeOf(const WriteOutcome& outcome);
@@ -30,6 +45,7 @@ private:
 
     FrontEnd& frontEnd;
     RunRecord& record;
+    StopRequest& stop;
     QString heading;
     QString busyText;
 };

@@ -1,6 +1,7 @@
 #include "workflows/workers/RestoreDeviceThread.h"
 
-RestoreDeviceThread::RestoreDeviceThread(const DeviceState& state, const QString& sessionLog, bool keepsPending)
-    : FirmwareWriterThread(Procedure::Restore, state, sessionLog, keepsPending)
+RestoreDeviceThread::RestoreDeviceThread(const DeviceState& state, StopRequest& stop, const QString& sessionLog,
+                                        bool keepsPending)
+    : FirmwareWriterThread(planned(WritePlan::Procedure::Restore, state), stop, sessionLog, keepsPending)
 {
 }

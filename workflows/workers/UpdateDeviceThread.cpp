@@ -1,6 +1,7 @@
 #include "workflows/workers/UpdateDeviceThread.h"
 
-UpdateDeviceThread::UpdateDeviceThread(const DeviceState& state, const QString& sessionLog, bool keepsPending)
-    : FirmwareWriterThread(Procedure::Update, state, sessionLog, keepsPending)
+UpdateDeviceThread::UpdateDeviceThread(const DeviceState& state, StopRequest& stop, const QString& sessionLog,
+                                       bool keepsPending)
+    : FirmwareWriterThread(planned(WritePlan::Procedure::Update, state), stop, sessionLog, keepsPending)
 {
 }

@@ -73,9 +73,21 @@ public:
     // The family of the catalogue's model of this type; the USB family for a
     // type outside the catalogue, which nothing writes.
     static const DeviceFamily& of(int deviceType);
-    // Tests put an in-process family in place of the device library's; null
-    // puts the library's back.
-    static void replace(Connection connection, const DeviceFamily* family);
+    // While one lives, a test's in-process family stands in for the device
+    // library's family of its connection; the one before is back once it
+    // goes out of scope, whatever way the test left.
+    class Replacement
+    {
+    public:
+        Replacement(Connection connection, const DeviceFamily& family);
+        ~Replacement();
+        Replacement(const Replacement&) = delete;
+        Replacement& operator=(const Replacement&) = delete;
+
+    private:
+        Connection connection;
+        const DeviceFamily* previous;
+    };
 
     // Tries each family's ways in turn, each once, and tells what answered
     // first. Lines for the operator go to `say`; none once the instrument

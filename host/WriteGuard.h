@@ -14,8 +14,9 @@ class QSocketNotifier;
 // Ctrl-C, Ctrl-\, SIGTERM and SIGHUP (a closed terminal, a logout) while
 // firmware is written would end the program with the instrument half
 // programmed. While a guard lives they are asked of its StopRequest
-// instead, and the first is announced through the guard's callback on the thread that made it; the
-// program acts on them when the write is over. Ctrl-Z (SIGTSTP) would stop
+// instead (a lock-free atomic and a self-pipe: all a signal handler may
+// touch), and the first is announced through the guard's callback on the
+// thread that made it; the stop's readers decide what it ends. Ctrl-Z (SIGTSTP) would stop
 // it in the middle of the write: it is ignored while a guard lives, and the
 // first one announced too; SIGTTIN and SIGTTOU are ignored outright, since a
 // handler would make every terminal write of a program in the background

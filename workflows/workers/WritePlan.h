@@ -56,8 +56,8 @@ public:
     // The first call of the step at `index` (its clear); none for a
     // skipped step.
     std::optional<Call> clearOf(std::size_t index) const;
+    // The finish's call, or where it would be for a family that makes none.
     Call finishCall() const { return 2 * Call(written().size()); }
-    Call calls() const { return finishCall() + (finishes ? 1 : 0); }
     // A stop when `next` is the call under way, with `left` of its budget,
     // or the next one to be made (no `left`): it waits for the rest of the
     // write, each call that follows given its whole budget.

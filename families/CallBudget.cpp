@@ -10,7 +10,7 @@ CallBudget::CallBudget(const OperatorText& step, Seconds estimated, Seconds allo
 
 CallBudget CallBudget::query(const OperatorText& step)
 {
-    return CallBudget(step, Seconds(0), Seconds(60));
+    return CallBudget(step, Seconds(0), queryBudget());
 }
 
 CallBudget CallBudget::bootstrap(const OperatorText& step)
@@ -20,7 +20,7 @@ CallBudget CallBudget::bootstrap(const OperatorText& step)
 
 CallBudget CallBudget::erasing(const OperatorText& step, Seconds announced)
 {
-    return CallBudget(step, announced, std::max(3 * announced, Seconds(120)));
+    return CallBudget(step, announced, erasingBudget(announced));
 }
 
 namespace {

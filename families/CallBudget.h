@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <chrono>
 #include <optional>
 
@@ -27,6 +28,10 @@ public:
     static CallBudget bootstrap(const OperatorText& step);
     // A clear or write whose line announced `announced`.
     static CallBudget erasing(const OperatorText& step, Seconds announced);
+    // Unscaled: what a clear or write announced `announced` is allowed, and
+    // what a query is.
+    static Seconds erasingBudget(Seconds announced) { return std::max(3 * announced, Seconds(120)); }
+    static Seconds queryBudget() { return Seconds(60); }
 
     // What the call does, for the operator: "writing FPGA".
     const OperatorText& step() const { return what; }
@@ -49,6 +54,8 @@ public:
 
     static double scale();
     static bool isScaled() { return scale() != 1.0; }
+    // A time as RZ_STALL_SCALE makes it.
+    static Milliseconds scaled(Seconds unscaled);
     // "0.001", as RZ_STALL_SCALE gave it.
     static QString scaleText();
     // The line that says a scale is in effect; null without one.
@@ -60,7 +67,6 @@ public:
 
 private:
     CallBudget(const OperatorText& step, Seconds estimated, Seconds allowed);
-    static Milliseconds scaled(Seconds unscaled);
 
     OperatorText what;
     Seconds estimated;

@@ -42,9 +42,15 @@ const DeviceFamily& DeviceFamily::of(int deviceType)
     return usb();
 }
 
-void DeviceFamily::replace(Connection connection, const DeviceFamily* family)
+DeviceFamily::Replacement::Replacement(Connection connection, const DeviceFamily& family)
+    : connection(connection), previous(replacements[connection])
 {
-    replacements[connection] = family;
+    replacements[connection] = &family;
+}
+
+DeviceFamily::Replacement::~Replacement()
+{
+    replacements[connection] = previous;
 }
 
 DeviceState DeviceFamily::detect(const LineSink& say)

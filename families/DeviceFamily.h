@@ -51,6 +51,10 @@ public:
         std::function<int(OpenedInstrument& instrument, const char* bootImage)> bootstrap;
         std::function<int(int handle, int* serial)> serialFromFlash;
         std::function<int(int handle)> close;
+        // Whether finishUpdate and finishRestore make a call of the library
+        // (one, with a query's budget): a stop may wait for it.
+        bool updateFinishCalls = false;
+        bool restoreFinishCalls = false;
     };
 
     // One way an instrument of the family answers a check.
@@ -69,9 +73,21 @@ public:
     // The family of the catalogue's model of this type; the USB family for a
     // type outside the catalogue, which nothing writes.
     static const DeviceFamily& of(int deviceType);
-    // Tests put an in-process family in place of the device library's; null
-    // puts the library's back.
-    static void replace(Connection connection, const DeviceFamily* family);
+    // While one lives, a test's in-process family stands in for the device
+    // library's family of its connection; the one before is back once it
+    // goes out of scope, whatever way the test left.
+    class Replacement
+    {
+    public:
+        Replacement(Connection connection, const DeviceFamily& family);
+        ~Replacement();
+        Replacement(const Replacement&) = delete;
+        Replacement& operator=(const Replacement&) = delete;
+
+    private:
+        Connection connection;
+        const DeviceFamily* previous;
+    };
 
     // Tries each family's ways in turn, each once, and tells what answered
     // first. Lines for the operator go to `say`; none once the instrument
@@ -91,6 +107,7 @@ public:
     Opened openForRestore(OpenedInstrument& instrument, Identity checked, const char* bootImage, QString* line) const;
     int finishUpdate(OpenedInstrument& instrument) const { return calls.finishUpdate(instrument); }
     int finishRestore(OpenedInstrument& instrument) const { return calls.finishRestore(instrument); }
+    bool finishCalls(bool restore) const { return restore ? calls.restoreFinishCalls : calls.updateFinishCalls; }
     // The family's close, for the instrument a write opens.
     const OpenedInstrument::Close& closeCall() const { return calls.close; }
 

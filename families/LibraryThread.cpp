@@ -13,6 +13,12 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 thread_local LibraryThread::LineSink* listening = nullptr;
+thread_local LibraryThread::StopWatch::EndsAtOnce* watching = nullptr;
+
+bool stopEndsCallAtOnce()
+{
+    return watching && *watching && (*watching)();
+}
 
 void say(const QString& line)
 {
@@ -57,18 +63,12 @@ public:
     }
 
     int run(const CallBudget& budget, LibraryThread::Call call, const LibraryThread::Progress& progress);
-    bool stop();
-    bool beginErasing();
+    void wakeForStop();
     std::optional<CallBudget::Milliseconds> timeLeft();
     bool isAbandoned()
     {
         std::lock_guard<std::mutex> lock(mutex);
         return ended != Ended::Answered;
-    }
-    bool gaveUpOnStop()
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        return ended == Ended::GivenUpOnStop;
     }
     QString abandonLine()
     {
@@ -99,8 +99,6 @@ private:
     bool hasCall = false;
     bool done = false;
     int status = 0;
-    bool stopRequested = false;
-    bool erasing = false;
     bool quitting = false;
     Ended ended = Ended::Answered;
     QString abandonedLine;
@@ -155,7 +153,7 @@ bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget
             lastMoved = now;
         }
         deadline = lastMoved + budget.budget();
-        if (stopRequested && !erasing) {
+        if (stopEndsCallAtOnce()) {
             abandon(lock, Ended::GivenUpOnStop, QString());
             return false;
         }
@@ -192,23 +190,14 @@ void CallQueue::abandon(std::unique_lock<std::mutex>& lock, Ended why, const QSt
         say(line);
 }
 
-bool CallQueue::stop()
+// The waiting caller holds the lock from asking its watch to waiting: once
+// the lock was taken here, it either has yet to ask or is woken.
+void CallQueue::wakeForStop()
 {
-    bool waitForWrite = false;
     {
         std::lock_guard<std::mutex> lock(mutex);
-        stopRequested = true;
-        waitForWrite = erasing;
     }
     callDone.notify_all();
-    return waitForWrite;
-}
-
-bool CallQueue::beginErasing()
-{
-    std::lock_guard<std::mutex> lock(mutex);
-    erasing = erasing || !stopRequested;
-    return erasing;
 }
 
 std::optional<CallBudget::Milliseconds> CallQueue::timeLeft()
@@ -316,19 +305,20 @@ QString LibraryThread::abandonReason(const QString& instrument)
     return queue().abandonReason(instrument);
 }
 
-bool LibraryThread::stoppedBeforeErasing()
+LibraryThread::StopWatch::StopWatch(EndsAtOnce endsAtOnce)
+    : endsAtOnce(std::move(endsAtOnce)), previous(watching)
 {
-    return queue().gaveUpOnStop();
+    watching = &this->endsAtOnce;
 }
 
-bool LibraryThread::beginErasing()
+LibraryThread::StopWatch::~StopWatch()
 {
-    return queue().beginErasing();
+    watching = previous;
 }
 
-bool LibraryThread::stopAsked()
+void LibraryThread::wakeForStop()
 {
-    return queue().stop();
+    queue().wakeForStop();
 }
 
 std::optional<CallBudget::Milliseconds> LibraryThread::timeLeft()

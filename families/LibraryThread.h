@@ -96,17 +96,26 @@ public:
     // The same, naming the instrument ("RZ610R 12345 stopped answering
     // while ..."), for the history and the report.
     static QString abandonReason(const QString& instrument);
-    // A call was given up because a stop came before anything was erased.
-    static bool stoppedBeforeErasing();
+    // While one lives, a call made on its thread is given up at once when
+    // `endsAtOnce` says a stop ends the write there (before anything was
+    // erased); otherwise a stop never gives up a call: each is waited for
+    // until it returns or its budget runs out.
+    class StopWatch
+    {
+    public:
+        using EndsAtOnce = std::function<bool()>;
+        explicit StopWatch(EndsAtOnce endsAtOnce);
+        ~StopWatch();
+        StopWatch(const StopWatch&) = delete;
+        StopWatch& operator=(const StopWatch&) = delete;
 
-    // The first component is about to be erased: false, and nothing may be
-    // erased, when a stop came first. From then on a stop never gives up a
-    // call; each is waited for until it returns or its budget runs out.
-    static bool beginErasing();
-    // A stop signal arrived. Before anything was erased the call under way
-    // is given up at once; after, nothing changes. True once erasing began,
-    // when the stop must wait for the write.
-    static bool stopAsked();
+    private:
+        EndsAtOnce endsAtOnce;
+        EndsAtOnce* previous;
+    };
+    // Changes nothing but wakes the caller waiting for a call, so that it
+    // asks its StopWatch again: a stop was just asked for.
+    static void wakeForStop();
     // How long the call under way may still take before it counts as dead;
     // none between calls.
     static std::optional<CallBudget::Milliseconds> timeLeft();

@@ -2,6 +2,7 @@
 
 #include <QSocketNotifier>
 
+#include <atomic>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
@@ -10,9 +11,12 @@
 
 namespace {
 
-volatile std::sig_atomic_t writing = 0;
-volatile std::sig_atomic_t stopAsked = 0; // the first stop signal's number
-volatile std::sig_atomic_t pauseAsked = 0;
+// The stop of the guard that lives, if any: outside a guard a stop signal
+// acts at once.
+std::atomic<StopRequest*> guarded{nullptr};
+std::atomic<bool> pauseAsked{false};
+static_assert(std::atomic<StopRequest*>::is_always_lock_free && std::atomic<bool>::is_always_lock_free,
+              "a signal handler may only touch lock-free atomics");
 // Written by the handlers, once per kind of notice; read by the guard on
 // its own thread.
 int noticePipe[2] = {-1, -1};
@@ -29,26 +33,24 @@ void notify(char notice)
     (void)ignored;
 }
 
-// Only async-signal-safe calls here: write(), signal(), raise().
+// Only async-signal-safe calls here: lock-free atomics, write(), signal(),
+// raise().
 void onStopSignal(int signalNumber)
 {
-    if (!writing) {
+    StopRequest* const stop = guarded.load();
+    if (!stop) {
         std::signal(signalNumber, SIG_DFL);
         std::raise(signalNumber);
         return;
     }
-    if (!stopAsked) {
-        stopAsked = signalNumber;
+    if (stop->ask(signalNumber))
         notify(stopNotice);
-    }
 }
 
 void onPauseSignal(int)
 {
-    if (!pauseAsked) {
-        pauseAsked = 1;
+    if (!pauseAsked.exchange(true))
         notify(pauseNotice);
-    }
 }
 
 struct sigaction handledBy(void (*handler)(int))
@@ -67,7 +69,7 @@ struct sigaction handledBy(void (*handler)(int))
 
 // Installed by the guard itself, so that no program can guard a write and
 // forget the handlers.
-WriteGuard::WriteGuard(Announce announce)
+WriteGuard::WriteGuard(StopRequest& stop, Announce announce)
     : announce(std::move(announce))
 {
     install();
@@ -75,8 +77,8 @@ WriteGuard::WriteGuard(Announce announce)
         notifier = std::make_unique<QSocketNotifier>(noticePipe[0], QSocketNotifier::Read);
         QObject::connect(notifier.get(), &QSocketNotifier::activated, [this] { takeNotices(); });
     }
-    writing = 1;
-    pauseAsked = 0;
+    pauseAsked = false;
+    guarded = &stop;
     holdPauses(true);
 }
 
@@ -84,7 +86,7 @@ WriteGuard::WriteGuard(Announce announce)
 WriteGuard::~WriteGuard()
 {
     holdPauses(false);
-    writing = 0;
+    guarded = nullptr;
     takeNotices();
 }
 
@@ -119,14 +121,4 @@ void WriteGuard::install()
     for (int signalNumber : stopSignals)
         sigaction(signalNumber, &action, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
-}
-
-bool WriteGuard::stopRequested()
-{
-    return stopAsked != 0;
-}
-
-int WriteGuard::stopExitCode()
-{
-    return 128 + stopAsked;
 }

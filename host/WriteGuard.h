@@ -4,6 +4,8 @@
 #include <QString>
 
 #include "catalogue/OperatorText.h"
+#include "host/StopRequest.h"
+
 #include <functional>
 #include <memory>
 
@@ -11,9 +13,10 @@ class QSocketNotifier;
 
 // Ctrl-C, Ctrl-\, SIGTERM and SIGHUP (a closed terminal, a logout) while
 // firmware is written would end the program with the instrument half
-// programmed. While a guard lives they are recorded instead, and the first
-// is announced through the guard's callback on the thread that made it; the
-// program acts on them when the write is over. Ctrl-Z (SIGTSTP) would stop
+// programmed. While a guard lives they are asked of its StopRequest
+// instead (a lock-free atomic and a self-pipe: all a signal handler may
+// touch), and the first is announced through the guard's callback on the
+// thread that made it; the stop's readers decide what it ends. Ctrl-Z (SIGTSTP) would stop
 // it in the middle of the write: it is ignored while a guard lives, and the
 // first one announced too; SIGTTIN and SIGTTOU are ignored outright, since a
 // handler would make every terminal write of a program in the background
@@ -26,11 +29,11 @@ public:
     enum class Notice { Stop, Pause };
     using Announce = std::function<void(Notice notice)>;
 
-    // `announce` is told once of the first stop asked for while the guard
-    // lives, and once of the first Ctrl-Z; at the latest when the guard ends.
-    // What it says is the owner's: noticeLine() and pauseIgnoredLine() are
-    // the usual lines.
-    explicit WriteGuard(Announce announce = {});
+    // A stop signal while the guard lives is asked of `stop`, which must
+    // outlive the guard. `announce` is told once of the first stop and once
+    // of the first Ctrl-Z; at the latest when the guard ends. What it says
+    // is the owner's: pauseIgnoredLine() is the usual line.
+    explicit WriteGuard(StopRequest& stop, Announce announce = {});
     ~WriteGuard();
 
     Q_DISABLE_COPY(WriteGuard)
@@ -38,17 +41,6 @@ public:
     // Installs the handlers, as every guard does; a program that prints
     // calls it at start, so that a reader that went away never ends it.
     static void install();
-    // Whether a stop was asked for while a guard lived.
-    static bool stopRequested();
-    // How a shell tells that the first of those signals ended the program:
-    // 128 + its number (130 for Ctrl-C, 143 for SIGTERM).
-    static int stopExitCode();
-
-    static QString noticeLine()
-    {
-        return OperatorText::tr("Firmware is being written; stopping now could leave the instrument unusable. "
-                                "The updater will stop when this step ends.");
-    }
     static QString pauseIgnoredLine()
     {
         return OperatorText::tr("Firmware is being written; the updater cannot be paused now. The write goes on.");

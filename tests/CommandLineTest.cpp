@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -76,6 +77,8 @@ private slots:
     void writesOutlastStopsAndLostOutput();
     void stopsWaitForTheWriteOrItsBudget_data();
     void stopsWaitForTheWriteOrItsBudget();
+    void stopNoticePromisesWhatFollows_data();
+    void stopNoticePromisesWhatFollows();
     void environmentIsChecked_data();
     void environmentIsChecked();
     void oneUpdaterPerMachine();
@@ -540,10 +543,9 @@ void CommandLineTest::stopsWaitForTheWriteOrItsBudget_data()
     QTest::addColumn<QString>("outcome");  // the JSON report's
     // Scaled by 0.01: the FPGA's clear and write are estimated at 3.6
     // seconds, with a budget of 10.8; an open's budget is 0.6 seconds.
-    // A stop that comes between two calls cannot say how long the next may take.
     const QString notice = "Firmware is being written; stopping now could leave the instrument unusable. "
-                           "The updater will stop when this step ends";
-    const QString atMost = "The updater will stop when this step ends, in at most ";
+                           "The updater will stop when the write ends, in at most ";
+    const QString atMost = notice;
     const QList<QPair<QString, int>> stops{{"SIGINT", SIGINT}, {"SIGTERM", SIGTERM}, {"SIGHUP", SIGHUP}, {"SIGQUIT", SIGQUIT}};
     for (const auto& [name, stop] : stops) {
         const auto row = [&name = name](const char* moment) -> QTestData& {
@@ -630,6 +632,53 @@ void CommandLineTest::stopsWaitForTheWriteOrItsBudget()
     const QJsonObject newest = QJsonDocument::fromJson(history.output).object().value("attempts")[0].toObject();
     QVERIFY2((newest.value("state").toString() + ' ' + newest.value("error").toString()).startsWith(recorded),
              qPrintable(newest.value("state").toString() + ' ' + newest.value("error").toString()));
+}
+
+void CommandLineTest::stopNoticePromisesWhatFollows_data()
+{
+    QTest::addColumn<QStringList>("device");
+    QTest::addColumn<QString>("during"); // the call that returned before the stop
+    QTest::addColumn<QString>("stillToWrite");
+    // Writes long enough for the stop to come while the one named is under
+    // way, well within their budgets scaled by 0.05 (6 seconds for a Fx3).
+    const QStringList slow{"--write-ms", "1000", "--fpga-write-ms", "1500"};
+    const QStringList oldEverywhere = usbModel("RZ610R", 3, 4, 9) + slow;
+    QTest::newRow("during the boot write of a boot, run and FPGA update")
+        << oldEverywhere << "rzConfigUSBClearBootSector" << "boot Fx3, run Fx3, FPGA";
+    QTest::newRow("during the FPGA write of the same update")
+        << oldEverywhere << "rzConfigUSBClearFPGAProgram" << "FPGA";
+    QTest::newRow("during the network model's FX3 write") << rz610t(8, 6) + slow << "rzConfigNetClearFx3" << "FX3, FPGA";
+}
+
+// Once something was erased a stop waits for the rest of the write, never
+// leaving an instrument half written: the notice names what is still to
+// write and promises a time the run then keeps, every component written.
+void CommandLineTest::stopNoticePromisesWhatFollows()
+{
+    QFETCH(QStringList, device);
+    QFETCH(QString, during);
+    QFETCH(QString, stillToWrite);
+    SimulatedInstrument instrument;
+    instrument.create(device);
+    const QString before = versionsOf(instrument);
+    UpdaterRun run({"update"}, true, {{"RZ_STALL_SCALE", "0.05"}});
+    QTRY_VERIFY_WITH_TIMEOUT(!instrument.traceOf(during).isEmpty(), 30000);
+    QElapsedTimer sinceStop;
+    sinceStop.start();
+    ::kill(run.process.processId(), SIGINT);
+    QCOMPARE(run.finish(), 128 + SIGINT);
+    const qint64 took = sinceStop.elapsed();
+    const QStringList notices = run.lines().filter("Firmware is being written; stopping now");
+    QCOMPARE(notices.size(), 1);
+    const QRegularExpressionMatch promise =
+        QRegularExpression("in at most (\\d+) (seconds|minutes); still to write: (.+)\\.$").match(notices.first());
+    QVERIFY2(promise.hasMatch(), qPrintable(notices.first()));
+    QCOMPARE(promise.captured(3), stillToWrite);
+    const qint64 promised = promise.captured(1).toLongLong() * (promise.captured(2) == "minutes" ? 60000 : 1000);
+    QVERIFY2(took <= promised, qPrintable(QString("took %1 ms, promised %2 ms").arg(took).arg(promised)));
+    QVERIFY(run.lines().contains("Firmware updated successfully."));
+    QVERIFY(versionsOf(instrument) != before);
+    QVERIFY(!versionsOf(instrument).contains('!'));
 }
 
 void CommandLineTest::environmentIsChecked_data()
@@ -840,7 +889,7 @@ void CommandLineTest::windowPutsOffAStopUntilTheVerdict()
     const QStringList log = QString::fromUtf8(window.readAllStandardOutput()).split('\n');
     const int notice = log.indexOf(QRegularExpression(
         "^Firmware is being written; stopping now could leave the instrument unusable. "
-        "The updater will stop when this step ends(, in at most \\d+ (seconds|minutes))?\\.$"));
+        "The updater will stop when the write ends, in at most \\d+ (seconds|minutes)(; still to write: .+)?\\.$"));
     QVERIFY(notice > 0);
     QVERIFY(log.indexOf("Firmware updated successfully.") > notice);
     QCOMPARE(versionsOf(instrument), "4.5.10");

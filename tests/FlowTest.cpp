@@ -179,11 +179,12 @@ void FlowTest::updateThroughTheFamily()
     SimulatedInstrument release; // this release's images, and a state folder of the test's own
     const DeviceFamily family = fakeFamily(DeviceFamily::Opened(opening), failing);
     familyCalls.clear();
-    DeviceFamily::replace(Connection::Usb, &family);
     RecordingFrontEnd frontEnd;
     UpdaterSession session(frontEnd);
-    const int ended = session.run(UpdaterSession::Command::Update);
-    DeviceFamily::replace(Connection::Usb, nullptr);
+    const int ended = [&] {
+        const DeviceFamily::Replacement replaced(Connection::Usb, family);
+        return session.run(UpdaterSession::Command::Update);
+    }();
     // The private folder's name is the process's own.
     const QStringList shown = frontEnd.linesAfter("Updating Firmware")
                                   .replaceInStrings(QRegularExpression("/[^ ]*/rz-firmware-updater-\\d+-\\w{6}"), "PRIVATE");
@@ -214,7 +215,7 @@ void FlowTest::theVerifiedBytesAreWritten()
         read << (ChecksumList::sha256Of(QString::fromLatin1(image)) == listed.digestOf(name) ? "verified " : "other ")
                     + name;
     };
-    DeviceFamily::replace(Connection::Usb, &family);
+    const DeviceFamily::Replacement replaced(Connection::Usb, family);
     DeviceState state;
     state.status = Operational;
     state.serialNumber = 12345;
@@ -223,7 +224,6 @@ void FlowTest::theVerifiedBytesAreWritten()
     state.targetVersion = targetVersion(0);
     RecordingFrontEnd frontEnd;
     const FlowOutcome ended = FirmwareWriteFlow::update(frontEnd, frontEnd.record, state);
-    DeviceFamily::replace(Connection::Usb, nullptr);
     onWrite = nullptr;
     QCOMPARE(int(ended), int(FlowOutcome::Done));
     QCOMPARE(read, QStringList({"verified RZ610R-Cypress-Boot-v4.img", "verified RZ610R-Cypress-Run-v5.img",
@@ -236,9 +236,10 @@ void FlowTest::theVerifiedBytesAreWritten()
 void FlowTest::aComponentWithoutCallsRefusesTheStart()
 {
     const DeviceFamily family = fakeFamily(DeviceFamily::Opened::Yes, "no calls for run");
-    DeviceFamily::replace(Connection::Usb, &family);
-    const QString refusal = UpdaterSession::environmentProblem();
-    DeviceFamily::replace(Connection::Usb, nullptr);
+    const QString refusal = [&] {
+        const DeviceFamily::Replacement replaced(Connection::Usb, family);
+        return UpdaterSession::environmentProblem();
+    }();
     QCOMPARE(refusal, "This build cannot update the RZ610R: no calls of the device library write its run image.");
 }
 

@@ -546,7 +546,8 @@ void UpdateRestoreTest::updateSkippingEverythingSucceeds()
     state.deviceType = type;
     state.serialNumber = serial;
     state.currentVersion = state.targetVersion = targetVersion(type);
-    UpdateDeviceThread worker(state);
+    StopRequest stop;
+    UpdateDeviceThread worker(state, stop);
     QSignalSpy emitted(&worker, &FirmwareWriterThread::updateText);
     worker.start();
     QVERIFY(worker.wait(30000));

@@ -932,8 +932,8 @@ Bitte warten...</translation>
         <translation>Eine andere Firmware-Aktualisierung läuft bereits.</translation>
     </message>
     <message>
-        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when this step ends.</source>
-        <translation>Die Firmware wird geschrieben; ein Abbruch jetzt könnte das Gerät unbrauchbar machen. Die Aktualisierung wird beendet, sobald dieser Schritt abgeschlossen ist.</translation>
+        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when the write ends, in at most %1.</source>
+        <translation>Die Firmware wird geschrieben; ein Abbruch jetzt könnte das Gerät unbrauchbar machen. Die Aktualisierung wird beendet, sobald das Schreiben abgeschlossen ist, spätestens in %1.</translation>
     </message>
     <message>
         <source>Firmware is being written; the updater cannot be paused now. The write goes on.</source>
@@ -964,8 +964,13 @@ Bitte warten...</translation>
         <translation>Die Aufrufe der Gerätebibliothek konnten nicht aufgezeichnet werden: %1: %2</translation>
     </message>
     <message>
-        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when this step ends, in at most %1.</source>
-        <translation>Die Firmware wird geschrieben; ein Abbruch jetzt könnte das Gerät unbrauchbar machen. Die Aktualisierung wird beendet, sobald dieser Schritt abgeschlossen ist, spätestens in %1.</translation>
+        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when the write ends, in at most %1; still to write: %2.</source>
+        <translation>Die Firmware wird geschrieben; ein Abbruch jetzt könnte das Gerät unbrauchbar machen. Die Aktualisierung wird beendet, sobald das Schreiben abgeschlossen ist, spätestens in %1; noch zu schreiben: %2.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a list of components</comment>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Stopped before anything was erased.</source>

@@ -931,8 +931,8 @@ Veuillez patienter...</translation>
         <translation>Un autre programme de mise à jour du micrologiciel est déjà en cours d&apos;exécution.</translation>
     </message>
     <message>
-        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when this step ends.</source>
-        <translation>Le micrologiciel est en cours d&apos;écriture ; un arrêt maintenant pourrait rendre l&apos;instrument inutilisable. Le programme s&apos;arrêtera à la fin de cette étape.</translation>
+        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when the write ends, in at most %1.</source>
+        <translation>Le micrologiciel est en cours d&apos;écriture ; l&apos;arrêter maintenant pourrait rendre l&apos;instrument inutilisable. Le programme s&apos;arrêtera à la fin de l&apos;écriture, dans %1 au plus.</translation>
     </message>
     <message>
         <source>Firmware is being written; the updater cannot be paused now. The write goes on.</source>
@@ -963,8 +963,13 @@ Veuillez patienter...</translation>
         <translation>Impossible d&apos;enregistrer les appels à la bibliothèque de l&apos;appareil : %1 : %2</translation>
     </message>
     <message>
-        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when this step ends, in at most %1.</source>
-        <translation>Le micrologiciel est en cours d&apos;écriture ; l&apos;arrêter maintenant pourrait rendre l&apos;instrument inutilisable. Le programme s&apos;arrêtera à la fin de cette étape, dans %1 au plus.</translation>
+        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when the write ends, in at most %1; still to write: %2.</source>
+        <translation>Le micrologiciel est en cours d&apos;écriture ; l&apos;arrêter maintenant pourrait rendre l&apos;instrument inutilisable. Le programme s&apos;arrêtera à la fin de l&apos;écriture, dans %1 au plus ; reste à écrire : %2.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a list of components</comment>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Stopped before anything was erased.</source>

@@ -945,8 +945,8 @@ Please Wait...</source>
         <translation>別のファームウェア更新ツールが既に実行中です。</translation>
     </message>
     <message>
-        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when this step ends.</source>
-        <translation>ファームウェアを書き込み中です。今停止すると機器が使用できなくなるおそれがあります。この手順が終わった時点で更新ツールを停止します。</translation>
+        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when the write ends, in at most %1.</source>
+        <translation>ファームウェアを書き込み中です。今停止すると機器が使用できなくなるおそれがあります。書き込みが終わった時点で更新ツールを停止します（最長で残り%1）。</translation>
     </message>
     <message>
         <source>Firmware is being written; the updater cannot be paused now. The write goes on.</source>
@@ -977,8 +977,13 @@ Please Wait...</source>
         <translation>デバイスライブラリの呼び出しを記録できませんでした: %1: %2</translation>
     </message>
     <message>
-        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when this step ends, in at most %1.</source>
-        <translation>ファームウェアを書き込み中です。今停止すると機器が使用できなくなるおそれがあります。この手順が終わった時点で更新ツールを停止します（最長で残り%1）。</translation>
+        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when the write ends, in at most %1; still to write: %2.</source>
+        <translation>ファームウェアを書き込み中です。今停止すると機器が使用できなくなるおそれがあります。書き込みが終わった時点で更新ツールを停止します（最長で残り%1。これから書き込むもの: %2）。</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a list of components</comment>
+        <translation>%1、%2</translation>
     </message>
     <message>
         <source>Stopped before anything was erased.</source>

@@ -934,8 +934,8 @@ Please Wait...</source>
         <translation>另一个固件更新程序已在运行。</translation>
     </message>
     <message>
-        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when this step ends.</source>
-        <translation>正在写入固件；现在停止可能导致仪器无法使用。本步骤结束后更新程序将停止。</translation>
+        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when the write ends, in at most %1.</source>
+        <translation>正在写入固件；现在停止可能导致仪器无法使用。写入结束后更新程序将停止，最多还需 %1。</translation>
     </message>
     <message>
         <source>Firmware is being written; the updater cannot be paused now. The write goes on.</source>
@@ -966,8 +966,13 @@ Please Wait...</source>
         <translation>无法记录设备库的调用：%1：%2</translation>
     </message>
     <message>
-        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when this step ends, in at most %1.</source>
-        <translation>正在写入固件；现在停止可能导致仪器无法使用。此步骤结束后更新程序将停止，最多还需 %1。</translation>
+        <source>Firmware is being written; stopping now could leave the instrument unusable. The updater will stop when the write ends, in at most %1; still to write: %2.</source>
+        <translation>正在写入固件；现在停止可能导致仪器无法使用。写入结束后更新程序将停止，最多还需 %1；尚待写入：%2。</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a list of components</comment>
+        <translation>%1、%2</translation>
     </message>
     <message>
         <source>Stopped before anything was erased.</source>

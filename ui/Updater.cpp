@@ -1,7 +1,6 @@
 #include "ui/Updater.h"
 
 #include "catalogue/OperatorText.h"
-#include "host/WriteGuard.h"
 #include "ui/DeviceSelectorDialog.h"
 #include "ui/LogMenu.h"
 #include "ui/PLProgressDialog.h"
@@ -203,7 +202,7 @@ void Updater::restoreDevice()
 void Updater::endOfWrite(FlowOutcome outcome)
 {
     withdrawAfterStall(outcome);
-    if (WriteGuard::stopRequested())
+    if (session.stop().asked())
         QCoreApplication::exit(session.exitCode());
 }
 

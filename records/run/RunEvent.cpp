@@ -71,12 +71,11 @@ RunEvent RunEvent::verdict(FlowOutcome outcome)
 
 // The budget is the one each of the step's calls gets (CallBudget::erasing);
 // the calls' own names are not needed for it.
-RunEvent RunEvent::stepStarted(const QString& component, CallBudget::Seconds announced)
+RunEvent RunEvent::stepStarted(const QString& component, CallBudget::Seconds announced, CallBudget::Seconds budget)
 {
-    const CallBudget budget = CallBudget::erasing(OperatorText::marked(""), announced);
     RunEvent event(Type::StepStarted);
     event.part = component;
-    event.estimated = budget.estimate();
-    event.allowed = budget.budget();
+    event.estimated = CallBudget::scaled(announced);
+    event.allowed = CallBudget::scaled(budget);
     return event;
 }

@@ -47,9 +47,9 @@ public:
     static RunEvent erased();
     static RunEvent failure(const QString& reason);
     static RunEvent verdict(FlowOutcome outcome);
-    // `announced` is the estimate the step's line gives; its calls are
-    // timed from it.
-    static RunEvent stepStarted(const QString& component, CallBudget::Seconds announced);
+    // `announced` is the estimate the step's line gives, `budget` what each
+    // of its calls is allowed, both unscaled, as the plan has them.
+    static RunEvent stepStarted(const QString& component, CallBudget::Seconds announced, CallBudget::Seconds budget);
 
     Type type() const { return kind; }
     const QStringList& texts() const { return text; }

@@ -6,12 +6,11 @@
 #include "records/run/RunRecord.h"
 #include "host/SleepInhibitor.h"
 #include "host/WriteGuard.h"
+#include "workflows/workers/WritePlan.h"
 #include "workflows/workers/LineRelay.h"
 #include "workflows/workers/RestoreDeviceThread.h"
 #include "workflows/workers/UpdateDeviceThread.h"
 #include "workflows/workers/WorkerRunner.h"
-
-#include <optional>
 
 namespace {
 
@@ -24,16 +23,23 @@ const FirmwareWriteFlow::Procedure restoring{
     QT_TRANSLATE_NOOP("OperatorText", "Performing Device Restore\nDO NOT UNPLUG DEVICE\nThis process will take up to 10 "
                                       "minutes\nPlease Wait...")};
 
-// The notice of a stop that waits for the write: how long the step under
-// way may still take, when a call is under way.
-QString stopNotice()
+// The notice of a stop that waits for the write: the components still to
+// write and the longest that may take, the rest of the call under way's
+// budget and the whole budget of every call after it.
+QString stopNotice(const WritePlan::Wait& wait)
 {
-    const std::optional<CallBudget::Milliseconds> left = LibraryThread::timeLeft();
-    if (!left)
-        return WriteGuard::noticeLine();
+    const QString atMost = CallBudget::describeAtMost(wait.atMost);
+    if (wait.components.isEmpty())
+        return OperatorText::tr("Firmware is being written; stopping now could leave the instrument unusable. "
+                                "The updater will stop when the write ends, in at most %1.")
+            .arg(atMost);
+    QString still = wait.components.first();
+    for (int index = 1; index < wait.components.size(); ++index)
+        still = OperatorText::tr("%1, %2", "a list of components").arg(still).arg(wait.components[index]);
     return OperatorText::tr("Firmware is being written; stopping now could leave the instrument unusable. "
-                            "The updater will stop when this step ends, in at most %1.")
-        .arg(CallBudget::describeAtMost(*left));
+                            "The updater will stop when the write ends, in at most %1; still to write: %2.")
+        .arg(atMost)
+        .arg(still);
 }
 
 } // namespace
@@ -41,25 +47,28 @@ QString stopNotice()
 // A call the library never returned from owns what it touches, and the
 // worker's private copies are removed with it: the worker goes whatever
 // the outcome.
-FlowOutcome FirmwareWriteFlow::update(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state)
+FlowOutcome FirmwareWriteFlow::update(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state,
+                                      StopRequest& stop)
 {
-    FirmwareWriteFlow flow(frontEnd, record, state, updating);
-    UpdateDeviceThread worker(state, record.logPath(), record.keepsRecords(), frontEnd.releaseFolder());
+    FirmwareWriteFlow flow(frontEnd, record, state, stop, updating);
+    UpdateDeviceThread worker(state, stop, record.logPath(), record.keepsRecords(), frontEnd.releaseFolder());
     return flow.run(worker);
 }
 
-FlowOutcome FirmwareWriteFlow::restore(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state)
+FlowOutcome FirmwareWriteFlow::restore(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state,
+                                       StopRequest& stop)
 {
-    FirmwareWriteFlow flow(frontEnd, record, state, restoring);
-    RestoreDeviceThread worker(state, record.logPath(), record.keepsRecords(), frontEnd.releaseFolder());
+    FirmwareWriteFlow flow(frontEnd, record, state, stop, restoring);
+    RestoreDeviceThread worker(state, stop, record.logPath(), record.keepsRecords(), frontEnd.releaseFolder());
     return flow.run(worker);
 }
 
 FirmwareWriteFlow::FirmwareWriteFlow(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state,
-                                     const Procedure& procedure)
+                                     StopRequest& stop, const Procedure& procedure)
     : frontEnd(frontEnd),
       record(record),
       state(state),
+      stop(stop),
       heading(OperatorText::tr(procedure.heading)),
       busyText(OperatorText::tr(procedure.busyText))
 {
@@ -72,13 +81,18 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker)
     const SleepInhibitor noSleep;
     // From the heading to the record's end, a stop is the flow's to act on.
     // Before the first erase it ends the write at once, and the worker says
-    // so; after it, the stop waits for the last write or a call's budget,
-    // and the notice says how long that may be.
-    const WriteGuard noStop([this](WriteGuard::Notice notice) {
-        if (notice == WriteGuard::Notice::Pause)
+    // so; after it, the stop waits for the last write or a call's budget
+    // (an instrument left half written is not abandoned), and the notice
+    // says what is still to write and how long that may take.
+    stop.beginWrite();
+    const WriteGuard noStop(stop, [this, &worker](WriteGuard::Notice notice) {
+        if (notice == WriteGuard::Notice::Pause) {
             record.note(RunEvent::line(WriteGuard::pauseIgnoredLine(), RunDisplay::Kind::Notice));
-        else if (LibraryThread::stopAsked())
-            record.note(RunEvent::line(stopNotice(), RunDisplay::Kind::Notice));
+            return;
+        }
+        LibraryThread::wakeForStop();
+        if (stop.waitsForWrite())
+            record.note(RunEvent::line(stopNotice(worker.stopWaits()), RunDisplay::Kind::Notice));
     });
     record.note(RunEvent::lines({QString(), heading, QString()}));
     frontEnd.beginBusy(busyText);

@@ -2,6 +2,7 @@
 #define FIRMWAREWRITEFLOW_H
 
 #include "catalogue/DeviceState.h"
+#include "host/StopRequest.h"
 #include "workflows/FrontEnd.h"
 
 class FirmwareWriterThread;
@@ -15,10 +16,23 @@ class FirmwareWriteFlow
 {
 public:
     // Rewrites what differs from this release, for an instrument the check
-    // found operational. What happens goes to `record`.
-    static FlowOutcome update(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state);
+    // found operational. What happens goes to `record`; a stop signal while
+    // it writes is asked of `stop`.
+    static FlowOutcome update(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state, StopRequest& stop);
     // Rewrites every component of an instrument that answers only in boot mode.
-    static FlowOutcome restore(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state);
+    static FlowOutcome restore(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state, StopRequest& stop);
+    // The same with a stop of the flow's own, for a caller that does not
+    // read it afterwards.
+    static FlowOutcome update(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state)
+    {
+        StopRequest stop;
+        return update(frontEnd, record, state, stop);
+    }
+    static FlowOutcome restore(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state)
+    {
+        StopRequest stop;
+        return restore(frontEnd, record, state, stop);
+    }
 
     // What the operator is told of each procedure.
     struct Procedure
@@ -28,7 +42,8 @@ public:
     };
 
 private:
-    FirmwareWriteFlow(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state, const Procedure& procedure);
+    FirmwareWriteFlow(FrontEnd& frontEnd, RunRecord& record, const DeviceState& state, StopRequest& stop,
+                      const Procedure& procedure);
 
     FlowOutcome run(FirmwareWriterThread& worker);
     static FlowOutcome outcomeOf(const WriteOutcome& outcome);
@@ -38,6 +53,7 @@ private:
     FrontEnd& frontEnd;
     RunRecord& record;
     const DeviceState& state;
+    StopRequest& stop;
     QString heading;
     QString busyText;
 };

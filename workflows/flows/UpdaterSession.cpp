@@ -8,7 +8,6 @@
 #include "families/DeviceFamily.h"
 #include "host/StateFolder.h"
 #include "host/UpdaterLock.h"
-#include "host/WriteGuard.h"
 #include "workflows/flows/CheckVersionsFlow.h"
 #include "workflows/flows/FirmwareWriteFlow.h"
 
@@ -56,14 +55,14 @@ FlowOutcome UpdaterSession::check()
 FlowOutcome UpdaterSession::update()
 {
     CallRecorder::noteAction(QStringLiteral("update"));
-    noteWrite(FirmwareWriteFlow::update(frontEnd, runRecord, found));
+    noteWrite(FirmwareWriteFlow::update(frontEnd, runRecord, found, stopRequest));
     return outcome;
 }
 
 FlowOutcome UpdaterSession::restore()
 {
     CallRecorder::noteAction(QStringLiteral("restore"));
-    noteWrite(FirmwareWriteFlow::restore(frontEnd, runRecord, found));
+    noteWrite(FirmwareWriteFlow::restore(frontEnd, runRecord, found, stopRequest));
     return outcome;
 }
 
@@ -196,8 +195,8 @@ int UpdaterSession::exitFor(FlowOutcome outcome)
 // call that stopped answering says so instead.
 int UpdaterSession::exitCode() const
 {
-    if (WriteGuard::stopRequested() && (commandExit == ExitDone || outcome == FlowOutcome::Refused))
-        return WriteGuard::stopExitCode();
+    if (stopRequest.asked() && (commandExit == ExitDone || outcome == FlowOutcome::Refused))
+        return stopRequest.exitCode();
     return commandExit;
 }
 

@@ -2,6 +2,7 @@
 #define UPDATERSESSION_H
 
 #include "catalogue/DeviceState.h"
+#include "host/StopRequest.h"
 #include "workflows/FrontEnd.h"
 #include "records/run/PendingUpdate.h"
 #include "records/run/RunRecord.h"
@@ -78,6 +79,8 @@ public:
     void sync() { runRecord.sync(); }
 
     const DeviceState& state() const { return found; }
+    // The run's stop, asked for by a stop signal while firmware is written.
+    const StopRequest& stop() const { return stopRequest; }
     int offered() const { return offeredActions; }
 
 private:
@@ -93,6 +96,7 @@ private:
 
     FrontEnd& frontEnd;
     RunRecord runRecord;
+    StopRequest stopRequest;
     DeviceState found;
     FlowOutcome outcome = FlowOutcome::Done;
     int offeredActions = FrontEnd::NoAction;

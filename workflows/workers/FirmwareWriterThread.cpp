@@ -1,32 +1,45 @@
 #include "workflows/workers/FirmwareWriterThread.h"
 
+#include "catalogue/Catalogue.h"
 #include "catalogue/OperatorText.h"
 #include "families/LibraryThread.h"
 #include "records/run/PendingUpdate.h"
-#include "host/WriteGuard.h"
 
 #include <string>
 #include <utility>
 
-FirmwareWriterThread::FirmwareWriterThread(Procedure procedure, const DeviceState& state, const QString& sessionLog,
+FirmwareWriterThread::FirmwareWriterThread(const WritePlan& plan, StopRequest& stop, const QString& sessionLog,
                                            bool keepsPending, const QString& releaseFolder)
-    : QThread(nullptr), procedure(procedure), state(state), sessionLog(sessionLog), keepsPending(keepsPending),
-      images([this](const QString& line) { reportFailure(line, cannotWrite(line)); }, releaseFolder)
+    : QThread(nullptr), plan(plan), state(this->plan.state()), stop(stop), sessionLog(sessionLog),
+      keepsPending(keepsPending),
+      verdict(stop, instrumentName(state.deviceType, state.serialNumber),
+              [this](const QString& line) { emit updateText(line); }),
+      images([this](const QString& line) { verdict.fail(line, cannotWrite(line)); }, releaseFolder)
 {
 }
 
+WritePlan FirmwareWriterThread::planned(WritePlan::Procedure procedure, const DeviceState& state)
+{
+    return WritePlan(procedure, state, DeviceFamily::of(state.deviceType),
+                     PendingUpdate(state.deviceType, state.serialNumber).components());
+}
+
 // The instrument is held from its open to the end of the write; only a
-// family's finish closes it, where that family closes it at all.
+// family's finish closes it, where that family closes it at all. A stop
+// before the first erase gives up the call under way.
 void FirmwareWriterThread::run()
 {
     const LibraryThread::Listener listener([this](const QString& line) { emit updateText(line); });
+    const LibraryThread::StopWatch watch([this] { return stop.endsAtOnce(); });
     const DeviceFamily& family = DeviceFamily::of(state.deviceType);
     OpenedInstrument device(family.closeCall());
-    const bool written = writeComponents(steps(family), family, device);
-    const WriteOutcome::End end = written ? WriteOutcome::End::Written
-                                  : refused ? WriteOutcome::End::Refused
-                                            : WriteOutcome::End::Failed;
-    result = WriteOutcome(end, erased, failureReason, refused ? nextStep : QString());
+    result = verdict.outcome(writeComponents(family, device));
+}
+
+WritePlan::Wait FirmwareWriterThread::stopWaits() const
+{
+    const WritePlan::Call call = nextCall;
+    return plan.waitFrom(call, LibraryThread::timeLeft());
 }
 
 // An update opens the instrument by the serial number the check found; a
@@ -36,43 +49,51 @@ bool FirmwareWriterThread::open(const DeviceFamily& family, OpenedInstrument& de
 {
     const DeviceFamily::Identity checked{state.serialNumber, state.deviceType};
     QString line;
-    if (procedure == Procedure::Update)
+    if (plan.procedure() == WritePlan::Procedure::Update)
         return hasOpened(family.openForUpdate(device, checked, &line), line);
     const std::string bootImage = state.targetVersion.bootImagePath();
     return hasOpened(family.openForRestore(device, checked, bootImage.c_str(), &line), line);
 }
 
-int FirmwareWriterThread::finish(const DeviceFamily& family, OpenedInstrument& device) const
+int FirmwareWriterThread::finish(const DeviceFamily& family, OpenedInstrument& device)
 {
-    return procedure == Procedure::Update ? family.finishUpdate(device) : family.finishRestore(device);
+    nextCall = plan.finishCall();
+    return plan.procedure() == WritePlan::Procedure::Update ? family.finishUpdate(device) : family.finishRestore(device);
 }
 
-bool FirmwareWriterThread::writeComponents(std::vector<WriteStep> steps, const DeviceFamily& family,
-                                           OpenedInstrument& device)
+bool FirmwareWriterThread::writeComponents(const DeviceFamily& family, OpenedInstrument& device)
 {
-    const bool resuming = unskipUnfinished(steps);
-    erased = false;
-    if (!imagesUsable(steps) || stopHonoured() || !openWithCopies(family, device) || !recordPending(steps)) {
-        if (stopped)
-            announceAttempt(steps, resuming);
+    if (!imagesUsable() || verdict.stopEnds() || !openWithCopies(family, device) || !recordPending()) {
+        if (verdict.stopped())
+            announceAttempt();
         return false;
     }
-    announceAttempt(steps, resuming);
-    const bool written = writeAll(family, device, steps);
+    announceAttempt();
+    const bool written = writeAll(family, device);
     // Only a finished operation clears the record; any other end leaves it
     // for the next check to find. Nothing was erased: the instrument is as
     // it was, and a record this run made would only send the next one to
     // rewrite it.
-    if (written || (!erased && !resuming))
+    if (written || (!verdict.erased() && !plan.resumes()))
         forgetPending();
     return written;
 }
 
 // An attempt with nothing to write is no attempt: the history keeps none.
-void FirmwareWriterThread::announceAttempt(const std::vector<WriteStep>& steps, bool resuming)
+// Who writes what to which instrument, and the release as it was verified
+// before the first erase: its signer, and the digest of the very list bytes
+// whose signature held. The run's record adds its session log.
+void FirmwareWriterThread::announceAttempt()
 {
-    if (!componentsWritten(steps).isEmpty())
-        emit happened(RunEvent::attemptOpened(describeAttempt(steps), resuming));
+    if (plan.written().isEmpty())
+        return;
+    UpdateAttempt described = plan.attempt();
+    described.started = QDateTime::currentDateTimeUtc();
+    if (images.release()) {
+        described.releaseKey = images.release()->keyId();
+        described.sumsSha256 = QString::fromLatin1(images.release()->checksumsDigest());
+    }
+    emit happened(RunEvent::attemptOpened(described, plan.resumes()));
 }
 
 void FirmwareWriterThread::forgetPending()
@@ -82,38 +103,6 @@ void FirmwareWriterThread::forgetPending()
     const QString left = PendingUpdate(state.deviceType, state.serialNumber).remove();
     if (!left.isEmpty())
         emit updateText(OperatorText::tr("Could not clear the update record: %1").arg(left));
-}
-
-// Checked between the steps that come before the first erase, and by the
-// library's door during a call: a stop then erases nothing.
-bool FirmwareWriterThread::stopHonoured()
-{
-    if (erased || !(WriteGuard::stopRequested() || LibraryThread::stoppedBeforeErasing()))
-        return false;
-    honourStop();
-    return true;
-}
-
-void FirmwareWriterThread::honourStop()
-{
-    if (stopped)
-        return;
-    stopped = true;
-    refuse(OperatorText::tr("Nothing on the instrument was changed. Start the update again when ready."));
-    reportFailure(OperatorText::tr("Stopped before anything was erased."),
-                  OperatorText::tr("Stopped before anything was erased on %1.").arg(checkedInstrument()));
-}
-
-// The first erase is where a stop stops being honoured at once: from then
-// on it waits for the procedure's last write.
-bool FirmwareWriterThread::mayErase()
-{
-    if (erased)
-        return true;
-    if (!WriteGuard::stopRequested() && LibraryThread::beginErasing())
-        return true;
-    honourStop();
-    return false;
 }
 
 // The open may bootstrap the instrument with the boot image, which the
@@ -137,168 +126,87 @@ bool FirmwareWriterThread::copiesIntact(const VerifiedImages::Inside& inside, co
         problem = images.images()->problemWith(image);
     if (problem.isEmpty())
         return true;
-    reportFailure(OperatorText::tr("The verified copy of the firmware cannot be used (%1); "
+    verdict.fail(OperatorText::tr("The verified copy of the firmware cannot be used (%1); "
                                    "the device library was not called.")
                       .arg(problem),
                   OperatorText::tr("The verified copy of the firmware for %1 cannot be used (%2); "
                                    "the device library was not called.")
-                      .arg(checkedInstrument())
+                      .arg(verdict.instrument())
                       .arg(problem));
-    if (!erased)
-        refuse(fixThenAgain());
+    if (!verdict.erased())
+        verdict.refuseUntilFixed();
     return false;
 }
 
-bool FirmwareWriterThread::imagesUsable(const std::vector<WriteStep>& steps)
+bool FirmwareWriterThread::imagesUsable()
 {
     std::vector<std::string> paths;
-    for (const WriteStep& step : steps) {
+    for (const WriteStep& step : plan.steps()) {
         if (!step.skipped)
             paths.push_back(step.image);
     }
     if (images.passes(paths))
         return true;
-    refuse(OperatorText::tr("Nothing on the instrument was changed. Get this release again, whole and signed by a "
+    verdict.refuse(OperatorText::tr("Nothing on the instrument was changed. Get this release again, whole and signed by a "
                             "trusted key, then start the update again."));
     return false;
 }
 
-bool FirmwareWriterThread::unskipUnfinished(std::vector<WriteStep>& steps) const
-{
-    const QStringList unfinished = PendingUpdate(state.deviceType, state.serialNumber).components();
-    for (WriteStep& step : steps) {
-        if (unfinished.contains(step.component) || unfinished.contains(QStringLiteral("all")))
-            step.skipped = false;
-    }
-    return !unfinished.isEmpty();
-}
-
-bool FirmwareWriterThread::recordPending(const std::vector<WriteStep>& steps)
+bool FirmwareWriterThread::recordPending()
 {
     QString reason;
-    if (!keepsPending || componentsWritten(steps).isEmpty()
+    if (!keepsPending || plan.written().isEmpty()
         || PendingUpdate(state.deviceType, state.serialNumber)
-               .write(componentsWritten(steps), state.targetVersion.versionString(), sessionLog, &reason))
+               .write(plan.written(), plan.recordedVersion(), sessionLog, &reason))
         return true;
-    reportFailure(OperatorText::tr("Cannot record the update before writing: %1").arg(reason),
-                  OperatorText::tr("Cannot record the update of %1 before writing: %2").arg(checkedInstrument()).arg(reason));
-    refuse(fixThenAgain());
+    verdict.fail(OperatorText::tr("Cannot record the update before writing: %1").arg(reason),
+                 OperatorText::tr("Cannot record the update of %1 before writing: %2")
+                     .arg(verdict.instrument())
+                     .arg(reason));
+    verdict.refuseUntilFixed();
     return false;
-}
-
-// Who writes what to which instrument, and the release as it was verified
-// before the first erase: its signer, and the digest of the very list bytes
-// whose signature held. The run's record adds its session log.
-UpdateAttempt FirmwareWriterThread::describeAttempt(const std::vector<WriteStep>& steps) const
-{
-    UpdateAttempt described = UpdateAttempt::onThisMachine();
-    described.action = procedure == Procedure::Update ? QStringLiteral("update") : QStringLiteral("restore");
-    described.model = deviceTypeName(state.deviceType);
-    described.serial = state.serialNumber;
-    // Only an operational instrument told its versions.
-    if (state.status == Operational)
-        described.versionBefore = state.currentVersion.versionString();
-    described.versionTarget = state.targetVersion.versionString();
-    described.started = QDateTime::currentDateTimeUtc();
-    described.components = componentsWritten(steps);
-    if (images.release()) {
-        described.releaseKey = images.release()->keyId();
-        described.sumsSha256 = QString::fromLatin1(images.release()->checksumsDigest());
-    }
-    return described;
-}
-
-QStringList FirmwareWriterThread::componentsWritten(const std::vector<WriteStep>& steps)
-{
-    QStringList components;
-    for (const WriteStep& step : steps) {
-        if (!step.skipped)
-            components << step.component;
-    }
-    return components;
 }
 
 // Only the verified copies are reached by the images' names meanwhile; the
 // state folder is not used until the working folder is back.
-bool FirmwareWriterThread::writeAll(const DeviceFamily& family, OpenedInstrument& device,
-                                    const std::vector<WriteStep>& steps)
+bool FirmwareWriterThread::writeAll(const DeviceFamily& family, OpenedInstrument& device)
 {
     const VerifiedImages::Inside copies(*images.images());
     if (!copiesIntact(copies, QString()))
         return false;
-    for (const WriteStep& step : steps) {
-        if (!write(device, step, copies))
+    for (std::size_t index = 0; index < plan.steps().size(); ++index) {
+        if (!write(device, *family.component(plan.steps()[index].component), index, copies))
             return false;
     }
-    return !failed(finish(family, device), OperatorText::tr("Failed presetting the instrument."),
-                   OperatorText::tr("Failed presetting %1.").arg(checkedInstrument()));
+    return !verdict.failed(finish(family, device), OperatorText::tr("Failed presetting the instrument."),
+                           OperatorText::tr("Failed presetting %1.").arg(verdict.instrument()));
 }
 
-bool FirmwareWriterThread::write(const OpenedInstrument& device, const WriteStep& step,
+bool FirmwareWriterThread::write(const OpenedInstrument& device, const ComponentCalls& calls, std::size_t index,
                                  const VerifiedImages::Inside& copies)
 {
-    const int handle = device.handle();
+    const WriteStep& step = plan.steps()[index];
     if (step.skipped) {
         emitAndPause(step.skipLine);
         return true;
     }
-    if (!mayErase())
+    if (!verdict.mayErase())
         return false;
-    emit happened(RunEvent::stepStarted(step.component, step.estimate));
+    emit happened(RunEvent::stepStarted(step.component, step.estimate, step.budget));
     emit updateText(step.announce);
-    const WriteStep::Progress percent = step.showsProgress ? fpga.begin() : nullptr;
-    erased = true;
-    const bool written = !failed(step.clear(handle, percent), step.clearFailed, step.clearReason)
-                         && copiesIntact(copies, QString::fromStdString(step.image))
-                         && !failed(step.write(handle, step.image, percent), step.writeFailed, step.writeReason);
+    const int handle = device.handle();
+    const ComponentCalls::Progress percent = step.showsProgress ? fpga.begin() : nullptr;
+    nextCall = *plan.clearOf(index);
+    bool written = !verdict.failed(calls.timedClear(handle, percent, step.estimate), step.clearFailed,
+                                   step.clearReason)
+                   && copiesIntact(copies, QString::fromStdString(step.image));
+    nextCall = *plan.clearOf(index) + 1;
+    written = written
+              && !verdict.failed(calls.timedWrite(handle, step.image, step.serial, percent, step.estimate),
+                                 step.writeFailed, step.writeReason);
     if (step.showsProgress)
         fpga.end();
     return written;
-}
-
-std::vector<WriteStep> FirmwareWriterThread::steps(const DeviceFamily& family) const
-{
-    std::vector<WriteStep> rows;
-    const Model* model = ModelTable::find(state.deviceType);
-    if (!model)
-        return rows;
-    for (const ModelComponent& component : model->components) {
-        const ComponentCalls* calls = family.component(component.name);
-        // Only for a test's family: the updater refuses to start while a
-        // component has no calls (DeviceFamily::unwrittenComponent).
-        if (!calls)
-            continue;
-        WriteStep row;
-        row.component = component.name;
-        row.image = component.imagePath(state.targetVersion);
-        const int serial = procedure == Procedure::Restore || calls->updatePassesSerial ? state.serialNumber : -1;
-        const CallBudget::Seconds estimate =
-            procedure == Procedure::Update ? calls->updateEstimate : calls->restoreSeconds();
-        row.clear = [calls, estimate](int handle, const WriteStep::Progress& progress) {
-            return calls->timedClear(handle, progress, estimate);
-        };
-        row.write = [calls, serial, estimate](int handle, const std::string& image,
-                                              const WriteStep::Progress& progress) {
-            return calls->timedWrite(handle, image, serial, progress, estimate);
-        };
-        row.showsProgress = calls->showsProgress;
-        row.estimate = estimate;
-        row.clearReason = OperatorText::tr("Failed clearing %1 of %2.").arg(calls->label).arg(checkedInstrument());
-        row.writeReason = OperatorText::tr("Failed writing %1 of %2.").arg(calls->label).arg(checkedInstrument());
-        if (procedure == Procedure::Update) {
-            row.announce = calls->updateAnnounce();
-            row.skipLine = calls->updateSkip();
-            row.skipped = state.currentVersion.*component.version == state.targetVersion.*component.version;
-            row.clearFailed = OperatorText::tr("Failed Clearing");
-            row.writeFailed = OperatorText::tr("Failed Writing");
-        } else {
-            row.announce = calls->restoreAnnounce();
-            row.clearFailed = calls->restoreClearFailed;
-            row.writeFailed = calls->restoreWriteFailed();
-        }
-        rows.push_back(row);
-    }
-    return rows;
 }
 
 // Minutes can pass between the check and the write, time enough to plug in
@@ -306,70 +214,30 @@ std::vector<WriteStep> FirmwareWriterThread::steps(const DeviceFamily& family) c
 // it would give it another's identity.
 bool FirmwareWriterThread::hasOpened(DeviceFamily::Opened opened, const QString& line)
 {
-    if (stopHonoured())
+    if (verdict.stopEnds())
         return false;
     if (opened == DeviceFamily::Opened::Yes)
         return true;
-    if (stoppedAnswering())
+    if (verdict.stoppedAnswering())
         return false;
     if (opened == DeviceFamily::Opened::NotChecked) {
-        reportFailure(OperatorText::tr("The connected instrument is not the one checked; nothing was written."),
-                      OperatorText::tr("The connected instrument is not %1, the one checked; nothing was written.")
-                          .arg(checkedInstrument()));
-        refuse(OperatorText::tr("Nothing on the instrument was changed. Connect only the instrument to update, "
+        verdict.fail(OperatorText::tr("The connected instrument is not the one checked; nothing was written."),
+                     OperatorText::tr("The connected instrument is not %1, the one checked; nothing was written.")
+                         .arg(verdict.instrument()));
+        verdict.refuse(OperatorText::tr("Nothing on the instrument was changed. Connect only the instrument to update, "
                                 "then start again."));
         return false;
     }
-    reportFailure(line, OperatorText::tr("Failed opening %1: %2").arg(checkedInstrument()).arg(line));
+    verdict.fail(line, OperatorText::tr("Failed opening %1: %2").arg(verdict.instrument()).arg(line));
     QThread::msleep(32);
     return false;
-}
-
-bool FirmwareWriterThread::failed(int status, const QString& line, const QString& reason)
-{
-    if (status == 0)
-        return false;
-    if (stopHonoured() || stoppedAnswering())
-        return true;
-    reportFailure(line, reason);
-    return true;
-}
-
-// The first refusal's advice stands, as its reason does.
-void FirmwareWriterThread::refuse(const QString& advice)
-{
-    if (!refused)
-        nextStep = advice;
-    refused = true;
-}
-
-QString FirmwareWriterThread::fixThenAgain()
-{
-    return OperatorText::tr("Nothing on the instrument was changed. Once what the line above names is put right, "
-                            "start the update again.");
-}
-
-void FirmwareWriterThread::reportFailure(const QString& line, const QString& reason)
-{
-    if (failureReason.isEmpty())
-        failureReason = reason;
-    emit updateText(line);
 }
 
 // The image checks speak of files; the history and the report are read
 // without the log, so the reason says which instrument was left alone.
 QString FirmwareWriterThread::cannotWrite(const QString& line) const
 {
-    return OperatorText::tr("Cannot write %1: %2").arg(checkedInstrument()).arg(line);
-}
-
-// The call's own line said so; the reason on record names the instrument too.
-bool FirmwareWriterThread::stoppedAnswering()
-{
-    if (!LibraryThread::abandoned())
-        return false;
-    failureReason = LibraryThread::abandonReason(checkedInstrument());
-    return true;
+    return OperatorText::tr("Cannot write %1: %2").arg(verdict.instrument()).arg(line);
 }
 
 void FirmwareWriterThread::emitAndPause(const QString& line)

@@ -1,7 +1,8 @@
 #include "workflows/workers/RestoreDeviceThread.h"
 
-RestoreDeviceThread::RestoreDeviceThread(const DeviceState& state, const QString& sessionLog, bool keepsPending,
-                                           const QString& releaseFolder)
-    : FirmwareWriterThread(Procedure::Restore, state, sessionLog, keepsPending, releaseFolder)
+RestoreDeviceThread::RestoreDeviceThread(const DeviceState& state, StopRequest& stop, const QString& sessionLog,
+                                         bool keepsPending, const QString& releaseFolder)
+    : FirmwareWriterThread(planned(WritePlan::Procedure::Restore, state), stop, sessionLog, keepsPending,
+                           releaseFolder)
 {
 }

@@ -10,8 +10,8 @@ class RestoreDeviceThread : public FirmwareWriterThread
     Q_OBJECT
 
 public:
-    explicit RestoreDeviceThread(const DeviceState& state, const QString& sessionLog = QString(),
-                                 bool keepsPending = true, const QString& releaseFolder = QString());
+    RestoreDeviceThread(const DeviceState& state, StopRequest& stop, const QString& sessionLog = QString(),
+                        bool keepsPending = true, const QString& releaseFolder = QString());
 };
 
 #endif

@@ -1,7 +1,7 @@
 #include "workflows/workers/UpdateDeviceThread.h"
 
-UpdateDeviceThread::UpdateDeviceThread(const DeviceState& state, const QString& sessionLog, bool keepsPending,
-                                         const QString& releaseFolder)
-    : FirmwareWriterThread(Procedure::Update, state, sessionLog, keepsPending, releaseFolder)
+UpdateDeviceThread::UpdateDeviceThread(const DeviceState& state, StopRequest& stop, const QString& sessionLog,
+                                       bool keepsPending, const QString& releaseFolder)
+    : FirmwareWriterThread(planned(WritePlan::Procedure::Update, state), stop, sessionLog, keepsPending, releaseFolder)
 {
 }

@@ -12,8 +12,8 @@ class UpdateDeviceThread : public FirmwareWriterThread
     Q_OBJECT
 
 public:
-    explicit UpdateDeviceThread(const DeviceState& state, const QString& sessionLog = QString(),
-                                bool keepsPending = true, const QString& releaseFolder = QString());
+    UpdateDeviceThread(const DeviceState& state, StopRequest& stop, const QString& sessionLog = QString(),
+                       bool keepsPending = true, const QString& releaseFolder = QString());
 };
 
 #endif

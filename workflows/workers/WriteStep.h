@@ -5,34 +5,28 @@
 
 #include <QString>
 
-#include <functional>
-#include <memory>
 #include <string>
 
-// One component's clear-then-write, as a row: the update and the restore
-// differ only in their lines, the serial number they pass and which rows
-// they skip. The images are checked and copied before the first row runs;
-// the library reads the copies.
+// One component's clear-then-write as the plan has it: the update and the
+// restore differ only in their lines, the serial number they pass and which
+// rows they skip. The images are checked and copied before the first row
+// runs; the library reads the copies.
 struct WriteStep
 {
-    // The progress figure is shared with the call; null where none is shown.
-    using Progress = std::shared_ptr<double>;
-    using Clear = std::function<int(int handle, const Progress& progress)>;
-    using Write = std::function<int(int handle, const std::string& image, const Progress& progress)>;
-
     QString component;   // "boot", "run", "fx3" or "fpga", as records name it
+    QString label;       // as the lines name it: "boot Fx3", "FPGA"
     QString announce;    // the line before the clear
     QString skipLine;    // the line instead, when skipped
     bool skipped = false;
     std::string image;
-    Clear clear;
-    Write write;
+    int serial = -1;     // what the write passes
+    CallBudget::Seconds estimate{0}; // announced, for the clear and for the write
+    CallBudget::Seconds budget{0};   // allowed each of the two, unscaled
     QString clearFailed; // the lines that say a call failed
     QString writeFailed;
     QString clearReason; // and the reasons kept for it, naming the instrument
     QString writeReason;
     bool showsProgress = false; // the library raises a percentage (FPGA)
-    CallBudget::Seconds estimate{0}; // announced; each call's budget is made from it
 };
 
 #endif

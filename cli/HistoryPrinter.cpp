@@ -56,7 +56,11 @@ QStringList headers()
 
 } // namespace
 
-HistoryPrinter::HistoryPrinter(Format format) : format(format), measured{headers()} {}
+// The buffer keeps its room from one block to the next.
+HistoryPrinter::HistoryPrinter(Format format) : format(format), measured{headers()}
+{
+    pending.reserve(2 * bytesBuffered);
+}
 
 HistoryPrinter::~HistoryPrinter()
 {
@@ -68,8 +72,10 @@ void HistoryPrinter::add(const UpdateAttempt& attempt)
     if (format == Table) {
         addToTable(attempt);
     } else if (format == Json) {
-        write(first ? QByteArray(jsonStart) + "\n        " : QByteArray(",\n        "));
-        write(attempt.jsonRow());
+        pending += first ? jsonStart : ",";
+        pending += "\n        ";
+        attempt.appendJsonRow(pending);
+        flushWhenFull();
     } else {
         if (first)
             write(UpdateAttempt::csvHeader());
@@ -95,6 +101,11 @@ void HistoryPrinter::end(bool read)
 void HistoryPrinter::write(const QByteArray& bytes)
 {
     pending += bytes;
+    flushWhenFull();
+}
+
+void HistoryPrinter::flushWhenFull()
+{
     if (pending.size() >= bytesBuffered)
         flush();
 }
@@ -103,7 +114,7 @@ void HistoryPrinter::flush()
 {
     std::fwrite(pending.constData(), 1, size_t(pending.size()), stdout);
     std::fflush(stdout);
-    pending.clear();
+    pending.resize(0);
 }
 
 void HistoryPrinter::addToTable(const UpdateAttempt& attempt)

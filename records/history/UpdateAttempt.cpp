@@ -216,7 +216,7 @@ QString UpdateAttempt::result() const
     return error.isEmpty() ? state : state + QStringLiteral(": ") + error;
 }
 
-QByteArray UpdateAttempt::jsonRow() const
+void UpdateAttempt::appendJsonRow(QByteArray& json) const
 {
     // "name": before each value, made once.
     static const QVector<QByteArray> keys = [] {
@@ -228,17 +228,14 @@ QByteArray UpdateAttempt::jsonRow() const
         }
         return made;
     }();
-    QByteArray text;
-    text.reserve(1024);
-    text += '{';
+    json += '{';
     for (int i = 0; i < FieldCount; ++i) {
         if (i > 0)
-            text += ", ";
-        text += keys.at(i);
-        appendJsonField(text, *this, Field(i));
+            json += ", ";
+        json += keys.at(i);
+        appendJsonField(json, *this, Field(i));
     }
-    text += '}';
-    return text;
+    json += '}';
 }
 
 QByteArray UpdateAttempt::csvHeader()

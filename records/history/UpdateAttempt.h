@@ -70,8 +70,9 @@ struct UpdateAttempt
     // The state for people, with the failure line.
     QString result() const;
 
-    // Every field by its name, as one JSON object on one line.
-    QByteArray jsonRow() const;
+    // Every field by its name, as one JSON object on one line, added to
+    // the end of `json`.
+    void appendJsonRow(QByteArray& json) const;
     // CSV: a header row of the field names, then one row an attempt, quoted
     // where a value needs it (RFC 4180); nulls are empty. Control characters
     // are escaped as the history's table shows them (PrintableText), and a

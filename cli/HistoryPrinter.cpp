@@ -21,7 +21,7 @@ const char jsonStart[] = "{\n    \"attempts\": [";
 QStringList cellsOf(const UpdateAttempt& attempt)
 {
     const auto text = [&attempt](UpdateAttempt::Field field) { return attempt.value(field).toString(); };
-    QString result = text(UpdateAttempt::State);
+    QString result = attempt.shownState();
     if (!attempt.value(UpdateAttempt::ResumedFrom).isNull())
         result += QStringLiteral(", finishes ") + text(UpdateAttempt::ResumedFrom);
     if (!attempt.error.isEmpty())
@@ -45,8 +45,8 @@ QStringList cellsOf(const UpdateAttempt& attempt)
 }
 
 
-// The headers in the operator's language; the values as the history keeps
-// them, in English.
+// The headers and the states in the operator's language, as the window
+// shows them; the other values as the history keeps them, in English.
 QStringList headers()
 {
     return {HistoryCommand::tr("ID"),    HistoryCommand::tr("Started (UTC)"), HistoryCommand::tr("Action"),

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>AttemptState</name>
+    <message>
+        <source>pending</source>
+        <translation>未完成</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>已中断</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>command</source>
@@ -282,22 +301,6 @@ history、pending：以 JSON 输出记录。</translation>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
-    </message>
-    <message>
-        <source>pending</source>
-        <translation>未完成</translation>
-    </message>
-    <message>
-        <source>succeeded</source>
-        <translation>成功</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>失败</translation>
-    </message>
-    <message>
-        <source>interrupted</source>
-        <translation>已中断</translation>
     </message>
     <message>
         <source>%1: %2</source>

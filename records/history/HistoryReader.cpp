@@ -67,6 +67,15 @@ QStringList componentsIn(const QVariant& value, UpdateAttempt& attempt)
     return words;
 }
 
+// A word of AttemptState; any other kept as text, as it is stored.
+AttemptState::Value stateIn(const QString& word, UpdateAttempt& attempt)
+{
+    if (const std::optional<AttemptState::Value> state = AttemptState::fromStored(word))
+        return *state;
+    attempt.asStored.insert(UpdateAttempt::State, word);
+    return AttemptState::Interrupted;
+}
+
 // A row of a query that selects UpdateAttempt::fieldNames().
 UpdateAttempt attemptIn(const HistoryStatement& row)
 {
@@ -79,6 +88,7 @@ UpdateAttempt attemptIn(const HistoryStatement& row)
     attempt.resumedFrom = numberIn<qint64>(row.value(UpdateAttempt::ResumedFrom), UpdateAttempt::ResumedFrom, attempt);
     attempt.stallScale = scaleIn(row.value(UpdateAttempt::StallScale), attempt);
     attempt.discarded = timeIn(row.value(UpdateAttempt::Discarded), UpdateAttempt::Discarded, attempt);
+    attempt.state = stateIn(row.text(UpdateAttempt::State), attempt);
     for (int field = 0; field < UpdateAttempt::FieldCount; ++field) {
         if (QString UpdateAttempt::*const member = UpdateAttempt::textMember(Field(field)))
             attempt.*member = row.text(field);
@@ -136,7 +146,9 @@ bool HistoryReader::read(const Filter& filter, bool updaterRunsElsewhere, qint64
         return false;
     QStringList columns = database.columns();
     if (!updaterRunsElsewhere)
-        columns[UpdateAttempt::State] = QStringLiteral("CASE state WHEN 'pending' THEN 'interrupted' ELSE state END");
+        columns[UpdateAttempt::State] = QStringLiteral("CASE state WHEN '%1' THEN '%2' ELSE state END")
+                                            .arg(AttemptState::stored(AttemptState::Pending),
+                                                 AttemptState::stored(AttemptState::Interrupted));
     QStringList conditions;
     QVariantList values;
     if (filter.serial) {

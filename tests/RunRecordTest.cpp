@@ -5,6 +5,7 @@
 #include "catalogue/ModelTable.h"
 #include "records/history/HistoryReader.h"
 #include "records/run/RunRecord.h"
+#include "tests/support/SampleAttempt.h"
 #include "tests/support/SimulatedInstrument.h"
 
 #include <QFile>
@@ -35,19 +36,6 @@ DeviceState rz610r()
     return state;
 }
 
-UpdateAttempt anUpdate()
-{
-    UpdateAttempt attempt = UpdateAttempt::onThisMachine();
-    attempt.started = QDateTime::currentDateTimeUtc();
-    attempt.action = QStringLiteral("update");
-    attempt.model = QStringLiteral("RZ610R");
-    attempt.serial = 12345;
-    attempt.versionBefore = QStringLiteral("4.5.9");
-    attempt.versionTarget = rz610r().targetVersion.versionString();
-    attempt.components = QStringList{QStringLiteral("fpga")};
-    return attempt;
-}
-
 // A step as the work reports it: "found", "opened", "erased", "failure:LINE",
 // "line:LINE" or "verdict" (how the run ended).
 RunEvent eventOf(const QString& step, FlowOutcome outcome)
@@ -56,7 +44,7 @@ RunEvent eventOf(const QString& step, FlowOutcome outcome)
     if (step == QLatin1String("found"))
         return RunEvent::found(rz610r(), std::nullopt);
     if (step == QLatin1String("opened"))
-        return RunEvent::attemptOpened(anUpdate(), false);
+        return RunEvent::attemptOpened(sampleAttempt(), false);
     if (step == QLatin1String("erased"))
         return RunEvent::erased();
     if (step.startsWith(QLatin1String("failure:")))

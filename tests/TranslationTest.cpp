@@ -2,6 +2,7 @@
 #include "records/history/HistoryReader.h"
 #include "records/history/UpdateHistory.h"
 #include "tests/support/PanelDriver.h"
+#include "tests/support/SampleAttempt.h"
 #include "tests/support/SimulatedInstrument.h"
 #include "tests/support/UpdaterRun.h"
 #include "ui/HistoryTableModel.h"
@@ -145,14 +146,7 @@ void TranslationTest::historyTableSaysTheStateAsTheWindowDoes()
     SimulatedInstrument instrument; // a state folder of its own
     {
         UpdateHistory history([](const QString& line) { QFAIL(qPrintable(line)); });
-        UpdateAttempt attempt = UpdateAttempt::onThisMachine();
-        attempt.started = QDateTime::currentDateTimeUtc();
-        attempt.action = "update";
-        attempt.model = "RZ610R";
-        attempt.serial = 12345;
-        attempt.versionTarget = "4.5.10";
-        attempt.components = QStringList{"fpga"};
-        const qint64 id = history.begin(attempt, false);
+        const qint64 id = history.begin(sampleAttempt(), false);
         ending == 2 ? history.interrupt(id, "Failed Writing") : history.finish(id, ending == 0, "Failed Writing");
     }
     const HistoryReader reader([](const QString& line) { QFAIL(qPrintable(line)); });

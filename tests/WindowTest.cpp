@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "device/rz_api.h"
+#include "tests/support/ModalAnswer.h"
 #include "tests/support/PanelDriver.h"
 #include "ui/DeviceSelectorDialog.h"
 #include "ui/HistoryDialog.h"
@@ -532,18 +533,11 @@ void WindowTest::failedSaveWarnsAndWritesNothing()
     QTextEdit* log = shownLog(panel);
     QVERIFY(log);
     QString warning;
-    QTimer answerer;
-    answerer.setInterval(10);
-    connect(&answerer, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        answerer.stop();
+    const ModalAnswer<QMessageBox> answer([&](QMessageBox* box) {
         if (box->icon() == QMessageBox::Warning)
             warning = box->text();
         box->button(QMessageBox::Ok)->click();
     });
-    answerer.start();
     saveThroughLogMenu(panel, log, path);
     QVERIFY2(warning.startsWith("The log could not be saved to " + path), qPrintable(warning));
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
@@ -569,14 +563,10 @@ void WindowTest::fileDialogsStartInTheDocumentsFolder()
     const auto restoreHome = qScopeGuard([&] { qputenv("HOME", homeBefore); });
     qputenv("HOME", home.path().toUtf8());
     QString startFolder;
-    QTimer answerer;
-    connect(&answerer, &QTimer::timeout, [&] {
-        if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            startFolder = files->directory().absolutePath();
-            files->reject();
-        }
+    const ModalAnswer<QFileDialog> answer([&](QFileDialog* files) {
+        startFolder = files->directory().absolutePath();
+        files->reject();
     });
-    answerer.start(10);
     Updater panel;
     QTextEdit* log = shownLog(panel);
     QVERIFY(log);

@@ -1,6 +1,6 @@
 #include "tests/support/PanelDriver.h"
 #include "tests/support/ModalAnswer.h"
-#include "tests/support/SampleAttempt.h"
+#include "tests/support/Samples.h"
 #include "tests/support/SimulatedInstrument.h"
 #include "tests/support/UpdaterRun.h"
 #include "tests/support/FakeOpener.h"

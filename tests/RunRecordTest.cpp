@@ -5,7 +5,7 @@
 #include "catalogue/ModelTable.h"
 #include "records/history/HistoryReader.h"
 #include "records/run/RunRecord.h"
-#include "tests/support/SampleAttempt.h"
+#include "tests/support/Samples.h"
 #include "tests/support/SimulatedInstrument.h"
 
 #include <QFile>
@@ -26,14 +26,8 @@ public:
 
 DeviceState rz610r()
 {
-    const Model* model = ModelTable::named(QStringLiteral("RZ610R"));
-    DeviceState state;
-    state.status = Operational;
-    state.serialNumber = 12345;
-    state.deviceType = model->deviceType;
-    state.currentVersion = FirmwareVersion{model->deviceType, 4, 5, 9};
-    state.targetVersion = model->target;
-    return state;
+    const int type = ModelTable::named(QStringLiteral("RZ610R"))->deviceType;
+    return sampleInstrument(type, FirmwareVersion{type, 4, 5, 9});
 }
 
 // A step as the work reports it: "found", "opened", "erased", "failure:LINE",

@@ -2,7 +2,7 @@
 #include "records/history/HistoryReader.h"
 #include "records/history/UpdateHistory.h"
 #include "tests/support/PanelDriver.h"
-#include "tests/support/SampleAttempt.h"
+#include "tests/support/Samples.h"
 #include "tests/support/SimulatedInstrument.h"
 #include "tests/support/UpdaterRun.h"
 #include "ui/HistoryTableModel.h"

@@ -1,5 +1,6 @@
-#include "tests/support/SampleAttempt.h"
+#include "tests/support/Samples.h"
 
+#include "catalogue/Catalogue.h"
 #include "catalogue/ModelTable.h"
 
 UpdateAttempt sampleAttempt()
@@ -13,4 +14,15 @@ UpdateAttempt sampleAttempt()
     attempt.versionTarget = ModelTable::named(attempt.model)->target.versionString();
     attempt.components = QStringList{QStringLiteral("fpga")};
     return attempt;
+}
+
+DeviceState sampleInstrument(int deviceType, const FirmwareVersion& current)
+{
+    DeviceState state;
+    state.status = Operational;
+    state.serialNumber = 12345;
+    state.deviceType = deviceType;
+    state.currentVersion = current;
+    state.targetVersion = targetVersion(deviceType);
+    return state;
 }

@@ -21,7 +21,7 @@ const char jsonStart[] = "{\n    \"attempts\": [";
 QStringList cellsOf(const UpdateAttempt& attempt)
 {
     const auto text = [&attempt](UpdateAttempt::Field field) { return attempt.value(field).toString(); };
-    QString result = text(UpdateAttempt::State);
+    QString result = attempt.shownState();
     if (!attempt.value(UpdateAttempt::ResumedFrom).isNull())
         result += QStringLiteral(", finishes ") + text(UpdateAttempt::ResumedFrom);
     if (!attempt.error.isEmpty())
@@ -45,8 +45,8 @@ QStringList cellsOf(const UpdateAttempt& attempt)
 }
 
 
-// The headers in the operator's language; the values as the history keeps
-// them, in English.
+// The headers and the states in the operator's language, as the window
+// shows them; the other values as the history keeps them, in English.
 QStringList headers()
 {
     return {HistoryCommand::tr("ID"),    HistoryCommand::tr("Started (UTC)"), HistoryCommand::tr("Action"),
@@ -56,7 +56,11 @@ QStringList headers()
 
 } // namespace
 
-HistoryPrinter::HistoryPrinter(Format format) : format(format), measured{headers()} {}
+// The buffer keeps its room from one block to the next.
+HistoryPrinter::HistoryPrinter(Format format) : format(format), measured{headers()}
+{
+    pending.reserve(2 * bytesBuffered);
+}
 
 HistoryPrinter::~HistoryPrinter()
 {
@@ -68,8 +72,10 @@ void HistoryPrinter::add(const UpdateAttempt& attempt)
     if (format == Table) {
         addToTable(attempt);
     } else if (format == Json) {
-        write(first ? QByteArray(jsonStart) + "\n        " : QByteArray(",\n        "));
-        write(attempt.jsonRow());
+        pending += first ? jsonStart : ",";
+        pending += "\n        ";
+        attempt.appendJsonRow(pending);
+        flushWhenFull();
     } else {
         if (first)
             write(UpdateAttempt::csvHeader());
@@ -95,6 +101,11 @@ void HistoryPrinter::end(bool read)
 void HistoryPrinter::write(const QByteArray& bytes)
 {
     pending += bytes;
+    flushWhenFull();
+}
+
+void HistoryPrinter::flushWhenFull()
+{
     if (pending.size() >= bytesBuffered)
         flush();
 }
@@ -103,7 +114,7 @@ void HistoryPrinter::flush()
 {
     std::fwrite(pending.constData(), 1, size_t(pending.size()), stdout);
     std::fflush(stdout);
-    pending.clear();
+    pending.resize(0);
 }
 
 void HistoryPrinter::addToTable(const UpdateAttempt& attempt)

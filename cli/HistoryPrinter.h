@@ -29,6 +29,7 @@ public:
 
 private:
     void write(const QByteArray& bytes);
+    void flushWhenFull();
     void flush();
     void addToTable(const UpdateAttempt& attempt);
     void printMeasured();

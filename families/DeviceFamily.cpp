@@ -2,6 +2,7 @@
 
 #include "device/rz_api.h"
 #include "families/CallRecorder.h"
+#include "families/FamilyList.h"
 #include "families/LibraryThread.h"
 
 #include <map>
@@ -18,11 +19,9 @@ DeviceFamily::DeviceFamily(Calls calls, std::vector<ComponentCalls> components, 
 {
 }
 
-// The network family first: its listing answers at once whatever is
-// connected, and a USB instrument never appears in it.
 std::vector<const DeviceFamily*> DeviceFamily::families()
 {
-    std::vector<const DeviceFamily*> list{&network(), &usb()};
+    std::vector<const DeviceFamily*> list = FamilyList::families();
     for (const DeviceFamily*& family : list) {
         const auto replacement = replacements.find(family->connection);
         if (replacement != replacements.end() && replacement->second)
@@ -39,7 +38,7 @@ const DeviceFamily& DeviceFamily::of(int deviceType)
         if (family->connection == connection)
             return *family;
     }
-    return usb();
+    return FamilyList::fallback();
 }
 
 DeviceFamily::Replacement::Replacement(Connection connection, const DeviceFamily& family)

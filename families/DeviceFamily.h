@@ -116,11 +116,8 @@ public:
     bool bootstrap(const char* bootImage, int* serial) const;
 
 private:
-    // The device library's families, each in a source file of its own.
-    static const DeviceFamily& usb();
-    static const DeviceFamily& network();
-    // Every family, in the order a check tries them; a test's in place of
-    // the library's.
+    // Every family of FamilyList, in its order; a test's in place of the
+    // library's.
     static std::vector<const DeviceFamily*> families();
 
     Calls calls;

@@ -3,6 +3,7 @@
 // image and an FPGA configuration, and a preset once written.
 
 #include "families/DeviceFamily.h"
+#include "families/FamilyList.h"
 
 #include "catalogue/Catalogue.h"
 #include "families/LibraryThread.h"
@@ -137,7 +138,7 @@ int serialFromFlash(int handle, int* serial)
 
 // An update announces the FX3 at twice what the restore does: it takes
 // the update's word for its budget, the restore its own.
-const DeviceFamily& DeviceFamily::network()
+const DeviceFamily& networkFamily()
 {
     using C = ComponentCalls;
     using S = C::Seconds;

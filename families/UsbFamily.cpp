@@ -4,6 +4,7 @@
 // the library's plain calls too, which is how a check reads its versions.
 
 #include "families/DeviceFamily.h"
+#include "families/FamilyList.h"
 
 #include "catalogue/Catalogue.h"
 #include "families/LibraryThread.h"
@@ -165,7 +166,7 @@ Opened openInBootLoader(OpenedInstrument& instrument, DeviceFamily::Identity che
 
 // An update leaves the instrument open; a restore closes it. The update
 // passes no serial number with the run image: only the boot image carries it.
-const DeviceFamily& DeviceFamily::usb()
+const DeviceFamily& usbFamily()
 {
     using C = ComponentCalls;
     using S = C::Seconds;

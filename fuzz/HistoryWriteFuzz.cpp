@@ -24,7 +24,7 @@ QString UpdateAttempt::*const texts[] = {
     &UpdateAttempt::releaseKey,    &UpdateAttempt::sumsSha256,    &UpdateAttempt::log,
     &UpdateAttempt::updaterVersion, &UpdateAttempt::libraryVersion,
 };
-const char* const endings[] = {"succeeded", "failed", "interrupted"};
+const AttemptState::Value endings[] = {AttemptState::Succeeded, AttemptState::Failed, AttemptState::Interrupted};
 QString stateFolder;
 
 } // namespace
@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();
     }
     if (back.components != attempt.components || back.started != attempt.started || back.serial != attempt.serial
-        || back.state != QLatin1String(endings[ending]) || back.error != (ending == 0 ? QString() : error)
+        || back.state != endings[ending] || back.error != (ending == 0 ? QString() : error)
         || !back.finished.isValid() || !back.asStored.isEmpty() || rows.size() != 1)
         std::abort();
     PrintedHistory::check(1);

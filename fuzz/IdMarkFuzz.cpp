@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const QList<UpdateAttempt> newest = reader.page({}, false, 0, 1).value_or(QList<UpdateAttempt>());
         if (id <= 0 || id >= (qint64(1) << 53) || newest.isEmpty())
             std::abort();
-        if (newest.first().id != id || newest.first().state != QLatin1String("succeeded"))
+        if (newest.first().id != id || newest.first().state != AttemptState::Succeeded)
             std::abort();
     }
     if (!mark.open(QIODevice::ReadOnly) || mark.readAll() != QByteArray::number(ids[1]) + '\n')

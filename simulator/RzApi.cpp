@@ -69,6 +69,15 @@ int close(const char* call, Family family, int handle)
     }));
 }
 
+int openBySerial(const char* call, Family family, int* handle, int serial)
+{
+    CallTrace trace(call);
+    trace.inOut("handle", handle).arg("serial", serial);
+    return open(trace, handle, [&](VirtualInstrument& instrument, InstrumentState& state) {
+        return instrument.openBySerial(state, family, handle, serial);
+    });
+}
+
 int flashSerial(const char* call, Family family, int handle, int* serial)
 {
     CallTrace trace(call);
@@ -185,11 +194,7 @@ RzInitStatus rzConfigUSBOpenDevice(int* handle)
 
 RzInitStatus rzConfigUSBOpenDeviceBySerial(int* handle, int serial)
 {
-    CallTrace trace("rzConfigUSBOpenDeviceBySerial");
-    trace.inOut("handle", handle).arg("serial", serial);
-    return RzInitStatus(open(trace, handle, [&](VirtualInstrument& instrument, InstrumentState& state) {
-        return instrument.openBySerial(state, Family::Usb, handle, serial);
-    }));
+    return RzInitStatus(openBySerial("rzConfigUSBOpenDeviceBySerial", Family::Usb, handle, serial));
 }
 
 RzInitStatus rzConfigUSBBootstrapDevice(int* handle, const char* bootImagePath)
@@ -284,11 +289,7 @@ RzStatus rzConfigNetGetDeviceList(int* serials, int* count)
 
 RzStatus rzConfigNetOpenDevice(int* handle, int serial)
 {
-    CallTrace trace("rzConfigNetOpenDevice");
-    trace.inOut("handle", handle).arg("serial", serial);
-    return RzStatus(open(trace, handle, [&](VirtualInstrument& instrument, InstrumentState& state) {
-        return instrument.openBySerial(state, Family::Net, handle, serial);
-    }));
+    return RzStatus(openBySerial("rzConfigNetOpenDevice", Family::Net, handle, serial));
 }
 
 RzStatus rzConfigNetBootstrapDevice(int* handle, const char* bootImagePath)

@@ -2,6 +2,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/ChecksumList.h"
 #include "tests/support/RecordingFrontEnd.h"
+#include "tests/support/Samples.h"
 #include "tests/support/SimulatedInstrument.h"
 #include "workflows/flows/FirmwareWriteFlow.h"
 #include "workflows/flows/UpdaterSession.h"
@@ -84,11 +85,7 @@ DeviceFamily fakeFamily(DeviceFamily::Opened opening, const QString& failing)
         return 0;
     };
     const DeviceFamily::Probe answers{[](DeviceState& found, const DeviceFamily::LineSink&) {
-                                          found.status = Operational;
-                                          found.serialNumber = 12345;
-                                          found.deviceType = 0;
-                                          found.currentVersion = FirmwareVersion{0, 3, 5, 9};
-                                          found.targetVersion = targetVersion(0);
+                                          found = sampleInstrument(0, FirmwareVersion{0, 3, 5, 9});
                                           return true;
                                       },
                                       {}};
@@ -216,12 +213,7 @@ void FlowTest::theVerifiedBytesAreWritten()
                     + name;
     };
     const DeviceFamily::Replacement replaced(Connection::Usb, family);
-    DeviceState state;
-    state.status = Operational;
-    state.serialNumber = 12345;
-    state.deviceType = 0;
-    state.currentVersion = FirmwareVersion{0, 3, 4, 9};
-    state.targetVersion = targetVersion(0);
+    const DeviceState state = sampleInstrument(0, FirmwareVersion{0, 3, 4, 9});
     RecordingFrontEnd frontEnd;
     const FlowOutcome ended = FirmwareWriteFlow::update(frontEnd, frontEnd.record, state);
     onWrite = nullptr;

@@ -1,4 +1,6 @@
 #include "tests/support/PanelDriver.h"
+#include "tests/support/ModalAnswer.h"
+#include "tests/support/Samples.h"
 #include "tests/support/SimulatedInstrument.h"
 #include "tests/support/UpdaterRun.h"
 #include "tests/support/FakeOpener.h"
@@ -313,17 +315,9 @@ void HistoryTest::filtersAndFormats()
     std::optional<FakeOpener> desktop{std::in_place};
     PanelDriver driver;
     QVERIFY(QTest::qWaitForWindowActive(driver.log()->window()));
-    bool shown = false;
     QStringList shownIds;
     QByteArray shownResults;
-    QTimer answer;
-    answer.setInterval(10);
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<HistoryDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        answer.stop();
-        shown = true;
+    const ModalAnswer<HistoryDialog> answer([&](HistoryDialog* dialog) {
         dialog->findChild<QLineEdit*>()->setText(arguments.first());
         QTableView* table = dialog->findChild<QTableView*>();
         for (int row = 0; row < table->model()->rowCount(); ++row) {
@@ -344,9 +338,8 @@ void HistoryTest::filtersAndFormats()
         QVERIFY(done.wait(10000));
         dialog->reject();
     });
-    answer.start();
     QTest::keyClick(driver.log(), Qt::Key_H, Qt::ControlModifier);
-    QVERIFY(shown);
+    QVERIFY(answer.hasAnswered());
     // Only the newest attempt of serial 111 has a session log; serial 222's
     // log is no file of the state folder.
     QTRY_COMPARE(desktop->opened(), arguments.first() == "111" ? QStringList{quotedLog} : QStringList());
@@ -494,14 +487,7 @@ void HistoryTest::historyTakesNoLock()
     QFETCH(QString, lock);
     QFETCH(QString, state);
     SimulatedInstrument instrument;
-    UpdateAttempt attempt = UpdateAttempt::onThisMachine();
-    attempt.started = QDateTime::currentDateTimeUtc();
-    attempt.action = "update";
-    attempt.model = "RZ610R";
-    attempt.serial = 12345;
-    attempt.versionTarget = "4.5.10";
-    attempt.components = QStringList{"fpga"};
-    QCOMPARE(UpdateHistory([](const QString& line) { QFAIL(qPrintable(line)); }).begin(attempt, false), 1);
+    QCOMPARE(UpdateHistory([](const QString& line) { QFAIL(qPrintable(line)); }).begin(sampleAttempt(), false), 1);
     const QString lockFile = UpdaterLock::path();
     if (lock == "free") {
         QFile file(lockFile);

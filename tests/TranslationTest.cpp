@@ -1,9 +1,18 @@
 #include "app/Translations.h"
+#include "records/history/HistoryReader.h"
+#include "records/history/UpdateHistory.h"
 #include "tests/support/PanelDriver.h"
+#include "tests/support/Samples.h"
+#include "tests/support/SimulatedInstrument.h"
+#include "tests/support/UpdaterRun.h"
+#include "ui/HistoryTableModel.h"
 #include "ui/Updater.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextEdit>
@@ -70,6 +79,8 @@ private slots:
     void everyTranslationIsFinishedAndKeepsItsPlaceholders_data();
     void everyTranslationIsFinishedAndKeepsItsPlaceholders();
     void germanDesktopReadsGermanWhileTheSessionLogKeepsEnglish();
+    void historyTableSaysTheStateAsTheWindowDoes_data();
+    void historyTableSaysTheStateAsTheWindowDoes();
 };
 
 void TranslationTest::everyTranslationIsFinishedAndKeepsItsPlaceholders_data()
@@ -112,6 +123,42 @@ void TranslationTest::germanDesktopReadsGermanWhileTheSessionLogKeepsEnglish()
     const QString kept = QString::fromUtf8(sessionLog.readAll());
     QVERIFY(kept.contains(QStringLiteral("Please read below before continuing.")));
     QVERIFY(!kept.contains(QStringLiteral("Bitte lesen")));
+}
+
+void TranslationTest::historyTableSaysTheStateAsTheWindowDoes_data()
+{
+    QTest::addColumn<int>("ending"); // 0: succeeded, 1: failed, 2: interrupted
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown"); // the window's result column
+    QTest::newRow("succeeded") << 0 << "succeeded" << "erfolgreich";
+    QTest::newRow("failed, with its line") << 1 << "failed" << "fehlgeschlagen: Failed Writing";
+    QTest::newRow("interrupted") << 2 << "interrupted" << "unterbrochen: Failed Writing";
+}
+
+// The terminal's table and the window's history show an attempt's state in
+// the operator's language; --json keeps the word the history stores.
+void TranslationTest::historyTableSaysTheStateAsTheWindowDoes()
+{
+    QFETCH(int, ending);
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    Translations::install();
+    SimulatedInstrument instrument; // a state folder of its own
+    {
+        UpdateHistory history([](const QString& line) { QFAIL(qPrintable(line)); });
+        const qint64 id = history.begin(sampleAttempt(), false);
+        ending == 2 ? history.interrupt(id, "Failed Writing") : history.finish(id, ending == 0, "Failed Writing");
+    }
+    const HistoryReader reader([](const QString& line) { QFAIL(qPrintable(line)); });
+    HistoryTableModel window(reader, nullptr);
+    window.show({});
+    QCOMPARE(window.index(0, UpdateAttempt::State).data().toString(), shown);
+    UpdaterRun table({"history"});
+    QCOMPARE(table.finish(), 0);
+    QVERIFY2(table.lines().value(1).endsWith("  " + shown), table.output.constData());
+    UpdaterRun json({"history", "--json"});
+    QCOMPARE(json.finish(), 0);
+    QCOMPARE(QJsonDocument::fromJson(json.output).object().value("attempts")[0]["state"].toString(), stored);
 }
 
 QTEST_MAIN(TranslationTest)

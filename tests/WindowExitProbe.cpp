@@ -9,6 +9,7 @@
 #include "app/MainWindow.h"
 #include "catalogue/release/TrustedKeys.h"
 #include "families/LibraryThread.h"
+#include "tests/support/ModalAnswer.h"
 #include "tests/support/PanelDriver.h"
 #include "ui/DeviceSelectorDialog.h"
 
@@ -51,12 +52,7 @@ int main(int argc, char* argv[])
     MainWindow window(nullptr);
     window.show();
 
-    QTimer operatorHand;
-    QObject::connect(&operatorHand, &QTimer::timeout, [&] {
-        auto* selector = qobject_cast<DeviceSelectorDialog*>(QApplication::activeModalWidget());
-        if (!selector)
-            return;
-        operatorHand.stop();
+    const ModalAnswer<DeviceSelectorDialog> operatorHand([&](DeviceSelectorDialog* selector) {
         if (byEscape) {
             QTest::keyClick(selector, Qt::Key_Escape);
             return;
@@ -66,7 +62,6 @@ int main(int argc, char* argv[])
                 button->click();
         }
     });
-    operatorHand.start(10);
     const auto press = [&](const char* text) {
         for (QPushButton* button : window.findChildren<QPushButton*>()) {
             if (button->text() == QLatin1String(text) && button->isEnabled())

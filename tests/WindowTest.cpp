@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "device/rz_api.h"
+#include "tests/support/ModalAnswer.h"
 #include "tests/support/PanelDriver.h"
 #include "ui/DeviceSelectorDialog.h"
 #include "ui/HistoryDialog.h"
@@ -98,8 +99,8 @@ private slots:
     void selectorAnswers();
     void logMenuOffersCopySaveAndTheLogFolder();
     void copyAllCopiesEveryLine();
-    void saveLogAsWritesEveryLine();
-    void failedSaveWarnsAndWritesNothing();
+    void saveLogAs_data();
+    void saveLogAs();
     void fileDialogsStartInTheDocumentsFolder_data();
     void fileDialogsStartInTheDocumentsFolder();
     void controlsHaveAccessibleNames();
@@ -509,44 +510,40 @@ void WindowTest::copyAllCopiesEveryLine()
     QCOMPARE(QApplication::clipboard()->text(), logLines(log).join('\n'));
 }
 
-void WindowTest::saveLogAsWritesEveryLine()
+void WindowTest::saveLogAs_data()
 {
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString path = folder.filePath("log.txt");
-    Updater panel;
-    QTextEdit* log = shownLog(panel);
-    QVERIFY(log);
-    saveThroughLogMenu(panel, log, path);
-    QFile saved(path);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), (logLines(log).join('\n') + '\n').toUtf8());
+    QTest::addColumn<QString>("name"); // in a folder of the test's
+    QTest::addColumn<bool>("fails");
+    QTest::newRow("every line written") << "log.txt" << false;
+    QTest::newRow("into a missing folder: a warning, and nothing written") << "missing/log.txt" << true;
 }
 
-void WindowTest::failedSaveWarnsAndWritesNothing()
+void WindowTest::saveLogAs()
 {
+    QFETCH(QString, name);
+    QFETCH(bool, fails);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    const QString path = folder.filePath("missing/log.txt");
+    const QString path = folder.filePath(name);
     Updater panel;
     QTextEdit* log = shownLog(panel);
     QVERIFY(log);
     QString warning;
-    QTimer answerer;
-    answerer.setInterval(10);
-    connect(&answerer, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        answerer.stop();
+    const ModalAnswer<QMessageBox> answer([&](QMessageBox* box) {
         if (box->icon() == QMessageBox::Warning)
             warning = box->text();
         box->button(QMessageBox::Ok)->click();
     });
-    answerer.start();
     saveThroughLogMenu(panel, log, path);
-    QVERIFY2(warning.startsWith("The log could not be saved to " + path), qPrintable(warning));
-    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    if (fails) {
+        QVERIFY2(warning.startsWith("The log could not be saved to " + path), qPrintable(warning));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        return;
+    }
+    QCOMPARE(warning, QString());
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), (logLines(log).join('\n') + '\n').toUtf8());
 }
 
 void WindowTest::fileDialogsStartInTheDocumentsFolder_data()
@@ -569,14 +566,10 @@ void WindowTest::fileDialogsStartInTheDocumentsFolder()
     const auto restoreHome = qScopeGuard([&] { qputenv("HOME", homeBefore); });
     qputenv("HOME", home.path().toUtf8());
     QString startFolder;
-    QTimer answerer;
-    connect(&answerer, &QTimer::timeout, [&] {
-        if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            startFolder = files->directory().absolutePath();
-            files->reject();
-        }
+    const ModalAnswer<QFileDialog> answer([&](QFileDialog* files) {
+        startFolder = files->directory().absolutePath();
+        files->reject();
     });
-    answerer.start(10);
     Updater panel;
     QTextEdit* log = shownLog(panel);
     QVERIFY(log);

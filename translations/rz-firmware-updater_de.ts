@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AttemptState</name>
+    <message>
+        <source>pending</source>
+        <translation>ausstehend</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>erfolgreich</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>unterbrochen</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>command</source>
@@ -325,22 +344,6 @@ Ohne Befehl öffnet sich das Fenster.</translation>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>pending</source>
-        <translation>ausstehend</translation>
-    </message>
-    <message>
-        <source>succeeded</source>
-        <translation>erfolgreich</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>interrupted</source>
-        <translation>unterbrochen</translation>
     </message>
     <message>
         <source>%1: %2</source>

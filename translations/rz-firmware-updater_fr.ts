@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AttemptState</name>
+    <message>
+        <source>pending</source>
+        <translation>en attente</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>réussie</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échouée</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>interrompue</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>command</source>
@@ -324,22 +343,6 @@ Sans commande, la fenêtre s&apos;ouvre.</translation>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>pending</source>
-        <translation>en attente</translation>
-    </message>
-    <message>
-        <source>succeeded</source>
-        <translation>réussie</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>échouée</translation>
-    </message>
-    <message>
-        <source>interrupted</source>
-        <translation>interrompue</translation>
     </message>
     <message>
         <source>%1: %2</source>

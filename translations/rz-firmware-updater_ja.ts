@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>AttemptState</name>
+    <message>
+        <source>pending</source>
+        <translation>未完了</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>中断</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>command</source>
@@ -340,22 +359,6 @@ JSON オブジェクトの流れにする
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV ファイル (*.csv);;すべてのファイル (*)</translation>
-    </message>
-    <message>
-        <source>pending</source>
-        <translation>未完了</translation>
-    </message>
-    <message>
-        <source>succeeded</source>
-        <translation>成功</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>失敗</translation>
-    </message>
-    <message>
-        <source>interrupted</source>
-        <translation>中断</translation>
     </message>
     <message>
         <source>%1: %2</source>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>AttemptState</name>
+    <message>
+        <source>pending</source>
+        <translation>未完成</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>已中断</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>command</source>
@@ -329,22 +348,6 @@ JSON 对象流（每行一个），随运行输出
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
-    </message>
-    <message>
-        <source>pending</source>
-        <translation>未完成</translation>
-    </message>
-    <message>
-        <source>succeeded</source>
-        <translation>成功</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>失败</translation>
-    </message>
-    <message>
-        <source>interrupted</source>
-        <translation>已中断</translation>
     </message>
     <message>
         <source>%1: %2</source>

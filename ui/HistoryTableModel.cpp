@@ -4,8 +4,6 @@
 #include "catalogue/PrintableText.h"
 #include "ui/HistoryDialog.h"
 
-#include <QHash>
-
 #include <algorithm>
 #include <iterator>
 
@@ -44,14 +42,7 @@ QString shownAction(const QString& action)
 // where this run said it, in the operator's language.
 QString shownResult(const UpdateAttempt& attempt)
 {
-    static const QHash<QString, const char*> states{
-        {QStringLiteral("pending"), QT_TRANSLATE_NOOP("HistoryDialog", "pending")},
-        {QStringLiteral("succeeded"), QT_TRANSLATE_NOOP("HistoryDialog", "succeeded")},
-        {QStringLiteral("failed"), QT_TRANSLATE_NOOP("HistoryDialog", "failed")},
-        {QStringLiteral("interrupted"), QT_TRANSLATE_NOOP("HistoryDialog", "interrupted")},
-    };
-    const char* known = states.value(attempt.state);
-    const QString state = known ? HistoryDialog::tr(known) : attempt.state;
+    const QString state = attempt.shownState();
     return attempt.error.isEmpty() ? state : HistoryDialog::tr("%1: %2").arg(state, OperatorText::shown(attempt.error));
 }
 

@@ -42,9 +42,15 @@ QString HistoryQueryLimit::busyTimeoutOption()
 
 QString HistoryQueryLimit::reason(const QSqlError& error)
 {
-    if (interrupted(error))
+    return reason(error.nativeErrorCode().toInt(),
+                  error.databaseText().isEmpty() ? error.text() : error.databaseText());
+}
+
+QString HistoryQueryLimit::reason(int code, const QString& message)
+{
+    if ((code & 0xff) == sqliteInterrupt)
         return OperatorText::tr("it did not answer within %1").arg(CallBudget::describe(limit));
-    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    return message;
 }
 
 bool HistoryQueryLimit::interrupted(const QSqlError& error)

@@ -36,6 +36,8 @@ public:
 
     // SQLite's own words, or the limit's when it cut the statement short.
     static QString reason(const QSqlError& error);
+    // The same of SQLite's result code and its words.
+    static QString reason(int code, const QString& message);
     static bool interrupted(const QSqlError& error);
 
 private:

@@ -1,9 +1,9 @@
 #include "records/history/HistoryReader.h"
 
 #include "catalogue/OperatorText.h"
+#include "records/history/HistoryStatement.h"
 #include "records/history/HistoryTime.h"
 
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -67,8 +67,17 @@ QStringList componentsIn(const QVariant& value, UpdateAttempt& attempt)
     return words;
 }
 
+// A word of AttemptState; any other kept as text, as it is stored.
+AttemptState::Value stateIn(const QString& word, UpdateAttempt& attempt)
+{
+    if (const std::optional<AttemptState::Value> state = AttemptState::fromStored(word))
+        return *state;
+    attempt.asStored.insert(UpdateAttempt::State, word);
+    return AttemptState::Interrupted;
+}
+
 // A row of a query that selects UpdateAttempt::fieldNames().
-UpdateAttempt attemptIn(const QSqlQuery& row)
+UpdateAttempt attemptIn(const HistoryStatement& row)
 {
     UpdateAttempt attempt;
     attempt.id = numberIn<qint64>(row.value(UpdateAttempt::Id), UpdateAttempt::Id, attempt);
@@ -79,9 +88,10 @@ UpdateAttempt attemptIn(const QSqlQuery& row)
     attempt.resumedFrom = numberIn<qint64>(row.value(UpdateAttempt::ResumedFrom), UpdateAttempt::ResumedFrom, attempt);
     attempt.stallScale = scaleIn(row.value(UpdateAttempt::StallScale), attempt);
     attempt.discarded = timeIn(row.value(UpdateAttempt::Discarded), UpdateAttempt::Discarded, attempt);
+    attempt.state = stateIn(row.text(UpdateAttempt::State), attempt);
     for (int field = 0; field < UpdateAttempt::FieldCount; ++field) {
         if (QString UpdateAttempt::*const member = UpdateAttempt::textMember(Field(field)))
-            attempt.*member = row.value(field).toString();
+            attempt.*member = row.text(field);
     }
     return attempt;
 }
@@ -95,17 +105,14 @@ HistoryReader::HistoryReader(LineSink lineSink)
 
 bool HistoryReader::forEach(const Filter& filter, bool updaterRunsElsewhere, const Visitor& visit) const
 {
-    QSqlQuery query(database.connection());
-    return select(query, filter, updaterRunsElsewhere, 0, 0) && readAll(query, visit);
+    return read(filter, updaterRunsElsewhere, 0, 0, visit);
 }
 
 std::optional<QList<UpdateAttempt>> HistoryReader::page(const Filter& filter, bool updaterRunsElsewhere,
                                                         qint64 before, int count) const
 {
-    QSqlQuery query(database.connection());
     QList<UpdateAttempt> found;
-    if (!select(query, filter, updaterRunsElsewhere, before, count)
-        || !readAll(query, [&found](const UpdateAttempt& attempt) { found << attempt; }))
+    if (!read(filter, updaterRunsElsewhere, before, count, [&found](const UpdateAttempt& attempt) { found << attempt; }))
         return std::nullopt;
     return found;
 }
@@ -130,15 +137,18 @@ std::optional<QStringList> HistoryReader::recentLogs(int attempts) const
 
 // Each filter has its index; newest first is the table's own order, and
 // a page goes on below the last id of the one before. Nothing is said when
-// the history could not be opened: that was said then.
-bool HistoryReader::select(QSqlQuery& query, const Filter& filter, bool updaterRunsElsewhere, qint64 before,
-                           int count) const
+// the history could not be opened: that was said then. Damage further down
+// the file ends the rows early.
+bool HistoryReader::read(const Filter& filter, bool updaterRunsElsewhere, qint64 before, int count,
+                         const Visitor& visit) const
 {
     if (!isOpen())
         return false;
     QStringList columns = database.columns();
     if (!updaterRunsElsewhere)
-        columns[UpdateAttempt::State] = QStringLiteral("CASE state WHEN 'pending' THEN 'interrupted' ELSE state END");
+        columns[UpdateAttempt::State] = QStringLiteral("CASE state WHEN '%1' THEN '%2' ELSE state END")
+                                            .arg(AttemptState::stored(AttemptState::Pending),
+                                                 AttemptState::stored(AttemptState::Interrupted));
     QStringList conditions;
     QVariantList values;
     if (filter.serial) {
@@ -160,26 +170,16 @@ bool HistoryReader::select(QSqlQuery& query, const Filter& filter, bool updaterR
     }
     if (count > 0)
         values << count;
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT %1 FROM attempts WHERE %2 ORDER BY id DESC%3")
-                      .arg(columns.join(QStringLiteral(", ")),
-                           conditions.isEmpty() ? QStringLiteral("1") : conditions.join(QStringLiteral(" AND ")),
-                           count > 0 ? QStringLiteral(" LIMIT ?") : QString()));
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (query.exec())
+    HistoryStatement rows(database.connection(),
+                          QStringLiteral("SELECT %1 FROM attempts WHERE %2 ORDER BY id DESC%3")
+                              .arg(columns.join(QStringLiteral(", ")),
+                                   conditions.isEmpty() ? QStringLiteral("1") : conditions.join(QStringLiteral(" AND ")),
+                                   count > 0 ? QStringLiteral(" LIMIT ?") : QString()),
+                          values);
+    while (rows.next())
+        visit(attemptIn(rows));
+    if (!rows.failed())
         return true;
-    say(OperatorText::tr("The update history could not be read: %1").arg(HistoryQueryLimit::reason(query.lastError())));
-    return false;
-}
-
-// Damage further down the file ends the rows early.
-bool HistoryReader::readAll(QSqlQuery& query, const Visitor& visit) const
-{
-    while (query.next())
-        visit(attemptIn(query));
-    if (!query.lastError().isValid())
-        return true;
-    say(OperatorText::tr("The update history could not be read: %1").arg(HistoryQueryLimit::reason(query.lastError())));
+    say(OperatorText::tr("The update history could not be read: %1").arg(HistoryQueryLimit::reason(rows.code(), rows.message())));
     return false;
 }

@@ -12,8 +12,6 @@
 #include <functional>
 #include <optional>
 
-class QSqlQuery;
-
 // The update history as UpdateAttempt values, newest first, as `history`
 // prints it and the window shows it. It reads without the updater lock,
 // beside an updater that may be writing; it makes no file, sets nothing
@@ -52,9 +50,9 @@ public:
     std::optional<QStringList> recentLogs(int attempts) const;
 
 private:
-    // Executed; false, after a line, when it failed.
-    bool select(QSqlQuery& query, const Filter& filter, bool updaterRunsElsewhere, qint64 before, int count) const;
-    bool readAll(QSqlQuery& query, const Visitor& visit) const;
+    // Up to `count` attempts (0: all) older than `before` (0: from the
+    // newest); false, after a line, when they could not be read to the end.
+    bool read(const Filter& filter, bool updaterRunsElsewhere, qint64 before, int count, const Visitor& visit) const;
 
     LineSink say;
     HistoryDatabase database;

@@ -1,6 +1,7 @@
 #include "records/history/HistorySchema.h"
 
 #include "catalogue/OperatorText.h"
+#include "records/history/AttemptState.h"
 #include "records/history/HistoryQueryLimit.h"
 #include "records/history/HistoryTime.h"
 #include "records/history/UpdateAttempt.h"
@@ -13,31 +14,38 @@
 
 namespace {
 
-const char* const tableSchema[] = {
-    "CREATE TABLE attempts ("
-    " id INTEGER PRIMARY KEY AUTOINCREMENT," // never reused: an id names one attempt for good
-    " started TEXT NOT NULL,"
-    " finished TEXT,"
-    " host TEXT NOT NULL,"
-    " user TEXT NOT NULL,"
-    " action TEXT NOT NULL CHECK (action IN ('update', 'restore')),"
-    " model TEXT NOT NULL,"
-    " serial INTEGER NOT NULL,"
-    " versionBefore TEXT,"
-    " versionTarget TEXT NOT NULL,"
-    " components TEXT NOT NULL,"
-    " state TEXT NOT NULL CHECK (state IN ('pending', 'succeeded', 'failed', 'interrupted')),"
-    " error TEXT,"
-    " releaseKey TEXT,"
-    " sumsSha256 TEXT,"
-    " log TEXT,"
-    " updaterVersion TEXT NOT NULL,"
-    " libraryVersion TEXT,"
-    " resumedFrom INTEGER REFERENCES attempts (id))",
-    "CREATE INDEX attempts_instrument ON attempts (serial, model)",
-    // Kept small: every new attempt looks for pending rows.
-    "CREATE INDEX attempts_pending ON attempts (id) WHERE state = 'pending'",
-};
+// The states as AttemptState stores them.
+QStringList tableSchema()
+{
+    return {
+        QStringLiteral(
+            "CREATE TABLE attempts ("
+            " id INTEGER PRIMARY KEY AUTOINCREMENT," // never reused: an id names one attempt for good
+            " started TEXT NOT NULL,"
+            " finished TEXT,"
+            " host TEXT NOT NULL,"
+            " user TEXT NOT NULL,"
+            " action TEXT NOT NULL CHECK (action IN ('update', 'restore')),"
+            " model TEXT NOT NULL,"
+            " serial INTEGER NOT NULL,"
+            " versionBefore TEXT,"
+            " versionTarget TEXT NOT NULL,"
+            " components TEXT NOT NULL,"
+            " state TEXT NOT NULL CHECK (state IN (%1)),"
+            " error TEXT,"
+            " releaseKey TEXT,"
+            " sumsSha256 TEXT,"
+            " log TEXT,"
+            " updaterVersion TEXT NOT NULL,"
+            " libraryVersion TEXT,"
+            " resumedFrom INTEGER REFERENCES attempts (id))")
+            .arg(AttemptState::sqlList()),
+        QStringLiteral("CREATE INDEX attempts_instrument ON attempts (serial, model)"),
+        // Kept small: every new attempt looks for pending rows.
+        QStringLiteral("CREATE INDEX attempts_pending ON attempts (id) WHERE state = '%1'")
+            .arg(AttemptState::stored(AttemptState::Pending)),
+    };
+}
 
 // Added in version 2: what `history --model` and `--since` read instead of
 // the whole table, and when the whole file was last checked.
@@ -82,8 +90,7 @@ bool HistorySchema::create(int version, QString* error, bool* damaged) const
     db.transaction();
     QStringList statements;
     if (version == 0) {
-        for (const char* statement : tableSchema)
-            statements << QString::fromLatin1(statement);
+        statements << tableSchema();
     }
     for (const char* statement : version2Schema)
         statements << QString::fromLatin1(statement);

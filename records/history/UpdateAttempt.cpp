@@ -131,6 +131,11 @@ void appendJsonField(QByteArray& json, const UpdateAttempt& attempt, UpdateAttem
         appendJsonArray(json, attempt.components);
     } else if (kept != attempt.asStored.cend()) {
         appendJsonValue(json, *kept);
+    } else if (field == UpdateAttempt::State) {
+        const QLatin1String word = AttemptState::stored(attempt.state);
+        json += '"';
+        json.append(word.data(), word.size());
+        json += '"';
     } else if (member && !(attempt.*member).isEmpty()) {
         appendJsonString(json, attempt.*member);
     } else if ((field == UpdateAttempt::Started || field == UpdateAttempt::Finished)
@@ -174,7 +179,6 @@ QString UpdateAttempt::*UpdateAttempt::textMember(Field field)
     case Model: return &UpdateAttempt::model;
     case VersionBefore: return &UpdateAttempt::versionBefore;
     case VersionTarget: return &UpdateAttempt::versionTarget;
-    case State: return &UpdateAttempt::state;
     case Error: return &UpdateAttempt::error;
     case ReleaseKey: return &UpdateAttempt::releaseKey;
     case SumsSha256: return &UpdateAttempt::sumsSha256;
@@ -200,6 +204,7 @@ QVariant UpdateAttempt::value(Field field) const
     case Finished: return textOrNull(HistoryTime::text(finished));
     case Serial: return serial;
     case Components: return components.join(QLatin1Char(' '));
+    case State: return QString(AttemptState::stored(state));
     case ResumedFrom: return resumedFrom ? QVariant(resumedFrom) : QVariant();
     case StallScale: return stallScale != 1 ? QVariant(stallScale) : QVariant();
     case Discarded: return textOrNull(HistoryTime::text(discarded));
@@ -211,12 +216,13 @@ QVariant UpdateAttempt::value(Field field) const
     return member ? QVariant(this->*member) : QVariant();
 }
 
-QString UpdateAttempt::result() const
+QString UpdateAttempt::shownState() const
 {
-    return error.isEmpty() ? state : state + QStringLiteral(": ") + error;
+    const auto kept = asStored.constFind(State);
+    return kept == asStored.cend() ? AttemptState::shown(state) : kept->toString();
 }
 
-QByteArray UpdateAttempt::jsonRow() const
+void UpdateAttempt::appendJsonRow(QByteArray& json) const
 {
     // "name": before each value, made once.
     static const QVector<QByteArray> keys = [] {
@@ -228,17 +234,14 @@ QByteArray UpdateAttempt::jsonRow() const
         }
         return made;
     }();
-    QByteArray text;
-    text.reserve(1024);
-    text += '{';
+    json += '{';
     for (int i = 0; i < FieldCount; ++i) {
         if (i > 0)
-            text += ", ";
-        text += keys.at(i);
-        appendJsonField(text, *this, Field(i));
+            json += ", ";
+        json += keys.at(i);
+        appendJsonField(json, *this, Field(i));
     }
-    text += '}';
-    return text;
+    json += '}';
 }
 
 QByteArray UpdateAttempt::csvHeader()

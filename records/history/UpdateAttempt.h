@@ -1,6 +1,8 @@
 #ifndef UPDATEATTEMPT_H
 #define UPDATEATTEMPT_H
 
+#include "records/history/AttemptState.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QMap>
@@ -32,7 +34,8 @@ struct UpdateAttempt
     QString versionBefore;
     QString versionTarget;
     QStringList components; // "boot", "run", "fpga", "fx3"
-    QString state;          // "pending", "succeeded", "failed" or "interrupted"
+    // A word a hand edit left in its place is kept in asStored.
+    AttemptState::Value state = AttemptState::Pending;
     QString error;          // the failure line
     QString releaseKey;     // the release signing key's ID, 16 uppercase hex digits
     QString sumsSha256;     // of the release's SHA256SUMS
@@ -61,17 +64,19 @@ struct UpdateAttempt
     // the CSV header give them.
     static QStringList fieldNames();
     // Where a field held as text is kept; null for the id, the times, the
-    // serial number, the components, resumedFrom and stallScale.
+    // serial number, the components, the state, resumedFrom and stallScale.
     static QString UpdateAttempt::*textMember(Field field);
     // A field as the history keeps it: null for none (a stall scale of 1
     // too), times as ISO text in UTC, the components space-separated.
     QVariant value(Field field) const;
 
-    // The state for people, with the failure line.
-    QString result() const;
+    // The state in the operator's language; a word a hand edit left, as
+    // it is stored.
+    QString shownState() const;
 
-    // Every field by its name, as one JSON object on one line.
-    QByteArray jsonRow() const;
+    // Every field by its name, as one JSON object on one line, added to
+    // the end of `json`.
+    void appendJsonRow(QByteArray& json) const;
     // CSV: a header row of the field names, then one row an attempt, quoted
     // where a value needs it (RFC 4180); nulls are empty. Control characters
     // are escaped as the history's table shows them (PrintableText), and a

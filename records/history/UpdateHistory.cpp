@@ -46,7 +46,10 @@ qint64 UpdateHistory::insertAttempt(const UpdateAttempt& attempt, bool resuming,
         return failed(db.lastError());
     // Only an updater holding the machine's lock writes, so a row still
     // pending now is one whose updater died.
-    if (!query.exec(QStringLiteral("UPDATE attempts SET state = 'interrupted' WHERE state = 'pending'")))
+    // The pending state written out, not bound: so SQLite finds those rows
+    // through the index kept of them alone.
+    if (!query.exec(QStringLiteral("UPDATE attempts SET state = '%1' WHERE state = '%2'")
+                        .arg(AttemptState::stored(AttemptState::Interrupted), AttemptState::stored(AttemptState::Pending))))
         return failed(query.lastError());
     QVariant resumedFrom;
     if (resuming) {
@@ -55,7 +58,7 @@ qint64 UpdateHistory::insertAttempt(const UpdateAttempt& attempt, bool resuming,
         query.addBindValue(attempt.model);
         if (!query.exec())
             return failed(query.lastError());
-        if (query.next() && query.value(1).toString() != QLatin1String("succeeded"))
+        if (query.next() && query.value(1).toString() != AttemptState::stored(AttemptState::Succeeded))
             resumedFrom = query.value(0);
     }
     if (!insertPending(query, attempt, resumedFrom.toLongLong()))
@@ -73,7 +76,7 @@ qint64 UpdateHistory::insertAttempt(const UpdateAttempt& attempt, bool resuming,
 // itself: pending, not finished, no error yet.
 bool UpdateHistory::insertPending(QSqlQuery& query, UpdateAttempt row, qint64 resumedFrom)
 {
-    row.state = QStringLiteral("pending");
+    row.state = AttemptState::Pending;
     row.finished = QDateTime();
     row.error.clear();
     row.resumedFrom = resumedFrom;
@@ -87,25 +90,26 @@ bool UpdateHistory::insertPending(QSqlQuery& query, UpdateAttempt row, qint64 re
 
 void UpdateHistory::finish(qint64 id, bool succeeded, const QString& error)
 {
-    settle(id, succeeded ? QStringLiteral("succeeded") : QStringLiteral("failed"), succeeded ? QString() : error);
+    settle(id, succeeded ? AttemptState::Succeeded : AttemptState::Failed, succeeded ? QString() : error);
 }
 
 void UpdateHistory::interrupt(qint64 id, const QString& error)
 {
-    settle(id, QStringLiteral("interrupted"), error);
+    settle(id, AttemptState::Interrupted, error);
 }
 
-void UpdateHistory::settle(qint64 id, const QString& state, const QString& error)
+void UpdateHistory::settle(qint64 id, AttemptState::Value state, const QString& error)
 {
     if (!database.isOpen() || id <= 0)
         return;
     QSqlQuery query(database.connection());
     query.prepare(QStringLiteral(
-        "UPDATE attempts SET state = ?, finished = ?, error = ? WHERE id = ? AND state = 'pending'"));
-    query.addBindValue(state);
+        "UPDATE attempts SET state = ?, finished = ?, error = ? WHERE id = ? AND state = ?"));
+    query.addBindValue(QString(AttemptState::stored(state)));
     query.addBindValue(HistoryTime::text(QDateTime::currentDateTimeUtc()));
     query.addBindValue(error.isEmpty() ? QVariant() : QVariant(error));
     query.addBindValue(id);
+    query.addBindValue(QString(AttemptState::stored(AttemptState::Pending)));
     if (!query.exec())
         say(OperatorText::tr("The update history could not be written: %1").arg(HistoryQueryLimit::reason(query.lastError())));
 }
@@ -118,11 +122,12 @@ bool UpdateHistory::noteDiscarded(const QString& model, int serial)
     QSqlQuery query(database.connection());
     query.prepare(QStringLiteral(
         "UPDATE attempts SET discarded = ?, discardedBy = ? WHERE id = "
-        "(SELECT MAX(id) FROM attempts WHERE serial = ? AND model = ?) AND state <> 'succeeded'"));
+        "(SELECT MAX(id) FROM attempts WHERE serial = ? AND model = ?) AND state <> ?"));
     query.addBindValue(HistoryTime::text(QDateTime::currentDateTimeUtc()));
     query.addBindValue(QStringLiteral("%1@%2").arg(here.user, here.host));
     query.addBindValue(serial);
     query.addBindValue(model);
+    query.addBindValue(QString(AttemptState::stored(AttemptState::Succeeded)));
     if (!query.exec()) {
         say(OperatorText::tr("The update history could not be written: %1").arg(query.lastError().text()));
         return false;

@@ -45,7 +45,7 @@ public:
     bool noteDiscarded(const QString& model, int serial);
 
 private:
-    void settle(qint64 id, const QString& state, const QString& error);
+    void settle(qint64 id, AttemptState::Value state, const QString& error);
     qint64 insertAttempt(const UpdateAttempt& attempt, bool resuming, QSqlError* why);
     static bool insertPending(QSqlQuery& query, UpdateAttempt row, qint64 resumedFrom);
 

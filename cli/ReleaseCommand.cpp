@@ -116,28 +116,9 @@ std::vector<ReleaseCommand::Image> ReleaseCommand::imagesOf(const Model& model, 
     return images;
 }
 
-QString ReleaseCommand::keyStatus() const
-{
-    if (!signature || signature->keyId().isEmpty())
-        return QString();
-    switch (signature->distrust()) {
-    case SignedRelease::Distrust::RevokedKey:
-        return QStringLiteral("revoked");
-    case SignedRelease::Distrust::UnknownKey:
-        return QStringLiteral("unknown");
-    case SignedRelease::Distrust::NoRevocations:
-        return QStringLiteral("untrusted");
-    case SignedRelease::Distrust::None:
-    case SignedRelease::Distrust::Changed:
-    case SignedRelease::Distrust::Malformed:
-        break;
-    }
-    return QStringLiteral("trusted");
-}
-
 QString ReleaseCommand::keyLine() const
 {
-    const QString status = keyStatus();
+    const QString status = signature->keyStatus();
     if (status == QLatin1String("revoked"))
         return OperatorText::tr("Signed by key %1, which the administrator revoked.").arg(signature->keyId());
     if (status == QLatin1String("unknown"))
@@ -178,7 +159,6 @@ QStringList ReleaseCommand::linesOf(const Carried& carried) const
 
 QJsonObject ReleaseCommand::report() const
 {
-    const char* const verdicts[] = {"verified", "unsigned", "untrusted", "unreadable"};
     QJsonArray carried;
     for (const Carried& entry : models) {
         QJsonArray images;
@@ -201,9 +181,9 @@ QJsonObject ReleaseCommand::report() const
         {"folder", textOrNull(folder)},
         {"installed", installed},
         {"usable", usable()},
-        {"signature", signature ? QJsonValue(QString::fromLatin1(verdicts[int(signature->verdict())])) : QJsonValue()},
+        {"signature", signature ? QJsonValue(signature->verdictName()) : QJsonValue()},
         {"key", textOrNull(signature ? signature->keyId() : QString())},
-        {"keyStatus", textOrNull(keyStatus())},
+        {"keyStatus", textOrNull(signature ? signature->keyStatus() : QString())},
         {"comment", textOrNull(signature ? signature->comment() : QString())},
         {"models", carried},
         {"reasons", QJsonArray::fromStringList(reasons)},

@@ -51,9 +51,8 @@ private:
     void read(ImageCheck& check);
     std::vector<Image> imagesOf(const Model& model, const ReleaseFolder& found);
     bool usable() const { return verified && reasons.isEmpty(); }
-    // "trusted", "revoked", "unknown" or "untrusted" (no key is, while the
-    // revoked keys cannot be read); null where no key was named.
-    QString keyStatus() const;
+    // Which key signed the list, and whether this machine trusts it; only
+    // where the signature names a key.
     QString keyLine() const;
     QString verdictLine() const;
     QStringList linesOf(const Carried& carried) const;

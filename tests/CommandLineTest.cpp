@@ -960,15 +960,18 @@ void CommandLineTest::trustsTheKeysOfItsOwnPrefix_data()
     QTest::addColumn<QByteArray>("revoked"); // PREFIX/share/rz-firmware-updater/revoked-keys, "{id}" the demo key's
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("lastLine"); // "{id}" the demo key's
+    QTest::addColumn<QString>("keyStatus"); // as the JSON report names it
     const QString goOn = "Run `rz-firmware-updater update` to continue.";
-    QTest::newRow("its key there") << true << QByteArray() << 10 << goOn;
+    QTest::newRow("its key there") << true << QByteArray() << 10 << goOn << "trusted";
     QTest::newRow("its key gone") << false << QByteArray() << 4
                                   << "It is signed by key {id}, which this machine does not trust: ask the "
-                                     "administrator whether key {id} is the maker's.";
+                                     "administrator whether key {id} is the maker's."
+                                  << "unknown";
     QTest::newRow("its key revoked") << true << QByteArray("0{id}  # leaked\n") << 4
                                      << "It is signed by key {id}, which the administrator revoked: get a release "
-                                        "signed by a key in use.";
-    QTest::newRow("another key revoked") << true << QByteArray("# leaked\nfeed\n") << 10 << goOn;
+                                        "signed by a key in use."
+                                     << "revoked";
+    QTest::newRow("another key revoked") << true << QByteArray("# leaked\nfeed\n") << 10 << goOn << "trusted";
 }
 
 void CommandLineTest::trustsTheKeysOfItsOwnPrefix()
@@ -977,6 +980,7 @@ void CommandLineTest::trustsTheKeysOfItsOwnPrefix()
     QFETCH(QByteArray, revoked);
     QFETCH(int, exitCode);
     QFETCH(QString, lastLine);
+    QFETCH(QString, keyStatus);
     SimulatedInstrument instrument;
     instrument.create(usbModel("RZ610R", 4, 5, 9));
     const InstalledUpdater& installed = InstalledUpdater::get();
@@ -989,13 +993,20 @@ void CommandLineTest::trustsTheKeysOfItsOwnPrefix()
         revokedFile.write(revoked.replace("{id}", demoKeyId().toLower().toLatin1()));
         revokedFile.close();
     }
-    UpdaterRun run({"check"});
+    UpdaterRun run({"check", "--json"});
     const int exited = run.finish();
     revokedFile.remove();
     if (!keyThere)
         QVERIFY(QFile::rename(keyAside, installed.keyFile()));
     QCOMPARE(exited, exitCode);
-    QCOMPARE(run.lines().last(), lastLine.replace("{id}", demoKeyId()));
+    const QJsonObject report = QJsonDocument::fromJson(run.output).object();
+    QCOMPARE(report.value("lines").toVariant().toStringList().last(), lastLine.replace("{id}", demoKeyId()));
+    // A refusal's report names the key to look up, as a success's does.
+    const QJsonObject release = report.value("release").toObject();
+    QCOMPARE(release.value("key").toString(), demoKeyId());
+    QCOMPARE(release.value("keyStatus").toString(), keyStatus);
+    QCOMPARE(release.value("signature").toString(), exitCode == 4 ? "untrusted" : "verified");
+    QCOMPARE(release.value("folder").toString(), instrument.path("firmware"));
 }
 
 void CommandLineTest::windowAndCommandLineAgree_data()

@@ -20,6 +20,14 @@ constexpr qint64 longestFile = 1024 * 1024;
 
 SignedRelease SignedRelease::verify(const QString& folder, const TrustedKeys& keys)
 {
+    SignedRelease release = verdictOn(folder, keys);
+    // Named for a reader elsewhere, whatever the working folder becomes.
+    release.checkedFolder = QDir(folder).absolutePath();
+    return release;
+}
+
+SignedRelease SignedRelease::verdictOn(const QString& folder, const TrustedKeys& keys)
+{
     const QDir dir(folder);
     QByteArray listText;
     QByteArray signatureText;
@@ -71,4 +79,38 @@ SignedRelease SignedRelease::unreadable(const QString& problem)
     SignedRelease release(Verdict::Unreadable);
     release.unreadableFile = problem;
     return release;
+}
+
+QString SignedRelease::verdictName() const
+{
+    switch (result) {
+    case Verdict::Verified:
+        return QStringLiteral("verified");
+    case Verdict::Unsigned:
+        return QStringLiteral("unsigned");
+    case Verdict::Untrusted:
+        return QStringLiteral("untrusted");
+    case Verdict::Unreadable:
+        break;
+    }
+    return QStringLiteral("unreadable");
+}
+
+QString SignedRelease::keyStatus() const
+{
+    if (signer.isEmpty())
+        return QString();
+    switch (why) {
+    case Distrust::RevokedKey:
+        return QStringLiteral("revoked");
+    case Distrust::UnknownKey:
+        return QStringLiteral("unknown");
+    case Distrust::NoRevocations:
+        return QStringLiteral("untrusted");
+    case Distrust::None:
+    case Distrust::Changed:
+    case Distrust::Malformed:
+        break;
+    }
+    return QStringLiteral("trusted");
 }

@@ -46,9 +46,21 @@ public:
     const QByteArray& checksumsDigest() const { return listDigest; }
     // Once unreadable: which file, and what it is or why it cannot be read.
     const QString& problem() const { return unreadableFile; }
+    // The folder verified, whatever the verdict, as an absolute path.
+    const QString& folder() const { return checkedFolder; }
+
+    // The verdict and the key as scripts read them, in stable English:
+    // "verified", "unsigned", "untrusted" or "unreadable"; and for a
+    // signature that names a key, "trusted", "revoked", "unknown" or
+    // "untrusted" (the revoked keys could not be read), else empty. A
+    // trusted key whose signature does not hold was the list's signer
+    // before the list was changed: "untrusted" by a "trusted" key.
+    QString verdictName() const;
+    QString keyStatus() const;
 
 private:
     explicit SignedRelease(Verdict verdict) : result(verdict) {}
+    static SignedRelease verdictOn(const QString& folder, const TrustedKeys& keys);
     static SignedRelease unreadable(const QString& problem);
 
     static SignedRelease untrusted(Distrust why, const QString& keyId);
@@ -60,6 +72,7 @@ private:
     ChecksumList list;
     QByteArray listDigest;
     QString unreadableFile;
+    QString checkedFolder;
 };
 
 #endif

@@ -20,6 +20,20 @@ QJsonValue textOrNull(const QString& text)
     return text.isEmpty() ? QJsonValue() : QJsonValue(text);
 }
 
+// The release the check read, whatever became of it: a refusal names the
+// key to look up, and whether it is unknown or revoked.
+QJsonObject releaseOf(const SignedRelease& release)
+{
+    const bool verified = release.verdict() == SignedRelease::Verdict::Verified;
+    return QJsonObject{
+        {"folder", release.folder()},
+        {"signature", release.verdictName()},
+        {"key", textOrNull(release.keyId())},
+        {"keyStatus", textOrNull(release.keyStatus())},
+        {"comment", verified ? QJsonValue(release.comment()) : QJsonValue()},
+    };
+}
+
 // RFC 3339 in UTC, to the second: "2026-12-07T14:03:22Z".
 QString utcTime(const QDateTime& time)
 {
@@ -95,8 +109,7 @@ QJsonObject RunReport::finish(FlowOutcome outcome, int exitCode, const QString& 
         // failed: the instrument was changed.
         {"erased", erased},
         {"logFile", textOrNull(logFile)},
-        {"release", release ? QJsonValue(QJsonObject{{"key", release->keyId()}, {"comment", release->comment()}})
-                            : QJsonValue()},
+        {"release", release ? QJsonValue(releaseOf(*release)) : QJsonValue()},
         {"lines", QJsonArray::fromStringList(lines)},
         // The history's row of the write, for `history` and the window.
         {"attemptId", attemptId ? QJsonValue(attemptId) : QJsonValue()},

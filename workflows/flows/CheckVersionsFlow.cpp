@@ -82,6 +82,7 @@ void CheckVersionsFlow::detect()
     frontEnd.endBusy();
     found = worker.result();
     signedRelease = worker.release().release();
+    checkedRelease = worker.release().signatureChecked();
     releaseRefusal = worker.releaseRefusal();
     notes = worker.release().notes();
 }

@@ -30,8 +30,10 @@ public:
     const DeviceState& state() const { return found; }
     // The actions offered at the end (FrontEnd::Action values).
     int offered() const { return offeredActions; }
-    // Who signed the release, when a trusted key did.
-    const std::optional<SignedRelease>& release() const { return signedRelease; }
+    // The release's signature as the check found it, whatever its verdict,
+    // for the report; none where no release folder was found. Only a
+    // verified one lets the check offer a write.
+    const std::optional<SignedRelease>& release() const { return checkedRelease; }
     // The updates on record that did not finish, when nothing answered.
     const QList<PendingUpdate>& unfinishedUpdates() const { return unfinishedRecords; }
 
@@ -60,7 +62,8 @@ private:
     RunRecord& record;
     DeviceState found;
     int offeredActions = FrontEnd::NoAction;
-    std::optional<SignedRelease> signedRelease;
+    std::optional<SignedRelease> signedRelease; // verified
+    std::optional<SignedRelease> checkedRelease;
     QStringList releaseRefusal;
     QList<PendingUpdate> unfinishedRecords;
     QStringList notes; // where the release was found, keys that could not be used

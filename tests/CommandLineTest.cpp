@@ -347,11 +347,13 @@ void CommandLineTest::jsonReportHoldsThePlainRunsLines()
     logged.removeLast();
     logged = logged.mid(logged.size() - reported.size());
     QCOMPARE(logged.replaceInStrings(QRegularExpression("^\\S+ "), QString()), reported);
-    const QJsonValue release = signedRelease ? QJsonValue(QJsonObject{
-                                                   {"key", demoKeyId()},
-                                                   {"comment", "RZ610/RZ870 simulated firmware, signed by rzsim"}})
-                                             : QJsonValue();
-    QCOMPARE(report.value("release"), release);
+    const QJsonObject release{
+        {"folder", instrument.path("firmware")},
+        {"signature", signedRelease ? "verified" : "unsigned"},
+        {"key", signedRelease ? QJsonValue(demoKeyId()) : QJsonValue()},
+        {"keyStatus", signedRelease ? QJsonValue("trusted") : QJsonValue()},
+        {"comment", signedRelease ? QJsonValue("RZ610/RZ870 simulated firmware, signed by rzsim") : QJsonValue()}};
+    QCOMPARE(report.value("release"), QJsonValue(release));
     // The history's row of the write tells the run as the report does.
     UpdaterRun history({"history", "--json"}, true, {{"RZ_STATE_DIR", instrument.path("json-state")}});
     QCOMPARE(history.finish(), 0);

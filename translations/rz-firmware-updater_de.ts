@@ -102,7 +102,8 @@ Exit codes:
    4  refused before any write (no release found, firmware not signed by a
       trusted key, newer firmware without --allow-downgrade, unknown model,
       missing or corrupt image, restore of a working instrument, update of
-      one that needs a restore); release: the release is refused
+      one that needs a restore, another updater running on the machine);
+      release: the release is refused
    5  the instrument stopped answering: a call to it did not return within
       its time; the next update or restore of that instrument finishes
       the update on record
@@ -143,7 +144,8 @@ Exit-Codes:
       mit einem vertrauenswürdigen Schlüssel signiert, neuere Firmware ohne
       --allow-downgrade, unbekanntes Modell, fehlendes oder beschädigtes
       Abbild, Wiederherstellung eines funktionierenden Geräts,
-      Aktualisierung eines Geräts, das eine Wiederherstellung braucht);
+      Aktualisierung eines Geräts, das eine Wiederherstellung braucht, ein
+      anderer Updater läuft auf dem Rechner);
       release: die Version wird abgelehnt
    5  das Gerät antwortet nicht mehr: ein Aufruf kehrte nicht innerhalb
       seiner Zeit zurück; die nächste Aktualisierung oder Wiederherstellung

@@ -102,7 +102,8 @@ Exit codes:
    4  refused before any write (no release found, firmware not signed by a
       trusted key, newer firmware without --allow-downgrade, unknown model,
       missing or corrupt image, restore of a working instrument, update of
-      one that needs a restore); release: the release is refused
+      one that needs a restore, another updater running on the machine);
+      release: the release is refused
    5  the instrument stopped answering: a call to it did not return within
       its time; the next update or restore of that instrument finishes
       the update on record
@@ -142,7 +143,8 @@ Codes de sortie :
       non signé par une clé de confiance, micrologiciel plus récent sans
       --allow-downgrade, modèle inconnu, image manquante ou corrompue,
       restauration d&apos;un instrument qui fonctionne, mise à jour d&apos;un
-      instrument qui doit être restauré);
+      instrument qui doit être restauré, un autre programme de mise à jour
+      tourne sur la machine);
       release : la version est refusée
    5  l&apos;instrument a cessé de répondre : un appel n&apos;est pas revenu dans
       son délai ; la prochaine mise à jour ou restauration de cet

@@ -108,7 +108,8 @@ Exit codes:
    4  refused before any write (no release found, firmware not signed by a
       trusted key, newer firmware without --allow-downgrade, unknown model,
       missing or corrupt image, restore of a working instrument, update of
-      one that needs a restore); release: the release is refused
+      one that needs a restore, another updater running on the machine);
+      release: the release is refused
    5  the instrument stopped answering: a call to it did not return within
       its time; the next update or restore of that instrument finishes
       the update on record
@@ -146,7 +147,7 @@ Without a command the window opens.</source>
       信頼できる鍵で署名されていないファームウェア、
       --allow-downgrade なしの新しいファームウェア、不明なモデル、
       イメージの欠落または破損、正常な機器の復元、復元が必要な機器の
-      更新)
+      更新、このマシンで別のアップデーターが実行中)
       release: リリースが拒否された
    5  機器が応答しなくなった: 呼び出しが時間内に戻らなかった。完了
       しなかった更新は記録に残り、その機器の次の更新または復元で

@@ -106,7 +106,8 @@ Exit codes:
    4  refused before any write (no release found, firmware not signed by a
       trusted key, newer firmware without --allow-downgrade, unknown model,
       missing or corrupt image, restore of a working instrument, update of
-      one that needs a restore); release: the release is refused
+      one that needs a restore, another updater running on the machine);
+      release: the release is refused
    5  the instrument stopped answering: a call to it did not return within
       its time; the next update or restore of that instrument finishes
       the update on record
@@ -140,7 +141,8 @@ Without a command the window opens.</source>
    3  未找到仪器
    4  在任何写入之前被拒绝（未找到固件、固件未由受信任的密钥签名、没有
       --allow-downgrade 时的较新固件、未知型号、映像缺失或损坏、
-      恢复正常工作的仪器、更新需要恢复的仪器）
+      恢复正常工作的仪器、更新需要恢复的仪器、
+      本机上已有另一个更新程序在运行）
       release：此版本被拒绝
    5  仪器停止应答：对它的调用未在限定时间内返回；该仪器的下一次更新
       或恢复会完成记录中的这次更新

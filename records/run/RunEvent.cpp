@@ -27,10 +27,10 @@ RunEvent RunEvent::progress(int percent)
     return event;
 }
 
-RunEvent RunEvent::stillWorking(const QString& note)
+RunEvent RunEvent::stillWorking(const StillWorking& notice)
 {
     RunEvent event(Type::StillWorking);
-    event.text = QStringList{note};
+    event.busy = notice;
     return event;
 }
 

@@ -4,6 +4,7 @@
 #include "catalogue/release/SignedRelease.h"
 #include "catalogue/DeviceState.h"
 #include "families/CallBudget.h"
+#include "families/StillWorking.h"
 #include "records/history/UpdateAttempt.h"
 #include "records/run/FlowOutcome.h"
 #include "records/run/RunDisplay.h"
@@ -40,7 +41,7 @@ public:
     // A write's verdict line: green or red.
     static RunEvent status(const QString& text, bool success);
     static RunEvent progress(int percent);
-    static RunEvent stillWorking(const QString& note);
+    static RunEvent stillWorking(const StillWorking& notice);
     static RunEvent found(const DeviceState& state, const std::optional<SignedRelease>& release);
     // Resuming: the attempt finishes one a pending record tells of.
     static RunEvent attemptOpened(const UpdateAttempt& attempt, bool resuming);
@@ -58,6 +59,7 @@ public:
     bool resuming() const { return resumes; }
     const DeviceState& state() const { return device; }
     const std::optional<SignedRelease>& release() const { return signedRelease; }
+    const std::optional<StillWorking>& notice() const { return busy; }
     const UpdateAttempt& attempt() const { return row; }
     FlowOutcome outcome() const { return ended; }
     // A step's component, and its calls' estimate and budget, scaled.
@@ -75,6 +77,7 @@ private:
     bool resumes = false;
     DeviceState device;
     std::optional<SignedRelease> signedRelease;
+    std::optional<StillWorking> busy;
     UpdateAttempt row;
     FlowOutcome ended = FlowOutcome::Done;
     QString part;

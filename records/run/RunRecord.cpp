@@ -27,7 +27,7 @@ void RunRecord::note(const RunEvent& event)
         display.showPercent(event.percent());
         break;
     case RunEvent::Type::StillWorking:
-        display.showBusyNote(event.texts().value(0));
+        noteStillWorking(event.notice()->line());
         break;
     case RunEvent::Type::Found:
         report.setFound(event.state(), event.release());
@@ -65,6 +65,14 @@ void RunRecord::show(const QStringList& lines, RunDisplay::Kind kind)
 {
     shown += lines;
     display.showLines(lines, kind);
+}
+
+// Shown apart from the log where the busy state is shown, and kept in the
+// log like any line.
+void RunRecord::noteStillWorking(const QString& line)
+{
+    display.showBusyNote(line);
+    say(line);
 }
 
 void RunRecord::say(const QString& line)

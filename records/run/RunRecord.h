@@ -57,6 +57,7 @@ private:
     void show(const QStringList& lines, RunDisplay::Kind kind);
     void openAttempt(UpdateAttempt attempt, bool resuming);
     void endAttempt(FlowOutcome outcome);
+    void noteStillWorking(const QString& line);
     void say(const QString& line);
 
     RunDisplay& display;

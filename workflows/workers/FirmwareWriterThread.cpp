@@ -29,7 +29,10 @@ WritePlan FirmwareWriterThread::planned(WritePlan::Procedure procedure, const De
 // before the first erase gives up the call under way.
 void FirmwareWriterThread::run()
 {
-    const LibraryThread::Listener listener([this](const QString& line) { emit updateText(line); });
+    const LibraryThread::Listener listener([this](const QString& line) { emit updateText(line); },
+                                           [this](const StillWorking& notice) {
+                                               emit happened(RunEvent::stillWorking(notice));
+                                           });
     const LibraryThread::StopWatch watch([this] { return stop.endsAtOnce(); });
     const DeviceFamily& family = DeviceFamily::of(state.deviceType);
     OpenedInstrument device(family.closeCall());

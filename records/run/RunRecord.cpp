@@ -30,6 +30,7 @@ void RunRecord::note(const RunEvent& event)
         noteStillWorking(event.notice()->line());
         break;
     case RunEvent::Type::Found:
+        forgetWrite();
         report.setFound(event.state(), event.release());
         break;
     case RunEvent::Type::AttemptOpened:
@@ -90,8 +91,6 @@ void RunRecord::openAttempt(UpdateAttempt attempt, bool resuming)
     attempt.log = transcript.logPath();
     attempt.libraryVersion = transcript.libraryVersion();
     attempt.stallScale = CallBudget::scale();
-    failure.clear();
-    erasedAny = false;
     if (!keepsRecords())
         return;
     history = std::make_unique<UpdateHistory>([this](const QString& line) { say(line); });
@@ -111,6 +110,15 @@ void RunRecord::endAttempt(FlowOutcome outcome)
         history.reset();
     }
     report.setWrite(attemptId, written);
+    forgetWrite();
+}
+
+// A check's failure is no write's; a stop before the first erase fails the
+// write before its attempt is announced.
+void RunRecord::forgetWrite()
+{
+    failure.clear();
+    erasedAny = false;
 }
 
 QString RunRecord::reason(FlowOutcome outcome) const

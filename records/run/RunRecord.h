@@ -57,6 +57,7 @@ private:
     void show(const QStringList& lines, RunDisplay::Kind kind);
     void openAttempt(UpdateAttempt attempt, bool resuming);
     void endAttempt(FlowOutcome outcome);
+    void forgetWrite();
     void noteStillWorking(const QString& line);
     void say(const QString& line);
 
@@ -65,7 +66,7 @@ private:
     Transcript transcript;
     RunReport report;
     QStringList shown;   // every line shown, for the report
-    QString failure;     // the first reason a write gave, for its history row
+    QString failure;     // the first reason the write gave since the check, for its history row
     bool erasedAny = false;
     // The history holding the open attempt's row, from before the first
     // erase to the verdict.

@@ -13,7 +13,8 @@ FirmwareWriterThread::FirmwareWriterThread(const WritePlan& plan, StopRequest& s
     : QThread(nullptr), plan(plan), state(this->plan.state()), stop(stop), sessionLog(sessionLog),
       keepsPending(keepsPending),
       verdict(stop, instrumentName(state.deviceType, state.serialNumber),
-              [this](const QString& line) { emit updateText(line); }),
+              [this](const QString& line) { emit updateText(line); },
+              [this](const RunEvent& event) { emit happened(event); }),
       images([this](const QString& line) { verdict.fail(line, cannotWrite(line)); }, releaseFolder)
 {
 }

@@ -12,7 +12,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-thread_local LibraryThread::LineSink* listening = nullptr;
+thread_local const LibraryThread::Listener* listening = nullptr;
 thread_local LibraryThread::StopWatch::EndsAtOnce* watching = nullptr;
 
 bool stopEndsCallAtOnce()
@@ -22,8 +22,14 @@ bool stopEndsCallAtOnce()
 
 void say(const QString& line)
 {
-    if (listening && *listening)
-        (*listening)(line);
+    if (listening)
+        listening->say(line);
+}
+
+void tell(const StillWorking& notice)
+{
+    if (listening)
+        listening->tell(notice);
 }
 
 CallBudget::Milliseconds since(Clock::time_point started, Clock::time_point now)
@@ -166,9 +172,9 @@ bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget
         }
         if (budget.estimate().count() && now >= nextNotice) {
             nextNotice += CallBudget::noticeInterval();
-            const QString line = LibraryThread::stillWorkingLine(budget, since(started, now));
+            const StillWorking notice = StillWorking::of(budget, since(started, now));
             lock.unlock();
-            say(line);
+            tell(notice);
             lock.lock();
             continue;
         }
@@ -230,25 +236,6 @@ void CallQueue::serve()
     }
 }
 
-// Its English begins with stillWorkingPrefix(), which the window looks for.
-// Under a scale the estimate the call is past is the scaled one, and said so.
-QString LibraryThread::stillWorkingLine(const CallBudget& budget, CallBudget::Milliseconds elapsed)
-{
-    const QString estimated = CallBudget::describe(budget.announced());
-    if (CallBudget::isScaled())
-        return OperatorText::tr("Still working: %1 for %2, estimated %3, scaled by RZ_STALL_SCALE=%4 to %5; "
-                                "keep the instrument connected.")
-            .arg(budget.step())
-            .arg(CallBudget::describeElapsed(elapsed))
-            .arg(estimated)
-            .arg(CallBudget::scaleText())
-            .arg(CallBudget::describeElapsed(budget.estimate()));
-    return OperatorText::tr("Still working: %1 for %2, estimated %3; keep the instrument connected.")
-        .arg(budget.step())
-        .arg(CallBudget::describeElapsed(elapsed))
-        .arg(estimated);
-}
-
 // The log's line names no instrument ("The instrument ..."); the history's
 // and the report's do. Under a scale, the time allowed was scaled, and the
 // line says so.
@@ -279,15 +266,29 @@ int LibraryThread::run(const CallBudget& budget, Call call, Progress progress)
     return queue().run(budget, std::move(call), progress);
 }
 
-LibraryThread::Listener::Listener(LineSink sink)
-    : sink(std::move(sink)), previous(listening)
+LibraryThread::Listener::Listener(LineSink lines, NoticeSink notices)
+    : lines(std::move(lines)), notices(std::move(notices)), previous(listening)
 {
-    listening = &this->sink;
+    listening = this;
 }
 
 LibraryThread::Listener::~Listener()
 {
     listening = previous;
+}
+
+void LibraryThread::Listener::say(const QString& line) const
+{
+    if (lines)
+        lines(line);
+}
+
+void LibraryThread::Listener::tell(const StillWorking& notice) const
+{
+    if (notices)
+        notices(notice);
+    else
+        say(notice.line());
 }
 
 bool LibraryThread::abandoned()

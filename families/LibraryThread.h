@@ -2,6 +2,7 @@
 #define LIBRARYTHREAD_H
 
 #include "families/CallBudget.h"
+#include "families/StillWorking.h"
 
 #include <QString>
 
@@ -29,6 +30,7 @@ class LibraryThread
 {
 public:
     using LineSink = std::function<void(const QString&)>;
+    using NoticeSink = std::function<void(const StillWorking&)>;
     // Captures only what it owns: never a reference into its caller.
     using Call = std::function<int()>;
     // A figure the library raises while it works (an FPGA's percentage); it
@@ -64,25 +66,26 @@ public:
         return runInto(CallBudget::query(OperatorText::marked(step)), out, std::move(call));
     }
 
-    // While one lives, the lines about calls made on its thread go to it.
+    // While one lives, the lines about calls made on its thread go to it,
+    // and a call's notices that it is still working to `notices`; without
+    // that, a notice is said as its line.
     class Listener
     {
     public:
-        explicit Listener(LineSink sink);
+        explicit Listener(LineSink lines, NoticeSink notices = nullptr);
         ~Listener();
         Listener(const Listener&) = delete;
         Listener& operator=(const Listener&) = delete;
 
+        void say(const QString& line) const;
+        void tell(const StillWorking& notice) const;
+
     private:
-        LineSink sink;
-        LineSink* previous;
+        LineSink lines;
+        NoticeSink notices;
+        const Listener* previous;
     };
 
-    // Whether the line is a call's "Still working: " notice.
-    static bool isStillWorkingLine(const QString& line) { return line.startsWith(stillWorkingPrefix()); }
-    static QString stillWorkingPrefix() { return QStringLiteral("Still working: "); }
-    // A call past its estimate, `elapsed` after it began.
-    static QString stillWorkingLine(const CallBudget& budget, CallBudget::Milliseconds elapsed);
     // A call given up on after `silence` without an answer, naming
     // `instrument`, or "The instrument" for none.
     static QString stoppedAnsweringLine(const QString& instrument, const QString& step,

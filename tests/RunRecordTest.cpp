@@ -79,8 +79,12 @@ void RunRecordTest::logRowAndReportAgree_data()
     QTest::newRow("failure after erase")
         << QStringList{"found", "opened", "erased", "failure:Failed Writing", "line:Failed Writing", "verdict"} << failed
         << "failed" << true << "";
+    QTest::newRow("a check's failure, then a write that fails")
+        << QStringList{"failure:The release is not signed by a trusted key.", "found", "opened", "erased",
+                       "failure:Failed Writing", "verdict"}
+        << failed << "failed" << true << "";
     QTest::newRow("stop before erase")
-        << QStringList{"found", "opened", "failure:Stopped before anything was erased.", "verdict"} << refused
+        << QStringList{"found", "failure:Stopped before anything was erased.", "opened", "verdict"} << refused
         << "failed" << false << "4.5.9";
     QTest::newRow("no answer after erase")
         << QStringList{"found", "opened", "erased", "failure:The instrument stopped answering while writing FPGA",

@@ -1,18 +1,15 @@
 #include "records/run/RunEvent.h"
 
+RunEvent::RunEvent() : event(Lines{}) {}
+
 RunEvent RunEvent::line(const QString& text, RunDisplay::Kind kind)
 {
-    RunEvent event(Type::Lines);
-    event.text = QStringList{text};
-    event.shownAs = kind;
-    return event;
+    return RunEvent(Lines{QStringList{text}, kind});
 }
 
 RunEvent RunEvent::lines(const QStringList& texts)
 {
-    RunEvent event(Type::Lines);
-    event.text = texts;
-    return event;
+    return RunEvent(Lines{texts, RunDisplay::Kind::Plain});
 }
 
 RunEvent RunEvent::status(const QString& text, bool success)
@@ -22,60 +19,42 @@ RunEvent RunEvent::status(const QString& text, bool success)
 
 RunEvent RunEvent::progress(int percent)
 {
-    RunEvent event(Type::Progress);
-    event.figure = percent;
-    return event;
+    return RunEvent(Progress{percent});
 }
 
-RunEvent RunEvent::stillWorking(const QString& note)
+RunEvent RunEvent::stillWorking(const StillWorking& notice)
 {
-    RunEvent event(Type::StillWorking);
-    event.text = QStringList{note};
-    return event;
+    return RunEvent(notice);
 }
 
 RunEvent RunEvent::found(const DeviceState& state, const std::optional<SignedRelease>& release)
 {
-    RunEvent event(Type::Found);
-    event.device = state;
-    event.signedRelease = release;
-    return event;
+    return RunEvent(Found{state, release});
 }
 
 RunEvent RunEvent::attemptOpened(const UpdateAttempt& attempt, bool resuming)
 {
-    RunEvent event(Type::AttemptOpened);
-    event.row = attempt;
-    event.resumes = resuming;
-    return event;
+    return RunEvent(AttemptOpened{attempt, resuming});
 }
 
 RunEvent RunEvent::erased()
 {
-    return RunEvent(Type::Erased);
+    return RunEvent(Erased{});
 }
 
 RunEvent RunEvent::failure(const QString& reason)
 {
-    RunEvent event(Type::Failure);
-    event.text = QStringList{reason};
-    return event;
+    return RunEvent(Failure{reason});
 }
 
 RunEvent RunEvent::verdict(FlowOutcome outcome)
 {
-    RunEvent event(Type::Verdict);
-    event.ended = outcome;
-    return event;
+    return RunEvent(Verdict{outcome});
 }
 
 // The budget is the one each of the step's calls gets (CallBudget::erasing);
 // the calls' own names are not needed for it.
 RunEvent RunEvent::stepStarted(const QString& component, CallBudget::Seconds announced, CallBudget::Seconds budget)
 {
-    RunEvent event(Type::StepStarted);
-    event.part = component;
-    event.estimated = CallBudget::scaled(announced);
-    event.allowed = CallBudget::scaled(budget);
-    return event;
+    return RunEvent(StepStarted{component, CallBudget::scaled(announced), CallBudget::scaled(budget)});
 }

@@ -4,6 +4,7 @@
 #include "catalogue/release/SignedRelease.h"
 #include "catalogue/DeviceState.h"
 #include "families/CallBudget.h"
+#include "families/StillWorking.h"
 #include "records/history/UpdateAttempt.h"
 #include "records/run/FlowOutcome.h"
 #include "records/run/RunDisplay.h"
@@ -13,36 +14,75 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
+#include <variant>
 
 // Something that happened in a run, as the work reports it to the run's
 // record (RunRecord::note), which alone keeps the session log, the history
-// row and the report for scripts, and shows what is to be shown.
+// row and the report for scripts, and shows what is to be shown. Each kind
+// carries its own fields only.
 class RunEvent
 {
 public:
-    enum class Type {
-        Lines,         // lines for the operator, of one kind
-        Progress,      // the FPGA's percentage, or -1
-        StillWorking,  // a step takes longer than announced
-        Found,         // what the check found, and who signed the release
-        AttemptOpened, // a write is about to begin: the history's row
-        Erased,        // a component was erased: the instrument changed
-        Failure,       // why the run failed or refused, naming the instrument
-        Verdict,       // how a write ended
-        StepStarted,   // a component's clear-then-write begins
+    // Lines for the operator, of one kind.
+    struct Lines
+    {
+        QStringList texts;
+        RunDisplay::Kind kind = RunDisplay::Kind::Plain;
     };
+    // The FPGA's percentage, or -1.
+    struct Progress
+    {
+        int percent = -1;
+    };
+    // What the check found, and who signed the release.
+    struct Found
+    {
+        DeviceState state;
+        std::optional<SignedRelease> release;
+    };
+    // A write is about to begin: the history's row. Resuming: the attempt
+    // finishes one a pending record tells of.
+    struct AttemptOpened
+    {
+        UpdateAttempt attempt;
+        bool resuming = false;
+    };
+    // A component was erased: the instrument changed.
+    struct Erased
+    {
+    };
+    // Why the run failed or refused, naming the instrument.
+    struct Failure
+    {
+        QString reason;
+    };
+    // How a write ended.
+    struct Verdict
+    {
+        FlowOutcome outcome = FlowOutcome::Done;
+    };
+    // A component's clear-then-write begins: its calls' estimate and
+    // budget, scaled.
+    struct StepStarted
+    {
+        QString component;
+        CallBudget::Milliseconds estimate{0};
+        CallBudget::Milliseconds budget{0};
+    };
+    // A step takes longer than announced: StillWorking.
+    using Kind = std::variant<Lines, Progress, StillWorking, Found, AttemptOpened, Erased, Failure, Verdict, StepStarted>;
 
     // No lines: what a queued call is made from.
-    RunEvent() = default;
+    RunEvent();
 
     static RunEvent line(const QString& text, RunDisplay::Kind kind = RunDisplay::Kind::Plain);
     static RunEvent lines(const QStringList& texts);
     // A write's verdict line: green or red.
     static RunEvent status(const QString& text, bool success);
     static RunEvent progress(int percent);
-    static RunEvent stillWorking(const QString& note);
+    static RunEvent stillWorking(const StillWorking& notice);
     static RunEvent found(const DeviceState& state, const std::optional<SignedRelease>& release);
-    // Resuming: the attempt finishes one a pending record tells of.
     static RunEvent attemptOpened(const UpdateAttempt& attempt, bool resuming);
     static RunEvent erased();
     static RunEvent failure(const QString& reason);
@@ -51,35 +91,13 @@ public:
     // of its calls is allowed, both unscaled, as the plan has them.
     static RunEvent stepStarted(const QString& component, CallBudget::Seconds announced, CallBudget::Seconds budget);
 
-    Type type() const { return kind; }
-    const QStringList& texts() const { return text; }
-    RunDisplay::Kind lineKind() const { return shownAs; }
-    int percent() const { return figure; }
-    bool resuming() const { return resumes; }
-    const DeviceState& state() const { return device; }
-    const std::optional<SignedRelease>& release() const { return signedRelease; }
-    const UpdateAttempt& attempt() const { return row; }
-    FlowOutcome outcome() const { return ended; }
-    // A step's component, and its calls' estimate and budget, scaled.
-    const QString& component() const { return part; }
-    CallBudget::Milliseconds estimate() const { return estimated; }
-    CallBudget::Milliseconds budget() const { return allowed; }
+    // For std::visit.
+    const Kind& what() const { return event; }
 
 private:
-    explicit RunEvent(Type type) : kind(type) {}
+    explicit RunEvent(Kind event) : event(std::move(event)) {}
 
-    Type kind = Type::Lines;
-    QStringList text;
-    RunDisplay::Kind shownAs = RunDisplay::Kind::Plain;
-    int figure = 0;
-    bool resumes = false;
-    DeviceState device;
-    std::optional<SignedRelease> signedRelease;
-    UpdateAttempt row;
-    FlowOutcome ended = FlowOutcome::Done;
-    QString part;
-    CallBudget::Milliseconds estimated{0};
-    CallBudget::Milliseconds allowed{0};
+    Kind event;
 };
 
 // A worker's events cross to the flow's thread as queued calls.

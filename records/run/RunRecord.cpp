@@ -19,40 +19,63 @@ void RunRecord::begin(bool showBanner, const QString& action)
 
 void RunRecord::note(const RunEvent& event)
 {
-    switch (event.type()) {
-    case RunEvent::Type::Lines:
-        transcript.add(event.texts(), event.lineKind());
-        break;
-    case RunEvent::Type::Progress:
-        display.showPercent(event.percent());
-        break;
-    case RunEvent::Type::StillWorking:
-        display.showBusyNote(event.texts().value(0));
-        break;
-    case RunEvent::Type::Found:
-        report.setFound(event.state(), event.release());
-        break;
-    case RunEvent::Type::AttemptOpened:
-        openAttempt(event.attempt(), event.resuming());
-        break;
-    case RunEvent::Type::Erased:
-        erasedAny = true;
-        report.setErased();
-        break;
-    case RunEvent::Type::Failure:
-        if (failure.isEmpty())
-            failure = event.texts().value(0);
-        report.setReason(event.texts().value(0));
-        if (!event.texts().value(0).isEmpty())
-            display.showReason(event.texts().value(0));
-        break;
-    case RunEvent::Type::Verdict:
-        endAttempt(event.outcome());
-        break;
-    case RunEvent::Type::StepStarted:
-        display.showStepStart(event.component(), event.estimate(), event.budget());
-        break;
-    }
+    std::visit([this](const auto& what) { hear(what); }, event.what());
+}
+
+void RunRecord::hear(const RunEvent::Lines& lines)
+{
+    transcript.add(lines.texts, lines.kind);
+}
+
+void RunRecord::hear(const RunEvent::Progress& progress)
+{
+    display.showPercent(progress.percent);
+}
+
+// Shown apart from the log where the busy state is shown, and kept in the
+// log like any line.
+void RunRecord::hear(const StillWorking& notice)
+{
+    const QString line = notice.line();
+    display.showBusyNote(line);
+    say(line);
+}
+
+void RunRecord::hear(const RunEvent::Found& found)
+{
+    forgetWrite();
+    report.setFound(found.state, found.release);
+}
+
+void RunRecord::hear(const RunEvent::AttemptOpened& opened)
+{
+    openAttempt(opened.attempt, opened.resuming);
+}
+
+void RunRecord::hear(const RunEvent::Erased&)
+{
+    erasedAny = true;
+    report.setErased();
+}
+
+// The history keeps the write's first reason, the report the last one given.
+void RunRecord::hear(const RunEvent::Failure& failed)
+{
+    if (failure.isEmpty())
+        failure = failed.reason;
+    report.setReason(failed.reason);
+    if (!failed.reason.isEmpty())
+        display.showReason(failed.reason);
+}
+
+void RunRecord::hear(const RunEvent::Verdict& verdict)
+{
+    endAttempt(verdict.outcome);
+}
+
+void RunRecord::hear(const RunEvent::StepStarted& step)
+{
+    display.showStepStart(step.component, step.estimate, step.budget);
 }
 
 void RunRecord::sync()
@@ -82,8 +105,6 @@ void RunRecord::openAttempt(UpdateAttempt attempt, bool resuming)
     attempt.log = transcript.logPath();
     attempt.libraryVersion = transcript.libraryVersion();
     attempt.stallScale = CallBudget::scale();
-    failure.clear();
-    erasedAny = false;
     if (!keepsRecords())
         return;
     history = std::make_unique<UpdateHistory>([this](const QString& line) { say(line); });
@@ -103,6 +124,15 @@ void RunRecord::endAttempt(FlowOutcome outcome)
         history.reset();
     }
     report.setWrite(attemptId, written);
+    forgetWrite();
+}
+
+// A check's failure is no write's; a stop before the first erase fails the
+// write before its attempt is announced.
+void RunRecord::forgetWrite()
+{
+    failure.clear();
+    erasedAny = false;
 }
 
 QString RunRecord::reason(FlowOutcome outcome) const

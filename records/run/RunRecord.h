@@ -54,9 +54,21 @@ public:
     bool keepsRecords() const { return replayed.isEmpty(); }
 
 private:
+    // What each kind of event changes.
+    void hear(const RunEvent::Lines& lines);
+    void hear(const RunEvent::Progress& progress);
+    void hear(const StillWorking& notice);
+    void hear(const RunEvent::Found& found);
+    void hear(const RunEvent::AttemptOpened& opened);
+    void hear(const RunEvent::Erased&);
+    void hear(const RunEvent::Failure& failed);
+    void hear(const RunEvent::Verdict& verdict);
+    void hear(const RunEvent::StepStarted& step);
+
     void show(const QStringList& lines, RunDisplay::Kind kind);
     void openAttempt(UpdateAttempt attempt, bool resuming);
     void endAttempt(FlowOutcome outcome);
+    void forgetWrite();
     void say(const QString& line);
 
     RunDisplay& display;
@@ -64,7 +76,7 @@ private:
     Transcript transcript;
     RunReport report;
     QStringList shown;   // every line shown, for the report
-    QString failure;     // the first reason a write gave, for its history row
+    QString failure;     // the first reason the write gave since the check, for its history row
     bool erasedAny = false;
     // The history holding the open attempt's row, from before the first
     // erase to the verdict.

@@ -98,17 +98,14 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker)
     frontEnd.beginBusy(busyText);
     LineRelay relay(record);
     QObject::connect(&worker, &FirmwareWriterThread::updateText, &relay, &LineRelay::updateText);
-    // The history has the attempt's row before anything is erased.
+    // The history has the attempt's row before anything is erased, and
+    // hears of the first erase and the first failure as they happen.
     QObject::connect(&worker, &FirmwareWriterThread::happened, &relay, &LineRelay::note,
                      Qt::BlockingQueuedConnection);
     record.sync();
     WorkerRunner::run(worker, &relay, [&] { record.note(RunEvent::progress(worker.progress().percent())); });
     const WriteOutcome& outcome = worker.outcome();
     const FlowOutcome ended = outcomeOf(outcome);
-    if (outcome.erasedAny())
-        record.note(RunEvent::erased());
-    if (!outcome.written())
-        record.note(RunEvent::failure(outcome.failureReason()));
     record.note(RunEvent::verdict(ended));
     reportVerdict(outcome);
     record.sync();

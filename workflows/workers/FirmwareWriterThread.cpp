@@ -13,7 +13,8 @@ FirmwareWriterThread::FirmwareWriterThread(const WritePlan& plan, StopRequest& s
     : QThread(nullptr), plan(plan), state(this->plan.state()), stop(stop), sessionLog(sessionLog),
       keepsPending(keepsPending),
       verdict(stop, instrumentName(state.deviceType, state.serialNumber),
-              [this](const QString& line) { emit updateText(line); }),
+              [this](const QString& line) { emit updateText(line); },
+              [this](const RunEvent& event) { emit happened(event); }),
       images([this](const QString& line) { verdict.fail(line, cannotWrite(line)); }, releaseFolder)
 {
 }
@@ -29,7 +30,10 @@ WritePlan FirmwareWriterThread::planned(WritePlan::Procedure procedure, const De
 // before the first erase gives up the call under way.
 void FirmwareWriterThread::run()
 {
-    const LibraryThread::Listener listener([this](const QString& line) { emit updateText(line); });
+    const LibraryThread::Listener listener([this](const QString& line) { emit updateText(line); },
+                                           [this](const StillWorking& notice) {
+                                               emit happened(RunEvent::stillWorking(notice));
+                                           });
     const LibraryThread::StopWatch watch([this] { return stop.endsAtOnce(); });
     const DeviceFamily& family = DeviceFamily::of(state.deviceType);
     OpenedInstrument device(family.closeCall());

@@ -53,7 +53,9 @@ signals:
     void updateText(const QString& s);
     // RunEvent::attemptOpened, before the first erase: connected so that
     // the worker waits until the history has its row; RunEvent::stepStarted
-    // before each component's clear.
+    // before each component's clear; RunEvent::erased at the first erase;
+    // RunEvent::failure with the first reason the write fails for;
+    // RunEvent::stillWorking while a call takes longer than announced.
     void happened(const RunEvent& event);
 
 protected:

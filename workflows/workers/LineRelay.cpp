@@ -1,6 +1,5 @@
 #include "workflows/workers/LineRelay.h"
 
-#include "families/LibraryThread.h"
 #include "records/run/RunRecord.h"
 
 #include <QCoreApplication>
@@ -20,8 +19,6 @@ LineRelay::LineRelay(RunRecord& record)
 // cannot keep the caller here.
 void LineRelay::updateText(const QString& s)
 {
-    if (LibraryThread::isStillWorkingLine(s))
-        record.note(RunEvent::stillWorking(s));
     batch << s;
     if (collecting)
         return;

@@ -5,16 +5,25 @@
 
 #include <utility>
 
-WriteVerdict::WriteVerdict(StopRequest& stop, QString instrument, LineSink say)
-    : stop(stop), named(std::move(instrument)), say(std::move(say))
+WriteVerdict::WriteVerdict(StopRequest& stop, QString instrument, LineSink say, EventSink tell)
+    : stop(stop), named(std::move(instrument)), say(std::move(say)), tell(std::move(tell))
 {
 }
 
+// The record has the line that reports the failure before its reason.
 void WriteVerdict::fail(const QString& line, const QString& reason)
 {
-    if (failureReason.isEmpty())
-        failureReason = reason;
     say(line);
+    if (failureReason.isEmpty())
+        keepReason(reason);
+}
+
+void WriteVerdict::keepReason(const QString& reason)
+{
+    if (reason.isEmpty() || reason == failureReason)
+        return;
+    failureReason = reason;
+    tell(RunEvent::failure(reason));
 }
 
 bool WriteVerdict::failed(int status, const QString& line, const QString& reason)
@@ -45,7 +54,7 @@ bool WriteVerdict::stoppedAnswering()
 {
     if (!LibraryThread::abandoned())
         return false;
-    failureReason = LibraryThread::abandonReason(named);
+    keepReason(LibraryThread::abandonReason(named));
     return true;
 }
 
@@ -77,8 +86,11 @@ bool WriteVerdict::mayErase()
         return true;
     // Asked of the stop itself, so that every reader sees the stop and the
     // first erase in the same order.
-    if (stop.beginErasing())
-        return erasedSome = true;
+    if (stop.beginErasing()) {
+        erasedSome = true;
+        tell(RunEvent::erased());
+        return true;
+    }
     honourStop();
     return false;
 }
@@ -88,5 +100,5 @@ WriteOutcome WriteVerdict::outcome(bool written) const
     const WriteOutcome::End end = written ? WriteOutcome::End::Written
                                   : refused ? WriteOutcome::End::Refused
                                             : WriteOutcome::End::Failed;
-    return WriteOutcome(end, erasedSome, failureReason, refused ? advice : QString());
+    return WriteOutcome(end, refused ? advice : QString());
 }

@@ -49,14 +49,9 @@ void ignore(const QString&) {}
 
 UpdateAttempt sampleAttempt(int serial)
 {
-    UpdateAttempt attempt = UpdateAttempt::onThisMachine();
-    attempt.started = QDateTime::currentDateTimeUtc();
-    attempt.action = QStringLiteral("update");
-    attempt.model = QStringLiteral("RZ610R");
-    attempt.serial = serial;
+    UpdateAttempt attempt = UpdateAttempt::updateStartedNow(QStringLiteral("RZ610R"), serial, QStringLiteral("4.5.10"),
+                                                            QStringLiteral("fpga"));
     attempt.versionBefore = QStringLiteral("4.5.9");
-    attempt.versionTarget = QStringLiteral("4.5.10");
-    attempt.components = QStringList{"fpga"};
     attempt.sumsSha256 = QString(64, QLatin1Char('a'));
     attempt.log = stateFolder() + QStringLiteral("/2026-12-07_14-03-22.log");
     return attempt;

@@ -27,14 +27,8 @@ QString stateFolder;
 
 UpdateAttempt anUpdate()
 {
-    UpdateAttempt attempt = UpdateAttempt::onThisMachine();
-    attempt.started = QDateTime::currentDateTimeUtc();
-    attempt.action = QStringLiteral("update");
-    attempt.model = QStringLiteral("RZ610R");
-    attempt.serial = 1234;
-    attempt.versionTarget = QStringLiteral("4.5.10");
-    attempt.components = QStringList{QStringLiteral("fpga")};
-    return attempt;
+    return UpdateAttempt::updateStartedNow(QStringLiteral("RZ610R"), 1234, QStringLiteral("4.5.10"),
+                                           QStringLiteral("fpga"));
 }
 
 } // namespace

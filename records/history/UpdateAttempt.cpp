@@ -159,6 +159,19 @@ UpdateAttempt UpdateAttempt::onThisMachine()
     return attempt;
 }
 
+UpdateAttempt UpdateAttempt::updateStartedNow(const QString& model, int serial, const QString& versionTarget,
+                                              const QString& component)
+{
+    UpdateAttempt attempt = onThisMachine();
+    attempt.started = QDateTime::currentDateTimeUtc();
+    attempt.action = QStringLiteral("update");
+    attempt.model = model;
+    attempt.serial = serial;
+    attempt.versionTarget = versionTarget;
+    attempt.components = QStringList{component};
+    return attempt;
+}
+
 QStringList UpdateAttempt::fieldNames()
 {
     static const char* const names[] = {"id", "started", "finished", "host", "user", "action", "model", "serial",

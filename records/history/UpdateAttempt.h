@@ -59,6 +59,10 @@ struct UpdateAttempt
     // This program, this machine and this account; the rest is the
     // caller's to fill.
     static UpdateAttempt onThisMachine();
+    // An update of one component started now, as the tests, the fuzz
+    // targets and the benchmarks record one.
+    static UpdateAttempt updateStartedNow(const QString& model, int serial, const QString& versionTarget,
+                                          const QString& component);
 
     // The names of the fields, as the history's columns, the JSON report and
     // the CSV header give them.

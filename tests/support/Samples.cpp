@@ -5,14 +5,10 @@
 
 UpdateAttempt sampleAttempt()
 {
-    UpdateAttempt attempt = UpdateAttempt::onThisMachine();
-    attempt.started = QDateTime::currentDateTimeUtc();
-    attempt.action = QStringLiteral("update");
-    attempt.model = QStringLiteral("RZ610R");
-    attempt.serial = 12345;
+    const QString model = QStringLiteral("RZ610R");
+    UpdateAttempt attempt = UpdateAttempt::updateStartedNow(model, 12345, ModelTable::named(model)->target.versionString(),
+                                                            QStringLiteral("fpga"));
     attempt.versionBefore = QStringLiteral("4.5.9");
-    attempt.versionTarget = ModelTable::named(attempt.model)->target.versionString();
-    attempt.components = QStringList{QStringLiteral("fpga")};
     return attempt;
 }
 

@@ -240,11 +240,9 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
                           exitCode);
     if (!readReleaseFolder(exitCode))
         return false;
-    if (quiet && (json || command == QLatin1String("history") || command == QLatin1String("pending")))
+    if (quiet && (json || !readsRelease()))
         return usageError(tr("--quiet goes with check, update, restore and release, without --json."), exitCode);
-    if (events
-        && (command == QLatin1String("history") || command == QLatin1String("pending")
-            || command == QLatin1String("release")))
+    if (events && !checksInstrument())
         return usageError(tr("--events goes with check, update and restore only."), exitCode);
     // Both would print the report; where the lines go they disagree.
     if (events && json)
@@ -266,12 +264,22 @@ bool CommandLine::parse(const QStringList& arguments, int* exitCode)
     return true;
 }
 
+bool CommandLine::checksInstrument() const
+{
+    return QStringList({"check", "update", "restore"}).contains(command);
+}
+
+bool CommandLine::readsRelease() const
+{
+    return checksInstrument() || command == QLatin1String("release");
+}
+
 // Made absolute at once: a write makes its private folder the working one.
 bool CommandLine::readReleaseFolder(int* exitCode)
 {
     if (!parser.isSet(QStringLiteral("firmware")))
         return true;
-    if (command == QLatin1String("history") || command == QLatin1String("pending"))
+    if (!readsRelease())
         return usageError(tr("--firmware goes with check, update, restore and release."), exitCode);
     const QString named = parser.value(QStringLiteral("firmware"));
     if (named.isEmpty())

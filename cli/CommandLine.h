@@ -54,6 +54,10 @@ private:
     void showHelp() const;
     bool readModel(int* exitCode);
     bool readReleaseFolder(int* exitCode);
+    // check, update and restore, which look for an instrument; they and
+    // release read a release.
+    bool checksInstrument() const;
+    bool readsRelease() const;
     void printJson(const UpdaterSession& session) const;
 
     QCommandLineParser parser;

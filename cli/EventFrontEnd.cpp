@@ -92,6 +92,7 @@ void EventFrontEnd::showStepStart(const QString& name, std::chrono::milliseconds
                                   std::chrono::milliseconds budget)
 {
     component = name;
+    percent = -1; // a figure is the step's own
     stepFor.start();
     put("step", {{"component", name}, {"estimate", seconds(estimate)}, {"budget", seconds(budget)}});
 }

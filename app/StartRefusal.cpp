@@ -19,9 +19,9 @@ void StartRefusal::show(const UpdaterLock& lock, const QString& title)
                                   "for example with:\n\nsudo adduser %1 %2\n\n"
                                   "Then log out, log in again and start the updater anew.")
                                    .arg(refusal->account(), refusal->group()));
-        box.setDetailedText(OperatorText::shown(lock.errorLine()));
+        box.setDetailedText(lock.errorLine().translated());
     } else {
-        box.setInformativeText(OperatorText::shown(lock.errorLine()));
+        box.setInformativeText(lock.errorLine().translated());
     }
     box.exec();
 }

@@ -53,10 +53,10 @@ int runWindow(int argc, char* argv[])
     StartupEnvironment::scaleWithScreen();
     QApplication application(argc, argv);
     Translations::install();
-    const QString environmentProblem = UpdaterSession::environmentProblem();
-    if (!environmentProblem.isNull()) {
+    const OperatorText environmentProblem = UpdaterSession::environmentProblem();
+    if (!environmentProblem.isEmpty()) {
         QMessageBox::warning(nullptr, MainWindow::tr("%1 Firmware Updater").arg(productLine()),
-                             OperatorText::shown(environmentProblem));
+                             environmentProblem.translated());
         return CommandLine::ExitUsage;
     }
     // Before the window's first library call.

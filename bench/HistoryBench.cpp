@@ -45,7 +45,7 @@
 
 namespace {
 
-void ignore(const QString&) {}
+void ignore(const OperatorText&) {}
 
 UpdateAttempt sampleAttempt(int serial)
 {

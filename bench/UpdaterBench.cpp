@@ -13,6 +13,7 @@
 // "fpga updater" expects a simulated RZ610R needing only an FPGA write in the
 // working folder, with this release's images under firmware/.
 
+#include "catalogue/OperatorText.h"
 #include "app/MainWindow.h"
 #include "app/StartupEnvironment.h"
 #include "catalogue/Catalogue.h"
@@ -153,7 +154,25 @@ int fpga(bool updater)
     return 0;
 }
 
+// Says its lines as the updater's workers do: texts, turned into words
+// where they are kept and shown.
 class LineWorker : public QThread
+{
+    Q_OBJECT
+
+signals:
+    void updateText(const OperatorText& s);
+
+protected:
+    void run() override
+    {
+        for (int i = 0; i < 10000; ++i)
+            emit updateText(OperatorText::verbatim(QStringLiteral("Worker line %1").arg(i)));
+    }
+};
+
+// The same lines as a bare program says them.
+class BareLineWorker : public QThread
 {
     Q_OBJECT
 
@@ -187,11 +206,11 @@ int lines(bool updater)
     } else {
         QTextEdit log;
         log.show();
-        LineWorker worker;
-        QObject::connect(&worker, &LineWorker::updateText, &log, &QTextEdit::append);
+        BareLineWorker worker;
+        QObject::connect(&worker, &BareLineWorker::updateText, &log, &QTextEdit::append);
         QEventLoop wait;
         int received = 0;
-        QObject::connect(&worker, &LineWorker::updateText, &wait, [&] {
+        QObject::connect(&worker, &BareLineWorker::updateText, &wait, [&] {
             if (++received == 10000)
                 wait.quit();
         });
@@ -214,7 +233,7 @@ int verify(const QString& keys)
                                              release.fpgaImagePath()};
     QElapsedTimer wall;
     wall.start();
-    ImageCheck check([](const QString& line) { std::fprintf(stderr, "%s\n", qPrintable(line)); });
+    ImageCheck check([](const OperatorText& line) { std::fprintf(stderr, "%s\n", qPrintable(line.english())); });
     const bool verified = check.passes(images);
     // A refusal stops early; its time would pass for a fast verification.
     if (!verified)

@@ -62,7 +62,7 @@ QStringList componentNames(int deviceType)
 QString deviceTypeName(int deviceType)
 {
     const Model* model = ModelTable::find(deviceType);
-    return model ? model->name : QString(OperatorText::tr("Invalid device type"));
+    return model ? model->name : OperatorText::tr("Invalid device type").english();
 }
 
 QString instrumentName(int deviceType, int serialNumber)

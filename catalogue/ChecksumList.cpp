@@ -30,7 +30,7 @@ bool isHexDigest(const QByteArray& text)
 bool ChecksumList::load(const QString& folder)
 {
     QByteArray text;
-    QString ignored;
+    OperatorText ignored;
     if (PlantedFile::read(QDir(folder).filePath(fileName()), longestList, &text, &ignored) != PlantedFile::Found::File)
         return false;
     parse(text);

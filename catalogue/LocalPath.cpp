@@ -17,11 +17,11 @@ QString LocalPath::absolute(const QString& path)
     return workingFolder.isEmpty() ? QString() : QDir::cleanPath(workingFolder + QLatin1Char('/') + path);
 }
 
-QString LocalPath::problemOf(const char* variable)
+OperatorText LocalPath::problemOf(const char* variable)
 {
     const QString named = qEnvironmentVariable(variable);
     if (named.isEmpty() || !absolute(named).isEmpty())
-        return QString();
+        return OperatorText();
     return OperatorText::tr("%1 must be an absolute path, not \"%2\": the working folder no longer exists.")
         .arg(QLatin1String(variable))
         .arg(named);

@@ -1,6 +1,8 @@
 #ifndef LOCALPATH_H
 #define LOCALPATH_H
 
+#include "catalogue/OperatorText.h"
+
 #include <QString>
 
 // A path on this machine's file system, as an environment variable or an
@@ -17,7 +19,7 @@ public:
     static QString absolute(const QString& path);
     // The line that refuses the path `variable` names, when it cannot be
     // made absolute; null when it can, or the variable is unset.
-    static QString problemOf(const char* variable);
+    static OperatorText problemOf(const char* variable);
 };
 
 #endif

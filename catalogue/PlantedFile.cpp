@@ -15,31 +15,31 @@ namespace {
 
 const char* const fileIsKind = QT_TRANSLATE_NOOP("OperatorText", "%1 is %2");
 
-QString systemReason(const QString& path, int error)
+OperatorText systemReason(const QString& path, int error)
 {
-    return QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error)));
+    return OperatorText::verbatim(QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error))));
 }
 
-QString naming(const char* notAFile, const QString& path, const QString& kind)
+OperatorText naming(const char* notAFile, const QString& path, const OperatorText& kind)
 {
     return OperatorText::marked(notAFile ? notAFile : fileIsKind).arg(path).arg(kind);
 }
 
-QString tooLarge(const char* notAFile, const QString& path, qint64 longest)
+OperatorText tooLarge(const char* notAFile, const QString& path, qint64 longest)
 {
     return naming(notAFile, path, OperatorText::tr("larger than %1 KiB").arg(longest / 1024));
 }
 
 // The contents of the open file once it is known to be a regular file of
 // sane size; else empty, with the reason.
-QByteArray readChecked(int file, const QString& path, qint64 longest, const char* notAFile, QString* reason)
+QByteArray readChecked(int file, const QString& path, qint64 longest, const char* notAFile, OperatorText* reason)
 {
     *reason = PlantedFile::whyUnusable(file, path, longest, notAFile);
     QFile reader;
     if (!reason->isEmpty())
         return QByteArray();
     if (!reader.open(file, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
-        *reason = QStringLiteral("%1: %2").arg(path, reader.errorString());
+        *reason = OperatorText::verbatim(QStringLiteral("%1: %2").arg(path, reader.errorString()));
         return QByteArray();
     }
     const QByteArray contents = reader.read(longest + 1);
@@ -52,7 +52,7 @@ QByteArray readChecked(int file, const QString& path, qint64 longest, const char
 
 } // namespace
 
-QString PlantedFile::kindOf(unsigned mode)
+OperatorText PlantedFile::kindOf(unsigned mode)
 {
     if (S_ISLNK(mode))
         return OperatorText::tr("a symbolic link");
@@ -67,7 +67,7 @@ QString PlantedFile::kindOf(unsigned mode)
     return OperatorText::tr("not a regular file");
 }
 
-QString PlantedFile::whyUnusable(int descriptor, const QString& path, qint64 longest, const char* notAFile)
+OperatorText PlantedFile::whyUnusable(int descriptor, const QString& path, qint64 longest, const char* notAFile)
 {
     struct stat status;
     if (::fstat(descriptor, &status) != 0)
@@ -76,11 +76,11 @@ QString PlantedFile::whyUnusable(int descriptor, const QString& path, qint64 lon
         return naming(notAFile, path, kindOf(status.st_mode));
     if (status.st_size > longest)
         return tooLarge(notAFile, path, longest);
-    return QString();
+    return OperatorText();
 }
 
 PlantedFile::Found PlantedFile::read(int folder, const QString& name, const QString& path, qint64 longest,
-                                     QByteArray* contents, QString* reason, const char* notAFile)
+                                     QByteArray* contents, OperatorText* reason, const char* notAFile)
 {
     const int file =
         ::openat(folder, QFile::encodeName(name).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
@@ -96,7 +96,7 @@ PlantedFile::Found PlantedFile::read(int folder, const QString& name, const QStr
     return reason->isEmpty() ? Found::File : Found::Unusable;
 }
 
-PlantedFile::Found PlantedFile::read(const QString& path, qint64 longest, QByteArray* contents, QString* reason,
+PlantedFile::Found PlantedFile::read(const QString& path, qint64 longest, QByteArray* contents, OperatorText* reason,
                                      const char* notAFile)
 {
     return read(AT_FDCWD, path, QDir::toNativeSeparators(path), longest, contents, reason, notAFile);

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "catalogue/OperatorText.h"
+
 // A file someone else may have put where the updater reads: the release's
 // list and signature, the trusted keys, the files of the state folder. A
 // pipe opened for reading waits for a writer, a device can do anything on
@@ -22,17 +24,17 @@ public:
     // and what it is, as `notAFile` says (an OperatorText source taking the
     // path and the kind of file; "%1 is %2" unless given).
     static Found read(int folder, const QString& name, const QString& path, qint64 longest, QByteArray* contents,
-                      QString* reason, const char* notAFile = nullptr);
-    static Found read(const QString& path, qint64 longest, QByteArray* contents, QString* reason,
+                      OperatorText* reason, const char* notAFile = nullptr);
+    static Found read(const QString& path, qint64 longest, QByteArray* contents, OperatorText* reason,
                       const char* notAFile = nullptr);
 
     // Empty when the open file is a regular file of at most `longest` bytes,
     // else the reason, as read() gives it.
-    static QString whyUnusable(int descriptor, const QString& path, qint64 longest, const char* notAFile = nullptr);
+    static OperatorText whyUnusable(int descriptor, const QString& path, qint64 longest, const char* notAFile = nullptr);
 
     // What a file of that st_mode is, for such a reason: "a symbolic link",
     // "a named pipe", "a device", "a socket", "a folder".
-    static QString kindOf(unsigned mode);
+    static OperatorText kindOf(unsigned mode);
 };
 
 #endif

@@ -142,9 +142,9 @@ int CommandLine::run(const QStringList& arguments)
     }
     // The reason a failed or refused run ended, on standard error too, in
     // the operator's language; the report keeps it English.
-    const QString reason = session.reason();
-    if (!reason.isNull())
-        printError(OperatorText::shown(reason));
+    const OperatorText reason = session.reason();
+    if (!reason.isEmpty())
+        printError(reason.translated());
     terminal->printVerdict();
     if (json)
         printJson(session);
@@ -157,9 +157,9 @@ bool CommandLine::validate(const QStringList& arguments, int* exitCode)
 {
     if (!parse(arguments, exitCode) || !readModel(exitCode))
         return false;
-    const QString environmentProblem = UpdaterSession::environmentProblem();
-    if (!environmentProblem.isNull()) {
-        printError(OperatorText::shown(environmentProblem));
+    const OperatorText environmentProblem = UpdaterSession::environmentProblem();
+    if (!environmentProblem.isEmpty()) {
+        printError(environmentProblem.translated());
         *exitCode = ExitUsage;
         return false;
     }

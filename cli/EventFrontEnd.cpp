@@ -48,9 +48,10 @@ EventFrontEnd::~EventFrontEnd() = default;
 
 // English, as the session log and the report keep them; a verdict says
 // whether the write succeeded, a notice is the stop's.
-void EventFrontEnd::showLines(const QStringList& lines, Kind kind)
+void EventFrontEnd::showLines(const OperatorLines& lines, Kind kind)
 {
-    for (const QString& line : lines) {
+    for (const OperatorText& text : lines) {
+        const QString line = text.english();
         if (kind == Kind::Notice) {
             put("stop", {{"text", line}});
             continue;
@@ -62,7 +63,7 @@ void EventFrontEnd::showLines(const QStringList& lines, Kind kind)
     }
 }
 
-void EventFrontEnd::beginBusy(const QString&)
+void EventFrontEnd::beginBusy(const OperatorText&)
 {
     busyFor.start();
     stepFor.invalidate();
@@ -97,9 +98,9 @@ void EventFrontEnd::showStepStart(const QString& name, std::chrono::milliseconds
     put("step", {{"component", name}, {"estimate", seconds(estimate)}, {"budget", seconds(budget)}});
 }
 
-void EventFrontEnd::showReason(const QString& reason)
+void EventFrontEnd::showReason(const OperatorText& reason)
 {
-    put("line", {{"kind", "failure"}, {"text", reason}});
+    put("line", {{"kind", "failure"}, {"text", reason.english()}});
 }
 
 void EventFrontEnd::showReport(const QJsonObject& report)

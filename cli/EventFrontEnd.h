@@ -27,13 +27,13 @@ public:
     EventFrontEnd(std::FILE* stream, const QString& command);
     ~EventFrontEnd() override;
 
-    void showLines(const QStringList& lines, Kind kind) override;
-    void beginBusy(const QString& text) override;
+    void showLines(const OperatorLines& lines, Kind kind) override;
+    void beginBusy(const OperatorText& text) override;
     void showPercent(int percent) override;
     void endBusy() override;
     void showStepStart(const QString& component, std::chrono::milliseconds estimate,
                        std::chrono::milliseconds budget) override;
-    void showReason(const QString& reason) override;
+    void showReason(const OperatorText& reason) override;
 
     // The last object: the report --json prints.
     void showReport(const QJsonObject& report);

@@ -60,16 +60,16 @@ int HistoryCommand::run() const
     // must not find it taken.
     const bool elsewhere = QFileInfo::exists(HistoryDatabase::path()) && UpdaterLock::heldByAnother();
     // Said after the rows read before it, as the last of the output.
-    QStringList failures;
-    const HistoryReader history([&failures](const QString& line) { failures << line; });
+    OperatorLines failures;
+    const HistoryReader history([&failures](const OperatorText& line) { failures << line; });
     bool read = false;
     if (history.isOpen()) {
         HistoryPrinter printer(format);
         read = history.forEach(filter, elsewhere, [&printer](const UpdateAttempt& attempt) { printer.add(attempt); });
         printer.end(read);
     }
-    for (const QString& line : failures)
-        complain(line);
+    for (const OperatorText& line : failures)
+        complain(line.translated());
     return read ? CommandLine::ExitDone : CommandLine::ExitFailed;
 }
 
@@ -78,10 +78,11 @@ int HistoryCommand::run() const
 // error, so that what scripts read stays the rows alone.
 void HistoryCommand::sayWhichHistory() const
 {
-    const QString notShared = stateFolderNotShared();
+    const OperatorText notShared = stateFolderNotShared();
     if (notShared.isEmpty())
         return;
-    complain(OperatorText::shown(OperatorText::tr("Showing this account's own update history, kept in %1: %2")
-                                     .arg(QFileInfo(HistoryDatabase::path()).path())
-                                     .arg(notShared)));
+    complain(OperatorText::tr("Showing this account's own update history, kept in %1: %2")
+                 .arg(QFileInfo(HistoryDatabase::path()).path())
+                 .arg(notShared)
+                 .translated());
 }

@@ -18,9 +18,9 @@
 
 namespace {
 
-void complain(const QString& line)
+void complain(const OperatorText& line)
 {
-    std::fprintf(stderr, "rz-firmware-updater: %s\n", qPrintable(OperatorText::shown(line)));
+    std::fprintf(stderr, "rz-firmware-updater: %s\n", qPrintable(line.translated()));
 }
 
 void print(const QString& line)
@@ -58,7 +58,7 @@ bool PendingCommand::readOptions(const QCommandLineParser& parser, const std::op
     discardSerial = text.toInt(&number);
     if (number && discardSerial > 0)
         return true;
-    complain(tr("--discard: expected a serial number above 0, not %1.").arg(text));
+    complain(OperatorText::verbatim(tr("--discard: expected a serial number above 0, not %1.").arg(text)));
     return false;
 }
 
@@ -86,7 +86,7 @@ int PendingCommand::list() const
         return CommandLine::ExitDone;
     }
     if (records.isEmpty()) {
-        print(OperatorText::shown(OperatorText::tr("No update or restore on record is unfinished.")));
+        print(OperatorText::tr("No update or restore on record is unfinished.").translated());
         return CommandLine::ExitDone;
     }
     QList<QStringList> rows{{tr("Model"), tr("Serial"), tr("Since (UTC)"), tr("Components")}};
@@ -124,10 +124,11 @@ int PendingCommand::discard() const
         complain(OperatorText::tr("Cannot remove %1.").arg(left));
         return CommandLine::ExitFailed;
     }
-    UpdateHistory history([](const QString& line) { complain(line); });
+    UpdateHistory history([](const OperatorText& line) { complain(line); });
     history.noteDiscarded(deviceTypeName(record.deviceType()), record.serialNumber());
-    print(OperatorText::shown(OperatorText::tr("The record of the unfinished update of %1 was discarded; "
-                                               "a later check takes the instrument as it answers.")
-                                  .arg(record.instrument())));
+    print(OperatorText::tr("The record of the unfinished update of %1 was discarded; "
+                           "a later check takes the instrument as it answers.")
+              .arg(record.instrument())
+              .translated());
     return CommandLine::ExitDone;
 }

@@ -16,9 +16,9 @@
 
 namespace {
 
-void printLine(const QString& line)
+void printLine(const OperatorText& line)
 {
-    std::fputs(OperatorText::shown(line).toLocal8Bit().constData(), stdout);
+    std::fputs(line.translated().toLocal8Bit().constData(), stdout);
     std::fputc('\n', stdout);
 }
 
@@ -57,12 +57,12 @@ ReleaseCommand::ReleaseCommand(const QString& releaseFolder, Output output)
 
 int ReleaseCommand::run()
 {
-    ImageCheck check([this](const QString& line) { reasons << line; }, named);
+    ImageCheck check([this](const OperatorText& line) { reasons << line; }, named);
     read(check);
     if (output == Output::Json) {
         std::fputs(QJsonDocument(report()).toJson(QJsonDocument::Indented).constData(), stdout);
     } else {
-        QStringList lines;
+        OperatorLines lines;
         if (output == Output::Lines) {
             if (!folder.isEmpty())
                 lines << OperatorText::tr("Release folder: %1").arg(folder);
@@ -74,12 +74,12 @@ int ReleaseCommand::run()
             lines << reasons;
         }
         lines << verdictLine();
-        for (const QString& line : qAsConst(lines))
+        for (const OperatorText& line : qAsConst(lines))
             printLine(line);
     }
     std::fflush(stdout);
     if (!reasons.isEmpty())
-        std::fprintf(stderr, "rz-firmware-updater: %s\n", qPrintable(OperatorText::shown(reasons.first())));
+        std::fprintf(stderr, "rz-firmware-updater: %s\n", qPrintable(reasons.first().translated()));
     return usable() ? CommandLine::ExitDone : CommandLine::ExitRefused;
 }
 
@@ -116,7 +116,7 @@ std::vector<ReleaseCommand::Image> ReleaseCommand::imagesOf(const Model& model, 
     return images;
 }
 
-QString ReleaseCommand::keyLine() const
+OperatorText ReleaseCommand::keyLine() const
 {
     const QString status = signature->keyStatus();
     if (status == QLatin1String("revoked"))
@@ -129,7 +129,7 @@ QString ReleaseCommand::keyLine() const
     return OperatorText::tr("Signed by key %1, which this machine trusts.").arg(signature->keyId());
 }
 
-QString ReleaseCommand::verdictLine() const
+OperatorText ReleaseCommand::verdictLine() const
 {
     if (folder.isEmpty())
         return OperatorText::tr("No release found: nothing can be written.");
@@ -140,10 +140,10 @@ QString ReleaseCommand::verdictLine() const
 
 // "RZ610R 4.5.10", then a line per component: its version and image. An
 // image is not said to be unlisted where no list was verified.
-QStringList ReleaseCommand::linesOf(const Carried& carried) const
+OperatorLines ReleaseCommand::linesOf(const Carried& carried) const
 {
     const Model& model = *carried.model;
-    QStringList lines{model.name + QLatin1Char(' ') + model.target.versionString()};
+    OperatorLines lines{OperatorText::verbatim(model.name + QLatin1Char(' ') + model.target.versionString())};
     for (std::size_t at = 0; at < carried.images.size(); ++at) {
         const Image& image = carried.images[at];
         const int version = model.target.*model.components[at].version;
@@ -186,7 +186,7 @@ QJsonObject ReleaseCommand::report() const
         {"keyStatus", textOrNull(signature ? signature->keyStatus() : QString())},
         {"comment", textOrNull(signature ? signature->comment() : QString())},
         {"models", carried},
-        {"reasons", QJsonArray::fromStringList(reasons)},
-        {"notes", QJsonArray::fromStringList(notes)},
+        {"reasons", QJsonArray::fromStringList(OperatorTexts::english(reasons))},
+        {"notes", QJsonArray::fromStringList(OperatorTexts::english(notes))},
     };
 }

@@ -6,6 +6,8 @@
 #include "catalogue/release/SignedRelease.h"
 
 #include <QJsonObject>
+#include "catalogue/OperatorText.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -53,9 +55,9 @@ private:
     bool usable() const { return verified && reasons.isEmpty(); }
     // Which key signed the list, and whether this machine trusts it; only
     // where the signature names a key.
-    QString keyLine() const;
-    QString verdictLine() const;
-    QStringList linesOf(const Carried& carried) const;
+    OperatorText keyLine() const;
+    OperatorText verdictLine() const;
+    OperatorLines linesOf(const Carried& carried) const;
     QJsonObject report() const;
 
     const QString named;
@@ -65,8 +67,8 @@ private:
     std::optional<SignedRelease> signature;
     bool verified = false;
     std::vector<Carried> models;
-    QStringList notes;
-    QStringList reasons;
+    OperatorLines notes;
+    OperatorLines reasons;
 };
 
 #endif

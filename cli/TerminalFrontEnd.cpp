@@ -17,14 +17,14 @@ TerminalFrontEnd::~TerminalFrontEnd()
 
 // A verdict looks as any line does: a script reads the exit code. An
 // update's check concludes before its write does: quiet, the last one holds.
-void TerminalFrontEnd::showLines(const QStringList& lines, Kind kind)
+void TerminalFrontEnd::showLines(const OperatorLines& lines, Kind kind)
 {
     if (quiet) {
         if (kind == Kind::Success || kind == Kind::Failure || kind == Kind::Conclusion)
-            verdict = lines.value(lines.size() - 1);
+            verdict = lines.isEmpty() ? OperatorText() : lines.last();
         return;
     }
-    for (const QString& line : lines)
+    for (const OperatorText& line : lines)
         print(line);
 }
 
@@ -39,11 +39,11 @@ void TerminalFrontEnd::printVerdict()
 // nothing more is printed there; the lines still reach the session log and
 // the report, and the work goes on. The report keeps the English line; the
 // terminal shows it in the desktop's language.
-void TerminalFrontEnd::print(const QString& s)
+void TerminalFrontEnd::print(const OperatorText& line)
 {
     clearStatus();
     if (!outputLost) {
-        std::fputs(OperatorText::shown(s).toLocal8Bit().constData(), out);
+        std::fputs(line.translated().toLocal8Bit().constData(), out);
         std::fputc('\n', out);
         outputLost = std::fflush(out) != 0 || std::ferror(out);
     }
@@ -51,7 +51,7 @@ void TerminalFrontEnd::print(const QString& s)
         drawStatus();
 }
 
-void TerminalFrontEnd::beginBusy(const QString&)
+void TerminalFrontEnd::beginBusy(const OperatorText&)
 {
     busyFor.start();
     percent = -1;
@@ -91,10 +91,10 @@ void TerminalFrontEnd::offerActions(int)
 
 // The command that writes what the check offered; an update that was
 // allowed to downgrade needs leave to do so again.
-QString TerminalFrontEnd::continueLine(Action offered) const
+OperatorText TerminalFrontEnd::continueLine(Action offered) const
 {
     if (writesAfterCheck)
-        return QString();
+        return OperatorText();
     if (offered == RestoreAction)
         return OperatorText::tr("Run `rz-firmware-updater restore` to continue.");
     if (downgradeConfirmed)
@@ -104,12 +104,12 @@ QString TerminalFrontEnd::continueLine(Action offered) const
 
 // Every write call that returned said so: the instrument holds the
 // release's version of each component it wrote, and had the others.
-QString TerminalFrontEnd::writtenLine(const QString& instrument, const QString& version) const
+OperatorText TerminalFrontEnd::writtenLine(const QString& instrument, const QString& version) const
 {
     return OperatorText::tr("%1 now holds firmware %2.").arg(instrument).arg(version);
 }
 
-QString TerminalFrontEnd::downgradeDeclinedLine(const QString& instrument) const
+OperatorText TerminalFrontEnd::downgradeDeclinedLine(const QString& instrument) const
 {
     return OperatorText::tr("%1 holds newer firmware than this release; to write this release anyway, "
                             "run `rz-firmware-updater update --allow-downgrade`.")

@@ -38,8 +38,8 @@ public:
     // where the run ended before either.
     void printVerdict();
 
-    void showLines(const QStringList& lines, Kind kind) override;
-    void beginBusy(const QString& text) override;
+    void showLines(const OperatorLines& lines, Kind kind) override;
+    void beginBusy(const OperatorText& text) override;
     void showPercent(int percent) override;
     void endBusy() override;
     bool confirmDowngrade() override;
@@ -47,19 +47,19 @@ public:
     bool finishesUnfinishedUpdate() const override { return finishesRecord; }
     QString releaseFolder() const override { return firmware; }
     void offerActions(int actions) override;
-    QString continueLine(Action offered) const override;
-    QString closingLine() const override { return QString(); }
-    QString writtenLine(const QString& instrument, const QString& version) const override;
-    QString downgradeDeclinedLine(const QString& instrument) const override;
+    OperatorText continueLine(Action offered) const override;
+    OperatorText closingLine() const override { return OperatorText(); }
+    OperatorText writtenLine(const QString& instrument, const QString& version) const override;
+    OperatorText downgradeDeclinedLine(const QString& instrument) const override;
 
 private:
-    void print(const QString& s);
+    void print(const OperatorText& line);
     void drawStatus();
     void clearStatus();
 
     std::FILE* out;
     bool outputLost = false;
-    QString verdict;
+    OperatorText verdict;
     bool downgradeConfirmed = false;
     bool statusShown = false;
     const bool statusOnTerminal;

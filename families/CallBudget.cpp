@@ -55,10 +55,10 @@ double CallBudget::scale()
     return factor;
 }
 
-QString CallBudget::scaleProblem()
+OperatorText CallBudget::scaleProblem()
 {
     if (scaleSet())
-        return QString();
+        return OperatorText();
     return OperatorText::tr("RZ_STALL_SCALE must be a number from 0.001 to 1000, not \"%1\".")
         .arg(qEnvironmentVariable("RZ_STALL_SCALE"));
 }
@@ -68,16 +68,16 @@ QString CallBudget::scaleText()
     return QString::number(scale());
 }
 
-QString CallBudget::scaleLine()
+OperatorText CallBudget::scaleLine()
 {
     if (!isScaled())
-        return QString();
+        return OperatorText();
     return OperatorText::tr("RZ_STALL_SCALE is %1: every call's estimate and the time it is allowed are %1 times "
                             "their usual length.")
         .arg(scaleText());
 }
 
-QString CallBudget::describeAtMost(Milliseconds left)
+OperatorText CallBudget::describeAtMost(Milliseconds left)
 {
     long long seconds = std::llround(std::ceil(double(left.count()) / 1000.0));
     // Whole minutes are said of a long step: rounded up, never promising less.
@@ -91,7 +91,7 @@ CallBudget::Milliseconds CallBudget::scaled(Seconds unscaled)
     return Milliseconds(std::llround(double(unscaled.count()) * 1000.0 * scale()));
 }
 
-QString CallBudget::describe(Seconds time)
+OperatorText CallBudget::describe(Seconds time)
 {
     const long long seconds = time.count();
     if (seconds == 1)
@@ -101,7 +101,7 @@ QString CallBudget::describe(Seconds time)
     return OperatorText::tr("%n minutes", nullptr, int(seconds / 60));
 }
 
-QString CallBudget::describeElapsed(Milliseconds elapsed)
+OperatorText CallBudget::describeElapsed(Milliseconds elapsed)
 {
     if (elapsed.count() == 1)
         return OperatorText::tr("1 millisecond");

@@ -42,13 +42,13 @@ public:
     static Milliseconds noticeInterval() { return scaled(Seconds(60)); }
 
     // A time as the lines give it: "20 seconds", "6 minutes".
-    static QString describe(Seconds seconds);
+    static OperatorText describe(Seconds seconds);
     // A time that passed as the clock measured it, in whole seconds or
     // minutes that passed; "350 milliseconds" below a second, which a
     // small scale makes common.
-    static QString describeElapsed(Milliseconds elapsed);
+    static OperatorText describeElapsed(Milliseconds elapsed);
     // What is left of a budget, as the lines give it, rounded up.
-    static QString describeAtMost(Milliseconds left);
+    static OperatorText describeAtMost(Milliseconds left);
     // The estimate its line announced, unscaled.
     Seconds announced() const { return estimated; }
 
@@ -59,9 +59,9 @@ public:
     // "0.001", as RZ_STALL_SCALE gave it.
     static QString scaleText();
     // The line that says a scale is in effect; null without one.
-    static QString scaleLine();
+    static OperatorText scaleLine();
     // The line that refuses RZ_STALL_SCALE; null when it is unset or usable.
-    static QString scaleProblem();
+    static OperatorText scaleProblem();
     // The factor a value of RZ_STALL_SCALE gives; none for a value refused.
     static std::optional<double> parseScale(const QString& text);
 

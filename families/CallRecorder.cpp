@@ -16,6 +16,7 @@
 #include <limits>
 #include <chrono>
 #include <mutex>
+#include <optional>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -45,7 +46,7 @@ public:
     std::mutex mutex;
     QString updaterVersion;
     QString action;
-    QString lostLine;
+    OperatorText lostLine;
     bool headerWritten = false;
     qint64 calls = 0;
     Clock::time_point firstCall;
@@ -93,25 +94,25 @@ private:
                          .arg(fileName)
                          .arg(errno == ELOOP ? OperatorText::tr("a symbolic link") : OperatorText::tr("a named pipe")));
             else
-                lose(QString::fromLocal8Bit(std::strerror(errno)));
+                lose(OperatorText::verbatim(QString::fromLocal8Bit(std::strerror(errno))));
             return false;
         }
-        const QString unusable = PlantedFile::whyUnusable(opened, fileName, std::numeric_limits<qint64>::max());
+        const OperatorText unusable = PlantedFile::whyUnusable(opened, fileName, std::numeric_limits<qint64>::max());
         if (!unusable.isEmpty() || ::ftruncate(opened, 0) != 0
             || !file.open(opened, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
             ::close(opened);
-            lose(unusable.isEmpty() ? QString::fromLocal8Bit(std::strerror(errno)) : unusable);
+            lose(unusable.isEmpty() ? OperatorText::verbatim(QString::fromLocal8Bit(std::strerror(errno))) : unusable);
             return false;
         }
         return true;
     }
 
-    void lose(const QString& why = QString())
+    void lose(const std::optional<OperatorText>& why = std::nullopt)
     {
         on = false;
         lostLine = OperatorText::tr("Could not record the device library's calls: %1: %2")
                        .arg(fileName)
-                       .arg(why.isNull() ? file.errorString() : why);
+                       .arg(why ? *why : OperatorText::verbatim(file.errorString()));
         file.close();
     }
 
@@ -234,14 +235,14 @@ QString CallRecorder::fileName()
     return named.isEmpty() ? QString() : LocalPath::absolute(named);
 }
 
-QString CallRecorder::fileProblem()
+OperatorText CallRecorder::fileProblem()
 {
     return LocalPath::problemOf("RZ_API_RECORD");
 }
 
-QString CallRecorder::takeLostLine()
+OperatorText CallRecorder::takeLostLine()
 {
     Recording& recording = Recording::get();
     const std::lock_guard<std::mutex> lock(recording.mutex);
-    return std::exchange(recording.lostLine, QString());
+    return std::exchange(recording.lostLine, OperatorText());
 }

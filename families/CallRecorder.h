@@ -1,6 +1,8 @@
 #ifndef CALLRECORDER_H
 #define CALLRECORDER_H
 
+#include "catalogue/OperatorText.h"
+
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
@@ -90,9 +92,9 @@ public:
     static QString fileName();
     // The line that refuses RZ_API_RECORD, naming a relative path where the
     // working folder no longer exists; null when it is usable.
-    static QString fileProblem();
+    static OperatorText fileProblem();
     // Once, when FILE could not be written: the line for the log.
-    static QString takeLostLine();
+    static OperatorText takeLostLine();
 };
 
 #endif

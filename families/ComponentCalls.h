@@ -30,20 +30,20 @@ struct ComponentCalls
     bool showsProgress = false;     // the library raises a percentage while it works
     bool updatePassesSerial = true; // else an update's write passes -1
 
-    QString label; // the component in the update's lines: "boot Fx3", "FPGA"
+    OperatorText label; // the component in the update's lines: "boot Fx3", "FPGA"
     Seconds updateEstimate{0};
     // The restore names some components otherwise, or announces another
     // estimate; a row states only those, and the restore says what the
     // update says elsewhere.
-    std::optional<QString> restoreLabel = std::nullopt;
+    std::optional<OperatorText> restoreLabel = std::nullopt;
     std::optional<Seconds> restoreEstimate = std::nullopt;
-    QString restoreClearFailed;
+    OperatorText restoreClearFailed;
 
     Seconds restoreSeconds() const { return restoreEstimate.value_or(updateEstimate); }
-    QString updateAnnounce() const { return announce(label, updateEstimate); }
-    QString restoreAnnounce() const { return announce(restoreLabel.value_or(label), restoreSeconds()); }
-    QString updateSkip() const { return OperatorText::tr("Skipping %1, already current version.").arg(label); }
-    QString restoreWriteFailed() const { return OperatorText::tr("Failed writing %1.").arg(label); }
+    OperatorText updateAnnounce() const { return announce(label, updateEstimate); }
+    OperatorText restoreAnnounce() const { return announce(restoreLabel.value_or(label), restoreSeconds()); }
+    OperatorText updateSkip() const { return OperatorText::tr("Skipping %1, already current version.").arg(label); }
+    OperatorText restoreWriteFailed() const { return OperatorText::tr("Failed writing %1.").arg(label); }
 
     // The clear and write, each timed against what the line announced. The
     // call takes its own copy of the image's name; `progress` may be null.
@@ -60,7 +60,7 @@ struct ComponentCalls
     static int writing(int handle, const char* image, int serial, double* progress);
 
 private:
-    static QString announce(const QString& what, Seconds estimate)
+    static OperatorText announce(const OperatorText& what, Seconds estimate)
     {
         return OperatorText::tr("Updating %1, estimated %2.").arg(what).arg(CallBudget::describe(estimate));
     }

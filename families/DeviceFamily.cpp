@@ -54,7 +54,7 @@ DeviceFamily::Replacement::~Replacement()
 
 DeviceState DeviceFamily::detect(const LineSink& say)
 {
-    const LineSink answering = [say](const QString& line) {
+    const LineSink answering = [say](const OperatorText& line) {
         if (!LibraryThread::abandoned())
             say(line);
     };
@@ -63,7 +63,7 @@ DeviceState DeviceFamily::detect(const LineSink& say)
         for (const Probe& probe : family->probes) {
             if (probe.detect(found, answering))
                 return LibraryThread::abandoned() ? DeviceState() : found;
-            for (const QString& line : probe.unanswered)
+            for (const OperatorText& line : probe.unanswered)
                 answering(line);
         }
     }
@@ -93,7 +93,7 @@ const ComponentCalls* DeviceFamily::component(const QString& name) const
     return nullptr;
 }
 
-QString DeviceFamily::unwrittenComponent()
+OperatorText DeviceFamily::unwrittenComponent()
 {
     for (const Model& model : ModelTable::models()) {
         for (const ModelComponent& component : model.components) {
@@ -104,16 +104,16 @@ QString DeviceFamily::unwrittenComponent()
                     .arg(component.name);
         }
     }
-    return QString();
+    return OperatorText();
 }
 
-DeviceFamily::Opened DeviceFamily::openForUpdate(OpenedInstrument& instrument, Identity checked, QString* line) const
+DeviceFamily::Opened DeviceFamily::openForUpdate(OpenedInstrument& instrument, Identity checked, OperatorText* line) const
 {
     return calls.openForUpdate(instrument, checked, line);
 }
 
 DeviceFamily::Opened DeviceFamily::openForRestore(OpenedInstrument& instrument, Identity checked,
-                                                  const char* bootImage, QString* line) const
+                                                  const char* bootImage, OperatorText* line) const
 {
     return calls.openForRestore(instrument, checked, bootImage, line);
 }

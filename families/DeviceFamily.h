@@ -24,7 +24,7 @@ class DeviceFamily
 {
 public:
     enum class Opened { Yes, Failed, NotChecked };
-    using LineSink = std::function<void(const QString&)>;
+    using LineSink = std::function<void(const OperatorText&)>;
 
     // The instrument the check found, as a write must find it again.
     struct Identity
@@ -37,10 +37,10 @@ public:
     {
         // The checked instrument, opened for an update into `instrument`.
         // `*line` says why not when it could not be opened.
-        std::function<Opened(OpenedInstrument& instrument, Identity checked, QString* line)> openForUpdate;
+        std::function<Opened(OpenedInstrument& instrument, Identity checked, OperatorText* line)> openForUpdate;
         // The instrument in its boot loader, opened for a restore,
         // bootstrapped with `bootImage` first where it does not answer.
-        std::function<Opened(OpenedInstrument& instrument, Identity checked, const char* bootImage, QString* line)>
+        std::function<Opened(OpenedInstrument& instrument, Identity checked, const char* bootImage, OperatorText* line)>
             openForRestore;
         // After the last component, whose writes succeeded: a status, 0
         // where the family's last call is not tested. A family that closes
@@ -64,7 +64,7 @@ public:
         // `found` (status NotDetected when its answers could not be read);
         // false to try the next way.
         std::function<bool(DeviceState& found, const LineSink& say)> detect;
-        QStringList unanswered; // said when nothing answered this way
+        OperatorLines unanswered; // said when nothing answered this way
     };
 
     DeviceFamily(Calls calls, std::vector<ComponentCalls> components, Connection connection = Connection::Usb,
@@ -101,10 +101,10 @@ public:
     // The line that refuses the start when a model of the catalogue has a
     // component its family has no calls for, naming both; null when every
     // component is written. Such a component would be passed over.
-    static QString unwrittenComponent();
+    static OperatorText unwrittenComponent();
 
-    Opened openForUpdate(OpenedInstrument& instrument, Identity checked, QString* line) const;
-    Opened openForRestore(OpenedInstrument& instrument, Identity checked, const char* bootImage, QString* line) const;
+    Opened openForUpdate(OpenedInstrument& instrument, Identity checked, OperatorText* line) const;
+    Opened openForRestore(OpenedInstrument& instrument, Identity checked, const char* bootImage, OperatorText* line) const;
     int finishUpdate(OpenedInstrument& instrument) const { return calls.finishUpdate(instrument); }
     int finishRestore(OpenedInstrument& instrument) const { return calls.finishRestore(instrument); }
     bool finishCalls(bool restore) const { return restore ? calls.restoreFinishCalls : calls.updateFinishCalls; }

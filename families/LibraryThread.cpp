@@ -20,7 +20,7 @@ bool stopEndsCallAtOnce()
     return watching && *watching && (*watching)();
 }
 
-void say(const QString& line)
+void say(const OperatorText& line)
 {
     if (listening)
         listening->say(line);
@@ -76,12 +76,12 @@ public:
         std::lock_guard<std::mutex> lock(mutex);
         return ended != Ended::Answered;
     }
-    QString abandonLine()
+    OperatorText abandonLine()
     {
         std::lock_guard<std::mutex> lock(mutex);
         return abandonedLine;
     }
-    QString abandonReason(const QString& instrument)
+    OperatorText abandonReason(const QString& instrument)
     {
         std::lock_guard<std::mutex> lock(mutex);
         if (abandonedLine.isEmpty())
@@ -95,7 +95,7 @@ private:
     void serve();
     bool waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget& budget,
                      const LibraryThread::Progress& progress);
-    void abandon(std::unique_lock<std::mutex>& lock, Ended why, const QString& line);
+    void abandon(std::unique_lock<std::mutex>& lock, Ended why, const OperatorText& line);
 
     std::mutex callers;
     std::mutex mutex;
@@ -107,8 +107,8 @@ private:
     int status = 0;
     bool quitting = false;
     Ended ended = Ended::Answered;
-    QString abandonedLine;
-    QString abandonedStep;    // what abandonedLine says of the call
+    OperatorText abandonedLine;
+    OperatorText abandonedStep;   // what abandonedLine says of the call
     CallBudget::Milliseconds abandonedSilence{0};
     std::optional<Clock::time_point> deadline; // of the call waited for
     std::thread worker;
@@ -160,7 +160,7 @@ bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget
         }
         deadline = lastMoved + budget.budget();
         if (stopEndsCallAtOnce()) {
-            abandon(lock, Ended::GivenUpOnStop, QString());
+            abandon(lock, Ended::GivenUpOnStop, OperatorText());
             return false;
         }
         if (now >= *deadline) {
@@ -186,7 +186,7 @@ bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget
     return true;
 }
 
-void CallQueue::abandon(std::unique_lock<std::mutex>& lock, Ended why, const QString& line)
+void CallQueue::abandon(std::unique_lock<std::mutex>& lock, Ended why, const OperatorText& line)
 {
     ended = why;
     abandonedLine = line;
@@ -239,10 +239,10 @@ void CallQueue::serve()
 // The log's line names no instrument ("The instrument ..."); the history's
 // and the report's do. Under a scale, the time allowed was scaled, and the
 // line says so.
-QString LibraryThread::stoppedAnsweringLine(const QString& instrument, const QString& step,
+OperatorText LibraryThread::stoppedAnsweringLine(const QString& instrument, const OperatorText& step,
                                             CallBudget::Milliseconds silence)
 {
-    const QString silent = CallBudget::describeElapsed(silence);
+    const OperatorText silent = CallBudget::describeElapsed(silence);
     if (instrument.isEmpty() && CallBudget::isScaled())
         return OperatorText::tr("The instrument stopped answering while %1: no answer for %2, the time allowed "
                                 "scaled by RZ_STALL_SCALE=%3.")
@@ -277,7 +277,7 @@ LibraryThread::Listener::~Listener()
     listening = previous;
 }
 
-void LibraryThread::Listener::say(const QString& line) const
+void LibraryThread::Listener::say(const OperatorText& line) const
 {
     if (lines)
         lines(line);
@@ -296,12 +296,12 @@ bool LibraryThread::abandoned()
     return queue().isAbandoned();
 }
 
-QString LibraryThread::abandonLine()
+OperatorText LibraryThread::abandonLine()
 {
     return queue().abandonLine();
 }
 
-QString LibraryThread::abandonReason(const QString& instrument)
+OperatorText LibraryThread::abandonReason(const QString& instrument)
 {
     return queue().abandonReason(instrument);
 }

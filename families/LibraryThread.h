@@ -29,7 +29,7 @@
 class LibraryThread
 {
 public:
-    using LineSink = std::function<void(const QString&)>;
+    using LineSink = std::function<void(const OperatorText&)>;
     using NoticeSink = std::function<void(const StillWorking&)>;
     // Captures only what it owns: never a reference into its caller.
     using Call = std::function<int()>;
@@ -77,7 +77,7 @@ public:
         Listener(const Listener&) = delete;
         Listener& operator=(const Listener&) = delete;
 
-        void say(const QString& line) const;
+        void say(const OperatorText& line) const;
         void tell(const StillWorking& notice) const;
 
     private:
@@ -88,17 +88,17 @@ public:
 
     // A call given up on after `silence` without an answer, naming
     // `instrument`, or "The instrument" for none.
-    static QString stoppedAnsweringLine(const QString& instrument, const QString& step,
+    static OperatorText stoppedAnsweringLine(const QString& instrument, const OperatorText& step,
                                         CallBudget::Milliseconds silence);
 
     static bool abandoned();
     // "The instrument stopped answering ..." naming the step; empty while
     // no call was abandoned, and for a call given up on a stop before
     // anything was erased.
-    static QString abandonLine();
+    static OperatorText abandonLine();
     // The same, naming the instrument ("RZ610R 12345 stopped answering
     // while ..."), for the history and the report.
-    static QString abandonReason(const QString& instrument);
+    static OperatorText abandonReason(const QString& instrument);
     // While one lives, a call made on its thread is given up at once when
     // `endsAtOnce` says a stop ends the write there (before anything was
     // erased); otherwise a stop never gives up a call: each is waited for

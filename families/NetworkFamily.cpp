@@ -80,7 +80,7 @@ bool detectListed(DeviceState& found, const DeviceFamily::LineSink& say)
 }
 
 // The listing names the instrument that answers; it must be the checked one.
-Opened openListed(OpenedInstrument& instrument, DeviceFamily::Identity checked, QString* line)
+Opened openListed(OpenedInstrument& instrument, DeviceFamily::Identity checked, OperatorText* line)
 {
     int count = 0;
     const int listed = firstListedSerial(&count);
@@ -94,7 +94,7 @@ Opened openListed(OpenedInstrument& instrument, DeviceFamily::Identity checked, 
 }
 
 // A restore needs exactly one listed instrument, opened by its listed serial.
-Opened openTheOnlyListed(OpenedInstrument& instrument, DeviceFamily::Identity checked, const char*, QString* line)
+Opened openTheOnlyListed(OpenedInstrument& instrument, DeviceFamily::Identity checked, const char*, OperatorText* line)
 {
     int count = 0;
     const int listed = firstListedSerial(&count);

@@ -5,9 +5,9 @@ StillWorking StillWorking::of(const CallBudget& budget, CallBudget::Milliseconds
     return StillWorking{budget.step(), elapsed, budget.announced(), budget.estimate(), CallBudget::scale()};
 }
 
-QString StillWorking::line() const
+OperatorText StillWorking::line() const
 {
-    const QString estimated = CallBudget::describe(announced);
+    const OperatorText estimated = CallBudget::describe(announced);
     if (scale != 1.0)
         return OperatorText::tr("Still working: %1 for %2, estimated %3, scaled by RZ_STALL_SCALE=%4 to %5; "
                                 "keep the instrument connected.")

@@ -23,7 +23,7 @@ struct StillWorking
     // "Still working: writing FPGA for 7 minutes, estimated 6 minutes; ...".
     // Under a scale the estimate the call is past is the scaled one, and
     // the line says so.
-    QString line() const;
+    OperatorText line() const;
 };
 
 #endif

@@ -110,7 +110,7 @@ bool detectBootMode(DeviceState& found, const DeviceFamily::LineSink& say)
     return true;
 }
 
-Opened openBySerial(OpenedInstrument& instrument, DeviceFamily::Identity checked, QString* line)
+Opened openBySerial(OpenedInstrument& instrument, DeviceFamily::Identity checked, OperatorText* line)
 {
     const int serial = checked.serial;
     if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), instrument.handleOut(),
@@ -142,7 +142,7 @@ int serialFromFlash(int handle, int* serial)
 // Bootstrapped, the instrument is known by the serial number in its flash
 // alone; its type is the one the operator named.
 Opened openInBootLoader(OpenedInstrument& instrument, DeviceFamily::Identity checked, const char* bootImage,
-                        QString* line)
+                        OperatorText* line)
 {
     int foundSerial = 0;
     if (Call::query(QT_TRANSLATE_NOOP("OperatorText", "opening the instrument"), instrument.handleOut(),

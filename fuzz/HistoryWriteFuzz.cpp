@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     attempt.serial = qint32(input.number(4));
     const int ending = input.byte() % 3;
     int lines = 0;
-    const UpdateHistory::LineSink sink = [&lines](const QString&) { ++lines; };
+    const UpdateHistory::LineSink sink = [&lines](const OperatorText&) { ++lines; };
     {
         UpdateHistory writer(sink);
         const qint64 id = writer.begin(attempt, false);

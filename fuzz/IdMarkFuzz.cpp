@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     mark.close();
     QStringList lines;
-    const auto say = [&lines](const QString& line) { lines << line; };
+    const auto say = [&lines](const OperatorText& line) { lines << line.english(); };
     qint64 ids[2] = {};
     for (qint64& id : ids) {
         UpdateHistory history(say);

@@ -68,10 +68,10 @@ GroupRefusal::GroupRefusal(const QString& path)
     accountName = ::accountName();
 }
 
-QString GroupRefusal::line() const
+OperatorText GroupRefusal::line() const
 {
     if (!applies())
-        return QString();
+        return OperatorText();
     return OperatorText::tr("only members of the group %1 may use %2; add the account %3 to that group "
                             "(sudo adduser %3 %1), then log out and log in again.")
         .arg(groupName)

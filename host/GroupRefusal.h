@@ -1,6 +1,8 @@
 #ifndef GROUPREFUSAL_H
 #define GROUPREFUSAL_H
 
+#include "catalogue/OperatorText.h"
+
 #include <QString>
 
 // The package shares the lock and the state folder with a group (plugdev),
@@ -23,7 +25,7 @@ public:
     QString path() const { return refused; }
     // "only members of the group ... may use ...; add the account ... to it
     // ... and log in again.", to follow a "...: "; empty when not applies().
-    QString line() const;
+    OperatorText line() const;
 
 private:
     QString refused;

@@ -57,7 +57,7 @@ bool SessionLog::isOpen() const
     return file.isOpen();
 }
 
-QString SessionLog::errorString() const
+OperatorText SessionLog::errorString() const
 {
     return error;
 }
@@ -165,7 +165,7 @@ void SessionLog::sync()
 
 void SessionLog::fail(const QString& reason)
 {
-    error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
+    error = OperatorText::verbatim(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason));
     writer.reset();
     file.close();
 }

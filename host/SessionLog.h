@@ -1,6 +1,8 @@
 #ifndef SESSIONLOG_H
 #define SESSIONLOG_H
 
+#include "catalogue/OperatorText.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QFile>
@@ -40,7 +42,7 @@ public:
     static QString folder();
 
     bool isOpen() const;
-    QString errorString() const;
+    OperatorText errorString() const;
     QString filePath() const;
 
     // Removes the files of earlier runs beyond filesKept, sparing those
@@ -66,7 +68,7 @@ private:
     QFile file;
     QString path; // of the file, once one was made
     std::unique_ptr<FileSyncThread> writer; // stopped before the file closes
-    QString error;
+    OperatorText error;
     QByteArray stamp; // of stampSecond
     qint64 stampSecond = -1;
 };

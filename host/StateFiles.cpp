@@ -30,18 +30,18 @@ QString systemReason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-QString notAFileLine(const QString& path, unsigned mode)
+OperatorText notAFileLine(const QString& path, unsigned mode)
 {
     return OperatorText::marked(notAFile).arg(path).arg(PlantedFile::kindOf(mode));
 }
 
 // An account outside the folder's group is told how to join it.
-QString systemError(const QString& path, int error)
+OperatorText systemError(const QString& path, int error)
 {
     const GroupRefusal refusal(path);
     if (error == EACCES && refusal.applies())
         return refusal.line();
-    return QStringLiteral("%1: %2").arg(path, systemReason(error));
+    return OperatorText::verbatim(QStringLiteral("%1: %2").arg(path, systemReason(error)));
 }
 
 // A name only the updater that made it knows, for a file renamed into place.
@@ -100,29 +100,29 @@ bool StateFiles::open(const QString& base, const QString& subfolder, bool create
         const int reason = errno;
         const GroupRefusal refusal(location);
         error = reason == ELOOP || reason == ENOTDIR
-                    ? QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(location))
+                    ? OperatorText::verbatim(QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(location)))
                 : reason == EACCES && refusal.applies()
                     ? refusal.line()
-                    : QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(location), systemReason(reason));
+                    : OperatorText::verbatim(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(location), systemReason(reason)));
         return false;
     }
     folder = std::move(opened);
     return true;
 }
 
-QString StateFiles::whyUnusable(int descriptor, const QString& path, qint64 longest)
+OperatorText StateFiles::whyUnusable(int descriptor, const QString& path, qint64 longest)
 {
     return PlantedFile::whyUnusable(descriptor, QDir::toNativeSeparators(path), longest);
 }
 
-StateFiles::Found StateFiles::read(const QString& name, qint64 longest, QByteArray* contents, QString* reason) const
+StateFiles::Found StateFiles::read(const QString& name, qint64 longest, QByteArray* contents, OperatorText* reason) const
 {
     if (!folder.isOpen())
         return Found::None;
     return PlantedFile::read(folder.get(), name, pathOf(name), longest, contents, reason);
 }
 
-bool StateFiles::replace(const QString& name, const QByteArray& contents, QString* reason) const
+bool StateFiles::replace(const QString& name, const QByteArray& contents, OperatorText* reason) const
 {
     if (!folder.isOpen()) {
         *reason = error;
@@ -139,7 +139,7 @@ bool StateFiles::replace(const QString& name, const QByteArray& contents, QStrin
     if (!done) {
         if (file.isOpen())
             ::unlinkat(folder.get(), temporary.constData(), 0);
-        *reason = QStringLiteral("%1: %2").arg(pathOf(name), systemReason(failure));
+        *reason = OperatorText::verbatim(QStringLiteral("%1: %2").arg(pathOf(name), systemReason(failure)));
         return false;
     }
     ::fsync(folder.get());
@@ -160,9 +160,9 @@ FileDescriptor StateFiles::create(const QString& name, int* error) const
     return file;
 }
 
-FileDescriptor StateFiles::openRegular(const QString& name, bool create, QString* reason) const
+FileDescriptor StateFiles::openRegular(const QString& name, bool create, OperatorText* reason) const
 {
-    reason->clear();
+    *reason = OperatorText();
     if (!folder.isOpen())
         return FileDescriptor();
     const QByteArray file = QFile::encodeName(name);
@@ -191,13 +191,13 @@ FileDescriptor StateFiles::openRegular(const QString& name, bool create, QString
     return opened;
 }
 
-QString StateFiles::whyNotRegular(const QString& name) const
+OperatorText StateFiles::whyNotRegular(const QString& name) const
 {
     struct stat seen {};
     if (!folder.isOpen()
         || ::fstatat(folder.get(), QFile::encodeName(name).constData(), &seen, AT_SYMLINK_NOFOLLOW) != 0
         || S_ISREG(seen.st_mode))
-        return QString();
+        return OperatorText();
     return notAFileLine(pathOf(name), seen.st_mode);
 }
 

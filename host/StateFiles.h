@@ -5,6 +5,8 @@
 #include "host/FileDescriptor.h"
 
 #include <QByteArray>
+#include "catalogue/OperatorText.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -26,17 +28,17 @@ public:
 
     bool isOpen() const { return folder.isOpen(); }
     // Why the folder could not be opened or made.
-    QString errorString() const { return error; }
+    const OperatorText& errorString() const { return error; }
     QString pathOf(const QString& name) const;
 
     // The file's contents, when it is a regular file of at most `longest`
     // bytes; else None when there is no such name, or Unusable with the
     // reason, which names the file and what it is.
-    Found read(const QString& name, qint64 longest, QByteArray* contents, QString* reason) const;
+    Found read(const QString& name, qint64 longest, QByteArray* contents, OperatorText* reason) const;
     // Puts `contents` in place of whatever has the name, through a new file
     // renamed over it; the folder is synced afterwards, so the new file
     // outlives a power cut. False, with the reason, when it could not be done.
-    bool replace(const QString& name, const QByteArray& contents, QString* reason) const;
+    bool replace(const QString& name, const QByteArray& contents, OperatorText* reason) const;
     // A new file under the name, for writing (0660); not open when the name
     // is taken or the file cannot be made, with errno in `error`.
     FileDescriptor create(const QString& name, int* error) const;
@@ -46,10 +48,10 @@ public:
     // open when nothing has the name (`reason` empty), or when it is no
     // regular file or cannot be opened (`reason` says so: "... is a named
     // pipe, not a file.").
-    FileDescriptor openRegular(const QString& name, bool create, QString* reason) const;
+    FileDescriptor openRegular(const QString& name, bool create, OperatorText* reason) const;
     // Empty when nothing or a regular file has the name, else the reason, as
     // openRegular() gives it.
-    QString whyNotRegular(const QString& name) const;
+    OperatorText whyNotRegular(const QString& name) const;
     // Renames the file to `name`.broken-<UTC time>, or with -2, -3... after
     // it when that is taken, never over another file: kept for a person to
     // read. The name it was kept as; empty when it could not be moved.
@@ -71,14 +73,14 @@ public:
     // A file opened elsewhere in the state folder, checked the same way:
     // empty when it is a regular file of at most `longest` bytes, else the
     // reason naming `path`.
-    static QString whyUnusable(int descriptor, const QString& path, qint64 longest);
+    static OperatorText whyUnusable(int descriptor, const QString& path, qint64 longest);
 
 private:
     bool open(const QString& base, const QString& subfolder, bool create);
 
     QString location;
     FileDescriptor folder;
-    QString error;
+    OperatorText error;
 };
 
 #endif

@@ -18,16 +18,16 @@ const char machineFolder[] = "/var/lib/rz-firmware-updater";
 
 // Empty when this process may create and remove files in the folder. An
 // account outside the folder's group is told how to join it.
-QString whyNotWritable(const QString& folder)
+OperatorText whyNotWritable(const QString& folder)
 {
     const QByteArray path = QFile::encodeName(folder);
     if (::access(path.constData(), W_OK | X_OK) == 0)
-        return QString();
+        return OperatorText();
     const int reason = errno;
     const GroupRefusal refusal(folder);
     if (reason == EACCES && refusal.applies())
         return refusal.line();
-    return QStringLiteral("%1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(reason)));
+    return OperatorText::verbatim(QStringLiteral("%1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(reason))));
 }
 
 } // namespace
@@ -42,27 +42,27 @@ QString stateFolder()
 
 // Only a relative $HOME makes the account's own folder relative: a relative
 // XDG_STATE_HOME is ignored.
-QString stateFolderProblem()
+OperatorText stateFolderProblem()
 {
     if (LocalPath::isAbsolute(stateFolder()))
-        return QString();
+        return OperatorText();
     const char* const variable = qEnvironmentVariableIsEmpty("RZ_STATE_DIR") ? "HOME" : "RZ_STATE_DIR";
     return OperatorText::tr("%1 must be an absolute path, not \"%2\".")
         .arg(QLatin1String(variable))
         .arg(qEnvironmentVariable(variable));
 }
 
-QString stateFolderNotShared()
+OperatorText stateFolderNotShared()
 {
     if (!qEnvironmentVariableIsEmpty("RZ_STATE_DIR"))
-        return QString();
+        return OperatorText();
     return whyNotWritable(QString::fromLatin1(machineFolder));
 }
 
-QString stateFolderNotSharedLine()
+OperatorText stateFolderNotSharedLine()
 {
-    const QString reason = stateFolderNotShared();
-    return reason.isEmpty() ? QString() : QString(OperatorText::tr("Updates are recorded for this account only: %1").arg(reason));
+    const OperatorText reason = stateFolderNotShared();
+    return reason.isEmpty() ? OperatorText() : OperatorText::tr("Updates are recorded for this account only: %1").arg(reason);
 }
 
 // Qt 5 has no standard location for state; this follows the XDG rule, which

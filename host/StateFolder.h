@@ -1,6 +1,8 @@
 #ifndef STATEFOLDER_H
 #define STATEFOLDER_H
 
+#include "catalogue/OperatorText.h"
+
 #include <QString>
 
 // Where the updater keeps what must outlive a run (pending records, session
@@ -18,13 +20,13 @@ QString stateFolder();
 // all through a run, and the process's working folder is not where it
 // started while a write runs (the library reads the verified copies from
 // theirs), so a relative one would lead anywhere.
-QString stateFolderProblem();
+OperatorText stateFolderProblem();
 
 // Why the account's own folder is used: empty when the folder is shared.
-QString stateFolderNotShared();
+OperatorText stateFolderNotShared();
 
 // The line that tells the operator so, empty when the folder is shared.
-QString stateFolderNotSharedLine();
+OperatorText stateFolderNotSharedLine();
 
 // The account's own folder, where earlier releases kept their records.
 QString userStateFolder();

@@ -77,7 +77,7 @@ QString UpdaterLock::path()
                             : LocalPath::absolute(chosen);
 }
 
-QString UpdaterLock::pathProblem()
+OperatorText UpdaterLock::pathProblem()
 {
     return LocalPath::problemOf("RZ_LOCK_FILE");
 }
@@ -99,7 +99,7 @@ bool UpdaterLock::acquire()
     if (errno == EWOULDBLOCK)
         error = heldElsewhereLine();
     else
-        fail(reasonFor(errno));
+        fail(OperatorText::verbatim(reasonFor(errno)));
     return false;
 }
 
@@ -145,7 +145,7 @@ void UpdaterLock::writeHolder() const
         cutTo(descriptor.get(), line.size());
 }
 
-QString UpdaterLock::heldElsewhereLine() const
+OperatorText UpdaterLock::heldElsewhereLine() const
 {
     char bytes[holderBytes];
     const ssize_t count = ::pread(descriptor.get(), bytes, sizeof bytes, 0);
@@ -159,7 +159,7 @@ QString UpdaterLock::heldElsewhereLine() const
     return OperatorText::tr("Another firmware updater is already running.");
 }
 
-void UpdaterLock::fail(const QString& reason)
+void UpdaterLock::fail(const OperatorText& reason)
 {
     error = OperatorText::tr("Cannot take the updater lock: %1").arg(reason);
 }
@@ -195,12 +195,12 @@ FileDescriptor UpdaterLock::openLockFile()
             refusal = refused;
             fail(refusal->line());
         } else {
-            fail(why == ELOOP ? QStringLiteral("%1 is a symbolic link").arg(path())
-                              : QStringLiteral("%1: %2").arg(path(), reasonFor(why)));
+            fail(OperatorText::verbatim(why == ELOOP ? QStringLiteral("%1 is a symbolic link").arg(path())
+                                                     : QStringLiteral("%1: %2").arg(path(), reasonFor(why))));
         }
         return opened;
     }
-    const QString unusable = StateFiles::whyUnusable(opened.get(), path(), anySize);
+    const OperatorText unusable = StateFiles::whyUnusable(opened.get(), path(), anySize);
     if (!unusable.isEmpty()) {
         fail(unusable);
         return FileDescriptor();

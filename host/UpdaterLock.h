@@ -34,7 +34,7 @@ public:
 
     // False when the lock is not had: errorLine() says why. Never waits.
     bool acquire();
-    QString errorLine() const { return error; }
+    const OperatorText& errorLine() const { return error; }
     // Set when the lock file was refused to an account outside its group.
     const std::optional<GroupRefusal>& groupRefusal() const { return refusal; }
 
@@ -42,7 +42,7 @@ public:
     // and the working folder no longer exists (pathProblem()).
     static QString path();
     // The line that refuses RZ_LOCK_FILE; null when it is usable.
-    static QString pathProblem();
+    static OperatorText pathProblem();
     // Whether an updater holds the lock now, found with
     // the file opened read-only, nothing taken, written or made; true when
     // that cannot be told (a file that is no regular one, or unreadable).
@@ -51,15 +51,15 @@ public:
 private:
     FileDescriptor openLockFile();
     FileDescriptor openExisting(const QByteArray& file);
-    void fail(const QString& reason);
+    void fail(const OperatorText& reason);
     void showHeld() const;
     void writeHolder() const;
-    QString heldElsewhereLine() const;
+    OperatorText heldElsewhereLine() const;
 
     FileDescriptor descriptor;
     bool writable = false;
     bool held = false;
-    QString error;
+    OperatorText error;
     std::optional<GroupRefusal> refusal;
 };
 

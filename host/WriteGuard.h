@@ -41,7 +41,7 @@ public:
     // Installs the handlers, as every guard does; a program that prints
     // calls it at start, so that a reader that went away never ends it.
     static void install();
-    static QString pauseIgnoredLine()
+    static OperatorText pauseIgnoredLine()
     {
         return OperatorText::tr("Firmware is being written; the updater cannot be paused now. The write goes on.");
     }

@@ -50,7 +50,8 @@ DeviceFamily fakeFamily(DeviceFamily::Opened opening, const QString& failing)
         if (failing == "no calls for " + component)
             continue;
         ComponentCalls calls;
-        calls.component = calls.label = component;
+        calls.component = component;
+        calls.label = OperatorText::verbatim(component);
         calls.updateEstimate = ComponentCalls::Seconds(1);
         calls.clear = [component, failing](int, double*) {
             record("clear " + component);
@@ -72,12 +73,12 @@ DeviceFamily fakeFamily(DeviceFamily::Opened opening, const QString& failing)
     }
     DeviceFamily::Calls calls;
     calls.openForUpdate = [opening, failing](OpenedInstrument& instrument, DeviceFamily::Identity checked,
-                                             QString* line) {
+                                             OperatorText* line) {
         record(QStringLiteral("open %1 %2").arg(checked.serial).arg(checked.type));
         if (failing == "vanish at open")
             QDir(QDir::currentPath()).removeRecursively();
         *instrument.handleOut() = 7;
-        *line = QStringLiteral("Cannot Find Device");
+        *line = OperatorText::verbatim(QStringLiteral("Cannot Find Device"));
         return opening;
     };
     calls.finishUpdate = [](OpenedInstrument& instrument) {
@@ -230,7 +231,7 @@ void FlowTest::aComponentWithoutCallsRefusesTheStart()
     const DeviceFamily family = fakeFamily(DeviceFamily::Opened::Yes, "no calls for run");
     const QString refusal = [&] {
         const DeviceFamily::Replacement replaced(Connection::Usb, family);
-        return UpdaterSession::environmentProblem();
+        return UpdaterSession::environmentProblem().english();
     }();
     QCOMPARE(refusal, "This build cannot update the RZ610R: no calls of the device library write its run image.");
 }

@@ -111,7 +111,7 @@ QString seedHistory()
     QDir().mkpath(QFileInfo(quotedLog).path());
     QFile(quotedLog).open(QIODevice::WriteOnly);
     QFile(outsideLog).open(QIODevice::WriteOnly);
-    UpdateHistory history([](const QString& line) { QFAIL(qPrintable(line)); });
+    UpdateHistory history([](const OperatorText& line) { QFAIL(qPrintable(line.english())); });
     const struct
     {
         const char* started;
@@ -460,12 +460,12 @@ void HistoryTest::queriesAreCutShort()
     QFETCH(bool, writer);
     SimulatedInstrument instrument;
     seedHistory();
-    HistoryDatabase history([](const QString& line) { QFAIL(qPrintable(line)); },
+    HistoryDatabase history([](const OperatorText& line) { QFAIL(qPrintable(line.english())); },
                             writer ? HistoryDatabase::Access::Writer : HistoryDatabase::Access::Reader);
     QSqlQuery query(history.connection());
     QVERIFY(!query.exec("WITH RECURSIVE forever(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM forever) "
                         "SELECT count(*) FROM forever"));
-    QCOMPARE(HistoryQueryLimit::reason(query.lastError()), "it did not answer within 1 second");
+    QCOMPARE(HistoryQueryLimit::reason(query.lastError()).english(), "it did not answer within 1 second");
     QVERIFY(query.exec("SELECT count(*) FROM attempts") && query.next());
     QCOMPARE(query.value(0).toInt(), 4);
 }
@@ -487,7 +487,7 @@ void HistoryTest::historyTakesNoLock()
     QFETCH(QString, lock);
     QFETCH(QString, state);
     SimulatedInstrument instrument;
-    QCOMPARE(UpdateHistory([](const QString& line) { QFAIL(qPrintable(line)); }).begin(sampleAttempt(), false), 1);
+    QCOMPARE(UpdateHistory([](const OperatorText& line) { QFAIL(qPrintable(line.english())); }).begin(sampleAttempt(), false), 1);
     const QString lockFile = UpdaterLock::path();
     if (lock == "free") {
         QFile file(lockFile);

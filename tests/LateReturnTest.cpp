@@ -156,7 +156,7 @@ void operate(const QByteArray& call)
 {
     OpenedInstrument instrument(DeviceFamily::of(0).closeCall());
     int serial = 0;
-    QString line;
+    OperatorText line;
     if (call == "rzGetAPIVersion")
         DeviceFamily::libraryVersion();
     else if (call == "rzConfigUSBOpenDeviceBySerial")
@@ -166,7 +166,7 @@ void operate(const QByteArray& call)
     else if (call == "rzConfigNetPreset")
         DeviceFamily::of(2).finishUpdate(instrument);
     else if (!writesComponent(call))
-        DeviceFamily::detect([](const QString&) {});
+        DeviceFamily::detect([](const OperatorText&) {});
 }
 
 void churnTheStack()

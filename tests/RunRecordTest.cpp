@@ -20,7 +20,7 @@ const QString disconnectWarning = QStringLiteral("Do NOT disconnect the device a
 class NoDisplay : public RunDisplay
 {
 public:
-    void showLines(const QStringList&, Kind) override {}
+    void showLines(const OperatorLines&, Kind) override {}
     void showPercent(int) override {}
 };
 
@@ -42,10 +42,10 @@ RunEvent eventOf(const QString& step, FlowOutcome outcome)
     if (step == QLatin1String("erased"))
         return RunEvent::erased();
     if (step.startsWith(QLatin1String("failure:")))
-        return RunEvent::failure(text);
+        return RunEvent::failure(OperatorText::verbatim(text));
     if (step == QLatin1String("verdict"))
         return RunEvent::verdict(outcome);
-    return RunEvent::line(text);
+    return RunEvent::line(OperatorText::verbatim(text));
 }
 
 QString logOf(const QString& path)
@@ -115,7 +115,7 @@ void RunRecordTest::logRowAndReportAgree()
         report = record.finishReport(FlowOutcome(outcome), outcome == int(FlowOutcome::Done) ? 0 : 1);
         logPath = record.logPath();
     }
-    const HistoryReader reader([](const QString& line) { QFAIL(qPrintable(line)); });
+    const HistoryReader reader([](const OperatorText& line) { QFAIL(qPrintable(line.english())); });
     const QList<UpdateAttempt> rows = reader.page({}, false, 0, 10).value_or(QList<UpdateAttempt>());
     QCOMPARE(rows.size(), state.isEmpty() ? 0 : 1);
     QCOMPARE(report.value("erased").toBool(), erased);

@@ -297,12 +297,12 @@ void SessionLogTest::logsThatMatterOutliveChecks()
     SimulatedInstrument instrument; // nothing connected
     auto update = std::make_unique<SessionLog>(QDateTime(QDate(2024, 12, 31), QTime(23, 0), Qt::UTC));
     const QString updateLog = update->filePath();
-    QString reason;
+    OperatorText reason;
     const PendingUpdate record(deviceTypeNamed("RZ610R"), 12345);
     if (keeper == "pending record")
-        QVERIFY2(record.write({"fpga"}, "4.5.10", updateLog, &reason), qPrintable(reason));
+        QVERIFY2(record.write({"fpga"}, "4.5.10", updateLog, &reason), qPrintable(reason.english()));
     if (keeper == "history") {
-        UpdateHistory history([](const QString& line) { QFAIL(qPrintable(line)); });
+        UpdateHistory history([](const OperatorText& line) { QFAIL(qPrintable(line.english())); });
         UpdateAttempt attempt = UpdateAttempt::onThisMachine();
         attempt.started = QDateTime::currentDateTimeUtc();
         attempt.action = "update";

@@ -79,6 +79,7 @@ private slots:
     void everyTranslationIsFinishedAndKeepsItsPlaceholders_data();
     void everyTranslationIsFinishedAndKeepsItsPlaceholders();
     void germanDesktopReadsGermanWhileTheSessionLogKeepsEnglish();
+    void aWorkersLinesAreTranslatedWhereShown();
     void historyTableSaysTheStateAsTheWindowDoes_data();
     void historyTableSaysTheStateAsTheWindowDoes();
 };
@@ -125,6 +126,30 @@ void TranslationTest::germanDesktopReadsGermanWhileTheSessionLogKeepsEnglish()
     QVERIFY(!kept.contains(QStringLiteral("Bitte lesen")));
 }
 
+// Lines made on the writer's thread, and the texts inside them (a
+// component's name, a time), reach the terminal in German; the report and
+// the session log keep them English.
+void TranslationTest::aWorkersLinesAreTranslatedWhereShown()
+{
+    SimulatedInstrument instrument;
+    instrument.create(SimulatedInstrument::usbModel("RZ610R", 4, 5, 9));
+    UpdaterRun run({"update", "--json"});
+    QCOMPARE(run.finish(), 0);
+    const QStringList shown = QString::fromUtf8(run.errors).split('\n');
+    const QJsonObject report = QJsonDocument::fromJson(run.output).object();
+    QFile log(report.value("logFile").toString());
+    QVERIFY2(log.open(QIODevice::ReadOnly), qPrintable(log.fileName()));
+    const QString kept = QString::fromUtf8(log.readAll());
+    const QStringList german{"Boot-Fx3 wird übersprungen, bereits aktuelle Version.",
+                             "FPGA wird aktualisiert, geschätzt 6 Minuten."};
+    const QStringList english{"Skipping boot Fx3, already current version.", "Updating FPGA, estimated 6 minutes."};
+    for (int at = 0; at < german.size(); ++at) {
+        QVERIFY2(shown.contains(german[at]), run.errors.constData());
+        QVERIFY(report.value("lines").toArray().contains(english[at]));
+        QVERIFY2(kept.contains(english[at]) && !kept.contains(german[at]), qPrintable(kept));
+    }
+}
+
 void TranslationTest::historyTableSaysTheStateAsTheWindowDoes_data()
 {
     QTest::addColumn<int>("ending"); // 0: succeeded, 1: failed, 2: interrupted
@@ -145,11 +170,11 @@ void TranslationTest::historyTableSaysTheStateAsTheWindowDoes()
     Translations::install();
     SimulatedInstrument instrument; // a state folder of its own
     {
-        UpdateHistory history([](const QString& line) { QFAIL(qPrintable(line)); });
+        UpdateHistory history([](const OperatorText& line) { QFAIL(qPrintable(line.english())); });
         const qint64 id = history.begin(sampleAttempt(), false);
         ending == 2 ? history.interrupt(id, "Failed Writing") : history.finish(id, ending == 0, "Failed Writing");
     }
-    const HistoryReader reader([](const QString& line) { QFAIL(qPrintable(line)); });
+    const HistoryReader reader([](const OperatorText& line) { QFAIL(qPrintable(line.english())); });
     HistoryTableModel window(reader, nullptr);
     window.show({});
     QCOMPARE(window.index(0, UpdateAttempt::State).data().toString(), shown);

@@ -554,7 +554,7 @@ void UpdateRestoreTest::updateSkippingEverythingSucceeds()
     QVERIFY(worker.outcome().written());
     QStringList texts;
     for (const QList<QVariant>& line : emitted)
-        texts << line.first().toString();
+        texts << line.first().value<OperatorText>().english();
     QCOMPARE(texts, lines);
     QCOMPARE(instrument.calledFunctions(), calls);
 }

@@ -576,7 +576,7 @@ void WindowTest::fileDialogsStartInTheDocumentsFolder()
     if (dialog == "Save Log As...")
         chooseFromLogMenu(log, dialog);
     else
-        HistoryDialog(&panel, [](const QString&) {}).exportCsv();
+        HistoryDialog(&panel, [](const OperatorText&) {}).exportCsv();
     QCOMPARE(startFolder, home.path() + (documents ? "/Documents" : ""));
 }
 

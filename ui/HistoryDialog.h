@@ -25,7 +25,7 @@ class HistoryDialog : public QDialog
     Q_OBJECT
 
 public:
-    using LineSink = std::function<void(const QString&)>;
+    using LineSink = std::function<void(const OperatorText&)>;
 
     // Lines about a history that could not be read go to `say`.
     HistoryDialog(QWidget* parent, const LineSink& say);

@@ -38,12 +38,12 @@ QString shownAction(const QString& action)
     return action == QLatin1String("restore") ? HistoryDialog::tr("restore") : action;
 }
 
-// The history keeps English; the dialog shows the state, and the error
-// where this run said it, in the operator's language.
+// The history keeps English: the dialog shows the state in the operator's
+// language and the error as it was kept.
 QString shownResult(const UpdateAttempt& attempt)
 {
     const QString state = attempt.shownState();
-    return attempt.error.isEmpty() ? state : HistoryDialog::tr("%1: %2").arg(state, OperatorText::shown(attempt.error));
+    return attempt.error.isEmpty() ? state : HistoryDialog::tr("%1: %2").arg(state, attempt.error);
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 #define LOGMENU_H
 
 #include <QObject>
+#include "catalogue/OperatorText.h"
+
 #include <QString>
 
 #include <functional>
@@ -19,7 +21,7 @@ class LogMenu : public QObject
     Q_OBJECT
 
 public:
-    using LineSink = std::function<void(const QString&)>;
+    using LineSink = std::function<void(const OperatorText&)>;
 
     // Becomes the log's child and takes over its context menu. Lines about
     // the history go to `addLine`.

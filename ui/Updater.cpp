@@ -21,7 +21,7 @@ Updater::Updater(QWidget* parent)
 {
     buildPanel();
     makeAccessible();
-    new LogMenu(log, SessionLog::folder(), [this](const QString& line) { addLine(line); });
+    new LogMenu(log, SessionLog::folder(), [this](const OperatorText& line) { session.note(RunEvent::line(line)); });
     session.begin(true, QStringLiteral("window"));
 }
 
@@ -100,19 +100,19 @@ QColor Updater::colourOf(Kind kind) const
 
 void Updater::addLine(const QString& s)
 {
-    session.note(RunEvent::line(s));
+    session.note(RunEvent::line(OperatorText::verbatim(s)));
 }
 
 void Updater::addStatusLine(const QString& s, bool success)
 {
-    session.note(RunEvent::status(s, success));
+    session.note(RunEvent::status(OperatorText::verbatim(s), success));
 }
 
 // The session log keeps the English lines; the operator reads them
 // translated.
-void Updater::showLines(const QStringList& lines, Kind kind)
+void Updater::showLines(const OperatorLines& lines, Kind kind)
 {
-    appendLines(OperatorText::shown(lines), colourOf(kind));
+    appendLines(OperatorTexts::translated(lines), colourOf(kind));
 }
 
 void Updater::replaceLastLine(const QString& s)
@@ -128,7 +128,7 @@ void Updater::replaceLastLine(const QString& s)
     }
     cursor.removeSelectedText();
     cursor.deletePreviousChar();
-    session.note(RunEvent::line(s)); // the session log, like a terminal, keeps the line replaced
+    session.note(RunEvent::line(OperatorText::verbatim(s))); // the session log, like a terminal, keeps the line replaced
 }
 
 // The operator's selection and scroll position stay as they were, except
@@ -215,9 +215,9 @@ void Updater::withdrawAfterStall(FlowOutcome outcome)
         offerActions(NoAction);
 }
 
-void Updater::beginBusy(const QString& text)
+void Updater::beginBusy(const OperatorText& text)
 {
-    busy = std::make_unique<PLProgressDialog>(OperatorText::shown(text));
+    busy = std::make_unique<PLProgressDialog>(text.translated());
     busy->show();
 }
 
@@ -227,10 +227,10 @@ void Updater::showPercent(int percent)
         busy->showPercent(percent);
 }
 
-void Updater::showBusyNote(const QString& note)
+void Updater::showBusyNote(const OperatorText& note)
 {
     if (busy)
-        busy->showNote(OperatorText::shown(note));
+        busy->showNote(note.translated());
 }
 
 void Updater::endBusy()

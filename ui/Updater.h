@@ -25,11 +25,11 @@ public:
     explicit Updater(QWidget* parent = nullptr);
     ~Updater() override;
 
-    void showLines(const QStringList& lines, Kind kind) override;
-    void beginBusy(const QString& text) override;
+    void showLines(const OperatorLines& lines, Kind kind) override;
+    void beginBusy(const OperatorText& text) override;
     void showPercent(int percent) override;
     void endBusy() override;
-    void showBusyNote(const QString& note) override;
+    void showBusyNote(const OperatorText& note) override;
     bool confirmDowngrade() override;
     std::optional<int> chooseModel() override;
     void offerActions(int actions) override;

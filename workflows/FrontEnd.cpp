@@ -2,24 +2,24 @@
 
 #include "catalogue/OperatorText.h"
 
-QString FrontEnd::continueLine(Action offered) const
+OperatorText FrontEnd::continueLine(Action offered) const
 {
     if (offered == RestoreAction)
         return OperatorText::tr("Press Restore to continue.");
     return OperatorText::tr("Press Update to continue.");
 }
 
-QString FrontEnd::closingLine() const
+OperatorText FrontEnd::closingLine() const
 {
     return OperatorText::tr("You may now close the software.");
 }
 
-QString FrontEnd::writtenLine(const QString&, const QString&) const
+OperatorText FrontEnd::writtenLine(const QString&, const QString&) const
 {
-    return QString();
+    return OperatorText();
 }
 
-QString FrontEnd::downgradeDeclinedLine(const QString& instrument) const
+OperatorText FrontEnd::downgradeDeclinedLine(const QString& instrument) const
 {
     return OperatorText::tr("%1 holds newer firmware than this release; the downgrade was declined.").arg(instrument);
 }

@@ -21,7 +21,7 @@ public:
 
     // Shown from begin to end, with showPercent()'s figures and
     // showBusyNote()'s notes between.
-    virtual void beginBusy(const QString& text) = 0;
+    virtual void beginBusy(const OperatorText& text) = 0;
     virtual void endBusy() = 0;
 
     // The instrument holds newer firmware than this release: write anyway?
@@ -43,17 +43,17 @@ public:
     // What the operator is told to do next, in this front end's words: the
     // window names its buttons. Empty where nothing is to be said.
     // After a check that offers the action (UpdateAction or RestoreAction):
-    virtual QString continueLine(Action offered) const;
+    virtual OperatorText continueLine(Action offered) const;
     // After a write's verdict:
-    virtual QString closingLine() const;
+    virtual OperatorText closingLine() const;
     // After a write that succeeded, naming the instrument ("RZ610R 12345")
     // and the release's version it now holds; the window's verdict says
     // enough.
-    virtual QString writtenLine(const QString& instrument, const QString& version) const;
+    virtual OperatorText writtenLine(const QString& instrument, const QString& version) const;
     // Why nothing is written to an instrument with newer firmware once
     // confirmDowngrade() said no, for the report, naming the instrument
     // ("RZ610R 12345"):
-    virtual QString downgradeDeclinedLine(const QString& instrument) const;
+    virtual OperatorText downgradeDeclinedLine(const QString& instrument) const;
 };
 
 #endif

@@ -31,7 +31,7 @@ SignedRelease SignedRelease::verdictOn(const QString& folder, const TrustedKeys&
     const QDir dir(folder);
     QByteArray listText;
     QByteArray signatureText;
-    QString problem;
+    OperatorText problem;
     const PlantedFile::Found list =
         PlantedFile::read(dir.filePath(ChecksumList::fileName()), longestFile, &listText, &problem);
     if (list == PlantedFile::Found::Unusable)
@@ -74,7 +74,7 @@ SignedRelease SignedRelease::untrusted(Distrust why, const QString& keyId)
     return release;
 }
 
-SignedRelease SignedRelease::unreadable(const QString& problem)
+SignedRelease SignedRelease::unreadable(const OperatorText& problem)
 {
     SignedRelease release(Verdict::Unreadable);
     release.unreadableFile = problem;

@@ -4,6 +4,8 @@
 #include "catalogue/ChecksumList.h"
 #include "catalogue/release/TrustedKeys.h"
 
+#include "catalogue/OperatorText.h"
+
 #include <QString>
 
 // A firmware folder as its maker released it: SHA256SUMS, and beside it
@@ -45,7 +47,7 @@ public:
     // Lowercase hex SHA-256 of the very list bytes that were verified.
     const QByteArray& checksumsDigest() const { return listDigest; }
     // Once unreadable: which file, and what it is or why it cannot be read.
-    const QString& problem() const { return unreadableFile; }
+    const OperatorText& problem() const { return unreadableFile; }
     // The folder verified, whatever the verdict, as an absolute path.
     const QString& folder() const { return checkedFolder; }
 
@@ -61,7 +63,7 @@ public:
 private:
     explicit SignedRelease(Verdict verdict) : result(verdict) {}
     static SignedRelease verdictOn(const QString& folder, const TrustedKeys& keys);
-    static SignedRelease unreadable(const QString& problem);
+    static SignedRelease unreadable(const OperatorText& problem);
 
     static SignedRelease untrusted(Distrust why, const QString& keyId);
 
@@ -71,7 +73,7 @@ private:
     QString trustedComment;
     ChecksumList list;
     QByteArray listDigest;
-    QString unreadableFile;
+    OperatorText unreadableFile;
     QString checkedFolder;
 };
 

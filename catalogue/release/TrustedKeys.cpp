@@ -67,7 +67,7 @@ void TrustedKeys::loadKeys(const QString& folder)
     for (const QString& name : dir.entryList({QStringLiteral("*.pub")}, QDir::Files | QDir::System, QDir::Name)) {
         const QString path = dir.filePath(name);
         QByteArray text;
-        QString problem;
+        OperatorText problem;
         if (PlantedFile::read(path, longestFile, &text, &problem, notAKeyFile) != PlantedFile::Found::File)
             unusable << problem;
         else if (const std::optional<MinisignPublicKey> key = MinisignPublicKey::parse(text))
@@ -80,12 +80,12 @@ void TrustedKeys::loadKeys(const QString& folder)
 void TrustedKeys::loadRevocations(const QString& path)
 {
     QByteArray text;
-    QString ignored;
+    OperatorText ignored;
     const PlantedFile::Found found = PlantedFile::read(path, longestFile, &text, &ignored);
     if (found == PlantedFile::Found::None)
         return;
     if (found == PlantedFile::Found::Unusable) {
-        unreadable = path;
+        unreadable = OperatorText::verbatim(path);
         return;
     }
     // Any number of leading zeros, then at most the 16 digits of 64 bits.

@@ -3,6 +3,8 @@
 
 #include "catalogue/release/MinisignPublicKey.h"
 
+#include "catalogue/OperatorText.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -43,9 +45,9 @@ public:
     // A revoked-keys file that is there but could not be read whole, and
     // why; empty when every one was read. Until it is fixed, no key is
     // trusted: the revocation it may hold must not be missed.
-    QString unreadableRevocations() const { return unreadable; }
+    const OperatorText& unreadableRevocations() const { return unreadable; }
     // Each file in a key folder that holds no usable key: its path and why.
-    const QStringList& unusableKeys() const { return unusable; }
+    const OperatorLines& unusableKeys() const { return unusable; }
 
 private:
     void loadKeys(const QString& folder);
@@ -53,8 +55,8 @@ private:
 
     QVector<MinisignPublicKey> keys;
     QVector<quint64> revoked;
-    QString unreadable;
-    QStringList unusable;
+    OperatorText unreadable;
+    OperatorLines unusable;
 };
 
 #endif

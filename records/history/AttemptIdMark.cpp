@@ -17,7 +17,7 @@ AttemptIdMark::AttemptIdMark(LineSink lineSink) : say(std::move(lineSink)) {}
 qint64 AttemptIdMark::usable() const
 {
     QByteArray text;
-    QString unusable;
+    OperatorText unusable;
     const StateFiles folder(stateFolder(), QString(), false);
     if (folder.read(markName, 32, &text, &unusable) != StateFiles::Found::File)
         return 0;
@@ -41,7 +41,7 @@ qint64 AttemptIdMark::usable() const
 void AttemptIdMark::keep(qint64 id) const
 {
     const StateFiles folder(stateFolder(), QString(), true);
-    QString why = folder.errorString();
+    OperatorText why = folder.errorString();
     if (!folder.isOpen() || !folder.replace(markName, QByteArray::number(id) + '\n', &why))
         say(OperatorText::tr("The update history's highest attempt id could not be kept: %1").arg(why));
 }

@@ -1,6 +1,8 @@
 #ifndef ATTEMPTIDMARK_H
 #define ATTEMPTIDMARK_H
 
+#include "catalogue/OperatorText.h"
+
 #include <QString>
 
 #include <functional>
@@ -14,7 +16,7 @@
 class AttemptIdMark
 {
 public:
-    using LineSink = std::function<void(const QString&)>;
+    using LineSink = std::function<void(const OperatorText&)>;
 
     // Beyond any id the history hands out. Ids reach scripts as JSON numbers
     // (the report's attemptId, `history --json`), which hold integers exactly

@@ -36,7 +36,7 @@ HistoryDatabase::HistoryDatabase(LineSink lineSink, Access access)
     : say(std::move(lineSink)), access(access), connectionName(nextConnectionName()), schema(connectionName),
       idMark(say)
 {
-    QString error;
+    OperatorText error;
     bool damaged = false;
     open = openFile(&error, &damaged) && prepare(&error, &damaged);
     if (!open && damaged && access == Access::Writer)
@@ -62,7 +62,7 @@ QSqlDatabase HistoryDatabase::connection() const
 
 bool HistoryDatabase::startOver()
 {
-    QString error;
+    OperatorText error;
     open = startOver(&error);
     if (!open)
         say(OperatorText::tr("The update history could not be read: %1").arg(error));
@@ -73,7 +73,7 @@ bool HistoryDatabase::startOver()
 // the file itself, and SQLite's own files beside it (-wal, -shm) it never
 // opens through a link. It still follows a link at the name, so what it
 // opened is compared with the file that was checked.
-bool HistoryDatabase::openFile(QString* error, bool* damaged)
+bool HistoryDatabase::openFile(OperatorText* error, bool* damaged)
 {
     *damaged = false;
     const StateFiles folder(stateFolder(), QString(), access == Access::Writer);
@@ -86,7 +86,8 @@ bool HistoryDatabase::openFile(QString* error, bool* damaged)
         return openConnection(QStringLiteral(":memory:"), QString(), error) && schema.create(0, error, damaged);
     if (!fileHandle.isOpen()) {
         if (error->isEmpty())
-            *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path()), QString::fromLocal8Bit(std::strerror(ENOENT)));
+            *error = OperatorText::verbatim(
+                QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path()), QString::fromLocal8Bit(std::strerror(ENOENT))));
         return false;
     }
     for (const QString& companion : {QStringLiteral("history.db-wal"), QStringLiteral("history.db-shm")}) {
@@ -111,13 +112,13 @@ bool HistoryDatabase::openFile(QString* error, bool* damaged)
     return true;
 }
 
-bool HistoryDatabase::openConnection(const QString& name, const QString& options, QString* error)
+bool HistoryDatabase::openConnection(const QString& name, const QString& options, OperatorText* error)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     db.setDatabaseName(name);
     db.setConnectOptions(QStringList{options, HistoryQueryLimit::busyTimeoutOption()}.join(QLatin1Char(';')));
     if (!db.open()) {
-        *error = db.lastError().text();
+        *error = OperatorText::verbatim(db.lastError().text());
         return false;
     }
     if (limit.watch(db))
@@ -134,7 +135,7 @@ bool HistoryDatabase::openConnection(const QString& name, const QString& options
 // synchronisation is what WAL needs to lose no commit when the program dies;
 // a power cut may cost the last row, and the pending record, written through
 // to the disk, still says what must be finished.
-bool HistoryDatabase::prepare(QString* error, bool* damaged)
+bool HistoryDatabase::prepare(OperatorText* error, bool* damaged)
 {
     QSqlDatabase db = connection();
     if (db.databaseName() == QLatin1String(":memory:"))
@@ -164,7 +165,7 @@ bool HistoryDatabase::prepare(QString* error, bool* damaged)
 // The history and the mark beside it agree on the highest id handed out:
 // the mark learns it from a history written before it existed, and a new
 // history starts above it.
-bool HistoryDatabase::keepIdsAboveMark(QString* error, bool* damaged)
+bool HistoryDatabase::keepIdsAboveMark(OperatorText* error, bool* damaged)
 {
     QSqlQuery query(connection());
     if (!query.exec(QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = 'attempts'")))
@@ -187,7 +188,7 @@ bool HistoryDatabase::keepIdsAboveMark(QString* error, bool* damaged)
     return query.exec() || HistorySchema::failed(query.lastError(), error, damaged);
 }
 
-bool HistoryDatabase::startOver(QString* error)
+bool HistoryDatabase::startOver(OperatorText* error)
 {
     const QString kept = setAside();
     if (kept.isEmpty())

@@ -1,6 +1,8 @@
 #ifndef HISTORYDATABASE_H
 #define HISTORYDATABASE_H
 
+#include "catalogue/OperatorText.h"
+
 #include "host/FileDescriptor.h"
 #include "records/history/AttemptIdMark.h"
 #include "records/history/HistoryQueryLimit.h"
@@ -30,7 +32,7 @@
 class HistoryDatabase
 {
 public:
-    using LineSink = std::function<void(const QString&)>;
+    using LineSink = std::function<void(const OperatorText&)>;
     enum class Access { Writer, Reader };
 
     HistoryDatabase(LineSink lineSink, Access access);
@@ -52,14 +54,14 @@ public:
     bool startOver();
 
 private:
-    bool openFile(QString* error, bool* damaged);
-    bool openConnection(const QString& name, const QString& options, QString* error);
+    bool openFile(OperatorText* error, bool* damaged);
+    bool openConnection(const QString& name, const QString& options, OperatorText* error);
     // WAL journal, schema and, once a day, the whole file's check; `damaged`
     // tells a file that must be set aside from one that cannot be read for
     // another reason.
-    bool prepare(QString* error, bool* damaged);
-    bool keepIdsAboveMark(QString* error, bool* damaged);
-    bool startOver(QString* error);
+    bool prepare(OperatorText* error, bool* damaged);
+    bool keepIdsAboveMark(OperatorText* error, bool* damaged);
+    bool startOver(OperatorText* error);
     // The name the damaged file was kept as; empty when it could not be moved.
     QString setAside();
     void closeConnection();

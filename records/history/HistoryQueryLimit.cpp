@@ -40,17 +40,17 @@ QString HistoryQueryLimit::busyTimeoutOption()
         .arg(std::chrono::duration_cast<std::chrono::milliseconds>(limit).count());
 }
 
-QString HistoryQueryLimit::reason(const QSqlError& error)
+OperatorText HistoryQueryLimit::reason(const QSqlError& error)
 {
     return reason(error.nativeErrorCode().toInt(),
                   error.databaseText().isEmpty() ? error.text() : error.databaseText());
 }
 
-QString HistoryQueryLimit::reason(int code, const QString& message)
+OperatorText HistoryQueryLimit::reason(int code, const QString& message)
 {
     if ((code & 0xff) == sqliteInterrupt)
         return OperatorText::tr("it did not answer within %1").arg(CallBudget::describe(limit));
-    return message;
+    return OperatorText::verbatim(message);
 }
 
 bool HistoryQueryLimit::interrupted(const QSqlError& error)

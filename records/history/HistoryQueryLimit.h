@@ -1,6 +1,8 @@
 #ifndef HISTORYQUERYLIMIT_H
 #define HISTORYQUERYLIMIT_H
 
+#include "catalogue/OperatorText.h"
+
 #include <QString>
 
 #include <chrono>
@@ -35,9 +37,9 @@ public:
     static QString busyTimeoutOption();
 
     // SQLite's own words, or the limit's when it cut the statement short.
-    static QString reason(const QSqlError& error);
+    static OperatorText reason(const QSqlError& error);
     // The same of SQLite's result code and its words.
-    static QString reason(int code, const QString& message);
+    static OperatorText reason(int code, const QString& message);
     static bool interrupted(const QSqlError& error);
 
 private:

@@ -1,6 +1,8 @@
 #ifndef HISTORYREADER_H
 #define HISTORYREADER_H
 
+#include "catalogue/OperatorText.h"
+
 #include "records/history/HistoryDatabase.h"
 #include "records/history/UpdateAttempt.h"
 
@@ -21,7 +23,7 @@
 class HistoryReader
 {
 public:
-    using LineSink = std::function<void(const QString&)>;
+    using LineSink = std::function<void(const OperatorText&)>;
     using Visitor = std::function<void(const UpdateAttempt&)>;
 
     struct Filter

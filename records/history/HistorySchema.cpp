@@ -74,7 +74,7 @@ constexpr qint64 secondsBetweenFullChecks = 24 * 60 * 60;
 
 HistorySchema::HistorySchema(const QString& connection) : connection(connection) {}
 
-int HistorySchema::version(QString* error, bool* damaged) const
+int HistorySchema::version(OperatorText* error, bool* damaged) const
 {
     QSqlQuery query(QSqlDatabase::database(connection, false));
     if (query.exec(QStringLiteral("PRAGMA user_version")) && query.next())
@@ -83,7 +83,7 @@ int HistorySchema::version(QString* error, bool* damaged) const
     return -1;
 }
 
-bool HistorySchema::create(int version, QString* error, bool* damaged) const
+bool HistorySchema::create(int version, OperatorText* error, bool* damaged) const
 {
     QSqlDatabase db = QSqlDatabase::database(connection, false);
     QSqlQuery query(db);
@@ -133,7 +133,7 @@ QStringList HistorySchema::columns(int version)
 // runs a query of its own whenever the attempts are read or written, one
 // that need never end; a virtual table runs a module's code. The schema is
 // read, never run, to find them.
-bool HistorySchema::runsNoCode(QString* error, bool* damaged) const
+bool HistorySchema::runsNoCode(OperatorText* error, bool* damaged) const
 {
     QSqlQuery query(QSqlDatabase::database(connection, false));
     if (!query.exec(QStringLiteral("SELECT type FROM sqlite_master"
@@ -148,7 +148,7 @@ bool HistorySchema::runsNoCode(QString* error, bool* damaged) const
 
 // Its columns as the table declares them: none that a history of its
 // version has missing, none computed.
-bool HistorySchema::holdsAttempts(int version, QString* error, bool* damaged) const
+bool HistorySchema::holdsAttempts(int version, OperatorText* error, bool* damaged) const
 {
     QSqlQuery query(QSqlDatabase::database(connection, false));
     if (!query.exec(QStringLiteral("PRAGMA table_xinfo(attempts)")))
@@ -177,7 +177,7 @@ bool HistorySchema::holdsAttempts(int version, QString* error, bool* damaged) co
 
 // A damaged page that nothing reads on opening is found by this, or by
 // SQLite when a write reaches it.
-bool HistorySchema::checkedToday(QString* error, bool* damaged) const
+bool HistorySchema::checkedToday(OperatorText* error, bool* damaged) const
 {
     QSqlQuery query(QSqlDatabase::database(connection, false));
     if (!query.exec(QStringLiteral("SELECT value FROM upkeep WHERE name = 'checked'")))
@@ -204,7 +204,7 @@ bool HistorySchema::checkedToday(QString* error, bool* damaged) const
     return query.exec() || failed(query.lastError(), error, damaged);
 }
 
-bool HistorySchema::failed(const QSqlError& why, QString* error, bool* damaged)
+bool HistorySchema::failed(const QSqlError& why, OperatorText* error, bool* damaged)
 {
     *error = HistoryQueryLimit::reason(why);
     *damaged = isDamage(why);

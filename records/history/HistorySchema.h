@@ -1,6 +1,8 @@
 #ifndef HISTORYSCHEMA_H
 #define HISTORYSCHEMA_H
 
+#include "catalogue/OperatorText.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,23 +25,23 @@ public:
     explicit HistorySchema(const QString& connection);
 
     // The schema version the file says it has; -1 when it cannot be read.
-    int version(QString* error, bool* damaged) const;
+    int version(OperatorText* error, bool* damaged) const;
     // Brings a history of `version` to the current one; 0 makes the tables.
-    bool create(int version, QString* error, bool* damaged) const;
+    bool create(int version, OperatorText* error, bool* damaged) const;
     // False, damaged, when anything in the file would run a query or code of
     // its own: a view, a trigger, a virtual table.
-    bool runsNoCode(QString* error, bool* damaged) const;
+    bool runsNoCode(OperatorText* error, bool* damaged) const;
     // False, damaged, when the attempts table lacks a column a history of
     // `version` has, or computes one.
-    bool holdsAttempts(int version, QString* error, bool* damaged) const;
+    bool holdsAttempts(int version, OperatorText* error, bool* damaged) const;
     // What selects UpdateAttempt::fieldNames() from a history of `version`:
     // NULL for a column added since, which a reader cannot add.
     static QStringList columns(int version);
     // The whole file's check, unless it passed in the last day.
-    bool checkedToday(QString* error, bool* damaged) const;
+    bool checkedToday(OperatorText* error, bool* damaged) const;
 
     // Fills `error` and `damaged` from `why`; always false.
-    static bool failed(const QSqlError& why, QString* error, bool* damaged);
+    static bool failed(const QSqlError& why, OperatorText* error, bool* damaged);
     // A file that is not a database, or a damaged one.
     static bool isDamage(const QSqlError& error);
 

@@ -1,6 +1,8 @@
 #ifndef UPDATEHISTORY_H
 #define UPDATEHISTORY_H
 
+#include "catalogue/OperatorText.h"
+
 #include "records/history/AttemptIdMark.h"
 #include "records/history/HistoryDatabase.h"
 #include "records/history/UpdateAttempt.h"
@@ -23,7 +25,7 @@ class QSqlQuery;
 class UpdateHistory
 {
 public:
-    using LineSink = std::function<void(const QString&)>;
+    using LineSink = std::function<void(const OperatorText&)>;
 
     explicit UpdateHistory(LineSink lineSink);
 

@@ -32,7 +32,7 @@ QJsonObject contentsOf(const QString& name)
 {
     for (const QString& base : recordBases()) {
         QByteArray contents;
-        QString ignored;
+        OperatorText ignored;
         if (StateFiles(base, recordFolder, false).read(name, PendingUpdate::longestRecord, &contents, &ignored)
             == StateFiles::Found::File)
             return QJsonDocument::fromJson(contents).object();
@@ -100,7 +100,7 @@ QStringList PendingUpdate::namedLogs()
         const StateFiles folder(base, recordFolder, false);
         for (const QString& name : folder.names()) {
             QByteArray contents;
-            QString ignored;
+            OperatorText ignored;
             if (folder.read(name, longestRecord, &contents, &ignored) == StateFiles::Found::File)
                 logs << QJsonDocument::fromJson(contents).object().value("log").toString();
         }
@@ -112,11 +112,11 @@ QStringList PendingUpdate::namedLogs()
 // A record that cannot be read, or that names a component this release does
 // not know for the model, still says an operation did not finish: every
 // component is rewritten.
-QStringList PendingUpdate::components(QString* problem) const
+QStringList PendingUpdate::components(OperatorText* problem) const
 {
     for (const QString& base : recordBases()) {
         QByteArray contents;
-        QString reason;
+        OperatorText reason;
         const StateFiles::Found found = StateFiles(base, recordFolder, false).read(fileName(), longestRecord,
                                                                                  &contents, &reason);
         if (found == StateFiles::Found::None)
@@ -137,7 +137,7 @@ QStringList PendingUpdate::components(QString* problem) const
 }
 
 bool PendingUpdate::write(const QStringList& components, const QString& targetVersion, const QString& log,
-                          QString* reason) const
+                          OperatorText* reason) const
 {
     const StateFiles folder(stateFolder(), recordFolder, true);
     if (!folder.isOpen()) {

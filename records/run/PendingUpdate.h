@@ -1,6 +1,8 @@
 #ifndef PENDINGUPDATE_H
 #define PENDINGUPDATE_H
 
+#include "catalogue/OperatorText.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -42,12 +44,12 @@ public:
     // The components the unfinished operation was about to write; empty
     // when there is no record. `problem` gets the line that says why a
     // record there could not be read.
-    QStringList components(QString* problem = nullptr) const;
+    QStringList components(OperatorText* problem = nullptr) const;
 
     // False, with the reason, when the record could not be kept.
     // `log` is the session log of the run that writes, empty for none.
     bool write(const QStringList& components, const QString& targetVersion, const QString& log,
-               QString* reason) const;
+               OperatorText* reason) const;
     // Empty once no record is left; else the path of one that could not be
     // removed.
     QString remove() const;

@@ -1,6 +1,8 @@
 #ifndef RUNDISPLAY_H
 #define RUNDISPLAY_H
 
+#include "catalogue/OperatorText.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -22,12 +24,12 @@ public:
     virtual ~RunDisplay() = default;
 
     // Lines that came together, shown together.
-    virtual void showLines(const QStringList& lines, Kind kind) = 0;
+    virtual void showLines(const OperatorLines& lines, Kind kind) = 0;
     // 0 to 100 while an FPGA is programmed, -1 for "busy, no figure".
     virtual void showPercent(int percent) = 0;
     // A step under way takes longer than announced: said with the busy
     // state too, where it is shown apart from the log.
-    virtual void showBusyNote(const QString&) {}
+    virtual void showBusyNote(const OperatorText&) {}
     // A component's clear-then-write begins: how long its line announced it
     // takes, and how long each of its calls may go without an answer, both
     // as the calls are timed (scaled by RZ_STALL_SCALE).
@@ -37,7 +39,7 @@ public:
     }
     // Why the run failed or refused, naming the instrument, as the report
     // keeps it; a front end that prints it at the end need not show it here.
-    virtual void showReason(const QString&) {}
+    virtual void showReason(const OperatorText&) {}
     // Every line shown so far is on disk (before the first erase, after a
     // verdict): what a power cut would leave.
     virtual void logKept() {}

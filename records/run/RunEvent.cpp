@@ -2,17 +2,17 @@
 
 RunEvent::RunEvent() : event(Lines{}) {}
 
-RunEvent RunEvent::line(const QString& text, RunDisplay::Kind kind)
+RunEvent RunEvent::line(const OperatorText& text, RunDisplay::Kind kind)
 {
-    return RunEvent(Lines{QStringList{text}, kind});
+    return RunEvent(Lines{OperatorLines{text}, kind});
 }
 
-RunEvent RunEvent::lines(const QStringList& texts)
+RunEvent RunEvent::lines(const OperatorLines& texts)
 {
     return RunEvent(Lines{texts, RunDisplay::Kind::Plain});
 }
 
-RunEvent RunEvent::status(const QString& text, bool success)
+RunEvent RunEvent::status(const OperatorText& text, bool success)
 {
     return line(text, success ? RunDisplay::Kind::Success : RunDisplay::Kind::Failure);
 }
@@ -42,7 +42,7 @@ RunEvent RunEvent::erased()
     return RunEvent(Erased{});
 }
 
-RunEvent RunEvent::failure(const QString& reason)
+RunEvent RunEvent::failure(const OperatorText& reason)
 {
     return RunEvent(Failure{reason});
 }

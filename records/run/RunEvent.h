@@ -27,7 +27,7 @@ public:
     // Lines for the operator, of one kind.
     struct Lines
     {
-        QStringList texts;
+        OperatorLines texts;
         RunDisplay::Kind kind = RunDisplay::Kind::Plain;
     };
     // The FPGA's percentage, or -1.
@@ -55,7 +55,7 @@ public:
     // Why the run failed or refused, naming the instrument.
     struct Failure
     {
-        QString reason;
+        OperatorText reason;
     };
     // How a write ended.
     struct Verdict
@@ -76,16 +76,16 @@ public:
     // No lines: what a queued call is made from.
     RunEvent();
 
-    static RunEvent line(const QString& text, RunDisplay::Kind kind = RunDisplay::Kind::Plain);
-    static RunEvent lines(const QStringList& texts);
+    static RunEvent line(const OperatorText& text, RunDisplay::Kind kind = RunDisplay::Kind::Plain);
+    static RunEvent lines(const OperatorLines& texts);
     // A write's verdict line: green or red.
-    static RunEvent status(const QString& text, bool success);
+    static RunEvent status(const OperatorText& text, bool success);
     static RunEvent progress(int percent);
     static RunEvent stillWorking(const StillWorking& notice);
     static RunEvent found(const DeviceState& state, const std::optional<SignedRelease>& release);
     static RunEvent attemptOpened(const UpdateAttempt& attempt, bool resuming);
     static RunEvent erased();
-    static RunEvent failure(const QString& reason);
+    static RunEvent failure(const OperatorText& reason);
     static RunEvent verdict(FlowOutcome outcome);
     // `announced` is the estimate the step's line gives, `budget` what each
     // of its calls is allowed, both unscaled, as the plan has them.

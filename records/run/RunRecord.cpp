@@ -5,7 +5,7 @@
 
 RunRecord::RunRecord(RunDisplay& display, const QString& command)
     : display(display), replayed(Rehearsal::recording()),
-      transcript([this](const QStringList& lines, RunDisplay::Kind kind) { show(lines, kind); }),
+      transcript([this](const OperatorLines& lines, RunDisplay::Kind kind) { show(lines, kind); }),
       report(command, replayed)
 {
 }
@@ -36,7 +36,7 @@ void RunRecord::hear(const RunEvent::Progress& progress)
 // log like any line.
 void RunRecord::hear(const StillWorking& notice)
 {
-    const QString line = notice.line();
+    const OperatorText line = notice.line();
     display.showBusyNote(line);
     say(line);
 }
@@ -84,13 +84,13 @@ void RunRecord::sync()
     display.logKept();
 }
 
-void RunRecord::show(const QStringList& lines, RunDisplay::Kind kind)
+void RunRecord::show(const OperatorLines& lines, RunDisplay::Kind kind)
 {
-    shown += lines;
+    shown += OperatorTexts::english(lines);
     display.showLines(lines, kind);
 }
 
-void RunRecord::say(const QString& line)
+void RunRecord::say(const OperatorText& line)
 {
     transcript.add({line}, RunDisplay::Kind::Plain);
 }
@@ -107,7 +107,7 @@ void RunRecord::openAttempt(UpdateAttempt attempt, bool resuming)
     attempt.stallScale = CallBudget::scale();
     if (!keepsRecords())
         return;
-    history = std::make_unique<UpdateHistory>([this](const QString& line) { say(line); });
+    history = std::make_unique<UpdateHistory>([this](const OperatorText& line) { say(line); });
     attemptId = history->begin(attempt, resuming);
 }
 
@@ -118,9 +118,9 @@ void RunRecord::endAttempt(FlowOutcome outcome)
     const bool written = outcome == FlowOutcome::Done;
     if (history) {
         if (outcome == FlowOutcome::Stalled && erasedAny)
-            history->interrupt(attemptId, failure);
+            history->interrupt(attemptId, failure.english());
         else
-            history->finish(attemptId, written, failure);
+            history->finish(attemptId, written, failure.english());
         history.reset();
     }
     report.setWrite(attemptId, written);
@@ -131,11 +131,11 @@ void RunRecord::endAttempt(FlowOutcome outcome)
 // write before its attempt is announced.
 void RunRecord::forgetWrite()
 {
-    failure.clear();
+    failure = OperatorText();
     erasedAny = false;
 }
 
-QString RunRecord::reason(FlowOutcome outcome) const
+OperatorText RunRecord::reason(FlowOutcome outcome) const
 {
     return report.reason(outcome);
 }

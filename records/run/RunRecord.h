@@ -43,7 +43,7 @@ public:
 
     // The line that says why a run that ended as `outcome` failed or
     // refused; null for one that ended as it should.
-    QString reason(FlowOutcome outcome) const;
+    OperatorText reason(FlowOutcome outcome) const;
     // Everything a script needs to know of the run; stops the report's clock.
     QJsonObject finishReport(FlowOutcome outcome, int exitCode) const;
 
@@ -65,18 +65,18 @@ private:
     void hear(const RunEvent::Verdict& verdict);
     void hear(const RunEvent::StepStarted& step);
 
-    void show(const QStringList& lines, RunDisplay::Kind kind);
+    void show(const OperatorLines& lines, RunDisplay::Kind kind);
     void openAttempt(UpdateAttempt attempt, bool resuming);
     void endAttempt(FlowOutcome outcome);
     void forgetWrite();
-    void say(const QString& line);
+    void say(const OperatorText& line);
 
     RunDisplay& display;
     const QString replayed; // the recording a rehearsal replays; empty for a run on an instrument
     Transcript transcript;
     RunReport report;
     QStringList shown;   // every line shown, for the report
-    QString failure;     // the first reason the write gave since the check, for its history row
+    OperatorText failure; // the first reason the write gave since the check, for its history row
     bool erasedAny = false;
     // The history holding the open attempt's row, from before the first
     // erase to the verdict.

@@ -61,10 +61,10 @@ void RunReport::setWrite(qint64 id, bool succeeded)
 
 // Every way a run can end badly notes its reason; should one ever not, a
 // script still gets a reason rather than a null it would take for success.
-QString RunReport::reason(FlowOutcome outcome) const
+OperatorText RunReport::reason(FlowOutcome outcome) const
 {
     if (outcome == FlowOutcome::Done)
-        return QString();
+        return OperatorText();
     if (!reasonLine.isEmpty())
         return reasonLine;
     return OperatorText::tr("The %1 ended as %2; the log says why.").arg(command).arg(QString::fromLatin1(outcomeNames[int(outcome)]));
@@ -89,7 +89,7 @@ QJsonObject RunReport::finish(FlowOutcome outcome, int exitCode, const QString& 
         {"command", command},
         {"outcome", QString::fromLatin1(outcomeNames[int(outcome)])},
         {"exitCode", exitCode},
-        {"reason", textOrNull(reason(outcome))},
+        {"reason", textOrNull(reason(outcome).english())},
         {"started", utcTime(started)},
         {"finished", utcTime(finished)},
         {"model", identified ? QJsonValue(deviceTypeName(found.deviceType)) : QJsonValue()},

@@ -3,6 +3,7 @@
 
 #include "catalogue/release/SignedRelease.h"
 #include "catalogue/DeviceState.h"
+#include "catalogue/OperatorText.h"
 #include "records/run/FlowOutcome.h"
 
 #include <QDateTime>
@@ -30,11 +31,11 @@ public:
     void setErased() { erased = true; }
     // The one line that says why the run failed or refused; the last one
     // given holds.
-    void setReason(const QString& line) { reasonLine = line; }
+    void setReason(const OperatorText& line) { reasonLine = line; }
 
     // The line a failed or refused run gives as its reason; null for a run
     // that ended as it should.
-    QString reason(FlowOutcome outcome) const;
+    OperatorText reason(FlowOutcome outcome) const;
 
     // Stops the clock. `exitCode` is the program's, `logFile` the session
     // log's (empty for none), `library` the device library's version as the
@@ -51,7 +52,7 @@ private:
     qint64 attemptId = 0;
     bool written = false;
     bool erased = false;
-    QString reasonLine;
+    OperatorText reasonLine;
 };
 
 #endif

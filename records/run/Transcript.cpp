@@ -24,7 +24,7 @@ void Transcript::begin(bool showBanner, const QString& action, const QString& re
     writeBanner(showBanner);
     reportLostLog();
     reportLostRecording();
-    const QString notShared = stateFolderNotSharedLine();
+    const OperatorText notShared = stateFolderNotSharedLine();
     if (!notShared.isEmpty())
         add(notShared);
     sayWhatRuns(replayed);
@@ -47,7 +47,7 @@ void Transcript::sayWhatRuns(const QString& replayed)
         add(OperatorText::tr("Rehearsal: the device library replays the recording %1; no instrument is written, "
                              "and the update history and the pending records are left as they are.")
                 .arg(replayed));
-    const QString scaled = CallBudget::scaleLine();
+    const OperatorText scaled = CallBudget::scaleLine();
     if (!scaled.isEmpty())
         add(scaled);
 }
@@ -58,7 +58,7 @@ void Transcript::sayWhatRuns(const QString& replayed)
 // next records an attempt says why it cannot be read.
 std::optional<QStringList> Transcript::logsOnRecord()
 {
-    const HistoryReader history([](const QString&) {});
+    const HistoryReader history([](const OperatorText&) {});
     std::optional<QStringList> named = history.recentLogs(SessionLog::attemptsKept);
     if (named)
         *named += PendingUpdate::namedLogs();
@@ -68,14 +68,14 @@ std::optional<QStringList> Transcript::logsOnRecord()
 void Transcript::writeBanner(bool showBanner)
 {
     library = DeviceFamily::libraryVersion();
-    QStringList lines{OperatorText::tr("%1 firmware updater").arg(productLine()), OperatorText::tr("Using RZ API version %1").arg(library),
-                      QString(),
-                      OperatorText::tr("Please read below before continuing."), QString()};
+    OperatorLines lines{OperatorText::tr("%1 firmware updater").arg(productLine()),
+                        OperatorText::tr("Using RZ API version %1").arg(library), OperatorText(),
+                        OperatorText::tr("Please read below before continuing."), OperatorText()};
     for (const Model& model : ModelTable::models())
         lines << OperatorText::tr("Updates %1 to firmware version %2").arg(model.name).arg(model.target.versionString());
-    lines << QString() << OperatorText::tr("Ensure only one Pellanor device is connected to the PC.")
+    lines << OperatorText() << OperatorText::tr("Ensure only one Pellanor device is connected to the PC.")
           << connectionLines();
-    log->write(lines + QStringList{disconnectWarning(), disconnectConsequence()});
+    log->write(OperatorTexts::english(lines + OperatorLines{disconnectWarning(), disconnectConsequence()}));
     bannerHidden = !showBanner;
     if (!showBanner)
         return;
@@ -84,12 +84,12 @@ void Transcript::writeBanner(bool showBanner)
     show({disconnectConsequence()}, Kind::Plain);
 }
 
-QString Transcript::disconnectWarning()
+OperatorText Transcript::disconnectWarning()
 {
     return OperatorText::tr("Do NOT disconnect the device at any time during the update.");
 }
 
-QString Transcript::disconnectConsequence()
+OperatorText Transcript::disconnectConsequence()
 {
     return OperatorText::tr("Disconnecting the device during an update can leave your device in an unoperable state.");
 }
@@ -105,7 +105,7 @@ void Transcript::warnBeforeWriting()
 
 // "Connect A, B, and C devices over USB 3.0.", a line for each cable, in
 // the order the models come.
-QStringList Transcript::connectionLines()
+OperatorLines Transcript::connectionLines()
 {
     QStringList cables;
     QMap<QString, QStringList> models;
@@ -114,10 +114,10 @@ QStringList Transcript::connectionLines()
             cables << model.cable;
         models[model.cable] << model.name;
     }
-    QStringList lines;
+    OperatorLines lines;
     for (const QString& cable : qAsConst(cables)) {
         QStringList names = models.value(cable);
-        QString listed = names.takeFirst();
+        OperatorText listed = OperatorText::verbatim(names.takeFirst());
         // "A", "A and B", "A, B, and C"; each language joins them its way.
         const QString last = names.isEmpty() ? QString() : names.takeLast();
         for (const QString& name : qAsConst(names))
@@ -131,21 +131,21 @@ QStringList Transcript::connectionLines()
     return lines;
 }
 
-void Transcript::add(const QString& line)
+void Transcript::add(const OperatorText& line)
 {
     keep({line}, Kind::Plain);
 }
 
-void Transcript::add(const QStringList& lines, Kind kind)
+void Transcript::add(const OperatorLines& lines, Kind kind)
 {
     keep(lines, kind);
 }
 
-void Transcript::keep(const QStringList& lines, Kind kind)
+void Transcript::keep(const OperatorLines& lines, Kind kind)
 {
     show(lines, kind);
     if (log)
-        log->write(lines);
+        log->write(OperatorTexts::english(lines));
     reportLostLog();
     reportLostRecording();
 }
@@ -175,7 +175,7 @@ void Transcript::reportLostLog()
 // unrecorded.
 void Transcript::reportLostRecording()
 {
-    const QString line = CallRecorder::takeLostLine();
+    const OperatorText line = CallRecorder::takeLostLine();
     if (!line.isEmpty())
         add(line);
 }

@@ -20,7 +20,7 @@ class Transcript
 {
 public:
     using Kind = RunDisplay::Kind;
-    using Show = std::function<void(const QStringList& lines, Kind kind)>;
+    using Show = std::function<void(const OperatorLines& lines, Kind kind)>;
 
     explicit Transcript(Show show);
 
@@ -39,8 +39,8 @@ public:
     // terminal), so that a script's operator reads them too.
     void warnBeforeWriting();
 
-    void add(const QString& line);
-    void add(const QStringList& lines, Kind kind = Kind::Plain);
+    void add(const OperatorText& line);
+    void add(const OperatorLines& lines, Kind kind = Kind::Plain);
     // Everything so far on disk: before an erase, after a verdict.
     void sync();
 
@@ -54,10 +54,10 @@ private:
     void sayWhatRuns(const QString& replayed);
     static std::optional<QStringList> logsOnRecord();
     void writeBanner(bool showBanner);
-    static QStringList connectionLines();
-    static QString disconnectWarning();
-    static QString disconnectConsequence();
-    void keep(const QStringList& lines, Kind kind);
+    static OperatorLines connectionLines();
+    static OperatorText disconnectWarning();
+    static OperatorText disconnectConsequence();
+    void keep(const OperatorLines& lines, Kind kind);
     void reportLostLog();
     void reportLostRecording();
 

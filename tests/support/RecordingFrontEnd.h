@@ -15,9 +15,10 @@
 class RecordingFrontEnd : public FrontEnd
 {
 public:
-    void showLines(const QStringList& shown, Kind kind) override
+    // The lines in English, as the session log keeps them.
+    void showLines(const OperatorLines& shown, Kind kind) override
     {
-        for (const QString& s : shown) {
+        for (const QString& s : OperatorTexts::english(shown)) {
             if (kind == Kind::Success)
                 lines << QStringLiteral("[green] ") + s;
             else if (kind == Kind::Failure)
@@ -26,7 +27,7 @@ public:
                 lines << s;
         }
     }
-    void beginBusy(const QString&) override {}
+    void beginBusy(const OperatorText&) override {}
     // Each new figure, as a bar would change.
     void showPercent(int percent) override
     {

@@ -24,7 +24,7 @@ bool ImageCheck::releaseIsTrusted()
     noteLines.clear();
     if (folder.isInstalled())
         noteLines << OperatorText::tr("Using the firmware installed with the updater: %1").arg(folder.path());
-    for (const QString& problem : keys.unusableKeys())
+    for (const OperatorText& problem : keys.unusableKeys())
         noteLines << OperatorText::tr("Cannot use the key file %1.").arg(problem);
     if (!folder.isFound() && !named.isEmpty()) {
         emitLine(OperatorText::tr("No firmware found in %1; nothing will be written.").arg(named));
@@ -59,7 +59,7 @@ bool ImageCheck::releaseIsTrusted()
                      .arg(keys.unreadableRevocations()));
     emitLine(OperatorText::tr("The firmware in %1 is not signed by a trusted key; nothing will be written.")
                  .arg(folder.path()));
-    const QString why = distrustLine(release);
+    const OperatorText why = distrustLine(release);
     if (!why.isEmpty())
         emitLine(why);
     return false;
@@ -67,7 +67,7 @@ bool ImageCheck::releaseIsTrusted()
 
 // What the administrator is to be asked about: the key by its ID, as
 // minisign and the key files name it.
-QString ImageCheck::distrustLine(const SignedRelease& release)
+OperatorText ImageCheck::distrustLine(const SignedRelease& release)
 {
     switch (release.distrust()) {
     case SignedRelease::Distrust::Malformed:
@@ -88,7 +88,7 @@ QString ImageCheck::distrustLine(const SignedRelease& release)
     case SignedRelease::Distrust::None:
         break;
     }
-    return QString();
+    return OperatorText();
 }
 
 // Every image is taken before any is matched, so that all missing ones are

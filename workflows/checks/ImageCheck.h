@@ -1,6 +1,8 @@
 #ifndef IMAGECHECK_H
 #define IMAGECHECK_H
 
+#include "catalogue/OperatorText.h"
+
 #include "catalogue/release/ReleaseFolder.h"
 #include "catalogue/release/SignedRelease.h"
 #include "workflows/checks/VerifiedImages.h"
@@ -23,7 +25,7 @@
 class ImageCheck
 {
 public:
-    using LineSink = std::function<void(const QString&)>;
+    using LineSink = std::function<void(const OperatorText&)>;
 
     // `releaseFolder`: the absolute path of the release the operator named;
     // empty to search for it as ReleaseFolder does.
@@ -47,7 +49,7 @@ public:
     // What the last releaseIsTrusted() found worth saying whatever its
     // verdict: the installed release's folder when that is the one used,
     // and each key file in a trusted folder that could not be used.
-    const QStringList& notes() const { return noteLines; }
+    const OperatorLines& notes() const { return noteLines; }
 
 private:
     // An image as the library will ask for it, where it is read from, and
@@ -62,7 +64,7 @@ private:
 public:
     // Why a signature is not trusted, naming its key; empty where the line
     // that refuses the release says it all.
-    static QString distrustLine(const SignedRelease& release);
+    static OperatorText distrustLine(const SignedRelease& release);
 
 private:
     bool matches(const Image& image) const;
@@ -73,7 +75,7 @@ private:
     std::optional<SignedRelease> verified;
     std::optional<SignedRelease> checked;
     std::unique_ptr<VerifiedImages> copies;
-    QStringList noteLines;
+    OperatorLines noteLines;
 };
 
 #endif

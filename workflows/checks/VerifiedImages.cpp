@@ -125,20 +125,20 @@ void VerifiedImages::drop(const QString& path)
     ::unlinkat(handle.get(), QFile::encodeName(inFolder).constData(), 0);
 }
 
-QString VerifiedImages::problemWith(const QString& path) const
+OperatorText VerifiedImages::problemWith(const QString& path) const
 {
     if (!path.isEmpty())
         return problemWithCopy(path, copies.value(QDir::cleanPath(path)));
     for (auto copy = copies.cbegin(); copy != copies.cend(); ++copy) {
-        const QString problem = problemWithCopy(copy.key(), copy.value());
+        const OperatorText problem = problemWithCopy(copy.key(), copy.value());
         if (!problem.isEmpty())
             return problem;
     }
-    return QString();
+    return OperatorText();
 }
 
 // Looked up from the folder that was made, never through a link.
-QString VerifiedImages::problemWithCopy(const QString& path, const Copy& made) const
+OperatorText VerifiedImages::problemWithCopy(const QString& path, const Copy& made) const
 {
     struct stat status;
     const QString name = QDir::cleanPath(path);
@@ -148,7 +148,7 @@ QString VerifiedImages::problemWithCopy(const QString& path, const Copy& made) c
     if (!S_ISREG(status.st_mode) || status.st_dev != made.device || status.st_ino != made.inode
         || status.st_size != made.size)
         return OperatorText::tr("%1 was changed").arg(copyPath(path));
-    return QString();
+    return OperatorText();
 }
 
 // A folder removed from under the process can still be entered by its

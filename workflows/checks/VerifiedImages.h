@@ -5,6 +5,8 @@
 
 #include <QByteArray>
 #include <QMap>
+#include "catalogue/OperatorText.h"
+
 #include <QString>
 #include <QTemporaryDir>
 
@@ -41,7 +43,7 @@ public:
 
     // Empty while the copy of `path` (every copy, for an empty path) is the
     // very file that was made and verified; otherwise what is wrong.
-    QString problemWith(const QString& path) const;
+    OperatorText problemWith(const QString& path) const;
 
     // While one lives, the process's working folder is the private folder,
     // so the library reads the copies by the usual names. The working folder
@@ -58,11 +60,11 @@ public:
         Q_DISABLE_COPY(Inside)
 
         // Empty once the private folder is the working folder; otherwise why not.
-        QString problem() const { return why; }
+        const OperatorText& problem() const { return why; }
 
     private:
         FileDescriptor previous;
-        QString why;
+        OperatorText why;
     };
 
 private:
@@ -74,7 +76,7 @@ private:
     };
 
     QString copyPath(const QString& path) const;
-    QString problemWithCopy(const QString& path, const Copy& made) const;
+    OperatorText problemWithCopy(const QString& path, const Copy& made) const;
     static QString freshFolderTemplate();
     // Folders of earlier runs whose process no longer exists.
     static void removeLeftBehind();

@@ -15,31 +15,31 @@ CheckVersionsFlow::CheckVersionsFlow(FrontEnd& frontEnd, RunRecord& record)
 {
 }
 
-void CheckVersionsFlow::say(const QString& line)
+void CheckVersionsFlow::say(const OperatorText& line)
 {
     record.note(RunEvent::line(line));
 }
 
-void CheckVersionsFlow::conclude(const QString& line)
+void CheckVersionsFlow::conclude(const OperatorText& line)
 {
     record.note(RunEvent::line(line, RunDisplay::Kind::Conclusion));
 }
 
-void CheckVersionsFlow::noteFailure(const QString& reason)
+void CheckVersionsFlow::noteFailure(const OperatorText& reason)
 {
     record.note(RunEvent::failure(reason));
 }
 
 FlowOutcome CheckVersionsFlow::run()
 {
-    say(QString());
+    say(OperatorText());
     say(OperatorText::tr("Checking Firmware Versions..."));
-    say(QString());
+    say(OperatorText());
     offer(FrontEnd::NoAction);
     detect();
     if (LibraryThread::abandoned())
         return stalled();
-    for (const QString& line : qAsConst(notes))
+    for (const OperatorText& line : qAsConst(notes))
         say(line);
     if (found.status == NotDetected) {
         say(OperatorText::tr("Failed to open boot device."));
@@ -89,7 +89,7 @@ void CheckVersionsFlow::detect()
 
 FlowOutcome CheckVersionsFlow::refuseRelease()
 {
-    for (const QString& line : qAsConst(releaseRefusal))
+    for (const OperatorText& line : qAsConst(releaseRefusal))
         say(line);
     // Refused before anything answered, there is no instrument to name.
     if (found.status == NotDetected)
@@ -199,7 +199,7 @@ FlowOutcome CheckVersionsFlow::reportOperational()
                                 .arg(found.deviceType));
         return FlowOutcome::Refused;
     }
-    QString recordProblem;
+    OperatorText recordProblem;
     const bool unfinished = !PendingUpdate(found.deviceType, found.serialNumber).components(&recordProblem).isEmpty();
     if (!recordProblem.isEmpty())
         say(recordProblem);
@@ -236,7 +236,7 @@ FlowOutcome CheckVersionsFlow::askAboutDowngrade()
     if (!frontEnd.confirmDowngrade()) {
         // Why, and what would write it anyway, beside the lines and not
         // only in the reason a script reads.
-        const QString declined = frontEnd.downgradeDeclinedLine(instrumentName(found.deviceType, found.serialNumber));
+        const OperatorText declined = frontEnd.downgradeDeclinedLine(instrumentName(found.deviceType, found.serialNumber));
         say(OperatorText::tr("Cancelling operation."));
         say(declined);
         noteFailure(declined);
@@ -251,7 +251,7 @@ FlowOutcome CheckVersionsFlow::askAboutDowngrade()
 // In the front end's words; a command that goes on by itself says nothing.
 void CheckVersionsFlow::sayWhatNext(FrontEnd::Action offered)
 {
-    const QString line = frontEnd.continueLine(offered);
+    const OperatorText line = frontEnd.continueLine(offered);
     if (!line.isEmpty())
         say(line);
 }

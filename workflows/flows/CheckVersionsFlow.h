@@ -1,6 +1,8 @@
 #ifndef CHECKVERSIONSFLOW_H
 #define CHECKVERSIONSFLOW_H
 
+#include "catalogue/OperatorText.h"
+
 #include "catalogue/release/SignedRelease.h"
 #include "catalogue/DeviceState.h"
 #include "records/run/PendingUpdate.h"
@@ -38,11 +40,11 @@ public:
     const QList<PendingUpdate>& unfinishedUpdates() const { return unfinishedRecords; }
 
 private:
-    void say(const QString& line);
+    void say(const OperatorText& line);
     // The check's verdict: what it found to do, or that nothing answered.
-    void conclude(const QString& line);
+    void conclude(const OperatorText& line);
     // Why the check fails or refuses, naming the instrument where known.
-    void noteFailure(const QString& reason);
+    void noteFailure(const OperatorText& reason);
     void detect();
     // Says why the release is refused, in place of an offer.
     FlowOutcome refuseRelease();
@@ -64,9 +66,9 @@ private:
     int offeredActions = FrontEnd::NoAction;
     std::optional<SignedRelease> signedRelease; // verified
     std::optional<SignedRelease> checkedRelease;
-    QStringList releaseRefusal;
+    OperatorLines releaseRefusal;
     QList<PendingUpdate> unfinishedRecords;
-    QStringList notes; // where the release was found, keys that could not be used
+    OperatorLines notes; // where the release was found, keys that could not be used
 };
 
 #endif

@@ -26,14 +26,14 @@ const FirmwareWriteFlow::Procedure restoring{
 // The notice of a stop that waits for the write: the components still to
 // write and the longest that may take, the rest of the call under way's
 // budget and the whole budget of every call after it.
-QString stopNotice(const WritePlan::Wait& wait)
+OperatorText stopNotice(const WritePlan::Wait& wait)
 {
-    const QString atMost = CallBudget::describeAtMost(wait.atMost);
+    const OperatorText atMost = CallBudget::describeAtMost(wait.atMost);
     if (wait.components.isEmpty())
         return OperatorText::tr("Firmware is being written; stopping now could leave the instrument unusable. "
                                 "The updater will stop when the write ends, in at most %1.")
             .arg(atMost);
-    QString still = wait.components.first();
+    OperatorText still = wait.components.first();
     for (int index = 1; index < wait.components.size(); ++index)
         still = OperatorText::tr("%1, %2", "a list of components").arg(still).arg(wait.components[index]);
     return OperatorText::tr("Firmware is being written; stopping now could leave the instrument unusable. "
@@ -94,7 +94,7 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker)
         if (stop.waitsForWrite())
             record.note(RunEvent::line(stopNotice(worker.stopWaits()), RunDisplay::Kind::Notice));
     });
-    record.note(RunEvent::lines({QString(), heading, QString()}));
+    record.note(RunEvent::lines({OperatorText(), heading, OperatorText()}));
     frontEnd.beginBusy(busyText);
     LineRelay relay(record);
     QObject::connect(&worker, &FirmwareWriterThread::updateText, &relay, &LineRelay::updateText);
@@ -123,7 +123,7 @@ FlowOutcome FirmwareWriteFlow::outcomeOf(const WriteOutcome& outcome)
     return LibraryThread::abandoned() ? FlowOutcome::Stalled : FlowOutcome::Failed;
 }
 
-void FirmwareWriteFlow::say(const QString& line)
+void FirmwareWriteFlow::say(const OperatorText& line)
 {
     record.note(RunEvent::line(line));
 }
@@ -133,7 +133,7 @@ void FirmwareWriteFlow::reportVerdict(const WriteOutcome& outcome)
 {
     if (outcome.written()) {
         record.note(RunEvent::status(OperatorText::tr("Firmware updated successfully."), true));
-        const QString written = frontEnd.writtenLine(instrumentName(state.deviceType, state.serialNumber),
+        const OperatorText written = frontEnd.writtenLine(instrumentName(state.deviceType, state.serialNumber),
                                                      state.targetVersion.versionString());
         if (!written.isEmpty())
             say(written);
@@ -145,7 +145,7 @@ void FirmwareWriteFlow::reportVerdict(const WriteOutcome& outcome)
         say(OperatorText::tr("Check device connections and re-run the software."));
         say(OperatorText::tr("If problem persists, contact Pellanor."));
     }
-    const QString closing = frontEnd.closingLine();
+    const OperatorText closing = frontEnd.closingLine();
     if (!closing.isEmpty())
         say(closing);
 }

@@ -1,6 +1,8 @@
 #ifndef FIRMWAREWRITEFLOW_H
 #define FIRMWAREWRITEFLOW_H
 
+#include "catalogue/OperatorText.h"
+
 #include "catalogue/DeviceState.h"
 #include "host/StopRequest.h"
 #include "workflows/FrontEnd.h"
@@ -48,14 +50,14 @@ private:
     FlowOutcome run(FirmwareWriterThread& worker);
     static FlowOutcome outcomeOf(const WriteOutcome& outcome);
     void reportVerdict(const WriteOutcome& outcome);
-    void say(const QString& line);
+    void say(const OperatorText& line);
 
     FrontEnd& frontEnd;
     RunRecord& record;
     const DeviceState& state;
     StopRequest& stop;
-    QString heading;
-    QString busyText;
+    OperatorText heading;
+    OperatorText busyText;
 };
 
 #endif

@@ -21,7 +21,7 @@ void UpdaterSession::begin(bool showBanner, const QString& action)
     runRecord.begin(showBanner, action);
 }
 
-void UpdaterSession::say(const QString& line)
+void UpdaterSession::say(const OperatorText& line)
 {
     runRecord.note(RunEvent::line(line));
 }
@@ -29,14 +29,14 @@ void UpdaterSession::say(const QString& line)
 // Budgets from an unusable factor would give up every call at once, or
 // never; a file named by a relative path from a working folder that is gone
 // would be made at the root.
-QString UpdaterSession::environmentProblem()
+OperatorText UpdaterSession::environmentProblem()
 {
-    for (const QString& problem : {DeviceFamily::unwrittenComponent(), CallBudget::scaleProblem(), stateFolderProblem(),
+    for (const OperatorText& problem : {DeviceFamily::unwrittenComponent(), CallBudget::scaleProblem(), stateFolderProblem(),
                                    UpdaterLock::pathProblem(), CallRecorder::fileProblem()}) {
-        if (!problem.isNull())
+        if (!problem.isEmpty())
             return problem;
     }
-    return QString();
+    return OperatorText();
 }
 
 FlowOutcome UpdaterSession::check()
@@ -148,7 +148,7 @@ std::optional<int> UpdaterSession::checkFirst(Command command)
 // check or update found nothing while updates on record did not finish:
 // nothing is bootstrapped unasked; the line says which command would, and
 // which record it would finish.
-QString UpdaterSession::unfinishedLine() const
+OperatorText UpdaterSession::unfinishedLine() const
 {
     if (unfinished.size() == 1)
         return OperatorText::tr("Nothing answers. The last update of %1 did not finish: if this is that instrument, "
@@ -164,7 +164,7 @@ QString UpdaterSession::unfinishedLine() const
         .arg(instruments.join(QStringLiteral(", ")));
 }
 
-int UpdaterSession::refuse(const QString& line, const QString& reason)
+int UpdaterSession::refuse(const OperatorText& line, const OperatorText& reason)
 {
     say(line);
     runRecord.note(RunEvent::failure(reason.isEmpty() ? line : reason));
@@ -200,7 +200,7 @@ int UpdaterSession::exitCode() const
     return commandExit;
 }
 
-QString UpdaterSession::reason() const
+OperatorText UpdaterSession::reason() const
 {
     return runRecord.reason(outcome);
 }

@@ -1,6 +1,8 @@
 #ifndef UPDATERSESSION_H
 #define UPDATERSESSION_H
 
+#include "catalogue/OperatorText.h"
+
 #include "catalogue/DeviceState.h"
 #include "host/StopRequest.h"
 #include "workflows/FrontEnd.h"
@@ -55,21 +57,21 @@ public:
     int run(Command command);
     // Refuses with the line, before anything was written or asked; the
     // reason kept is `reason`, where the line does not name the instrument.
-    int refuse(const QString& line, const QString& reason = QString());
+    int refuse(const OperatorText& line, const OperatorText& reason = OperatorText());
     // The line that refuses the environment the updater was started with
     // (RZ_STALL_SCALE, a state folder named by a relative path, a lock file
     // or a recording named by a relative path where the working folder no
     // longer exists) or the build
     // it is (a catalogue component no family writes); null when it is usable.
     // Front ends check it before any work.
-    static QString environmentProblem();
+    static OperatorText environmentProblem();
 
     // How the run ended so far, for a script: a stop that was put off until
     // the write ended gives 128 + its signal after a write that succeeded.
     int exitCode() const;
     // The line that says why a run that failed or refused did; null for a
     // run that ended as it should.
-    QString reason() const;
+    OperatorText reason() const;
     // Everything a script needs to know of the run, with the lines shown;
     // stops the report's clock.
     QJsonObject finishReport() const;
@@ -87,12 +89,12 @@ private:
     std::optional<int> checkFirst(Command command);
     static int exitFor(FlowOutcome outcome);
 
-    QString unfinishedLine() const;
+    OperatorText unfinishedLine() const;
     // The instrument in boot mode has an update on record that did not
     // finish: says so, and true.
     bool finishesItsRecord();
     void noteWrite(FlowOutcome ended);
-    void say(const QString& line);
+    void say(const OperatorText& line);
 
     FrontEnd& frontEnd;
     RunRecord runRecord;

@@ -15,9 +15,9 @@ BootstrapThread::BootstrapThread(int deviceType, const QString& releaseFolder)
 // library reads the copy that was verified.
 void BootstrapThread::run()
 {
-    const LibraryThread::Listener listener([this](const QString& line) { emit updateText(line); });
+    const LibraryThread::Listener listener([this](const OperatorText& line) { emit updateText(line); });
     const std::string bootImage = targetVersion(deviceType).bootImagePath();
-    ImageCheck check([this](const QString& line) { emit updateText(line); }, releaseFolder);
+    ImageCheck check([this](const OperatorText& line) { emit updateText(line); }, releaseFolder);
     if (!check.passes({bootImage}))
         return;
     const VerifiedImages::Inside copies(*check.images());

@@ -1,6 +1,8 @@
 #ifndef BOOTSTRAPTHREAD_H
 #define BOOTSTRAPTHREAD_H
 
+#include "catalogue/OperatorText.h"
+
 #include <QString>
 #include <QThread>
 
@@ -20,7 +22,7 @@ public:
     int serialNumber() const { return serial; }
 
 signals:
-    void updateText(const QString& s);
+    void updateText(const OperatorText& s);
 
 protected:
     void run() override;

@@ -4,7 +4,7 @@
 #include "families/LibraryThread.h"
 
 CheckVersionThread::CheckVersionThread(const QString& releaseFolder)
-    : QThread(nullptr), releaseCheck([this](const QString& line) { refusal << line; }, releaseFolder)
+    : QThread(nullptr), releaseCheck([this](const OperatorText& line) { refusal << line; }, releaseFolder)
 {
 }
 
@@ -12,7 +12,7 @@ CheckVersionThread::~CheckVersionThread() = default;
 
 void CheckVersionThread::run()
 {
-    const auto say = [this](const QString& line) { emit updateText(line); };
+    const auto say = [this](const OperatorText& line) { emit updateText(line); };
     const LibraryThread::Listener listener(say);
     found = DeviceFamily::detect(say);
     releaseCheck.releaseIsTrusted();

@@ -1,6 +1,8 @@
 #ifndef CHECKVERSIONTHREAD_H
 #define CHECKVERSIONTHREAD_H
 
+#include "catalogue/OperatorText.h"
+
 #include "catalogue/DeviceState.h"
 #include "workflows/checks/ImageCheck.h"
 
@@ -27,17 +29,17 @@ public:
     // Who signed the release, and the lines that refuse it when no trusted
     // key did.
     const ImageCheck& release() const { return releaseCheck; }
-    const QStringList& releaseRefusal() const { return refusal; }
+    const OperatorLines& releaseRefusal() const { return refusal; }
 
 signals:
-    void updateText(const QString& s);
+    void updateText(const OperatorText& s);
 
 protected:
     void run() override;
 
 private:
     DeviceState found;
-    QStringList refusal;
+    OperatorLines refusal;
     ImageCheck releaseCheck;
 };
 

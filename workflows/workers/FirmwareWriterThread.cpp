@@ -13,9 +13,9 @@ FirmwareWriterThread::FirmwareWriterThread(const WritePlan& plan, StopRequest& s
     : QThread(nullptr), plan(plan), state(this->plan.state()), stop(stop), sessionLog(sessionLog),
       keepsPending(keepsPending),
       verdict(stop, instrumentName(state.deviceType, state.serialNumber),
-              [this](const QString& line) { emit updateText(line); },
+              [this](const OperatorText& line) { emit updateText(line); },
               [this](const RunEvent& event) { emit happened(event); }),
-      images([this](const QString& line) { verdict.fail(line, cannotWrite(line)); }, releaseFolder)
+      images([this](const OperatorText& line) { verdict.fail(line, cannotWrite(line)); }, releaseFolder)
 {
 }
 
@@ -30,7 +30,7 @@ WritePlan FirmwareWriterThread::planned(WritePlan::Procedure procedure, const De
 // before the first erase gives up the call under way.
 void FirmwareWriterThread::run()
 {
-    const LibraryThread::Listener listener([this](const QString& line) { emit updateText(line); },
+    const LibraryThread::Listener listener([this](const OperatorText& line) { emit updateText(line); },
                                            [this](const StillWorking& notice) {
                                                emit happened(RunEvent::stillWorking(notice));
                                            });
@@ -52,7 +52,7 @@ WritePlan::Wait FirmwareWriterThread::stopWaits() const
 bool FirmwareWriterThread::open(const DeviceFamily& family, OpenedInstrument& device)
 {
     const DeviceFamily::Identity checked{state.serialNumber, state.deviceType};
-    QString line;
+    OperatorText line;
     if (plan.procedure() == WritePlan::Procedure::Update)
         return hasOpened(family.openForUpdate(device, checked, &line), line);
     const std::string bootImage = state.targetVersion.bootImagePath();
@@ -125,7 +125,7 @@ bool FirmwareWriterThread::openWithCopies(const DeviceFamily& family, OpenedInst
 // first erase that refuses the write; after it, the step fails.
 bool FirmwareWriterThread::copiesIntact(const VerifiedImages::Inside& inside, const QString& image)
 {
-    QString problem = inside.problem();
+    OperatorText problem = inside.problem();
     if (problem.isEmpty())
         problem = images.images()->problemWith(image);
     if (problem.isEmpty())
@@ -158,7 +158,7 @@ bool FirmwareWriterThread::imagesUsable()
 
 bool FirmwareWriterThread::recordPending()
 {
-    QString reason;
+    OperatorText reason;
     if (!keepsPending || plan.written().isEmpty()
         || PendingUpdate(state.deviceType, state.serialNumber)
                .write(plan.written(), plan.recordedVersion(), sessionLog, &reason))
@@ -216,7 +216,7 @@ bool FirmwareWriterThread::write(const OpenedInstrument& device, const Component
 // Minutes can pass between the check and the write, time enough to plug in
 // another instrument; writing the checked one's images and serial number to
 // it would give it another's identity.
-bool FirmwareWriterThread::hasOpened(DeviceFamily::Opened opened, const QString& line)
+bool FirmwareWriterThread::hasOpened(DeviceFamily::Opened opened, const OperatorText& line)
 {
     if (verdict.stopEnds())
         return false;
@@ -239,12 +239,12 @@ bool FirmwareWriterThread::hasOpened(DeviceFamily::Opened opened, const QString&
 
 // The image checks speak of files; the history and the report are read
 // without the log, so the reason says which instrument was left alone.
-QString FirmwareWriterThread::cannotWrite(const QString& line) const
+OperatorText FirmwareWriterThread::cannotWrite(const OperatorText& line) const
 {
     return OperatorText::tr("Cannot write %1: %2").arg(verdict.instrument()).arg(line);
 }
 
-void FirmwareWriterThread::emitAndPause(const QString& line)
+void FirmwareWriterThread::emitAndPause(const OperatorText& line)
 {
     emit updateText(line);
     QThread::msleep(32);

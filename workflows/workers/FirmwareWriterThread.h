@@ -1,6 +1,8 @@
 #ifndef FIRMWAREWRITERTHREAD_H
 #define FIRMWAREWRITERTHREAD_H
 
+#include "catalogue/OperatorText.h"
+
 #include "families/DeviceFamily.h"
 #include "catalogue/DeviceState.h"
 #include "families/OpenedInstrument.h"
@@ -50,7 +52,7 @@ public:
     WritePlan::Wait stopWaits() const;
 
 signals:
-    void updateText(const QString& s);
+    void updateText(const OperatorText& s);
     // RunEvent::attemptOpened, before the first erase: connected so that
     // the worker waits until the history has its row; RunEvent::stepStarted
     // before each component's clear; RunEvent::erased at the first erase;
@@ -72,11 +74,11 @@ private:
     int finish(const DeviceFamily& family, OpenedInstrument& device);
     // False, after its line, when the instrument could not be opened or is
     // not the one the check found (then nothing is written).
-    bool hasOpened(DeviceFamily::Opened opened, const QString& line);
+    bool hasOpened(DeviceFamily::Opened opened, const OperatorText& line);
     // The reason for a line that does not name the instrument.
-    QString cannotWrite(const QString& line) const;
+    OperatorText cannotWrite(const OperatorText& line) const;
     // Emits the line, then gives the log a moment to show it.
-    void emitAndPause(const QString& line);
+    void emitAndPause(const OperatorText& line);
 
     // The refusal of a release not signed by a trusted key, or one line per
     // image of the steps to write that is missing, empty or not the one this

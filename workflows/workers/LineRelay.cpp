@@ -11,13 +11,14 @@ LineRelay::LineRelay(RunRecord& record)
     : QObject(nullptr), record(record)
 {
     qRegisterMetaType<RunEvent>();
+    qRegisterMetaType<OperatorText>();
 }
 
 // The calls queued for this relay before this one arrived are delivered
 // here, inside it; they can only be this relay's own. Those queued
 // meanwhile wait for the next round, so a worker that never stops talking
 // cannot keep the caller here.
-void LineRelay::updateText(const QString& s)
+void LineRelay::updateText(const OperatorText& s)
 {
     batch << s;
     if (collecting)
@@ -39,5 +40,5 @@ void LineRelay::handOver()
 {
     if (batch.isEmpty())
         return;
-    record.note(RunEvent::lines(std::exchange(batch, QStringList())));
+    record.note(RunEvent::lines(std::exchange(batch, OperatorLines())));
 }

@@ -1,6 +1,8 @@
 #ifndef LINERELAY_H
 #define LINERELAY_H
 
+#include "catalogue/OperatorText.h"
+
 #include "records/run/RunEvent.h"
 
 #include <QObject>
@@ -21,14 +23,14 @@ public:
     explicit LineRelay(RunRecord& record);
 
 public slots:
-    void updateText(const QString& s);
+    void updateText(const OperatorText& s);
     void note(const RunEvent& event);
 
 private:
     void handOver();
 
     RunRecord& record;
-    QStringList batch;
+    OperatorLines batch;
     bool collecting = false;
 };
 

@@ -1,7 +1,7 @@
 #ifndef WRITEOUTCOME_H
 #define WRITEOUTCOME_H
 
-#include <QString>
+#include "catalogue/OperatorText.h"
 
 #include <utility>
 
@@ -15,7 +15,7 @@ public:
     enum class End { Written, Refused, Failed };
 
     WriteOutcome() = default;
-    explicit WriteOutcome(End end, QString nextStep = QString()) : ended(end), advice(std::move(nextStep))
+    explicit WriteOutcome(End end, OperatorText nextStep = OperatorText()) : ended(end), advice(std::move(nextStep))
     {
     }
 
@@ -24,11 +24,11 @@ public:
     bool refused() const { return ended == End::Refused; }
     // For a refusal: what the operator does about its cause, since the
     // instrument was not touched and its cable is not to blame.
-    const QString& nextStep() const { return advice; }
+    const OperatorText& nextStep() const { return advice; }
 
 private:
     End ended = End::Failed;
-    QString advice;
+    OperatorText advice;
 };
 
 #endif

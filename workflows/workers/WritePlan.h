@@ -33,7 +33,7 @@ public:
     // way among them) and the longest that may take, scaled.
     struct Wait
     {
-        QStringList components;
+        OperatorLines components;
         CallBudget::Milliseconds atMost{0};
     };
 

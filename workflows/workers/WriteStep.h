@@ -14,18 +14,18 @@
 struct WriteStep
 {
     QString component;   // "boot", "run", "fx3" or "fpga", as records name it
-    QString label;       // as the lines name it: "boot Fx3", "FPGA"
-    QString announce;    // the line before the clear
-    QString skipLine;    // the line instead, when skipped
+    OperatorText label;       // as the lines name it: "boot Fx3", "FPGA"
+    OperatorText announce;    // the line before the clear
+    OperatorText skipLine;    // the line instead, when skipped
     bool skipped = false;
     std::string image;
     int serial = -1;     // what the write passes
     CallBudget::Seconds estimate{0}; // announced, for the clear and for the write
     CallBudget::Seconds budget{0};   // allowed each of the two, unscaled
-    QString clearFailed; // the lines that say a call failed
-    QString writeFailed;
-    QString clearReason; // and the reasons kept for it, naming the instrument
-    QString writeReason;
+    OperatorText clearFailed; // the lines that say a call failed
+    OperatorText writeFailed;
+    OperatorText clearReason; // and the reasons kept for it, naming the instrument
+    OperatorText writeReason;
     bool showsProgress = false; // the library raises a percentage (FPGA)
 };
 

@@ -11,14 +11,14 @@ WriteVerdict::WriteVerdict(StopRequest& stop, QString instrument, LineSink say, 
 }
 
 // The record has the line that reports the failure before its reason.
-void WriteVerdict::fail(const QString& line, const QString& reason)
+void WriteVerdict::fail(const OperatorText& line, const OperatorText& reason)
 {
     say(line);
     if (failureReason.isEmpty())
         keepReason(reason);
 }
 
-void WriteVerdict::keepReason(const QString& reason)
+void WriteVerdict::keepReason(const OperatorText& reason)
 {
     if (reason.isEmpty() || reason == failureReason)
         return;
@@ -26,7 +26,7 @@ void WriteVerdict::keepReason(const QString& reason)
     tell(RunEvent::failure(reason));
 }
 
-bool WriteVerdict::failed(int status, const QString& line, const QString& reason)
+bool WriteVerdict::failed(int status, const OperatorText& line, const OperatorText& reason)
 {
     if (status == 0)
         return false;
@@ -36,7 +36,7 @@ bool WriteVerdict::failed(int status, const QString& line, const QString& reason
     return true;
 }
 
-void WriteVerdict::refuse(const QString& nextStep)
+void WriteVerdict::refuse(const OperatorText& nextStep)
 {
     if (!refused)
         advice = nextStep;
@@ -100,5 +100,5 @@ WriteOutcome WriteVerdict::outcome(bool written) const
     const WriteOutcome::End end = written ? WriteOutcome::End::Written
                                   : refused ? WriteOutcome::End::Refused
                                             : WriteOutcome::End::Failed;
-    return WriteOutcome(end, refused ? advice : QString());
+    return WriteOutcome(end, refused ? advice : OperatorText());
 }

@@ -1,6 +1,8 @@
 #ifndef WRITEVERDICT_H
 #define WRITEVERDICT_H
 
+#include "catalogue/OperatorText.h"
+
 #include "host/StopRequest.h"
 #include "records/run/RunEvent.h"
 #include "workflows/workers/WriteOutcome.h"
@@ -18,7 +20,7 @@
 class WriteVerdict
 {
 public:
-    using LineSink = std::function<void(const QString&)>;
+    using LineSink = std::function<void(const OperatorText&)>;
     using EventSink = std::function<void(const RunEvent&)>;
 
     // `instrument` names the instrument in the reasons: "RZ610R 12345".
@@ -26,13 +28,13 @@ public:
 
     // Says the line, then keeps and tells the reason unless an earlier
     // failure gave one.
-    void fail(const QString& line, const QString& reason);
+    void fail(const OperatorText& line, const OperatorText& reason);
     // True for a non-zero status, after the line that reports it (none when
     // a stop or a call that stopped answering said why).
-    bool failed(int status, const QString& line, const QString& reason);
+    bool failed(int status, const OperatorText& line, const OperatorText& reason);
     // Nothing was erased and the write ends: `advice` says what to do; the
     // first refusal's stands.
-    void refuse(const QString& advice);
+    void refuse(const OperatorText& advice);
     // The advice once what the line before names is put right.
     void refuseUntilFixed();
     // A call was abandoned: the instrument stopped answering, which its
@@ -56,7 +58,7 @@ public:
 
 private:
     void honourStop();
-    void keepReason(const QString& reason);
+    void keepReason(const OperatorText& reason);
 
     StopRequest& stop;
     const QString named;
@@ -65,8 +67,8 @@ private:
     bool erasedSome = false;
     bool stoppedByStop = false;
     bool refused = false;
-    QString failureReason;
-    QString advice;
+    OperatorText failureReason;
+    OperatorText advice;
 };
 
 #endif

@@ -227,7 +227,7 @@ int lines(bool updater)
 // hashed and copied where only the updater can change it.
 int verify(const QString& keys)
 {
-    TrustedKeys::useLocations({{keys}, {}});
+    const TrustedKeys::Replacement trusted({{keys}, {}});
     const FirmwareVersion release = targetVersion(1); // RZ610S
     const std::vector<std::string> images = {release.bootImagePath(), release.runImagePath(),
                                              release.fpgaImagePath()};

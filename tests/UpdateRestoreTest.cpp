@@ -108,8 +108,9 @@ void replaceInFile(const QString& path, const QByteArray& before, const QByteArr
 // with the throw-away key, "untrusted key" (signed by it), "revoked key"
 // (trusted, then revoked), "sign with a second trusted key", which may
 // follow "unlist IMAGE, ".
-void alterRelease(const QString& how, const ThrowAwayKey& key, const QString& revokedFile)
+void alterRelease(const QString& how, const ThrowAwayKey& key, SimulatedInstrument& instrument)
 {
+    const QString revokedFile = instrument.path("revoked-keys");
     const QString list = "./firmware/SHA256SUMS";
     const QString signature = "./firmware/SHA256SUMS.minisig";
     if (how.startsWith("no list")) {
@@ -144,7 +145,7 @@ void alterRelease(const QString& how, const ThrowAwayKey& key, const QString& re
         file.write(how == "revoked key" ? "# leaked\n" + key.printedId().toLower().toLatin1() + '\n'
                                         : QByteArray("# none yet\n"));
         file.close();
-        TrustedKeys::useLocations({{RZ_DEMO_KEY_DIR, key.keyFolder()}, {revokedFile}});
+        instrument.trust({{RZ_DEMO_KEY_DIR, key.keyFolder()}, {revokedFile}});
     }
 }
 
@@ -660,7 +661,7 @@ void UpdateRestoreTest::onlyTheMakersReleaseIsWritten()
     frontEnd.modelAnswer = deviceTypeNamed("RZ610R");
     frontEnd.downgradeAnswer = true;
     if (!afterCheck)
-        alterRelease(alteration, key, instrument.path("revoked-keys"));
+        alterRelease(alteration, key, instrument);
     CheckVersionsFlow check(frontEnd, frontEnd.record);
     check.run();
     // The lines of a write end with its verdict; the others are the check's.
@@ -670,7 +671,7 @@ void UpdateRestoreTest::onlyTheMakersReleaseIsWritten()
         QCOMPARE(frontEnd.linesAfter(checkHeading), lines);
     } else {
         if (afterCheck)
-            alterRelease(alteration, key, instrument.path("revoked-keys"));
+            alterRelease(alteration, key, instrument);
         const bool update = check.offered() == FrontEnd::UpdateAction;
         update ? FirmwareWriteFlow::update(frontEnd, frontEnd.record, check.state())
                : FirmwareWriteFlow::restore(frontEnd, frontEnd.record, check.state());

@@ -46,7 +46,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     // The test's firmware is signed with the build's demo key, which a build
     // against the maker's library does not trust.
-    TrustedKeys::useLocations({{RZ_DEMO_KEY_DIR}, {}});
+    const TrustedKeys::Replacement demoKey({{RZ_DEMO_KEY_DIR}, {}});
     const QString script = application.arguments().value(1);
     const bool byEscape = script == QLatin1String("escape");
     MainWindow window(nullptr);

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -41,10 +42,16 @@ TrustedKeys::Locations TrustedKeys::locations()
     return installedLocations();
 }
 
-void TrustedKeys::useLocations(const Locations& locations)
+TrustedKeys::Replacement::Replacement(const Locations& locations)
 {
     const QMutexLocker locker(&chosenLocationsLock);
-    chosenLocations = locations;
+    previous = std::exchange(chosenLocations, locations);
+}
+
+TrustedKeys::Replacement::~Replacement()
+{
+    const QMutexLocker locker(&chosenLocationsLock);
+    chosenLocations = previous;
 }
 
 TrustedKeys TrustedKeys::load(const Locations& locations)

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <optional>
+
 // The keys a release may be signed with: every minisign public key file
 // (*.pub) in the key folders, less the revoked ones. A revoked-keys file
 // holds one key ID per line as minisign prints them (hex, any case, leading
@@ -28,10 +30,24 @@ public:
     // In the build tree, PREFIX is the build folder, whose keys the build
     // chose.
     static Locations installedLocations();
-    // Where installed() looks: installedLocations() unless a test named
-    // others for this process. The program itself never does.
+    // Where installed() looks: installedLocations() unless a Replacement
+    // names others.
     static Locations locations();
-    static void useLocations(const Locations& locations);
+    // While one lives, installed() looks in a test's locations instead (its
+    // firmware is signed with the build's demo key, or a throw-away one);
+    // the ones before are back once it goes out of scope, whatever way the
+    // test left. The program itself never makes one.
+    class Replacement
+    {
+    public:
+        explicit Replacement(const Locations& locations);
+        ~Replacement();
+        Replacement(const Replacement&) = delete;
+        Replacement& operator=(const Replacement&) = delete;
+
+    private:
+        std::optional<Locations> previous;
+    };
 
     static TrustedKeys load(const Locations& locations);
     static TrustedKeys installed() { return load(locations()); }

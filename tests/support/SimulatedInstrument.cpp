@@ -26,9 +26,7 @@ SimulatedInstrument::SimulatedInstrument()
     qputenv("XDG_STATE_HOME", path("home-state").toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", path("runtime").toLocal8Bit());
     QDir().mkpath(path("runtime"));
-    // The updaters of the test trust the build's demo key, which signs what
-    // rzsim writes, and nothing that this computer's administrator added.
-    TrustedKeys::useLocations({{RZ_DEMO_KEY_DIR}, {}});
+    trust({{RZ_DEMO_KEY_DIR}, {}});
     runTool({"firmware", path("firmware"), "--key", RZ_DEMO_KEY_DIR "/rzsim.key"});
 }
 
@@ -152,4 +150,12 @@ QStringList SimulatedInstrument::rz610t(int fx3, int fpga)
 {
     return {"--model", "RZ610T", "--serial", "777", "--fx3", QString::number(fx3), "--fpga",
             QString::number(fpga)};
+}
+
+// The replacement before goes first: each names what was trusted before
+// the instrument.
+void SimulatedInstrument::trust(const TrustedKeys::Locations& locations)
+{
+    trusted.reset();
+    trusted = std::make_unique<TrustedKeys::Replacement>(locations);
 }

@@ -1,9 +1,13 @@
 #ifndef SIMULATEDINSTRUMENT_H
 #define SIMULATEDINSTRUMENT_H
 
+#include "catalogue/release/TrustedKeys.h"
+
 #include <QJsonObject>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <memory>
 
 // A working folder with this release's images and a simulated instrument,
 // made current for the test, with the device library's call trace on.
@@ -37,11 +41,17 @@ public:
     void clearTrace() const;
 
     QString path(const QString& relative) const;
+    // What the updaters run in the test's own process trust, until another
+    // trust() or the end of the instrument; at first the build's demo key,
+    // which signs what rzsim writes, and nothing the computer's
+    // administrator added.
+    void trust(const TrustedKeys::Locations& locations);
 
 private:
     static void restoreVariable(const char* name, const QByteArray& value);
 
     QTemporaryDir folder;
+    std::unique_ptr<TrustedKeys::Replacement> trusted;
     QString previousFolder;
     QByteArray previousStateDir;
     QByteArray previousLockFile;

@@ -2,6 +2,7 @@
 
 #include "families/CallRecorder.h"
 
+#include <cmath>
 #include <condition_variable>
 #include <cstdio>
 #include <mutex>
@@ -45,6 +46,23 @@ double figureOf(const LibraryThread::Progress& progress)
     if (progress)
         __atomic_load(progress.get(), &value, __ATOMIC_RELAXED);
     return value;
+}
+
+// As the operator reads a figure: an odd one is shown as a plausible one.
+int percentOf(double figure)
+{
+    if (!std::isfinite(figure) || figure < 0.0)
+        return 0;
+    return figure > 100.0 ? 100 : static_cast<int>(figure);
+}
+
+// How often a figure that is shown is looked at.
+constexpr std::chrono::milliseconds percentInterval(100);
+
+void showPercent(int percent)
+{
+    if (listening && listening->showsPercent())
+        listening->showPercent(percent);
 }
 
 // The thread the library's calls run on, and the one call handed to it.
@@ -142,7 +160,10 @@ int CallQueue::run(const CallBudget& budget, LibraryThread::Call call, const Lib
 
 // Wakes for a notice, for the budget's end, for a stop, when the call
 // returns, and, while the call raises a figure, eight times a budget to see
-// whether it still moves; never in between.
+// whether it still moves, or ten times a second where the figure is shown;
+// never in between. A figure is shown as the call raised it, once each time
+// it changes, from the thread that waits: told without the lock, as the
+// notices are.
 bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget& budget,
                             const LibraryThread::Progress& progress)
 {
@@ -151,12 +172,22 @@ bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget
     Clock::time_point nextNotice = late + CallBudget::noticeInterval();
     Clock::time_point lastMoved = started;
     double figure = figureOf(progress);
+    const bool showsFigure = progress && listening && listening->showsPercent();
+    int shownPercent = -1;
     while (!done) {
         const Clock::time_point now = Clock::now();
         const double seen = figureOf(progress);
         if (seen != figure) {
             figure = seen;
             lastMoved = now;
+        }
+        if (showsFigure && percentOf(seen) != shownPercent) {
+            shownPercent = percentOf(seen);
+            lock.unlock();
+            showPercent(shownPercent);
+            lock.lock();
+            if (done)
+                break;
         }
         deadline = lastMoved + budget.budget();
         if (stopEndsCallAtOnce()) {
@@ -180,7 +211,7 @@ bool CallQueue::waitForCall(std::unique_lock<std::mutex>& lock, const CallBudget
         }
         Clock::time_point wake = budget.estimate().count() ? std::min(*deadline, nextNotice) : *deadline;
         if (progress)
-            wake = std::min(wake, now + budget.budget() / 8);
+            wake = std::min(wake, now + (showsFigure ? percentInterval : budget.budget() / 8));
         callDone.wait_until(lock, wake);
     }
     return true;
@@ -266,8 +297,8 @@ int LibraryThread::run(const CallBudget& budget, Call call, Progress progress)
     return queue().run(budget, std::move(call), progress);
 }
 
-LibraryThread::Listener::Listener(LineSink lines, NoticeSink notices)
-    : lines(std::move(lines)), notices(std::move(notices)), previous(listening)
+LibraryThread::Listener::Listener(LineSink lines, NoticeSink notices, PercentSink percents)
+    : lines(std::move(lines)), notices(std::move(notices)), percents(std::move(percents)), previous(listening)
 {
     listening = this;
 }

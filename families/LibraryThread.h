@@ -31,6 +31,8 @@ class LibraryThread
 public:
     using LineSink = std::function<void(const OperatorText&)>;
     using NoticeSink = std::function<void(const StillWorking&)>;
+    // A call's figure as a percentage, 0 to 100, each time it changes.
+    using PercentSink = std::function<void(int percent)>;
     // Captures only what it owns: never a reference into its caller.
     using Call = std::function<int()>;
     // A figure the library raises while it works (an FPGA's percentage); it
@@ -67,22 +69,26 @@ public:
     }
 
     // While one lives, the lines about calls made on its thread go to it,
-    // and a call's notices that it is still working to `notices`; without
-    // that, a notice is said as its line.
+    // a call's notices that it is still working to `notices` (without
+    // that, a notice is said as its line), and the figure a call raises to
+    // `percents`, looked at ten times a second while the call is waited for.
     class Listener
     {
     public:
-        explicit Listener(LineSink lines, NoticeSink notices = nullptr);
+        explicit Listener(LineSink lines, NoticeSink notices = nullptr, PercentSink percents = nullptr);
         ~Listener();
         Listener(const Listener&) = delete;
         Listener& operator=(const Listener&) = delete;
 
         void say(const OperatorText& line) const;
         void tell(const StillWorking& notice) const;
+        bool showsPercent() const { return bool(percents); }
+        void showPercent(int percent) const { percents(percent); }
 
     private:
         LineSink lines;
         NoticeSink notices;
+        PercentSink percents;
         const Listener* previous;
     };
 

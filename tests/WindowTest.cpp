@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "catalogue/Catalogue.h"
+#include "families/LibraryThread.h"
 #include "device/rz_api.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/PanelDriver.h"
@@ -9,7 +10,6 @@
 #include "ui/PLProgressDialog.h"
 #include "ui/ReadableColour.h"
 #include "ui/Updater.h"
-#include "workflows/workers/FpgaProgress.h"
 #include "workflows/workers/WorkerRunner.h"
 
 #include <QAccessible>
@@ -17,8 +17,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <limits>
-
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -27,6 +25,10 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <QtTest>
+
+#include <condition_variable>
+#include <limits>
+#include <mutex>
 
 namespace {
 
@@ -93,7 +95,7 @@ private slots:
     void busyDialogBlocksThePanel();
     void runnerDeliversEveryLineInOrderBeforeReturning();
     void busyDialogShowsAPercentageThenTheBusyBarAgain();
-    void fpgaProgressIsShownOnlyWhileAStepRuns();
+    void fpgaFigureIsShownInRange();
     void selectorLayout();
     void selectorAnswers_data();
     void selectorAnswers();
@@ -395,20 +397,36 @@ void WindowTest::busyDialogShowsAPercentageThenTheBusyBarAgain()
     QCOMPARE(bar->maximum(), 0);
 }
 
-void WindowTest::fpgaProgressIsShownOnlyWhileAStepRuns()
+// The figure the library raises while it programs an FPGA reaches the busy
+// dialog as the waiting caller sees it change, kept in range whatever the
+// library writes. Each value is written once the one before was shown.
+void WindowTest::fpgaFigureIsShownInRange()
 {
-    FpgaProgress progress;
-    QCOMPARE(progress.percent(), -1);
-    double* value = progress.begin().get();
-    QCOMPARE(*value, 0.0);
-    *value = 37.9;
-    QCOMPARE(progress.percent(), 37);
-    *value = 250.0; // odd values from a library are kept in range
-    QCOMPARE(progress.percent(), 100);
-    *value = std::numeric_limits<double>::quiet_NaN();
-    QCOMPARE(progress.percent(), 0);
-    progress.end();
-    QCOMPARE(progress.percent(), -1);
+    std::mutex mutex;
+    std::condition_variable changed;
+    QList<int> shown;
+    const LibraryThread::Listener listener(nullptr, nullptr, [&](int percent) {
+        const std::lock_guard<std::mutex> lock(mutex);
+        shown << percent;
+        changed.notify_all();
+    });
+    const auto figure = std::make_shared<double>(0.0);
+    const auto raise = [&](double value, int expected) {
+        __atomic_store(figure.get(), &value, __ATOMIC_RELAXED);
+        std::unique_lock<std::mutex> lock(mutex);
+        return changed.wait_for(lock, std::chrono::seconds(30), [&] { return shown.value(shown.size() - 1) == expected; });
+    };
+    const int status = LibraryThread::run(
+        CallBudget::query(OperatorText::verbatim(QStringLiteral("programming an FPGA"))),
+        [&] {
+            return raise(0.0, 0) && raise(37.9, 37) && raise(250.0, 100)
+                           && raise(std::numeric_limits<double>::quiet_NaN(), 0)
+                       ? 0
+                       : 1;
+        },
+        figure);
+    QCOMPARE(status, 0);
+    QCOMPARE(shown, (QList<int>{0, 37, 100, 0}));
 }
 
 void WindowTest::selectorLayout()

@@ -103,7 +103,7 @@ FlowOutcome FirmwareWriteFlow::run(FirmwareWriterThread& worker)
     QObject::connect(&worker, &FirmwareWriterThread::happened, &relay, &LineRelay::note,
                      Qt::BlockingQueuedConnection);
     record.sync();
-    WorkerRunner::run(worker, &relay, [&] { record.note(RunEvent::progress(worker.progress().percent())); });
+    WorkerRunner::run(worker, &relay);
     const WriteOutcome& outcome = worker.outcome();
     const FlowOutcome ended = outcomeOf(outcome);
     record.note(RunEvent::verdict(ended));

@@ -33,7 +33,8 @@ void FirmwareWriterThread::run()
     const LibraryThread::Listener listener([this](const OperatorText& line) { emit updateText(line); },
                                            [this](const StillWorking& notice) {
                                                emit happened(RunEvent::stillWorking(notice));
-                                           });
+                                           },
+                                           [this](int percent) { emit happened(RunEvent::progress(percent)); });
     const LibraryThread::StopWatch watch([this] { return stop.endsAtOnce(); });
     const DeviceFamily& family = DeviceFamily::of(state.deviceType);
     OpenedInstrument device(family.closeCall());
@@ -199,7 +200,8 @@ bool FirmwareWriterThread::write(const OpenedInstrument& device, const Component
     emit happened(RunEvent::stepStarted(step.component, step.estimate, step.budget));
     emit updateText(step.announce);
     const int handle = device.handle();
-    const ComponentCalls::Progress percent = step.showsProgress ? fpga.begin() : nullptr;
+    // A figure of the step's own: a call given up on may still write it.
+    const ComponentCalls::Progress percent = step.showsProgress ? std::make_shared<double>(0.0) : nullptr;
     nextCall = *plan.clearOf(index);
     bool written = !verdict.failed(calls.timedClear(handle, percent, step.estimate), step.clearFailed,
                                    step.clearReason)
@@ -209,7 +211,7 @@ bool FirmwareWriterThread::write(const OpenedInstrument& device, const Component
               && !verdict.failed(calls.timedWrite(handle, step.image, step.serial, percent, step.estimate),
                                  step.writeFailed, step.writeReason);
     if (step.showsProgress)
-        fpga.end();
+        emit happened(RunEvent::progress(-1));
     return written;
 }
 

@@ -9,7 +9,6 @@
 #include "host/StopRequest.h"
 #include "records/run/RunEvent.h"
 #include "workflows/checks/ImageCheck.h"
-#include "workflows/workers/FpgaProgress.h"
 #include "workflows/workers/WriteOutcome.h"
 #include "workflows/workers/WritePlan.h"
 #include "workflows/workers/WriteVerdict.h"
@@ -46,8 +45,6 @@ public:
     const WritePlan& writePlan() const { return plan; }
     // Read once the thread has finished.
     const WriteOutcome& outcome() const { return result; }
-    // Read while it runs.
-    const FpgaProgress& progress() const { return fpga; }
     // What a stop asked for now waits for, read while it runs.
     WritePlan::Wait stopWaits() const;
 
@@ -106,7 +103,6 @@ private:
     StopRequest& stop;
     const QString sessionLog;
     const bool keepsPending;
-    FpgaProgress fpga;
     WriteVerdict verdict;
     ImageCheck images;
     std::atomic<WritePlan::Call> nextCall{0}; // the call under way, or the next

@@ -1,8 +1,6 @@
 #ifndef WORKERRUNNER_H
 #define WORKERRUNNER_H
 
-#include <functional>
-
 class QObject;
 class QThread;
 
@@ -14,8 +12,7 @@ public:
     // Starts the worker and waits, without spinning, until it has finished.
     // On return the worker's results may be read and every line it emitted
     // towards lineReceiver has been delivered, in the order emitted.
-    // While it waits, onTick (if given) runs about ten times a second.
-    static void run(QThread& worker, QObject* lineReceiver, const std::function<void()>& onTick = {});
+    static void run(QThread& worker, QObject* lineReceiver);
 };
 
 #endif

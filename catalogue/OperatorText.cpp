@@ -66,7 +66,7 @@ QString OperatorText::filled(QString text, bool translate) const
     return text;
 }
 
-QStringList OperatorTexts::english(const OperatorLines& lines)
+QStringList OperatorText::englishOf(const QList<OperatorText>& lines)
 {
     QStringList result;
     result.reserve(lines.size());
@@ -75,20 +75,11 @@ QStringList OperatorTexts::english(const OperatorLines& lines)
     return result;
 }
 
-QStringList OperatorTexts::translated(const OperatorLines& lines)
+QStringList OperatorText::translatedOf(const QList<OperatorText>& lines)
 {
     QStringList result;
     result.reserve(lines.size());
     for (const OperatorText& line : lines)
         result << line.translated();
-    return result;
-}
-
-OperatorLines OperatorTexts::verbatim(const QStringList& lines)
-{
-    OperatorLines result;
-    result.reserve(lines.size());
-    for (const QString& line : lines)
-        result << OperatorText::verbatim(line);
     return result;
 }

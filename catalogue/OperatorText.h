@@ -45,6 +45,9 @@ public:
 
     QString english() const;
     QString translated() const;
+    // Lines that came together, word for word.
+    static QStringList englishOf(const QList<OperatorText>& lines);
+    static QStringList translatedOf(const QList<OperatorText>& lines);
     bool isEmpty() const;
 
     // The same words in English: what a record could tell apart.
@@ -67,11 +70,5 @@ Q_DECLARE_METATYPE(OperatorText)
 
 // Lines that came together.
 using OperatorLines = QList<OperatorText>;
-
-namespace OperatorTexts {
-QStringList english(const OperatorLines& lines);
-QStringList translated(const OperatorLines& lines);
-OperatorLines verbatim(const QStringList& lines);
-} // namespace OperatorTexts
 
 #endif

@@ -186,7 +186,7 @@ QJsonObject ReleaseCommand::report() const
         {"keyStatus", textOrNull(signature ? signature->keyStatus() : QString())},
         {"comment", textOrNull(signature ? signature->comment() : QString())},
         {"models", carried},
-        {"reasons", QJsonArray::fromStringList(OperatorTexts::english(reasons))},
-        {"notes", QJsonArray::fromStringList(OperatorTexts::english(notes))},
+        {"reasons", QJsonArray::fromStringList(OperatorText::englishOf(reasons))},
+        {"notes", QJsonArray::fromStringList(OperatorText::englishOf(notes))},
     };
 }

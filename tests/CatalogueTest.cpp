@@ -315,7 +315,7 @@ void CatalogueTest::signedReleaseVerdicts()
     QCOMPARE(release.problem().english().startsWith(list), verdict == int(SignedRelease::Verdict::Unreadable));
     QCOMPARE(keys.unreadableRevocations().isEmpty(), !revoked.contains("not a key"));
     // A key file that cannot be used is named, never passed over in silence.
-    const QStringList unusable = OperatorTexts::english(keys.unusableKeys());
+    const QStringList unusable = OperatorText::englishOf(keys.unusableKeys());
     QCOMPARE(unusable.size(), alteration == "broken key files" ? 4 : 0);
     for (const char* name : {"binary.pub", "cut.pub", "empty.pub", "no-comment.pub"})
         QCOMPARE(unusable.filter(signer.keyFolder() + '/' + name + ": it is not a minisign public key").size(),

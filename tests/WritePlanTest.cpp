@@ -84,7 +84,7 @@ void WritePlanTest::planFollowsVersionsAndRecord()
     QCOMPARE(plan.resumes(), !pending.isEmpty());
     QCOMPARE(plan.written().isEmpty() ? QString() : plan.written().join(',') + ' ' + plan.recordedVersion(), recorded);
     const WritePlan::Wait wait = plan.waitFrom(1, std::nullopt);
-    QCOMPARE(OperatorTexts::english(wait.components).join(", ") + ' ' + QString::number(wait.atMost.count() / 1000), stopWaits);
+    QCOMPARE(OperatorText::englishOf(wait.components).join(", ") + ' ' + QString::number(wait.atMost.count() / 1000), stopWaits);
 }
 
 QTEST_GUILESS_MAIN(WritePlanTest)

@@ -112,7 +112,7 @@ void Updater::addStatusLine(const QString& s, bool success)
 // translated.
 void Updater::showLines(const OperatorLines& lines, Kind kind)
 {
-    appendLines(OperatorTexts::translated(lines), colourOf(kind));
+    appendLines(OperatorText::translatedOf(lines), colourOf(kind));
 }
 
 void Updater::replaceLastLine(const QString& s)

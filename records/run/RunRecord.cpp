@@ -86,7 +86,7 @@ void RunRecord::sync()
 
 void RunRecord::show(const OperatorLines& lines, RunDisplay::Kind kind)
 {
-    shown += OperatorTexts::english(lines);
+    shown += OperatorText::englishOf(lines);
     display.showLines(lines, kind);
 }
 

@@ -75,7 +75,7 @@ void Transcript::writeBanner(bool showBanner)
         lines << OperatorText::tr("Updates %1 to firmware version %2").arg(model.name).arg(model.target.versionString());
     lines << OperatorText() << OperatorText::tr("Ensure only one Pellanor device is connected to the PC.")
           << connectionLines();
-    log->write(OperatorTexts::english(lines + OperatorLines{disconnectWarning(), disconnectConsequence()}));
+    log->write(OperatorText::englishOf(lines + OperatorLines{disconnectWarning(), disconnectConsequence()}));
     bannerHidden = !showBanner;
     if (!showBanner)
         return;
@@ -145,7 +145,7 @@ void Transcript::keep(const OperatorLines& lines, Kind kind)
 {
     show(lines, kind);
     if (log)
-        log->write(OperatorTexts::english(lines));
+        log->write(OperatorText::englishOf(lines));
     reportLostLog();
     reportLostRecording();
 }

@@ -18,7 +18,7 @@ public:
     // The lines in English, as the session log keeps them.
     void showLines(const OperatorLines& shown, Kind kind) override
     {
-        for (const QString& s : OperatorTexts::english(shown)) {
+        for (const QString& s : OperatorText::englishOf(shown)) {
             if (kind == Kind::Success)
                 lines << QStringLiteral("[green] ") + s;
             else if (kind == Kind::Failure)

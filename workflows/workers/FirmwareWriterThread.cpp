@@ -30,11 +30,10 @@ WritePlan FirmwareWriterThread::planned(WritePlan::Procedure procedure, const De
 // before the first erase gives up the call under way.
 void FirmwareWriterThread::run()
 {
-    const LibraryThread::Listener listener([this](const OperatorText& line) { emit updateText(line); },
-                                           [this](const StillWorking& notice) {
-                                               emit happened(RunEvent::stillWorking(notice));
-                                           },
-                                           [this](int percent) { emit happened(RunEvent::progress(percent)); });
+    const LibraryThread::Listener listener(
+        [this](const OperatorText& line) { emit updateText(line); },
+        [this](const StillWorking& notice) { emit happened(RunEvent::stillWorking(notice)); },
+        [this](int percent) { emit happened(RunEvent::progress(percent)); });
     const LibraryThread::StopWatch watch([this] { return stop.endsAtOnce(); });
     const DeviceFamily& family = DeviceFamily::of(state.deviceType);
     OpenedInstrument device(family.closeCall());
@@ -115,9 +114,7 @@ void FirmwareWriterThread::forgetPending()
 bool FirmwareWriterThread::openWithCopies(const DeviceFamily& family, OpenedInstrument& device)
 {
     const VerifiedImages::Inside copies(*images.images());
-    if (!copiesIntact(copies, QString()))
-        return false;
-    return open(family, device);
+    return copiesIntact(copies, QString()) && open(family, device);
 }
 
 // Only bytes that were verified reach the library: when the private folder

@@ -68,18 +68,19 @@ QString OperatorText::filled(QString text, bool translate) const
 
 QStringList OperatorText::englishOf(const QList<OperatorText>& lines)
 {
-    QStringList result;
-    result.reserve(lines.size());
-    for (const OperatorText& line : lines)
-        result << line.english();
-    return result;
+    return wordsOf(lines, &OperatorText::english);
 }
 
 QStringList OperatorText::translatedOf(const QList<OperatorText>& lines)
 {
+    return wordsOf(lines, &OperatorText::translated);
+}
+
+QStringList OperatorText::wordsOf(const QList<OperatorText>& lines, QString (OperatorText::*words)() const)
+{
     QStringList result;
     result.reserve(lines.size());
     for (const OperatorText& line : lines)
-        result << line.translated();
+        result << (line.*words)();
     return result;
 }

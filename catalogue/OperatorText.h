@@ -57,6 +57,7 @@ public:
 private:
     OperatorText(const char* source, const char* disambiguation, int count);
     QString filled(QString text, bool translate) const;
+    static QStringList wordsOf(const QList<OperatorText>& lines, QString (OperatorText::*words)() const);
 
     const char* source = nullptr; // null for verbatim words
     const char* disambiguation = nullptr;
